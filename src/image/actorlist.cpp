@@ -1,0 +1,24 @@
+#include "actorlist.h"
+
+#include <QRegularExpression>
+
+namespace ActorList {
+
+QString Join(const QStringList& names) {
+  QString result;
+  for (const QString& name : names) result += name + u';';
+  return result;
+}
+
+QStringList Split(const QString& actors) {
+  // A name is a line of the text in which every ";" is a line break, so line
+  // breaks inside a stored name separate names as well.
+  QString text = actors;
+  text.replace(u';', u'\n');
+  static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+  QStringList names = text.split(lineBreak);
+  if (!names.isEmpty() && names.last().isEmpty()) names.removeLast();
+  return names;
+}
+
+}  // namespace ActorList

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Lists of people as stored in photos, settings and search criteria: every
+// name followed by ";" (Anna and Bob are "Anna;Bob;").
+namespace ActorList {
+
+[[nodiscard]] QString Join(const QStringList& names);
+
+// Every ";" ends a name; a trailing ";" adds no empty name, but an empty name
+// between two separators is kept, as is the text after the last ";".
+[[nodiscard]] QStringList Split(const QString& actors);
+
+}  // namespace ActorList

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Encoding of the attribute texts stored in a photo. Files written by earlier
+// versions hold Windows-1252 bytes; texts that do not fit that code page are
+// stored as UTF-8. Reading takes a value that is valid UTF-8 as UTF-8 and
+// anything else as Windows-1252.
+namespace AttributeText {
+
+// The bytes to store for a text, without the terminating NUL.
+[[nodiscard]] QByteArray Encode(const QString& text);
+
+// The text of a stored value: the bytes up to the first NUL or the end.
+[[nodiscard]] QString Decode(const QByteArray& value);
+
+[[nodiscard]] bool FitsWindows1252(const QString& text);
+[[nodiscard]] QString FromWindows1252(const QByteArray& bytes);
+
+}  // namespace AttributeText

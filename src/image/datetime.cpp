@@ -1,0 +1,156 @@
+#include "datetime.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <cmath>
+
+namespace DateTimeUtil {
+namespace {
+
+constexpr qint64 MsecPerDay = 86400000;
+const QDate Epoch(1899, 12, 30);
+
+// Parses a decimal field; leading blanks are allowed, nothing else.
+bool ParseField(const QString& text, int start, int length, int& value) {
+  if (text.size() < start + length) return false;
+  QStringView field = QStringView(text).mid(start, length);
+  while (!field.isEmpty() && field.front() == u' ') field = field.mid(1);
+  if (field.isEmpty()) return false;
+  int v = 0;
+  for (QChar c : field) {
+    if (c < u'0' || c > u'9') return false;
+    v = v * 10 + (c.unicode() - u'0');
+  }
+  value = v;
+  return true;
+}
+
+}  // namespace
+
+bool TryEncode(int year, int month, int day, int hour, int minute, int second, int msec, TDateTime& value) {
+  if (year < 1 || year > 9999) return false;
+  const QDate date(year, month, day);
+  if (!date.isValid()) return false;
+  if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || msec < 0 || msec > 999)
+    return false;
+  const qint64 days = Epoch.daysTo(date);
+  const double fraction = double((qint64(hour) * 3600 + minute * 60 + second) * 1000 + msec) / double(MsecPerDay);
+  value = days >= 0 ? double(days) + fraction : double(days) - fraction;
+  return true;
+}
+
+TDateTimeParts Decode(TDateTime value) {
+  TDateTimeParts parts;
+  if (!std::isfinite(value) || std::fabs(value) > 3000000.0) return parts;
+  double days = std::trunc(value);
+  qint64 msec = std::llround(std::fabs(value - days) * double(MsecPerDay));
+  if (msec >= MsecPerDay) {  // rounding carried into the next day
+    msec -= MsecPerDay;
+    days += value >= 0 ? 1 : -1;
+  }
+  const QDate date = Epoch.addDays(qint64(days));
+  parts.Year = date.year();
+  parts.Month = date.month();
+  parts.Day = date.day();
+  parts.Hour = int(msec / 3600000);
+  parts.Minute = int(msec / 60000 % 60);
+  parts.Second = int(msec / 1000 % 60);
+  parts.Msec = int(msec % 1000);
+  return parts;
+}
+
+TDateTime FromQDateTime(const QDateTime& local) {
+  const QDateTime t = local.toLocalTime();
+  TDateTime value = 0;
+  const QDate d = t.date();
+  const QTime tm = t.time();
+  if (!TryEncode(d.year(), d.month(), d.day(), tm.hour(), tm.minute(), tm.second(), tm.msec(), value)) return 0;
+  return value;
+}
+
+QDateTime ToQDateTime(TDateTime value) {
+  const TDateTimeParts p = Decode(value);
+  return QDateTime(QDate(p.Year, p.Month, p.Day), QTime(p.Hour, p.Minute, p.Second, p.Msec));
+}
+
+TDateTime FileDate(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return 0;
+  const QDateTime modified = info.lastModified().toLocalTime();
+  if (!modified.isValid()) return 0;
+  const QDate d = modified.date();
+  const QTime t = modified.time();
+  TDateTime value = 0;
+  if (!TryEncode(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second() & ~1, 0, value)) return 0;
+  return value;
+}
+
+QChar TimeSeparator() {
+  // The short time format holds the separator between the hour and the minute
+  // ("HH:mm", "H.mm", ...).
+  const QString format = QLocale().timeFormat(QLocale::ShortFormat);
+  for (int i = 0; i < format.size(); ++i) {
+    const QChar c = format.at(i);
+    if (c == u'h' || c == u'H') {
+      int j = i;
+      while (j < format.size() && (format.at(j) == u'h' || format.at(j) == u'H')) ++j;
+      if (j < format.size() && format.at(j) != u'm' && format.at(j) != u'\'') return format.at(j);
+      break;
+    }
+  }
+  return u':';
+}
+
+QString ToAttributeText(TDateTime value, QChar separator) {
+  const TDateTimeParts p = Decode(value);
+  const QString sep(separator);
+  return QStringLiteral("%1%2%3%4%5 %6%7%8%9%10")
+      .arg(p.Year, 4, 10, QChar(u'0'))
+      .arg(sep)
+      .arg(p.Month, 2, 10, QChar(u'0'))
+      .arg(sep)
+      .arg(p.Day, 2, 10, QChar(u'0'))
+      .arg(p.Hour, 2, 10, QChar(u'0'))
+      .arg(sep)
+      .arg(p.Minute, 2, 10, QChar(u'0'))
+      .arg(sep)
+      .arg(p.Second, 2, 10, QChar(u'0'));
+}
+
+TDateTime FromAttributeText(const QString& text) {
+  int year, month, day, hour, minute, second;
+  if (!ParseField(text, 0, 4, year) || !ParseField(text, 5, 2, month) || !ParseField(text, 8, 2, day) ||
+      !ParseField(text, 11, 2, hour) || !ParseField(text, 14, 2, minute) || !ParseField(text, 17, 2, second))
+    return 0;
+  TDateTime value = 0;
+  if (!TryEncode(year, month, day, hour, minute, second, 0, value)) return 0;
+  return value;
+}
+
+QString ToIsoText(TDateTime value) {
+  if (value == 0) return QString();
+  const TDateTimeParts p = Decode(value);
+  return QStringLiteral("%1-%2-%3T%4:%5:%6")
+      .arg(p.Year, 4, 10, QChar(u'0'))
+      .arg(p.Month, 2, 10, QChar(u'0'))
+      .arg(p.Day, 2, 10, QChar(u'0'))
+      .arg(p.Hour, 2, 10, QChar(u'0'))
+      .arg(p.Minute, 2, 10, QChar(u'0'))
+      .arg(p.Second, 2, 10, QChar(u'0'));
+}
+
+bool FromIsoText(const QString& text, TDateTime& value) {
+  if (text.size() != 19) return false;
+  const int positions[] = {4, 7, 10, 13, 16};
+  const char16_t expected[] = {u'-', u'-', u' ', u':', u':'};
+  for (int i = 0; i < 5; ++i) {
+    const QChar c = text.at(positions[i]);
+    if (c != QChar(expected[i]) && !(i == 2 && c == u'T')) return false;
+  }
+  const TDateTime parsed = FromAttributeText(text);
+  if (parsed == 0 && !text.startsWith(QLatin1String("1899-12-30"))) return false;
+  value = parsed;
+  return true;
+}
+
+}  // namespace DateTimeUtil

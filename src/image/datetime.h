@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// Dates and times as the attribute store and the layouts keep them: the number
+// of days since 30 December 1899, with the time of day as the fraction, in
+// local time. 0 is "no date". For days before the epoch the integer part is
+// negative and the fraction still counts forward from midnight (-1.25 is
+// 29 December 1899, 06:00), as in every program that shares this format.
+using TDateTime = double;
+
+namespace DateTimeUtil {
+
+// Builds a date-time from its parts; false (and value untouched) for an
+// impossible date or time.
+[[nodiscard]] bool TryEncode(int year, int month, int day, int hour, int minute, int second, int msec,
+                             TDateTime& value);
+
+struct TDateTimeParts {
+  int Year = 1899, Month = 12, Day = 30, Hour = 0, Minute = 0, Second = 0, Msec = 0;
+};
+[[nodiscard]] TDateTimeParts Decode(TDateTime value);
+
+[[nodiscard]] TDateTime FromQDateTime(const QDateTime& local);
+[[nodiscard]] QDateTime ToQDateTime(TDateTime value);
+
+// A file's last-write time in local time at the two-second resolution of the
+// DOS file date (odd seconds and milliseconds dropped). 0 when the file's time
+// cannot be read.
+[[nodiscard]] TDateTime FileDate(const QString& path);
+
+// The separator that the user's locale puts between hours and minutes.
+[[nodiscard]] QChar TimeSeparator();
+
+// The stored date text: "yyyy:mm:dd hh:nn:ss" in which every ':' is the given
+// separator; always 19 characters for years 1 to 9999.
+[[nodiscard]] QString ToAttributeText(TDateTime value, QChar separator = TimeSeparator());
+
+// Reads a stored or camera date text by character positions (year 1-4,
+// month 6-7, day 9-10, hour 12-13, minute 15-16, second 18-19), ignoring the
+// separators. Anything unreadable or impossible gives 0.
+[[nodiscard]] TDateTime FromAttributeText(const QString& text);
+
+// "YYYY-MM-DDThh:mm:ss"; empty for the zero date.
+[[nodiscard]] QString ToIsoText(TDateTime value);
+// Reads "YYYY-MM-DD hh:mm:ss" (or with a 'T'); false when it is not one.
+[[nodiscard]] bool FromIsoText(const QString& text, TDateTime& value);
+
+}  // namespace DateTimeUtil

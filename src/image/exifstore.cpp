@@ -1,0 +1,181 @@
+#include "exifstore.h"
+
+#include "jpegsegments.h"
+
+#include <QLoggingCategory>
+#include <QMutex>
+#include <mutex>
+#include <vector>
+
+// The metadata library's headers still use std::auto_ptr.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+#include <exiv2/exiv2.hpp>
+
+Q_LOGGING_CATEGORY(lcExif, "zelvane.exif", QtWarningMsg)
+
+namespace {
+
+// The library keeps global state (its log handler, tag tables built on first
+// use); all calls into it go through this one lock.
+QMutex& LibraryLock() {
+  static QMutex lock;
+  return lock;
+}
+
+void LogHandler(int level, const char* message) {
+  qCDebug(lcExif) << "metadata library:" << level << message;
+}
+
+void InitLibrary() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    Exiv2::LogMsg::setHandler(LogHandler);
+    Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
+  });
+}
+
+const char* const GroupIfd0 = "Image";
+const char* const GroupExif = "Photo";
+
+}  // namespace
+
+struct TExifStore::TData {
+  QByteArray Original;  // the block as loaded, for in-place updates
+  Exiv2::ExifData Data;
+  Exiv2::ByteOrder Order = Exiv2::littleEndian;
+  std::vector<TPropertyItem> SetItems;  // what SetPropertyItem changed, for the check on save
+
+  bool Find(quint32 id, const char* group, TPropertyItem& item) const {
+    const Exiv2::ExifKey key(static_cast<uint16_t>(id), group);
+    const auto pos = Data.findKey(key);
+    if (pos == Data.end()) return false;
+    const long size = pos->size();
+    if (size < 0 || size > TJpegSegments::MaxTiffLength) return false;
+    item.Id = id;
+    item.Type = static_cast<quint16>(pos->typeId());
+    item.Value = QByteArray(int(size), '\0');
+    if (size > 0) pos->copy(reinterpret_cast<Exiv2::byte*>(item.Value.data()), Exiv2::littleEndian);
+    return true;
+  }
+};
+
+TExifStore::TExifStore() : D(std::make_unique<TData>()) {}
+TExifStore::~TExifStore() = default;
+
+TGPStatus TExifStore::Load(const QByteArray& tiff) {
+  QMutexLocker locker(&LibraryLock());
+  InitLibrary();
+  D = std::make_unique<TData>();
+  FStatus = Ok;
+  if (tiff.isEmpty()) return FStatus;
+  if (tiff.size() > TJpegSegments::MaxTiffLength) return FStatus = ValueOverflow;
+  try {
+    D->Order = Exiv2::ExifParser::decode(D->Data, reinterpret_cast<const Exiv2::byte*>(tiff.constData()),
+                                         static_cast<uint32_t>(tiff.size()));
+    if (D->Order == Exiv2::invalidByteOrder) {
+      D = std::make_unique<TData>();
+      return FStatus = UnknownImageFormat;
+    }
+    D->Original = tiff;
+  } catch (const std::exception& e) {
+    qCDebug(lcExif) << "cannot read EXIF block:" << e.what();
+    D = std::make_unique<TData>();
+    FStatus = GenericError;
+  } catch (...) {
+    D = std::make_unique<TData>();
+    FStatus = GenericError;
+  }
+  return FStatus;
+}
+
+bool TExifStore::IsEmpty() const {
+  return D->Data.empty();
+}
+
+bool TExifStore::GetPropertyItem(quint32 id, TPropertyItem& item) const {
+  if (id > 0xFFFF) return false;
+  QMutexLocker locker(&LibraryLock());
+  try {
+    return D->Find(id, GroupIfd0, item) || D->Find(id, GroupExif, item);
+  } catch (...) {
+    return false;
+  }
+}
+
+TGPStatus TExifStore::SetPropertyItem(const TPropertyItem& item) {
+  if (item.Id > 0xFFFF || item.Type == 0 || item.Type > 13) return InvalidParameter;
+  QMutexLocker locker(&LibraryLock());
+  InitLibrary();
+  try {
+    const Exiv2::ExifKey key(static_cast<uint16_t>(item.Id), GroupIfd0);
+    Exiv2::Value::AutoPtr value = Exiv2::Value::create(static_cast<Exiv2::TypeId>(item.Type));
+    if (value->read(reinterpret_cast<const Exiv2::byte*>(item.Value.constData()), long(item.Value.size()),
+                    Exiv2::littleEndian) != 0)
+      return InvalidParameter;
+    const auto pos = D->Data.findKey(key);
+    if (pos != D->Data.end())
+      pos->setValue(value.get());
+    else
+      D->Data.add(key, value.get());
+    std::erase_if(D->SetItems, [&](const TPropertyItem& i) { return i.Id == item.Id; });
+    D->SetItems.push_back(item);
+    return Ok;
+  } catch (...) {
+    return GenericError;
+  }
+}
+
+QByteArray TExifStore::Thumbnail() const {
+  QMutexLocker locker(&LibraryLock());
+  try {
+    const Exiv2::ExifThumbC thumb(D->Data);
+    if (std::string(thumb.mimeType()) != "image/jpeg") return {};
+    const Exiv2::DataBuf buf = thumb.copy();
+    if (buf.size_ <= 0) return {};
+    return QByteArray(reinterpret_cast<const char*>(buf.pData_), int(buf.size_));
+  } catch (...) {
+    return {};
+  }
+}
+
+QByteArray TExifStore::Save(TGPStatus& status) const {
+  QMutexLocker locker(&LibraryLock());
+  InitLibrary();
+  try {
+    QByteArray block = D->Original;  // updated in place when the library can
+    Exiv2::Blob blob;
+    const Exiv2::WriteMethod method = Exiv2::ExifParser::encode(
+        blob, block.isEmpty() ? nullptr : reinterpret_cast<const Exiv2::byte*>(block.data()),
+        static_cast<uint32_t>(block.size()), D->Order, D->Data);
+    QByteArray result = method == Exiv2::wmIntrusive
+                            ? QByteArray(reinterpret_cast<const char*>(blob.data()), qsizetype(blob.size()))
+                            : block;
+    if (result.size() > TJpegSegments::MaxTiffLength) {
+      status = ValueOverflow;
+      return {};
+    }
+    // The library drops items it thinks too large to fit; read the block
+    // back so that a save never silently loses what it was asked to write.
+    TData check;
+    check.Order = Exiv2::ExifParser::decode(check.Data, reinterpret_cast<const Exiv2::byte*>(result.constData()),
+                                            static_cast<uint32_t>(result.size()));
+    for (const TPropertyItem& wanted : D->SetItems) {
+      TPropertyItem found;
+      if (!check.Find(wanted.Id, GroupIfd0, found) || !(found == wanted)) {
+        qCDebug(lcExif) << "item did not survive encoding:" << wanted;
+        status = GenericError;
+        return {};
+      }
+    }
+    status = Ok;
+    return result;
+  } catch (const std::exception& e) {
+    qCDebug(lcExif) << "cannot write EXIF block:" << e.what();
+  } catch (...) {
+  }
+  status = GenericError;
+  return {};
+}
+
+#pragma GCC diagnostic pop

@@ -1,0 +1,72 @@
+#include "gpimage.h"
+
+#include "jpegcodec.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+TGPImage TGPImage::FromFile(const QString& path, int scaleDenominator) {
+  QFile file(path);
+  TGPImage result;
+  if (!file.open(QIODevice::ReadOnly)) {
+    result.FStatus = QFileInfo::exists(path) ? Win32Error : FileNotFound;
+    return result;
+  }
+  const QByteArray data = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    result.FStatus = Win32Error;
+    return result;
+  }
+  return FromData(data, scaleDenominator);
+}
+
+TGPImage TGPImage::FromData(const QByteArray& data, int scaleDenominator) {
+  TGPImage result;
+  if (data.isEmpty()) {
+    result.FStatus = UnknownImageFormat;
+    return result;
+  }
+  if (data.size() >= 2 && static_cast<unsigned char>(data[0]) == 0xFF && static_cast<unsigned char>(data[1]) == 0xD8) {
+    result.FIsJpeg = true;
+    result.FScale = (scaleDenominator == 2 || scaleDenominator == 4 || scaleDenominator == 8) ? scaleDenominator : 1;
+    result.FImage = TJpegCodec::Decode(data, result.FScale, result.FStatus);
+    return result;
+  }
+  QBuffer buffer;
+  buffer.setData(data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  reader.setAutoTransform(false);
+  if (reader.format().isEmpty()) {
+    result.FStatus = UnknownImageFormat;
+    return result;
+  }
+  QImage image;
+  if (!reader.read(&image)) {
+    result.FStatus = reader.error() == QImageReader::UnsupportedFormatError ? UnknownImageFormat : GenericError;
+    return result;
+  }
+  result.FImage = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  result.FStatus = result.FImage.isNull() ? OutOfMemory : Ok;
+  return result;
+}
+
+QRgb TGPImage::GetPixel(int x, int y) {
+  if (x < 0 || y < 0 || x >= FImage.width() || y >= FImage.height()) {
+    FStatus = InvalidParameter;
+    return 0;
+  }
+  return reinterpret_cast<const QRgb*>(FImage.constScanLine(y))[x];
+}
+
+void TGPImage::SetPixel(int x, int y, QRgb argb) {
+  if (x < 0 || y < 0 || x >= FImage.width() || y >= FImage.height()) {
+    FStatus = InvalidParameter;
+    return;
+  }
+  // Format_RGB32 keeps its alpha byte at 0xFF.
+  if (FImage.format() == QImage::Format_RGB32) argb |= 0xFF000000u;
+  reinterpret_cast<QRgb*>(FImage.scanLine(y))[x] = argb;
+}

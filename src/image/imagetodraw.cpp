@@ -1,0 +1,81 @@
+#include "imagetodraw.h"
+
+#include "gpimage.h"
+
+#include <QFileInfo>
+
+TImageToDraw::TImageToDraw(const QString& fileName) : FileName(fileName) {
+  Name = ShortName();
+  CanSave = QFileInfo(fileName).suffix().toLower() == QLatin1String("jpg");
+  DateTime = DateTimeUtil::FileDate(fileName);
+}
+
+TImageToDraw::~TImageToDraw() = default;
+
+QString TImageToDraw::ShortName() const {
+  const qsizetype cut = qMax(FileName.lastIndexOf(u'/'), FileName.lastIndexOf(u'\\'));
+  return FileName.mid(cut + 1);
+}
+
+void TImageToDraw::AcquireImage() {
+  QMutexLocker locker(&Lock);
+  ++UsageCount;
+}
+
+void TImageToDraw::ReleaseImage() {
+  QMutexLocker locker(&Lock);
+  if (--UsageCount <= 0) {
+    UsageCount = 0;
+    FreeImage();
+  }
+}
+
+void TImageToDraw::FreeImage() {
+  QMutexLocker locker(&Lock);
+  FLoaded.store(false, std::memory_order_release);
+  Image.reset();
+}
+
+void TImageToDraw::SetImage(std::unique_ptr<TGPImage> image) {
+  Image = std::move(image);
+  FLoaded.store(Image != nullptr, std::memory_order_release);
+}
+
+void TImageToDraw::EnsureLoaded() {
+  if (IsLoaded()) return;
+  QMutexLocker locker(&Lock);
+  if (!IsLoaded()) LoadImage();
+}
+
+TGPImage* TImageToDraw::GetImage() {
+  EnsureLoaded();
+  return Image.get();
+}
+
+void TImageToDraw::DoChange() {
+  if (OnChange) OnChange(this);
+}
+
+std::unique_ptr<TRedEyes> TImageToDraw::CreateRedEye(QPoint point, int tolerance, int radius) {
+  QMutexLocker locker(&Lock);
+  if (!Image) return nullptr;
+  auto correction = std::make_unique<TRedEyes>(point.x(), point.y(), radius, tolerance);
+  if (!correction->Compute(*Image)) return nullptr;
+  return correction;
+}
+
+void TImageToDraw::ApplyRedEye(TRedEyes& correction) {
+  QMutexLocker locker(&Lock);
+  if (Image) correction.Apply(*Image);
+}
+
+void TImageToDraw::RestoreRedEye(TRedEyes& correction) {
+  QMutexLocker locker(&Lock);
+  if (Image) correction.Restore(*Image);
+}
+
+void TImageToDraw::ApplyRedEyes() {
+  QMutexLocker locker(&Lock);
+  if (!Image || !RedEyes) return;
+  for (const auto& correction : *RedEyes) correction->Apply(*Image);
+}

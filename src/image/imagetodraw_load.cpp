@@ -1,0 +1,131 @@
+// Loading a photo record: decoding the file and reading its attributes.
+
+#include "imagetodraw.h"
+
+#include "attributeitems.h"
+#include "exifstore.h"
+#include "gpimage.h"
+#include "jpegsegments.h"
+#include "zelvaneerror.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <unistd.h>
+
+namespace {
+
+[[noreturn]] void RaiseStatus(TGPStatus status) {
+  throw EZelvaneError(QCoreApplication::translate("TImageToDraw", "Error %1").arg(int(status)));
+}
+
+// The EXIF block of JPEG data; an unreadable block counts as none, as the
+// picture itself is still good.
+void LoadExif(const QByteArray& data, const TJpegHeader& header, TExifStore& exif) {
+  if (header.HasExif()) exif.Load(data.mid(header.TiffOffset, header.TiffLength));
+}
+
+}  // namespace
+
+template <typename Step>
+void TImageToDraw::RunLoad(Step step) {
+  // A load never raises: its failure becomes the record's error text, which
+  // every view shows instead of the picture.
+  ErrorMessage.clear();
+  try {
+    step();
+  } catch (const EZelvaneError& e) {
+    ErrorMessage = e.Message();
+    CanSave = false;
+  } catch (const std::exception& e) {
+    ErrorMessage = QString::fromLocal8Bit(e.what());
+    CanSave = false;
+  }
+}
+
+void TImageToDraw::CheckReadOnly() {
+  // Read-only means: the owner may not write it (what a file manager shows as
+  // read-only, and what holds even for root), or we may not.
+  if (!CanSave) return;
+  const QFileInfo info(FileName);
+  const QByteArray path = QFile::encodeName(FileName);
+  if (!info.exists() || !(info.permissions() & QFileDevice::WriteOwner) || ::access(path.constData(), W_OK) != 0)
+    CanSave = false;
+}
+
+void TImageToDraw::ReadAttributes(const TExifStore& exif) {
+  using namespace AttributeItems;
+  HasMarker = !ReadText(exif, IdMarker).isEmpty();
+  if (HasMarker) {
+    Name = ReadText(exif, IdName);
+    Description = ReadText(exif, IdDescription);
+    DateTime = DateTimeUtil::FromAttributeText(ReadText(exif, IdDateTime));
+    Location = ReadText(exif, IdLocation);
+    Actors = ReadText(exif, IdActors);
+    Rotation = ReadRotation(exif, IdRotation);
+    RedEyes = ReadRedEyes(exif, IdRedEyes, MaxStoredRedEyes);
+    ROI = ReadRect(exif, IdROI);
+  } else {
+    Name = ShortName();
+    Description.clear();
+    Location.clear();
+    Actors.clear();
+    DateTime = DateTimeUtil::FromAttributeText(ReadText(exif, 36867));
+    if (DateTime == 0) DateTime = DateTimeUtil::FileDate(FileName);
+    Rotation = 0;
+    ROI = ImageRect;
+    RedEyes = std::make_shared<TRedEyesList>();
+  }
+  AttributesLoaded = true;
+}
+
+void TImageToDraw::LoadImage() {
+  QMutexLocker locker(&Lock);
+  ++FLoadCount;
+  RunLoad([this] {
+    CheckReadOnly();
+    QFile file(FileName);
+    if (!file.open(QIODevice::ReadOnly)) RaiseStatus(QFileInfo::exists(FileName) ? Win32Error : FileNotFound);
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) RaiseStatus(Win32Error);
+    auto image = std::make_unique<TGPImage>(TGPImage::FromData(data));
+    if (image->Status() != Ok) RaiseStatus(image->Status());
+    ImageRect = image->Bounds();
+    IsBitmap = true;
+    // Only JPEG content can take the attributes without touching the picture.
+    if (!image->IsJpeg()) CanSave = false;
+    const bool isJpeg = image->IsJpeg();
+    SetImage(std::move(image));
+    TExifStore exif;
+    if (isJpeg) LoadExif(data, TJpegSegments::Parse(data), exif);
+    ReadAttributes(exif);
+  });
+}
+
+void TImageToDraw::LoadAttributes() {
+  QMutexLocker locker(&Lock);
+  if (AttributesLoaded) return;
+  RunLoad([this] {
+    CheckReadOnly();
+    TGPStatus status = Ok;
+    const QByteArray head = TJpegSegments::ReadHead(FileName, status);
+    if (status != Ok) RaiseStatus(status);
+    TExifStore exif;
+    const TJpegHeader header = TJpegSegments::Parse(head);
+    if (header.IsJpeg) {
+      if (!header.HasFrame || header.Width == 0 || header.Height == 0) RaiseStatus(GenericError);
+      ImageRect = {0, 0, header.Width, header.Height};
+      LoadExif(head, header, exif);
+    } else {
+      QImageReader reader(FileName);
+      reader.setDecideFormatFromContent(true);
+      const QSize size = reader.size();
+      if (reader.format().isEmpty() || !size.isValid()) RaiseStatus(UnknownImageFormat);
+      ImageRect = {0, 0, size.width(), size.height()};
+      CanSave = false;
+    }
+    IsBitmap = true;
+    ReadAttributes(exif);
+  });
+}

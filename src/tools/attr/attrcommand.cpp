@@ -1,0 +1,185 @@
+#include "attrcommand.h"
+
+#include "actorlist.h"
+#include "datetime.h"
+#include "imagetodraw.h"
+#include "zelvaneerror.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <optional>
+
+namespace {
+
+// A JSON string literal for a text (QJsonDocument handles the escaping).
+QString JsonString(const QString& text) {
+  const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+  return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+QString JsonArray(const QJsonArray& array) {
+  return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
+QString JsonBool(bool value) {
+  return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+// The changes that set was asked for; absent ones stay as they are.
+struct TChanges {
+  std::optional<QString> Name, Description, Location, Actors;
+  std::optional<TDateTime> DateTime;
+  std::optional<int> Rotation;
+  std::optional<TGPRect> ROI;
+};
+
+bool ParseRoi(const QString& text, TGPRect& rect) {
+  static const QRegularExpression pattern(QStringLiteral("^\\s*(-?\\d+)\\s*,\\s*(-?\\d+)\\s*,\\s*(-?\\d+)\\s*,\\s*(-?\\d+)\\s*$"));
+  const QRegularExpressionMatch m = pattern.match(text);
+  if (!m.hasMatch()) return false;
+  bool ok[4];
+  rect = {m.captured(1).toInt(&ok[0]), m.captured(2).toInt(&ok[1]), m.captured(3).toInt(&ok[2]),
+          m.captured(4).toInt(&ok[3])};
+  return ok[0] && ok[1] && ok[2] && ok[3];
+}
+
+// Fills changes from the option list; returns an error text for wrong usage.
+QString ParseChanges(const QStringList& options, TChanges& changes) {
+  for (int i = 0; i < options.size(); i += 2) {
+    const QString& option = options[i];
+    if (i + 1 >= options.size()) return QStringLiteral("option %1 needs a value").arg(option);
+    const QString& value = options[i + 1];
+    if (option == QLatin1String("--name")) {
+      changes.Name = value;
+    } else if (option == QLatin1String("--description")) {
+      changes.Description = value;
+    } else if (option == QLatin1String("--location")) {
+      changes.Location = value;
+    } else if (option == QLatin1String("--actors")) {
+      changes.Actors = ActorList::Join(ActorList::Split(value));
+    } else if (option == QLatin1String("--date")) {
+      TDateTime date = 0;
+      if (!DateTimeUtil::FromIsoText(value, date))
+        return QStringLiteral("--date wants \"YYYY-MM-DD hh:mm:ss\", not \"%1\"").arg(value);
+      changes.DateTime = date;
+    } else if (option == QLatin1String("--rotation")) {
+      bool ok = false;
+      const int rotation = value.toInt(&ok);
+      if (!ok || (rotation != 0 && rotation != 90 && rotation != 180 && rotation != 270))
+        return QStringLiteral("--rotation wants 0, 90, 180 or 270, not \"%1\"").arg(value);
+      changes.Rotation = rotation;
+    } else if (option == QLatin1String("--roi")) {
+      TGPRect roi;
+      if (!ParseRoi(value, roi)) return QStringLiteral("--roi wants X,Y,W,H, not \"%1\"").arg(value);
+      changes.ROI = roi;
+    } else {
+      return QStringLiteral("unknown option %1").arg(option);
+    }
+  }
+  return QString();
+}
+
+void ApplyChanges(const TChanges& c, TImageToDraw& record) {
+  if (c.Name) record.Name = *c.Name;
+  if (c.Description) record.Description = *c.Description;
+  if (c.Location) record.Location = *c.Location;
+  if (c.Actors) record.Actors = *c.Actors;
+  if (c.DateTime) record.DateTime = *c.DateTime;
+  if (c.Rotation) record.Rotation = *c.Rotation;
+  if (c.ROI) record.ROI = *c.ROI;
+}
+
+}  // namespace
+
+QString TAttrCommand::Usage() {
+  return QStringLiteral(
+      "Usage:\n"
+      "  zelvane-attr show FILE...\n"
+      "      Prints the stored attributes of each photo as one JSON object per line:\n"
+      "      file, canSave, error, hasMarker, name, description, dateTime, location,\n"
+      "      actors, rotation, roi, redEyes, width, height. Only the file's metadata\n"
+      "      and header are read.\n"
+      "  zelvane-attr set FILE [--name T] [--description T] [--location T]\n"
+      "                        [--date \"YYYY-MM-DD hh:mm:ss\"] [--actors \"Anna;Bob;\"]\n"
+      "                        [--rotation 0|90|180|270] [--roi X,Y,W,H]\n"
+      "      Changes the given attributes and saves them into the photo; the\n"
+      "      picture itself is not touched.\n"
+      "  zelvane-attr --help\n"
+      "\n"
+      "Exit status: 0 when every file succeeded, 1 when any failed, 2 for wrong usage.\n");
+}
+
+QString TAttrCommand::RecordJson(const QString& file, const TImageToDraw& record) {
+  QJsonArray actors;
+  for (const QString& actor : ActorList::Split(record.Actors)) actors.append(actor);
+  QJsonArray redEyes;
+  if (record.RedEyes)
+    for (const auto& r : *record.RedEyes) redEyes.append(QJsonArray{r->X, r->Y, r->Radius, r->Tolerance});
+  const TGPRect& roi = record.ROI;
+  return QStringLiteral("{\"file\":%1,\"canSave\":%2,\"error\":%3,\"hasMarker\":%4,\"name\":%5,"
+                        "\"description\":%6,\"dateTime\":%7,\"location\":%8,\"actors\":%9,\"rotation\":%10,"
+                        "\"roi\":%11,\"redEyes\":%12,\"width\":%13,\"height\":%14}")
+      .arg(JsonString(file), JsonBool(record.CanSave), JsonString(record.ErrorMessage), JsonBool(record.HasMarker),
+           JsonString(record.Name), JsonString(record.Description),
+           JsonString(DateTimeUtil::ToIsoText(record.DateTime)), JsonString(record.Location), JsonArray(actors))
+      .arg(record.Rotation)
+      .arg(JsonArray(QJsonArray{roi.X, roi.Y, roi.Width, roi.Height}), JsonArray(redEyes))
+      .arg(record.ImageRect.Width)
+      .arg(record.ImageRect.Height);
+}
+
+int TAttrCommand::Show(const QStringList& files, QTextStream& out) {
+  int result = ExitOk;
+  for (const QString& file : files) {
+    TImageToDraw record(file);
+    record.LoadAttributes();
+    if (!record.ErrorMessage.isEmpty()) result = ExitFailed;
+    out << RecordJson(file, record) << '\n';
+    out.flush();
+  }
+  return result;
+}
+
+int TAttrCommand::Set(const QStringList& args, QTextStream& err) {
+  const QString file = args.first();
+  TChanges changes;
+  const QString usageError = ParseChanges(args.mid(1), changes);
+  if (!usageError.isEmpty()) {
+    err << "zelvane-attr: " << usageError << "\n\n" << Usage();
+    return ExitUsage;
+  }
+  TImageToDraw record(file);
+  record.LoadAttributes();
+  if (!record.ErrorMessage.isEmpty()) {
+    err << "zelvane-attr: " << file << ": " << record.ErrorMessage << '\n';
+    return ExitFailed;
+  }
+  if (!record.CanSave) {
+    err << "zelvane-attr: " << file
+        << ": cannot be saved (only writable JPEG files named .jpg can hold the attributes)\n";
+    return ExitFailed;
+  }
+  ApplyChanges(changes, record);
+  try {
+    record.Save();
+  } catch (const EZelvaneError& e) {
+    err << "zelvane-attr: " << file << ": " << e.Message() << '\n';
+    return ExitFailed;
+  }
+  return ExitOk;
+}
+
+int TAttrCommand::Run(const QStringList& args, QTextStream& out, QTextStream& err) {
+  if (args.size() == 1 && (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
+    out << Usage();
+    return ExitOk;
+  }
+  const QString command = args.value(0);
+  if (command == QLatin1String("show") && args.size() >= 2) return Show(args.mid(1), out);
+  if (command == QLatin1String("set") && args.size() >= 2 && !args[1].startsWith(QLatin1String("--")))
+    return Set(args.mid(1), err);
+  err << Usage();
+  return ExitUsage;
+}

@@ -1,0 +1,14 @@
+#include "attrcommand.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  const int result = TAttrCommand::Run(app.arguments().mid(1), out, err);
+  out.flush();
+  err.flush();
+  return result;
+}

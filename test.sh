@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds Zelvane and runs every test. --sanitize builds and runs the whole
+# suite with AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize/.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+sanitize=0
+for arg in "$@"; do
+  case "$arg" in
+    --sanitize) sanitize=1 ;;
+    *) echo "Usage: ./test.sh [--sanitize]" >&2; exit 2 ;;
+  esac
+done
+
+./scripts/install-deps.sh
+
+if [ "$sanitize" = 1 ]; then
+  dir=build-sanitize
+  options=(-DZELVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+  export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp"
+else
+  dir=build
+  options=()
+fi
+
+cmake -S . -B "$dir" -G Ninja -DZELVANE_TESTS=ON "${options[@]}"
+cmake --build "$dir" --parallel "$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+cd "$dir"
+ctest --output-on-failure --parallel "$(nproc)"

@@ -1,0 +1,250 @@
+#include "attributeitems.h"
+#include "gpimage.h"
+#include "imagetodraw.h"
+#include "testsupport.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace TestSupport;
+
+namespace {
+
+TPropertyItem Marker() {
+  return AttributeItems::TextItem(61000, QStringLiteral("Vorn Software"));
+}
+
+void SetFileTime(const QString& path, const QDateTime& time) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
+}  // namespace
+
+TEST(ImageToDrawCreate, OpensNothingAndTakesNameAndFileDate) {
+  TSandbox box;
+  const QString path = box.Write("IMG_0001.JPG", EncodeJpeg(Pattern(20, 10)));
+  SetFileTime(path, QDateTime(QDate(2011, 3, 4), QTime(5, 6, 7)));
+  TImageToDraw record(path);
+  EXPECT_EQ(record.Name, QStringLiteral("IMG_0001.JPG"));
+  EXPECT_EQ(record.ShortName(), QStringLiteral("IMG_0001.JPG"));
+  EXPECT_EQ(DateTimeUtil::ToIsoText(record.DateTime), QStringLiteral("2011-03-04T05:06:06"));
+  EXPECT_TRUE(record.CanSave);
+  EXPECT_FALSE(record.IsLoaded());
+  EXPECT_FALSE(record.AttributesLoaded);
+  EXPECT_EQ(record.RedEyes, nullptr);
+  EXPECT_EQ(record.LoadCount(), 0);
+
+  EXPECT_FALSE(TImageToDraw(box.Write("scan.jpeg", "x")).CanSave);
+  EXPECT_FALSE(TImageToDraw(box.Write("scan.png", "x")).CanSave);
+  // A file that has gone away is no exception; the load reports it.
+  TImageToDraw missing(box.Path("gone.jpg"));
+  EXPECT_EQ(missing.DateTime, 0.0);
+  missing.EnsureLoaded();
+  EXPECT_EQ(missing.ErrorMessage, QStringLiteral("Error 10"));
+  EXPECT_FALSE(missing.CanSave);
+}
+
+TEST(ImageToDrawLoad, FileWithoutMarkerTakesCameraDateAndWholeRoi) {
+  TSandbox box;
+  const QString path = box.Write("IMG_0001.JPG", EncodeJpeg(Pattern(120, 80)));
+  Exiftool({"-q", "-overwrite_original", "-DateTimeOriginal=2004:07:15 14:03:22", path});
+  TImageToDraw record(path);
+  record.EnsureLoaded();
+  EXPECT_EQ(record.ErrorMessage, QString());
+  EXPECT_TRUE(record.CanSave);
+  EXPECT_FALSE(record.HasMarker);
+  EXPECT_EQ(record.Name, QStringLiteral("IMG_0001.JPG"));
+  EXPECT_EQ(DateTimeUtil::ToIsoText(record.DateTime), QStringLiteral("2004-07-15T14:03:22"));
+  EXPECT_EQ(record.ROI, (TGPRect{0, 0, 120, 80}));
+  EXPECT_EQ(record.ImageRect, (TGPRect{0, 0, 120, 80}));
+  ASSERT_NE(record.RedEyes, nullptr);
+  EXPECT_TRUE(record.RedEyes->empty());
+  EXPECT_EQ(record.Rotation, 0);
+  EXPECT_TRUE(record.IsBitmap);
+  EXPECT_TRUE(record.AttributesLoaded);
+}
+
+TEST(ImageToDrawLoad, ZeroOrMissingCameraDateFallsBackToTheFileDate) {
+  TSandbox box;
+  const QByteArray jpeg = EncodeJpeg(Pattern(20, 10));
+  const QString zero = box.Write("zero.jpg", jpeg);
+  Exiftool({"-q", "-overwrite_original", "-DateTimeOriginal=0000:00:00 00:00:00", zero});
+  const QString none = box.Write("none.jpg", jpeg);
+  for (const QString& path : {zero, none}) {
+    SetFileTime(path, QDateTime(QDate(2015, 1, 2), QTime(3, 4, 5)));
+    TImageToDraw record(path);
+    record.EnsureLoaded();
+    EXPECT_EQ(DateTimeUtil::ToIsoText(record.DateTime), QStringLiteral("2015-01-02T03:04:04")) << path.toStdString();
+  }
+}
+
+TEST(ImageToDrawLoad, StoredItemsAndTheirTypeRules) {
+  TSandbox box;
+  const QByteArray jpeg = EncodeJpeg(Pattern(64, 48));
+  struct TCase {
+    const char* Name;
+    std::vector<TPropertyItem> Items;
+    int Rotation;
+    TGPRect ROI;
+    int RedEyes;
+  };
+  QByteArray fortyBytes;
+  for (int i = 1; i <= 10; ++i) fortyBytes += QByteArray::fromHex(QByteArray::number(i, 16).rightJustified(2, '0') + "000000");
+  const std::vector<TCase> cases = {
+      {"long rotation", {Marker(), {61006, TPropertyItem::TypeLong, QByteArray("\x0E\x01\0\0", 4)}}, 270, {}, 0},
+      {"byte rotation", {Marker(), {61006, TPropertyItem::TypeByte, QByteArray("\x5A", 1)}}, 90, {}, 0},
+      {"rational rotation", {Marker(), {61006, TPropertyItem::TypeRational, QByteArray("\x5A\0\0\0\1\0\0\0", 8)}}, 0, {}, 0},
+      {"odd rotation", {Marker(), {61006, TPropertyItem::TypeShort, QByteArray("\x2D\0", 2)}}, 0, {}, 0},
+      {"short roi", {Marker(), {61008, TPropertyItem::TypeUndefined, QByteArray(12, '\x01')}}, 0, {}, 0},
+      {"long roi", {Marker(), {61008, TPropertyItem::TypeUndefined, QByteArray(20, '\x01')}}, 0, {}, 0},
+      {"good roi", {Marker(), AttributeItems::RectItem(61008, {1, 2, 30, 40})}, 0, {1, 2, 30, 40}, 0},
+      {"two red eyes and 8 bytes", {Marker(), {61007, TPropertyItem::TypeUndefined, fortyBytes}}, 0, {}, 2},
+      {"red eyes of type 4", {Marker(), {61007, TPropertyItem::TypeLong, fortyBytes}}, 0, {}, 0},
+  };
+  for (const TCase& c : cases) {
+    TImageToDraw record(box.Write("case.jpg", WithItems(jpeg, c.Items)));
+    record.EnsureLoaded();
+    EXPECT_TRUE(record.HasMarker) << c.Name;
+    EXPECT_EQ(record.Rotation, c.Rotation) << c.Name;
+    EXPECT_EQ(record.ROI, c.ROI) << c.Name;
+    ASSERT_NE(record.RedEyes, nullptr);
+    ASSERT_EQ(int(record.RedEyes->size()), c.RedEyes) << c.Name;
+    if (c.RedEyes == 2) {
+      const TRedEyes& second = *(*record.RedEyes)[1];
+      EXPECT_EQ(std::make_tuple(second.X, second.Y, second.Radius, second.Tolerance), std::make_tuple(5, 6, 7, 8));
+    }
+    // With the marker, absent texts are empty and an absent date is zero.
+    EXPECT_EQ(record.Name, QString()) << c.Name;
+    EXPECT_EQ(record.DateTime, 0.0) << c.Name;
+  }
+}
+
+TEST(ImageToDrawLoad, TextsOfTheWrongTypeReadAsEmpty) {
+  TSandbox box;
+  const QString path = box.Write("t.jpg", WithItems(EncodeJpeg(Pattern(16, 16)),
+                                                    {Marker(),
+                                                     {61001, TPropertyItem::TypeUndefined, QByteArray("Anna\0", 5)},
+                                                     {61004, TPropertyItem::TypeAscii, QByteArray("Delft\0junk", 10)},
+                                                     {61002, TPropertyItem::TypeAscii, QByteArray("Caf\xE9\0", 5)}}));
+  TImageToDraw record(path);
+  record.EnsureLoaded();
+  EXPECT_EQ(record.Name, QString());
+  EXPECT_EQ(record.Location, QStringLiteral("Delft"));
+  EXPECT_EQ(record.Description, QStringLiteral("Café"));
+}
+
+TEST(ImageToDrawLoad, ReadOnlyAndNonJpegFilesCannotBeSaved) {
+  TSandbox box;
+  const QString path = box.Write("ro.jpg", EncodeJpeg(Pattern(16, 16)));
+  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+  TImageToDraw readOnly(path);
+  EXPECT_TRUE(readOnly.CanSave);
+  readOnly.EnsureLoaded();
+  EXPECT_EQ(readOnly.ErrorMessage, QString());
+  EXPECT_FALSE(readOnly.CanSave);
+
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(Pattern(16, 16).save(&buffer, "PNG"));
+  TImageToDraw pngNamedJpg(box.Write("png.jpg", png));
+  pngNamedJpg.EnsureLoaded();
+  EXPECT_EQ(pngNamedJpg.ErrorMessage, QString());
+  EXPECT_FALSE(pngNamedJpg.CanSave);
+  EXPECT_EQ(pngNamedJpg.ROI, (TGPRect{0, 0, 16, 16}));
+}
+
+TEST(ImageToDrawLoad, DamagedFilesGiveErrorNumbersAndRetry) {
+  TSandbox box;
+  const QByteArray good = EncodeJpeg(Pattern(100, 80));
+  const std::vector<std::pair<QString, QString>> cases = {
+      {box.Write("empty.jpg", {}), "Error 13"},
+      {box.Write("text.jpg", "hello"), "Error 13"},
+      {box.Write("half.jpg", good.left(good.size() / 2)), "Error 1"},
+      {box.Write("soi.jpg", good.left(2)), "Error 13"},
+      {box.Write("frame.jpg", good.left(200)), "Error 1"},
+      {box.Path("missing.jpg"), "Error 10"},
+  };
+  for (const auto& [path, message] : cases) {
+    TImageToDraw record(path);
+    record.EnsureLoaded();
+    EXPECT_EQ(record.ErrorMessage, message) << path.toStdString();
+    EXPECT_FALSE(record.CanSave);
+    EXPECT_FALSE(record.IsLoaded());
+    EXPECT_EQ(record.GetImage(), nullptr);  // a second try
+    EXPECT_EQ(record.LoadCount(), 2);
+  }
+  // A file that becomes readable loads on the next try and clears the error.
+  const QString later = box.Write("later.jpg", "not yet");
+  TImageToDraw record(later);
+  record.EnsureLoaded();
+  EXPECT_EQ(record.ErrorMessage, QStringLiteral("Error 13"));
+  box.Write("later.jpg", good);
+  record.EnsureLoaded();
+  EXPECT_TRUE(record.IsLoaded());
+  EXPECT_EQ(record.ErrorMessage, QString());
+}
+
+TEST(ImageToDrawLoad, EveryLoadRereadsTheAttributesButFreeingKeepsThem) {
+  TSandbox box;
+  const QString path = box.Write("a.jpg", WithItems(EncodeJpeg(Pattern(16, 16)),
+                                                    {Marker(), AttributeItems::TextItem(61001, "Stored")}));
+  TImageToDraw record(path);
+  record.AcquireImage();
+  record.EnsureLoaded();
+  EXPECT_EQ(record.Name, QStringLiteral("Stored"));
+  record.Name = QStringLiteral("Edited");
+  record.ReleaseImage();
+  EXPECT_FALSE(record.IsLoaded());
+  EXPECT_EQ(record.Name, QStringLiteral("Edited"));
+  const TRedEyesListPtr previous = record.RedEyes;
+  record.EnsureLoaded();
+  EXPECT_EQ(record.Name, QStringLiteral("Stored"));
+  EXPECT_NE(record.RedEyes, previous);  // a new list; a view may still hold the old one
+}
+
+TEST(ImageToDrawLoad, LoadAttributesReadsTheSameFieldsWithoutDecoding) {
+  TSandbox box;
+  std::vector<QString> paths;
+  for (const char* name : {"Canon_40D.jpg", "Nikon_D70.jpg", "DSCN0010.jpg", "portrait_6.jpg", "bad_exif_offset.jpg"})
+    paths.push_back(box.Copy(name));
+  paths.push_back(box.Write("marked.jpg", WithItems(EncodeJpeg(Pattern(33, 22)),
+                                                    {Marker(), AttributeItems::TextItem(61001, "Anna"),
+                                                     AttributeItems::RotationItem(61006, 180),
+                                                     AttributeItems::RectItem(61008, {1, 1, 9, 9})})));
+  paths.push_back(box.Write("text.jpg", "hello"));
+  paths.push_back(box.Path("missing.jpg"));
+  for (const QString& path : paths) {
+    TImageToDraw quick(path), full(path);
+    quick.LoadAttributes();
+    full.EnsureLoaded();
+    EXPECT_EQ(quick.LoadCount(), 0);
+    EXPECT_FALSE(quick.IsLoaded());
+    const auto fields = [](const TImageToDraw& r) {
+      return std::make_tuple(r.ErrorMessage, r.CanSave, r.Name, r.Description, r.DateTime, r.Location, r.Actors,
+                             r.Rotation, r.ROI, r.ImageRect, r.HasMarker, r.AttributesLoaded);
+    };
+    EXPECT_EQ(fields(quick), fields(full)) << path.toStdString();
+  }
+}
+
+TEST(ImageToDrawLoad, CameraSamplesLoadWithTheirDates) {
+  // The orientation tag of portrait_6 is not consulted: the photo keeps rotation 0.
+  const std::vector<std::pair<QString, QString>> samples = {{"Canon_40D.jpg", "2008-05-30T15:56:01"},
+                                                             {"Nikon_D70.jpg", "2008-03-15T09:52:01"}};
+  TSandbox box;
+  for (const auto& [name, date] : samples) {
+    TImageToDraw record(box.Copy(name));
+    record.EnsureLoaded();
+    EXPECT_EQ(record.ErrorMessage, QString());
+    EXPECT_EQ(DateTimeUtil::ToIsoText(record.DateTime), date);
+  }
+  TImageToDraw portrait(box.Copy("portrait_6.jpg"));
+  portrait.EnsureLoaded();
+  EXPECT_EQ(portrait.Rotation, 0);
+  EXPECT_EQ(portrait.ImageRect, (TGPRect{0, 0, 600, 450}));
+}

@@ -1,0 +1,251 @@
+#include "attributeitems.h"
+#include "exifstore.h"
+#include "gpimage.h"
+#include "imagetodraw.h"
+#include "jpegsegments.h"
+#include "testsupport.h"
+#include "zelvaneerror.h"
+
+#include <QFileInfo>
+#include <QJsonObject>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace TestSupport;
+
+namespace {
+
+void Fill(TImageToDraw& r) {
+  r.Name = QStringLiteral("Grachten");
+  r.Description = QStringLiteral("Line one\r\nLine two, café");
+  ASSERT_TRUE(DateTimeUtil::TryEncode(2004, 7, 15, 14, 3, 22, 0, r.DateTime));
+  r.Location = QStringLiteral("Łódź");
+  r.Actors = QStringLiteral("Anna;Bob;");
+  r.Rotation = 270;
+  r.ROI = {10, 20, 30, 40};
+  r.RedEyes->push_back(std::make_unique<TRedEyes>(5, 6, 7, 1));
+  r.RedEyes->push_back(std::make_unique<TRedEyes>(-1, 2, 12, 6));
+}
+
+QByteArray Le32(std::initializer_list<qint32> values) {
+  QByteArray bytes;
+  for (qint32 v : values)
+    for (int i = 0; i < 4; ++i) bytes.append(char((quint32(v) >> (8 * i)) & 0xFF));
+  return bytes;
+}
+
+// The value bytes as exiftool reads them, for items whose byte order does not
+// depend on the file (texts and UNDEFINED), and for SHORT in a little-endian file.
+void ExpectItem(const QString& path, quint32 id, quint16 type, const QByteArray& value) {
+  const TPropertyItem item = ExiftoolRawItem(path, id);
+  EXPECT_EQ(item.Id, id);
+  EXPECT_EQ(item.Type, type) << id;
+  EXPECT_EQ(item.Value.size(), value.size()) << id;
+  EXPECT_EQ(item.Value, value) << id;
+}
+
+class ImageToDrawSave : public ::testing::Test {
+protected:
+  TSandbox Box;
+};
+
+}  // namespace
+
+TEST_F(ImageToDrawSave, WritesTheNineItemsThatExiftoolReads) {
+  const QString path = Box.Copy("Canon_40D.jpg", "IMG_0001.JPG");
+  TImageToDraw record(path);
+  record.LoadAttributes();
+  ASSERT_TRUE(record.CanSave);
+  Fill(record);
+  record.Save();
+
+  ExpectItem(path, 0xEE48, 2, QByteArray("Vorn Software\0", 14));
+  ExpectItem(path, 0xEE49, 2, QByteArray("Grachten\0", 9));
+  ExpectItem(path, 0xEE4A, 2, QByteArray("Line one\r\nLine two, caf\xE9\0", 25));
+  ExpectItem(path, 0xEE4B, 2, QByteArray("2004:07:15 14:03:22\0", 20));
+  ExpectItem(path, 0xEE4C, 2, QStringLiteral("Łódź").toUtf8() + '\0');
+  ExpectItem(path, 0xEE4D, 2, QByteArray("Anna;Bob;\0", 10));
+  ExpectItem(path, 0xEE4E, 3, QByteArray("\x0E\x01", 2));
+  ExpectItem(path, 0xEE4F, 7, Le32({5, 6, 7, 1, -1, 2, 12, 6}));
+  ExpectItem(path, 0xEE50, 7, Le32({10, 20, 30, 40}));
+
+  TImageToDraw reread(path);
+  reread.EnsureLoaded();
+  EXPECT_TRUE(reread.HasMarker);
+  EXPECT_EQ(reread.Name, record.Name);
+  EXPECT_EQ(reread.Description, record.Description);
+  EXPECT_EQ(reread.DateTime, record.DateTime);
+  EXPECT_EQ(reread.Location, record.Location);
+  EXPECT_EQ(reread.Actors, record.Actors);
+  EXPECT_EQ(reread.Rotation, 270);
+  EXPECT_EQ(reread.ROI, record.ROI);
+  ASSERT_EQ(reread.RedEyes->size(), 2u);
+  EXPECT_EQ((*reread.RedEyes)[1]->Radius, 12);
+}
+
+TEST_F(ImageToDrawSave, EmptyTextsAreOneNulAndAnEmptyRedEyeListHasLengthZero) {
+  const QString path = Box.Write("p.jpg", EncodeJpeg(Pattern(40, 30)));
+  TImageToDraw record(path);
+  record.EnsureLoaded();
+  record.Save();
+  ExpectItem(path, 0xEE4A, 2, QByteArray("\0", 1));
+  ExpectItem(path, 0xEE4D, 2, QByteArray("\0", 1));
+  ExpectItem(path, 0xEE4F, 7, QByteArray());
+  ExpectItem(path, 0xEE49, 2, QByteArray("p.jpg\0", 6));  // the derived name is stored
+  ExpectItem(path, 0xEE50, 7, Le32({0, 0, 40, 30}));
+}
+
+TEST_F(ImageToDrawSave, KeepsCameraDataPreviewAndPictureBytes) {
+  for (const char* name : {"Canon_40D.jpg", "Nikon_D70.jpg", "DSCN0010.jpg", "portrait_6.jpg"}) {
+    const QString path = Box.Copy(name);
+    const QByteArray before = ReadFile(path);
+    const QJsonObject tagsBefore = ExiftoolJson(path, {"-n"});
+    const QByteArray thumbBefore = Exiftool({"-b", "-ThumbnailImage", path});
+    TImageToDraw record(path);
+    record.LoadAttributes();
+    record.Name = QStringLiteral("Renamed");
+    record.Save();
+    const QByteArray after = ReadFile(path);
+    EXPECT_EQ(AllButExif(after), AllButExif(before)) << name;
+    EXPECT_EQ(Exiftool({"-b", "-ThumbnailImage", path}), thumbBefore) << name;
+    const QJsonObject tagsAfter = ExiftoolJson(path, {"-n"});
+    for (auto it = tagsBefore.begin(); it != tagsBefore.end(); ++it) {
+      const QString key = it.key();
+      if (key.startsWith("System:") || key.startsWith("ExifTool:") || key.contains("Offset") || key == "SourceFile")
+        continue;
+      EXPECT_EQ(tagsAfter.value(key), it.value()) << name << " " << key.toStdString();
+    }
+  }
+  const QString portrait = Box.Path("portrait_6.jpg");
+  EXPECT_EQ(ExiftoolJson(portrait, {"-n"}).value("IFD0:Orientation").toInt(), 6);
+  EXPECT_EQ(ExiftoolJson(Box.Path("Canon_40D.jpg")).value("ExifIFD:DateTimeOriginal").toString(),
+            QStringLiteral("2008:05:30 15:56:01"));
+}
+
+TEST_F(ImageToDrawSave, KeepsXmpAndIptcBlocksByteForByte) {
+  const QString path = Box.Write("x.jpg", EncodeJpeg(Pattern(50, 40)));
+  Exiftool({"-q", "-overwrite_original", "-XMP-dc:Title=Molen", "-IPTC:Keywords=wind", "-Make=Acme", path});
+  const QByteArray before = ReadFile(path);
+  ASSERT_TRUE(before.contains("http://ns.adobe.com/xap/1.0/"));
+  TImageToDraw record(path);
+  record.EnsureLoaded();
+  record.Save();
+  const QByteArray after = ReadFile(path);
+  EXPECT_EQ(AllButExif(after), AllButExif(before));
+  const QJsonObject tags = ExiftoolJson(path);
+  EXPECT_EQ(tags.value("XMP-dc:Title").toString(), QStringLiteral("Molen"));
+  EXPECT_EQ(tags.value("IPTC:Keywords").toString(), QStringLiteral("wind"));
+  EXPECT_EQ(tags.value("IFD0:Make").toString(), QStringLiteral("Acme"));
+}
+
+TEST_F(ImageToDrawSave, SavingAgainReplacesTheItemsAndKeepsPermissions) {
+  const QString path = Box.Copy("portrait_6.jpg");  // big-endian EXIF
+  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+  for (const char* name : {"First", "Second, longer than the first", "3"}) {
+    TImageToDraw record(path);
+    record.LoadAttributes();
+    record.Name = QString::fromLatin1(name);
+    record.Rotation = 180;
+    record.Save();
+    TImageToDraw reread(path);
+    reread.LoadAttributes();
+    EXPECT_EQ(reread.Name, QString::fromLatin1(name));
+  }
+  struct stat st{};
+  ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  const QJsonObject tags = ExiftoolJson(path, {"-u", "-n"});
+  EXPECT_EQ(tags.value("IFD0:Exif_0xee49").toVariant().toString(), QStringLiteral("3"));
+  EXPECT_EQ(tags.value("IFD0:Exif_0xee4e").toInt(), 180);  // SHORT in the file's byte order
+}
+
+TEST_F(ImageToDrawSave, ReloadsForHoldersAndTellsListenersOnce) {
+  const QString path = Box.Write("p.jpg", EncodeJpeg(Pattern(40, 30)));
+  TImageToDraw record(path);
+  int changes = 0;
+  record.OnChange = [&](TImageToDraw* sender) {
+    EXPECT_EQ(sender, &record);
+    ++changes;
+  };
+  record.AcquireImage();
+  record.EnsureLoaded();
+  record.Save();
+  EXPECT_EQ(changes, 1);
+  EXPECT_TRUE(record.IsLoaded());
+  EXPECT_EQ(record.UsageCount, 1);
+  record.ReleaseImage();
+  record.Save();  // nobody holds the picture: it is not decoded again
+  EXPECT_EQ(changes, 2);
+  EXPECT_FALSE(record.IsLoaded());
+}
+
+TEST_F(ImageToDrawSave, AFailedWriteKeepsTheOriginalAndReportsIt) {
+  const QString path = Box.Copy("DSCN0010.jpg");
+  const QByteArray before = ReadFile(path);
+  TImageToDraw record(path);
+  int changes = 0;
+  record.OnChange = [&](TImageToDraw*) { ++changes; };
+  record.AcquireImage();
+  record.EnsureLoaded();
+  struct rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old;
+  small.rlim_cur = 16384;  // far below the photo's size
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  QString message;
+  try {
+    record.Save();
+  } catch (const EZelvaneError& e) {
+    message = e.Message();
+  }
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(message, QStringLiteral("Could not save image: ") + path);
+  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_FALSE(QFileInfo::exists(path + "_"));
+  EXPECT_FALSE(record.IsLoaded());
+  EXPECT_EQ(changes, 0);
+  record.ReleaseImage();
+}
+
+TEST_F(ImageToDrawSave, TooMuchTextIsRefusedAndNothingIsWritten) {
+  const QString path = Box.Copy("Canon_40D.jpg");
+  const QByteArray before = ReadFile(path);
+  TImageToDraw record(path);
+  record.LoadAttributes();
+  record.Description = QString(70000, u'x');
+  EXPECT_THROW(record.Save(), EZelvaneError);
+  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_FALSE(QFileInfo::exists(path + "_"));
+}
+
+TEST_F(ImageToDrawSave, RefusesFilesThatAreNoLongerJpeg) {
+  const QString path = Box.Write("gone-bad.jpg", EncodeJpeg(Pattern(20, 20)));
+  TImageToDraw record(path);
+  record.LoadAttributes();
+  Box.Write("gone-bad.jpg", "replaced by text");
+  try {
+    record.Save();
+    FAIL() << "saved into a file that is not a JPEG";
+  } catch (const EZelvaneError& e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("Could not save image: ") + path);
+  }
+  EXPECT_EQ(ReadFile(path), QByteArray("replaced by text"));
+}
+
+TEST_F(ImageToDrawSave, AMalformedCameraBlockIsRewrittenWithoutLosingItsTags) {
+  const QString path = Box.Copy("bad_exif_offset.jpg");
+  const QJsonObject before = ExiftoolJson(path, {"-n"});
+  TImageToDraw record(path);
+  record.LoadAttributes();
+  ASSERT_EQ(record.ErrorMessage, QString());
+  record.Save();
+  const QJsonObject after = ExiftoolJson(path, {"-n"});
+  for (auto it = before.begin(); it != before.end(); ++it) {
+    if (it.key().startsWith("System:") || it.key().startsWith("ExifTool:") || it.key().contains("Offset")) continue;
+    EXPECT_EQ(after.value(it.key()), it.value()) << it.key().toStdString();
+  }
+}

@@ -1,0 +1,59 @@
+#include "gpimage.h"
+#include "imagetodraw.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+#include <latch>
+#include <thread>
+#include <vector>
+
+using namespace TestSupport;
+
+TEST(ImageToDrawThreads, ConcurrentEnsureLoadedDecodesOnce) {
+  TSandbox box;
+  const QString path = box.Write("big.jpg", EncodeJpeg(Pattern(1600, 1200)));
+  for (int round = 0; round < 5; ++round) {
+    TImageToDraw record(path);
+    constexpr int Threads = 8;
+    std::latch start(Threads);
+    std::vector<TGPImage*> seen(Threads, nullptr);
+    std::vector<std::thread> threads;
+    for (int i = 0; i < Threads; ++i)
+      threads.emplace_back([&, i] {
+        record.AcquireImage();
+        start.arrive_and_wait();
+        record.EnsureLoaded();
+        QMutexLocker locker(&record.Lock);
+        seen[size_t(i)] = record.Image.get();
+      });
+    for (auto& t : threads) t.join();
+    EXPECT_EQ(record.LoadCount(), 1);
+    for (TGPImage* image : seen) EXPECT_EQ(image, seen[0]);
+    EXPECT_NE(seen[0], nullptr);
+    EXPECT_EQ(record.UsageCount, Threads);
+  }
+}
+
+TEST(ImageToDrawThreads, TheLastReleaseFreesThePicture) {
+  TSandbox box;
+  TImageToDraw record(box.Write("p.jpg", EncodeJpeg(Pattern(200, 100))));
+  std::vector<std::thread> threads;
+  std::atomic<int> sawPixels{0};
+  for (int i = 0; i < 6; ++i)
+    threads.emplace_back([&] {
+      for (int n = 0; n < 20; ++n) {
+        record.AcquireImage();
+        record.EnsureLoaded();
+        {
+          QMutexLocker locker(&record.Lock);
+          if (record.Image && record.Image->Width() == 200) ++sawPixels;
+        }
+        record.ReleaseImage();
+      }
+    });
+  for (auto& t : threads) t.join();
+  EXPECT_EQ(sawPixels.load(), 120);
+  EXPECT_EQ(record.UsageCount, 0);
+  EXPECT_FALSE(record.IsLoaded());
+  EXPECT_EQ(record.Image, nullptr);
+}

@@ -1,0 +1,56 @@
+#include "jpegsegments.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+TEST(JpegSegments, ReadsFrameSizeAndExifPosition) {
+  const QByteArray plain = EncodeJpeg(Pattern(123, 45));
+  TJpegHeader h = TJpegSegments::Parse(plain);
+  EXPECT_TRUE(h.IsJpeg);
+  EXPECT_TRUE(h.Complete);
+  EXPECT_EQ(h.Width, 123);
+  EXPECT_EQ(h.Height, 45);
+  EXPECT_FALSE(h.HasExif());
+
+  const QByteArray canon = ReadFile(DataPath("Canon_40D.jpg"));
+  h = TJpegSegments::Parse(canon);
+  ASSERT_TRUE(h.HasExif());
+  EXPECT_EQ(h.Width, 100);
+  EXPECT_EQ(h.Height, 68);
+  EXPECT_EQ(canon.mid(h.TiffOffset, 2), QByteArray("II"));
+}
+
+TEST(JpegSegments, NewExifGoesAfterApp0AndEverythingElseStays) {
+  const QByteArray plain = EncodeJpeg(Pattern(40, 30));
+  const TJpegHeader h = TJpegSegments::Parse(plain);
+  ASSERT_EQ(static_cast<unsigned char>(plain[3]), 0xE0);  // JFIF first
+  const QByteArray tiff("II*\0\x08\0\0\0\0\0\0\0\0\0", 14);
+  const QByteArray withExif = TJpegSegments::ReplaceExif(plain, h, tiff);
+  const TJpegHeader h2 = TJpegSegments::Parse(withExif);
+  ASSERT_TRUE(h2.HasExif());
+  EXPECT_EQ(h2.ExifSegmentStart, h.InsertPos);
+  EXPECT_EQ(withExif.mid(h2.TiffOffset, h2.TiffLength), tiff);
+  EXPECT_EQ(AllButExif(withExif), plain);
+
+  // Replacing again swaps only that segment.
+  const QByteArray bigger = tiff + QByteArray(100, 'x');
+  const QByteArray again = TJpegSegments::ReplaceExif(withExif, h2, bigger);
+  EXPECT_EQ(AllButExif(again), plain);
+  EXPECT_TRUE(TJpegSegments::ReplaceExif(plain, h, QByteArray(TJpegSegments::MaxTiffLength + 1, 'x')).isEmpty());
+}
+
+TEST(JpegSegments, EveryPrefixOfARealFileParsesWithinBounds) {
+  // Truncated heads must never read past the data (the sanitizer build checks).
+  const QByteArray canon = ReadFile(DataPath("Canon_40D.jpg"));
+  for (qsizetype n = 0; n < qMin<qsizetype>(canon.size(), 3000); ++n) {
+    const TJpegHeader h = TJpegSegments::Parse(canon.left(n));
+    if (h.HasExif()) {
+      EXPECT_LE(h.TiffOffset + h.TiffLength, n);
+    }
+  }
+  // Segment lengths below 2 and junk between segments stop the parse.
+  EXPECT_FALSE(TJpegSegments::Parse(QByteArray("\xFF\xD8\xFF\xE1\x00\x01", 6)).Complete);
+  EXPECT_FALSE(TJpegSegments::Parse(QByteArray("\xFF\xD8\xFF\xE0\x00\x02junk", 10)).Complete);
+}

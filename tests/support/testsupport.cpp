@@ -1,0 +1,149 @@
+#include "testsupport.h"
+
+#include "exifstore.h"
+#include "jpegcodec.h"
+#include "jpegsegments.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QMap>
+#include <gtest/gtest.h>
+
+namespace TestSupport {
+
+QString DataPath(const QString& name) {
+  return QStringLiteral(ZELVANE_TEST_DATA) + u'/' + name;
+}
+
+TSandbox::TSandbox() {
+  EXPECT_TRUE(FDir.isValid());
+}
+
+QString TSandbox::Path(const QString& name) const {
+  return FDir.filePath(name);
+}
+
+QString TSandbox::Copy(const QString& dataName, const QString& newName) const {
+  return Write(newName.isEmpty() ? dataName : newName, ReadFile(DataPath(dataName)));
+}
+
+QString TSandbox::Write(const QString& name, const QByteArray& content) const {
+  const QString path = Path(name);
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+  EXPECT_EQ(file.write(content), content.size());
+  return path;
+}
+
+QImage Pattern(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < width; ++x)
+      line[x] = qRgb(255 * x / qMax(1, width - 1), 255 * y / qMax(1, height - 1), (x / 16 + y / 16) % 2 ? 200 : 60);
+  }
+  return image;
+}
+
+QByteArray EncodeJpeg(const QImage& image, int quality) {
+  TGPStatus status = GenericError;
+  const QByteArray data = TJpegCodec::Encode(image, quality, status);
+  EXPECT_EQ(status, Ok);
+  return data;
+}
+
+QByteArray WithItems(const QByteArray& jpeg, const std::vector<TPropertyItem>& items) {
+  const TJpegHeader header = TJpegSegments::Parse(jpeg);
+  TExifStore exif;
+  if (header.HasExif()) {
+    EXPECT_EQ(exif.Load(jpeg.mid(header.TiffOffset, header.TiffLength)), Ok);
+  }
+  for (const TPropertyItem& item : items) EXPECT_EQ(exif.SetPropertyItem(item), Ok);
+  TGPStatus status = GenericError;
+  const QByteArray tiff = exif.Save(status);
+  EXPECT_EQ(status, Ok);
+  return TJpegSegments::ReplaceExif(jpeg, header, tiff);
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  return file.readAll();
+}
+
+QByteArray AllButExif(const QByteArray& jpeg) {
+  const TJpegHeader header = TJpegSegments::Parse(jpeg);
+  if (!header.HasExif()) return jpeg;
+  return jpeg.left(header.ExifSegmentStart) + jpeg.mid(header.ExifSegmentEnd);
+}
+
+QByteArray Exiftool(const QStringList& args) {
+  QProcess process;
+  process.start(QStringLiteral("exiftool"), args);
+  const bool finished = process.waitForFinished(60000);
+  EXPECT_TRUE(finished && process.exitStatus() == QProcess::NormalExit)
+      << "exiftool did not run (scripts/install-deps.sh installs it)";
+  return process.readAllStandardOutput();
+}
+
+QJsonObject ExiftoolJson(const QString& path, const QStringList& extra) {
+  const QByteArray json = Exiftool(QStringList{QStringLiteral("-j"), QStringLiteral("-G1"), QStringLiteral("-a")} +
+                                   extra + QStringList{path});
+  const QJsonArray array = QJsonDocument::fromJson(json).array();
+  EXPECT_EQ(array.size(), 1) << json.toStdString();
+  return array.at(0).toObject();
+}
+
+std::vector<TPropertyItem> ExiftoolRawItems(const QString& path) {
+  static const QRegularExpression tagLine(QStringLiteral("- Tag 0x([0-9a-f]{4}) \\((\\d+) bytes, (\\w+)"));
+  static const QRegularExpression dumpLine(QStringLiteral("^\\s*\\|\\s+[0-9a-f]+: ((?:[0-9a-f]{2} )+)"));
+  const QMap<QString, quint16> types = {{QStringLiteral("int8u"), 1}, {QStringLiteral("string"), 2},
+                                        {QStringLiteral("int16u"), 3}, {QStringLiteral("int32u"), 4},
+                                        {QStringLiteral("rational64u"), 5}, {QStringLiteral("undef"), 7}};
+  std::vector<TPropertyItem> items;
+  const QStringList lines = QString::fromUtf8(Exiftool({QStringLiteral("-v3"), QStringLiteral("-u"), path}))
+                                .split(u'\n');
+  bool inIfd0 = false;
+  for (const QString& line : lines) {
+    if (line.contains(QLatin1String("+ [IFD0 directory"))) inIfd0 = true;
+    else if (line.contains(QLatin1String("+ [")) && !line.startsWith(QLatin1String("  | "))) inIfd0 = false;
+    if (!inIfd0) continue;
+    const QRegularExpressionMatch tag = tagLine.match(line);
+    if (tag.hasMatch() && line.startsWith(QLatin1String("  |     - Tag"))) {
+      items.push_back({tag.captured(1).toUInt(nullptr, 16), types.value(tag.captured(3), 0), {}});
+      continue;
+    }
+    const QRegularExpressionMatch dump = dumpLine.match(line);
+    if (dump.hasMatch() && !items.empty())
+      items.back().Value += QByteArray::fromHex(dump.captured(1).remove(u' ').toLatin1());
+  }
+  return items;
+}
+
+TPropertyItem ExiftoolRawItem(const QString& path, quint32 id) {
+  for (const TPropertyItem& item : ExiftoolRawItems(path))
+    if (item.Id == id) return item;
+  return {};
+}
+
+double MeanDifference(const QImage& a, const QImage& b) {
+  EXPECT_EQ(a.size(), b.size());
+  if (a.size() != b.size() || a.isNull()) return 1e9;
+  const QImage x = a.convertToFormat(QImage::Format_RGB32);
+  const QImage y = b.convertToFormat(QImage::Format_RGB32);
+  double sum = 0;
+  for (int row = 0; row < x.height(); ++row) {
+    const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
+    const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
+    for (int col = 0; col < x.width(); ++col)
+      sum += std::abs(qRed(p[col]) - qRed(q[col])) + std::abs(qGreen(p[col]) - qGreen(q[col])) +
+             std::abs(qBlue(p[col]) - qBlue(q[col]));
+  }
+  return sum / (3.0 * x.width() * x.height());
+}
+
+}  // namespace TestSupport

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "propertyitem.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <vector>
+
+// Helpers shared by the tests: a scratch folder per test, test photos made on
+// the fly or copied from the checked-in data, and exiftool as an independent
+// reader of what Zelvane writes.
+namespace TestSupport {
+
+[[nodiscard]] QString DataPath(const QString& name);
+
+// A temporary folder removed with the object.
+class TSandbox {
+public:
+  TSandbox();
+  [[nodiscard]] QString Path(const QString& name) const;
+  // Copies a checked-in photo into the sandbox, writable, under newName (or its own name).
+  QString Copy(const QString& dataName, const QString& newName = QString()) const;
+  QString Write(const QString& name, const QByteArray& content) const;
+
+private:
+  QTemporaryDir FDir;
+};
+
+// A picture with smooth gradients and some detail, so that scaling and
+// encoding faults show.
+[[nodiscard]] QImage Pattern(int width, int height);
+
+// JPEG bytes of the picture at the given quality.
+[[nodiscard]] QByteArray EncodeJpeg(const QImage& image, int quality = 90);
+
+// The JPEG with these items written into IFD0 of its EXIF block.
+[[nodiscard]] QByteArray WithItems(const QByteArray& jpeg, const std::vector<TPropertyItem>& items);
+
+[[nodiscard]] QByteArray ReadFile(const QString& path);
+
+// The bytes of a JPEG file without its EXIF segment: everything a metadata
+// save must keep as it was.
+[[nodiscard]] QByteArray AllButExif(const QByteArray& jpeg);
+
+// Runs exiftool; fails the test when it cannot run.
+QByteArray Exiftool(const QStringList& args);
+// exiftool -j of one file, as an object (keys "Group:Tag").
+[[nodiscard]] QJsonObject ExiftoolJson(const QString& path, const QStringList& extra = {});
+
+// Every IFD0 item of the file as exiftool reads it (id, type code, raw bytes
+// in the file's byte order), from its verbose dump.
+[[nodiscard]] std::vector<TPropertyItem> ExiftoolRawItems(const QString& path);
+[[nodiscard]] TPropertyItem ExiftoolRawItem(const QString& path, quint32 id);
+
+// Mean absolute difference per channel, over two pictures of the same size.
+[[nodiscard]] double MeanDifference(const QImage& a, const QImage& b);
+
+}  // namespace TestSupport

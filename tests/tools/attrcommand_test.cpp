@@ -1,0 +1,130 @@
+#include "attrcommand.h"
+#include "testsupport.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace TestSupport;
+
+namespace {
+
+struct TRun {
+  int Exit = -1;
+  QString Out;
+  QString Err;
+};
+
+// Runs the real program, as a script would.
+TRun RunTool(const QStringList& args) {
+  QProcess process;
+  process.start(QStringLiteral(ZELVANE_ATTR_TOOL), args);
+  EXPECT_TRUE(process.waitForFinished(60000));
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QJsonObject ShowOne(const QString& path) {
+  const TRun run = RunTool({"show", path});
+  EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
+  const QJsonDocument doc = QJsonDocument::fromJson(run.Out.toUtf8());
+  EXPECT_TRUE(doc.isObject()) << run.Out.toStdString();
+  return doc.object();
+}
+
+}  // namespace
+
+TEST(AttrTool, ShowPrintsOneJsonObjectPerFileInTheDocumentedOrder) {
+  TSandbox box;
+  const QString canon = box.Copy("Canon_40D.jpg");
+  const QString missing = box.Path("missing.jpg");
+  const TRun run = RunTool({"show", canon, missing});
+  EXPECT_EQ(run.Exit, 1);  // one file failed
+  const QStringList lines = run.Out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("{\"file\":\"") + canon + "\",\"canSave\":true,\"error\":\"\","));
+  const QJsonObject c = QJsonDocument::fromJson(lines[0].toUtf8()).object();
+  EXPECT_EQ(c.value("name").toString(), QStringLiteral("Canon_40D.jpg"));
+  EXPECT_EQ(c.value("dateTime").toString(), QStringLiteral("2008-05-30T15:56:01"));
+  EXPECT_FALSE(c.value("hasMarker").toBool());
+  EXPECT_EQ(c.value("roi").toArray(), (QJsonArray{0, 0, 100, 68}));
+  EXPECT_EQ(c.value("width").toInt(), 100);
+  EXPECT_EQ(c.value("height").toInt(), 68);
+  EXPECT_EQ(c.value("actors").toArray(), QJsonArray());
+  EXPECT_EQ(c.value("redEyes").toArray(), QJsonArray());
+  const QJsonObject m = QJsonDocument::fromJson(lines[1].toUtf8()).object();
+  EXPECT_EQ(m.value("error").toString(), QStringLiteral("Error 10"));
+  EXPECT_FALSE(m.value("canSave").toBool());
+  EXPECT_EQ(m.value("dateTime").toString(), QString());
+}
+
+TEST(AttrTool, SetChangesOnlyTheGivenAttributes) {
+  TSandbox box;
+  const QString path = box.Copy("Nikon_D70.jpg", "IMG_0002.JPG");
+  TRun run = RunTool({"set", path, "--name", "Molen \"De Adriaan\"", "--actors", "Anna;Bob", "--date",
+                      "2004-07-15 14:03:22", "--rotation", "90", "--roi", "1,2,30,40", "--location", "Haarlem"});
+  ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+  EXPECT_EQ(run.Out, QString());
+  QJsonObject o = ShowOne(path);
+  EXPECT_TRUE(o.value("hasMarker").toBool());
+  EXPECT_EQ(o.value("name").toString(), QStringLiteral("Molen \"De Adriaan\""));
+  EXPECT_EQ(o.value("actors").toArray(), (QJsonArray{"Anna", "Bob"}));
+  EXPECT_EQ(o.value("dateTime").toString(), QStringLiteral("2004-07-15T14:03:22"));
+  EXPECT_EQ(o.value("rotation").toInt(), 90);
+  EXPECT_EQ(o.value("roi").toArray(), (QJsonArray{1, 2, 30, 40}));
+  EXPECT_EQ(o.value("location").toString(), QStringLiteral("Haarlem"));
+
+  run = RunTool({"set", path, "--description", "Regel één\r\nregel twee"});
+  ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+  o = ShowOne(path);
+  EXPECT_EQ(o.value("description").toString(), QStringLiteral("Regel één\r\nregel twee"));
+  EXPECT_EQ(o.value("name").toString(), QStringLiteral("Molen \"De Adriaan\""));
+  EXPECT_EQ(o.value("rotation").toInt(), 90);
+  // exiftool sees the same.
+  EXPECT_EQ(ExiftoolJson(path, {"-u"}).value("IFD0:Exif_0xee4c").toString(), QStringLiteral("Haarlem"));
+}
+
+TEST(AttrTool, RefusesFilesThatCannotBeSavedAndLeavesThemAlone) {
+  TSandbox box;
+  const QString readOnly = box.Copy("Canon_40D.jpg", "ro.jpg");
+  ASSERT_EQ(::chmod(QFile::encodeName(readOnly).constData(), 0444), 0);
+  const QByteArray before = ReadFile(readOnly);
+  TRun run = RunTool({"set", readOnly, "--name", "X"});
+  EXPECT_EQ(run.Exit, 1);
+  EXPECT_TRUE(run.Err.contains("cannot be saved")) << run.Err.toStdString();
+  EXPECT_EQ(ReadFile(readOnly), before);
+
+  const QString jpeg = box.Copy("Canon_40D.jpg", "photo.jpeg");
+  run = RunTool({"set", jpeg, "--name", "X"});
+  EXPECT_EQ(run.Exit, 1);
+  EXPECT_FALSE(QFileInfo::exists(jpeg + "_"));
+
+  run = RunTool({"set", box.Write("broken.jpg", "text"), "--name", "X"});
+  EXPECT_EQ(run.Exit, 1);
+  EXPECT_TRUE(run.Err.contains("Error 13")) << run.Err.toStdString();
+}
+
+TEST(AttrTool, WrongUsageExitsWithTwoAndHelpWithZero) {
+  TSandbox box;
+  const QString path = box.Copy("Canon_40D.jpg");
+  const QByteArray before = ReadFile(path);
+  for (const QStringList& args : {QStringList{}, QStringList{"show"}, QStringList{"frobnicate", path},
+                                  QStringList{"set"}, QStringList{"set", path, "--name"},
+                                  QStringList{"set", path, "--rotation", "45"},
+                                  QStringList{"set", path, "--date", "15-07-2004"},
+                                  QStringList{"set", path, "--roi", "1,2,3"},
+                                  QStringList{"set", path, "--colour", "red"}}) {
+    const TRun run = RunTool(args);
+    EXPECT_EQ(run.Exit, 2) << args.join(' ').toStdString();
+    EXPECT_TRUE(run.Err.contains("Usage:")) << args.join(' ').toStdString();
+  }
+  EXPECT_EQ(ReadFile(path), before);
+  const TRun help = RunTool({"--help"});
+  EXPECT_EQ(help.Exit, 0);
+  EXPECT_TRUE(help.Out.startsWith("Usage:"));
+  EXPECT_EQ(help.Err, QString());
+}
