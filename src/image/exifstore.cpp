@@ -104,7 +104,7 @@ bool TExifStore::GetPropertyItem(quint32 id, TPropertyItem& item) const {
 }
 
 TGPStatus TExifStore::SetPropertyItem(const TPropertyItem& item) {
-  if (item.Id > 0xFFFF || item.Type == 0 || item.Type > 13) return InvalidParameter;
+  if (item.Id > 0xFFFF || item.Type == 0 || item.Type > 13) return FStatus = InvalidParameter;
   QMutexLocker locker(&LibraryLock());
   InitLibrary();
   try {
@@ -112,7 +112,7 @@ TGPStatus TExifStore::SetPropertyItem(const TPropertyItem& item) {
     Exiv2::Value::AutoPtr value = Exiv2::Value::create(static_cast<Exiv2::TypeId>(item.Type));
     if (value->read(reinterpret_cast<const Exiv2::byte*>(item.Value.constData()), long(item.Value.size()),
                     Exiv2::littleEndian) != 0)
-      return InvalidParameter;
+      return FStatus = InvalidParameter;
     const auto pos = D->Data.findKey(key);
     if (pos != D->Data.end())
       pos->setValue(value.get());
@@ -122,7 +122,7 @@ TGPStatus TExifStore::SetPropertyItem(const TPropertyItem& item) {
     D->SetItems.push_back(item);
     return Ok;
   } catch (...) {
-    return GenericError;
+    return FStatus = GenericError;
   }
 }
 

@@ -20,7 +20,8 @@ public:
   TExifStore& operator=(const TExifStore&) = delete;
 
   // Parses a TIFF block; an empty block gives an empty store. On failure the
-  // store stays empty and the status says why.
+  // store stays empty and the status says why. Status() keeps the last
+  // failure of any operation.
   TGPStatus Load(const QByteArray& tiff);
   [[nodiscard]] TGPStatus Status() const { return FStatus; }
   [[nodiscard]] bool IsEmpty() const;

@@ -13,8 +13,9 @@ TImageToDraw::TImageToDraw(const QString& fileName) : FileName(fileName) {
 TImageToDraw::~TImageToDraw() = default;
 
 QString TImageToDraw::ShortName() const {
-  const qsizetype cut = qMax(FileName.lastIndexOf(u'/'), FileName.lastIndexOf(u'\\'));
-  return FileName.mid(cut + 1);
+  // On this system only "/" separates folders; "\\" and ":" are ordinary
+  // characters of a file name.
+  return FileName.mid(FileName.lastIndexOf(u'/') + 1);
 }
 
 void TImageToDraw::AcquireImage() {

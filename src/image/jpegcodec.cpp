@@ -185,7 +185,7 @@ bool EncodeInto(jpeg_compress_struct& info, TErrorManager& err, const QImage& im
 }  // namespace
 
 QImage TJpegCodec::Decode(const QByteArray& data, int scaleDenominator, TGPStatus& status) {
-  if (!(data.size() >= 4 && static_cast<unsigned char>(data[0]) == 0xFF &&
+  if (!(data.size() >= 2 && static_cast<unsigned char>(data[0]) == 0xFF &&
         static_cast<unsigned char>(data[1]) == 0xD8)) {
     status = UnknownImageFormat;
     return {};

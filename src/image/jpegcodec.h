@@ -13,7 +13,11 @@ class TJpegCodec {
 public:
   // Pictures larger than this many pixels (after scaling) are refused with
   // OutOfMemory rather than allocated.
+#ifdef ZELVANE_MAX_PIXELS
+  static constexpr qint64 MaxPixels = ZELVANE_MAX_PIXELS;
+#else
   static constexpr qint64 MaxPixels = 400LL * 1000 * 1000;
+#endif
 
   // Decodes to Format_RGB32. scaleDenominator is 1, 2, 4 or 8. Truncated or
   // undecodable data gives GenericError, data that is not a JPEG at all

@@ -25,23 +25,35 @@ bool TJpegSegments::HasJpegSignature(const QByteArray& data) {
 
 TJpegHeader TJpegSegments::Parse(const QByteArray& data) {
   TJpegHeader h;
-  if (!HasJpegSignature(data)) return h;
+  // Start-of-image alone makes the data JPEG (as for the decoder); what
+  // follows may still be damaged.
+  if (data.size() < 2 || static_cast<unsigned char>(data[0]) != 0xFF || static_cast<unsigned char>(data[1]) != 0xD8)
+    return h;
   h.IsJpeg = true;
   qsizetype pos = 2;
   bool leadingApp0 = true;
   const qsizetype size = data.size();
   while (pos < size) {
-    if (static_cast<unsigned char>(data[pos]) != 0xFF) return h;  // not a marker: damaged head
+    if (static_cast<unsigned char>(data[pos]) != 0xFF) {  // not a marker: damaged head
+      h.Damaged = true;
+      return h;
+    }
     while (pos < size && static_cast<unsigned char>(data[pos]) == 0xFF) ++pos;  // fill bytes
     if (pos >= size) return h;
     const unsigned char marker = static_cast<unsigned char>(data[pos]);
     const qsizetype segmentStart = pos - 1;
     ++pos;
     if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) continue;  // no length
-    if (marker == 0xD9) return h;                                          // end of image
+    if (marker == 0xD9) {  // end of image before any scan
+      h.Damaged = true;
+      return h;
+    }
     if (pos + 2 > size) return h;
     const int length = Be16(data, pos);
-    if (length < 2) return h;
+    if (length < 2) {
+      h.Damaged = true;
+      return h;
+    }
     const qsizetype payload = pos + 2;
     const qsizetype end = pos + length;
     if (end > size) return h;  // segment runs past the data at hand
@@ -83,7 +95,7 @@ QByteArray TJpegSegments::ReadHead(const QString& path, TGPStatus& status) {
     }
     data += more;
     const TJpegHeader h = Parse(data);
-    if (!h.IsJpeg || h.Complete) return data;
+    if (!h.IsJpeg || h.Complete || h.Damaged) return data;
     chunk = qMin<qsizetype>(chunk * 2, 4 * 1024 * 1024);
   }
 }

@@ -12,6 +12,7 @@
 struct TJpegHeader {
   bool IsJpeg = false;       // the data starts with the start-of-image marker
   bool Complete = false;     // the first scan was reached
+  bool Damaged = false;      // the segments stop making sense before the first scan
   bool HasFrame = false;     // a frame header (SOFn) was found
   int Width = 0;
   int Height = 0;

@@ -2,6 +2,7 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 using namespace DateTimeUtil;
@@ -62,4 +63,18 @@ TEST(DateTime, IsoTextForTheCommandLine) {
   EXPECT_FALSE(FromIsoText(QStringLiteral("2004:07:15 14:03:22"), v));
   EXPECT_FALSE(FromIsoText(QStringLiteral("2004-02-30 14:03:22"), v));
   EXPECT_FALSE(FromIsoText(QStringLiteral("2004-07-15"), v));
+}
+
+TEST(DateTime, StoredTextUsesTheLocalesTimeSeparator) {
+  const QLocale previous;
+  QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));  // "H.mm"
+  const QChar finnish = TimeSeparator();
+  const QString text = ToAttributeText(Make(2004, 7, 15, 14, 3, 22));
+  QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+  const QChar dutch = TimeSeparator();
+  QLocale::setDefault(previous);
+  EXPECT_EQ(finnish, u'.');
+  EXPECT_EQ(text, QStringLiteral("2004.07.15 14.03.22"));
+  EXPECT_EQ(dutch, u':');
+  EXPECT_DOUBLE_EQ(FromAttributeText(text), Make(2004, 7, 15, 14, 3, 22));
 }

@@ -165,7 +165,7 @@ TEST(ImageToDrawLoad, DamagedFilesGiveErrorNumbersAndRetry) {
       {box.Write("empty.jpg", {}), "Error 13"},
       {box.Write("text.jpg", "hello"), "Error 13"},
       {box.Write("half.jpg", good.left(good.size() / 2)), "Error 1"},
-      {box.Write("soi.jpg", good.left(2)), "Error 13"},
+      {box.Write("soi.jpg", good.left(2)), "Error 1"},
       {box.Write("frame.jpg", good.left(200)), "Error 1"},
       {box.Path("missing.jpg"), "Error 10"},
   };

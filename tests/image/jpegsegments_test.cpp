@@ -51,6 +51,8 @@ TEST(JpegSegments, EveryPrefixOfARealFileParsesWithinBounds) {
     }
   }
   // Segment lengths below 2 and junk between segments stop the parse.
-  EXPECT_FALSE(TJpegSegments::Parse(QByteArray("\xFF\xD8\xFF\xE1\x00\x01", 6)).Complete);
-  EXPECT_FALSE(TJpegSegments::Parse(QByteArray("\xFF\xD8\xFF\xE0\x00\x02junk", 10)).Complete);
+  EXPECT_TRUE(TJpegSegments::Parse(QByteArray("\xFF\xD8\xFF\xE1\x00\x01", 6)).Damaged);
+  EXPECT_TRUE(TJpegSegments::Parse(QByteArray("\xFF\xD8\xFF\xE0\x00\x02junk", 10)).Damaged);
+  EXPECT_FALSE(TJpegSegments::Parse(canon.left(100)).Damaged);  // only short
+  EXPECT_FALSE(TJpegSegments::Parse(canon.left(100)).Complete);
 }

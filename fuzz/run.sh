@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the photo fuzzer with clang and runs it.
+#   fuzz/run.sh [SECONDS] [JOBS]     (default 600 seconds, 2 jobs)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-600}
+jobs=${2:-2}
+
+ZELVANE_WITH_CLANG=1 ./scripts/install-deps.sh
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DZELVANE_FUZZ=ON -DZELVANE_TESTS=OFF \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz --target zelvane_photo_fuzzer zelvane-attr
+
+# Seeds: the small sample photos, one with every stored attribute, and the
+# regression inputs.
+mkdir -p fuzz/corpus fuzz/artifacts
+cp tests/data/Canon_40D.jpg tests/data/Nikon_D70.jpg fuzz/corpus/
+cp tests/data/Canon_40D.jpg fuzz/corpus/marked.jpg
+build-fuzz/src/tools/attr/zelvane-attr set fuzz/corpus/marked.jpg --name Anna --description "a b" \
+  --location Delft --date "2004-07-15 14:03:22" --actors "Anna;Bob;" --rotation 90 --roi 1,2,30,40 || true
+if compgen -G "tests/data/fuzz/*" >/dev/null; then cp tests/data/fuzz/* fuzz/corpus/; fi
+
+export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+build-fuzz/fuzz/zelvane_photo_fuzzer fuzz/corpus -artifact_prefix=fuzz/artifacts/ \
+  -max_total_time="$seconds" -jobs="$jobs" -workers="$jobs" -max_len=65536 -rss_limit_mb=2048 -timeout=20 \
+  -print_final_stats=1
