@@ -7,16 +7,23 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-TGPImage TGPImage::FromFile(const QString& path, int scaleDenominator) {
+QByteArray TGPImage::ReadFileData(const QString& path, TGPStatus& status) {
   QFile file(path);
-  TGPImage result;
   if (!file.open(QIODevice::ReadOnly)) {
-    result.FStatus = QFileInfo::exists(path) ? Win32Error : FileNotFound;
-    return result;
+    status = QFileInfo::exists(path) ? Win32Error : FileNotFound;
+    return {};
   }
-  const QByteArray data = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    result.FStatus = Win32Error;
+  QByteArray data = file.readAll();
+  status = file.error() == QFileDevice::NoError ? Ok : Win32Error;
+  return status == Ok ? data : QByteArray();
+}
+
+TGPImage TGPImage::FromFile(const QString& path, int scaleDenominator) {
+  TGPStatus status = Ok;
+  const QByteArray data = ReadFileData(path, status);
+  if (status != Ok) {
+    TGPImage result;
+    result.FStatus = status;
     return result;
   }
   return FromData(data, scaleDenominator);

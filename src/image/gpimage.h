@@ -20,6 +20,8 @@ public:
   // other formats are always decoded whole.
   [[nodiscard]] static TGPImage FromFile(const QString& path, int scaleDenominator = 1);
   [[nodiscard]] static TGPImage FromData(const QByteArray& data, int scaleDenominator = 1);
+  // A whole file's bytes; status Ok, FileNotFound or Win32Error.
+  [[nodiscard]] static QByteArray ReadFileData(const QString& path, TGPStatus& status);
 
   [[nodiscard]] TGPStatus Status() const { return FStatus; }
   [[nodiscard]] bool IsNull() const { return FImage.isNull(); }

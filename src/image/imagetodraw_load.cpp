@@ -85,17 +85,16 @@ void TImageToDraw::LoadImage() {
   ++FLoadCount;
   RunLoad([this] {
     CheckReadOnly();
-    QFile file(FileName);
-    if (!file.open(QIODevice::ReadOnly)) RaiseStatus(QFileInfo::exists(FileName) ? Win32Error : FileNotFound);
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) RaiseStatus(Win32Error);
+    TGPStatus status = Ok;
+    const QByteArray data = TGPImage::ReadFileData(FileName, status);
+    if (status != Ok) RaiseStatus(status);
     auto image = std::make_unique<TGPImage>(TGPImage::FromData(data));
     if (image->Status() != Ok) RaiseStatus(image->Status());
     ImageRect = image->Bounds();
     IsBitmap = true;
     // Only JPEG content can take the attributes without touching the picture.
-    if (!image->IsJpeg()) CanSave = false;
     const bool isJpeg = image->IsJpeg();
+    if (!isJpeg) CanSave = false;
     SetImage(std::move(image));
     TExifStore exif;
     if (isJpeg) LoadExif(data, TJpegSegments::Parse(data), exif);

@@ -11,7 +11,6 @@
 #include "zelvaneerror.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 namespace {
 
@@ -28,10 +27,8 @@ void TImageToDraw::Save() {
     // never written, and a failed save leaves the record unloaded.
     FreeImage();
 
-    QFile file(FileName);
-    QByteArray data;
-    if (file.open(QIODevice::ReadOnly)) data = file.readAll();
-    file.close();
+    TGPStatus status = Ok;
+    const QByteArray data = TGPImage::ReadFileData(FileName, status);
     const TJpegHeader header = TJpegSegments::Parse(data);
     if (!header.IsJpeg || !header.Complete) throw EZelvaneError(SaveFailedMessage(FileName));
 
@@ -52,7 +49,6 @@ void TImageToDraw::Save() {
     if (RedEyes) exif.SetPropertyItem(RedEyesItem(IdRedEyes, *RedEyes));
     exif.SetPropertyItem(RectItem(IdROI, ROI));
 
-    TGPStatus status = Ok;
     const QByteArray tiff = exif.Save(status);
     if (status != Ok) throw EZelvaneError(SaveFailedMessage(FileName));
     const QByteArray newFile = TJpegSegments::ReplaceExif(data, header, tiff);
