@@ -1,6 +1,7 @@
 #include "gpimage.h"
 
 #include "jpegcodec.h"
+#include "jpegsegments.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -35,7 +36,7 @@ TGPImage TGPImage::FromData(const QByteArray& data, int scaleDenominator) {
     result.FStatus = UnknownImageFormat;
     return result;
   }
-  if (data.size() >= 2 && static_cast<unsigned char>(data[0]) == 0xFF && static_cast<unsigned char>(data[1]) == 0xD8) {
+  if (TJpegSegments::HasJpegSignature(data)) {
     result.FIsJpeg = true;
     result.FScale = (scaleDenominator == 2 || scaleDenominator == 4 || scaleDenominator == 8) ? scaleDenominator : 1;
     result.FImage = TJpegCodec::Decode(data, result.FScale, result.FStatus);

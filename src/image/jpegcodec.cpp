@@ -1,5 +1,7 @@
 #include "jpegcodec.h"
 
+#include "jpegsegments.h"
+
 #include <csetjmp>
 #include <cstring>
 #include <cstdlib>
@@ -185,8 +187,7 @@ bool EncodeInto(jpeg_compress_struct& info, TErrorManager& err, const QImage& im
 }  // namespace
 
 QImage TJpegCodec::Decode(const QByteArray& data, int scaleDenominator, TGPStatus& status) {
-  if (!(data.size() >= 2 && static_cast<unsigned char>(data[0]) == 0xFF &&
-        static_cast<unsigned char>(data[1]) == 0xD8)) {
+  if (!TJpegSegments::HasJpegSignature(data)) {
     status = UnknownImageFormat;
     return {};
   }

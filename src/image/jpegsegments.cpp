@@ -19,16 +19,13 @@ const char ExifId[6] = {'E', 'x', 'i', 'f', 0, 0};
 }  // namespace
 
 bool TJpegSegments::HasJpegSignature(const QByteArray& data) {
-  return data.size() >= 3 && static_cast<unsigned char>(data[0]) == 0xFF &&
-         static_cast<unsigned char>(data[1]) == 0xD8 && static_cast<unsigned char>(data[2]) == 0xFF;
+  return data.size() >= 2 && static_cast<unsigned char>(data[0]) == 0xFF &&
+         static_cast<unsigned char>(data[1]) == 0xD8;
 }
 
 TJpegHeader TJpegSegments::Parse(const QByteArray& data) {
   TJpegHeader h;
-  // Start-of-image alone makes the data JPEG (as for the decoder); what
-  // follows may still be damaged.
-  if (data.size() < 2 || static_cast<unsigned char>(data[0]) != 0xFF || static_cast<unsigned char>(data[1]) != 0xD8)
-    return h;
+  if (!HasJpegSignature(data)) return h;
   h.IsJpeg = true;
   qsizetype pos = 2;
   bool leadingApp0 = true;

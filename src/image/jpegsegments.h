@@ -31,6 +31,8 @@ public:
   // The largest TIFF block one APP1 segment can carry.
   static constexpr qsizetype MaxTiffLength = 65535 - 2 - 6;
 
+  // The data starts with the start-of-image marker. That alone makes it JPEG
+  // for the decoder and the parser; what follows may still be damaged.
   [[nodiscard]] static bool HasJpegSignature(const QByteArray& data);
   [[nodiscard]] static TJpegHeader Parse(const QByteArray& data);
 
