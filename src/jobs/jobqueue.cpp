@@ -1,0 +1,199 @@
+#include "jobqueue.h"
+
+#include "zelvaneerror.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QMutex>
+#include <QWaitCondition>
+#include <deque>
+#include <sys/resource.h>
+#include <unistd.h>
+
+Q_LOGGING_CATEGORY(lcJobs, "zelvane.jobs", QtWarningMsg)
+
+namespace {
+
+// One call handed to the user-interface thread.
+struct TSyncCall {
+  enum TPhase { Pending, Running, Done, Dropped };
+  QMutex Mutex;
+  QWaitCondition Finished;
+  TPhase Phase = Pending;
+  std::function<void()> Call;
+  const QThread* Owner = nullptr;  // the worker waiting for it
+};
+
+}  // namespace
+
+// Everything workers share with the queue. Workers hold it too, so it stays
+// valid for as long as any of them runs.
+struct TJobQueue::TState {
+  QMutex Lock;  // guards Jobs, Terminating and Calls
+  QWaitCondition JobAdded;
+  std::deque<TJob> Jobs;
+  bool Terminating = false;
+  std::vector<std::shared_ptr<TSyncCall>> Calls;  // calls workers wait for
+  std::function<TJobErrorAnswer(const QString&)>* OnJobError = nullptr;
+
+  TJob Get() {
+    QMutexLocker locker(&Lock);
+    while (Jobs.empty() && !Terminating) JobAdded.wait(&Lock);
+    if (Terminating) return {};
+    TJob job = std::move(Jobs.front());
+    Jobs.pop_front();
+    return job;
+  }
+};
+
+TJobQueue::TJobQueue(int workerCount, QThread::Priority priority) : FState(std::make_shared<TState>()) {
+  FState->OnJobError = &OnJobError;
+  for (int i = 0; i < qMax(1, workerCount); ++i) {
+    FWorkers.push_back(std::make_unique<TJobThread>(FState, priority));
+    FWorkers.back()->start();
+  }
+}
+
+TJobQueue::~TJobQueue() {
+  {
+    QMutexLocker locker(&FState->Lock);
+    FState->Terminating = true;
+    FState->Jobs.clear();
+    FState->OnJobError = nullptr;
+    // Release workers waiting for the user-interface thread, which is busy
+    // here. A call that is already running (we are inside it) cannot be
+    // waited for; its worker is left to finish on its own.
+    for (const auto& call : FState->Calls) {
+      QMutexLocker callLocker(&call->Mutex);
+      if (call->Phase == TSyncCall::Pending) {
+        call->Phase = TSyncCall::Dropped;
+        call->Finished.wakeAll();
+      }
+    }
+    FState->JobAdded.wakeAll();
+  }
+  for (auto& worker : FWorkers) {
+    bool insideItsCall = false;
+    {
+      QMutexLocker locker(&FState->Lock);
+      for (const auto& call : FState->Calls) {
+        QMutexLocker callLocker(&call->Mutex);
+        if (call->Owner == worker.get() && call->Phase == TSyncCall::Running) insideItsCall = true;
+      }
+    }
+    if (insideItsCall) {
+      // The worker waits for the call this thread is running: it ends by
+      // itself once that call returns and deletes its thread object then.
+      TJobThread* orphan = worker.release();
+      QObject::connect(orphan, &QThread::finished, orphan, &QObject::deleteLater);
+      continue;
+    }
+    worker->wait();
+  }
+}
+
+void TJobQueue::Add(TJob job) {
+  QMutexLocker locker(&FState->Lock);
+  if (FState->Terminating) return;
+  FState->Jobs.push_back(std::move(job));
+  FState->JobAdded.wakeOne();
+}
+
+int TJobQueue::WorkerCount() const {
+  return int(FWorkers.size());
+}
+
+int TJobQueue::PendingCount() const {
+  QMutexLocker locker(&FState->Lock);
+  return int(FState->Jobs.size());
+}
+
+void TJobQueue::DiscardPending() {
+  QMutexLocker locker(&FState->Lock);
+  FState->Jobs.clear();
+}
+
+int TJobQueue::ProcessorCount() {
+  return qMax(1, QThread::idealThreadCount());
+}
+
+TJobThread::TJobThread(std::shared_ptr<TJobQueue::TState> state, QThread::Priority priority)
+    : FState(std::move(state)), FPriority(priority) {}
+
+bool TJobThread::SyncCall(const std::function<void()>& call) {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app || QThread::currentThread() == app->thread()) {
+    call();
+    return true;
+  }
+  auto sync = std::make_shared<TSyncCall>();
+  sync->Call = call;
+  sync->Owner = this;
+  {
+    QMutexLocker locker(&FState->Lock);
+    if (FState->Terminating) return false;
+    FState->Calls.push_back(sync);
+  }
+  QMetaObject::invokeMethod(
+      app,
+      [sync] {
+        {
+          QMutexLocker locker(&sync->Mutex);
+          if (sync->Phase != TSyncCall::Pending) return;  // dropped meanwhile
+          sync->Phase = TSyncCall::Running;
+        }
+        sync->Call();
+        QMutexLocker locker(&sync->Mutex);
+        sync->Phase = TSyncCall::Done;
+        sync->Finished.wakeAll();
+      },
+      Qt::QueuedConnection);
+  bool done;
+  {
+    QMutexLocker locker(&sync->Mutex);
+    while (sync->Phase == TSyncCall::Pending || sync->Phase == TSyncCall::Running) sync->Finished.wait(&sync->Mutex);
+    done = sync->Phase == TSyncCall::Done;
+  }
+  QMutexLocker locker(&FState->Lock);
+  std::erase(FState->Calls, sync);
+  return done;
+}
+
+void TJobThread::run() {
+  if (FPriority < QThread::NormalPriority) {
+    // Linux ignores thread priorities for ordinary threads; niceness works.
+    const int nice = FPriority <= QThread::LowestPriority ? 19 : 10;
+    ::setpriority(PRIO_PROCESS, ::gettid(), nice);
+  }
+  for (;;) {
+    TJob job = FState->Get();
+    if (!job) return;
+    QString failure;
+    try {
+      job(*this);
+    } catch (const EZelvaneError& e) {
+      failure = e.Message();
+    } catch (const std::exception& e) {
+      failure = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+      failure = QStringLiteral("unknown exception");
+    }
+    if (failure.isNull()) continue;
+    const QString message =
+        QCoreApplication::translate("TJobQueue", "Exception in background task") + u'\n' + failure;
+    TJobErrorAnswer answer = TJobErrorAnswer::GoOn;
+    const bool shown = SyncCall([&] {
+      QMutexLocker locker(&FState->Lock);
+      const auto handler = FState->OnJobError ? *FState->OnJobError : nullptr;
+      locker.unlock();
+      if (handler)
+        answer = handler(message);
+      else
+        qCWarning(lcJobs).noquote() << message;
+    });
+    if (shown && answer == TJobErrorAnswer::EndRun) {
+      QMutexLocker locker(&FState->Lock);
+      FState->Jobs.clear();
+    }
+  }
+}
