@@ -1,7 +1,5 @@
 #include "jobqueue.h"
 
-#include "zelvaneerror.h"
-
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QMutex>
@@ -171,10 +169,9 @@ void TJobThread::run() {
     QString failure;
     try {
       job(*this);
-    } catch (const EZelvaneError& e) {
-      failure = e.Message();
     } catch (const std::exception& e) {
-      failure = QString::fromLocal8Bit(e.what());
+      // Zelvane's own exceptions carry their message as UTF-8.
+      failure = QString::fromUtf8(e.what());
     } catch (...) {
       failure = QStringLiteral("unknown exception");
     }
