@@ -8,7 +8,13 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <ostream>
 #include <vector>
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 // Helpers shared by the tests: a scratch folder per test, test photos made on
 // the fly or copied from the checked-in data, and exiftool as an independent

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QSize>
+#include <memory>
+#include <set>
+#include <vector>
+
+class QStandardItem;
+class QStandardItemModel;
+class TImageScaled;
+class TImageToDraw;
+class TJobQueue;
+class TJobThread;
+
+// The owner of the photo records shown in the main window's lists, and of
+// their thumbnails. It hands out one record per file path, renders each
+// photo's thumbnail once on its own worker threads, keeps the thumbnails in
+// an image list (ThumbList) and keeps every list item that shows a photo up
+// to date: its image, caption and the four detail columns.
+//
+// List items are QStandardItems whose RecordRole holds a record from
+// GetImageRecord; their detail texts go to the sibling columns 1 to 4 of the
+// item's row. Entries are found by exact path through a hash; an entry whose
+// items are all gone is reused, with its image-list slot, for the next new
+// path. Everything except the rendering runs on the user-interface thread.
+class TImageListCache : public QObject {
+  Q_OBJECT
+public:
+  static constexpr int RecordRole = Qt::UserRole + 1;
+  static constexpr int ImageIndexRole = Qt::UserRole + 2;
+
+  struct TEntry {
+    TImageToDraw* Record = nullptr;
+    TImageScaled* PendingView = nullptr;
+    int ImageIndex = -1;
+    std::vector<QStandardItem*> ListItems;
+    bool Ready = false;
+  };
+
+  explicit TImageListCache(QSize thumbSize = QSize(64, 64), int workers = 0, QObject* parent = nullptr);
+  ~TImageListCache() override;
+
+  [[nodiscard]] TImageToDraw* GetImageRecord(const QString& path);
+  void AddListItem(QStandardItem* item);
+  void RemoveListItem(QStandardItem* item);
+  // Removing rows of the model removes their items from the cache.
+  void WatchModel(QStandardItemModel* model);
+  // After a save; may be called on any thread, runs on the user-interface thread.
+  void ImageChanged(TImageToDraw* record);
+
+  [[nodiscard]] const TEntry* FindEntry(const QString& path) const;
+  [[nodiscard]] int EntryCount() const { return int(FEntries.size()); }
+  [[nodiscard]] const QList<QImage>& ThumbList() const { return FThumbList; }
+  [[nodiscard]] QSize ThumbSize() const { return FWorkBitmap.size(); }
+  [[nodiscard]] static TImageToDraw* RecordOf(const QStandardItem* item);
+
+  // The detail texts of a record: date ("mmmm d, yyyy" in the user's
+  // locale), location, file name, folder.
+  [[nodiscard]] static QStringList DetailTexts(const TImageToDraw& record);
+
+signals:
+  // A thumbnail was stored (for views that want to repaint).
+  void ThumbnailStored(int imageIndex);
+
+private:
+  TEntry* Find(const QString& path);
+  void StartThumbnail(TEntry& entry);
+  void ThumbnailJobDone(TImageScaled* view, TJobThread* worker);
+  void ThumbnailReady(TImageScaled* view);
+  void DrawThumbnail(TImageScaled& view);
+  void StoreThumbnail(TEntry& entry);
+  void UpdateItem(QStandardItem* item, const TEntry& entry);
+  void DoImageChanged(TImageToDraw* record);
+
+  std::unique_ptr<TJobQueue> FJobs;
+  QImage FWorkBitmap;
+  QList<QImage> FThumbList;
+  std::vector<TEntry> FEntries;
+  QHash<QString, int> FIndex;      // path -> entry
+  std::set<int> FIdle;             // entries without list items, reused first
+  std::vector<std::unique_ptr<TImageToDraw>> FRecords;  // every record ever handed out
+  QMutex FInFlightLock;
+  std::set<TImageScaled*> FInFlight;  // views whose job has not finished
+};

@@ -1,0 +1,208 @@
+#include "attributeitems.h"
+#include "imagelistcache.h"
+#include "imagetodraw.h"
+#include "testsupport.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace TestSupport;
+
+namespace {
+
+bool WaitFor(const std::function<bool()>& condition) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!condition()) {
+    if (timer.elapsed() > 20000) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  return true;
+}
+
+// Adds a list item for the path to the model, as a list view does.
+QStandardItem* Show(TImageListCache& cache, QStandardItemModel& model, const QString& path) {
+  auto* item = new QStandardItem;
+  item->setData(QVariant::fromValue(cache.GetImageRecord(path)), TImageListCache::RecordRole);
+  model.appendRow(item);
+  cache.AddListItem(item);
+  return item;
+}
+
+std::vector<QString> Photos(const TSandbox& box, int count, const QString& prefix = "p") {
+  std::vector<QString> paths;
+  const QByteArray jpeg = EncodeJpeg(Pattern(320, 240));
+  for (int i = 0; i < count; ++i) paths.push_back(box.Write(QStringLiteral("%1%2.jpg").arg(prefix).arg(i), jpeg));
+  return paths;
+}
+
+}  // namespace
+
+TEST(ImageListCache, OnePhotoInTwoListsIsOneEntryWithOneRendering) {
+  TSandbox box;
+  const QString path = Photos(box, 1).front();
+  TImageListCache cache;
+  QSignalSpy stored(&cache, &TImageListCache::ThumbnailStored);
+  QStandardItemModel result, print;
+  cache.WatchModel(&result);
+  cache.WatchModel(&print);
+  QStandardItem* a = Show(cache, result, path);
+  QStandardItem* b = Show(cache, print, path);
+  EXPECT_EQ(TImageListCache::RecordOf(a), TImageListCache::RecordOf(b));
+  EXPECT_EQ(a->data(TImageListCache::ImageIndexRole).toInt(), -1);
+  EXPECT_EQ(a->text(), QStringLiteral("p0.jpg"));
+  ASSERT_TRUE(WaitFor([&] { return cache.FindEntry(path)->Ready; }));
+  EXPECT_EQ(cache.EntryCount(), 1);
+  EXPECT_EQ(cache.FindEntry(path)->ListItems.size(), 2u);
+  EXPECT_EQ(stored.count(), 1);
+  EXPECT_EQ(cache.ThumbList().size(), 1);
+  EXPECT_EQ(cache.ThumbList().first().size(), QSize(64, 64));
+  for (QStandardItem* item : {a, b}) {
+    EXPECT_EQ(item->data(TImageListCache::ImageIndexRole).toInt(), 0);
+    EXPECT_EQ(item->data(Qt::DecorationRole).value<QImage>(), cache.ThumbList().first());
+  }
+  // The thumbnail: white bands above and below the 64 × 48 picture.
+  EXPECT_EQ(cache.ThumbList().first().pixel(32, 2), qRgb(255, 255, 255));
+  EXPECT_NE(cache.ThumbList().first().pixel(32, 32), qRgb(255, 255, 255));
+  EXPECT_FALSE(TImageListCache::RecordOf(a)->IsLoaded());
+}
+
+TEST(ImageListCache, ItemsShowTheStoredNameAndDetailsWhenTheThumbnailArrives) {
+  TSandbox box;
+  const QString path = box.Write("IMG_0007.JPG", WithItems(EncodeJpeg(Pattern(100, 80)),
+                                                          {AttributeItems::TextItem(61000, "Vorn Software"),
+                                                           AttributeItems::TextItem(61001, "Molen"),
+                                                           AttributeItems::TextItem(61003, "2004:07:15 14:03:22"),
+                                                           AttributeItems::TextItem(61004, "Kinderdijk")}));
+  TImageListCache cache;
+  QStandardItemModel model;
+  QStandardItem* item = Show(cache, model, path);
+  EXPECT_EQ(item->text(), QStringLiteral("IMG_0007.JPG"));
+  ASSERT_TRUE(WaitFor([&] { return item->text() == QStringLiteral("Molen"); }));
+  EXPECT_EQ(model.columnCount(), 5);
+  EXPECT_EQ(model.item(0, 1)->text(), QStringLiteral("July 15, 2004"));
+  EXPECT_EQ(model.item(0, 2)->text(), QStringLiteral("Kinderdijk"));
+  EXPECT_EQ(model.item(0, 3)->text(), QStringLiteral("IMG_0007.JPG"));
+  EXPECT_EQ(model.item(0, 4)->text(), QFileInfo(path).path());
+}
+
+TEST(ImageListCache, PathsDifferingInCaseAreDifferentEntries) {
+  TSandbox box;
+  const QByteArray jpeg = EncodeJpeg(Pattern(32, 32));
+  const QString lower = box.Write("a.jpg", jpeg);
+  const QString upper = box.Write("A.jpg", jpeg);
+  TImageListCache cache;
+  EXPECT_NE(cache.GetImageRecord(lower), cache.GetImageRecord(upper));
+  EXPECT_EQ(cache.GetImageRecord(lower), cache.GetImageRecord(lower));
+  EXPECT_EQ(cache.EntryCount(), 2);
+}
+
+TEST(ImageListCache, RemovingEveryItemBeforeTheJobRunsUsesNoSlot) {
+  TSandbox box;
+  const std::vector<QString> paths = Photos(box, 40);
+  TImageListCache cache(QSize(64, 64), 1);
+  QStandardItemModel model;
+  cache.WatchModel(&model);
+  for (const QString& path : paths) Show(cache, model, path);
+  model.clear();  // before the user-interface thread took any result
+  for (const QString& path : paths) EXPECT_EQ(cache.FindEntry(path)->PendingView, nullptr);
+  // Let every job come back (cancelled ones skip their work).
+  for (int i = 0; i < 40; ++i) {
+    QThread::msleep(10);
+    QCoreApplication::processEvents();
+  }
+  EXPECT_EQ(cache.ThumbList().size(), 0);
+  for (const QString& path : paths) EXPECT_FALSE(cache.FindEntry(path)->Ready);
+}
+
+TEST(ImageListCache, ANewFolderReusesIdleEntriesAndTheirSlots) {
+  TSandbox box;
+  const std::vector<QString> first = Photos(box, 20, "first");
+  const std::vector<QString> second = Photos(box, 5, "second");
+  TImageListCache cache;
+  QStandardItemModel model;
+  cache.WatchModel(&model);
+  for (const QString& path : first) Show(cache, model, path);
+  ASSERT_TRUE(WaitFor([&] { return cache.ThumbList().size() == 20; }));
+  model.removeRows(0, model.rowCount());
+  for (const QString& path : second) Show(cache, model, path);
+  EXPECT_EQ(cache.EntryCount(), 20);
+  ASSERT_TRUE(WaitFor([&] {
+    for (const QString& path : second)
+      if (!cache.FindEntry(path)->Ready) return false;
+    return true;
+  }));
+  EXPECT_EQ(cache.ThumbList().size(), 20);  // slots overwritten, not added
+  std::set<int> reused;
+  for (const QString& path : second) reused.insert(cache.FindEntry(path)->ImageIndex);
+  EXPECT_EQ(reused, (std::set<int>{0, 1, 2, 3, 4}));
+  EXPECT_EQ(cache.FindEntry(first[0]), nullptr);  // its entry now serves a new photo
+}
+
+TEST(ImageListCache, ASaveOnAWorkerUpdatesThumbnailCaptionAndDate) {
+  TSandbox box;
+  const QString path = box.Write("s.jpg", EncodeJpeg(Pattern(200, 100)));
+  TImageListCache cache;
+  QStandardItemModel model;
+  QStandardItem* item = Show(cache, model, path);
+  ASSERT_TRUE(WaitFor([&] { return cache.FindEntry(path)->Ready; }));
+  const QImage before = cache.ThumbList().first();
+  TImageToDraw* record = TImageListCache::RecordOf(item);
+  record->Name = QStringLiteral("Renamed");
+  ASSERT_TRUE(DateTimeUtil::TryEncode(2004, 7, 15, 14, 3, 22, 0, record->DateTime));
+  record->Rotation = 90;
+  std::thread saver([record] { record->Save(); });  // as "save all" does
+  saver.join();
+  ASSERT_TRUE(WaitFor([&] { return item->text() == QStringLiteral("Renamed"); }));
+  EXPECT_EQ(model.item(0, 1)->text(), QStringLiteral("July 15, 2004"));
+  EXPECT_NE(cache.ThumbList().first(), before);
+  // Turned a quarter: now white at the sides instead of above and below.
+  EXPECT_EQ(cache.ThumbList().first().pixel(2, 32), qRgb(255, 255, 255));
+  EXPECT_NE(cache.ThumbList().first().pixel(32, 2), qRgb(255, 255, 255));
+}
+
+TEST(ImageListCache, APhotoThatCannotBeOpenedGetsTheRedBox) {
+  TSandbox box;
+  const QString path = box.Write("broken.jpg", "not a picture");
+  TImageListCache cache;
+  QStandardItemModel model;
+  Show(cache, model, path);
+  ASSERT_TRUE(WaitFor([&] { return cache.FindEntry(path)->Ready; }));
+  EXPECT_EQ(cache.ThumbList().first().pixel(60, 60), qRgb(255, 0, 0));
+  EXPECT_EQ(TImageListCache::RecordOf(model.item(0))->ErrorMessage, QStringLiteral("Error 13"));
+}
+
+TEST(ImageListCache, ManyPhotosListAtOnceAndHoldNoDecodedPicture) {
+  TSandbox box;
+  const std::vector<QString> paths = Photos(box, 60);
+  TImageListCache cache;
+  QStandardItemModel model;
+  QElapsedTimer timer;
+  timer.start();
+  // 10,000 paths through the index: listing must not be quadratic.
+  for (int i = 0; i < 10000; ++i) (void)cache.GetImageRecord(QStringLiteral("/nowhere/%1.jpg").arg(i));
+  EXPECT_LT(timer.elapsed(), 2000);
+  for (const QString& path : paths) Show(cache, model, path);
+  ASSERT_TRUE(WaitFor([&] { return cache.ThumbList().size() == 60; }));
+  for (const QString& path : paths) {
+    EXPECT_FALSE(cache.FindEntry(path)->Record->IsLoaded());
+    EXPECT_EQ(cache.FindEntry(path)->Record->UsageCount, 0);
+  }
+}
+
+TEST(ImageListCache, DestroyingTheCacheWithJobsPendingIsClean) {
+  TSandbox box;
+  const std::vector<QString> paths = Photos(box, 30);
+  auto cache = std::make_unique<TImageListCache>(QSize(64, 64), 1);
+  QStandardItemModel model;
+  for (const QString& path : paths) Show(*cache, model, path);
+  QElapsedTimer timer;
+  timer.start();
+  cache.reset();  // views of jobs that never ran are freed (the sanitizer build checks)
+  EXPECT_LT(timer.elapsed(), 5000);
+}
