@@ -189,10 +189,17 @@ TEST(ImageListCache, ManyPhotosListAtOnceAndHoldNoDecodedPicture) {
   EXPECT_LT(timer.elapsed(), 2000);
   for (const QString& path : paths) Show(cache, model, path);
   ASSERT_TRUE(WaitFor([&] { return cache.ThumbList().size() == 60; }));
-  for (const QString& path : paths) {
-    EXPECT_FALSE(cache.FindEntry(path)->Record->IsLoaded());
-    EXPECT_EQ(cache.FindEntry(path)->Record->UsageCount, 0);
-  }
+  // Each worker frees its view right after handing the thumbnail over.
+  const auto unused = [&] {
+    for (const QString& path : paths) {
+      TImageToDraw* record = cache.FindEntry(path)->Record;
+      QMutexLocker locker(&record->Lock);
+      if (record->UsageCount != 0) return false;
+    }
+    return true;
+  };
+  ASSERT_TRUE(WaitFor(unused));
+  for (const QString& path : paths) EXPECT_FALSE(cache.FindEntry(path)->Record->IsLoaded());
 }
 
 TEST(ImageListCache, DestroyingTheCacheWithJobsPendingIsClean) {
