@@ -139,6 +139,19 @@ QByteArray TExifStore::Thumbnail() const {
   }
 }
 
+TGPStatus TExifStore::SetThumbnail(const QByteArray& jpeg) {
+  if (!TJpegSegments::HasJpegSignature(jpeg)) return FStatus = InvalidParameter;
+  QMutexLocker locker(&LibraryLock());
+  InitLibrary();
+  try {
+    Exiv2::ExifThumb thumb(D->Data);
+    thumb.setJpegThumbnail(reinterpret_cast<const Exiv2::byte*>(jpeg.constData()), long(jpeg.size()));
+    return Ok;
+  } catch (...) {
+    return FStatus = GenericError;
+  }
+}
+
 QByteArray TExifStore::Save(TGPStatus& status) const {
   QMutexLocker locker(&LibraryLock());
   InitLibrary();

@@ -33,6 +33,8 @@ public:
 
   // The embedded preview picture (JPEG bytes); empty when there is none.
   [[nodiscard]] QByteArray Thumbnail() const;
+  // Embeds a JPEG preview in IFD1, replacing any other.
+  TGPStatus SetThumbnail(const QByteArray& jpeg);
 
   // The new TIFF block. It is checked by reading it back: every item set
   // through SetPropertyItem must come out as it went in, and the block must

@@ -66,7 +66,7 @@ TImageToDraw* TImageListCache::GetImageRecord(const QString& path) {
 
 void TImageListCache::StartThumbnail(TEntry& entry) {
   auto* view = new TImageScaled(entry.Record);
-  view->ReducedDecode = true;
+  view->ReducedDecode = ReducedDecode;
   view->SetTargetRect({0, 0, FWorkBitmap.width(), FWorkBitmap.height()});
   view->OnJobDone = [this](TImageScaled* v, TJobThread* worker) { ThumbnailJobDone(v, worker); };
   {

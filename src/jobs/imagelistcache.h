@@ -45,6 +45,11 @@ public:
   explicit TImageListCache(QSize thumbSize = QSize(64, 64), int workers = 0, QObject* parent = nullptr);
   ~TImageListCache() override;
 
+  // Thumbnails are rendered from the embedded preview or a DCT-scaled decode;
+  // off, every photo is decoded whole (the reference the benchmark compares
+  // against).
+  bool ReducedDecode = true;
+
   [[nodiscard]] TImageToDraw* GetImageRecord(const QString& path);
   void AddListItem(QStandardItem* item);
   void RemoveListItem(QStandardItem* item);

@@ -1,0 +1,130 @@
+// zelvane-bench: figures for the thumbnail path.
+//
+//   zelvane-bench thumbs FOLDER [--threads N] [--full-decode]
+//   zelvane-bench make FOLDER COUNT [--size WxH] [--quality Q]
+
+#include "exifstore.h"
+#include "jpegcodec.h"
+#include "jpegsegments.h"
+#include "photomaker.h"
+#include "thumbbench.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <QThread>
+#include <cstdio>
+
+namespace {
+
+int Usage(QTextStream& err) {
+  err << "Usage:\n"
+         "  zelvane-bench thumbs FOLDER [--threads N] [--full-decode]\n"
+         "      Renders the 64 x 64 thumbnail of every photo in FOLDER through the thumbnail\n"
+         "      cache (records, scaled views, job queue). --full-decode decodes every photo\n"
+         "      whole instead, as the reference. Last line:\n"
+         "      thumbs: N images, T s, R images/s, peak RSS M MiB\n"
+         "  zelvane-bench make FOLDER COUNT [--size WxH] [--quality Q] [--preview]\n"
+         "      Writes COUNT fractal test photos (default 4000x3000, quality 90) with camera\n"
+         "      EXIF; --preview embeds a 160 x 120 preview as cameras do.\n";
+  return 2;
+}
+
+int Thumbs(const QStringList& args, QTextStream& out, QTextStream& err) {
+  if (args.isEmpty()) return Usage(err);
+  int threads = QThread::idealThreadCount();
+  bool full = false;
+  for (int i = 1; i < args.size(); ++i) {
+    if (args[i] == QLatin1String("--full-decode")) {
+      full = true;
+    } else if (args[i] == QLatin1String("--threads") && i + 1 < args.size()) {
+      bool ok = false;
+      threads = args[++i].toInt(&ok);
+      if (!ok || threads < 1) return Usage(err);
+    } else {
+      return Usage(err);
+    }
+  }
+  const QStringList photos = PhotosIn(args[0]);
+  if (photos.isEmpty()) {
+    err << "zelvane-bench: no photos in " << args[0] << '\n';
+    return 1;
+  }
+  out << "folder: " << args[0] << ", " << photos.size() << " photos, " << threads << " threads, "
+      << (full ? "full decode" : "reduced decode (preview or DCT scaling)") << '\n';
+  out.flush();
+  const TThumbBenchResult r = RunThumbBench(photos, threads, full);
+  out << QStringLiteral("thumbs: %1 images, %2 s, %3 images/s, peak RSS %4 MiB\n")
+             .arg(r.Images)
+             .arg(r.Seconds, 0, 'f', 2)
+             .arg(r.Images / r.Seconds, 0, 'f', 1)
+             .arg(r.PeakRssMiB, 0, 'f', 0);
+  return r.Images == photos.size() ? 0 : 1;
+}
+
+int Make(const QStringList& args, QTextStream& out, QTextStream& err) {
+  if (args.size() < 2) return Usage(err);
+  bool ok = false;
+  const int count = args[1].toInt(&ok);
+  if (!ok || count < 1) return Usage(err);
+  int width = 4000, height = 3000, quality = 90;
+  bool preview = false;
+  for (int i = 2; i < args.size(); i += 2) {
+    if (args[i] == QLatin1String("--preview")) {
+      preview = true;
+      --i;
+    } else if (i + 1 >= args.size()) {
+      return Usage(err);
+    } else if (args[i] == QLatin1String("--size")) {
+      const QStringList wh = args[i + 1].split(u'x');
+      if (wh.size() != 2) return Usage(err);
+      width = wh[0].toInt();
+      height = wh[1].toInt();
+    } else if (args[i] == QLatin1String("--quality")) {
+      quality = args[i + 1].toInt();
+    } else {
+      return Usage(err);
+    }
+  }
+  if (width < 16 || height < 16) return Usage(err);
+  QDir().mkpath(args[0]);
+  for (int i = 0; i < count; ++i) {
+    TGPStatus status = Ok;
+    const QImage picture = MakeFractalPhoto(width, height, unsigned(i + 1));
+    QByteArray jpeg = TJpegCodec::Encode(picture, quality, status);
+    // Camera EXIF, and the small preview cameras embed.
+    TExifStore exif;
+    exif.SetPropertyItem({0x010F, TPropertyItem::TypeAscii, QByteArray("Zelvane Bench\0", 14)});
+    exif.SetPropertyItem({0x0110, TPropertyItem::TypeAscii, QByteArray("Fractal 1\0", 10)});
+    exif.SetPropertyItem({36867, TPropertyItem::TypeAscii, QByteArray("2024:05:06 07:08:09\0", 20)});
+    if (preview) {
+      TGPStatus previewStatus = Ok;
+      const QImage small = picture.scaled(160, 120, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      exif.SetThumbnail(TJpegCodec::Encode(small, 85, previewStatus));
+    }
+    const QByteArray tiff = exif.Save(status);
+    if (status == Ok) jpeg = TJpegSegments::ReplaceExif(jpeg, TJpegSegments::Parse(jpeg), tiff);
+    const QString path = QDir(args[0]).filePath(QStringLiteral("IMG_%1.jpg").arg(i + 1, 4, 10, QChar(u'0')));
+    QFile file(path);
+    if (status != Ok || !file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size()) {
+      err << "zelvane-bench: cannot write " << path << '\n';
+      return 1;
+    }
+    out << path << '\n';
+    out.flush();
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  QTextStream out(stdout), err(stderr);
+  const QStringList args = app.arguments().mid(1);
+  if (args.value(0) == QLatin1String("thumbs")) return Thumbs(args.mid(1), out, err);
+  if (args.value(0) == QLatin1String("make")) return Make(args.mid(1), out, err);
+  return Usage(err);
+}

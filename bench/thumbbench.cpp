@@ -1,0 +1,49 @@
+#include "thumbbench.h"
+
+#include "imageformats.h"
+#include "imagelistcache.h"
+#include "imagetodraw.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QStandardItemModel>
+#include <sys/resource.h>
+
+QStringList PhotosIn(const QString& folder) {
+  QStringList photos;
+  const QDir dir(folder);
+  for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
+    if (ImageFormats::IsSupportedFile(name)) photos.append(dir.filePath(name));
+  return photos;
+}
+
+TThumbBenchResult RunThumbBench(const QStringList& photos, int threads, bool fullDecode) {
+  TThumbBenchResult result;
+  QElapsedTimer timer;
+  timer.start();
+  {
+    TImageListCache cache(QSize(64, 64), threads);
+    cache.ReducedDecode = !fullDecode;
+    QStandardItemModel model;
+    int stored = 0;
+    QEventLoop loop;  // sleeps between hand-overs, leaving the cores to the workers
+    QObject::connect(&cache, &TImageListCache::ThumbnailStored, [&] {
+      if (++stored == photos.size()) loop.quit();
+    });
+    for (const QString& path : photos) {
+      auto* item = new QStandardItem;
+      item->setData(QVariant::fromValue(cache.GetImageRecord(path)), TImageListCache::RecordRole);
+      model.appendRow(item);
+      cache.AddListItem(item);
+    }
+    if (stored < photos.size()) loop.exec();
+    result.Images = stored;
+  }
+  result.Seconds = timer.nsecsElapsed() / 1e9;
+  struct rusage usage {};
+  getrusage(RUSAGE_SELF, &usage);
+  result.PeakRssMiB = usage.ru_maxrss / 1024.0;
+  return result;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Renders the thumbnail of every photo of a folder through the thumbnail
+// cache, exactly as the main window's lists do, and measures it.
+struct TThumbBenchResult {
+  int Images = 0;
+  double Seconds = 0;
+  double PeakRssMiB = 0;
+};
+
+[[nodiscard]] QStringList PhotosIn(const QString& folder);
+[[nodiscard]] TThumbBenchResult RunThumbBench(const QStringList& photos, int threads, bool fullDecode);

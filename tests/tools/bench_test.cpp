@@ -1,0 +1,36 @@
+#include "testsupport.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+namespace {
+QString RunBench(const QStringList& args, int& exitCode) {
+  QProcess process;
+  process.start(QStringLiteral(ZELVANE_BENCH_TOOL), args);
+  EXPECT_TRUE(process.waitForFinished(120000));
+  exitCode = process.exitCode();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+}  // namespace
+
+TEST(BenchTool, MakesPhotosAndReportsThumbnailFiguresInTheDocumentedForm) {
+  TSandbox box;
+  int exitCode = -1;
+  RunBench({"make", box.Path("photos"), "3", "--size", "320x240", "--preview"}, exitCode);
+  ASSERT_EQ(exitCode, 0);
+  EXPECT_FALSE(ExiftoolJson(box.Path("photos/IMG_0001.jpg")).value("IFD1:ThumbnailImage").isUndefined());
+  static const QRegularExpression lastLine(
+      QStringLiteral("^thumbs: 3 images, \\d+\\.\\d\\d s, \\d+\\.\\d images/s, peak RSS \\d+ MiB$"));
+  for (const QStringList& mode : {QStringList{}, QStringList{"--full-decode"}, QStringList{"--threads", "1"}}) {
+    const QString out = RunBench(QStringList{"thumbs", box.Path("photos")} + mode, exitCode);
+    EXPECT_EQ(exitCode, 0);
+    const QStringList lines = out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lastLine.match(lines.last()).hasMatch()) << lines.last().toStdString();
+  }
+  RunBench({"thumbs"}, exitCode);
+  EXPECT_EQ(exitCode, 2);
+}
