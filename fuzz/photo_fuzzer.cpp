@@ -1,9 +1,11 @@
 // Opens any bytes as a photo, the way Zelvane opens files from disk: the
-// header-only attribute read, the full load with the stored red-eye
-// corrections painted, zelvane-attr's output, and a save of the attributes
-// back into the file.
+// header-only attribute read, the thumbnail from the embedded preview or a
+// DCT-scaled decode, the full load with the stored red-eye corrections
+// painted, zelvane-attr's output, and a save of the attributes back into the
+// file.
 
 #include "attrcommand.h"
+#include "imagescaled.h"
 #include "imagetodraw.h"
 #include "zelvaneerror.h"
 
@@ -45,6 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TImageToDraw record(path);
     record.LoadAttributes();
     Touch(record);
+  }
+  {
+    TImageToDraw record(path);
+    TImageScaled thumbnail(&record);
+    thumbnail.ReducedDecode = true;
+    thumbnail.SetTargetRect({0, 0, 64, 64});
+    (void)thumbnail.GetScaledBitmap();
   }
   {
     TImageToDraw record(path);
