@@ -210,10 +210,7 @@ TEST(ImageScaled, BackgroundJobRendersOnAWorkerAndCancelSkipsTheWork) {
   EXPECT_FALSE(view.QueueJob(queue));
   EXPECT_FALSE(view.QueueJob(queue));  // queued once only
   EXPECT_FALSE(cancelled.QueueJob(queue));
-  QElapsedTimer timer;
-  timer.start();
-  while (done < 2 && timer.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  ASSERT_EQ(done.load(), 2);
+  ASSERT_TRUE(WaitFor([&] { return done == 2; }));
   EXPECT_NE(doneOn, nullptr);
   EXPECT_TRUE(view.IsReady());
   EXPECT_EQ(view.Bitmap.size(), QSize(64, 48));

@@ -15,16 +15,6 @@ using namespace TestSupport;
 
 namespace {
 
-bool WaitFor(const std::function<bool()>& condition) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!condition()) {
-    if (timer.elapsed() > 20000) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
-
 // Adds a list item for the path to the model, as a list view does.
 QStandardItem* Show(TImageListCache& cache, QStandardItemModel& model, const QString& path) {
   auto* item = new QStandardItem;

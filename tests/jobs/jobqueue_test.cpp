@@ -1,4 +1,5 @@
 #include "jobqueue.h"
+#include "testsupport.h"
 #include "zelvaneerror.h"
 
 #include <QCoreApplication>
@@ -10,18 +11,9 @@
 #include <mutex>
 #include <semaphore>
 
-namespace {
+using TestSupport::WaitFor;
 
-// Runs the event loop until the condition holds or 10 s have passed.
-bool WaitFor(const std::function<bool()>& condition) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!condition()) {
-    if (timer.elapsed() > 10000) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
+namespace {
 
 struct TLog {
   std::mutex Mutex;

@@ -4,6 +4,8 @@
 #include "jpegcodec.h"
 #include "jpegsegments.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -128,6 +130,16 @@ TPropertyItem ExiftoolRawItem(const QString& path, quint32 id) {
   for (const TPropertyItem& item : ExiftoolRawItems(path))
     if (item.Id == id) return item;
   return {};
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!condition()) {
+    if (timer.elapsed() > timeoutMs) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  return true;
 }
 
 double MeanDifference(const QImage& a, const QImage& b) {

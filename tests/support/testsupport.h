@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -61,6 +62,9 @@ QByteArray Exiftool(const QStringList& args);
 // in the file's byte order), from its verbose dump.
 [[nodiscard]] std::vector<TPropertyItem> ExiftoolRawItems(const QString& path);
 [[nodiscard]] TPropertyItem ExiftoolRawItem(const QString& path, quint32 id);
+
+// Runs the event loop until the condition holds; false after timeoutMs.
+[[nodiscard]] bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 20000);
 
 // Mean absolute difference per channel, over two pictures of the same size.
 [[nodiscard]] double MeanDifference(const QImage& a, const QImage& b);
