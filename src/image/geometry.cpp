@@ -6,6 +6,16 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// Rectangles read from files can hold anything: sums and differences are
+// taken in 64 bits and saturated back to 32.
+int Sat(qint64 v) {
+  return int(std::clamp<qint64>(v, INT_MIN, INT_MAX));
+}
+
+}  // namespace
+
 int MulDiv(int a, int b, int c) {
   if (c == 0) return 0;
   const qint64 product = qint64(a) * b;
@@ -36,8 +46,8 @@ namespace {
 
 int MapCoordinate(int p, int fromStart, int fromSize, int toStart, int toSize) {
   if (fromSize == 0) return toStart;
-  const double mapped = double(qint64(p - fromStart) * toSize) / double(fromSize);
-  return int(std::clamp<double>(std::nearbyint(mapped), INT_MIN, INT_MAX)) + toStart;
+  const double mapped = double(qint64(p) - fromStart) * double(toSize) / double(fromSize);
+  return Sat(qint64(std::clamp<double>(std::nearbyint(mapped), INT_MIN, INT_MAX)) + toStart);
 }
 
 }  // namespace
@@ -49,8 +59,8 @@ QPoint MapPointBetween(QPoint p, const TGPRect& from, const TGPRect& to) {
 
 TGPRect MapRectBetween(const TGPRect& r, const TGPRect& from, const TGPRect& to) {
   const QPoint a = MapPointBetween(QPoint(r.X, r.Y), from, to);
-  const QPoint b = MapPointBetween(QPoint(r.X + r.Width, r.Y + r.Height), from, to);
-  return {a.x(), a.y(), b.x() - a.x(), b.y() - a.y()};
+  const QPoint b = MapPointBetween(QPoint(Sat(qint64(r.X) + r.Width), Sat(qint64(r.Y) + r.Height)), from, to);
+  return {a.x(), a.y(), Sat(qint64(b.x()) - a.x()), Sat(qint64(b.y()) - a.y())};
 }
 
 TGPRect RotateRect(const TGPRect& r, int angle, int frameWidth, int frameHeight) {
@@ -58,11 +68,11 @@ TGPRect RotateRect(const TGPRect& r, int angle, int frameWidth, int frameHeight)
     case 0:
       return r;
     case 90:
-      return {frameHeight - (r.Y + r.Height), r.X, r.Height, r.Width};
+      return {Sat(qint64(frameHeight) - r.Y - r.Height), r.X, r.Height, r.Width};
     case 180:
-      return {frameWidth - (r.X + r.Width), frameHeight - (r.Y + r.Height), r.Width, r.Height};
+      return {Sat(qint64(frameWidth) - r.X - r.Width), Sat(qint64(frameHeight) - r.Y - r.Height), r.Width, r.Height};
     case 270:
-      return {r.Y, frameWidth - (r.X + r.Width), r.Height, r.Width};
+      return {r.Y, Sat(qint64(frameWidth) - r.X - r.Width), r.Height, r.Width};
     default:
       return {r.X, r.Y, 0, 0};
   }
@@ -72,37 +82,34 @@ TGPRect FitSourceToTarget(const TGPRect& target, const TGPRect& zoom, const TGPR
   const TGPRect fitted = FitRectKeepAspect(target.Width, target.Height, zoom.Width, zoom.Height);
   if (fitted.Width <= 0 || fitted.Height <= 0) return {};
   TGPRect s;
-  s.Width = int(qint64(target.Width) * zoom.Width / fitted.Width);
-  s.Height = int(qint64(target.Height) * zoom.Height / fitted.Height);
+  s.Width = Sat(qint64(target.Width) * zoom.Width / fitted.Width);
+  s.Height = Sat(qint64(target.Height) * zoom.Height / fitted.Height);
   if (s.Width <= frame.Width) {
-    s.X = zoom.X - (s.Width - zoom.Width) / 2;
+    s.X = Sat(zoom.X - (qint64(s.Width) - zoom.Width) / 2);
   } else {
     s.X = frame.X;
     s.Width = frame.Width;
   }
   if (s.Height <= frame.Height) {
-    s.Y = zoom.Y - (s.Height - zoom.Height) / 2;
+    s.Y = Sat(zoom.Y - (qint64(s.Height) - zoom.Height) / 2);
   } else {
     s.Y = frame.Y;
     s.Height = frame.Height;
   }
-  s.Y = std::max(std::min(frame.Height - s.Height, s.Y), frame.Y);
-  s.X = std::max(std::min(frame.Width - s.Width, s.X), frame.X);
+  s.Y = std::max(std::min(Sat(qint64(frame.Height) - s.Height), s.Y), frame.Y);
+  s.X = std::max(std::min(Sat(qint64(frame.Width) - s.Width), s.X), frame.X);
   return s;
 }
 
 TGPRect DeflateRectBy(const TGPRect& r, int dx, int dy) {
-  return {r.X + dx, r.Y + dy, r.Width - 2 * dx, r.Height - 2 * dy};
+  return {Sat(qint64(r.X) + dx), Sat(qint64(r.Y) + dy), Sat(r.Width - 2 * qint64(dx)), Sat(r.Height - 2 * qint64(dy))};
 }
 
 namespace {
 
 TGPRect ReduceByMargins(TGPRect a, const TMargins& m) {
-  a.X += m.Left;
-  a.Y += m.Top;
-  a.Width -= m.Left + m.Right;
-  a.Height -= m.Top + m.Bottom;
-  return a;
+  return {Sat(qint64(a.X) + m.Left), Sat(qint64(a.Y) + m.Top), Sat(qint64(a.Width) - m.Left - m.Right),
+          Sat(qint64(a.Height) - m.Top - m.Bottom)};
 }
 
 }  // namespace
@@ -114,8 +121,8 @@ std::vector<TGPRect> CalcCellRects(TGPRect area, const TMargins& margins, int ro
   cells.reserve(size_t(rows) * size_t(columns));
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < columns; ++c) {
-      TGPRect cell{c * area.Width / columns + area.X, r * area.Height / rows + area.Y, area.Width / columns,
-                   area.Height / rows};
+      TGPRect cell{Sat(qint64(c) * area.Width / columns + area.X), Sat(qint64(r) * area.Height / rows + area.Y),
+                   area.Width / columns, area.Height / rows};
       if (centre)
         cell = DeflateRectBy(cell, std::max(margins.Left, margins.Right), std::max(margins.Top, margins.Bottom));
       cells.push_back(cell);

@@ -155,8 +155,8 @@ void TImageScaled::SetROIFromScreen(const TGPRect& r) {
     roi.Height = s.Height;
     roi.Y = s.Y;
   }
-  if (s.X + s.Width < roi.X + roi.Width) roi.Width = s.X + s.Width - roi.X;
-  if (s.Y + s.Height < roi.Y + roi.Height) roi.Height = s.Y + s.Height - roi.Y;
+  if (qint64(s.X) + s.Width < qint64(roi.X) + roi.Width) roi.Width = int(qint64(s.X) + s.Width - roi.X);
+  if (qint64(s.Y) + s.Height < qint64(roi.Y) + roi.Height) roi.Height = int(qint64(s.Y) + s.Height - roi.Y);
   ROIRect = roi;
   if (OnChange) OnChange(this);
 }

@@ -1,6 +1,7 @@
 #include "geometry.h"
 
 #include <QImage>
+#include <climits>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -85,4 +86,16 @@ TEST(Geometry, FontStylesAsText) {
   EXPECT_EQ(StrToFontStyle(QStringLiteral("bold;ITALIC;")), fsBold | fsItalic);
   EXPECT_EQ(StrToFontStyle(QStringLiteral("Strikeout;Heavy;Bolder")), int(fsStrikeOut));
   EXPECT_EQ(StrToFontStyle(FontStyleToStr(15)), 15);
+}
+
+TEST(Geometry, HugeRectanglesFromFilesSaturateInsteadOfOverflowing) {
+  const TGPRect huge{INT_MAX - 10, INT_MAX - 20, INT_MAX, INT_MAX};
+  EXPECT_EQ(RotateRect(huge, 90, 100, 100), (TGPRect{INT_MIN, INT_MAX - 10, INT_MAX, INT_MAX}));
+  EXPECT_EQ(RotateRect(huge, 180, 100, 100).X, INT_MIN);
+  EXPECT_EQ(MapRectBetween(huge, {0, 0, 1, 1}, {0, 0, 1000, 1000}).Width, 0);  // both corners saturate
+  EXPECT_EQ(DeflateRectBy({0, 0, INT_MIN, 10}, 5, 0).Width, INT_MIN);
+  const TGPRect source = FitSourceToTarget({0, 0, 64, 64}, huge, {0, 0, 4000, 3000});
+  EXPECT_GE(source.X, 0);
+  EXPECT_LE(source.Width, 4000);
+  EXPECT_EQ(huge.ToQRect().right(), INT_MAX);
 }

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Opens a file as a photo the way Zelvane opens files from disk: the
+// header-only attribute read, the 64 × 64 thumbnail from the embedded preview
+// or a DCT-scaled decode, the full load with the stored red-eye corrections
+// painted and taken back, zelvane-attr's JSON, and a save of the attributes
+// followed by a read-back. Returns the JSON lines it made.
+QString ExercisePhoto(const QString& path);
