@@ -93,9 +93,11 @@ void TImageListCache::AddListItem(QStandardItem* item) {
   if (!entry) return;
   if (!entry->Ready && !entry->PendingView) StartThumbnail(*entry);
   if (!entry->Ready) {
+    // Until the thumbnail is in, the file name: the worker may be reading
+    // the stored name into the record at this very moment.
     item->setData(-1, ImageIndexRole);
     item->setData(QVariant(), Qt::DecorationRole);
-    item->setText(record->Name);
+    item->setText(record->ShortName());
   } else {
     UpdateItem(item, *entry);
   }

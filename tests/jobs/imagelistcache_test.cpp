@@ -73,8 +73,9 @@ TEST(ImageListCache, ItemsShowTheStoredNameAndDetailsWhenTheThumbnailArrives) {
   QStandardItemModel model;
   QStandardItem* item = Show(cache, model, path);
   EXPECT_EQ(item->text(), QStringLiteral("IMG_0007.JPG"));
-  ASSERT_TRUE(WaitFor([&] { return item->text() == QStringLiteral("Molen"); }));
-  EXPECT_EQ(model.columnCount(), 5);
+  ASSERT_TRUE(WaitFor([&] { return cache.FindEntry(path)->Ready; }));
+  EXPECT_EQ(item->text(), QStringLiteral("Molen"));
+  ASSERT_EQ(model.columnCount(), 5);
   EXPECT_EQ(model.item(0, 1)->text(), QStringLiteral("July 15, 2004"));
   EXPECT_EQ(model.item(0, 2)->text(), QStringLiteral("Kinderdijk"));
   EXPECT_EQ(model.item(0, 3)->text(), QStringLiteral("IMG_0007.JPG"));
@@ -151,6 +152,7 @@ TEST(ImageListCache, ASaveOnAWorkerUpdatesThumbnailCaptionAndDate) {
   std::thread saver([record] { record->Save(); });  // as "save all" does
   saver.join();
   ASSERT_TRUE(WaitFor([&] { return item->text() == QStringLiteral("Renamed"); }));
+  ASSERT_NE(model.item(0, 1), nullptr);
   EXPECT_EQ(model.item(0, 1)->text(), QStringLiteral("July 15, 2004"));
   EXPECT_NE(cache.ThumbList().first(), before);
   // Turned a quarter: now white at the sides instead of above and below.
