@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDebug>
+#include <QString>
+
+// The settings the main window hands to the windows that need them and takes
+// back when they close. Loaded once at start and saved once at exit by
+// TPhotoRegistry.
+struct TPhotoSettings {
+  QString Actors;            // known people, each followed by ";"
+  QString CurrentDirectory;  // folder shown in the folder tree
+  QString ExportDirectory;   // where the last export went
+  QString ShowOnViewer;      // letter codes of the full-screen caption lines: "N;D;L;T;"
+  QString SlideShow;         // "seconds;repeat;"
+  int ListSort = 0;          // result list order: 0 name, 1 date, 2 location
+
+  friend bool operator==(const TPhotoSettings&, const TPhotoSettings&) = default;
+};
+
+inline QDebug operator<<(QDebug d, const TPhotoSettings& s) {
+  QDebugStateSaver saver(d);
+  d.nospace() << "TPhotoSettings(" << s.Actors << ", " << s.CurrentDirectory << ", " << s.ExportDirectory << ", "
+              << s.ShowOnViewer << ", " << s.SlideShow << ", " << s.ListSort << ')';
+  return d;
+}
+
+// The values every window reads and updates directly: three folders (each
+// with a trailing "/") and the placements of the seven windows that keep one.
+struct TProcessSettings {
+  QString Templates;
+  QString BGPatterns;
+  QString Ornaments;
+  QString MainForm;
+  QString EditForm;
+  QString PrintForm;
+  QString CardsForm;
+  QString ExportForm;
+  QString FindForm;
+  QString BorderForm;
+
+  friend bool operator==(const TProcessSettings&, const TProcessSettings&) = default;
+};
+
+// The one set of process-wide values, from the load at start to the end.
+TProcessSettings& ProcessSettings();
