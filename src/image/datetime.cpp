@@ -1,5 +1,6 @@
 #include "datetime.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <cmath>
@@ -125,6 +126,23 @@ TDateTime FromAttributeText(const QString& text) {
   TDateTime value = 0;
   if (!TryEncode(year, month, day, hour, minute, second, 0, value)) return 0;
   return value;
+}
+
+QString LongMonthName(int month) {
+  static const char* const names[] = {
+      QT_TRANSLATE_NOOP("Months", "January"),   QT_TRANSLATE_NOOP("Months", "February"),
+      QT_TRANSLATE_NOOP("Months", "March"),     QT_TRANSLATE_NOOP("Months", "April"),
+      QT_TRANSLATE_NOOP("Months", "May"),       QT_TRANSLATE_NOOP("Months", "June"),
+      QT_TRANSLATE_NOOP("Months", "July"),      QT_TRANSLATE_NOOP("Months", "August"),
+      QT_TRANSLATE_NOOP("Months", "September"), QT_TRANSLATE_NOOP("Months", "October"),
+      QT_TRANSLATE_NOOP("Months", "November"),  QT_TRANSLATE_NOOP("Months", "December")};
+  if (month < 1 || month > 12) return QString();
+  return QCoreApplication::translate("Months", names[month - 1]);
+}
+
+QString ToLongDateText(TDateTime value) {
+  const TDateTimeParts p = Decode(value);
+  return QStringLiteral("%1 %2, %3").arg(LongMonthName(p.Month)).arg(p.Day).arg(p.Year, 4, 10, QChar(u'0'));
 }
 
 QString ToIsoText(TDateTime value) {

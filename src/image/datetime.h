@@ -42,6 +42,12 @@ struct TDateTimeParts {
 // separators. Anything unreadable or impossible gives 0.
 [[nodiscard]] TDateTime FromAttributeText(const QString& text);
 
+// The long month name (1-12) from the translated texts, as every "mmmm"
+// in the program's date formats shows it.
+[[nodiscard]] QString LongMonthName(int month);
+// "mmmm d, yyyy": "July 15, 2004".
+[[nodiscard]] QString ToLongDateText(TDateTime value);
+
 // "YYYY-MM-DDThh:mm:ss"; empty for the zero date.
 [[nodiscard]] QString ToIsoText(TDateTime value);
 // Reads "YYYY-MM-DD hh:mm:ss" (or with a 'T'); false when it is not one.

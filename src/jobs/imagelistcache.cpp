@@ -5,7 +5,6 @@
 #include "jobqueue.h"
 
 #include <QFileInfo>
-#include <QLocale>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QThread>
@@ -174,8 +173,7 @@ void TImageListCache::StoreThumbnail(TEntry& entry) {
 
 QStringList TImageListCache::DetailTexts(const TImageToDraw& record) {
   const QFileInfo info(record.FileName);
-  return {QLocale().toString(DateTimeUtil::ToQDateTime(record.DateTime).date(), QStringLiteral("MMMM d, yyyy")),
-          record.Location, info.fileName(), info.path()};
+  return {DateTimeUtil::ToLongDateText(record.DateTime), record.Location, info.fileName(), info.path()};
 }
 
 void TImageListCache::UpdateItem(QStandardItem* item, const TEntry& entry) {

@@ -64,8 +64,8 @@ public:
   [[nodiscard]] QSize ThumbSize() const { return FWorkBitmap.size(); }
   [[nodiscard]] static TImageToDraw* RecordOf(const QStandardItem* item);
 
-  // The detail texts of a record: date ("mmmm d, yyyy" in the user's
-  // locale), location, file name, folder.
+  // The detail texts of a record: date ("mmmm d, yyyy", month names from
+  // the translated texts), location, file name, folder.
   [[nodiscard]] static QStringList DetailTexts(const TImageToDraw& record);
 
 signals:

@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+"""Fills translations/zelvane_nl.ts from the Dutch word list below.
+
+Run after `lupdate` has added new texts; a text without a Dutch entry is
+reported and left unfinished."""
+import sys
+import xml.etree.ElementTree as ET
+
+DUTCH = {
+    "About Zelvane": "Over Zelvane",
+    "Add selected images": "Geselecteerde foto's toevoegen",
+    "January": "januari", "February": "februari", "March": "maart", "April": "april",
+    "May": "mei", "June": "juni", "July": "juli", "August": "augustus",
+    "September": "september", "October": "oktober", "November": "november", "December": "december",
+    "Cannot delete a directory that has subdirectories": "Een map met submappen kan niet worden verwijderd",
+    "Cannot delete the root directory": "De hoofdmap kan niet worden verwijderd",
+    "Could not rename saved file to original name": "Het opgeslagen bestand kon niet de oorspronkelijke naam krijgen",
+    "Could not save image: %1": "De foto kon niet worden opgeslagen: %1",
+    "Could not save the settings to %1": "De instellingen konden niet worden opgeslagen in %1",
+    "Create cards": "Kaarten maken",
+    "Date": "Datum",
+    "Delete": "Verwijderen",
+    "Details": "Details",
+    "Edit": "Bewerken",
+    "Edit images": "Foto's bewerken",
+    "Error %1": "Fout %1",
+    "Exception in background task": "Fout in achtergrondtaak",
+    "Exit": "Afsluiten",
+    "Export": "Exporteren",
+    "File": "Bestand",
+    "File System": "Bestandssysteem",
+    "Find": "Zoeken",
+    "Find images": "Foto's zoeken",
+    "HTML pages": "HTML-pagina's",
+    "Help": "Help",
+    "Home": "Persoonlijke map",
+    "Images": "Foto's",
+    "Location": "Plaats",
+    "Name": "Naam",
+    "New Folder": "Nieuwe map",
+    "New folder": "Nieuwe map",
+    "No actors;": "Geen personen;",
+    "Number of images selected for this folder: ": "Aantal geselecteerde foto's voor deze map: ",
+    "Number of images selected: ": "Aantal geselecteerde foto's: ",
+    "OK": "OK",
+    "Open HTML pages": "HTML-pagina's openen",
+    "Open export images form": "Venster foto's exporteren openen",
+    "Open print images form": "Venster foto's afdrukken openen",
+    "Other": "Overig",
+    "Print": "Afdrukken",
+    "Refresh": "Vernieuwen",
+    "Remove selected images": "Geselecteerde foto's verwijderen",
+    "Rename": "Naam wijzigen",
+    "Result": "Resultaat",
+    "Select all": "Alles selecteren",
+    "Show HTML pages": "HTML-pagina's tonen",
+    "Show details": "Details tonen",
+    "Show export view": "Exportweergave tonen",
+    "Show help for this form": "Help voor dit venster tonen",
+    "Show print view": "Afdrukweergave tonen",
+    "Show result view": "Resultaatweergave tonen",
+    "Sort": "Sorteren",
+    "Sort result view by date": "Resultaat sorteren op datum",
+    "Sort result view by location": "Resultaat sorteren op plaats",
+    "Sort result view by name": "Resultaat sorteren op naam",
+    "Tools": "Werkbalk",
+    "Total number of images selected: ": "Totaal aantal geselecteerde foto's: ",
+    "Version:": "Versie:",
+    "View": "Bekijken",
+    "View images": "Foto's bekijken",
+    "Views": "Weergaven",
+    "Move images to next place": "Foto's een plaats naar achteren",
+    "Move images to previous place": "Foto's een plaats naar voren",
+}
+
+path = sys.argv[1] if len(sys.argv) > 1 else "translations/zelvane_nl.ts"
+tree = ET.parse(path)
+missing = []
+for message in tree.iter("message"):
+    source = message.find("source").text or ""
+    translation = message.find("translation")
+    if source in DUTCH:
+        translation.text = DUTCH[source]
+        translation.attrib.pop("type", None)
+    elif translation.attrib.get("type") != "obsolete" and translation.attrib.get("type") != "vanished":
+        missing.append(source)
+tree.write(path, encoding="utf-8", xml_declaration=True)
+for source in missing:
+    print("no Dutch text for:", source)
+sys.exit(1 if missing else 0)

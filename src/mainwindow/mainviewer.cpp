@@ -1,0 +1,376 @@
+#include "mainviewer.h"
+
+#include "aboutform.h"
+#include "directorytree.h"
+#include "formplacement.h"
+#include "helpfiles.h"
+#include "imagelistcache.h"
+#include "photoregistry.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListView>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QStandardItemModel>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QListView* MakeList(QWidget* parent, QStandardItemModel* model) {
+  auto* list = new QListView(parent);
+  list->setModel(model);
+  list->setViewMode(QListView::IconMode);
+  list->setIconSize(QSize(64, 64));
+  list->setGridSize(QSize(64 + 24, 64 + 40));  // icon spacing: thumbnail + 24
+  list->setResizeMode(QListView::Adjust);
+  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list->setContextMenuPolicy(Qt::ActionsContextMenu);
+  return list;
+}
+
+QLabel* MakeCaption(QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setFrameShape(QFrame::StyledPanel);
+  label->setMargin(2);
+  return label;
+}
+
+}  // namespace
+
+TMainFormViewer::TMainFormViewer(const QStringList& arguments, const QString& settingsFile, QWidget* parent)
+    : QMainWindow(parent), FSettingsFile(settingsFile) {
+  setWindowTitle(QStringLiteral("Zelvane"));
+  setMinimumSize(400, 410);
+  resize(805, 697);
+  FCache = std::make_unique<TImageListCache>(QSize(64, 64));
+  CreateActions();
+  CreateLayout();
+  CreateMenus();
+  StartUp(arguments);
+}
+
+TMainFormViewer::~TMainFormViewer() {
+  SaveSettings();
+}
+
+QAction* TMainFormViewer::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
+                                    const QString& hint) {
+  auto* action = new QAction(caption, this);
+  action->setObjectName(name);
+  action->setShortcut(shortcut);
+  action->setShortcutContext(Qt::WindowShortcut);
+  action->setToolTip(hint.isEmpty() ? caption : hint);
+  action->setStatusTip(hint);
+  addAction(action);  // shortcuts work even for commands without a menu item
+  FActions.insert(name, action);
+  return action;
+}
+
+void TMainFormViewer::CreateActions() {
+  AddAction("ActionRefresh", tr("Refresh"), Qt::Key_F5, tr("Refresh"));
+  AddAction("ActionExit", tr("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), tr("Exit"));
+  AddAction("ActionResult", tr("Result"), QKeySequence(Qt::CTRL | Qt::Key_R), tr("Show result view"));
+  AddAction("ActionPrint", tr("Print"), QKeySequence(Qt::CTRL | Qt::Key_P), tr("Show print view"));
+  AddAction("ActionExport", tr("Export"), QKeySequence(Qt::CTRL | Qt::Key_E), tr("Show export view"));
+  AddAction("ActionEdit", tr("Edit"), QKeySequence(Qt::CTRL | Qt::Key_I), tr("Edit images"));
+  AddAction("ActionFind", tr("Find"), QKeySequence(Qt::CTRL | Qt::Key_F), tr("Find images"));
+  AddAction("ActionView", tr("View"), QKeySequence(Qt::CTRL | Qt::Key_V), tr("View images"));
+  AddAction("ActionHTML", tr("HTML pages"), QKeySequence(Qt::CTRL | Qt::Key_H), tr("Show HTML pages"));
+  AddAction("ActionName", tr("Name"), QKeySequence(Qt::CTRL | Qt::Key_N), tr("Sort result view by name"));
+  AddAction("ActionDate", tr("Date"), QKeySequence(Qt::CTRL | Qt::Key_D), tr("Sort result view by date"));
+  AddAction("ActionLocation", tr("Location"), QKeySequence(Qt::CTRL | Qt::Key_L), tr("Sort result view by location"));
+  AddAction("ActionCards", tr("Create cards"), QKeySequence(Qt::CTRL | Qt::Key_C), tr("Create cards"));
+  AddAction("ActionAbout", tr("About Zelvane"), QKeySequence(Qt::CTRL | Qt::Key_M), tr("About Zelvane"));
+  AddAction("ActionHelp", tr("Help"), Qt::Key_F1, tr("Show help for this form"));
+  AddAction("ActionNewFolder", tr("New folder"), Qt::Key_Insert, QString());
+  AddAction("ActionRenameFolder", tr("Rename"), Qt::Key_F2, QString());
+  AddAction("ActionDeleteFolder", tr("Delete"), Qt::Key_Delete, QString());
+  AddAction("ActionSelectAll", tr("Select all"), QKeySequence(Qt::CTRL | Qt::Key_A), QString());
+  AddAction("ActionAdd", QString(), QKeySequence(Qt::CTRL | Qt::Key_Down), tr("Add selected images"));
+  AddAction("ActionRemove", QString(), QKeySequence(Qt::CTRL | Qt::Key_Up), tr("Remove selected images"));
+  AddAction("ActionPrintStart", QString(), QKeySequence(Qt::ALT | Qt::Key_P), tr("Open print images form"));
+  AddAction("ActionExportStart", QString(), QKeySequence(Qt::ALT | Qt::Key_E), tr("Open export images form"));
+  AddAction("ActionMovePrevious", QString(), QKeySequence(Qt::CTRL | Qt::Key_Left), tr("Move images to previous place"));
+  AddAction("ActionMoveNext", QString(), QKeySequence(Qt::CTRL | Qt::Key_Right), tr("Move images to next place"));
+  AddAction("ActionDetails", tr("Details"), QKeySequence(Qt::CTRL | Qt::Key_T), tr("Show details"));
+
+  auto* views = new QActionGroup(this);
+  for (const char* name : {"ActionResult", "ActionPrint", "ActionExport"}) {
+    Action(name)->setCheckable(true);
+    views->addAction(Action(name));
+  }
+  Action("ActionResult")->setChecked(true);
+  auto* sorts = new QActionGroup(this);
+  for (const char* name : {"ActionName", "ActionDate", "ActionLocation"}) {
+    Action(name)->setCheckable(true);
+    sorts->addAction(Action(name));
+  }
+  Action("ActionName")->setChecked(true);
+  Action("ActionDetails")->setCheckable(true);
+
+  // Windows and list operations that later versions bring: present, disabled.
+  for (const char* name : {"ActionEdit", "ActionFind", "ActionView", "ActionCards", "ActionNewFolder",
+                           "ActionRenameFolder", "ActionDeleteFolder", "ActionAdd", "ActionRemove",
+                           "ActionPrintStart", "ActionExportStart", "ActionMovePrevious", "ActionMoveNext"})
+    Action(name)->setEnabled(false);
+
+  connect(Action("ActionExit"), &QAction::triggered, this, &QWidget::close);
+  connect(Action("ActionRefresh"), &QAction::triggered, this, &TMainFormViewer::ActionRefreshExecute);
+  connect(Action("ActionResult"), &QAction::triggered, this, [this] { ShowView(ViewResult); });
+  connect(Action("ActionPrint"), &QAction::triggered, this, [this] { ShowView(ViewPrint); });
+  connect(Action("ActionExport"), &QAction::triggered, this, [this] { ShowView(ViewExport); });
+  connect(Action("ActionDetails"), &QAction::triggered, this, &TMainFormViewer::ActionDetailsExecute);
+  connect(Action("ActionSelectAll"), &QAction::triggered, this, &TMainFormViewer::ActionSelectAllExecute);
+  connect(Action("ActionHTML"), &QAction::triggered, this, &TMainFormViewer::ActionHTMLExecute);
+  connect(Action("ActionAbout"), &QAction::triggered, this, &TMainFormViewer::ActionAboutExecute);
+  connect(Action("ActionHelp"), &QAction::triggered, this, &TMainFormViewer::ActionHelpExecute);
+  connect(Action("ActionName"), &QAction::triggered, this, [this] { FSettings.ListSort = 0; });
+  connect(Action("ActionDate"), &QAction::triggered, this, [this] { FSettings.ListSort = 1; });
+  connect(Action("ActionLocation"), &QAction::triggered, this, [this] { FSettings.ListSort = 2; });
+}
+
+void TMainFormViewer::CreateMenus() {
+  QMenu* file = menuBar()->addMenu(tr("File"));
+  file->addAction(Action("ActionRefresh"));
+  file->addSeparator();
+  file->addAction(Action("ActionExit"));
+  QMenu* views = menuBar()->addMenu(tr("Views"));
+  views->addActions({Action("ActionResult"), Action("ActionPrint"), Action("ActionExport")});
+  views->addSeparator();
+  views->addAction(Action("ActionDetails"));
+  views->addSeparator();
+  QMenu* sort = views->addMenu(tr("Sort"));
+  sort->addActions({Action("ActionName"), Action("ActionDate"), Action("ActionLocation")});
+  QMenu* images = menuBar()->addMenu(tr("Images"));
+  images->addActions({Action("ActionEdit"), Action("ActionFind"), Action("ActionView")});
+  QMenu* other = menuBar()->addMenu(tr("Other"));
+  other->addAction(Action("ActionHTML"));
+  other->addAction(Action("ActionCards"));
+  QMenu* help = menuBar()->addMenu(tr("Help"));
+  help->addAction(Action("ActionAbout"));
+  help->addSeparator();
+  help->addAction(Action("ActionHelp"));
+
+  QToolBar* bar = addToolBar(tr("Tools"));
+  bar->setObjectName("ToolBar");
+  bar->addActions({Action("ActionExit"), Action("ActionRefresh")});
+  bar->addSeparator();
+  bar->addActions({Action("ActionResult"), Action("ActionPrint"), Action("ActionExport")});
+  bar->addSeparator();
+  bar->addAction(Action("ActionHTML"));
+  bar->addSeparator();
+  bar->addAction(Action("ActionDetails"));
+  bar->addSeparator();
+  bar->addActions({Action("ActionName"), Action("ActionDate"), Action("ActionLocation")});
+  bar->addSeparator();
+  bar->addActions({Action("ActionEdit"), Action("ActionFind"), Action("ActionView")});
+  bar->addSeparator();
+  bar->addAction(Action("ActionCards"));
+  bar->addAction(Action("ActionHelp"));
+
+  // The popup menu of the three lists.
+  auto* separator1 = new QAction(this);
+  separator1->setSeparator(true);
+  auto* separator2 = new QAction(this);
+  separator2->setSeparator(true);
+  for (QListView* list : {ListViewResult, ListViewPrint, ListViewExport})
+    list->addActions({Action("ActionEdit"), Action("ActionView"), separator1, Action("ActionCards"), separator2,
+                      Action("ActionSelectAll")});
+}
+
+void TMainFormViewer::CreateLayout() {
+  FResultModel = new QStandardItemModel(this);
+  FPrintModel = new QStandardItemModel(this);
+  FExportModel = new QStandardItemModel(this);
+  FCache->WatchModel(FResultModel);
+  FCache->WatchModel(FPrintModel);
+  FCache->WatchModel(FExportModel);
+
+  auto* outer = new QSplitter(Qt::Vertical, this);
+  auto* top = new QSplitter(Qt::Horizontal, outer);
+  DirectoryTree1 = new TDirectoryTree(top);
+  DirectoryTree1->setMinimumWidth(100);
+  auto* mainPanel = new QSplitter(Qt::Vertical, top);
+  auto* resultPanel = new QWidget(mainPanel);
+  auto* resultLayout = new QVBoxLayout(resultPanel);
+  resultLayout->setContentsMargins(0, 0, 0, 0);
+  PanelDirectory = MakeCaption(resultPanel);
+  ListViewResult = MakeList(resultPanel, FResultModel);
+  resultLayout->addWidget(PanelDirectory);
+  resultLayout->addWidget(ListViewResult);
+
+  auto makeButtons = [this](QWidget* parent, const char* start) {
+    auto* row = new QHBoxLayout;
+    for (const char* name : {"ActionAdd", "ActionRemove", "ActionMovePrevious", "ActionMoveNext"}) {
+      auto* button = new QToolButton(parent);
+      button->setDefaultAction(Action(name));
+      row->addWidget(button);
+    }
+    row->addStretch();
+    auto* button = new QToolButton(parent);
+    button->setDefaultAction(Action(start));
+    row->addWidget(button);
+    return row;
+  };
+  Action("ActionAdd")->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+  Action("ActionRemove")->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+  Action("ActionMovePrevious")->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
+  Action("ActionMoveNext")->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+  Action("ActionPrintStart")->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+  Action("ActionExportStart")->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+
+  PanelPrint = new QWidget(mainPanel);
+  auto* printLayout = new QVBoxLayout(PanelPrint);
+  printLayout->setContentsMargins(0, 0, 0, 0);
+  printLayout->addLayout(makeButtons(PanelPrint, "ActionPrintStart"));
+  PanelPrintImages = MakeCaption(PanelPrint);
+  printLayout->addWidget(PanelPrintImages);
+  ListViewPrint = MakeList(PanelPrint, FPrintModel);
+  printLayout->addWidget(ListViewPrint);
+
+  PanelExport = new QWidget(outer);
+  auto* exportLayout = new QHBoxLayout(PanelExport);
+  exportLayout->setContentsMargins(0, 0, 0, 0);
+  auto* exportTree = new QTreeView(PanelExport);
+  exportTree->setObjectName("TreeViewExport");
+  exportTree->setHeaderHidden(true);
+  exportTree->setFixedWidth(169);
+  exportLayout->addWidget(exportTree);
+  auto* exportRight = new QVBoxLayout;
+  exportRight->addLayout(makeButtons(PanelExport, "ActionExportStart"));
+  PanelExportFolder = MakeCaption(PanelExport);
+  PanelExportTotal = MakeCaption(PanelExport);
+  exportRight->addWidget(PanelExportFolder);
+  exportRight->addWidget(PanelExportTotal);
+  ListViewExport = MakeList(PanelExport, FExportModel);
+  exportRight->addWidget(ListViewExport);
+  exportLayout->addLayout(exportRight);
+
+  top->setSizes({169, 636});
+  outer->setSizes({507, 190});
+  setCentralWidget(outer);
+  ShowView(ViewResult);
+
+  connect(DirectoryTree1, &TDirectoryTree::DirectoryChanged, this,
+          [this](const QString& directory) { PanelDirectory->setText(directory); });
+}
+
+void TMainFormViewer::StartUp(const QStringList& arguments) {
+  TPhotoRegistry registry(FSettingsFile);
+  registry.LoadSettings(FSettings, ProcessSettings());
+  ApplyPlacement();
+  Action(FSettings.ListSort == 1 ? "ActionDate" : FSettings.ListSort == 2 ? "ActionLocation" : "ActionName")
+      ->setChecked(true);
+  if (FSettings.ListSort < 0 || FSettings.ListSort > 2) FSettings.ListSort = 0;
+
+  FFileToShow.clear();
+  QString start = FSettings.CurrentDirectory;
+  if (!arguments.isEmpty()) {
+    const QFileInfo info(arguments.first());
+    if (info.isFile()) {
+      start = info.absolutePath();
+      FFileToShow = info.fileName();
+    } else {
+      start = arguments.first();
+    }
+  }
+  QDir::setCurrent(start);  // a failure leaves the previous current folder
+  DirectoryTree1->GoToCurrentDirectory();
+  PanelDirectory->setText(DirectoryTree1->Directory());
+
+  PanelPrintImages->setText(tr("Number of images selected: ") + u'0');
+  PanelExportFolder->setText(tr("Number of images selected for this folder: ") + u'0');
+  PanelExportTotal->setText(tr("Total number of images selected: ") + u'0');
+}
+
+void TMainFormViewer::ApplyPlacement() {
+  TFormPlacement placement;
+  if (TFormPlacement::Parse(ProcessSettings().MainForm, placement)) {
+    if (placement.Maximized) {
+      setWindowState(Qt::WindowMaximized);
+    } else {
+      QList<QRect> screens;
+      for (const QScreen* screen : QGuiApplication::screens()) screens.append(screen->availableGeometry());
+      setGeometry(TFormPlacement::PullOnScreen(placement.Bounds, screens));
+    }
+  }
+  // Never larger than the screen less 50 pixels each way.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QSize limit = screen->size() - QSize(50, 50);
+    if (width() > limit.width()) resize(limit.width(), height());
+    if (height() > limit.height()) resize(width(), limit.height());
+  }
+}
+
+QString TMainFormViewer::DirectoryCaption() const {
+  return PanelDirectory->text();
+}
+
+void TMainFormViewer::ShowView(TView view) {
+  FView = view;
+  PanelPrint->setVisible(view == ViewPrint);
+  PanelExport->setVisible(view == ViewExport);
+  Action(view == ViewPrint ? "ActionPrint" : view == ViewExport ? "ActionExport" : "ActionResult")->setChecked(true);
+}
+
+void TMainFormViewer::ActionDetailsExecute() {
+  const bool details = Action("ActionDetails")->isChecked();
+  ListViewResult->setViewMode(details ? QListView::ListMode : QListView::IconMode);
+  ListViewResult->setIconSize(details ? QSize(32, 32) : QSize(64, 64));
+  ListViewResult->setGridSize(details ? QSize() : QSize(64 + 24, 64 + 40));
+}
+
+void TMainFormViewer::ActionSelectAllExecute() {
+  for (QListView* list : {ListViewResult, ListViewPrint, ListViewExport})
+    if (list->hasFocus()) list->selectAll();
+}
+
+void TMainFormViewer::ActionRefreshExecute() {
+  DirectoryTree1->Refresh();
+}
+
+void TMainFormViewer::ActionHTMLExecute() {
+  QFileDialog dialog(this, tr("Open HTML pages"));
+  dialog.setNameFilter(tr("HTML pages") + QStringLiteral(" (*.html *.htm *.HTML *.HTM)"));
+  dialog.setDefaultSuffix(QStringLiteral("html"));
+  dialog.selectFile(QStringLiteral("Index.html"));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    QDesktopServices::openUrl(QUrl::fromLocalFile(dialog.selectedFiles().first()));
+}
+
+void TMainFormViewer::ActionAboutExecute() {
+  TAboutForm about(this);
+  about.exec();
+}
+
+void TMainFormViewer::ActionHelpExecute() {
+  HelpFiles::Show(100);
+}
+
+void TMainFormViewer::SaveSettings() {
+  if (FSaved) return;
+  FSaved = true;
+  FSettings.CurrentDirectory = DirectoryTree1->Directory();
+  const QRect bounds = normalGeometry().isValid() ? normalGeometry() : geometry();
+  ProcessSettings().MainForm = TFormPlacement{isMaximized(), bounds}.ToString();
+  TPhotoRegistry registry(FSettingsFile);
+  registry.SaveSettings(FSettings, ProcessSettings());
+}
+
+void TMainFormViewer::closeEvent(QCloseEvent* event) {
+  SaveSettings();
+  event->accept();
+}

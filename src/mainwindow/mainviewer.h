@@ -1,0 +1,82 @@
+#pragma once
+
+#include "photosettings.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMap>
+#include <memory>
+
+class QLabel;
+class QListView;
+class QSplitter;
+class QStandardItemModel;
+class QWidget;
+class TDirectoryTree;
+class TImageListCache;
+
+// The main window: the folder tree, the result list and the print and export
+// panels, every command of the program, and the start and end of a run. It
+// loads the settings when it is created and saves them when it closes.
+class TMainFormViewer : public QMainWindow {
+  Q_OBJECT
+public:
+  enum TView { ViewResult, ViewPrint, ViewExport };
+
+  // arguments: the command line after the program name. settingsFile
+  // redirects the settings store (tests); empty for the user's own.
+  explicit TMainFormViewer(const QStringList& arguments, const QString& settingsFile = QString(),
+                           QWidget* parent = nullptr);
+  ~TMainFormViewer() override;
+
+  [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
+  [[nodiscard]] QList<QAction*> Actions() const { return FActions.values(); }
+  [[nodiscard]] TView CurrentView() const { return FView; }
+  [[nodiscard]] const TPhotoSettings& Settings() const { return FSettings; }
+  [[nodiscard]] QString FileToShow() const { return FFileToShow; }
+  [[nodiscard]] TDirectoryTree* DirectoryTree() const { return DirectoryTree1; }
+  [[nodiscard]] QString DirectoryCaption() const;
+
+  void ShowView(TView view);
+  void ActionDetailsExecute();
+  void ActionSelectAllExecute();
+  void ActionRefreshExecute();
+  void ActionHTMLExecute();
+  void ActionAboutExecute();
+  void ActionHelpExecute();
+
+  // The widgets the view switching shows and hides.
+  QWidget* PanelPrint = nullptr;
+  QWidget* PanelExport = nullptr;
+  QListView* ListViewResult = nullptr;
+  QListView* ListViewPrint = nullptr;
+  QListView* ListViewExport = nullptr;
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void CreateActions();
+  void CreateMenus();
+  void CreateLayout();
+  void StartUp(const QStringList& arguments);
+  void ApplyPlacement();
+  void SaveSettings();
+  QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut, const QString& hint);
+
+  QMap<QString, QAction*> FActions;
+  TPhotoSettings FSettings;
+  QString FSettingsFile;
+  QString FFileToShow;
+  TView FView = ViewResult;
+  bool FSaved = false;
+  std::unique_ptr<TImageListCache> FCache;
+  TDirectoryTree* DirectoryTree1 = nullptr;
+  QLabel* PanelDirectory = nullptr;
+  QLabel* PanelPrintImages = nullptr;
+  QLabel* PanelExportFolder = nullptr;
+  QLabel* PanelExportTotal = nullptr;
+  QStandardItemModel* FResultModel = nullptr;
+  QStandardItemModel* FPrintModel = nullptr;
+  QStandardItemModel* FExportModel = nullptr;
+};

@@ -1,0 +1,154 @@
+#include "aboutform.h"
+#include "datetime.h"
+#include "directorytree.h"
+#include "mainviewer.h"
+#include "photoregistry.h"
+#include "testsupport.h"
+#include "translations.h"
+#include "versioninfo.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QListView>
+#include <QScreen>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+namespace {
+
+class MainViewerTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Folder = QDir(Box.Path("photos")).absolutePath();
+    ASSERT_TRUE(QDir().mkpath(Folder));
+    Settings = Box.Path("Zelvane.ini");
+    Previous = QDir::currentPath();
+  }
+  void TearDown() override { QDir::setCurrent(Previous); }
+  TSandbox Box;
+  QString Folder, Settings, Previous;
+};
+
+}  // namespace
+
+TEST_F(MainViewerTest, StartsOnAFolderArgument) {
+  TMainFormViewer window({Folder}, Settings);
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Zelvane"));
+  EXPECT_EQ(window.DirectoryTree()->Directory(), Folder + u'/');
+  EXPECT_EQ(window.DirectoryCaption(), Folder + u'/');
+  EXPECT_EQ(window.FileToShow(), QString());
+  EXPECT_EQ(QDir::currentPath(), Folder);
+}
+
+TEST_F(MainViewerTest, StartsOnThePhotoOfAFileArgument) {
+  const QString photo = Box.Write("photos/IMG_0001.jpg", EncodeJpeg(Pattern(32, 32)));
+  TMainFormViewer window({photo}, Settings);
+  EXPECT_EQ(window.DirectoryTree()->Directory(), Folder + u'/');
+  EXPECT_EQ(window.FileToShow(), QStringLiteral("IMG_0001.jpg"));
+}
+
+TEST_F(MainViewerTest, WithoutArgumentsTheFolderOfThePreviousRunAndSettingsSavedOnExit) {
+  {
+    TMainFormViewer window({Folder}, Settings);
+    window.show();
+    window.Action("ActionDate")->trigger();
+    window.Action("ActionExit")->trigger();  // closing saves
+    QSettings ini(Settings, QSettings::IniFormat);
+    EXPECT_EQ(ini.value("CurrentDirectory").toString(), Folder + u'/');
+    EXPECT_EQ(ini.value("ListSort").toInt(), 1);
+    EXPECT_TRUE(ini.value("MainForm").toString().startsWith("0;"));
+  }
+  QDir::setCurrent(Previous);
+  TMainFormViewer again({}, Settings);
+  EXPECT_EQ(again.DirectoryTree()->Directory(), Folder + u'/');
+  EXPECT_TRUE(again.Action("ActionDate")->isChecked());
+  EXPECT_EQ(again.Settings().ListSort, 1);
+}
+
+TEST_F(MainViewerTest, APlacementLargerThanTheScreenIsReduced) {
+  const QSize screen = QGuiApplication::primaryScreen()->size();
+  {
+    QSettings ini(Settings, QSettings::IniFormat);
+    ini.setValue("MainForm", QStringLiteral("0;0;0;%1;%2;").arg(screen.width() + 500).arg(screen.height() + 500));
+  }
+  TMainFormViewer window({Folder}, Settings);
+  EXPECT_LE(window.width(), screen.width() - 50);
+  EXPECT_LE(window.height(), screen.height() - 50);
+}
+
+TEST_F(MainViewerTest, EveryCommandWithItsCaptionAndShortcut) {
+  TMainFormViewer window({Folder}, Settings);
+  const std::vector<std::tuple<const char*, const char*, const char*>> table = {
+      {"ActionRefresh", "Refresh", "F5"},        {"ActionExit", "Exit", "Ctrl+X"},
+      {"ActionResult", "Result", "Ctrl+R"},      {"ActionPrint", "Print", "Ctrl+P"},
+      {"ActionExport", "Export", "Ctrl+E"},      {"ActionEdit", "Edit", "Ctrl+I"},
+      {"ActionFind", "Find", "Ctrl+F"},          {"ActionView", "View", "Ctrl+V"},
+      {"ActionHTML", "HTML pages", "Ctrl+H"},    {"ActionName", "Name", "Ctrl+N"},
+      {"ActionDate", "Date", "Ctrl+D"},          {"ActionLocation", "Location", "Ctrl+L"},
+      {"ActionCards", "Create cards", "Ctrl+C"}, {"ActionAbout", "About Zelvane", "Ctrl+M"},
+      {"ActionHelp", "Help", "F1"},              {"ActionNewFolder", "New folder", "Ins"},
+      {"ActionRenameFolder", "Rename", "F2"},    {"ActionDeleteFolder", "Delete", "Del"},
+      {"ActionSelectAll", "Select all", "Ctrl+A"}, {"ActionAdd", "", "Ctrl+Down"},
+      {"ActionRemove", "", "Ctrl+Up"},           {"ActionPrintStart", "", "Alt+P"},
+      {"ActionExportStart", "", "Alt+E"},        {"ActionMovePrevious", "", "Ctrl+Left"},
+      {"ActionMoveNext", "", "Ctrl+Right"},      {"ActionDetails", "Details", "Ctrl+T"}};
+  EXPECT_EQ(window.Actions().size(), int(table.size()));
+  for (const auto& [name, caption, shortcut] : table) {
+    QAction* action = window.Action(QString::fromLatin1(name));
+    ASSERT_NE(action, nullptr) << name;
+    EXPECT_EQ(action->text(), QString::fromLatin1(caption)) << name;
+    EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(shortcut)) << name;
+  }
+  EXPECT_EQ(window.Action("ActionResult")->toolTip(), QStringLiteral("Show result view"));
+  EXPECT_FALSE(window.Action("ActionEdit")->isEnabled());  // its window comes later
+}
+
+TEST_F(MainViewerTest, ViewSwitchingShowsOnePanelAndChecksOneCommand) {
+  TMainFormViewer window({Folder}, Settings);
+  window.show();
+  EXPECT_EQ(window.CurrentView(), TMainFormViewer::ViewResult);
+  EXPECT_FALSE(window.PanelPrint->isVisible());
+  EXPECT_FALSE(window.PanelExport->isVisible());
+  window.Action("ActionPrint")->trigger();
+  EXPECT_TRUE(window.PanelPrint->isVisible());
+  EXPECT_FALSE(window.PanelExport->isVisible());
+  EXPECT_TRUE(window.ListViewResult->isVisible());
+  window.Action("ActionExport")->trigger();
+  EXPECT_FALSE(window.PanelPrint->isVisible());
+  EXPECT_TRUE(window.PanelExport->isVisible());
+  EXPECT_TRUE(window.Action("ActionExport")->isChecked());
+  EXPECT_FALSE(window.Action("ActionPrint")->isChecked());
+  window.ShowView(TMainFormViewer::ViewResult);
+  EXPECT_TRUE(window.Action("ActionResult")->isChecked());
+  EXPECT_FALSE(window.PanelExport->isVisible());
+  window.Action("ActionDetails")->trigger();
+  EXPECT_EQ(window.ListViewResult->viewMode(), QListView::ListMode);
+  window.Action("ActionDetails")->trigger();
+  EXPECT_EQ(window.ListViewResult->viewMode(), QListView::IconMode);
+}
+
+TEST_F(MainViewerTest, TheAboutBoxShowsTheVersion) {
+  TAboutForm about;
+  EXPECT_EQ(about.VersionText(), QStringLiteral("2.3"));
+  EXPECT_EQ(about.windowTitle(), QStringLiteral("About Zelvane"));
+  EXPECT_EQ(TVersionInfo::ProductVersion("2.3", true), QStringLiteral("2.3 beta"));
+}
+
+TEST_F(MainViewerTest, DutchTextsUnderADutchLocale) {
+  ASSERT_TRUE(Translations::Install(QLocale(QLocale::Dutch, QLocale::Netherlands)));
+  {
+    TMainFormViewer window({Folder}, Settings);
+    EXPECT_EQ(window.Action("ActionRefresh")->text(), QStringLiteral("Vernieuwen"));
+    EXPECT_EQ(window.Action("ActionResult")->toolTip(), QStringLiteral("Resultaatweergave tonen"));
+    EXPECT_EQ(DateTimeUtil::LongMonthName(7), QStringLiteral("juli"));
+    TSandbox other;
+    TPhotoSettings settings;
+    TProcessSettings process;
+    TPhotoRegistry(other.Path("fresh.ini")).LoadSettings(settings, process);
+    EXPECT_EQ(settings.Actors, QStringLiteral("Geen personen;"));
+  }
+  EXPECT_FALSE(Translations::Install(QLocale(QLocale::English, QLocale::UnitedStates)));
+  EXPECT_EQ(DateTimeUtil::LongMonthName(7), QStringLiteral("July"));
+}

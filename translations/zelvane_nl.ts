@@ -1,0 +1,396 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>Months</name>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="133" />
+        <source>January</source>
+        <translation>januari</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="133" />
+        <source>February</source>
+        <translation>februari</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="134" />
+        <source>March</source>
+        <translation>maart</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="134" />
+        <source>April</source>
+        <translation>april</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="135" />
+        <source>May</source>
+        <translation>mei</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="135" />
+        <source>June</source>
+        <translation>juni</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="136" />
+        <source>July</source>
+        <translation>juli</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="136" />
+        <source>August</source>
+        <translation>augustus</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="137" />
+        <source>September</source>
+        <translation>september</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="137" />
+        <source>October</source>
+        <translation>oktober</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="138" />
+        <source>November</source>
+        <translation>november</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="138" />
+        <source>December</source>
+        <translation>december</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <location filename="../src/mainwindow/aboutform.cpp" line="14" />
+        <source>About Zelvane</source>
+        <translation>Over Zelvane</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/aboutform.cpp" line="29" />
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/aboutform.cpp" line="34" />
+        <source>Version:</source>
+        <translation>Versie:</translation>
+    </message>
+</context>
+<context>
+    <name>TDirectoryTree</name>
+    <message>
+        <location filename="../src/mainwindow/directorytree.cpp" line="65" />
+        <source>New Folder</source>
+        <translation>Nieuwe map</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/directorytree.cpp" line="107" />
+        <source>File System</source>
+        <translation>Bestandssysteem</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/directorytree.cpp" line="108" />
+        <source>Home</source>
+        <translation>Persoonlijke map</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/directorytree.cpp" line="237" />
+        <source>Cannot delete the root directory</source>
+        <translation>De hoofdmap kan niet worden verwijderd</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/directorytree.cpp" line="238" />
+        <source>Cannot delete a directory that has subdirectories</source>
+        <translation>Een map met submappen kan niet worden verwijderd</translation>
+    </message>
+</context>
+<context>
+    <name>TImageToDraw</name>
+    <message>
+        <location filename="../src/image/imagetodraw_load.cpp" line="20" />
+        <source>Error %1</source>
+        <translation>Fout %1</translation>
+    </message>
+    <message>
+        <location filename="../src/image/imagetodraw_save.cpp" line="18" />
+        <source>Could not save image: %1</source>
+        <translation>De foto kon niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/image/imagetodraw_save.cpp" line="64" />
+        <source>Could not rename saved file to original name</source>
+        <translation>Het opgeslagen bestand kon niet de oorspronkelijke naam krijgen</translation>
+    </message>
+</context>
+<context>
+    <name>TJobQueue</name>
+    <message>
+        <location filename="../src/jobs/jobqueue.cpp" line="180" />
+        <source>Exception in background task</source>
+        <translation>Fout in achtergrondtaak</translation>
+    </message>
+</context>
+<context>
+    <name>TMainFormViewer</name>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="82" />
+        <source>Refresh</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="83" />
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="84" />
+        <source>Result</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="84" />
+        <source>Show result view</source>
+        <translation>Resultaatweergave tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="85" />
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="85" />
+        <source>Show print view</source>
+        <translation>Afdrukweergave tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="86" />
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="86" />
+        <source>Show export view</source>
+        <translation>Exportweergave tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="87" />
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="87" />
+        <source>Edit images</source>
+        <translation>Foto's bewerken</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="88" />
+        <source>Find</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="88" />
+        <source>Find images</source>
+        <translation>Foto's zoeken</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="89" />
+        <source>View</source>
+        <translation>Bekijken</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="89" />
+        <source>View images</source>
+        <translation>Foto's bekijken</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="90" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="346" />
+        <source>HTML pages</source>
+        <translation>HTML-pagina's</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="90" />
+        <source>Show HTML pages</source>
+        <translation>HTML-pagina's tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="91" />
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="91" />
+        <source>Sort result view by name</source>
+        <translation>Resultaat sorteren op naam</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="92" />
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="92" />
+        <source>Sort result view by date</source>
+        <translation>Resultaat sorteren op datum</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
+        <source>Location</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
+        <source>Sort result view by location</source>
+        <translation>Resultaat sorteren op plaats</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
+        <source>Create cards</source>
+        <translation>Kaarten maken</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
+        <source>About Zelvane</source>
+        <translation>Over Zelvane</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="161" />
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
+        <source>Show help for this form</source>
+        <translation>Help voor dit venster tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
+        <source>New folder</source>
+        <translation>Nieuwe map</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
+        <source>Rename</source>
+        <translation>Naam wijzigen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <source>Select all</source>
+        <translation>Alles selecteren</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <source>Add selected images</source>
+        <translation>Geselecteerde foto's toevoegen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <source>Remove selected images</source>
+        <translation>Geselecteerde foto's verwijderen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <source>Open print images form</source>
+        <translation>Venster foto's afdrukken openen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <source>Open export images form</source>
+        <translation>Venster foto's exporteren openen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <source>Move images to previous place</source>
+        <translation>Foto's een plaats naar voren</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <source>Move images to next place</source>
+        <translation>Foto's een plaats naar achteren</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <source>Show details</source>
+        <translation>Details tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="145" />
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="149" />
+        <source>Views</source>
+        <translation>Weergaven</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="154" />
+        <source>Sort</source>
+        <translation>Sorteren</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="156" />
+        <source>Images</source>
+        <translation>Foto's</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="158" />
+        <source>Other</source>
+        <translation>Overig</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="166" />
+        <source>Tools</source>
+        <translation>Werkbalk</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="293" />
+        <source>Number of images selected: </source>
+        <translation>Aantal geselecteerde foto's: </translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="294" />
+        <source>Number of images selected for this folder: </source>
+        <translation>Aantal geselecteerde foto's voor deze map: </translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="295" />
+        <source>Total number of images selected: </source>
+        <translation>Totaal aantal geselecteerde foto's: </translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="345" />
+        <source>Open HTML pages</source>
+        <translation>HTML-pagina's openen</translation>
+    </message>
+</context>
+<context>
+    <name>TPhotoRegistry</name>
+    <message>
+        <location filename="../src/settings/photoregistry.cpp" line="55" />
+        <source>No actors;</source>
+        <translation>Geen personen;</translation>
+    </message>
+    <message>
+        <location filename="../src/settings/photoregistry.cpp" line="89" />
+        <source>Could not save the settings to %1</source>
+        <translation>De instellingen konden niet worden opgeslagen in %1</translation>
+    </message>
+</context>
+</TS>
