@@ -305,6 +305,11 @@ void TMainFormViewer::ApplyPlacement() {
       for (const QScreen* screen : QGuiApplication::screens()) screens.append(screen->availableGeometry());
       setGeometry(TFormPlacement::PullOnScreen(placement.Bounds, screens));
     }
+  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    // The designed place: centred on the desktop.
+    QRect bounds(QPoint(), size());
+    bounds.moveCenter(screen->availableGeometry().center());
+    move(bounds.topLeft());
   }
   // Never larger than the screen less 50 pixels each way.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
