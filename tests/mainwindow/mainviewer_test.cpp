@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardItemModel>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -151,4 +152,29 @@ TEST_F(MainViewerTest, DutchTextsUnderADutchLocale) {
   }
   EXPECT_FALSE(Translations::Install(QLocale(QLocale::English, QLocale::UnitedStates)));
   EXPECT_EQ(DateTimeUtil::LongMonthName(7), QStringLiteral("July"));
+}
+
+TEST_F(MainViewerTest, SelectAllSelectsEveryItemOfTheFocusedListOnly) {
+  TMainFormViewer window({Folder}, Settings);
+  window.show();
+  auto* model = qobject_cast<QStandardItemModel*>(window.ListViewResult->model());
+  ASSERT_NE(model, nullptr);
+  for (int i = 0; i < 5; ++i) model->appendRow(new QStandardItem(QStringLiteral("item %1").arg(i)));
+  window.DirectoryTree()->setFocus();
+  window.Action("ActionSelectAll")->trigger();
+  EXPECT_EQ(window.ListViewResult->selectionModel()->selectedIndexes().size(), 0);
+  window.activateWindow();
+  window.ListViewResult->setFocus();
+  ASSERT_TRUE(WaitFor([&] { return window.ListViewResult->hasFocus(); }, 2000));
+  window.Action("ActionSelectAll")->trigger();
+  EXPECT_EQ(window.ListViewResult->selectionModel()->selectedIndexes().size(), 5);
+}
+
+TEST(HelpPages, EveryHelpContextHasASectionInBothLanguages) {
+  for (const char* language : {"en", "nl"}) {
+    const QString page = QString::fromUtf8(ReadFile(QStringLiteral(ZELVANE_SOURCE_DIR "/help/%1/index.html")
+                                                        .arg(QLatin1String(language))));
+    for (int context = 100; context <= 600; context += 100)
+      EXPECT_TRUE(page.contains(QStringLiteral("id=\"context-%1\"").arg(context))) << language << " " << context;
+  }
 }
