@@ -6,6 +6,17 @@
 #include <QDir>
 #include <QSettings>
 
+namespace {
+
+// The seven window placements, in the order they are read and written.
+const std::pair<const char*, QString TProcessSettings::*> Placements[] = {
+    {"MainForm", &TProcessSettings::MainForm},     {"EditForm", &TProcessSettings::EditForm},
+    {"PrintForm", &TProcessSettings::PrintForm},   {"CardsForm", &TProcessSettings::CardsForm},
+    {"ExportForm", &TProcessSettings::ExportForm}, {"FindForm", &TProcessSettings::FindForm},
+    {"BorderForm", &TProcessSettings::BorderForm}};
+
+}  // namespace
+
 TProcessSettings& ProcessSettings() {
   static TProcessSettings settings;
   return settings;
@@ -61,13 +72,7 @@ void TPhotoRegistry::LoadSettings(TPhotoSettings& settings, TProcessSettings& pr
   process.BGPatterns = ReadStringDefault(QStringLiteral("BGPatterns"), program + QStringLiteral("BackGround/"));
   process.Ornaments = ReadStringDefault(QStringLiteral("Ornaments"), program + QStringLiteral("Ornament/"));
   settings.ListSort = ReadIntegerDefault(QStringLiteral("ListSort"), 0);
-  process.MainForm = ReadStringDefault(QStringLiteral("MainForm"), QString());
-  process.EditForm = ReadStringDefault(QStringLiteral("EditForm"), QString());
-  process.PrintForm = ReadStringDefault(QStringLiteral("PrintForm"), QString());
-  process.CardsForm = ReadStringDefault(QStringLiteral("CardsForm"), QString());
-  process.ExportForm = ReadStringDefault(QStringLiteral("ExportForm"), QString());
-  process.FindForm = ReadStringDefault(QStringLiteral("FindForm"), QString());
-  process.BorderForm = ReadStringDefault(QStringLiteral("BorderForm"), QString());
+  for (const auto& [name, field] : Placements) process.*field = ReadStringDefault(QLatin1String(name), QString());
 }
 
 void TPhotoRegistry::SaveSettings(const TPhotoSettings& settings, const TProcessSettings& process) {
@@ -77,13 +82,7 @@ void TPhotoRegistry::SaveSettings(const TPhotoSettings& settings, const TProcess
   FSettings->setValue(QStringLiteral("ShowOnViewer"), settings.ShowOnViewer);
   FSettings->setValue(QStringLiteral("SlideShow"), settings.SlideShow);
   FSettings->setValue(QStringLiteral("ListSort"), settings.ListSort);
-  FSettings->setValue(QStringLiteral("MainForm"), process.MainForm);
-  FSettings->setValue(QStringLiteral("EditForm"), process.EditForm);
-  FSettings->setValue(QStringLiteral("PrintForm"), process.PrintForm);
-  FSettings->setValue(QStringLiteral("CardsForm"), process.CardsForm);
-  FSettings->setValue(QStringLiteral("ExportForm"), process.ExportForm);
-  FSettings->setValue(QStringLiteral("FindForm"), process.FindForm);
-  FSettings->setValue(QStringLiteral("BorderForm"), process.BorderForm);
+  for (const auto& [name, field] : Placements) FSettings->setValue(QLatin1String(name), process.*field);
   FSettings->sync();
   if (FSettings->status() != QSettings::NoError)
     throw EZelvaneError(QCoreApplication::translate("TPhotoRegistry", "Could not save the settings to %1")
