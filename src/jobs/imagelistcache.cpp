@@ -90,16 +90,21 @@ void TImageListCache::AddListItem(QStandardItem* item) {
   TImageToDraw* record = RecordOf(item);
   TEntry* entry = record ? Find(record->FileName) : nullptr;
   if (!entry) return;
-  if (!entry->Ready && !entry->PendingView) StartThumbnail(*entry);
   if (!entry->Ready) {
-    // Until the thumbnail is in, the file name: the worker may be reading
-    // the stored name into the record at this very moment.
+    // Until the thumbnail is in: the file name and the provisional date. Once
+    // a job runs, a worker may be writing the record, so the date is taken
+    // before the first job starts, or from an item that has it.
     item->setData(-1, ImageIndexRole);
     item->setData(QVariant(), Qt::DecorationRole);
     item->setText(record->ShortName());
-  } else {
-    UpdateItem(item, *entry);
+    item->setData(entry->PendingView ? (entry->ListItems.empty() ? QVariant(0.0)
+                                                                 : entry->ListItems.front()->data(DateTimeRole))
+                                     : QVariant(record->DateTime),
+                  DateTimeRole);
+    item->setData(QString(), LocationRole);
   }
+  if (!entry->Ready && !entry->PendingView) StartThumbnail(*entry);
+  if (entry->Ready) UpdateItem(item, *entry);
   const int index = FIndex.value(record->FileName);
   FIdle.erase(index);
   entry->ListItems.push_back(item);
@@ -180,6 +185,8 @@ void TImageListCache::UpdateItem(QStandardItem* item, const TEntry& entry) {
   item->setData(entry.ImageIndex, ImageIndexRole);
   item->setData(entry.ImageIndex >= 0 ? FThumbList.at(entry.ImageIndex) : QImage(), Qt::DecorationRole);
   item->setText(entry.Record->Name);
+  item->setData(entry.Record->DateTime, DateTimeRole);
+  item->setData(entry.Record->Location, LocationRole);
   QStandardItemModel* model = item->model();
   if (!model) return;
   const QStringList details = DetailTexts(*entry.Record);

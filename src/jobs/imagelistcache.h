@@ -33,6 +33,10 @@ class TImageListCache : public QObject {
 public:
   static constexpr int RecordRole = Qt::UserRole + 1;
   static constexpr int ImageIndexRole = Qt::UserRole + 2;
+  // The record's date (TDateTime) and location as the item last showed them:
+  // sort keys that the user-interface thread may read while workers load.
+  static constexpr int DateTimeRole = Qt::UserRole + 3;
+  static constexpr int LocationRole = Qt::UserRole + 4;
 
   struct TEntry {
     TImageToDraw* Record = nullptr;

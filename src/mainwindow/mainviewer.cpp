@@ -6,6 +6,7 @@
 #include "helpfiles.h"
 #include "imagelistcache.h"
 #include "photoregistry.h"
+#include "resultsortmodel.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -18,6 +19,8 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QScreen>
+#include <QHeaderView>
+#include <QStackedWidget>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QToolBar>
@@ -122,8 +125,7 @@ void TMainFormViewer::CreateActions() {
 
   // Windows and list operations that later versions bring: present, disabled.
   for (const char* name : {"ActionEdit", "ActionFind", "ActionView", "ActionCards", "ActionNewFolder",
-                           "ActionRenameFolder", "ActionDeleteFolder", "ActionAdd", "ActionRemove",
-                           "ActionPrintStart", "ActionExportStart", "ActionMovePrevious", "ActionMoveNext"})
+                           "ActionRenameFolder", "ActionDeleteFolder", "ActionPrintStart", "ActionExportStart"})
     Action(name)->setEnabled(false);
 
   connect(Action("ActionExit"), &QAction::triggered, this, &QWidget::close);
@@ -136,9 +138,13 @@ void TMainFormViewer::CreateActions() {
   connect(Action("ActionHTML"), &QAction::triggered, this, &TMainFormViewer::ActionHTMLExecute);
   connect(Action("ActionAbout"), &QAction::triggered, this, &TMainFormViewer::ActionAboutExecute);
   connect(Action("ActionHelp"), &QAction::triggered, this, &TMainFormViewer::ActionHelpExecute);
-  connect(Action("ActionName"), &QAction::triggered, this, [this] { FSettings.ListSort = 0; });
-  connect(Action("ActionDate"), &QAction::triggered, this, [this] { FSettings.ListSort = 1; });
-  connect(Action("ActionLocation"), &QAction::triggered, this, [this] { FSettings.ListSort = 2; });
+  connect(Action("ActionName"), &QAction::triggered, this, [this] { SetListSort(0); });
+  connect(Action("ActionDate"), &QAction::triggered, this, [this] { SetListSort(1); });
+  connect(Action("ActionLocation"), &QAction::triggered, this, [this] { SetListSort(2); });
+  connect(Action("ActionAdd"), &QAction::triggered, this, &TMainFormViewer::ActionAddExecute);
+  connect(Action("ActionRemove"), &QAction::triggered, this, &TMainFormViewer::ActionRemoveExecute);
+  connect(Action("ActionMovePrevious"), &QAction::triggered, this, &TMainFormViewer::ActionMovePreviousExecute);
+  connect(Action("ActionMoveNext"), &QAction::triggered, this, &TMainFormViewer::ActionMoveNextExecute);
 }
 
 void TMainFormViewer::CreateMenus() {
@@ -185,7 +191,7 @@ void TMainFormViewer::CreateMenus() {
   separator1->setSeparator(true);
   auto* separator2 = new QAction(this);
   separator2->setSeparator(true);
-  for (QListView* list : {ListViewResult, ListViewPrint, ListViewExport})
+  for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{ListViewResult, TreeViewResult, ListViewPrint, ListViewExport})
     list->addActions({Action("ActionEdit"), Action("ActionView"), separator1, Action("ActionCards"), separator2,
                       Action("ActionSelectAll")});
 }
@@ -207,9 +213,41 @@ void TMainFormViewer::CreateLayout() {
   auto* resultLayout = new QVBoxLayout(resultPanel);
   resultLayout->setContentsMargins(0, 0, 0, 0);
   PanelDirectory = MakeCaption(resultPanel);
-  ListViewResult = MakeList(resultPanel, FResultModel);
+  FResultSort = new TResultSortModel(this);
+  FResultModel->setHorizontalHeaderLabels({tr("Name"), tr("Date"), tr("Location"), tr("File")});
+  FResultSort->setSourceModel(FResultModel);
+  FResultStack = new QStackedWidget(resultPanel);
+  ListViewResult = new QListView(FResultStack);
+  ListViewResult->setModel(FResultSort);
+  ListViewResult->setViewMode(QListView::IconMode);
+  ListViewResult->setIconSize(QSize(64, 64));
+  ListViewResult->setGridSize(QSize(64 + 24, 64 + 40));
+  ListViewResult->setResizeMode(QListView::Adjust);
+  ListViewResult->setMovement(QListView::Static);
+  ListViewResult->setUniformItemSizes(true);
+  ListViewResult->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  ListViewResult->setContextMenuPolicy(Qt::ActionsContextMenu);
+  ListViewResult->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  TreeViewResult = new QTreeView(FResultStack);
+  TreeViewResult->setModel(FResultSort);
+  TreeViewResult->setSelectionModel(ListViewResult->selectionModel());
+  TreeViewResult->setRootIsDecorated(false);
+  TreeViewResult->setUniformRowHeights(true);
+  TreeViewResult->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  TreeViewResult->setSelectionBehavior(QAbstractItemView::SelectRows);
+  TreeViewResult->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  TreeViewResult->setIconSize(QSize(32, 32));
+  TreeViewResult->setContextMenuPolicy(Qt::ActionsContextMenu);
+  const int widths[] = {150, 150, 100, 100};
+  for (int c = 0; c < 4; ++c) TreeViewResult->setColumnWidth(c, widths[c]);
+  TreeViewResult->header()->setSectionsClickable(true);
+  connect(TreeViewResult->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+    if (column >= 0 && column <= 2) SetListSort(column);
+  });
+  FResultStack->addWidget(ListViewResult);
+  FResultStack->addWidget(TreeViewResult);
   resultLayout->addWidget(PanelDirectory);
-  resultLayout->addWidget(ListViewResult);
+  resultLayout->addWidget(FResultStack);
 
   auto makeButtons = [this](QWidget* parent, const char* start) {
     auto* row = new QHBoxLayout;
@@ -263,17 +301,16 @@ void TMainFormViewer::CreateLayout() {
   setCentralWidget(outer);
   ShowView(ViewResult);
 
-  connect(DirectoryTree1, &TDirectoryTree::DirectoryChanged, this,
-          [this](const QString& directory) { PanelDirectory->setText(directory); });
+  connect(DirectoryTree1, &TDirectoryTree::DirectoryChanged, this, &TMainFormViewer::ListFolder);
+  for (QListView* list : {ListViewResult, ListViewPrint, ListViewExport})
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TMainFormViewer::UpdateListCommands);
 }
 
 void TMainFormViewer::StartUp(const QStringList& arguments) {
   TPhotoRegistry registry(FSettingsFile);
   registry.LoadSettings(FSettings, ProcessSettings());
   ApplyPlacement();
-  Action(FSettings.ListSort == 1 ? "ActionDate" : FSettings.ListSort == 2 ? "ActionLocation" : "ActionName")
-      ->setChecked(true);
-  if (FSettings.ListSort < 0 || FSettings.ListSort > 2) FSettings.ListSort = 0;
+  SetListSort(FSettings.ListSort);
 
   FFileToShow.clear();
   QString start = FSettings.CurrentDirectory;
@@ -288,7 +325,7 @@ void TMainFormViewer::StartUp(const QStringList& arguments) {
   }
   QDir::setCurrent(start);  // a failure leaves the previous current folder
   DirectoryTree1->GoToCurrentDirectory();
-  PanelDirectory->setText(DirectoryTree1->Directory());
+  ListFolder(DirectoryTree1->Directory());
 
   PanelPrintImages->setText(tr("Number of images selected: ") + u'0');
   PanelExportFolder->setText(tr("Number of images selected for this folder: ") + u'0');
@@ -328,17 +365,17 @@ void TMainFormViewer::ShowView(TView view) {
   PanelPrint->setVisible(view == ViewPrint);
   PanelExport->setVisible(view == ViewExport);
   Action(view == ViewPrint ? "ActionPrint" : view == ViewExport ? "ActionExport" : "ActionResult")->setChecked(true);
+  UpdateListCommands();
 }
 
 void TMainFormViewer::ActionDetailsExecute() {
   const bool details = Action("ActionDetails")->isChecked();
-  ListViewResult->setViewMode(details ? QListView::ListMode : QListView::IconMode);
-  ListViewResult->setIconSize(details ? QSize(32, 32) : QSize(64, 64));
-  ListViewResult->setGridSize(details ? QSize() : QSize(64 + 24, 64 + 40));
+  FResultStack->setCurrentWidget(details ? static_cast<QWidget*>(TreeViewResult) : ListViewResult);
 }
 
 void TMainFormViewer::ActionSelectAllExecute() {
-  for (QListView* list : {ListViewResult, ListViewPrint, ListViewExport})
+  for (QAbstractItemView* list :
+       std::initializer_list<QAbstractItemView*>{ListViewResult, TreeViewResult, ListViewPrint, ListViewExport})
     if (list->hasFocus()) list->selectAll();
 }
 

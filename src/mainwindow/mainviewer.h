@@ -14,6 +14,7 @@ class QStandardItemModel;
 class QWidget;
 class TDirectoryTree;
 class TImageListCache;
+class TImageToDraw;
 
 // The main window: the folder tree, the result list and the print and export
 // panels, every command of the program, and the start and end of a run. It
@@ -38,6 +39,20 @@ public:
   [[nodiscard]] QString DirectoryCaption() const;
 
   void ShowView(TView view);
+  // Lists the folder's photos into the result list (the folder tree's change).
+  void ListFolder(const QString& directory);
+  void ShowFiles(const QStringList& files);
+  void SetListSort(int listSort);
+  void ActionAddExecute();
+  void ActionRemoveExecute();
+  void ActionMovePreviousExecute();
+  void ActionMoveNextExecute();
+  [[nodiscard]] QStandardItemModel* ResultModel() const { return FResultModel; }
+  [[nodiscard]] QStandardItemModel* PrintModel() const { return FPrintModel; }
+  [[nodiscard]] QString PrintCaption() const;
+  // The result list's records in the order shown.
+  [[nodiscard]] QList<TImageToDraw*> ResultRecords() const;
+  [[nodiscard]] TImageListCache* Cache() const { return FCache.get(); }
   void ActionDetailsExecute();
   void ActionSelectAllExecute();
   void ActionRefreshExecute();
@@ -49,6 +64,7 @@ public:
   QWidget* PanelPrint = nullptr;
   QWidget* PanelExport = nullptr;
   QListView* ListViewResult = nullptr;
+  class QTreeView* TreeViewResult = nullptr;  // the result list as detail rows
   QListView* ListViewPrint = nullptr;
   QListView* ListViewExport = nullptr;
 
@@ -62,6 +78,8 @@ private:
   void StartUp(const QStringList& arguments);
   void ApplyPlacement();
   void SaveSettings();
+  void UpdateListCommands();
+  void ShowError(const QString& message);
   QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut, const QString& hint);
 
   QMap<QString, QAction*> FActions;
@@ -77,6 +95,8 @@ private:
   QLabel* PanelExportFolder = nullptr;
   QLabel* PanelExportTotal = nullptr;
   QStandardItemModel* FResultModel = nullptr;
+  class TResultSortModel* FResultSort = nullptr;
+  class QStackedWidget* FResultStack = nullptr;
   QStandardItemModel* FPrintModel = nullptr;
   QStandardItemModel* FExportModel = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "photoregistry.h"
 #include "testsupport.h"
 #include "translations.h"
+#include <QTreeView>
 #include "versioninfo.h"
 
 #include <QDir>
@@ -44,10 +45,13 @@ TEST_F(MainViewerTest, StartsOnAFolderArgument) {
 }
 
 TEST_F(MainViewerTest, StartsOnThePhotoOfAFileArgument) {
+  Box.Write("photos/IMG_0000.jpg", EncodeJpeg(Pattern(32, 32)));
   const QString photo = Box.Write("photos/IMG_0001.jpg", EncodeJpeg(Pattern(32, 32)));
   TMainFormViewer window({photo}, Settings);
   EXPECT_EQ(window.DirectoryTree()->Directory(), Folder + u'/');
-  EXPECT_EQ(window.FileToShow(), QStringLiteral("IMG_0001.jpg"));
+  // The photo is selected in its folder's listing, and then no longer pending.
+  EXPECT_EQ(window.ListViewResult->currentIndex().data().toString(), QStringLiteral("IMG_0001.jpg"));
+  EXPECT_EQ(window.FileToShow(), QString());
 }
 
 TEST_F(MainViewerTest, WithoutArgumentsTheFolderOfThePreviousRunAndSettingsSavedOnExit) {
@@ -125,9 +129,10 @@ TEST_F(MainViewerTest, ViewSwitchingShowsOnePanelAndChecksOneCommand) {
   EXPECT_TRUE(window.Action("ActionResult")->isChecked());
   EXPECT_FALSE(window.PanelExport->isVisible());
   window.Action("ActionDetails")->trigger();
-  EXPECT_EQ(window.ListViewResult->viewMode(), QListView::ListMode);
+  EXPECT_TRUE(window.TreeViewResult->isVisible());
+  EXPECT_FALSE(window.ListViewResult->isVisible());
   window.Action("ActionDetails")->trigger();
-  EXPECT_EQ(window.ListViewResult->viewMode(), QListView::IconMode);
+  EXPECT_TRUE(window.ListViewResult->isVisible());
 }
 
 TEST_F(MainViewerTest, TheAboutBoxShowsTheVersion) {
@@ -157,17 +162,16 @@ TEST_F(MainViewerTest, DutchTextsUnderADutchLocale) {
 TEST_F(MainViewerTest, SelectAllSelectsEveryItemOfTheFocusedListOnly) {
   TMainFormViewer window({Folder}, Settings);
   window.show();
-  auto* model = qobject_cast<QStandardItemModel*>(window.ListViewResult->model());
-  ASSERT_NE(model, nullptr);
+  QStandardItemModel* model = window.ResultModel();
   for (int i = 0; i < 5; ++i) model->appendRow(new QStandardItem(QStringLiteral("item %1").arg(i)));
   window.DirectoryTree()->setFocus();
   window.Action("ActionSelectAll")->trigger();
-  EXPECT_EQ(window.ListViewResult->selectionModel()->selectedIndexes().size(), 0);
+  EXPECT_EQ(window.ListViewResult->selectionModel()->selectedRows().size(), 0);
   window.activateWindow();
   window.ListViewResult->setFocus();
   ASSERT_TRUE(WaitFor([&] { return window.ListViewResult->hasFocus(); }, 2000));
   window.Action("ActionSelectAll")->trigger();
-  EXPECT_EQ(window.ListViewResult->selectionModel()->selectedIndexes().size(), 5);
+  EXPECT_EQ(window.ListViewResult->selectionModel()->selectedRows().size(), 5);
 }
 
 TEST(HelpPages, EveryHelpContextHasASectionInBothLanguages) {

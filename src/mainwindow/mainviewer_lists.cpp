@@ -1,0 +1,119 @@
+// TMainFormViewer: listing folders into the result list, its order, and the
+// print list's commands.
+
+#include "imagefiles.h"
+#include "imagelistcache.h"
+#include "imagetodraw.h"
+#include "listoperations.h"
+#include "mainviewer.h"
+#include "resultsortmodel.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QStandardItemModel>
+#include <QTreeView>
+
+void TMainFormViewer::ListFolder(const QString& directory) {
+  PanelDirectory->setText(directory);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  ShowFiles(directory.isEmpty() ? QStringList() : CollectImageFiles(directory, false));
+  QApplication::restoreOverrideCursor();
+  if (!FFileToShow.isEmpty()) {
+    // Select the photo named on the command line (the full-screen viewer
+    // opens on it once that window exists).
+    for (int row = 0; row < FResultSort->rowCount(); ++row) {
+      const QModelIndex index = FResultSort->index(row, 0);
+      const TImageToDraw* record = TImageListCache::RecordOf(FResultModel->itemFromIndex(FResultSort->mapToSource(index)));
+      if (record && record->ShortName() == FFileToShow) {
+        ListViewResult->setCurrentIndex(index);
+        ListViewResult->scrollTo(index);
+        break;
+      }
+    }
+    FFileToShow.clear();
+  }
+}
+
+void TMainFormViewer::ShowFiles(const QStringList& files) {
+  ListViewResult->scrollToTop();
+  FResultModel->removeRows(0, FResultModel->rowCount());
+  // Rows go in as one block: the list and its order are updated once.
+  QList<QStandardItem*> items;
+  items.reserve(files.size());
+  for (const QString& file : files) {
+    auto* item = new QStandardItem;
+    item->setData(QVariant::fromValue(FCache->GetImageRecord(file)), TImageListCache::RecordRole);
+    items.append(item);
+  }
+  for (QStandardItem* item : items) FCache->AddListItem(item);
+  FResultSort->setDynamicSortFilter(false);
+  FResultModel->invisibleRootItem()->appendRows(items);
+  FResultModel->setColumnCount(4);
+  FResultSort->setDynamicSortFilter(true);
+  FResultSort->sort(0);
+  UpdateListCommands();
+}
+
+QList<TImageToDraw*> TMainFormViewer::ResultRecords() const {
+  QList<TImageToDraw*> records;
+  for (int row = 0; row < FResultSort->rowCount(); ++row)
+    records.append(FResultSort->index(row, 0).data(TImageListCache::RecordRole).value<TImageToDraw*>());
+  return records;
+}
+
+void TMainFormViewer::SetListSort(int listSort) {
+  FSettings.ListSort = (listSort >= 0 && listSort <= 2) ? listSort : 0;
+  Action(FSettings.ListSort == 1 ? "ActionDate" : FSettings.ListSort == 2 ? "ActionLocation" : "ActionName")
+      ->setChecked(true);
+  FResultSort->SetListSort(FSettings.ListSort);
+}
+
+QString TMainFormViewer::PrintCaption() const {
+  return PanelPrintImages->text();
+}
+
+void TMainFormViewer::ShowError(const QString& message) {
+  QMessageBox::critical(this, QStringLiteral("Zelvane"), message);
+}
+
+void TMainFormViewer::UpdateListCommands() {
+  // Add, remove and move act on the print list in the print view; the
+  // export list's commands come with the export folders.
+  const bool print = FView == ViewPrint;
+  Action("ActionAdd")->setEnabled(print);
+  Action("ActionRemove")->setEnabled(print);
+  Action("ActionMovePrevious")->setEnabled(print);
+  Action("ActionMoveNext")->setEnabled(print);
+  PanelPrintImages->setText(tr("Number of images selected: ") + QString::number(FPrintModel->rowCount()));
+}
+
+void TMainFormViewer::ActionAddExecute() {
+  if (FView != ViewPrint) return;
+  QList<TImageToDraw*> records;
+  QModelIndexList selected = ListViewResult->selectionModel()->selectedRows();
+  std::sort(selected.begin(), selected.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+  for (const QModelIndex& index : selected)
+    records.append(index.data(TImageListCache::RecordRole).value<TImageToDraw*>());
+  if (records.isEmpty()) {
+    ShowError(tr("No images selected to add."));
+    return;
+  }
+  ListOperations::AddAt(*FPrintModel, FPrintModel->rowCount(), records, *FCache);
+  UpdateListCommands();
+}
+
+void TMainFormViewer::ActionRemoveExecute() {
+  if (FView != ViewPrint) return;
+  ListOperations::RemoveSelection(*FPrintModel, *ListViewPrint->selectionModel());
+  UpdateListCommands();
+}
+
+void TMainFormViewer::ActionMovePreviousExecute() {
+  if (FView == ViewPrint) ListOperations::MovePrevious(*FPrintModel, *ListViewPrint->selectionModel(), *FCache);
+}
+
+void TMainFormViewer::ActionMoveNextExecute() {
+  if (FView == ViewPrint) ListOperations::MoveNext(*FPrintModel, *ListViewPrint->selectionModel(), *FCache);
+}

@@ -1,0 +1,146 @@
+#include "attributeitems.h"
+#include "imagefiles.h"
+#include "imagelistcache.h"
+#include "imagetodraw.h"
+#include "listoperations.h"
+#include "mainviewer.h"
+#include "resultsortmodel.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QStandardItemModel>
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+namespace {
+
+QStringList Names(const QList<TImageToDraw*>& records) {
+  QStringList names;
+  for (const TImageToDraw* r : records) names.append(r ? r->ShortName() : QString());
+  return names;
+}
+
+QByteArray Marked(const char* name, const char* date, const char* location) {
+  return WithItems(EncodeJpeg(Pattern(24, 16)), {AttributeItems::TextItem(61000, "Vorn Software"),
+                                                 AttributeItems::TextItem(61001, name),
+                                                 AttributeItems::TextItem(61003, date),
+                                                 AttributeItems::TextItem(61004, location)});
+}
+
+}  // namespace
+
+TEST(ImageFiles, OnlyDecodableExtensionsInAnyCase) {
+  TSandbox box;
+  const QByteArray jpeg = EncodeJpeg(Pattern(8, 8));
+  for (const char* name : {"IMG.jpg", "IMG.JPG", "b.Jpeg", "c.png", "notes.txt", "noext", "sub/d.jpg"}) {
+    QDir().mkpath(QFileInfo(box.Path(name)).absolutePath());
+    box.Write(name, jpeg);
+  }
+  const QString folder = QDir(box.Path("")).absolutePath();
+  QStringList flat = CollectImageFiles(folder, false);
+  for (QString& f : flat) f = QFileInfo(f).fileName();
+  flat.sort();
+  EXPECT_EQ(flat, (QStringList{"IMG.JPG", "IMG.jpg", "b.Jpeg", "c.png"}));
+  EXPECT_EQ(CollectImageFiles(folder, true).size(), 5);
+  EXPECT_TRUE(CollectImageFiles(folder + "/missing", true).isEmpty());
+}
+
+TEST(ResultSort, KeysIgnoreAsciiCaseAndTiesGoByFileName) {
+  EXPECT_EQ(TResultSortModel::CompareText("anna", "ANNA"), 0);
+  EXPECT_LT(TResultSortModel::CompareText("", "a"), 0);
+  EXPECT_LT(TResultSortModel::CompareText("Zee", "é"), 0);  // other characters by code
+  TResultSortModel::TSortKeys a{true, "Molen", 2.0, "Delft", "b.jpg"}, b{true, "molen", 1.0, "Alkmaar", "a.jpg"};
+  EXPECT_GT(TResultSortModel::Compare(a, b, 0), 0);  // same name: a.jpg first
+  EXPECT_GT(TResultSortModel::Compare(a, b, 1), 0);  // b is older
+  EXPECT_GT(TResultSortModel::Compare(a, b, 2), 0);  // Alkmaar before Delft
+  TResultSortModel::TSortKeys none;
+  EXPECT_EQ(TResultSortModel::Compare(none, a, 0), 0);
+}
+
+TEST(MainLists, AFolderListsSortedAndResortsAsAttributesArrive) {
+  TSandbox box;
+  const QString folder = QDir(box.Path("")).absolutePath();
+  box.Write("1.jpg", Marked("Zuid", "2001:01:01 00:00:00", "Utrecht"));
+  box.Write("2.jpg", Marked("Noord", "2003:01:01 00:00:00", "Assen"));
+  box.Write("3.JPG", Marked("noord", "2002:01:01 00:00:00", "Breda"));
+  box.Write("broken.jpg", "not a picture");
+  box.Write("notes.txt", "text");
+  TMainFormViewer window({folder}, box.Path("Zelvane.ini"));
+  EXPECT_EQ(window.ResultModel()->rowCount(), 4);
+  ASSERT_TRUE(WaitFor([&] {
+    for (int row = 0; row < 4; ++row)
+      if (!window.Cache()->FindEntry(TImageListCache::RecordOf(window.ResultModel()->item(row))->FileName)->Ready)
+        return false;
+    return true;
+  }));
+  // By name: broken.jpg (named after its file), Noord and noord by file name, then Zuid.
+  EXPECT_EQ(Names(window.ResultRecords()), (QStringList{"broken.jpg", "2.jpg", "3.JPG", "1.jpg"}));
+  // By date, oldest first; the damaged file has its file date (today).
+  window.Action("ActionDate")->trigger();
+  EXPECT_EQ(Names(window.ResultRecords()), (QStringList{"1.jpg", "3.JPG", "2.jpg", "broken.jpg"}));
+  window.Action("ActionLocation")->trigger();
+  EXPECT_EQ(Names(window.ResultRecords()), (QStringList{"broken.jpg", "2.jpg", "3.JPG", "1.jpg"}));
+  EXPECT_EQ(window.Settings().ListSort, 2);
+  // The damaged file still has an item, with the red error thumbnail.
+  const TImageToDraw* broken = window.ResultRecords().first();
+  const int index = window.Cache()->FindEntry(broken->FileName)->ImageIndex;
+  EXPECT_EQ(window.Cache()->ThumbList().at(index).pixel(60, 60), qRgb(255, 0, 0));
+}
+
+TEST(MainLists, PrintListAddRemoveAndMoveKeepCountAndOrder) {
+  TSandbox box;
+  const QString folder = QDir(box.Path("")).absolutePath();
+  for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) box.Write(name, EncodeJpeg(Pattern(16, 16)));
+  TMainFormViewer window({folder}, box.Path("Zelvane.ini"));
+  window.show();
+  window.Action("ActionPrint")->trigger();
+  ASSERT_TRUE(window.Action("ActionAdd")->isEnabled());
+  window.ListViewResult->selectAll();
+  window.Action("ActionAdd")->trigger();
+  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"a.jpg", "b.jpg", "c.jpg", "d.jpg"}));
+  EXPECT_EQ(window.PrintCaption(), QStringLiteral("Number of images selected: 4"));
+
+  QItemSelectionModel* selection = window.ListViewPrint->selectionModel();
+  auto selectRows = [&](std::initializer_list<int> rows) {
+    selection->clearSelection();
+    for (int row : rows)
+      selection->select(window.PrintModel()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  };
+  selectRows({0});
+  window.Action("ActionMovePrevious")->trigger();  // the first item cannot go earlier
+  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"a.jpg", "b.jpg", "c.jpg", "d.jpg"}));
+  window.Action("ActionMoveNext")->trigger();
+  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"b.jpg", "a.jpg", "c.jpg", "d.jpg"}));
+  selectRows({3});
+  window.Action("ActionMoveNext")->trigger();  // the last item cannot go later
+  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"b.jpg", "a.jpg", "c.jpg", "d.jpg"}));
+  // A scattered selection is gathered into one block.
+  selectRows({0, 2});
+  window.Action("ActionMoveNext")->trigger();
+  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"a.jpg", "d.jpg", "b.jpg", "c.jpg"}));
+  EXPECT_EQ(ListOperations::SelectedRows(*selection), (QList<int>{2, 3}));
+  window.Action("ActionRemove")->trigger();
+  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"a.jpg", "d.jpg"}));
+  EXPECT_EQ(window.PrintCaption(), QStringLiteral("Number of images selected: 2"));
+  // The cache forgets removed items: b.jpg is now shown by the result list only.
+  const TImageToDraw* b = window.ResultRecords().at(1);
+  EXPECT_EQ(window.Cache()->FindEntry(b->FileName)->ListItems.size(), 1u);
+}
+
+TEST(MainLists, TenThousandFilesListAtOnce) {
+  TSandbox box;
+  const QString folder = QDir(box.Path("")).absolutePath();
+  const QByteArray jpeg = EncodeJpeg(Pattern(8, 8));
+  QStringList files;
+  for (int i = 0; i < 10000; ++i) files.append(box.Write(QStringLiteral("p%1.jpg").arg(i), jpeg));
+  TMainFormViewer window({box.Path("Zelvane.ini").section('/', 0, -2) + "/none"}, box.Path("Zelvane.ini"));
+  QElapsedTimer timer;
+  timer.start();
+  window.ShowFiles(files);
+  EXPECT_EQ(window.ResultModel()->rowCount(), 10000);
+  EXPECT_LT(timer.elapsed(), 3000);  // generous for the sanitizer build; the benchmark measures it
+}
