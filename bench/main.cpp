@@ -6,12 +6,13 @@
 #include "exifstore.h"
 #include "jpegcodec.h"
 #include "jpegsegments.h"
+#include "listbench.h"
 #include "photomaker.h"
 #include "thumbbench.h"
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QTextStream>
 #include <QThread>
 #include <cstdio>
@@ -25,6 +26,9 @@ int Usage(QTextStream& err) {
          "      cache (records, scaled views, job queue). --full-decode decodes every photo\n"
          "      whole instead, as the reference. Last line:\n"
          "      thumbs: N images, T s, R images/s, peak RSS M MiB\n"
+         "  zelvane-bench list FOLDER\n"
+         "      Lists FOLDER into the main window's result list (offscreen). Last line:\n"
+         "      list: N images, listed in T ms, thumbnails done in T s, longest stall S ms\n"
          "  zelvane-bench make FOLDER COUNT [--size WxH] [--quality Q] [--preview]\n"
          "      Writes COUNT fractal test photos (default 4000x3000, quality 90) with camera\n"
          "      EXIF; --preview embeds a 160 x 120 preview as cameras do.\n";
@@ -61,6 +65,17 @@ int Thumbs(const QStringList& args, QTextStream& out, QTextStream& err) {
              .arg(r.Images / r.Seconds, 0, 'f', 1)
              .arg(r.PeakRssMiB, 0, 'f', 0);
   return r.Images == photos.size() ? 0 : 1;
+}
+
+int List(const QStringList& args, QTextStream& out, QTextStream& err) {
+  if (args.size() != 1) return Usage(err);
+  const TListBenchResult r = RunListBench(args[0]);
+  out << QStringLiteral("list: %1 images, listed in %2 ms, thumbnails done in %3 s, longest stall %4 ms\n")
+             .arg(r.Images)
+             .arg(r.ListedMs, 0, 'f', 0)
+             .arg(r.ThumbnailsSeconds, 0, 'f', 2)
+             .arg(r.LongestStallMs, 0, 'f', 0);
+  return 0;
 }
 
 int Make(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -121,10 +136,11 @@ int Make(const QStringList& args, QTextStream& out, QTextStream& err) {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   QTextStream out(stdout), err(stderr);
   const QStringList args = app.arguments().mid(1);
   if (args.value(0) == QLatin1String("thumbs")) return Thumbs(args.mid(1), out, err);
   if (args.value(0) == QLatin1String("make")) return Make(args.mid(1), out, err);
+  if (args.value(0) == QLatin1String("list")) return List(args.mid(1), out, err);
   return Usage(err);
 }

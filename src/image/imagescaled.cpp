@@ -18,6 +18,9 @@ TImageScaled::~TImageScaled() {
 }
 
 void TImageScaled::InitGeometry() {
+  // Another view of the same record may be loading it on another worker:
+  // the record's fields are read under its lock.
+  QMutexLocker locker(&ImageToDraw->Lock);
   Initialized = true;
   Frame = SourceRect = ZoomRect = ImageToDraw->ImageRect;
   ROIRect = ImageToDraw->ROI;

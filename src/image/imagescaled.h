@@ -92,7 +92,7 @@ public:
   [[nodiscard]] bool IsReady() const;
   // Queues the rendering unless it is ready (or the record failed); true
   // when the caller may draw at once.
-  bool QueueJob(TJobQueue& queue);
+  bool QueueJob(TJobQueue& queue, bool first = false);
   void RunJob(TJobThread* worker);
   void Cancel() { Cancelled = true; }
 

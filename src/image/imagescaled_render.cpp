@@ -125,11 +125,15 @@ bool TImageScaled::IsReady() const {
   return Initialized && !Bitmap.isNull();
 }
 
-bool TImageScaled::QueueJob(TJobQueue& queue) {
+bool TImageScaled::QueueJob(TJobQueue& queue, bool first) {
   const bool ready = IsReady() || !ImageToDraw->ErrorMessage.isEmpty();
   if (!ready && !Queued) {
     Queued = true;
-    queue.Add([this](TJobThread& worker) { RunJob(&worker); });
+    TJob job = [this](TJobThread& worker) { RunJob(&worker); };
+    if (first)
+      queue.AddFirst(std::move(job));
+    else
+      queue.Add(std::move(job));
   }
   return ready;
 }

@@ -63,7 +63,7 @@ TImageToDraw* TImageListCache::GetImageRecord(const QString& path) {
   return record;
 }
 
-void TImageListCache::StartThumbnail(TEntry& entry) {
+void TImageListCache::StartThumbnail(TEntry& entry, bool first) {
   auto* view = new TImageScaled(entry.Record);
   view->ReducedDecode = ReducedDecode;
   view->SetTargetRect({0, 0, FWorkBitmap.width(), FWorkBitmap.height()});
@@ -72,7 +72,7 @@ void TImageListCache::StartThumbnail(TEntry& entry) {
     QMutexLocker locker(&FInFlightLock);
     FInFlight.insert(view);
   }
-  if (view->QueueJob(*FJobs)) {
+  if (view->QueueJob(*FJobs, first)) {
     // The record failed to load before: its error box is drawn at once.
     {
       QMutexLocker locker(&FInFlightLock);
@@ -103,6 +103,7 @@ void TImageListCache::AddListItem(QStandardItem* item) {
                   DateTimeRole);
     item->setData(QString(), LocationRole);
   }
+  item->setData(record->ShortName(), FileNameRole);
   if (!entry->Ready && !entry->PendingView) StartThumbnail(*entry);
   if (entry->Ready) UpdateItem(item, *entry);
   const int index = FIndex.value(record->FileName);
@@ -123,6 +124,20 @@ void TImageListCache::RemoveListItem(QStandardItem* item) {
     // is freed when it comes back.
     entry.PendingView->Cancel();
     entry.PendingView = nullptr;
+  }
+}
+
+void TImageListCache::Prioritize(const QList<QStandardItem*>& items) {
+  // Visited last to first, so the first item ends up at the head of the queue.
+  for (auto it = items.crbegin(); it != items.crend(); ++it) {
+    const TImageToDraw* record = RecordOf(*it);
+    TEntry* entry = record ? Find(record->FileName) : nullptr;
+    if (!entry || entry->Ready || !entry->PendingView) continue;
+    // The waiting job is dropped (it skips its work when its turn comes) and
+    // a new one goes to the front.
+    entry->PendingView->Cancel();
+    entry->PendingView = nullptr;
+    StartThumbnail(*entry, true);
   }
 }
 

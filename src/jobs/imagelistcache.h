@@ -37,6 +37,7 @@ public:
   // sort keys that the user-interface thread may read while workers load.
   static constexpr int DateTimeRole = Qt::UserRole + 3;
   static constexpr int LocationRole = Qt::UserRole + 4;
+  static constexpr int FileNameRole = Qt::UserRole + 5;  // the file name without folder
 
   struct TEntry {
     TImageToDraw* Record = nullptr;
@@ -59,6 +60,9 @@ public:
   void RemoveListItem(QStandardItem* item);
   // Removing rows of the model removes their items from the cache.
   void WatchModel(QStandardItemModel* model);
+  // Thumbnails of these items (those on screen) go before all other waiting
+  // work.
+  void Prioritize(const QList<QStandardItem*>& items);
   // After a save; may be called on any thread, runs on the user-interface thread.
   void ImageChanged(TImageToDraw* record);
 
@@ -78,7 +82,7 @@ signals:
 
 private:
   TEntry* Find(const QString& path);
-  void StartThumbnail(TEntry& entry);
+  void StartThumbnail(TEntry& entry, bool first = false);
   void ThumbnailJobDone(TImageScaled* view, TJobThread* worker);
   void ThumbnailReady(TImageScaled* view);
   void DrawThumbnail(TImageScaled& view);

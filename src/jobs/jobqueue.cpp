@@ -97,6 +97,13 @@ void TJobQueue::Add(TJob job) {
   FState->JobAdded.wakeOne();
 }
 
+void TJobQueue::AddFirst(TJob job) {
+  QMutexLocker locker(&FState->Lock);
+  if (FState->Terminating) return;
+  FState->Jobs.push_front(std::move(job));
+  FState->JobAdded.wakeOne();
+}
+
 int TJobQueue::WorkerCount() const {
   return int(FWorkers.size());
 }

@@ -33,6 +33,8 @@ public:
   TJobQueue& operator=(const TJobQueue&) = delete;
 
   void Add(TJob job);
+  // Puts the job before every waiting one: for work the user is looking at now.
+  void AddFirst(TJob job);
 
   // Called on the user-interface thread with "Exception in background task",
   // a line feed and the exception's message when a job throws. The owner

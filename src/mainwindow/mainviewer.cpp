@@ -19,6 +19,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QHeaderView>
 #include <QStackedWidget>
 #include <QSplitter>
@@ -225,6 +226,8 @@ void TMainFormViewer::CreateLayout() {
   ListViewResult->setResizeMode(QListView::Adjust);
   ListViewResult->setMovement(QListView::Static);
   ListViewResult->setUniformItemSizes(true);
+  ListViewResult->setLayoutMode(QListView::Batched);  // long lists are laid out between events
+  ListViewResult->setBatchSize(500);
   ListViewResult->setSelectionMode(QAbstractItemView::ExtendedSelection);
   ListViewResult->setContextMenuPolicy(Qt::ActionsContextMenu);
   ListViewResult->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -301,7 +304,33 @@ void TMainFormViewer::CreateLayout() {
   setCentralWidget(outer);
   ShowView(ViewResult);
 
-  connect(DirectoryTree1, &TDirectoryTree::DirectoryChanged, this, &TMainFormViewer::ListFolder);
+  // The tree reports its selection 50 ms after it settles; a folder already
+  // listed (at start-up) is not listed again.
+  connect(DirectoryTree1, &TDirectoryTree::DirectoryChanged, this, [this](const QString& directory) {
+    if (directory != FListedDirectory) ListFolder(directory);
+  });
+  // Arriving thumbnails bring the stored names and dates: the order follows,
+  // at most five times a second.
+  auto* resortTimer = new QTimer(this);
+  resortTimer->setSingleShot(true);
+  resortTimer->setInterval(200);
+  connect(resortTimer, &QTimer::timeout, this, [this] { FResultSort->Resort(); });
+  connect(FResultModel, &QAbstractItemModel::dataChanged, this,
+          [resortTimer](const QModelIndex& topLeft, const QModelIndex&, const QList<int>& roles) {
+            if (topLeft.column() != 0 || resortTimer->isActive()) return;
+            for (int role : {int(Qt::DisplayRole), TImageListCache::DateTimeRole, TImageListCache::LocationRole})
+              if (roles.isEmpty() || roles.contains(role)) {
+                resortTimer->start();
+                return;
+              }
+          });
+  // What scrolls into view is rendered first.
+  FVisibleTimer = new QTimer(this);
+  FVisibleTimer->setSingleShot(true);
+  FVisibleTimer->setInterval(30);
+  connect(FVisibleTimer, &QTimer::timeout, this, &TMainFormViewer::PrioritizeVisible);
+  for (QAbstractItemView* view : std::initializer_list<QAbstractItemView*>{ListViewResult, TreeViewResult})
+    connect(view->verticalScrollBar(), &QScrollBar::valueChanged, FVisibleTimer, qOverload<>(&QTimer::start));
   for (QListView* list : {ListViewResult, ListViewPrint, ListViewExport})
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TMainFormViewer::UpdateListCommands);
 }

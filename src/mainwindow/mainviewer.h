@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QTimer>
 #include <QMap>
 #include <memory>
 
@@ -79,6 +80,7 @@ private:
   void ApplyPlacement();
   void SaveSettings();
   void UpdateListCommands();
+  void PrioritizeVisible();
   void ShowError(const QString& message);
   QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut, const QString& hint);
 
@@ -86,8 +88,10 @@ private:
   TPhotoSettings FSettings;
   QString FSettingsFile;
   QString FFileToShow;
+  QString FListedDirectory;  // what the result list shows
   TView FView = ViewResult;
   bool FSaved = false;
+  QTimer* FVisibleTimer = nullptr;
   std::unique_ptr<TImageListCache> FCache;
   TDirectoryTree* DirectoryTree1 = nullptr;
   QLabel* PanelDirectory = nullptr;

@@ -13,9 +13,12 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QStandardItemModel>
+#include <QSet>
+#include <QStackedWidget>
 #include <QTreeView>
 
 void TMainFormViewer::ListFolder(const QString& directory) {
+  FListedDirectory = directory;
   PanelDirectory->setText(directory);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   ShowFiles(directory.isEmpty() ? QStringList() : CollectImageFiles(directory, false));
@@ -39,21 +42,44 @@ void TMainFormViewer::ListFolder(const QString& directory) {
 void TMainFormViewer::ShowFiles(const QStringList& files) {
   ListViewResult->scrollToTop();
   FResultModel->removeRows(0, FResultModel->rowCount());
-  // Rows go in as one block: the list and its order are updated once.
+  // Rows go in as one block, each with its detail cells, so that thumbnails
+  // arriving later only change texts and never the model's shape.
   QList<QStandardItem*> items;
   items.reserve(files.size());
+  FResultModel->setColumnCount(5);
   for (const QString& file : files) {
     auto* item = new QStandardItem;
     item->setData(QVariant::fromValue(FCache->GetImageRecord(file)), TImageListCache::RecordRole);
     items.append(item);
+    FResultModel->invisibleRootItem()->appendRow(
+        {item, new QStandardItem, new QStandardItem, new QStandardItem, new QStandardItem});
   }
   for (QStandardItem* item : items) FCache->AddListItem(item);
-  FResultSort->setDynamicSortFilter(false);
-  FResultModel->invisibleRootItem()->appendRows(items);
-  FResultModel->setColumnCount(4);
-  FResultSort->setDynamicSortFilter(true);
-  FResultSort->sort(0);
+  FResultSort->Resort();
   UpdateListCommands();
+  FVisibleTimer->start();
+}
+
+void TMainFormViewer::PrioritizeVisible() {
+  // Sample the visible area at the item grid: a few dozen look-ups, however
+  // long the list.
+  QAbstractItemView* view = FResultStack->currentWidget() == TreeViewResult
+                                ? static_cast<QAbstractItemView*>(TreeViewResult)
+                                : static_cast<QAbstractItemView*>(ListViewResult);
+  const QRect area = view->viewport()->rect();
+  const QSize step = view == ListViewResult ? QSize(64 + 24, 64 + 40) / 2 : QSize(area.width(), 8);
+  QList<QStandardItem*> visible;
+  QSet<int> seen;
+  for (int y = 0; y < area.height(); y += qMax(1, step.height()))
+    for (int x = 0; x < area.width(); x += qMax(1, step.width())) {
+      const QModelIndex index = view->indexAt(QPoint(x, y));
+      if (!index.isValid()) continue;
+      const QModelIndex source = FResultSort->mapToSource(index.siblingAtColumn(0));
+      if (seen.contains(source.row())) continue;
+      seen.insert(source.row());
+      visible.append(FResultModel->item(source.row()));
+    }
+  FCache->Prioritize(visible);
 }
 
 QList<TImageToDraw*> TMainFormViewer::ResultRecords() const {

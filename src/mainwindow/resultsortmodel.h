@@ -3,14 +3,16 @@
 #include <QSortFilterProxyModel>
 
 // The result list's order: by name (0), date (1) or location (2), keys
-// compared as text ignoring ASCII letter case, equal keys by file name. The
-// rows follow as thumbnails arrive and attributes change.
+// compared as text ignoring ASCII letter case, equal keys by file name. Call
+// Resort when keys may have changed (the main window does, a few times a
+// second while thumbnails arrive).
 class TResultSortModel : public QSortFilterProxyModel {
   Q_OBJECT
 public:
   explicit TResultSortModel(QObject* parent = nullptr);
 
   void SetListSort(int listSort);
+  void Resort() { invalidate(); sort(0); }
   [[nodiscard]] int ListSort() const { return FListSort; }
 
   // What an item is sorted by, read from the item (never from a record a

@@ -207,3 +207,23 @@ TEST(ImageListCache, DestroyingTheCacheWithJobsPendingIsClean) {
   cache.reset();  // views of jobs that never ran are freed (the sanitizer build checks)
   EXPECT_LT(timer.elapsed(), 5000);
 }
+
+TEST(ImageListCache, PrioritizedItemsAreRenderedFirst) {
+  TSandbox box;
+  const std::vector<QString> paths = Photos(box, 60);
+  TImageListCache cache(QSize(64, 64), 1);
+  QStandardItemModel model;
+  std::vector<QStandardItem*> items;
+  for (const QString& path : paths) items.push_back(Show(cache, model, path));
+  cache.Prioritize({items[59], items[58]});
+  int storedBefore = -1;
+  int stored = 0;
+  QObject::connect(&cache, &TImageListCache::ThumbnailStored, [&] {
+    ++stored;
+    if (storedBefore < 0 && cache.FindEntry(paths[59])->Ready && cache.FindEntry(paths[58])->Ready)
+      storedBefore = stored;
+  });
+  ASSERT_TRUE(WaitFor([&] { return stored == 60; }));
+  // Only the job already running when the list asked can come first.
+  EXPECT_LE(storedBefore, 4);
+}

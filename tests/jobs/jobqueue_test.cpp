@@ -209,3 +209,15 @@ TEST(JobQueue, TheQueueMayBeDestroyedFromInsideASyncCall) {
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+TEST(JobQueue, AddFirstJumpsTheQueue) {
+  TLog log;
+  std::binary_semaphore gate(0);
+  TJobQueue queue(1, QThread::NormalPriority);
+  queue.Add([&](TJobThread&) { gate.acquire(); });
+  for (int i = 1; i <= 3; ++i) queue.Add([&, i](TJobThread&) { log.Add(i); });
+  queue.AddFirst([&](TJobThread&) { log.Add(9); });
+  gate.release();
+  ASSERT_TRUE(WaitFor([&] { return log.Get().size() == 4; }));
+  EXPECT_EQ(log.Get(), (std::vector<int>{9, 1, 2, 3}));
+}

@@ -1,0 +1,57 @@
+#include "listbench.h"
+
+#include "directorytree.h"
+#include "imagelistcache.h"
+#include "imagetodraw.h"
+#include "mainviewer.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QTimer>
+
+TListBenchResult RunListBench(const QString& folder) {
+  TListBenchResult result;
+  QTemporaryDir scratch;  // settings and an empty start folder, away from the user's
+  TMainFormViewer window({scratch.path()}, scratch.filePath(QStringLiteral("Zelvane.ini")));
+  window.show();
+  QCoreApplication::processEvents();
+
+  QElapsedTimer clock;
+  clock.start();
+  window.DirectoryTree()->SetDirectory(folder);  // as a click in the folder tree does
+  window.ListFolder(window.DirectoryTree()->Directory());
+  result.ListedMs = clock.nsecsElapsed() / 1e6;
+  result.Images = window.ResultModel()->rowCount();
+
+  // A 5 ms timer: how late it fires is how long the event loop was stuck.
+  QElapsedTimer sinceTick;
+  sinceTick.start();
+  QTimer ticker;
+  ticker.setInterval(5);
+  QObject::connect(&ticker, &QTimer::timeout, [&] {
+    result.LongestStallMs = std::max(result.LongestStallMs, sinceTick.nsecsElapsed() / 1e6 - 5);
+    sinceTick.restart();
+  });
+  ticker.start();
+
+  // Done when every item's entry holds its thumbnail; checked as they arrive.
+  QEventLoop loop;
+  std::vector<const TImageListCache::TEntry*> entries;
+  for (int row = 0; row < result.Images; ++row)
+    entries.push_back(window.Cache()->FindEntry(TImageListCache::RecordOf(window.ResultModel()->item(row))->FileName));
+  size_t next = 0;
+  auto allReady = [&] {
+    while (next < entries.size() && entries[next]->Ready) ++next;
+    return next == entries.size();
+  };
+  QObject::connect(window.Cache(), &TImageListCache::ThumbnailStored, [&] {
+    if (allReady()) loop.quit();
+  });
+  if (!allReady()) loop.exec();
+  result.ThumbnailsSeconds = clock.nsecsElapsed() / 1e9;
+  ticker.stop();
+  return result;
+}
