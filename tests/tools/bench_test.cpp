@@ -33,4 +33,11 @@ TEST(BenchTool, MakesPhotosAndReportsThumbnailFiguresInTheDocumentedForm) {
   }
   RunBench({"thumbs"}, exitCode);
   EXPECT_EQ(exitCode, 2);
+
+  static const QRegularExpression listLine(QStringLiteral(
+      "^list: 3 images, listed in \\d+ ms, thumbnails done in \\d+\\.\\d\\d s, longest stall \\d+ ms$"));
+  const QStringList lines = RunBench({"list", box.Path("photos")}, exitCode).split(u'\n', Qt::SkipEmptyParts);
+  EXPECT_EQ(exitCode, 0);
+  ASSERT_FALSE(lines.isEmpty());
+  EXPECT_TRUE(listLine.match(lines.last()).hasMatch()) << lines.last().toStdString();
 }
