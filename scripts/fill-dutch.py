@@ -71,6 +71,9 @@ DUTCH = {
     "Views": "Weergaven",
     "Move images to next place": "Foto's een plaats naar achteren",
     "Move images to previous place": "Foto's een plaats naar voren",
+    "No images selected to add.": "Geen foto's geselecteerd om toe te voegen.",
+    "Zelvane - Progress": "Zelvane - Voortgang",
+    "Cancel": "Annuleren",
 }
 
 path = sys.argv[1] if len(sys.argv) > 1 else "translations/zelvane_nl.ts"

@@ -130,7 +130,7 @@
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../src/jobs/jobqueue.cpp" line="180" />
+        <location filename="../src/jobs/jobqueue.cpp" line="187" />
         <source>Exception in background task</source>
         <translation>Fout in achtergrondtaak</translation>
     </message>
@@ -138,259 +138,282 @@
 <context>
     <name>TMainFormViewer</name>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="82" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="86" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="83" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="87" />
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="84" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="88" />
         <source>Result</source>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="84" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="88" />
         <source>Show result view</source>
         <translation>Resultaatweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="85" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="89" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="85" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="89" />
         <source>Show print view</source>
         <translation>Afdrukweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="86" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="90" />
         <source>Export</source>
         <translation>Exporteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="86" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="90" />
         <source>Show export view</source>
         <translation>Exportweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="87" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="91" />
         <source>Edit</source>
         <translation>Bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="87" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="91" />
         <source>Edit images</source>
         <translation>Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="88" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="92" />
         <source>Find</source>
         <translation>Zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="88" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="92" />
         <source>Find images</source>
         <translation>Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="89" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
         <source>View</source>
         <translation>Bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="89" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
         <source>View images</source>
         <translation>Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="90" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="346" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="417" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="90" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
         <source>Show HTML pages</source>
         <translation>HTML-pagina's tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="91" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="218" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="91" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
         <source>Sort result view by name</source>
         <translation>Resultaat sorteren op naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="92" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="218" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="92" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
         <source>Sort result view by date</source>
         <translation>Resultaat sorteren op datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="218" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
         <source>Sort result view by location</source>
         <translation>Resultaat sorteren op plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
         <source>Create cards</source>
         <translation>Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
         <source>About Zelvane</source>
         <translation>Over Zelvane</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="161" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="168" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
         <source>Show help for this form</source>
         <translation>Help voor dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
         <source>Rename</source>
         <translation>Naam wijzigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
         <source>Select all</source>
         <translation>Alles selecteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
         <source>Add selected images</source>
         <translation>Geselecteerde foto's toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
         <source>Remove selected images</source>
         <translation>Geselecteerde foto's verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
         <source>Open print images form</source>
         <translation>Venster foto's afdrukken openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
         <source>Open export images form</source>
         <translation>Venster foto's exporteren openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
         <source>Move images to previous place</source>
         <translation>Foto's een plaats naar voren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
         <source>Move images to next place</source>
         <translation>Foto's een plaats naar achteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Show details</source>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="145" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="152" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="218" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="149" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="156" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="154" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="161" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="156" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="163" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="158" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="165" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="166" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="173" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="293" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="359" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="115" />
         <source>Number of images selected: </source>
         <translation>Aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="294" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="360" />
         <source>Number of images selected for this folder: </source>
         <translation>Aantal geselecteerde foto's voor deze map: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="295" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="361" />
         <source>Total number of images selected: </source>
         <translation>Totaal aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="345" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="416" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="126" />
+        <source>No images selected to add.</source>
+        <translation>Geen foto's geselecteerd om toe te voegen.</translation>
     </message>
 </context>
 <context>
     <name>TPhotoRegistry</name>
     <message>
-        <location filename="../src/settings/photoregistry.cpp" line="55" />
+        <location filename="../src/settings/photoregistry.cpp" line="66" />
         <source>No actors;</source>
         <translation>Geen personen;</translation>
     </message>
     <message>
-        <location filename="../src/settings/photoregistry.cpp" line="89" />
+        <location filename="../src/settings/photoregistry.cpp" line="88" />
         <source>Could not save the settings to %1</source>
         <translation>De instellingen konden niet worden opgeslagen in %1</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressForm</name>
+    <message>
+        <location filename="../src/mainwindow/progressform.cpp" line="10" />
+        <source>Zelvane - Progress</source>
+        <translation>Zelvane - Voortgang</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/progressform.cpp" line="18" />
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 </TS>
