@@ -5,6 +5,7 @@
 #include "formplacement.h"
 #include "helpfiles.h"
 #include "imagelistcache.h"
+#include "imagelistview.h"
 #include "photoregistry.h"
 #include "resultsortmodel.h"
 
@@ -231,6 +232,8 @@ void TMainFormViewer::CreateLayout() {
   ListViewResult->setSelectionMode(QAbstractItemView::ExtendedSelection);
   ListViewResult->setContextMenuPolicy(Qt::ActionsContextMenu);
   ListViewResult->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ListViewResult->setDragEnabled(true);
+  ListViewResult->setDragDropMode(QAbstractItemView::DragOnly);
   TreeViewResult = new QTreeView(FResultStack);
   TreeViewResult->setModel(FResultSort);
   TreeViewResult->setSelectionModel(ListViewResult->selectionModel());
@@ -278,7 +281,21 @@ void TMainFormViewer::CreateLayout() {
   printLayout->addLayout(makeButtons(PanelPrint, "ActionPrintStart"));
   PanelPrintImages = MakeCaption(PanelPrint);
   printLayout->addWidget(PanelPrintImages);
-  ListViewPrint = MakeList(PanelPrint, FPrintModel);
+  auto* printList = new TImageListView(PanelPrint);
+  printList->setModel(FPrintModel);
+  printList->setViewMode(QListView::IconMode);
+  printList->setIconSize(QSize(64, 64));
+  printList->setGridSize(QSize(64 + 24, 64 + 40));
+  printList->setResizeMode(QListView::Adjust);
+  printList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  printList->setContextMenuPolicy(Qt::ActionsContextMenu);
+  printList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Drops come from the result list (added) or the list itself (moved).
+  printList->AcceptsSource = [this](QObject* source) {
+    return source == ListViewResult || source == TreeViewResult || source == ListViewPrint;
+  };
+  printList->OnDropAt = [this](QObject* source, int index) { DropOnPrintList(source, index); };
+  ListViewPrint = printList;
   printLayout->addWidget(ListViewPrint);
 
   PanelExport = new QWidget(outer);

@@ -48,6 +48,10 @@ public:
   void ActionRemoveExecute();
   void ActionMovePreviousExecute();
   void ActionMoveNextExecute();
+  // A drop on the print list at index: from the result list its selection is
+  // added there, from the print list itself its selection moves there.
+  void DropOnPrintList(QObject* source, int index);
+  [[nodiscard]] QList<TImageToDraw*> SelectedResultRecords() const;
   [[nodiscard]] QStandardItemModel* ResultModel() const { return FResultModel; }
   [[nodiscard]] QStandardItemModel* PrintModel() const { return FPrintModel; }
   [[nodiscard]] QString PrintCaption() const;

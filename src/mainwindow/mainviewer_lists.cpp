@@ -115,13 +115,29 @@ void TMainFormViewer::UpdateListCommands() {
   PanelPrintImages->setText(tr("Number of images selected: ") + QString::number(FPrintModel->rowCount()));
 }
 
-void TMainFormViewer::ActionAddExecute() {
-  if (FView != ViewPrint) return;
-  QList<TImageToDraw*> records;
+QList<TImageToDraw*> TMainFormViewer::SelectedResultRecords() const {
+  // In the order shown, from the first selected item on.
   QModelIndexList selected = ListViewResult->selectionModel()->selectedRows();
-  std::sort(selected.begin(), selected.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+  std::sort(selected.begin(), selected.end(),
+            [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+  QList<TImageToDraw*> records;
   for (const QModelIndex& index : selected)
     records.append(index.data(TImageListCache::RecordRole).value<TImageToDraw*>());
+  return records;
+}
+
+void TMainFormViewer::DropOnPrintList(QObject* source, int index) {
+  if (source == ListViewPrint) {
+    ListOperations::MoveSelection(*FPrintModel, *ListViewPrint->selectionModel(), index, *FCache);
+  } else if (source == ListViewResult || source == TreeViewResult) {
+    ListOperations::AddAt(*FPrintModel, index, SelectedResultRecords(), *FCache);
+  }
+  UpdateListCommands();
+}
+
+void TMainFormViewer::ActionAddExecute() {
+  if (FView != ViewPrint) return;
+  const QList<TImageToDraw*> records = SelectedResultRecords();
   if (records.isEmpty()) {
     ShowError(tr("No images selected to add."));
     return;

@@ -1,6 +1,8 @@
 #include "attributeitems.h"
 #include "imagefiles.h"
 #include "imagelistcache.h"
+#include "imagelistview.h"
+#include "directorytree.h"
 #include "imagetodraw.h"
 #include "listoperations.h"
 #include "mainviewer.h"
@@ -146,4 +148,37 @@ TEST(MainLists, TenThousandFilesListAtOnce) {
   window.ShowFiles(files);
   EXPECT_EQ(window.ResultModel()->rowCount(), 10000);
   EXPECT_LT(timer.elapsed(), 3000);  // generous for the sanitizer build; the benchmark measures it
+}
+
+TEST(MainLists, DropsOnThePrintListAddFromTheResultAndMoveWithinItself) {
+  TSandbox box;
+  const QString folder = QDir(box.Path("")).absolutePath();
+  for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) box.Write(name, EncodeJpeg(Pattern(16, 16)));
+  TMainFormViewer window({folder}, box.Path("Zelvane.ini"));
+  window.show();
+  window.Action("ActionPrint")->trigger();
+  auto* print = qobject_cast<TImageListView*>(window.ListViewPrint);
+  ASSERT_NE(print, nullptr);
+  EXPECT_TRUE(print->AcceptsSource(window.ListViewResult));
+  EXPECT_TRUE(print->AcceptsSource(window.ListViewPrint));
+  EXPECT_FALSE(print->AcceptsSource(window.DirectoryTree()));
+  EXPECT_FALSE(print->AcceptsSource(nullptr));  // from another program
+  // An empty list takes a drop at its end.
+  EXPECT_EQ(print->DropIndexAt(QPoint(5, 5)), 0);
+
+  window.ListViewResult->selectAll();
+  window.DropOnPrintList(window.ListViewResult, 0);
+  window.ListViewResult->selectionModel()->clearSelection();
+  window.ListViewResult->selectionModel()->select(window.ListViewResult->model()->index(2, 0),
+                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  window.DropOnPrintList(window.ListViewResult, 1);  // c.jpg again, at the second place
+  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"a.jpg", "c.jpg", "b.jpg", "c.jpg"}));
+  EXPECT_EQ(window.PrintCaption(), QStringLiteral("Number of images selected: 4"));
+  QItemSelectionModel* selection = window.ListViewPrint->selectionModel();
+  selection->clearSelection();
+  selection->select(window.PrintModel()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  window.DropOnPrintList(window.ListViewPrint, 3);  // a.jpg dropped on the last item
+  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"c.jpg", "b.jpg", "a.jpg", "c.jpg"}));
+  window.DropOnPrintList(window.DirectoryTree(), 0);  // not a source the list takes
+  EXPECT_EQ(window.PrintModel()->rowCount(), 4);
 }
