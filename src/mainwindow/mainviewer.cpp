@@ -33,8 +33,10 @@
 
 namespace {
 
-QListView* MakeList(QWidget* parent, QStandardItemModel* model) {
-  auto* list = new QListView(parent);
+// A list of large thumbnails, as all the photo lists show them.
+template <typename TList>
+TList* MakeList(QWidget* parent, QAbstractItemModel* model) {
+  auto* list = new TList(parent);
   list->setModel(model);
   list->setViewMode(QListView::IconMode);
   list->setIconSize(QSize(64, 64));
@@ -42,6 +44,7 @@ QListView* MakeList(QWidget* parent, QStandardItemModel* model) {
   list->setResizeMode(QListView::Adjust);
   list->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list->setContextMenuPolicy(Qt::ActionsContextMenu);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   return list;
 }
 
@@ -219,19 +222,11 @@ void TMainFormViewer::CreateLayout() {
   FResultModel->setHorizontalHeaderLabels({tr("Name"), tr("Date"), tr("Location"), tr("File")});
   FResultSort->setSourceModel(FResultModel);
   FResultStack = new QStackedWidget(resultPanel);
-  ListViewResult = new QListView(FResultStack);
-  ListViewResult->setModel(FResultSort);
-  ListViewResult->setViewMode(QListView::IconMode);
-  ListViewResult->setIconSize(QSize(64, 64));
-  ListViewResult->setGridSize(QSize(64 + 24, 64 + 40));
-  ListViewResult->setResizeMode(QListView::Adjust);
+  ListViewResult = MakeList<QListView>(FResultStack, FResultSort);
   ListViewResult->setMovement(QListView::Static);
   ListViewResult->setUniformItemSizes(true);
   ListViewResult->setLayoutMode(QListView::Batched);  // long lists are laid out between events
   ListViewResult->setBatchSize(500);
-  ListViewResult->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  ListViewResult->setContextMenuPolicy(Qt::ActionsContextMenu);
-  ListViewResult->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ListViewResult->setDragEnabled(true);
   ListViewResult->setDragDropMode(QAbstractItemView::DragOnly);
   TreeViewResult = new QTreeView(FResultStack);
@@ -281,15 +276,7 @@ void TMainFormViewer::CreateLayout() {
   printLayout->addLayout(makeButtons(PanelPrint, "ActionPrintStart"));
   PanelPrintImages = MakeCaption(PanelPrint);
   printLayout->addWidget(PanelPrintImages);
-  auto* printList = new TImageListView(PanelPrint);
-  printList->setModel(FPrintModel);
-  printList->setViewMode(QListView::IconMode);
-  printList->setIconSize(QSize(64, 64));
-  printList->setGridSize(QSize(64 + 24, 64 + 40));
-  printList->setResizeMode(QListView::Adjust);
-  printList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  printList->setContextMenuPolicy(Qt::ActionsContextMenu);
-  printList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  auto* printList = MakeList<TImageListView>(PanelPrint, FPrintModel);
   // Drops come from the result list (added) or the list itself (moved).
   printList->AcceptsSource = [this](QObject* source) {
     return source == ListViewResult || source == TreeViewResult || source == ListViewPrint;
@@ -312,7 +299,7 @@ void TMainFormViewer::CreateLayout() {
   PanelExportTotal = MakeCaption(PanelExport);
   exportRight->addWidget(PanelExportFolder);
   exportRight->addWidget(PanelExportTotal);
-  ListViewExport = MakeList(PanelExport, FExportModel);
+  ListViewExport = MakeList<QListView>(PanelExport, FExportModel);
   exportRight->addWidget(ListViewExport);
   exportLayout->addLayout(exportRight);
 
