@@ -15,18 +15,13 @@ public:
   void Resort() { invalidate(); sort(0); }
   [[nodiscard]] int ListSort() const { return FListSort; }
 
-  // What an item is sorted by, read from the item (never from a record a
-  // worker may be loading).
-  struct TSortKeys {
-    bool HasRecord = false;
-    QString Name;
-    double DateTime = 0;
-    QString Location;
-    QString FileName;
-  };
-  [[nodiscard]] static TSortKeys KeysOf(const QModelIndex& index);
-  // < 0, 0, > 0 as a sorts before, with or after b.
-  [[nodiscard]] static int Compare(const TSortKeys& a, const TSortKeys& b, int listSort);
+  // < 0, 0, > 0 as item a sorts before, with or after item b (column-0
+  // indexes). Only the key of the order is read, from the item's own roles
+  // (never from a record a worker may be loading): sorting 10,000 rows makes
+  // over 100,000 comparisons. Items without a record compare equal.
+  [[nodiscard]] static int Compare(const QModelIndex& a, const QModelIndex& b, int listSort);
+  // The date key: whole seconds, ordered as the text "yyyy/mm/dd hh:nn:ss".
+  [[nodiscard]] static qint64 DateKey(double dateTime);
   // Text order ignoring ASCII letter case only (other bytes as they are).
   [[nodiscard]] static int CompareText(const QString& a, const QString& b);
 

@@ -55,12 +55,29 @@ TEST(ResultSort, KeysIgnoreAsciiCaseAndTiesGoByFileName) {
   EXPECT_EQ(TResultSortModel::CompareText("anna", "ANNA"), 0);
   EXPECT_LT(TResultSortModel::CompareText("", "a"), 0);
   EXPECT_LT(TResultSortModel::CompareText("Zee", "é"), 0);  // other characters by code
-  TResultSortModel::TSortKeys a{true, "Molen", 2.0, "Delft", "b.jpg"}, b{true, "molen", 1.0, "Alkmaar", "a.jpg"};
+  TImageToDraw recordA("/x/b.jpg"), recordB("/x/a.jpg");
+  QStandardItemModel model;
+  auto row = [&](TImageToDraw* record, const char* name, double date, const char* location, const char* file) {
+    auto* item = new QStandardItem(QString::fromUtf8(name));
+    if (record) item->setData(QVariant::fromValue(record), TImageListCache::RecordRole);
+    item->setData(date, TImageListCache::DateTimeRole);
+    item->setData(QString::fromUtf8(location), TImageListCache::LocationRole);
+    item->setData(QString::fromUtf8(file), TImageListCache::FileNameRole);
+    model.appendRow(item);
+    return item->index();
+  };
+  const QModelIndex a = row(&recordA, "Molen", 2.0, "Delft", "b.jpg");
+  const QModelIndex b = row(&recordB, "molen", 1.0, "Alkmaar", "a.jpg");
+  const QModelIndex none = row(nullptr, "", 0.0, "", "");
   EXPECT_GT(TResultSortModel::Compare(a, b, 0), 0);  // same name: a.jpg first
   EXPECT_GT(TResultSortModel::Compare(a, b, 1), 0);  // b is older
   EXPECT_GT(TResultSortModel::Compare(a, b, 2), 0);  // Alkmaar before Delft
-  TResultSortModel::TSortKeys none;
   EXPECT_EQ(TResultSortModel::Compare(none, a, 0), 0);
+  // The date key orders like the text "yyyy/mm/dd hh:nn:ss", before 1899 too.
+  // -1.25 is 29 December 1899 06:00, -1.75 the same day at 18:00.
+  EXPECT_LT(TResultSortModel::DateKey(-1.25), TResultSortModel::DateKey(-1.75));
+  EXPECT_LT(TResultSortModel::DateKey(-1.75), TResultSortModel::DateKey(0.0));
+  EXPECT_EQ(TResultSortModel::DateKey(2.5), TResultSortModel::DateKey(2.5 + 0.4 / 86400.0));  // same second
 }
 
 TEST(MainLists, AFolderListsSortedAndResortsAsAttributesArrive) {
