@@ -110,6 +110,19 @@
     </message>
 </context>
 <context>
+    <name>TExportTree</name>
+    <message>
+        <location filename="../src/mainwindow/exporttree.cpp" line="58" />
+        <source>Photos</source>
+        <translation>Foto's</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/exporttree.cpp" line="95" />
+        <source>New folder</source>
+        <translation>Nieuwe map</translation>
+    </message>
+</context>
+<context>
     <name>TImageToDraw</name>
     <message>
         <location filename="../src/image/imagetodraw_load.cpp" line="20" />
@@ -138,256 +151,274 @@
 <context>
     <name>TMainFormViewer</name>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="86" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="91" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="87" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="92" />
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="88" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
         <source>Result</source>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="88" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
         <source>Show result view</source>
         <translation>Resultaatweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="89" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="89" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
         <source>Show print view</source>
         <translation>Afdrukweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="90" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
         <source>Export</source>
         <translation>Exporteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="90" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
         <source>Show export view</source>
         <translation>Exportweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="91" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
         <source>Edit</source>
         <translation>Bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="91" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
         <source>Edit images</source>
         <translation>Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="92" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
         <source>Find</source>
         <translation>Zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="92" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
         <source>Find images</source>
         <translation>Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
         <source>View</source>
         <translation>Bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
         <source>View images</source>
         <translation>Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="417" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="438" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
         <source>Show HTML pages</source>
         <translation>HTML-pagina's tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="218" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="226" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
         <source>Sort result view by name</source>
         <translation>Resultaat sorteren op naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="218" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="226" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
         <source>Sort result view by date</source>
         <translation>Resultaat sorteren op datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="218" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="226" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
         <source>Sort result view by location</source>
         <translation>Resultaat sorteren op plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
         <source>Create cards</source>
         <translation>Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
         <source>About Zelvane</source>
         <translation>Over Zelvane</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="168" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="176" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
         <source>Show help for this form</source>
         <translation>Help voor dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
         <source>Rename</source>
         <translation>Naam wijzigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
         <source>Select all</source>
         <translation>Alles selecteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
         <source>Add selected images</source>
         <translation>Geselecteerde foto's toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Remove selected images</source>
         <translation>Geselecteerde foto's verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>Open print images form</source>
         <translation>Venster foto's afdrukken openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Open export images form</source>
         <translation>Venster foto's exporteren openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>Move images to previous place</source>
         <translation>Foto's een plaats naar voren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>Move images to next place</source>
         <translation>Foto's een plaats naar achteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>Show details</source>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="152" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="218" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="160" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="226" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="156" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="164" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="161" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="169" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="163" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="171" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="165" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="173" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="173" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="181" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="359" />
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="380" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="109" />
         <source>Number of images selected: </source>
         <translation>Aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="360" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="381" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="28" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="40" />
         <source>Number of images selected for this folder: </source>
         <translation>Aantal geselecteerde foto's voor deze map: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="361" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="382" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="30" />
         <source>Total number of images selected: </source>
         <translation>Totaal aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="416" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="437" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="126" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="139" />
         <source>No images selected to add.</source>
         <translation>Geen foto's geselecteerd om toe te voegen.</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="143" />
+        <source>No folder to export images to.</source>
+        <translation>Er is geen map om foto's naar te exporteren.</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="69" />
+        <source>Cannot delete the root folder.</source>
+        <translation>De hoofdmap kan niet worden verwijderd.</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="81" />
+        <source>Cannot drop this here.</source>
+        <translation>Dit kan hier niet worden neergezet.</translation>
     </message>
 </context>
 <context>

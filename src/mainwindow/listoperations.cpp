@@ -78,4 +78,13 @@ QList<TImageToDraw*> RemoveSelection(QStandardItemModel& list, QItemSelectionMod
   return removed;
 }
 
+bool RemoveFirst(QStandardItemModel& list, const TImageToDraw* record) {
+  for (int row = 0; row < list.rowCount(); ++row)
+    if (TImageListCache::RecordOf(list.item(row)) == record) {
+      list.removeRow(row);
+      return true;
+    }
+  return false;
+}
+
 }  // namespace ListOperations

@@ -31,6 +31,9 @@ bool MoveNext(QStandardItemModel& list, QItemSelectionModel& selection, TImageLi
 // Deletes the selected items; returns the records they showed, in list order.
 QList<TImageToDraw*> RemoveSelection(QStandardItemModel& list, QItemSelectionModel& selection);
 
+// Deletes the first item showing the record; false when there is none.
+bool RemoveFirst(QStandardItemModel& list, const TImageToDraw* record);
+
 [[nodiscard]] QList<TImageToDraw*> Records(const QStandardItemModel& list);
 
 }  // namespace ListOperations

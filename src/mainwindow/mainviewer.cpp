@@ -2,6 +2,7 @@
 
 #include "aboutform.h"
 #include "directorytree.h"
+#include "exporttree.h"
 #include "formplacement.h"
 #include "helpfiles.h"
 #include "imagelistcache.h"
@@ -129,8 +130,8 @@ void TMainFormViewer::CreateActions() {
   Action("ActionDetails")->setCheckable(true);
 
   // Windows and list operations that later versions bring: present, disabled.
-  for (const char* name : {"ActionEdit", "ActionFind", "ActionView", "ActionCards", "ActionNewFolder",
-                           "ActionRenameFolder", "ActionDeleteFolder", "ActionPrintStart", "ActionExportStart"})
+  for (const char* name : {"ActionEdit", "ActionFind", "ActionView", "ActionCards", "ActionPrintStart",
+                           "ActionExportStart"})
     Action(name)->setEnabled(false);
 
   connect(Action("ActionExit"), &QAction::triggered, this, &QWidget::close);
@@ -150,6 +151,9 @@ void TMainFormViewer::CreateActions() {
   connect(Action("ActionRemove"), &QAction::triggered, this, &TMainFormViewer::ActionRemoveExecute);
   connect(Action("ActionMovePrevious"), &QAction::triggered, this, &TMainFormViewer::ActionMovePreviousExecute);
   connect(Action("ActionMoveNext"), &QAction::triggered, this, &TMainFormViewer::ActionMoveNextExecute);
+  connect(Action("ActionNewFolder"), &QAction::triggered, this, &TMainFormViewer::ActionNewFolderExecute);
+  connect(Action("ActionRenameFolder"), &QAction::triggered, this, &TMainFormViewer::ActionRenameFolderExecute);
+  connect(Action("ActionDeleteFolder"), &QAction::triggered, this, &TMainFormViewer::ActionDeleteFolderExecute);
 }
 
 void TMainFormViewer::CreateMenus() {
@@ -205,9 +209,9 @@ void TMainFormViewer::CreateLayout() {
   FResultModel = new QStandardItemModel(this);
   FPrintModel = new QStandardItemModel(this);
   FExportModel = new QStandardItemModel(this);
-  FCache->WatchModel(FResultModel);
-  FCache->WatchModel(FPrintModel);
-  FCache->WatchModel(FExportModel);
+  FAllExportModel = new QStandardItemModel(this);
+  for (QStandardItemModel* model : {FResultModel, FPrintModel, FExportModel, FAllExportModel})
+    FCache->WatchModel(model);
 
   auto* outer = new QSplitter(Qt::Vertical, this);
   auto* top = new QSplitter(Qt::Horizontal, outer);
@@ -281,25 +285,38 @@ void TMainFormViewer::CreateLayout() {
   printList->AcceptsSource = [this](QObject* source) {
     return source == ListViewResult || source == TreeViewResult || source == ListViewPrint;
   };
-  printList->OnDropAt = [this](QObject* source, int index) { DropOnPrintList(source, index); };
+  printList->OnDropAt = [this](QObject* source, int index) { DropOnList(ListViewPrint, source, index); };
   ListViewPrint = printList;
   printLayout->addWidget(ListViewPrint);
 
   PanelExport = new QWidget(outer);
   auto* exportLayout = new QHBoxLayout(PanelExport);
   exportLayout->setContentsMargins(0, 0, 0, 0);
-  auto* exportTree = new QTreeView(PanelExport);
-  exportTree->setObjectName("TreeViewExport");
-  exportTree->setHeaderHidden(true);
-  exportTree->setFixedWidth(169);
-  exportLayout->addWidget(exportTree);
+  TreeViewExport = new TExportTree(PanelExport);
+  TreeViewExport->setObjectName("TreeViewExport");
+  TreeViewExport->setFixedWidth(169);
+  // Its commands act where the tree has the focus (Del elsewhere is not a
+  // folder deletion), and make its popup menu.
+  for (const char* name : {"ActionNewFolder", "ActionRenameFolder", "ActionDeleteFolder"}) {
+    removeAction(Action(name));
+    Action(name)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    TreeViewExport->addAction(Action(name));
+  }
+  TreeViewExport->OnDrop = [this](QObject* source, TExportFolder* target) { DropOnExportTree(source, target); };
+  connect(TreeViewExport, &TExportTree::SelectedFolderChanged, this, &TMainFormViewer::ExportFolderSelected);
+  exportLayout->addWidget(TreeViewExport);
   auto* exportRight = new QVBoxLayout;
   exportRight->addLayout(makeButtons(PanelExport, "ActionExportStart"));
   PanelExportFolder = MakeCaption(PanelExport);
   PanelExportTotal = MakeCaption(PanelExport);
   exportRight->addWidget(PanelExportFolder);
   exportRight->addWidget(PanelExportTotal);
-  ListViewExport = MakeList<QListView>(PanelExport, FExportModel);
+  auto* exportList = MakeList<TImageListView>(PanelExport, FExportModel);
+  exportList->AcceptsSource = [this](QObject* source) {
+    return source == ListViewResult || source == TreeViewResult || source == ListViewExport;
+  };
+  exportList->OnDropAt = [this](QObject* source, int index) { DropOnList(ListViewExport, source, index); };
+  ListViewExport = exportList;
   exportRight->addWidget(ListViewExport);
   exportLayout->addLayout(exportRight);
 

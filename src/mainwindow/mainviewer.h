@@ -48,13 +48,28 @@ public:
   void ActionRemoveExecute();
   void ActionMovePreviousExecute();
   void ActionMoveNextExecute();
-  // A drop on the print list at index: from the result list its selection is
-  // added there, from the print list itself its selection moves there.
-  void DropOnPrintList(QObject* source, int index);
+  // A drop on the print or export list at index: from the result list its
+  // selection is added there, from the list itself its selection moves there.
+  void DropOnList(QListView* list, QObject* source, int index);
+  // A drop on the export tree: a folder of the folder tree is copied with its
+  // subfolders, each listed and its photos added; anything else is refused.
+  void DropOnExportTree(QObject* source, class TExportFolder* target);
+  // Copies the folder tree's node and every folder below it into the export
+  // tree under target, each export folder holding its source's photos in the
+  // result list's order. A progress window offers Cancel on long walks.
+  void CopyFolderToExport(class QStandardItem* node, TExportFolder* target);
+  void ActionNewFolderExecute();
+  void ActionRenameFolderExecute();
+  void ActionDeleteFolderExecute();
   [[nodiscard]] QList<TImageToDraw*> SelectedResultRecords() const;
   [[nodiscard]] QStandardItemModel* ResultModel() const { return FResultModel; }
   [[nodiscard]] QStandardItemModel* PrintModel() const { return FPrintModel; }
   [[nodiscard]] QString PrintCaption() const;
+  [[nodiscard]] QStandardItemModel* ExportModel() const { return FExportModel; }
+  // Every photo of every export folder, for the total (never shown).
+  [[nodiscard]] QStandardItemModel* AllExportModel() const { return FAllExportModel; }
+  [[nodiscard]] QString ExportFolderCaption() const;
+  [[nodiscard]] QString ExportTotalCaption() const;
   // The result list's records in the order shown.
   [[nodiscard]] QList<TImageToDraw*> ResultRecords() const;
   [[nodiscard]] TImageListCache* Cache() const { return FCache.get(); }
@@ -72,6 +87,7 @@ public:
   class QTreeView* TreeViewResult = nullptr;  // the result list as detail rows
   QListView* ListViewPrint = nullptr;
   QListView* ListViewExport = nullptr;
+  class TExportTree* TreeViewExport = nullptr;
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -84,6 +100,14 @@ private:
   void ApplyPlacement();
   void SaveSettings();
   void UpdateListCommands();
+  // The list that add, remove and move act on: the print list in the print
+  // view, the export list otherwise.
+  [[nodiscard]] bool PrintListTargeted() const { return FView == ViewPrint; }
+  void AddFromResultList(bool toExport, int index);
+  // Writes the export list back into the selected export folder; captions.
+  void StoreExportList();
+  void ExportFolderSelected(TExportFolder* folder);
+  void RemoveFromAllExport(const QList<TImageToDraw*>& records);
   void PrioritizeVisible();
   void ShowError(const QString& message);
   QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut, const QString& hint);
@@ -107,4 +131,5 @@ private:
   class QStackedWidget* FResultStack = nullptr;
   QStandardItemModel* FPrintModel = nullptr;
   QStandardItemModel* FExportModel = nullptr;
+  QStandardItemModel* FAllExportModel = nullptr;
 };

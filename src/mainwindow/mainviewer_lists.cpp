@@ -1,6 +1,7 @@
 // TMainFormViewer: listing folders into the result list, its order, and the
 // print list's commands.
 
+#include "exporttree.h"
 #include "imagefiles.h"
 #include "imagelistcache.h"
 #include "imagetodraw.h"
@@ -105,13 +106,6 @@ void TMainFormViewer::ShowError(const QString& message) {
 }
 
 void TMainFormViewer::UpdateListCommands() {
-  // Add, remove and move act on the print list in the print view; the
-  // export list's commands come with the export folders.
-  const bool print = FView == ViewPrint;
-  Action("ActionAdd")->setEnabled(print);
-  Action("ActionRemove")->setEnabled(print);
-  Action("ActionMovePrevious")->setEnabled(print);
-  Action("ActionMoveNext")->setEnabled(print);
   PanelPrintImages->setText(tr("Number of images selected: ") + QString::number(FPrintModel->rowCount()));
 }
 
@@ -126,36 +120,62 @@ QList<TImageToDraw*> TMainFormViewer::SelectedResultRecords() const {
   return records;
 }
 
-void TMainFormViewer::DropOnPrintList(QObject* source, int index) {
-  if (source == ListViewPrint) {
-    ListOperations::MoveSelection(*FPrintModel, *ListViewPrint->selectionModel(), index, *FCache);
+void TMainFormViewer::DropOnList(QListView* list, QObject* source, int index) {
+  const bool toExport = list == ListViewExport;
+  if (list != ListViewPrint && !toExport) return;
+  if (source == list) {
+    ListOperations::MoveSelection(*qobject_cast<QStandardItemModel*>(list->model()), *list->selectionModel(), index,
+                                  *FCache);
+    if (toExport) StoreExportList();
   } else if (source == ListViewResult || source == TreeViewResult) {
-    ListOperations::AddAt(*FPrintModel, index, SelectedResultRecords(), *FCache);
+    AddFromResultList(toExport, index);
   }
   UpdateListCommands();
 }
 
-void TMainFormViewer::ActionAddExecute() {
-  if (FView != ViewPrint) return;
+void TMainFormViewer::AddFromResultList(bool toExport, int index) {
   const QList<TImageToDraw*> records = SelectedResultRecords();
   if (records.isEmpty()) {
     ShowError(tr("No images selected to add."));
     return;
   }
-  ListOperations::AddAt(*FPrintModel, FPrintModel->rowCount(), records, *FCache);
+  if (toExport && !TreeViewExport->SelectedFolder()) {
+    ShowError(tr("No folder to export images to."));
+    return;
+  }
+  ListOperations::AddAt(toExport ? *FExportModel : *FPrintModel, index, records, *FCache);
+  if (toExport) {
+    ListOperations::AddAt(*FAllExportModel, FAllExportModel->rowCount(), records, *FCache);
+    StoreExportList();
+  }
   UpdateListCommands();
 }
 
+void TMainFormViewer::ActionAddExecute() {
+  QStandardItemModel* list = PrintListTargeted() ? FPrintModel : FExportModel;
+  AddFromResultList(!PrintListTargeted(), list->rowCount());
+}
+
 void TMainFormViewer::ActionRemoveExecute() {
-  if (FView != ViewPrint) return;
-  ListOperations::RemoveSelection(*FPrintModel, *ListViewPrint->selectionModel());
+  if (PrintListTargeted()) {
+    ListOperations::RemoveSelection(*FPrintModel, *ListViewPrint->selectionModel());
+  } else {
+    RemoveFromAllExport(ListOperations::RemoveSelection(*FExportModel, *ListViewExport->selectionModel()));
+    StoreExportList();
+  }
   UpdateListCommands();
 }
 
 void TMainFormViewer::ActionMovePreviousExecute() {
-  if (FView == ViewPrint) ListOperations::MovePrevious(*FPrintModel, *ListViewPrint->selectionModel(), *FCache);
+  if (PrintListTargeted())
+    ListOperations::MovePrevious(*FPrintModel, *ListViewPrint->selectionModel(), *FCache);
+  else if (ListOperations::MovePrevious(*FExportModel, *ListViewExport->selectionModel(), *FCache))
+    StoreExportList();
 }
 
 void TMainFormViewer::ActionMoveNextExecute() {
-  if (FView == ViewPrint) ListOperations::MoveNext(*FPrintModel, *ListViewPrint->selectionModel(), *FCache);
+  if (PrintListTargeted())
+    ListOperations::MoveNext(*FPrintModel, *ListViewPrint->selectionModel(), *FCache);
+  else if (ListOperations::MoveNext(*FExportModel, *ListViewExport->selectionModel(), *FCache))
+    StoreExportList();
 }

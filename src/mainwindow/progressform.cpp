@@ -40,6 +40,10 @@ QString TProgressForm::LabelText() const {
   return FLabel->text();
 }
 
+void TProgressForm::SetLabelText(const QString& text) {
+  FLabel->setText(text);
+}
+
 void TProgressForm::Step(const QString& text) {
   FBar->setValue(qMin(FBar->value() + 1, FBar->maximum()));
   FLabel->setText(text);

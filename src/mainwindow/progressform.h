@@ -18,6 +18,7 @@ public:
   [[nodiscard]] int Maximum() const;
   [[nodiscard]] int Position() const;
   [[nodiscard]] QString LabelText() const;
+  void SetLabelText(const QString& text);
 
   // One job done (or failed: it counts all the same, so the window closes).
   void Step(const QString& text);

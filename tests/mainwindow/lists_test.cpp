@@ -184,18 +184,18 @@ TEST(MainLists, DropsOnThePrintListAddFromTheResultAndMoveWithinItself) {
   EXPECT_EQ(print->DropIndexAt(QPoint(5, 5)), 0);
 
   window.ListViewResult->selectAll();
-  window.DropOnPrintList(window.ListViewResult, 0);
+  window.DropOnList(window.ListViewPrint, window.ListViewResult, 0);
   window.ListViewResult->selectionModel()->clearSelection();
   window.ListViewResult->selectionModel()->select(window.ListViewResult->model()->index(2, 0),
                                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  window.DropOnPrintList(window.ListViewResult, 1);  // c.jpg again, at the second place
+  window.DropOnList(window.ListViewPrint, window.ListViewResult, 1);  // c.jpg again, at the second place
   EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"a.jpg", "c.jpg", "b.jpg", "c.jpg"}));
   EXPECT_EQ(window.PrintCaption(), QStringLiteral("Number of images selected: 4"));
   QItemSelectionModel* selection = window.ListViewPrint->selectionModel();
   selection->clearSelection();
   selection->select(window.PrintModel()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  window.DropOnPrintList(window.ListViewPrint, 3);  // a.jpg dropped on the last item
+  window.DropOnList(window.ListViewPrint, window.ListViewPrint, 3);  // a.jpg dropped on the last item
   EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"c.jpg", "b.jpg", "a.jpg", "c.jpg"}));
-  window.DropOnPrintList(window.DirectoryTree(), 0);  // not a source the list takes
+  window.DropOnList(window.ListViewPrint, window.DirectoryTree(), 0);  // not a source the list takes
   EXPECT_EQ(window.PrintModel()->rowCount(), 4);
 }

@@ -1,0 +1,128 @@
+// TMainFormViewer: the export folders, their lists and the copying of folder
+// trees into them.
+
+#include "directorytree.h"
+#include "exporttree.h"
+#include "imagelistcache.h"
+#include "listoperations.h"
+#include "mainviewer.h"
+#include "progressform.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSet>
+#include <QLabel>
+#include <QListView>
+#include <QStandardItemModel>
+
+void TMainFormViewer::StoreExportList() {
+  TExportFolder* folder = TreeViewExport->SelectedFolder();
+  if (folder) {
+    folder->Payload.Items.clear();
+    for (int row = 0; row < FExportModel->rowCount(); ++row) {
+      const QStandardItem* item = FExportModel->item(row);
+      folder->Payload.Items.append({item->text(), TImageListCache::RecordOf(item)});
+    }
+  }
+  PanelExportFolder->setText(tr("Number of images selected for this folder: ") +
+                             QString::number(folder ? FExportModel->rowCount() : 0));
+  PanelExportTotal->setText(tr("Total number of images selected: ") + QString::number(FAllExportModel->rowCount()));
+}
+
+void TMainFormViewer::ExportFolderSelected(TExportFolder* folder) {
+  FExportModel->removeRows(0, FExportModel->rowCount());
+  if (folder) {
+    QList<TImageToDraw*> records;
+    for (const TExportItem& item : folder->Payload.Items) records.append(item.Record);
+    ListOperations::AddAt(*FExportModel, 0, records, *FCache);
+  }
+  PanelExportFolder->setText(tr("Number of images selected for this folder: ") +
+                             QString::number(FExportModel->rowCount()));
+}
+
+void TMainFormViewer::RemoveFromAllExport(const QList<TImageToDraw*>& records) {
+  // One entry per removed item: a photo added twice stays counted once.
+  for (const TImageToDraw* record : records) ListOperations::RemoveFirst(*FAllExportModel, record);
+}
+
+QString TMainFormViewer::ExportFolderCaption() const {
+  return PanelExportFolder->text();
+}
+
+QString TMainFormViewer::ExportTotalCaption() const {
+  return PanelExportTotal->text();
+}
+
+void TMainFormViewer::ActionNewFolderExecute() {
+  TreeViewExport->NewFolder();
+}
+
+void TMainFormViewer::ActionRenameFolderExecute() {
+  TreeViewExport->RenameFolder();
+}
+
+void TMainFormViewer::ActionDeleteFolderExecute() {
+  TExportFolder* folder = TreeViewExport->SelectedFolder();
+  if (!folder) return;
+  if (folder == TreeViewExport->Root()) {
+    ShowError(tr("Cannot delete the root folder."));
+    return;
+  }
+  // The photos of the subfolders leave the total with their folders, so the
+  // total always matches what an export would copy.
+  RemoveFromAllExport(TreeViewExport->DeleteFolder(folder));
+  StoreExportList();
+}
+
+void TMainFormViewer::DropOnExportTree(QObject* source, TExportFolder* target) {
+  QStandardItem* node = source == DirectoryTree1 ? DirectoryTree1->SelectedNode() : nullptr;
+  if (!node) {
+    ShowError(tr("Cannot drop this here."));
+    return;
+  }
+  CopyFolderToExport(node, target ? target : TreeViewExport->Root());
+}
+
+void TMainFormViewer::CopyFolderToExport(QStandardItem* node, TExportFolder* target) {
+  // A large branch takes a while (each folder is listed); the progress
+  // window appears once it does and its Cancel stops after the current folder.
+  TProgressForm progress(this);
+  progress.setWindowModality(Qt::WindowModal);
+  QElapsedTimer clock;
+  clock.start();
+  bool cancelled = false;
+  connect(&progress, &QDialog::rejected, this, [&cancelled] { cancelled = true; });
+  QString last;
+  // A link back up the tree would otherwise be walked for ever: every real
+  // folder is copied once.
+  QSet<QString> walked;
+
+  std::function<void(QStandardItem*, TExportFolder*)> copy = [&](QStandardItem* source, TExportFolder* parent) {
+    if (cancelled) return;
+    const QString path = DirectoryTree1->FullPath(source);
+    const QString real = QFileInfo(path).canonicalFilePath();
+    if (real.isEmpty() || walked.contains(real)) return;
+    walked.insert(real);
+    TExportFolder* folder = TreeViewExport->AddFolder(parent, source->text());
+    TreeViewExport->Select(folder);  // the export list is now the new, empty folder
+    last = path;
+    ListFolder(last);
+    if (FResultModel->rowCount() > 0) {
+      ListViewResult->selectAll();
+      AddFromResultList(true, FExportModel->rowCount());
+    }
+    if (clock.elapsed() > 500 && !progress.isVisible()) progress.open();
+    if (progress.isVisible()) {
+      progress.SetLabelText(last);
+      QApplication::processEvents();
+    }
+    DirectoryTree1->CanExpand(source);  // loads the subfolders
+    for (int row = 0; row < source->rowCount(); ++row) copy(source->child(row), folder);
+  };
+  copy(node, target);
+  progress.close();
+  // The folder tree follows to the last folder copied (already listed).
+  if (!last.isEmpty()) DirectoryTree1->SetDirectory(last);
+  StoreExportList();
+}
