@@ -205,6 +205,16 @@ void TMainFormViewer::CreateMenus() {
                       Action("ActionSelectAll")});
 }
 
+QListView* TMainFormViewer::MakeOrderedList(QWidget* parent, QStandardItemModel* model) {
+  auto* list = MakeList<TImageListView>(parent, model);
+  // Drops come from the result list (added) or the list itself (moved).
+  list->AcceptsSource = [this, list](QObject* source) {
+    return source == ListViewResult || source == TreeViewResult || source == list;
+  };
+  list->OnDropAt = [this, list](QObject* source, int index) { DropOnList(list, source, index); };
+  return list;
+}
+
 void TMainFormViewer::CreateLayout() {
   FResultModel = new QStandardItemModel(this);
   FPrintModel = new QStandardItemModel(this);
@@ -280,13 +290,7 @@ void TMainFormViewer::CreateLayout() {
   printLayout->addLayout(makeButtons(PanelPrint, "ActionPrintStart"));
   PanelPrintImages = MakeCaption(PanelPrint);
   printLayout->addWidget(PanelPrintImages);
-  auto* printList = MakeList<TImageListView>(PanelPrint, FPrintModel);
-  // Drops come from the result list (added) or the list itself (moved).
-  printList->AcceptsSource = [this](QObject* source) {
-    return source == ListViewResult || source == TreeViewResult || source == ListViewPrint;
-  };
-  printList->OnDropAt = [this](QObject* source, int index) { DropOnList(ListViewPrint, source, index); };
-  ListViewPrint = printList;
+  ListViewPrint = MakeOrderedList(PanelPrint, FPrintModel);
   printLayout->addWidget(ListViewPrint);
 
   PanelExport = new QWidget(outer);
@@ -311,12 +315,7 @@ void TMainFormViewer::CreateLayout() {
   PanelExportTotal = MakeCaption(PanelExport);
   exportRight->addWidget(PanelExportFolder);
   exportRight->addWidget(PanelExportTotal);
-  auto* exportList = MakeList<TImageListView>(PanelExport, FExportModel);
-  exportList->AcceptsSource = [this](QObject* source) {
-    return source == ListViewResult || source == TreeViewResult || source == ListViewExport;
-  };
-  exportList->OnDropAt = [this](QObject* source, int index) { DropOnList(ListViewExport, source, index); };
-  ListViewExport = exportList;
+  ListViewExport = MakeOrderedList(PanelExport, FExportModel);
   exportRight->addWidget(ListViewExport);
   exportLayout->addLayout(exportRight);
 

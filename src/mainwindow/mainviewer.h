@@ -100,6 +100,9 @@ private:
   void ApplyPlacement();
   void SaveSettings();
   void UpdateListCommands();
+  // The print or export list: large thumbnails in the user's order, taking
+  // drops from the result list and from itself.
+  QListView* MakeOrderedList(QWidget* parent, QStandardItemModel* model);
   // The list that add, remove and move act on: the print list in the print
   // view, the export list otherwise.
   [[nodiscard]] bool PrintListTargeted() const { return FView == ViewPrint; }
