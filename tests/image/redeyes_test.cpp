@@ -9,21 +9,6 @@
 
 using namespace TestSupport;
 
-namespace {
-
-// A grey picture with red discs ("pupils") at the given centres.
-QImage WithRedPupils(int w, int h, const std::vector<QPoint>& centres, int radius = 5) {
-  QImage image(w, h, QImage::Format_RGB32);
-  image.fill(qRgb(120, 110, 100));
-  QPainter p(&image);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(200, 40, 60));
-  for (QPoint c : centres) p.drawEllipse(c, radius, radius);
-  return image;
-}
-
-}  // namespace
-
 TEST(RedEyes, RedTestAndCorrectedColour) {
   EXPECT_TRUE(TRedEyes::IsRed(qRgb(200, 40, 60), 0));
   EXPECT_EQ(TRedEyes::CorrectedColor(qRgb(200, 40, 60)), qRgb(50, 40, 60));

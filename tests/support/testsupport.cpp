@@ -51,6 +51,16 @@ QImage Pattern(int width, int height) {
   return image;
 }
 
+QImage WithRedPupils(int w, int h, const std::vector<QPoint>& centres, int radius) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(qRgb(120, 110, 100));
+  QPainter p(&image);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(200, 40, 60));
+  for (QPoint c : centres) p.drawEllipse(c, radius, radius);
+  return image;
+}
+
 QByteArray EncodeJpeg(const QImage& image, int quality) {
   TGPStatus status = GenericError;
   const QByteArray data = TJpegCodec::Encode(image, quality, status);

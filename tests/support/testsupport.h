@@ -41,6 +41,9 @@ private:
 // encoding faults show.
 [[nodiscard]] QImage Pattern(int width, int height);
 
+// A grey picture with red discs ("pupils") at the given centres.
+[[nodiscard]] QImage WithRedPupils(int w, int h, const std::vector<QPoint>& centres, int radius = 5);
+
 // JPEG bytes of the picture at the given quality.
 [[nodiscard]] QByteArray EncodeJpeg(const QImage& image, int quality = 90);
 
