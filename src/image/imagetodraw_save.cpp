@@ -64,10 +64,14 @@ void TImageToDraw::Save() {
             QCoreApplication::translate("TImageToDraw", "Could not rename saved file to original name"));
     }
     HasMarker = true;
-    // Holders of the picture get it back, freshly decoded.
+    // Holders of the picture get it back, freshly decoded, with the
+    // corrections they show painted in again.
     if (UsageCount > 0) {
       auto image = std::make_unique<TGPImage>(TGPImage::FromFile(FileName));
-      if (image->Status() == Ok) SetImage(std::move(image));
+      if (image->Status() == Ok) {
+        SetImage(std::move(image));
+        ApplyRedEyes();
+      }
     }
   }
   DoChange();

@@ -2,13 +2,14 @@
 
 #include "aboutform.h"
 #include "directorytree.h"
+#include "editviewer.h"
 #include "exporttree.h"
-#include "formplacement.h"
 #include "helpfiles.h"
 #include "imagelistcache.h"
 #include "imagelistview.h"
 #include "photoregistry.h"
 #include "resultsortmodel.h"
+#include "windowplacement.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -20,7 +21,6 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollBar>
 #include <QHeaderView>
 #include <QStackedWidget>
@@ -130,8 +130,7 @@ void TMainFormViewer::CreateActions() {
   Action("ActionDetails")->setCheckable(true);
 
   // Windows and list operations that later versions bring: present, disabled.
-  for (const char* name : {"ActionEdit", "ActionFind", "ActionView", "ActionCards", "ActionPrintStart",
-                           "ActionExportStart"})
+  for (const char* name : {"ActionFind", "ActionView", "ActionCards", "ActionPrintStart", "ActionExportStart"})
     Action(name)->setEnabled(false);
 
   connect(Action("ActionExit"), &QAction::triggered, this, &QWidget::close);
@@ -151,6 +150,7 @@ void TMainFormViewer::CreateActions() {
   connect(Action("ActionRemove"), &QAction::triggered, this, &TMainFormViewer::ActionRemoveExecute);
   connect(Action("ActionMovePrevious"), &QAction::triggered, this, &TMainFormViewer::ActionMovePreviousExecute);
   connect(Action("ActionMoveNext"), &QAction::triggered, this, &TMainFormViewer::ActionMoveNextExecute);
+  connect(Action("ActionEdit"), &QAction::triggered, this, &TMainFormViewer::ActionEditExecute);
   connect(Action("ActionNewFolder"), &QAction::triggered, this, &TMainFormViewer::ActionNewFolderExecute);
   connect(Action("ActionRenameFolder"), &QAction::triggered, this, &TMainFormViewer::ActionRenameFolderExecute);
   connect(Action("ActionDeleteFolder"), &QAction::triggered, this, &TMainFormViewer::ActionDeleteFolderExecute);
@@ -382,27 +382,7 @@ void TMainFormViewer::StartUp(const QStringList& arguments) {
 }
 
 void TMainFormViewer::ApplyPlacement() {
-  TFormPlacement placement;
-  if (TFormPlacement::Parse(ProcessSettings().MainForm, placement)) {
-    if (placement.Maximized) {
-      setWindowState(Qt::WindowMaximized);
-    } else {
-      QList<QRect> screens;
-      for (const QScreen* screen : QGuiApplication::screens()) screens.append(screen->availableGeometry());
-      setGeometry(TFormPlacement::PullOnScreen(placement.Bounds, screens));
-    }
-  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    // The designed place: centred on the desktop.
-    QRect bounds(QPoint(), size());
-    bounds.moveCenter(screen->availableGeometry().center());
-    move(bounds.topLeft());
-  }
-  // Never larger than the screen less 50 pixels each way.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QSize limit = screen->size() - QSize(50, 50);
-    if (width() > limit.width()) resize(limit.width(), height());
-    if (height() > limit.height()) resize(width(), limit.height());
-  }
+  WindowPlacement::Apply(this, ProcessSettings().MainForm);
 }
 
 QString TMainFormViewer::DirectoryCaption() const {
@@ -426,6 +406,31 @@ void TMainFormViewer::ActionSelectAllExecute() {
   for (QAbstractItemView* list :
        std::initializer_list<QAbstractItemView*>{ListViewResult, TreeViewResult, ListViewPrint, ListViewExport})
     if (list->hasFocus()) list->selectAll();
+}
+
+QAbstractItemView* TMainFormViewer::ChosenList() const {
+  QAbstractItemView* result = FResultStack->currentWidget() == TreeViewResult
+                                  ? static_cast<QAbstractItemView*>(TreeViewResult)
+                                  : static_cast<QAbstractItemView*>(ListViewResult);
+  const QWidget* focus = QApplication::focusWidget();
+  if (focus == ListViewResult) return ListViewResult;
+  if (focus == TreeViewResult) return TreeViewResult;
+  for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{ListViewPrint, ListViewExport})
+    if (focus == list && list->model()->rowCount() > 0) return list;
+  return result;
+}
+
+void TMainFormViewer::ActionEditExecute() {
+  QAbstractItemView* list = ChosenList();
+  if (list->model()->rowCount() == 0) {
+    ShowError(tr("No images to edit."));
+    return;
+  }
+  TEditImagesFormViewer form(this);
+  form.KnownActors = FSettings.Actors;
+  form.SetListView(list);
+  form.exec();
+  FSettings.Actors = form.KnownActors;
 }
 
 void TMainFormViewer::ActionRefreshExecute() {
@@ -455,8 +460,7 @@ void TMainFormViewer::SaveSettings() {
   if (FSaved) return;
   FSaved = true;
   FSettings.CurrentDirectory = DirectoryTree1->Directory();
-  const QRect bounds = normalGeometry().isValid() ? normalGeometry() : geometry();
-  ProcessSettings().MainForm = TFormPlacement{isMaximized(), bounds}.ToString();
+  ProcessSettings().MainForm = WindowPlacement::Capture(this);
   TPhotoRegistry registry(FSettingsFile);
   registry.SaveSettings(FSettings, ProcessSettings());
 }

@@ -73,6 +73,10 @@ public:
   // The result list's records in the order shown.
   [[nodiscard]] QList<TImageToDraw*> ResultRecords() const;
   [[nodiscard]] TImageListCache* Cache() const { return FCache.get(); }
+  // The list the edit and view commands work on: the focused list, else the
+  // result list (also for an empty print or export list).
+  [[nodiscard]] class QAbstractItemView* ChosenList() const;
+  void ActionEditExecute();
   void ActionDetailsExecute();
   void ActionSelectAllExecute();
   void ActionRefreshExecute();

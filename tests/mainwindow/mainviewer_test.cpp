@@ -107,7 +107,7 @@ TEST_F(MainViewerTest, EveryCommandWithItsCaptionAndShortcut) {
     EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(shortcut)) << name;
   }
   EXPECT_EQ(window.Action("ActionResult")->toolTip(), QStringLiteral("Show result view"));
-  EXPECT_FALSE(window.Action("ActionEdit")->isEnabled());  // its window comes later
+  EXPECT_FALSE(window.Action("ActionFind")->isEnabled());  // its window comes later
 }
 
 TEST_F(MainViewerTest, ViewSwitchingShowsOnePanelAndChecksOneCommand) {

@@ -1,23 +1,43 @@
 #include "dialogsupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 namespace TestSupport {
 
-QString MessageShownBy(const std::function<void()>& action) {
-  QString text;
+void Answer(QMessageBox* box, QMessageBox::StandardButton button) {
+  if (QAbstractButton* b = box->button(button))
+    b->click();
+  else
+    box->done(button);
+}
+
+void AnswerDialogs(const std::function<void()>& action, const std::function<void(QDialog*)>& answer) {
+  QList<QPointer<QWidget>> answered;
   QTimer watcher;
   watcher.setInterval(5);
   QObject::connect(&watcher, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !text.isEmpty()) return;
-    text = box->text();
-    box->done(QMessageBox::Ok);
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog || answered.contains(dialog)) return;
+    answered.append(dialog);
+    answer(dialog);
   });
   watcher.start();
   action();
+}
+
+QString MessageShownBy(const std::function<void()>& action, QMessageBox::StandardButton button) {
+  QString text;
+  bool done = false;
+  AnswerDialogs(action, [&](QDialog* dialog) {
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    if (!box || done) return;
+    done = true;
+    text = box->text();
+    Answer(box, button);
+  });
   return text;
 }
 

@@ -1,0 +1,575 @@
+#include "editviewer.h"
+
+#include "actorlist.h"
+#include "datetime.h"
+#include "helpfiles.h"
+#include "imagelistcache.h"
+#include "imagescaled.h"
+#include "imagetodraw.h"
+#include "imageviewer.h"
+#include "jobqueue.h"
+#include "photosettings.h"
+#include "progressform.h"
+#include "saveattributes.h"
+#include "windowplacement.h"
+#include "zelvaneerror.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimeEdit>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// Leading and trailing blanks and control characters removed.
+QString TrimBlanks(const QString& text) {
+  qsizetype first = 0, last = text.size();
+  while (first < last && text.at(first).unicode() <= 32) ++first;
+  while (last > first && text.at(last - 1).unicode() <= 32) --last;
+  return text.mid(first, last - first);
+}
+
+// People sort as a file manager sorts names: letter case aside.
+class TActorItem : public QListWidgetItem {
+public:
+  explicit TActorItem(const QString& name) : QListWidgetItem(name) {
+    setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    setCheckState(Qt::Unchecked);
+  }
+  bool operator<(const QListWidgetItem& other) const override {
+    const int byText = text().compare(other.text(), Qt::CaseInsensitive);
+    return byText != 0 ? byText < 0 : text() < other.text();
+  }
+};
+
+QListWidgetItem* FindActor(const QListWidget* list, const QString& name) {
+  for (int row = 0; row < list->count(); ++row)
+    if (list->item(row)->text().compare(name, Qt::CaseInsensitive) == 0) return list->item(row);
+  return nullptr;
+}
+
+}  // namespace
+
+TEditImagesFormViewer::TEditImagesFormViewer(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(tr("Zelvane - Edit images"));
+  resize(583, 537);
+  setMinimumSize(580, 430);
+  CreateActions();
+  CreateLayout();
+  WindowPlacement::Apply(this, ProcessSettings().EditForm, parent);
+  ZoomTool.OnToolMouseUp = [this](TMouseHandler*) { ZoomToolUp(); };
+  ROITool.OnToolMouseUp = [this](TMouseHandler*) { ROIToolUp(); };
+  RedEyeTool.OnToolMouseUp = [this](TMouseHandler*) { RedEyeToolUp(); };
+}
+
+TEditImagesFormViewer::~TEditImagesFormViewer() {
+  ProcessSettings().EditForm = WindowPlacement::Capture(this);
+  ImageViewerEdit->SetMouseHandler(nullptr);
+  FUndo.Clear();
+  FScaled.reset();
+}
+
+QAction* TEditImagesFormViewer::AddAction(const QString& name, const QString& text, const QKeySequence& shortcut) {
+  auto* action = new QAction(text, this);
+  action->setObjectName(name);
+  action->setShortcut(shortcut);
+  action->setToolTip(text);
+  addAction(action);
+  FActions.insert(name, action);
+  return action;
+}
+
+void TEditImagesFormViewer::CreateActions() {
+  FEditActions = {
+      AddAction("ActionRotateL", tr("Rotate left"), QKeySequence(Qt::ALT | Qt::Key_L)),
+      AddAction("ActionRotateR", tr("Rotate right"), QKeySequence(Qt::ALT | Qt::Key_R)),
+      AddAction("ActionZoomIn", tr("Zoom in"), QKeySequence(Qt::ALT | Qt::Key_Z)),
+      AddAction("ActionZoomOut", tr("Zoom out"), QKeySequence(Qt::ALT | Qt::Key_O)),
+      AddAction("ActionRedEyes", tr("Edit red eyes"), QKeySequence(Qt::ALT | Qt::Key_E)),
+      AddAction("ActionRestoreRed", tr("Restore red eyes"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E)),
+      AddAction("ActionShowROI", tr("Show ROI"), QKeySequence(Qt::ALT | Qt::Key_S)),
+      AddAction("ActionSetROI", tr("Set ROI"), QKeySequence(Qt::ALT | Qt::Key_I)),
+      AddAction("ActionResetROI", tr("Reset ROI"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_I)),
+      AddAction("ActionUndo", tr("Undo"), QKeySequence(Qt::ALT | Qt::Key_Backspace)),
+  };
+  AddAction("ActionFirst", tr("First image"), QKeySequence(Qt::ALT | Qt::Key_Home));
+  AddAction("ActionPrevious", tr("Previous image"), QKeySequence(Qt::ALT | Qt::Key_PageUp));
+  AddAction("ActionNext", tr("Next image"), QKeySequence(Qt::ALT | Qt::Key_PageDown));
+  AddAction("ActionLast", tr("Last image"), QKeySequence(Qt::ALT | Qt::Key_End));
+  AddAction("ActionSaveAll", tr("Save all images"), QKeySequence(Qt::ALT | Qt::Key_A));
+  AddAction("ActionSave", tr("Save image"), QKeySequence(Qt::ALT | Qt::Key_V));
+  AddAction("ActionHelp", tr("Show help for this form"), Qt::Key_F1);
+  AddAction("ActionClose", tr("Close form"), Qt::Key_Escape);
+  AddAction("ActionAddActor", tr("Add actor"), QKeySequence());
+  AddAction("ActionRemoveActor", tr("Remove actor"), QKeySequence(Qt::ALT | Qt::Key_Delete));
+  AddAction("ActionUncheckActors", tr("Uncheck all actors"), QKeySequence(Qt::ALT | Qt::Key_U));
+  for (const char* name : {"ActionZoomIn", "ActionRedEyes", "ActionShowROI", "ActionSetROI"})
+    Action(name)->setCheckable(true);
+  Action("ActionUndo")->setEnabled(false);
+
+  auto bind = [this](const char* name, auto slot) { connect(Action(name), &QAction::triggered, this, slot); };
+  bind("ActionRotateL", [this] { ActionRotateExecute(-90); });
+  bind("ActionRotateR", [this] { ActionRotateExecute(90); });
+  bind("ActionZoomIn", [this] { ActionZoomInExecute(); });
+  bind("ActionZoomOut", [this] { ActionZoomOutExecute(); });
+  bind("ActionRedEyes", [this] { ActionRedEyesExecute(); });
+  bind("ActionRestoreRed", [this] { ActionRestoreRedExecute(); });
+  bind("ActionShowROI", [this] { ActionShowROIExecute(); });
+  bind("ActionSetROI", [this] { ActionSetROIExecute(); });
+  bind("ActionResetROI", [this] { ActionResetROIExecute(); });
+  bind("ActionUndo", [this] { ActionUndoExecute(); });
+  bind("ActionFirst", [this] { Navigate(NavigateFirst); });
+  bind("ActionPrevious", [this] { Navigate(NavigatePrevious); });
+  bind("ActionNext", [this] { Navigate(NavigateNext); });
+  bind("ActionLast", [this] { Navigate(NavigateLast); });
+  bind("ActionSaveAll", [this] { ActionSaveAllExecute(); });
+  bind("ActionSave", [this] { SaveCurrent(); });
+  bind("ActionHelp", [] { HelpFiles::Show(200); });
+  bind("ActionClose", [this] { close(); });
+  bind("ActionAddActor", [this] { ActionAddActorExecute(); });
+  bind("ActionRemoveActor", [this] { ActionRemoveActorExecute(); });
+  bind("ActionUncheckActors", [this] { ActionUncheckActorsExecute(); });
+}
+
+void TEditImagesFormViewer::CreateLayout() {
+  auto* outer = new QHBoxLayout(this);
+  outer->setContentsMargins(2, 2, 2, 2);
+
+  auto* tools = new QToolBar(this);
+  tools->setOrientation(Qt::Vertical);
+  tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  const QList<int> groups{2, 4, 6, 9};  // separators after these edit commands
+  for (int i = 0; i < FEditActions.size(); ++i) {
+    if (groups.contains(i)) tools->addSeparator();
+    tools->addAction(FEditActions[i]);
+  }
+  outer->addWidget(tools);
+
+  auto* centre = new QVBoxLayout;
+  auto* navigation = new QToolBar(this);
+  navigation->addActions({Action("ActionFirst"), Action("ActionPrevious"), Action("ActionNext"), Action("ActionLast")});
+  centre->addWidget(navigation);
+  auto* redEyePanel = new QWidget(this);
+  redEyePanel->setFixedHeight(77);
+  auto* redEyeLayout = new QHBoxLayout(redEyePanel);
+  auto makeTrack = [&](const QString& title, int minimum, int maximum, int position, QSlider*& track) {
+    auto* group = new QGroupBox(title, redEyePanel);
+    auto* row = new QHBoxLayout(group);
+    track = new QSlider(Qt::Horizontal, group);
+    track->setRange(minimum, maximum);
+    track->setValue(position);
+    track->setPageStep(1);
+    row->addWidget(new QLabel(QStringLiteral("-"), group));
+    row->addWidget(track);
+    row->addWidget(new QLabel(QStringLiteral("+"), group));
+    group->hide();
+    redEyeLayout->addWidget(group);
+    return group;
+  };
+  GroupArea = makeTrack(tr("Area"), 1, 12, 7, TrackArea);
+  GroupColor = makeTrack(tr("Color"), 0, 6, 6, TrackColor);
+  connect(TrackArea, &QSlider::valueChanged, this, [this] { TrackColorAreaChange(); });
+  connect(TrackColor, &QSlider::valueChanged, this, [this] { TrackColorAreaChange(); });
+  centre->addWidget(redEyePanel);
+  ImageViewerEdit = new TImageViewer(this);
+  ImageViewerEdit->setObjectName("ImageViewerEdit");
+  ImageViewerEdit->setMinimumSize(100, 100);
+  ImageViewerEdit->OnPaint = [this](TImageViewer*, QPainter& canvas) { ImageViewerEditPaint(canvas); };
+  ImageViewerEdit->installEventFilter(this);
+  centre->addWidget(ImageViewerEdit, 1);
+  outer->addLayout(centre, 1);
+
+  auto* right = new QWidget(this);
+  right->setFixedWidth(247);
+  auto* form = new QVBoxLayout(right);
+  form->setContentsMargins(0, 0, 0, 0);
+  auto label = [&](const QString& text) { form->addWidget(new QLabel(text, right)); };
+  label(tr("File"));
+  TextFileName = new QLineEdit(right);
+  TextFileName->setReadOnly(true);
+  form->addWidget(TextFileName);
+  label(tr("Name"));
+  EditName = new QLineEdit(right);
+  EditName->setMaxLength(50);
+  form->addWidget(EditName);
+  label(tr("Description"));
+  MemoDescription = new QPlainTextEdit(right);
+  MemoDescription->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  form->addWidget(MemoDescription, 1);
+  label(tr("Date"));
+  DTPDate = new QDateEdit(right);
+  DTPDate->setCalendarPopup(true);
+  DTPDate->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+  DTPDate->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+  form->addWidget(DTPDate);
+  label(tr("Time"));
+  DTPTime = new QTimeEdit(right);
+  DTPTime->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+  form->addWidget(DTPTime);
+  label(tr("Location"));
+  EditLocation = new QLineEdit(right);
+  form->addWidget(EditLocation);
+  auto* actors = new QGroupBox(tr("Actors"), right);
+  auto* actorsLayout = new QVBoxLayout(actors);
+  CheckListActors = new QListWidget(actors);
+  CheckListActors->setSortingEnabled(true);
+  CheckListActors->setMinimumHeight(32);
+  actorsLayout->addWidget(CheckListActors, 1);
+  EditActor = new QLineEdit(actors);
+  actorsLayout->addWidget(EditActor);
+  auto* actorButtons = new QHBoxLayout;
+  for (const char* name : {"ActionAddActor", "ActionRemoveActor", "ActionUncheckActors"}) {
+    auto* button = new QPushButton(actors);
+    button->setText(Action(name)->text());
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, Action(name), &QAction::trigger);
+    actorButtons->addWidget(button);
+  }
+  Action("ActionAddActor")->setText(tr("Add"));
+  actorsLayout->addLayout(actorButtons);
+  form->addWidget(actors, 1);
+  CheckAlways = new QCheckBox(tr("Always save image"), right);
+  form->addWidget(CheckAlways);
+  auto* buttons = new QGridLayout;
+  auto makeButton = [&](const char* action, const QString& caption, int row, int column) {
+    auto* button = new QPushButton(caption, right);
+    button->setToolTip(Action(action)->text());
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, Action(action), &QAction::trigger);
+    buttons->addWidget(button, row, column);
+    return button;
+  };
+  BitBtnSaveAll = makeButton("ActionSaveAll", tr("Save all"), 0, 0);
+  BitBtnSave = makeButton("ActionSave", tr("Save"), 0, 1);
+  makeButton("ActionHelp", tr("Help"), 1, 0);
+  makeButton("ActionClose", tr("Close"), 1, 1);
+  form->addLayout(buttons);
+  outer->addWidget(right);
+
+  // Attribute edits mark the photo changed; filling the controls does not.
+  connect(EditName, &QLineEdit::textChanged, this, &TEditImagesFormViewer::AttributeChange);
+  connect(EditLocation, &QLineEdit::textChanged, this, &TEditImagesFormViewer::AttributeChange);
+  connect(MemoDescription, &QPlainTextEdit::textChanged, this, &TEditImagesFormViewer::AttributeChange);
+  connect(DTPDate, &QDateEdit::dateChanged, this, &TEditImagesFormViewer::AttributeChange);
+  connect(DTPTime, &QTimeEdit::timeChanged, this, &TEditImagesFormViewer::AttributeChange);
+  connect(CheckListActors, &QListWidget::itemChanged, this, &TEditImagesFormViewer::AttributeChange);
+  for (QWidget* field : std::initializer_list<QWidget*>{EditName, EditLocation, DTPDate, DTPTime, EditActor,
+                                                        CheckListActors})
+    field->installEventFilter(this);
+}
+
+void TEditImagesFormViewer::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!FShown) {
+    FShown = true;
+    FormShow();
+  }
+}
+
+void TEditImagesFormViewer::FormShow() {
+  Modified = false;
+  FLoading = true;
+  CheckListActors->clear();
+  for (const QString& name : KnownActors.split(u';', Qt::SkipEmptyParts)) CheckListActors->addItem(new TActorItem(name));
+  FLoading = false;
+
+  FImageList.clear();
+  FIndex = 0;
+  if (FListView && FListView->model()) {
+    const QAbstractItemModel* model = FListView->model();
+    QList<int> selected;
+    for (const QModelIndex& index : FListView->selectionModel()->selectedRows()) selected.append(index.row());
+    std::sort(selected.begin(), selected.end());
+    const int start = selected.isEmpty() ? 0 : selected.first();
+    auto recordAt = [&](int row) { return model->index(row, 0).data(TImageListCache::RecordRole).value<TImageToDraw*>(); };
+    if (selected.size() < 2) {
+      for (int row = 0; row < model->rowCount(); ++row) FImageList.append(recordAt(row));
+      FIndex = start;
+    } else {
+      for (int row : selected) FImageList.append(recordAt(row));
+    }
+    FImageList.removeAll(nullptr);
+    FIndex = std::clamp(FIndex, 0, std::max(0, int(FImageList.size()) - 1));
+  }
+  UpdateNavigation();
+  ShowCurrentImage();
+}
+
+void TEditImagesFormViewer::UpdateNavigation() {
+  const int count = int(FImageList.size());
+  Action("ActionFirst")->setEnabled(FIndex >= 1);
+  Action("ActionPrevious")->setEnabled(FIndex >= 1);
+  Action("ActionNext")->setEnabled(FIndex < count - 1);
+  Action("ActionLast")->setEnabled(FIndex < count - 1);
+}
+
+void TEditImagesFormViewer::Navigate(TNavigate mode) {
+  if (!CheckSaved()) return;
+  ClearUndo();
+  const int count = int(FImageList.size());
+  switch (mode) {
+    case NavigateFirst: FIndex = 0; break;
+    case NavigatePrevious: --FIndex; break;
+    case NavigateNext: ++FIndex; break;
+    case NavigateLast: FIndex = count - 1; break;
+  }
+  FIndex = std::clamp(FIndex, 0, std::max(0, count - 1));
+  UpdateNavigation();
+  ShowCurrentImage();
+}
+
+void TEditImagesFormViewer::ShowCurrentImage() {
+  if (FIndex < 0 || FIndex >= FImageList.size()) return;
+  TImageToDraw* record = FImageList.at(FIndex);
+  if (FScaled && FScaled->ImageToDraw == record) return;
+  FScaled.reset();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  FScaled = std::make_unique<TImageScaled>(record);
+  FScaled->OnChange = [this](TImageScaled*) { ImageViewerEdit->update(); };
+  FScaled->SetTargetRect({1, 1, ImageViewerEdit->width() - 2, ImageViewerEdit->height() - 2});
+  FScaled->EnsureInit();
+  LoadAttributes();
+  UpdateEditActions();
+  const bool canSave = record->CanSave;
+  for (const char* name : {"ActionSave", "ActionSaveAll"}) Action(name)->setEnabled(canSave);
+  BitBtnSave->setEnabled(canSave);
+  BitBtnSaveAll->setEnabled(canSave);
+  CheckAlways->setEnabled(canSave);
+  if (!canSave) CheckAlways->setChecked(false);
+  ImageViewerEdit->update();
+  QApplication::restoreOverrideCursor();
+}
+
+void TEditImagesFormViewer::LoadAttributes() {
+  if (!FScaled) return;
+  const TImageToDraw* record = FScaled->ImageToDraw;
+  FLoading = true;
+  TextFileName->setText(record->ShortName());
+  EditName->setText(record->Name);
+  MemoDescription->setPlainText(QString(record->Description).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+  EditLocation->setText(record->Location);
+  const QDateTime when = DateTimeUtil::ToQDateTime(record->DateTime);
+  DTPDate->setDate(when.date());
+  DTPTime->setTime(when.time());
+  for (int row = 0; row < CheckListActors->count(); ++row) CheckListActors->item(row)->setCheckState(Qt::Unchecked);
+  bool added = false;
+  for (const QString& name : ActorList::Split(record->Actors)) {
+    if (name.isEmpty()) continue;
+    QListWidgetItem* item = FindActor(CheckListActors, name);
+    if (!item) {
+      item = new TActorItem(name);
+      CheckListActors->addItem(item);
+      added = true;
+    }
+    item->setCheckState(Qt::Checked);
+  }
+  if (added) RebuildKnownActors();
+  FLoading = false;
+  Modified = false;
+}
+
+void TEditImagesFormViewer::AttributeChange() {
+  if (!FLoading) Modified = true;
+}
+
+void TEditImagesFormViewer::RebuildKnownActors() {
+  QStringList names;
+  for (int row = 0; row < CheckListActors->count(); ++row) names.append(CheckListActors->item(row)->text());
+  KnownActors = ActorList::Join(names);
+}
+
+QString TEditImagesFormViewer::CheckedActors() const {
+  QStringList names;
+  for (int row = 0; row < CheckListActors->count(); ++row)
+    if (CheckListActors->item(row)->checkState() == Qt::Checked) names.append(CheckListActors->item(row)->text());
+  return ActorList::Join(names);
+}
+
+void TEditImagesFormViewer::ActionAddActorExecute() {
+  const QString name = TrimBlanks(EditActor->text());
+  if (name.isEmpty()) {
+    QMessageBox::warning(this, QStringLiteral("Zelvane"), tr("No actor to be added."));
+    return;
+  }
+  FLoading = true;
+  QListWidgetItem* item = FindActor(CheckListActors, name);
+  if (!item) {
+    item = new TActorItem(name);
+    CheckListActors->addItem(item);
+  }
+  item->setCheckState(Qt::Checked);
+  FLoading = false;
+  Modified = true;
+  EditActor->clear();
+  EditActor->setFocus();
+  RebuildKnownActors();
+}
+
+void TEditImagesFormViewer::ActionRemoveActorExecute() {
+  QListWidgetItem* item = CheckListActors->currentItem();
+  if (!item || !item->isSelected()) return;
+  delete item;
+  Modified = true;
+  RebuildKnownActors();
+}
+
+void TEditImagesFormViewer::ActionUncheckActorsExecute() {
+  FLoading = true;
+  for (int row = 0; row < CheckListActors->count(); ++row) CheckListActors->item(row)->setCheckState(Qt::Unchecked);
+  FLoading = false;
+}
+
+bool TEditImagesFormViewer::CheckSaved() {
+  if (!BitBtnSave->isEnabled()) return true;
+  if (CheckAlways->isChecked()) {
+    SaveCurrent();
+    return true;
+  }
+  if (!Modified) return true;
+  const auto answer = QMessageBox::question(
+      this, QStringLiteral("Zelvane"), tr("The image attributes have changed. Do you want to save the changes?"),
+      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  if (answer == QMessageBox::Cancel || answer == QMessageBox::Escape || answer == QMessageBox::NoButton) return false;
+  if (answer == QMessageBox::Yes) SaveCurrent();
+  return true;
+}
+
+bool TEditImagesFormViewer::SaveCurrent() {
+  if (!FScaled || !FScaled->ImageToDraw->CanSave) return false;
+  const QString name = TrimBlanks(EditName->text());
+  if (name.isEmpty()) {
+    ShowError(tr("No name given, not possible to save the image."));
+    return false;
+  }
+  TImageToDraw* record = FScaled->ImageToDraw;
+  {
+    QMutexLocker locker(&record->Lock);
+    record->Name = name;
+    record->Description =
+        TrimBlanks(MemoDescription->toPlainText()).replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    record->DateTime = DateTimeUtil::FromQDateTime(QDateTime(DTPDate->date(), DTPTime->time()));
+    record->Location = TrimBlanks(EditLocation->text());
+    record->Actors = CheckedActors();
+    record->Rotation = FScaled->Rotation;
+    record->RedEyes = FScaled->RedEyes;
+    record->ROI = FScaled->GetStoredROI();
+  }
+  try {
+    record->Save();
+  } catch (const EZelvaneError& e) {
+    ShowError(e.Message());
+    return false;
+  }
+  Modified = false;
+  return true;
+}
+
+void TEditImagesFormViewer::ActionSaveAllExecute() {
+  if (!SaveAttributesForm) SaveAttributesForm = new TSaveAttributesForm(this);
+  if (SaveAttributesForm->exec() != QDialog::Accepted) return;
+  const int count = int(FImageList.size());
+  if (count == 0) return;
+  const int digits = int(QString::number(count).size());
+  // The progress window is modal, so the controls cannot change during the
+  // run: their values are taken once.
+  const bool setName = SaveAttributesForm->CheckName->isChecked();
+  const bool setDescription = SaveAttributesForm->CheckDescription->isChecked();
+  const bool setLocation = SaveAttributesForm->CheckLocation->isChecked();
+  const bool setActors = SaveAttributesForm->CheckActors->isChecked();
+  const QString name = TrimBlanks(EditName->text());
+  const QString description =
+      TrimBlanks(MemoDescription->toPlainText()).replace(QLatin1String("\n"), QLatin1String("\r\n"));
+  const QString location = TrimBlanks(EditLocation->text());
+  const QString actors = CheckedActors();
+
+  TProgressForm progress(this);
+  progress.SetMaximum(count);
+  {
+    TJobQueue queue(1, QThread::LowPriority);
+    // A photo that fails counts for the progress all the same, so the window
+    // closes when the last job is done; Cancel in the message ends the run.
+    queue.OnJobError = [&progress](const QString& message) {
+      const auto answer = QMessageBox::warning(&progress, QStringLiteral("Zelvane"), message,
+                                               QMessageBox::Ok | QMessageBox::Cancel);
+      if (answer == QMessageBox::Cancel) {
+        progress.reject();
+        return TJobErrorAnswer::EndRun;
+      }
+      progress.Step(QString());
+      return TJobErrorAnswer::GoOn;
+    };
+    for (int i = 0; i < count; ++i) {
+      TImageToDraw* record = FImageList.at(i);
+      const QString number = QStringLiteral("%1").arg(i + 1, digits, 10, QLatin1Char('0'));
+      queue.Add([=, &progress](TJobThread& worker) {
+        // Only the attributes are rewritten: the file's head is all a save
+        // needs, not the decoded picture.
+        record->LoadAttributes();
+        if (record->CanSave) {
+          {
+            QMutexLocker locker(&record->Lock);
+            if (setName) record->Name = name + u' ' + number;
+            if (setDescription) record->Description = description;
+            if (setLocation) record->Location = location;
+            if (setActors) record->Actors = actors;
+          }
+          record->Save();
+        }
+        worker.SyncCall([&progress, record] { progress.Step(record->Name); });
+      });
+    }
+    progress.exec();
+  }
+  LoadAttributes();
+}
+
+void TEditImagesFormViewer::ShowError(const QString& message) {
+  QMessageBox::critical(this, QStringLiteral("Zelvane"), message);
+}
+
+void TEditImagesFormViewer::reject() {
+  if (CheckSaved()) QDialog::reject();
+}
+
+void TEditImagesFormViewer::closeEvent(QCloseEvent* event) {
+  // The title bar's close asks like the Close command: changes are never
+  // dropped without the question.
+  event->ignore();
+  reject();
+}
+
+bool TEditImagesFormViewer::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ImageViewerEdit && event->type() == QEvent::Resize && FScaled) {
+    FScaled->SetTargetRect({1, 1, ImageViewerEdit->width() - 2, ImageViewerEdit->height() - 2});
+  } else if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      if (watched == EditActor)
+        ActionAddActorExecute();
+      else if (watched == EditLocation)
+        CheckListActors->setFocus();
+      else if (watched == CheckListActors)
+        EditActor->setFocus();
+      else
+        focusNextChild();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "mousehandler.h"
+#include "undoactions.h"
+
+#include <QDialog>
+#include <QMap>
+#include <memory>
+
+class QAbstractItemView;
+class QAction;
+class QCheckBox;
+class QDateEdit;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPainter;
+class QPlainTextEdit;
+class QPushButton;
+class QSlider;
+class QTimeEdit;
+class TImageScaled;
+class TImageToDraw;
+class TImageViewer;
+class TSaveAttributesForm;
+
+// "Zelvane - Edit images": steps through a set of photos taken from a list,
+// edits their attributes and their corrections (rotation, red eyes, region
+// of interest; zoom only for the view) and saves them into the files. Save
+// all copies chosen attributes to every photo of the set, numbering names.
+// Every edit but the red-eye sliders can be undone, ten steps back.
+class TEditImagesFormViewer : public QDialog {
+  Q_OBJECT
+public:
+  enum TNavigate { NavigateFirst, NavigatePrevious, NavigateNext, NavigateLast };
+
+  explicit TEditImagesFormViewer(QWidget* parent = nullptr);
+  ~TEditImagesFormViewer() override;
+
+  // Known people, each followed by ";"; read back after the window closes.
+  QString KnownActors;
+  // The list whose photos (RecordRole of column 0) and selection make the set.
+  void SetListView(QAbstractItemView* list) { FListView = list; }
+
+  [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
+  [[nodiscard]] QList<QAction*> Actions() const { return FActions.values(); }
+  [[nodiscard]] const QList<TImageToDraw*>& ImageList() const { return FImageList; }
+  [[nodiscard]] int CurrentIndex() const { return FIndex; }
+  [[nodiscard]] TImageScaled* Scaled() const { return FScaled.get(); }
+  [[nodiscard]] int UndoCount() const { return FUndo.Count(); }
+  bool Modified = false;
+
+  // Builds the set and shows its first photo (done when the window shows).
+  void FormShow();
+  void Navigate(TNavigate mode);
+  void ShowCurrentImage();
+  // Whether the caller may leave the photo: saves or asks as the settings
+  // and changes require; false when the user cancels.
+  bool CheckSaved();
+  // Writes the controls and the corrections into the photo's file; false
+  // when nothing was saved (no name, or the save failed).
+  bool SaveCurrent();
+  void ActionSaveAllExecute();
+  void ActionAddActorExecute();
+  void ActionRemoveActorExecute();
+  void ActionUncheckActorsExecute();
+  // The checked people, each followed by ";", in list order.
+  [[nodiscard]] QString CheckedActors() const;
+
+  void ActionRotateExecute(int degrees);
+  void ActionZoomInExecute();
+  void ActionZoomOutExecute();
+  void ActionRedEyesExecute();
+  void ActionRestoreRedExecute();
+  void ActionShowROIExecute();
+  void ActionSetROIExecute();
+  void ActionResetROIExecute();
+  void ActionUndoExecute();
+  void UpdateEditActions();
+  [[nodiscard]] int Radius() const;
+  [[nodiscard]] int Tolerance() const;
+
+  TImageViewer* ImageViewerEdit = nullptr;
+  QLineEdit* TextFileName = nullptr;
+  QLineEdit* EditName = nullptr;
+  QPlainTextEdit* MemoDescription = nullptr;
+  QDateEdit* DTPDate = nullptr;
+  QTimeEdit* DTPTime = nullptr;
+  QLineEdit* EditLocation = nullptr;
+  QListWidget* CheckListActors = nullptr;
+  QLineEdit* EditActor = nullptr;
+  QCheckBox* CheckAlways = nullptr;
+  QPushButton* BitBtnSaveAll = nullptr;
+  QPushButton* BitBtnSave = nullptr;
+  QGroupBox* GroupArea = nullptr;
+  QGroupBox* GroupColor = nullptr;
+  QSlider* TrackArea = nullptr;
+  QSlider* TrackColor = nullptr;
+  TSaveAttributesForm* SaveAttributesForm = nullptr;  // made on first use
+
+  TRectangleMouseHandler ZoomTool;
+  TRectangleMouseHandler ROITool;
+  TRedEyesMouseHandler RedEyeTool;
+
+public slots:
+  void reject() override;
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  QAction* AddAction(const QString& name, const QString& text, const QKeySequence& shortcut);
+  void CreateActions();
+  void CreateLayout();
+  void UpdateNavigation();
+  void LoadAttributes();
+  void AttributeChange();
+  void RebuildKnownActors();
+  void SelectTool(QAction* action);
+  void ZoomToolUp();
+  void ROIToolUp();
+  void RedEyeToolUp();
+  void TrackColorAreaChange();
+  void PushUndo(std::unique_ptr<TUndoAction> action);
+  void DropLastUndo();
+  void ClearUndo();
+  void ImageViewerEditPaint(QPainter& canvas);
+  void DrawROIFrame(QPainter& canvas);
+  void ShowError(const QString& message);
+
+  QMap<QString, QAction*> FActions;
+  QList<QAction*> FEditActions;
+  QAbstractItemView* FListView = nullptr;
+  QList<TImageToDraw*> FImageList;
+  int FIndex = 0;
+  std::unique_ptr<TImageScaled> FScaled;
+  TUndoList FUndo;
+  bool FShown = false;
+  bool FLoading = false;
+};

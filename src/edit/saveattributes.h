@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+
+// "Zelvane- Save attributes": which attributes Save all copies to every
+// photo of the set. The edit window keeps it, so the choice stays while
+// that window lives.
+class TSaveAttributesForm : public QDialog {
+  Q_OBJECT
+public:
+  explicit TSaveAttributesForm(QWidget* parent = nullptr);
+
+  QCheckBox* CheckName;
+  QCheckBox* CheckDescription;
+  QCheckBox* CheckLocation;
+  QCheckBox* CheckActors;
+};
