@@ -1,4 +1,6 @@
 #include "aboutform.h"
+#include "dialogsupport.h"
+#include "editviewer.h"
 #include "datetime.h"
 #include "directorytree.h"
 #include "mainviewer.h"
@@ -9,6 +11,7 @@
 #include "versioninfo.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QGuiApplication>
 #include <QListView>
 #include <QScreen>
@@ -181,4 +184,26 @@ TEST(HelpPages, EveryHelpContextHasASectionInBothLanguages) {
     for (int context = 100; context <= 600; context += 100)
       EXPECT_TRUE(page.contains(QStringLiteral("id=\"context-%1\"").arg(context))) << language << " " << context;
   }
+}
+
+TEST_F(MainViewerTest, EditOpensOnTheChosenListAndKeepsTheKnownPeople) {
+  TMainFormViewer window({Folder}, Settings);
+  window.show();
+  EXPECT_EQ(MessageShownBy([&] { window.Action("ActionEdit")->trigger(); }), QStringLiteral("No images to edit."));
+
+  for (const char* name : {"a.jpg", "b.jpg"}) Box.Write(QStringLiteral("photos/") + name, EncodeJpeg(Pattern(40, 30)));
+  window.ListFolder(Folder + u'/');
+  int photos = 0;
+  AnswerDialogs([&] { window.Action("ActionEdit")->trigger(); }, [&](QDialog* dialog) {
+    if (auto* form = qobject_cast<TEditImagesFormViewer*>(dialog)) {
+      photos = int(form->ImageList().size());
+      form->EditActor->setText(QStringLiteral("Zoe"));
+      form->Action("ActionAddActor")->trigger();
+      form->close();
+    } else if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+      Answer(box, QMessageBox::No);  // the photo is not saved
+    }
+  });
+  EXPECT_EQ(photos, 2);
+  EXPECT_EQ(window.Settings().Actors, QStringLiteral("No actors;Zoe;"));  // the default list, and Zoe
 }

@@ -22,7 +22,13 @@ void AnswerDialogs(const std::function<void()>& action, const std::function<void
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (!dialog || answered.contains(dialog)) return;
     answered.append(dialog);
-    answer(dialog);
+    // Answered from its own event, not from this timer's: an answer may open
+    // the next dialog, which this timer must still see.
+    QMetaObject::invokeMethod(
+        qApp, [&answer, guard = QPointer<QDialog>(dialog)] {
+          if (guard) answer(guard);
+        },
+        Qt::QueuedConnection);
   });
   watcher.start();
   action();

@@ -1,0 +1,419 @@
+#include "attributeitems.h"
+#include "dialogsupport.h"
+#include "editviewer.h"
+#include "geometry.h"
+#include "gpimage.h"
+#include "imagelistcache.h"
+#include "imagescaled.h"
+#include "imagetodraw.h"
+#include "imageviewer.h"
+#include "progressform.h"
+#include "saveattributes.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSlider>
+#include <QStandardItemModel>
+#include <QTest>
+#include <QTimeEdit>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+using namespace TestSupport;
+
+namespace {
+
+// Photos in a list, as the main window hands them over.
+class EditTest : public ::testing::Test {
+protected:
+  // The first photo has two red pupils; the others are plain patterns.
+  void MakePhotos(int count, const QList<QByteArray>& extra = {}) {
+    for (int i = 0; i < count; ++i) {
+      const QByteArray jpeg = i == 0 ? EncodeJpeg(WithRedPupils(400, 300, {{100, 100}, {300, 200}}, 8), 95)
+                                     : EncodeJpeg(Pattern(40, 30));
+      AddPhoto(QStringLiteral("p%1.jpg").arg(i, 3, 10, QLatin1Char('0')), jpeg);
+    }
+    for (const QByteArray& jpeg : extra) AddPhoto(QStringLiteral("x%1.jpg").arg(Records.size()), jpeg);
+    List.setModel(&Model);
+  }
+  TImageToDraw* AddPhoto(const QString& name, const QByteArray& jpeg) {
+    Records.push_back(std::make_unique<TImageToDraw>(Box.Write(name, jpeg)));
+    auto* item = new QStandardItem(name);
+    item->setData(QVariant::fromValue(Records.back().get()), TImageListCache::RecordRole);
+    Model.appendRow(item);
+    return Records.back().get();
+  }
+  void Select(std::initializer_list<int> rows) {
+    List.selectionModel()->clearSelection();
+    for (int row : rows)
+      List.selectionModel()->select(Model.index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  }
+  // The window shown on the list, its viewer laid out.
+  std::unique_ptr<TEditImagesFormViewer> Open(const QString& knownActors = QString()) {
+    auto form = std::make_unique<TEditImagesFormViewer>();
+    form->KnownActors = knownActors;
+    form->SetListView(&List);
+    form->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    return form;
+  }
+  // Where a point of the photo lies on the viewer.
+  static QPoint OnViewer(const TEditImagesFormViewer& form, QPoint photo) {
+    return MapPointBetween(photo, form.Scaled()->SourceRect, form.Scaled()->DrawRect);
+  }
+  static void Drag(QWidget* viewer, QPoint from, QPoint to) {
+    QTest::mousePress(viewer, Qt::LeftButton, {}, from);
+    QTest::mouseMove(viewer, (from + to) / 2);
+    QTest::mouseMove(viewer, to);
+    QTest::mouseRelease(viewer, Qt::LeftButton, {}, to);
+  }
+  static QString StoredName(const QString& path) {
+    TImageToDraw fresh(path);
+    fresh.LoadAttributes();
+    return fresh.Name;
+  }
+
+  TSandbox Box;
+  std::vector<std::unique_ptr<TImageToDraw>> Records;
+  QStandardItemModel Model;
+  QListView List;
+};
+
+}  // namespace
+
+TEST_F(EditTest, TheSetIsTheWholeListOrOnlyASelectionOfSeveral) {
+  MakePhotos(20);
+  Select({5});
+  {
+    auto form = Open();
+    EXPECT_EQ(form->ImageList().size(), 20);
+    EXPECT_EQ(form->CurrentIndex(), 5);
+    EXPECT_EQ(form->TextFileName->text(), QStringLiteral("p005.jpg"));
+    EXPECT_TRUE(form->Action("ActionPrevious")->isEnabled());
+    form->Action("ActionLast")->trigger();
+    EXPECT_EQ(form->CurrentIndex(), 19);
+    EXPECT_FALSE(form->Action("ActionNext")->isEnabled());
+    EXPECT_FALSE(form->Action("ActionLast")->isEnabled());
+  }
+  Select({9, 3, 7});
+  auto form = Open();
+  ASSERT_EQ(form->ImageList().size(), 3);
+  EXPECT_EQ(form->CurrentIndex(), 0);
+  EXPECT_EQ(form->ImageList().at(0), Records[3].get());
+  EXPECT_EQ(form->ImageList().at(2), Records[9].get());
+  EXPECT_FALSE(form->Action("ActionFirst")->isEnabled());
+}
+
+TEST_F(EditTest, TheMouseToolsSetTheRegionPlaceRedEyesAndZoom) {
+  MakePhotos(1);
+  auto form = Open();
+  TImageScaled* view = form->Scaled();
+  ASSERT_NE(view, nullptr);
+  TImageViewer* viewer = form->ImageViewerEdit;
+  const TGPRect draw = view->DrawRect;
+  ASSERT_GT(draw.Width, 100);
+  EXPECT_FALSE(form->Action("ActionZoomOut")->isEnabled());  // the whole photo is shown
+
+  // Region of interest: a drag over the middle of the photo.
+  form->Action("ActionSetROI")->trigger();
+  EXPECT_EQ(viewer->MouseHandler(), &form->ROITool);
+  const QPoint a = OnViewer(*form, {100, 75}), b = OnViewer(*form, {300, 225});
+  Drag(viewer, b, a);  // lower right to upper left
+  EXPECT_NEAR(view->ROIRect.X, 100, 2);
+  EXPECT_NEAR(view->ROIRect.Width, 200, 3);
+  EXPECT_NEAR(view->ROIRect.Height, 150, 3);
+  EXPECT_TRUE(form->Action("ActionShowROI")->isChecked());
+  EXPECT_TRUE(form->Modified);
+  EXPECT_EQ(form->UndoCount(), 1);
+  // A drag three pixels wide is a click: nothing set.
+  const TGPRect roi = view->ROIRect;
+  Drag(viewer, a, a + QPoint(3, 100));
+  EXPECT_EQ(view->ROIRect, roi);
+  EXPECT_EQ(form->UndoCount(), 1);
+
+  // Red eyes: the tracks show with the tool; a click outside the photo
+  // leaves no trace, one on a pupil corrects it.
+  form->Action("ActionRedEyes")->trigger();
+  EXPECT_FALSE(form->Action("ActionSetROI")->isChecked());
+  EXPECT_TRUE(form->TrackArea->isVisibleTo(form.get()));
+  QTest::mouseClick(viewer, Qt::LeftButton, {}, QPoint(0, 0));
+  EXPECT_FALSE(view->HasRedEyes());
+  EXPECT_EQ(form->UndoCount(), 1);
+  const QRgb red = Records[0]->GetImage()->Image().pixel(100, 100);
+  QTest::mouseClick(viewer, Qt::LeftButton, {}, OnViewer(*form, {100, 100}));
+  ASSERT_TRUE(view->HasRedEyes());
+  EXPECT_LT(qRed(Records[0]->GetImage()->Image().pixel(100, 100)), qRed(red) - 50);
+  EXPECT_TRUE(form->Action("ActionRestoreRed")->isEnabled());
+  EXPECT_EQ(form->UndoCount(), 2);
+  // The sliders retune the last correction: still one, with the new radius.
+  form->TrackArea->setValue(10);
+  ASSERT_EQ(view->RedEyes->size(), 1u);
+  EXPECT_EQ(view->RedEyes->front()->Radius, 10);
+  EXPECT_EQ(form->UndoCount(), 2);
+  form->Action("ActionRedEyes")->trigger();  // off again
+  EXPECT_EQ(viewer->MouseHandler(), nullptr);
+  EXPECT_FALSE(form->TrackArea->isVisibleTo(form.get()));
+
+  // Zoom: a rectangle three pixels wide and 200 high zooms at its corner as
+  // a click does.
+  form->Action("ActionZoomIn")->trigger();
+  const QPoint corner = OnViewer(*form, {60, 40});
+  TImageScaled reference(Records[0].get());
+  reference.SetTargetRect(view->TargetRect);
+  reference.EnsureInit();
+  reference.ZoomAt(corner);
+  Drag(viewer, corner, corner + QPoint(3, 200));
+  EXPECT_EQ(view->ZoomRect, reference.ZoomRect);
+  EXPECT_TRUE(view->IsZoomed());
+  EXPECT_TRUE(form->Action("ActionZoomOut")->isEnabled());
+}
+
+TEST_F(EditTest, UndoTakesBackEveryKindOfEditTenStepsDeep) {
+  MakePhotos(2);
+  auto form = Open();
+  TImageScaled* view = form->Scaled();
+  EXPECT_FALSE(form->Action("ActionUndo")->isEnabled());
+  form->Action("ActionRedEyes")->trigger();
+  QTest::mouseClick(form->ImageViewerEdit, Qt::LeftButton, {}, OnViewer(*form, {100, 100}));
+  ASSERT_TRUE(view->HasRedEyes());
+  form->Action("ActionRotateL")->trigger();
+  EXPECT_EQ(view->Rotation, 270);
+  form->Action("ActionResetROI")->trigger();
+  form->Action("ActionZoomIn")->trigger();
+  QTest::mouseClick(form->ImageViewerEdit, Qt::LeftButton, {}, OnViewer(*form, {20, 20}));
+  ASSERT_TRUE(view->IsZoomed());
+  EXPECT_EQ(form->UndoCount(), 4);
+
+  form->Action("ActionUndo")->trigger();
+  EXPECT_FALSE(view->IsZoomed());
+  form->Action("ActionUndo")->trigger();
+  EXPECT_TRUE(form->Action("ActionShowROI")->isChecked());  // undoing the reset keeps the frame shown
+  form->Action("ActionUndo")->trigger();
+  EXPECT_EQ(view->Rotation, 0);
+  form->Action("ActionUndo")->trigger();
+  EXPECT_FALSE(view->HasRedEyes());
+  EXPECT_FALSE(form->Action("ActionUndo")->isEnabled());
+  EXPECT_TRUE(form->Modified);  // undoing is not saving
+
+  for (int i = 0; i < 11; ++i) form->Action("ActionRotateR")->trigger();
+  EXPECT_EQ(form->UndoCount(), 10);
+  EXPECT_EQ(view->Rotation, 270);
+  form->Action("ActionUndo")->trigger();
+  EXPECT_EQ(view->Rotation, 180);  // the angle before the eleventh
+
+  // Leaving the photo asks, even with every edit undone; Cancel keeps the
+  // photo, its edits and its undo records.
+  EXPECT_EQ(MessageShownBy([&] { form->Action("ActionNext")->trigger(); }, QMessageBox::Cancel),
+            QStringLiteral("The image attributes have changed. Do you want to save the changes?"));
+  EXPECT_EQ(form->CurrentIndex(), 0);
+  EXPECT_EQ(form->Scaled(), view);
+  EXPECT_EQ(form->UndoCount(), 9);
+  // No: on to the next photo, nothing written; the tool and sliders stay.
+  const QByteArray before = ReadFile(Records[0]->FileName);
+  form->TrackArea->setValue(3);
+  form->Action("ActionRedEyes")->trigger();
+  EXPECT_EQ(MessageShownBy([&] { form->Action("ActionNext")->trigger(); }, QMessageBox::No),
+            QStringLiteral("The image attributes have changed. Do you want to save the changes?"));
+  EXPECT_EQ(form->CurrentIndex(), 1);
+  EXPECT_EQ(form->UndoCount(), 0);
+  EXPECT_EQ(ReadFile(Records[0]->FileName), before);
+  EXPECT_TRUE(form->Action("ActionRedEyes")->isChecked());
+  EXPECT_EQ(form->ImageViewerEdit->MouseHandler(), &form->RedEyeTool);
+  EXPECT_EQ(form->TrackArea->value(), 3);
+}
+
+TEST_F(EditTest, SavingWritesEveryAttributeAndCorrectionIntoTheFile) {
+  MakePhotos(2);
+  auto form = Open(QStringLiteral("Anna;Bob;"));
+  form->EditName->setText(QStringLiteral("  Grachten "));
+  form->MemoDescription->setPlainText(QStringLiteral("Line one\nLine two\n"));
+  form->DTPDate->setDate(QDate(2004, 7, 15));
+  form->DTPTime->setTime(QTime(14, 30, 5));
+  form->EditLocation->setText(QStringLiteral("Amsterdam"));
+  form->CheckListActors->item(1)->setCheckState(Qt::Checked);  // Bob
+  form->Action("ActionRedEyes")->trigger();
+  QTest::mouseClick(form->ImageViewerEdit, Qt::LeftButton, {}, OnViewer(*form, {300, 200}));
+  ASSERT_TRUE(form->Scaled()->HasRedEyes());
+  form->Action("ActionRotateR")->trigger();
+  form->Scaled()->SetROIFromScreen(MapRectBetween({40, 20, 200, 100}, form->Scaled()->SourceRect,
+                                                  form->Scaled()->DrawRect));
+  const TGPRect storedROI = form->Scaled()->GetStoredROI();
+  const QRgb corrected = Records[0]->GetImage()->Image().pixel(300, 200);
+  EXPECT_TRUE(form->Modified);
+  ASSERT_TRUE(form->SaveCurrent());
+  EXPECT_FALSE(form->Modified);
+  // The picture shown keeps its correction after the save.
+  EXPECT_EQ(Records[0]->GetImage()->Image().pixel(300, 200), corrected);
+
+  const QString path = Records[0]->FileName;
+  TImageToDraw fresh(path);
+  fresh.LoadAttributes();
+  EXPECT_EQ(fresh.Name, QStringLiteral("Grachten"));
+  EXPECT_EQ(fresh.Description, QStringLiteral("Line one\r\nLine two"));
+  EXPECT_EQ(DateTimeUtil::ToQDateTime(fresh.DateTime), QDateTime(QDate(2004, 7, 15), QTime(14, 30, 5)));
+  EXPECT_EQ(fresh.Location, QStringLiteral("Amsterdam"));
+  EXPECT_EQ(fresh.Actors, QStringLiteral("Bob;"));
+  EXPECT_EQ(fresh.Rotation, 90);
+  ASSERT_EQ(fresh.RedEyes->size(), 1u);
+  EXPECT_NEAR(fresh.RedEyes->front()->X, 300, 1);  // where the click landed on the photo
+  EXPECT_EQ(fresh.ROI, storedROI);
+  // An independent reader sees the name item.
+  EXPECT_EQ(ExiftoolRawItem(path, 0xEE49).Value, QByteArray("Grachten\0", 9));
+
+  // Without a name nothing is saved.
+  form->EditName->setText(QStringLiteral("   "));
+  const QByteArray before = ReadFile(path);
+  EXPECT_EQ(MessageShownBy([&] { form->Action("ActionSave")->trigger(); }),
+            QStringLiteral("No name given, not possible to save the image."));
+  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_TRUE(form->Modified);
+
+  // "Always save image": stepping on saves without asking, even unchanged.
+  form->EditName->setText(QStringLiteral("Grachten"));
+  form->CheckAlways->setChecked(true);
+  form->Action("ActionNext")->trigger();
+  EXPECT_EQ(form->CurrentIndex(), 1);
+  form->Action("ActionPrevious")->trigger();  // p001 saved unchanged on the way
+  EXPECT_EQ(form->CurrentIndex(), 0);
+  TImageToDraw second(Records[1]->FileName);
+  second.LoadAttributes();
+  EXPECT_TRUE(second.HasMarker);
+  EXPECT_EQ(second.Name, QStringLiteral("p001.jpg"));
+}
+
+TEST_F(EditTest, ActorsAreFoundRegardlessOfCaseAndNewOnesBecomeKnown) {
+  MakePhotos(0, {WithItems(EncodeJpeg(Pattern(40, 30)), {AttributeItems::TextItem(61000, "Vorn Software"),
+                                                          AttributeItems::TextItem(61001, "Met mensen"),
+                                                          AttributeItems::TextItem(61005, "carl;anna;")})});
+  auto form = Open(QStringLiteral("Anna;Bob;"));
+  EXPECT_EQ(form->KnownActors, QStringLiteral("Anna;Bob;carl;"));
+  EXPECT_EQ(form->CheckedActors(), QStringLiteral("Anna;carl;"));
+  EXPECT_FALSE(form->Modified);  // found in the photo, not changed by the user
+
+  form->EditActor->setText(QStringLiteral(" BOB\t"));
+  QTest::keyClick(form->EditActor, Qt::Key_Return);  // Enter adds
+  EXPECT_EQ(form->CheckListActors->count(), 3);
+  EXPECT_EQ(form->CheckedActors(), QStringLiteral("Anna;Bob;carl;"));
+  EXPECT_TRUE(form->EditActor->text().isEmpty());
+  EXPECT_TRUE(form->Modified);
+  EXPECT_EQ(MessageShownBy([&] { form->Action("ActionAddActor")->trigger(); }, QMessageBox::Ok),
+            QStringLiteral("No actor to be added."));
+
+  form->Modified = false;
+  form->Action("ActionUncheckActors")->trigger();
+  EXPECT_EQ(form->CheckedActors(), QString());
+  EXPECT_FALSE(form->Modified);
+  form->CheckListActors->setCurrentRow(2);
+  form->Action("ActionRemoveActor")->trigger();
+  EXPECT_EQ(form->KnownActors, QStringLiteral("Anna;Bob;"));
+  EXPECT_TRUE(form->Modified);
+}
+
+TEST_F(EditTest, SaveAllNumbersTheNamesOrCopiesOnlyWhatIsChecked) {
+  MakePhotos(100);
+  Select({0});
+  auto form = Open();
+  form->EditName->setText(QStringLiteral("Holiday"));
+  form->MemoDescription->setPlainText(QStringLiteral("Sea"));
+  AnswerDialogs([&] { form->Action("ActionSaveAll")->trigger(); }, [](QDialog* dialog) {
+    if (auto* choice = qobject_cast<TSaveAttributesForm*>(dialog)) choice->accept();
+  });
+  EXPECT_EQ(StoredName(Records[0]->FileName), QStringLiteral("Holiday 001"));
+  EXPECT_EQ(StoredName(Records[41]->FileName), QStringLiteral("Holiday 042"));
+  EXPECT_EQ(StoredName(Records[99]->FileName), QStringLiteral("Holiday 100"));
+  EXPECT_EQ(form->EditName->text(), QStringLiteral("Holiday 001"));  // reloaded from the record
+  EXPECT_FALSE(form->Modified);
+
+  form->EditName->setText(QStringLiteral("Other"));
+  form->MemoDescription->setPlainText(QStringLiteral("Beach"));
+  AnswerDialogs([&] { form->Action("ActionSaveAll")->trigger(); }, [](QDialog* dialog) {
+    if (auto* choice = qobject_cast<TSaveAttributesForm*>(dialog)) {
+      choice->CheckName->setChecked(false);
+      choice->CheckLocation->setChecked(false);
+      choice->CheckActors->setChecked(false);
+      choice->accept();
+    }
+  });
+  TImageToDraw fresh(Records[7]->FileName);
+  fresh.LoadAttributes();
+  EXPECT_EQ(fresh.Name, QStringLiteral("Holiday 008"));
+  EXPECT_EQ(fresh.Description, QStringLiteral("Beach"));
+}
+
+TEST_F(EditTest, AFailingPhotoInSaveAllIsReportedAndTheRunStillEnds) {
+  MakePhotos(2);
+  TImageToDraw* big = AddPhoto(QStringLiteral("big.jpg"), EncodeJpeg(Pattern(800, 600), 95));
+  ASSERT_GT(QFileInfo(big->FileName).size(), 32768);
+  auto form = Open();
+  form->EditName->setText(QStringLiteral("Trip"));
+  struct rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old;
+  small.rlim_cur = 32768;  // the two small photos fit, the big one does not
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  QStringList messages;
+  AnswerDialogs([&] { form->Action("ActionSaveAll")->trigger(); }, [&](QDialog* dialog) {
+    if (auto* choice = qobject_cast<TSaveAttributesForm*>(dialog)) choice->accept();
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+      messages.append(box->text());
+      Answer(box, QMessageBox::Ok);
+    }
+  });
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages.first().startsWith(QStringLiteral("Exception in background task\n")));
+  EXPECT_TRUE(messages.first().contains(QStringLiteral("big.jpg")));
+  EXPECT_EQ(StoredName(Records[0]->FileName), QStringLiteral("Trip 1"));
+  EXPECT_EQ(StoredName(Records[1]->FileName), QStringLiteral("Trip 2"));
+  EXPECT_EQ(StoredName(big->FileName), QStringLiteral("big.jpg"));
+}
+
+TEST_F(EditTest, ClosingThroughTheTitleBarAsksLikeTheCloseCommand) {
+  MakePhotos(1);
+  auto form = Open();
+  form->EditLocation->setText(QStringLiteral("Utrecht"));
+  EXPECT_FALSE(MessageShownBy([&] { form->close(); }, QMessageBox::Cancel).isEmpty());
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_FALSE(MessageShownBy([&] { QTest::keyClick(form.get(), Qt::Key_Escape); }, QMessageBox::Cancel).isEmpty());
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_FALSE(MessageShownBy([&] { form->close(); }, QMessageBox::Yes).isEmpty());
+  EXPECT_FALSE(form->isVisible());
+  TImageToDraw fresh(Records[0]->FileName);
+  fresh.LoadAttributes();
+  EXPECT_EQ(fresh.Location, QStringLiteral("Utrecht"));
+}
+
+TEST_F(EditTest, AFailedSaveKeepsTheChangesAndThePhotoOnScreen) {
+  AddPhoto(QStringLiteral("big.jpg"), EncodeJpeg(Pattern(800, 600), 95));
+  List.setModel(&Model);
+  auto form = Open();
+  form->EditName->setText(QStringLiteral("Kept"));
+  struct rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old;
+  small.rlim_cur = 16384;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const QString message = MessageShownBy([&] { form->Action("ActionSave")->trigger(); });
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(message, QStringLiteral("Could not save image: ") + Records[0]->FileName);
+  EXPECT_TRUE(form->Modified);
+  EXPECT_EQ(form->EditName->text(), QStringLiteral("Kept"));
+  // The viewer still draws the photo, not an error.
+  const QImage shown = form->ImageViewerEdit->grab().toImage();
+  const TGPRect draw = form->Scaled()->DrawRect;
+  EXPECT_NE(shown.pixel(draw.X + draw.Width / 2, draw.Y + draw.Height / 2), qRgb(255, 0, 0));
+  EXPECT_TRUE(form->Scaled()->ImageToDraw->ErrorMessage.isEmpty());
+  ASSERT_TRUE(form->SaveCurrent());  // and a later save goes through
+  EXPECT_EQ(StoredName(Records[0]->FileName), QStringLiteral("Kept"));
+}
