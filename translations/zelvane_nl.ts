@@ -110,6 +110,209 @@
     </message>
 </context>
 <context>
+    <name>TEditImagesFormViewer</name>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="70" />
+        <source>Zelvane - Edit images</source>
+        <translation>Zelvane - Foto's bewerken</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="100" />
+        <source>Rotate left</source>
+        <translation>Linksom draaien</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="101" />
+        <source>Rotate right</source>
+        <translation>Rechtsom draaien</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="102" />
+        <source>Zoom in</source>
+        <translation>Inzoomen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="103" />
+        <source>Zoom out</source>
+        <translation>Uitzoomen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="104" />
+        <source>Edit red eyes</source>
+        <translation>Rode ogen bewerken</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="105" />
+        <source>Restore red eyes</source>
+        <translation>Rode ogen herstellen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="106" />
+        <source>Show ROI</source>
+        <translation>Uitsnede tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="107" />
+        <source>Set ROI</source>
+        <translation>Uitsnede kiezen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="108" />
+        <source>Reset ROI</source>
+        <translation>Uitsnede opheffen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="109" />
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="111" />
+        <source>First image</source>
+        <translation>Eerste foto</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="112" />
+        <source>Previous image</source>
+        <translation>Vorige foto</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="113" />
+        <source>Next image</source>
+        <translation>Volgende foto</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="114" />
+        <source>Last image</source>
+        <translation>Laatste foto</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="115" />
+        <source>Save all images</source>
+        <translation>Alle foto's opslaan</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="116" />
+        <source>Save image</source>
+        <translation>Foto opslaan</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="117" />
+        <source>Show help for this form</source>
+        <translation>Help voor dit venster tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="118" />
+        <source>Close form</source>
+        <translation>Venster sluiten</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="119" />
+        <source>Add actor</source>
+        <translation>Persoon toevoegen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="120" />
+        <source>Remove actor</source>
+        <translation>Persoon verwijderen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="121" />
+        <source>Uncheck all actors</source>
+        <translation>Alle personen uitvinken</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="185" />
+        <source>Area</source>
+        <translation>Gebied</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="186" />
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="203" />
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="207" />
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="211" />
+        <source>Description</source>
+        <translation>Beschrijving</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="215" />
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="221" />
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="225" />
+        <source>Location</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="228" />
+        <source>Actors</source>
+        <translation>Personen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="244" />
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="247" />
+        <source>Always save image</source>
+        <translation>Foto altijd opslaan</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="258" />
+        <source>Save all</source>
+        <translation>Alles opslaan</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="259" />
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="260" />
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="261" />
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="407" />
+        <source>No actor to be added.</source>
+        <translation>Er is geen persoon om toe te voegen.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="446" />
+        <source>The image attributes have changed. Do you want to save the changes?</source>
+        <translation>De gegevens van de foto zijn gewijzigd. Wilt u de wijzigingen opslaan?</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="457" />
+        <source>No name given, not possible to save the image.</source>
+        <translation>Geen naam opgegeven, de foto kan niet worden opgeslagen.</translation>
+    </message>
+</context>
+<context>
     <name>TExportTree</name>
     <message>
         <location filename="../src/mainwindow/exporttree.cpp" line="58" />
@@ -222,7 +425,7 @@
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="438" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="442" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
@@ -233,7 +436,7 @@
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="226" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="236" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
@@ -244,7 +447,7 @@
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="226" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="236" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
@@ -255,7 +458,7 @@
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="226" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="236" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
@@ -347,7 +550,7 @@
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="160" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="226" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="236" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
@@ -377,26 +580,31 @@
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="380" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="379" />
         <location filename="../src/mainwindow/mainviewer_lists.cpp" line="109" />
         <source>Number of images selected: </source>
         <translation>Aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="381" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="380" />
         <location filename="../src/mainwindow/mainviewer_export.cpp" line="28" />
         <location filename="../src/mainwindow/mainviewer_export.cpp" line="40" />
         <source>Number of images selected for this folder: </source>
         <translation>Aantal geselecteerde foto's voor deze map: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="382" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="381" />
         <location filename="../src/mainwindow/mainviewer_export.cpp" line="30" />
         <source>Total number of images selected: </source>
         <translation>Totaal aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="437" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="426" />
+        <source>No images to edit.</source>
+        <translation>Er zijn geen foto's om te bewerken.</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="441" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
@@ -443,6 +651,44 @@
     </message>
     <message>
         <location filename="../src/mainwindow/progressform.cpp" line="18" />
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>TSaveAttributesForm</name>
+    <message>
+        <location filename="../src/edit/saveattributes.cpp" line="10" />
+        <source>Zelvane- Save attributes</source>
+        <translation>Zelvane- Gegevens opslaan</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/saveattributes.cpp" line="12" />
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/saveattributes.cpp" line="13" />
+        <source>Description</source>
+        <translation>Beschrijving</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/saveattributes.cpp" line="14" />
+        <source>Location</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/saveattributes.cpp" line="15" />
+        <source>Actors</source>
+        <translation>Personen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/saveattributes.cpp" line="21" />
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/saveattributes.cpp" line="22" />
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>

@@ -2,6 +2,7 @@
 
 #include "actorlist.h"
 #include "datetime.h"
+#include "editicons.h"
 #include "helpfiles.h"
 #include "imagelistcache.h"
 #include "imagescaled.h"
@@ -90,6 +91,7 @@ QAction* TEditImagesFormViewer::AddAction(const QString& name, const QString& te
   action->setObjectName(name);
   action->setShortcut(shortcut);
   action->setToolTip(text);
+  action->setIcon(EditIcons::Icon(name));
   addAction(action);
   FActions.insert(name, action);
   return action;
@@ -153,7 +155,7 @@ void TEditImagesFormViewer::CreateLayout() {
 
   auto* tools = new QToolBar(this);
   tools->setOrientation(Qt::Vertical);
-  tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  tools->setToolButtonStyle(Qt::ToolButtonIconOnly);
   const QList<int> groups{2, 4, 6, 9};  // separators after these edit commands
   for (int i = 0; i < FEditActions.size(); ++i) {
     if (groups.contains(i)) tools->addSeparator();
@@ -211,6 +213,7 @@ void TEditImagesFormViewer::CreateLayout() {
   label(tr("Description"));
   MemoDescription = new QPlainTextEdit(right);
   MemoDescription->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  MemoDescription->setMinimumHeight(40);
   form->addWidget(MemoDescription, 1);
   label(tr("Date"));
   DTPDate = new QDateEdit(right);
@@ -229,21 +232,22 @@ void TEditImagesFormViewer::CreateLayout() {
   auto* actorsLayout = new QVBoxLayout(actors);
   CheckListActors = new QListWidget(actors);
   CheckListActors->setSortingEnabled(true);
-  CheckListActors->setMinimumHeight(32);
+  CheckListActors->setMinimumHeight(48);
   actorsLayout->addWidget(CheckListActors, 1);
   EditActor = new QLineEdit(actors);
   actorsLayout->addWidget(EditActor);
   auto* actorButtons = new QHBoxLayout;
-  for (const char* name : {"ActionAddActor", "ActionRemoveActor", "ActionUncheckActors"}) {
-    auto* button = new QPushButton(actors);
-    button->setText(Action(name)->text());
+  const std::pair<const char*, QString> actorCommands[] = {
+      {"ActionAddActor", tr("Add")}, {"ActionRemoveActor", tr("Remove")}, {"ActionUncheckActors", tr("Uncheck")}};
+  for (const auto& [name, caption] : actorCommands) {
+    auto* button = new QPushButton(caption, actors);
+    button->setToolTip(Action(name)->text());
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, Action(name), &QAction::trigger);
     actorButtons->addWidget(button);
   }
-  Action("ActionAddActor")->setText(tr("Add"));
   actorsLayout->addLayout(actorButtons);
-  form->addWidget(actors, 1);
+  form->addWidget(actors, 2);
   CheckAlways = new QCheckBox(tr("Always save image"), right);
   form->addWidget(CheckAlways);
   auto* buttons = new QGridLayout;
