@@ -180,6 +180,9 @@ TEST_F(EditTest, UndoTakesBackEveryKindOfEditTenStepsDeep) {
   auto form = Open();
   TImageScaled* view = form->Scaled();
   EXPECT_FALSE(form->Action("ActionUndo")->isEnabled());
+  form->TrackColor->setValue(2);  // no correction placed yet: nothing to retune
+  EXPECT_FALSE(form->Modified);
+  EXPECT_FALSE(view->HasRedEyes());
   form->Action("ActionRedEyes")->trigger();
   QTest::mouseClick(form->ImageViewerEdit, Qt::LeftButton, {}, OnViewer(*form, {100, 100}));
   ASSERT_TRUE(view->HasRedEyes());
@@ -416,4 +419,23 @@ TEST_F(EditTest, AFailedSaveKeepsTheChangesAndThePhotoOnScreen) {
   EXPECT_TRUE(form->Scaled()->ImageToDraw->ErrorMessage.isEmpty());
   ASSERT_TRUE(form->SaveCurrent());  // and a later save goes through
   EXPECT_EQ(StoredName(Records[0]->FileName), QStringLiteral("Kept"));
+}
+
+TEST_F(EditTest, APhotoThatCannotBeReadShowsItsErrorWithTheEditsOff) {
+  MakePhotos(1);
+  AddPhoto(QStringLiteral("broken.jpg"), QByteArray("not a picture"));
+  Select({1});
+  auto form = Open();
+  EXPECT_EQ(form->TextFileName->text(), QStringLiteral("broken.jpg"));
+  for (const char* name : {"ActionRotateL", "ActionZoomIn", "ActionRedEyes", "ActionSetROI", "ActionUndo"})
+    EXPECT_FALSE(form->Action(name)->isEnabled()) << name;
+  EXPECT_FALSE(form->Action("ActionSave")->isEnabled());
+  EXPECT_FALSE(form->CheckAlways->isEnabled());
+  const QImage shown = form->ImageViewerEdit->grab().toImage();
+  EXPECT_EQ(shown.pixel(shown.width() / 2, 5), qRgb(255, 0, 0));  // the red error box
+  // Leaving it never asks: it cannot be saved.
+  form->EditName->setText(QStringLiteral("changed"));
+  EXPECT_TRUE(MessageShownBy([&] { form->Action("ActionFirst")->trigger(); }).isEmpty());
+  EXPECT_EQ(form->CurrentIndex(), 0);
+  EXPECT_TRUE(form->Action("ActionRotateL")->isEnabled());
 }
