@@ -172,9 +172,7 @@ void TEditImagesFormViewer::ImageViewerEditPaint(QPainter& canvas) {
 }
 
 void TEditImagesFormViewer::DrawROIFrame(QPainter& canvas) {
-  const TGPRect r = FScaled->ScreenROI();
   canvas.setPen(QPen(QColor(255, 0, 0), 1, Qt::DotLine));
   canvas.setBrush(Qt::NoBrush);
-  canvas.drawPolyline(QPolygon({QPoint(r.X, r.Y), QPoint(r.X + r.Width, r.Y), QPoint(r.X + r.Width, r.Y + r.Height),
-                                QPoint(r.X, r.Y + r.Height), QPoint(r.X, r.Y)}));
+  canvas.drawPolyline(TImageViewer::Outline(FScaled->ScreenROI()));
 }

@@ -44,6 +44,11 @@ void TImageViewer::DrawCaptionText(QPainter& canvas, const QString& text) {
   canvas.restore();
 }
 
+QPolygon TImageViewer::Outline(const TGPRect& r) {
+  return QPolygon({QPoint(r.X, r.Y), QPoint(r.X + r.Width, r.Y), QPoint(r.X + r.Width, r.Y + r.Height),
+                   QPoint(r.X, r.Y + r.Height), QPoint(r.X, r.Y)});
+}
+
 void TImageViewer::SetRubberBand(const TGPRect& r) {
   FRubberBand = r;
   update();
@@ -63,9 +68,7 @@ void TImageViewer::paintEvent(QPaintEvent*) {
     canvas.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     canvas.setPen(QPen(QColor(255, 255, 0), 1));
     canvas.setBrush(Qt::NoBrush);
-    const TGPRect& r = *FRubberBand;
-    canvas.drawPolyline(QPolygon({QPoint(r.X, r.Y), QPoint(r.X + r.Width, r.Y), QPoint(r.X + r.Width, r.Y + r.Height),
-                                  QPoint(r.X, r.Y + r.Height), QPoint(r.X, r.Y)}));
+    canvas.drawPolyline(Outline(*FRubberBand));
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "gprect.h"
 
+#include <QPolygon>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -33,6 +34,10 @@ public:
   // Yellow bold text at the top-left corner with a one-pixel black shadow
   // to the lower right; lines separated by line breaks.
   static void DrawCaptionText(QPainter& canvas, const QString& text);
+
+  // The closed outline of r: (X, Y), (X + Width, Y), (X + Width, Y + Height),
+  // (X, Y + Height) and back, as frames on the photo are drawn.
+  [[nodiscard]] static QPolygon Outline(const TGPRect& r);
 
   // The rectangle tool's outline, drawn over the photo until cleared.
   void SetRubberBand(const TGPRect& r);

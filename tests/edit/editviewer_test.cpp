@@ -22,9 +22,7 @@
 #include <QStandardItemModel>
 #include <QTest>
 #include <QTimeEdit>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace TestSupport;
 
@@ -356,22 +354,18 @@ TEST_F(EditTest, AFailingPhotoInSaveAllIsReportedAndTheRunStillEnds) {
   ASSERT_GT(QFileInfo(big->FileName).size(), 32768);
   auto form = Open();
   form->EditName->setText(QStringLiteral("Trip"));
-  struct rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 32768;  // the two small photos fit, the big one does not
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
   QStringList messages;
-  AnswerDialogs([&] { form->Action("ActionSaveAll")->trigger(); }, [&](QDialog* dialog) {
-    if (auto* choice = qobject_cast<TSaveAttributesForm*>(dialog)) choice->accept();
-    if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-      messages.append(box->text());
-      Answer(box, QMessageBox::Ok);
-    }
-  });
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  {
+    TFileSizeLimit limit(32768);  // the two small photos fit, the big one does not
+    ASSERT_TRUE(limit.Active());
+    AnswerDialogs([&] { form->Action("ActionSaveAll")->trigger(); }, [&](QDialog* dialog) {
+      if (auto* choice = qobject_cast<TSaveAttributesForm*>(dialog)) choice->accept();
+      if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+        messages.append(box->text());
+        Answer(box, QMessageBox::Ok);
+      }
+    });
+  }
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages.first().startsWith(QStringLiteral("Exception in background task\n")));
   EXPECT_TRUE(messages.first().contains(QStringLiteral("big.jpg")));
@@ -400,15 +394,12 @@ TEST_F(EditTest, AFailedSaveKeepsTheChangesAndThePhotoOnScreen) {
   List.setModel(&Model);
   auto form = Open();
   form->EditName->setText(QStringLiteral("Kept"));
-  struct rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 16384;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const QString message = MessageShownBy([&] { form->Action("ActionSave")->trigger(); });
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  QString message;
+  {
+    TFileSizeLimit limit(16384);
+    ASSERT_TRUE(limit.Active());
+    message = MessageShownBy([&] { form->Action("ActionSave")->trigger(); });
+  }
   EXPECT_EQ(message, QStringLiteral("Could not save image: ") + Records[0]->FileName);
   EXPECT_TRUE(form->Modified);
   EXPECT_EQ(form->EditName->text(), QStringLiteral("Kept"));

@@ -3,9 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace TestSupport;
@@ -37,15 +35,12 @@ TEST(FileReplacer, AFailedWriteLeavesTheOriginalAndNoTemporaryFile) {
   const QString path = box.Write("a.jpg", "original");
   // The process may not write files larger than 4 KiB for a moment: the
   // write of the new content fails part-way, as on a full disk.
-  struct rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 4096;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const TFileReplacer::TResult result = TFileReplacer::Replace(path, QByteArray(100000, 'x'));
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  TFileReplacer::TResult result;
+  {
+    TFileSizeLimit limit(4096);
+    ASSERT_TRUE(limit.Active());
+    result = TFileReplacer::Replace(path, QByteArray(100000, 'x'));
+  }
   EXPECT_EQ(result, TFileReplacer::WriteFailed);
   EXPECT_EQ(ReadFile(path), QByteArray("original"));
   EXPECT_FALSE(QFileInfo::exists(path + "_"));

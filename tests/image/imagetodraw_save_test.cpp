@@ -8,9 +8,7 @@
 
 #include <QFileInfo>
 #include <QJsonObject>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace TestSupport;
@@ -189,20 +187,16 @@ TEST_F(ImageToDrawSave, AFailedWriteKeepsTheOriginalAndReportsIt) {
   record.OnChange = [&](TImageToDraw*) { ++changes; };
   record.AcquireImage();
   record.EnsureLoaded();
-  struct rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = old;
-  small.rlim_cur = 16384;  // far below the photo's size
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
   QString message;
-  try {
-    record.Save();
-  } catch (const EZelvaneError& e) {
-    message = e.Message();
+  {
+    TFileSizeLimit limit(16384);  // far below the photo's size
+    ASSERT_TRUE(limit.Active());
+    try {
+      record.Save();
+    } catch (const EZelvaneError& e) {
+      message = e.Message();
+    }
   }
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
   EXPECT_EQ(message, QStringLiteral("Could not save image: ") + path);
   EXPECT_EQ(ReadFile(path), before);
   EXPECT_FALSE(QFileInfo::exists(path + "_"));

@@ -10,6 +10,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPainter>
+#include <csignal>
+#include <sys/resource.h>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QMap>
@@ -166,6 +168,24 @@ double MeanDifference(const QImage& a, const QImage& b) {
              std::abs(qBlue(p[col]) - qBlue(q[col]));
   }
   return sum / (3.0 * x.width() * x.height());
+}
+
+TFileSizeLimit::TFileSizeLimit(qint64 bytes) {
+  struct rlimit limit {};
+  if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) return;
+  FOldSoft = qint64(limit.rlim_cur);
+  FOldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  limit.rlim_cur = rlim_t(bytes);
+  FActive = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+TFileSizeLimit::~TFileSizeLimit() {
+  if (!FActive) return;
+  struct rlimit limit {};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = rlim_t(FOldSoft);
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, FOldHandler);
 }
 
 }  // namespace TestSupport

@@ -66,6 +66,22 @@ QByteArray Exiftool(const QStringList& args);
 [[nodiscard]] std::vector<TPropertyItem> ExiftoolRawItems(const QString& path);
 [[nodiscard]] TPropertyItem ExiftoolRawItem(const QString& path, quint32 id);
 
+// While it lives the process may not write files beyond the given size, as
+// on a full disk: writes fail part-way (SIGXFSZ is ignored meanwhile).
+class TFileSizeLimit {
+public:
+  explicit TFileSizeLimit(qint64 bytes);
+  ~TFileSizeLimit();
+  TFileSizeLimit(const TFileSizeLimit&) = delete;
+  TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+  [[nodiscard]] bool Active() const { return FActive; }
+
+private:
+  qint64 FOldSoft = 0;
+  void (*FOldHandler)(int) = nullptr;
+  bool FActive = false;
+};
+
 // Runs the event loop until the condition holds; false after timeoutMs.
 [[nodiscard]] bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 20000);
 
