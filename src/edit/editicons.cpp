@@ -24,18 +24,27 @@ QIcon Draw(const std::function<void(QPainter&)>& paint) {
   return QIcon(pixmap);
 }
 
-// A three-quarter circle with an arrowhead; clockwise when right.
+// A three-quarter circle, open at the bottom, with an arrowhead at its end;
+// clockwise when right.
 void Rotation(QPainter& p, bool right) {
   if (!right) {
     p.translate(Size, 0);
     p.scale(-1, 1);
   }
+  const QPointF centre(12, 12);
+  const double radius = 8;
   QPainterPath arc;
-  arc.arcMoveTo(4, 4, 16, 16, 90);
-  arc.arcTo(4, 4, 16, 16, 90, -270);
+  arc.arcMoveTo(QRectF(4, 4, 16, 16), 225);
+  arc.arcTo(QRectF(4, 4, 16, 16), 225, -255);
   p.drawPath(arc);
+  // The end lies at -30 degrees; clockwise motion there heads down and left.
+  const double end = -30 * M_PI / 180;
+  const QPointF tip = centre + QPointF(radius * std::cos(end), -radius * std::sin(end));
+  const QPointF ahead(std::sin(end), std::cos(end));  // direction of travel
+  const QPointF side(-ahead.y(), ahead.x());
+  p.setPen(Qt::NoPen);
   p.setBrush(Ink);
-  p.drawPolygon(QPolygonF({QPointF(12, 0.5), QPointF(17, 4), QPointF(12, 7.5)}));
+  p.drawPolygon(QPolygonF({tip + 4 * ahead, tip + 4 * side - 1 * ahead, tip - 4 * side - 1 * ahead}));
 }
 
 void Magnifier(QPainter& p, bool plus) {

@@ -312,6 +312,12 @@ void TEditImagesFormViewer::FormShow() {
     FIndex = std::clamp(FIndex, 0, std::max(0, int(FImageList.size()) - 1));
   }
   UpdateNavigation();
+  UpdateEditActions();  // nothing to edit until a photo is shown
+  const bool any = !FImageList.isEmpty();
+  for (QWidget* control : std::initializer_list<QWidget*>{BitBtnSave, BitBtnSaveAll, CheckAlways})
+    control->setEnabled(any);
+  Action("ActionSave")->setEnabled(any);
+  Action("ActionSaveAll")->setEnabled(any);
   ShowCurrentImage();
 }
 
@@ -335,6 +341,12 @@ void TEditImagesFormViewer::Navigate(TNavigate mode) {
   }
   FIndex = std::clamp(FIndex, 0, std::max(0, count - 1));
   UpdateNavigation();
+  UpdateEditActions();  // nothing to edit until a photo is shown
+  const bool any = !FImageList.isEmpty();
+  for (QWidget* control : std::initializer_list<QWidget*>{BitBtnSave, BitBtnSaveAll, CheckAlways})
+    control->setEnabled(any);
+  Action("ActionSave")->setEnabled(any);
+  Action("ActionSaveAll")->setEnabled(any);
   ShowCurrentImage();
 }
 
