@@ -318,7 +318,7 @@ TEST_F(EditTest, ActorsAreFoundRegardlessOfCaseAndNewOnesBecomeKnown) {
 }
 
 TEST_F(EditTest, SaveAllNumbersTheNamesOrCopiesOnlyWhatIsChecked) {
-  MakePhotos(100);
+  MakePhotos(101);
   Select({0});
   auto form = Open();
   form->EditName->setText(QStringLiteral("Holiday"));
@@ -329,6 +329,7 @@ TEST_F(EditTest, SaveAllNumbersTheNamesOrCopiesOnlyWhatIsChecked) {
   EXPECT_EQ(StoredName(Records[0]->FileName), QStringLiteral("Holiday 001"));
   EXPECT_EQ(StoredName(Records[41]->FileName), QStringLiteral("Holiday 042"));
   EXPECT_EQ(StoredName(Records[99]->FileName), QStringLiteral("Holiday 100"));
+  EXPECT_EQ(StoredName(Records[100]->FileName), QStringLiteral("Holiday 101"));
   EXPECT_EQ(form->EditName->text(), QStringLiteral("Holiday 001"));  // reloaded from the record
   EXPECT_FALSE(form->Modified);
 
@@ -429,4 +430,26 @@ TEST_F(EditTest, APhotoThatCannotBeReadShowsItsErrorWithTheEditsOff) {
   EXPECT_TRUE(MessageShownBy([&] { form->Action("ActionFirst")->trigger(); }).isEmpty());
   EXPECT_EQ(form->CurrentIndex(), 0);
   EXPECT_TRUE(form->Action("ActionRotateL")->isEnabled());
+}
+
+TEST_F(EditTest, AReadOnlyPhotoHasNoSaveCommandsAndIsNeverAskedAbout) {
+  MakePhotos(2);
+  QFile::setPermissions(Records[1]->FileName, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  const QByteArray before = ReadFile(Records[1]->FileName);
+  auto form = Open();
+  form->CheckAlways->setChecked(true);
+  form->Action("ActionNext")->trigger();  // saves the writable one, shows the read-only one
+  EXPECT_FALSE(form->Action("ActionSave")->isEnabled());
+  EXPECT_FALSE(form->Action("ActionSaveAll")->isEnabled());
+  EXPECT_FALSE(form->CheckAlways->isEnabled());
+  EXPECT_FALSE(form->CheckAlways->isChecked());
+  EXPECT_TRUE(form->Action("ActionRotateL")->isEnabled());  // it can still be looked at and turned
+  form->Action("ActionRotateL")->trigger();
+  form->EditName->setText(QStringLiteral("changed"));
+  EXPECT_FALSE(form->SaveCurrent());
+  EXPECT_TRUE(MessageShownBy([&] { form->Action("ActionFirst")->trigger(); }).isEmpty());
+  EXPECT_EQ(form->CurrentIndex(), 0);
+  EXPECT_EQ(ReadFile(Records[1]->FileName), before);
+  EXPECT_TRUE(form->Action("ActionSave")->isEnabled());
+  EXPECT_TRUE(form->CheckAlways->isEnabled());
 }
