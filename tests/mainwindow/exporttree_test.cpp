@@ -234,11 +234,20 @@ TEST_F(ExportTest, DeletingFoldersRefusesTheRootAndTakesTheBranchOutOfTheTotal) 
   EXPECT_EQ(Names(ListOperations::Records(*window.AllExportModel())), (QStringList{"a.jpg", "b.jpg"}));
   EXPECT_EQ(window.ExportTotalCaption(), QStringLiteral("Total number of images selected: 2"));
 
-  // Del in another control is not a folder deletion.
+  // Del in another control, or in the name being edited, is not a folder deletion.
   TExportFolder* kept = tree->AddFolder(tree->Root(), "Kept");
   tree->Select(kept);
   window.ListViewResult->setFocus();
   QTest::keyClick(window.ListViewResult, Qt::Key_Delete);
+  EXPECT_EQ(tree->Folders().size(), 2);
+  tree->setFocus();
+  window.Action("ActionRenameFolder")->trigger();
+  auto* editor = qobject_cast<QLineEdit*>(tree->indexWidget(kept->index()));
+  ASSERT_NE(editor, nullptr);
+  editor->setFocus();
+  editor->setCursorPosition(0);
+  QTest::keyClick(editor, Qt::Key_Delete);
+  EXPECT_EQ(editor->text(), QStringLiteral("ept"));
   EXPECT_EQ(tree->Folders().size(), 2);
 }
 
