@@ -12,6 +12,11 @@ TImageViewer::TImageViewer(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
 }
 
+void TImageViewer::SetMouseHandler(TMouseHandler* handler) {
+  FMouseHandler = handler;
+  ClearRubberBand();
+}
+
 void TImageViewer::SetEraseBackground(bool value) {
   FEraseBackground = value;
   setAttribute(Qt::WA_OpaquePaintEvent, !value);

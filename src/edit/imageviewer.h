@@ -25,9 +25,10 @@ public:
 
   std::function<void(TImageViewer* sender, QPainter& canvas)> OnPaint;
 
-  // Not owned; nullptr detaches.
+  // Not owned; nullptr detaches. A rubber band still on screen goes with
+  // the tool that drew it.
   [[nodiscard]] TMouseHandler* MouseHandler() const { return FMouseHandler; }
-  void SetMouseHandler(TMouseHandler* handler) { FMouseHandler = handler; }
+  void SetMouseHandler(TMouseHandler* handler);
 
   // Fills everything outside r with the painter's brush.
   void FillOutside(QPainter& canvas, const TGPRect& r) const;

@@ -55,6 +55,17 @@ TEST_F(ViewerTest, RectangleToolReportsTheNormalizedDragAndLeavesNothingOnScreen
   QTest::mouseClick(&Viewer, Qt::RightButton, {}, QPoint(30, 40));
   EXPECT_EQ(tool.DragRect, (TGPRect{30, 40, 0, 0}));
   EXPECT_EQ(ups, 2);
+
+  // Another tool attached in the middle of a drag: the outline goes too.
+  QTest::mousePress(&Viewer, Qt::LeftButton, {}, QPoint(10, 10));
+  QTest::mouseMove(&Viewer, QPoint(60, 60));
+  ASSERT_TRUE(Viewer.RubberBand().has_value());
+  TRedEyesMouseHandler other;
+  Viewer.SetMouseHandler(&other);
+  EXPECT_FALSE(Viewer.RubberBand().has_value());
+  QTest::mouseRelease(&Viewer, Qt::LeftButton, {}, QPoint(60, 60));
+  EXPECT_EQ(ups, 2);  // the release went to the new tool
+  EXPECT_EQ(other.ClickPoint, QPoint(60, 60));
 }
 
 TEST_F(ViewerTest, TheViewerSignalsOnlyWithoutATool) {
