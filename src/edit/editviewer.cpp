@@ -297,9 +297,13 @@ void TEditImagesFormViewer::FormShow() {
   FIndex = 0;
   if (FListView && FListView->model()) {
     const QAbstractItemModel* model = FListView->model();
+    // Lists of icons select items, lists of rows whole rows: the first
+    // column says which rows are selected.
     QList<int> selected;
-    for (const QModelIndex& index : FListView->selectionModel()->selectedRows()) selected.append(index.row());
+    for (const QModelIndex& index : FListView->selectionModel()->selectedIndexes())
+      if (index.column() == 0) selected.append(index.row());
     std::sort(selected.begin(), selected.end());
+    selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
     const int start = selected.isEmpty() ? 0 : selected.first();
     auto recordAt = [&](int row) { return model->index(row, 0).data(TImageListCache::RecordRole).value<TImageToDraw*>(); };
     if (selected.size() < 2) {

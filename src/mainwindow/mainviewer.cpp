@@ -243,6 +243,7 @@ void TMainFormViewer::CreateLayout() {
   ListViewResult->setBatchSize(500);
   ListViewResult->setDragEnabled(true);
   ListViewResult->setDragDropMode(QAbstractItemView::DragOnly);
+  ListViewResult->setSelectionBehavior(QAbstractItemView::SelectRows);  // as the detail rows select
   TreeViewResult = new QTreeView(FResultStack);
   TreeViewResult->setModel(FResultSort);
   TreeViewResult->setSelectionModel(ListViewResult->selectionModel());

@@ -110,13 +110,11 @@ void TMainFormViewer::UpdateListCommands() {
 }
 
 QList<TImageToDraw*> TMainFormViewer::SelectedResultRecords() const {
-  // In the order shown, from the first selected item on.
-  QModelIndexList selected = ListViewResult->selectionModel()->selectedRows();
-  std::sort(selected.begin(), selected.end(),
-            [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+  // In the order shown, from the first selected item on. The icon view
+  // selects items, the detail view whole rows: the first column counts.
   QList<TImageToDraw*> records;
-  for (const QModelIndex& index : selected)
-    records.append(index.data(TImageListCache::RecordRole).value<TImageToDraw*>());
+  for (int row : ListOperations::SelectedRows(*ListViewResult->selectionModel()))
+    records.append(FResultSort->index(row, 0).data(TImageListCache::RecordRole).value<TImageToDraw*>());
   return records;
 }
 

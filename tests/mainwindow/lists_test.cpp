@@ -14,6 +14,8 @@
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QStandardItemModel>
+#include <QTest>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -198,4 +200,20 @@ TEST(MainLists, DropsOnThePrintListAddFromTheResultAndMoveWithinItself) {
   EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"c.jpg", "b.jpg", "a.jpg", "c.jpg"}));
   window.DropOnList(window.ListViewPrint, window.DirectoryTree(), 0);  // not a source the list takes
   EXPECT_EQ(window.PrintModel()->rowCount(), 4);
+}
+
+TEST(MainLists, AClickedPhotoIsTheSelectionInBothResultStyles) {
+  TSandbox box;
+  const QString folder = QDir(box.Path("")).absolutePath();
+  for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) box.Write(name, EncodeJpeg(Pattern(16, 16)));
+  TMainFormViewer window({folder}, box.Path("Zelvane.ini"));
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QListView* icons = window.ListViewResult;
+  QTest::mouseClick(icons->viewport(), Qt::LeftButton, {}, icons->visualRect(icons->model()->index(1, 0)).center());
+  EXPECT_EQ(Names(window.SelectedResultRecords()), QStringList{"b.jpg"});
+  window.Action("ActionDetails")->trigger();
+  QTreeView* rows = window.TreeViewResult;
+  QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualRect(rows->model()->index(2, 0)).center());
+  EXPECT_EQ(Names(window.SelectedResultRecords()), QStringList{"c.jpg"});
 }
