@@ -172,8 +172,11 @@ TEST_F(ExportTest, ExportListsAddRemoveAndMoveKeepFolderAndTotalCounts) {
   EXPECT_EQ(window.ExportFolderCaption(), QStringLiteral("Number of images selected for this folder: 2"));
   EXPECT_EQ(window.ExportTotalCaption(), QStringLiteral("Total number of images selected: 6"));
 
-  // Removing a photo that is in the total twice takes out one entry.
-  window.TreeViewExport->Select(root);
+  // Removing a photo that is in the total twice takes out one entry. (The
+  // root is chosen with the mouse here.)
+  QTest::mouseClick(window.TreeViewExport->viewport(), Qt::LeftButton, {},
+                    window.TreeViewExport->visualRect(root->index()).center());
+  ASSERT_EQ(window.TreeViewExport->SelectedFolder(), root);
   EXPECT_EQ(Names(ListOperations::Records(*window.ExportModel())),
             (QStringList{"a.jpg", "b.jpg", "a.jpg", "c.jpg"}));
   SelectRows(window.ListViewExport, {0});

@@ -9,6 +9,7 @@
 #include "resultsortmodel.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
@@ -216,4 +217,10 @@ TEST(MainLists, AClickedPhotoIsTheSelectionInBothResultStyles) {
   QTreeView* rows = window.TreeViewResult;
   QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualRect(rows->model()->index(2, 0)).center());
   EXPECT_EQ(Names(window.SelectedResultRecords()), QStringList{"c.jpg"});
+  // Ctrl+Down in the print view adds it.
+  window.Action("ActionPrint")->trigger();
+  QApplication::setActiveWindow(&window);
+  rows->setFocus();
+  QTest::keyClick(rows, Qt::Key_Down, Qt::ControlModifier);
+  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), QStringList{"c.jpg"});
 }
