@@ -12,6 +12,7 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -452,4 +453,32 @@ TEST_F(EditTest, AReadOnlyPhotoHasNoSaveCommandsAndIsNeverAskedAbout) {
   EXPECT_EQ(ReadFile(Records[1]->FileName), before);
   EXPECT_TRUE(form->Action("ActionSave")->isEnabled());
   EXPECT_TRUE(form->CheckAlways->isEnabled());
+}
+
+TEST_F(EditTest, TheKeyboardEditsNamesMovesOnWithEnterAndReachesTheCommands) {
+  MakePhotos(2);
+  auto form = Open();
+  QApplication::setActiveWindow(form.get());
+  form->EditName->setFocus();
+  form->EditName->selectAll();
+  QTest::keyClicks(form->EditName, QStringLiteral("Molen"));
+  EXPECT_TRUE(form->Modified);
+  QTest::keyClick(form->EditName, Qt::Key_Return);  // on to the next field, not a button
+  EXPECT_FALSE(form->EditName->hasFocus());
+  EXPECT_TRUE(form->isVisible());
+  form->EditLocation->setFocus();
+  QTest::keyClick(form->EditLocation, Qt::Key_Return);
+  EXPECT_TRUE(form->CheckListActors->hasFocus());
+  QTest::keyClick(form->CheckListActors, Qt::Key_Return);
+  EXPECT_TRUE(form->EditActor->hasFocus());
+
+  QTest::keyClick(form.get(), Qt::Key_R, Qt::AltModifier);  // rotate right
+  EXPECT_EQ(form->Scaled()->Rotation, 90);
+  QTest::keyClick(form.get(), Qt::Key_Backspace, Qt::AltModifier);  // undo
+  EXPECT_EQ(form->Scaled()->Rotation, 0);
+  QTest::keyClick(form.get(), Qt::Key_V, Qt::AltModifier);  // save
+  EXPECT_FALSE(form->Modified);
+  EXPECT_EQ(StoredName(Records[0]->FileName), QStringLiteral("Molen"));
+  QTest::keyClick(form.get(), Qt::Key_PageDown, Qt::AltModifier);
+  EXPECT_EQ(form->CurrentIndex(), 1);
 }
