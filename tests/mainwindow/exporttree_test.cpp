@@ -227,8 +227,21 @@ TEST_F(ExportTest, DeletingFoldersRefusesTheRootAndTakesTheBranchOutOfTheTotal) 
             QStringLiteral("Cannot delete the root folder."));
   EXPECT_EQ(tree->Folders().size(), 3);
 
-  tree->Select(trip);
+  // Ins makes a folder under the selected one, named by typing.
+  tree->Select(day);
   QApplication::setActiveWindow(&window);  // back from the message box
+  tree->setFocus();
+  QTest::keyClick(tree, Qt::Key_Insert);
+  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  ASSERT_NE(editor, nullptr);
+  editor->selectAll();
+  QTest::keyClicks(editor, QStringLiteral("Evening"));
+  QTest::keyClick(editor, Qt::Key_Return);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(tree->SelectedFolder()->Payload.Path, QStringLiteral("Photos/Trip/Day/Evening"));
+  EXPECT_EQ(tree->Folders().size(), 4);
+
+  tree->Select(trip);
   tree->setFocus();
   QTest::keyClick(tree, Qt::Key_Delete);
   EXPECT_EQ(tree->Folders().size(), 1);
@@ -245,7 +258,7 @@ TEST_F(ExportTest, DeletingFoldersRefusesTheRootAndTakesTheBranchOutOfTheTotal) 
   EXPECT_EQ(tree->Folders().size(), 2);
   tree->setFocus();
   window.Action("ActionRenameFolder")->trigger();
-  auto* editor = qobject_cast<QLineEdit*>(tree->indexWidget(kept->index()));
+  editor = qobject_cast<QLineEdit*>(tree->indexWidget(kept->index()));
   ASSERT_NE(editor, nullptr);
   editor->setFocus();
   editor->setCursorPosition(0);
