@@ -316,12 +316,9 @@ void TEditImagesFormViewer::FormShow() {
     FIndex = std::clamp(FIndex, 0, std::max(0, int(FImageList.size()) - 1));
   }
   UpdateNavigation();
-  UpdateEditActions();  // nothing to edit until a photo is shown
-  const bool any = !FImageList.isEmpty();
-  for (QWidget* control : std::initializer_list<QWidget*>{BitBtnSave, BitBtnSaveAll, CheckAlways})
-    control->setEnabled(any);
-  Action("ActionSave")->setEnabled(any);
-  Action("ActionSaveAll")->setEnabled(any);
+  // Nothing to edit or save until a photo is shown.
+  UpdateEditActions();
+  UpdateSaveControls(false);
   ShowCurrentImage();
 }
 
@@ -345,12 +342,6 @@ void TEditImagesFormViewer::Navigate(TNavigate mode) {
   }
   FIndex = std::clamp(FIndex, 0, std::max(0, count - 1));
   UpdateNavigation();
-  UpdateEditActions();  // nothing to edit until a photo is shown
-  const bool any = !FImageList.isEmpty();
-  for (QWidget* control : std::initializer_list<QWidget*>{BitBtnSave, BitBtnSaveAll, CheckAlways})
-    control->setEnabled(any);
-  Action("ActionSave")->setEnabled(any);
-  Action("ActionSaveAll")->setEnabled(any);
   ShowCurrentImage();
 }
 
@@ -366,14 +357,17 @@ void TEditImagesFormViewer::ShowCurrentImage() {
   FScaled->EnsureInit();
   LoadAttributes();
   UpdateEditActions();
-  const bool canSave = record->CanSave;
+  UpdateSaveControls(record->CanSave);
+  ImageViewerEdit->update();
+  QApplication::restoreOverrideCursor();
+}
+
+void TEditImagesFormViewer::UpdateSaveControls(bool canSave) {
   for (const char* name : {"ActionSave", "ActionSaveAll"}) Action(name)->setEnabled(canSave);
   BitBtnSave->setEnabled(canSave);
   BitBtnSaveAll->setEnabled(canSave);
   CheckAlways->setEnabled(canSave);
   if (!canSave) CheckAlways->setChecked(false);
-  ImageViewerEdit->update();
-  QApplication::restoreOverrideCursor();
 }
 
 void TEditImagesFormViewer::LoadAttributes() {

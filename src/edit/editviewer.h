@@ -115,6 +115,8 @@ private:
   void CreateActions();
   void CreateLayout();
   void UpdateNavigation();
+  // Save, Save all and "Always save image" follow whether the photo can be saved.
+  void UpdateSaveControls(bool canSave);
   void LoadAttributes();
   void AttributeChange();
   void RebuildKnownActors();

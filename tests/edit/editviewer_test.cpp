@@ -444,6 +444,9 @@ TEST_F(EditTest, AReadOnlyPhotoHasNoSaveCommandsAndIsNeverAskedAbout) {
   EXPECT_FALSE(form->Action("ActionSaveAll")->isEnabled());
   EXPECT_FALSE(form->CheckAlways->isEnabled());
   EXPECT_FALSE(form->CheckAlways->isChecked());
+  form->Navigate(TEditImagesFormViewer::NavigateLast);  // already there: still no save commands
+  EXPECT_FALSE(form->Action("ActionSave")->isEnabled());
+  EXPECT_FALSE(form->CheckAlways->isEnabled());
   EXPECT_TRUE(form->Action("ActionRotateL")->isEnabled());  // it can still be looked at and turned
   form->Action("ActionRotateL")->trigger();
   form->EditName->setText(QStringLiteral("changed"));
