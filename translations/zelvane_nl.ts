@@ -112,202 +112,212 @@
 <context>
     <name>TEditImagesFormViewer</name>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="70" />
+        <location filename="../src/edit/editviewer.cpp" line="37" />
         <source>Zelvane - Edit images</source>
         <translation>Zelvane - Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="100" />
+        <location filename="../src/edit/editviewer.cpp" line="68" />
         <source>Rotate left</source>
         <translation>Linksom draaien</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="101" />
+        <location filename="../src/edit/editviewer.cpp" line="69" />
         <source>Rotate right</source>
         <translation>Rechtsom draaien</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="102" />
+        <location filename="../src/edit/editviewer.cpp" line="70" />
         <source>Zoom in</source>
         <translation>Inzoomen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="103" />
+        <location filename="../src/edit/editviewer.cpp" line="71" />
         <source>Zoom out</source>
         <translation>Uitzoomen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="104" />
+        <location filename="../src/edit/editviewer.cpp" line="72" />
         <source>Edit red eyes</source>
         <translation>Rode ogen bewerken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="105" />
+        <location filename="../src/edit/editviewer.cpp" line="73" />
         <source>Restore red eyes</source>
         <translation>Rode ogen herstellen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="106" />
+        <location filename="../src/edit/editviewer.cpp" line="74" />
         <source>Show ROI</source>
         <translation>Uitsnede tonen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="107" />
+        <location filename="../src/edit/editviewer.cpp" line="75" />
         <source>Set ROI</source>
         <translation>Uitsnede kiezen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="108" />
+        <location filename="../src/edit/editviewer.cpp" line="76" />
         <source>Reset ROI</source>
         <translation>Uitsnede opheffen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="109" />
+        <location filename="../src/edit/editviewer.cpp" line="77" />
         <source>Undo</source>
         <translation>Ongedaan maken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="111" />
+        <location filename="../src/edit/editviewer.cpp" line="79" />
         <source>First image</source>
         <translation>Eerste foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="112" />
+        <location filename="../src/edit/editviewer.cpp" line="80" />
         <source>Previous image</source>
         <translation>Vorige foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="113" />
+        <location filename="../src/edit/editviewer.cpp" line="81" />
         <source>Next image</source>
         <translation>Volgende foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="114" />
+        <location filename="../src/edit/editviewer.cpp" line="82" />
         <source>Last image</source>
         <translation>Laatste foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="115" />
+        <location filename="../src/edit/editviewer.cpp" line="83" />
         <source>Save all images</source>
         <translation>Alle foto's opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="116" />
+        <location filename="../src/edit/editviewer.cpp" line="84" />
         <source>Save image</source>
         <translation>Foto opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="117" />
+        <location filename="../src/edit/editviewer.cpp" line="85" />
         <source>Show help for this form</source>
         <translation>Help voor dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="118" />
+        <location filename="../src/edit/editviewer.cpp" line="86" />
         <source>Close form</source>
         <translation>Venster sluiten</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="119" />
+        <location filename="../src/edit/editviewer.cpp" line="87" />
         <source>Add actor</source>
         <translation>Persoon toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="120" />
+        <location filename="../src/edit/editviewer.cpp" line="88" />
         <source>Remove actor</source>
         <translation>Persoon verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="121" />
+        <location filename="../src/edit/editviewer.cpp" line="89" />
         <source>Uncheck all actors</source>
         <translation>Alle personen uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="185" />
+        <location filename="../src/edit/editviewer.cpp" line="153" />
         <source>Area</source>
         <translation>Gebied</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="186" />
+        <location filename="../src/edit/editviewer.cpp" line="154" />
         <source>Color</source>
         <translation>Kleur</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="203" />
+        <location filename="../src/edit/editviewer.cpp" line="171" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="207" />
+        <location filename="../src/edit/editviewer.cpp" line="175" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="211" />
+        <location filename="../src/edit/editviewer.cpp" line="179" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="215" />
+        <location filename="../src/edit/editviewer.cpp" line="184" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="221" />
+        <location filename="../src/edit/editviewer.cpp" line="190" />
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="225" />
+        <location filename="../src/edit/editviewer.cpp" line="194" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="228" />
+        <location filename="../src/edit/editviewer.cpp" line="197" />
         <source>Actors</source>
         <translation>Personen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="244" />
+        <location filename="../src/edit/editviewer.cpp" line="207" />
         <source>Add</source>
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="247" />
+        <location filename="../src/edit/editviewer.cpp" line="207" />
+        <source>Remove</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="207" />
+        <source>Uncheck</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer.cpp" line="217" />
         <source>Always save image</source>
         <translation>Foto altijd opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="258" />
+        <location filename="../src/edit/editviewer.cpp" line="228" />
         <source>Save all</source>
         <translation>Alles opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="259" />
+        <location filename="../src/edit/editviewer.cpp" line="229" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="260" />
+        <location filename="../src/edit/editviewer.cpp" line="230" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="261" />
+        <location filename="../src/edit/editviewer.cpp" line="231" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="407" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="110" />
         <source>No actor to be added.</source>
         <translation>Er is geen persoon om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="446" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="149" />
         <source>The image attributes have changed. Do you want to save the changes?</source>
         <translation>De gegevens van de foto zijn gewijzigd. Wilt u de wijzigingen opslaan?</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="457" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="160" />
         <source>No name given, not possible to save the image.</source>
         <translation>Geen naam opgegeven, de foto kan niet worden opgeslagen.</translation>
     </message>
@@ -425,7 +435,7 @@
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="442" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="443" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
@@ -580,41 +590,41 @@
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="379" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="380" />
         <location filename="../src/mainwindow/mainviewer_lists.cpp" line="109" />
         <source>Number of images selected: </source>
         <translation>Aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="380" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="381" />
         <location filename="../src/mainwindow/mainviewer_export.cpp" line="28" />
         <location filename="../src/mainwindow/mainviewer_export.cpp" line="40" />
         <source>Number of images selected for this folder: </source>
         <translation>Aantal geselecteerde foto's voor deze map: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="381" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="382" />
         <location filename="../src/mainwindow/mainviewer_export.cpp" line="30" />
         <source>Total number of images selected: </source>
         <translation>Totaal aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="426" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="427" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="441" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="442" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="139" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="137" />
         <source>No images selected to add.</source>
         <translation>Geen foto's geselecteerd om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="143" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="141" />
         <source>No folder to export images to.</source>
         <translation>Er is geen map om foto's naar te exporteren.</translation>
     </message>

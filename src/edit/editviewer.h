@@ -117,6 +117,7 @@ private:
   void UpdateNavigation();
   // Save, Save all and "Always save image" follow whether the photo can be saved.
   void UpdateSaveControls(bool canSave);
+  void FillKnownActors();
   void LoadAttributes();
   void AttributeChange();
   void RebuildKnownActors();

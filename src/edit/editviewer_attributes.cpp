@@ -1,0 +1,243 @@
+// TEditImagesFormViewer: the attribute controls and the people list, and
+// saving them into the photos (one, or all of the set).
+
+#include "actorlist.h"
+#include "datetime.h"
+#include "editviewer.h"
+#include "imagescaled.h"
+#include "imagetodraw.h"
+#include "jobqueue.h"
+#include "progressform.h"
+#include "saveattributes.h"
+#include "zelvaneerror.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimeEdit>
+
+namespace {
+
+// Leading and trailing blanks and control characters removed.
+QString TrimBlanks(const QString& text) {
+  qsizetype first = 0, last = text.size();
+  while (first < last && text.at(first).unicode() <= 32) ++first;
+  while (last > first && text.at(last - 1).unicode() <= 32) --last;
+  return text.mid(first, last - first);
+}
+
+// People sort as a file manager sorts names: letter case aside.
+class TActorItem : public QListWidgetItem {
+public:
+  explicit TActorItem(const QString& name) : QListWidgetItem(name) {
+    setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    setCheckState(Qt::Unchecked);
+  }
+  bool operator<(const QListWidgetItem& other) const override {
+    const int byText = text().compare(other.text(), Qt::CaseInsensitive);
+    return byText != 0 ? byText < 0 : text() < other.text();
+  }
+};
+
+QListWidgetItem* FindActor(const QListWidget* list, const QString& name) {
+  for (int row = 0; row < list->count(); ++row)
+    if (list->item(row)->text().compare(name, Qt::CaseInsensitive) == 0) return list->item(row);
+  return nullptr;
+}
+
+}  // namespace
+
+void TEditImagesFormViewer::FillKnownActors() {
+  FLoading = true;
+  CheckListActors->clear();
+  for (const QString& name : KnownActors.split(u';', Qt::SkipEmptyParts)) CheckListActors->addItem(new TActorItem(name));
+  FLoading = false;
+}
+
+void TEditImagesFormViewer::LoadAttributes() {
+  if (!FScaled) return;
+  const TImageToDraw* record = FScaled->ImageToDraw;
+  FLoading = true;
+  TextFileName->setText(record->ShortName());
+  EditName->setText(record->Name);
+  MemoDescription->setPlainText(QString(record->Description).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+  EditLocation->setText(record->Location);
+  const QDateTime when = DateTimeUtil::ToQDateTime(record->DateTime);
+  DTPDate->setDate(when.date());
+  DTPTime->setTime(when.time());
+  for (int row = 0; row < CheckListActors->count(); ++row) CheckListActors->item(row)->setCheckState(Qt::Unchecked);
+  bool added = false;
+  for (const QString& name : ActorList::Split(record->Actors)) {
+    if (name.isEmpty()) continue;
+    QListWidgetItem* item = FindActor(CheckListActors, name);
+    if (!item) {
+      item = new TActorItem(name);
+      CheckListActors->addItem(item);
+      added = true;
+    }
+    item->setCheckState(Qt::Checked);
+  }
+  if (added) RebuildKnownActors();
+  FLoading = false;
+  Modified = false;
+}
+
+void TEditImagesFormViewer::AttributeChange() {
+  if (!FLoading) Modified = true;
+}
+
+void TEditImagesFormViewer::RebuildKnownActors() {
+  QStringList names;
+  for (int row = 0; row < CheckListActors->count(); ++row) names.append(CheckListActors->item(row)->text());
+  KnownActors = ActorList::Join(names);
+}
+
+QString TEditImagesFormViewer::CheckedActors() const {
+  QStringList names;
+  for (int row = 0; row < CheckListActors->count(); ++row)
+    if (CheckListActors->item(row)->checkState() == Qt::Checked) names.append(CheckListActors->item(row)->text());
+  return ActorList::Join(names);
+}
+
+void TEditImagesFormViewer::ActionAddActorExecute() {
+  const QString name = TrimBlanks(EditActor->text());
+  if (name.isEmpty()) {
+    QMessageBox::warning(this, QStringLiteral("Zelvane"), tr("No actor to be added."));
+    return;
+  }
+  FLoading = true;
+  QListWidgetItem* item = FindActor(CheckListActors, name);
+  if (!item) {
+    item = new TActorItem(name);
+    CheckListActors->addItem(item);
+  }
+  item->setCheckState(Qt::Checked);
+  FLoading = false;
+  Modified = true;
+  EditActor->clear();
+  EditActor->setFocus();
+  RebuildKnownActors();
+}
+
+void TEditImagesFormViewer::ActionRemoveActorExecute() {
+  QListWidgetItem* item = CheckListActors->currentItem();
+  if (!item || !item->isSelected()) return;
+  delete item;
+  Modified = true;
+  RebuildKnownActors();
+}
+
+void TEditImagesFormViewer::ActionUncheckActorsExecute() {
+  FLoading = true;
+  for (int row = 0; row < CheckListActors->count(); ++row) CheckListActors->item(row)->setCheckState(Qt::Unchecked);
+  FLoading = false;
+}
+
+bool TEditImagesFormViewer::CheckSaved() {
+  if (!BitBtnSave->isEnabled()) return true;
+  if (CheckAlways->isChecked()) {
+    SaveCurrent();
+    return true;
+  }
+  if (!Modified) return true;
+  const auto answer = QMessageBox::question(
+      this, QStringLiteral("Zelvane"), tr("The image attributes have changed. Do you want to save the changes?"),
+      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  if (answer == QMessageBox::Cancel || answer == QMessageBox::Escape || answer == QMessageBox::NoButton) return false;
+  if (answer == QMessageBox::Yes) SaveCurrent();
+  return true;
+}
+
+bool TEditImagesFormViewer::SaveCurrent() {
+  if (!FScaled || !FScaled->ImageToDraw->CanSave) return false;
+  const QString name = TrimBlanks(EditName->text());
+  if (name.isEmpty()) {
+    ShowError(tr("No name given, not possible to save the image."));
+    return false;
+  }
+  TImageToDraw* record = FScaled->ImageToDraw;
+  {
+    QMutexLocker locker(&record->Lock);
+    record->Name = name;
+    record->Description =
+        TrimBlanks(MemoDescription->toPlainText()).replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    record->DateTime = DateTimeUtil::FromQDateTime(QDateTime(DTPDate->date(), DTPTime->time()));
+    record->Location = TrimBlanks(EditLocation->text());
+    record->Actors = CheckedActors();
+    record->Rotation = FScaled->Rotation;
+    record->RedEyes = FScaled->RedEyes;
+    record->ROI = FScaled->GetStoredROI();
+  }
+  try {
+    record->Save();
+  } catch (const EZelvaneError& e) {
+    ShowError(e.Message());
+    return false;
+  }
+  Modified = false;
+  return true;
+}
+
+void TEditImagesFormViewer::ActionSaveAllExecute() {
+  if (!SaveAttributesForm) SaveAttributesForm = new TSaveAttributesForm(this);
+  if (SaveAttributesForm->exec() != QDialog::Accepted) return;
+  const int count = int(FImageList.size());
+  if (count == 0) return;
+  const int digits = int(QString::number(count).size());
+  // The progress window is modal, so the controls cannot change during the
+  // run: their values are taken once.
+  const bool setName = SaveAttributesForm->CheckName->isChecked();
+  const bool setDescription = SaveAttributesForm->CheckDescription->isChecked();
+  const bool setLocation = SaveAttributesForm->CheckLocation->isChecked();
+  const bool setActors = SaveAttributesForm->CheckActors->isChecked();
+  const QString name = TrimBlanks(EditName->text());
+  const QString description =
+      TrimBlanks(MemoDescription->toPlainText()).replace(QLatin1String("\n"), QLatin1String("\r\n"));
+  const QString location = TrimBlanks(EditLocation->text());
+  const QString actors = CheckedActors();
+
+  TProgressForm progress(this);
+  progress.SetMaximum(count);
+  {
+    TJobQueue queue(1, QThread::LowPriority);
+    // A photo that fails counts for the progress all the same, so the window
+    // closes when the last job is done; Cancel in the message ends the run.
+    queue.OnJobError = [&progress](const QString& message) {
+      const auto answer = QMessageBox::warning(&progress, QStringLiteral("Zelvane"), message,
+                                               QMessageBox::Ok | QMessageBox::Cancel);
+      if (answer == QMessageBox::Cancel) {
+        progress.reject();
+        return TJobErrorAnswer::EndRun;
+      }
+      progress.Step(QString());
+      return TJobErrorAnswer::GoOn;
+    };
+    for (int i = 0; i < count; ++i) {
+      TImageToDraw* record = FImageList.at(i);
+      const QString number = QStringLiteral("%1").arg(i + 1, digits, 10, QLatin1Char('0'));
+      queue.Add([=, &progress](TJobThread& worker) {
+        // Only the attributes are rewritten: the file's head is all a save
+        // needs, not the decoded picture.
+        record->LoadAttributes();
+        if (record->CanSave) {
+          {
+            QMutexLocker locker(&record->Lock);
+            if (setName) record->Name = name + u' ' + number;
+            if (setDescription) record->Description = description;
+            if (setLocation) record->Location = location;
+            if (setActors) record->Actors = actors;
+          }
+          record->Save();
+        }
+        worker.SyncCall([&progress, record] { progress.Step(record->Name); });
+      });
+    }
+    progress.exec();
+  }
+  LoadAttributes();
+}
