@@ -70,6 +70,8 @@ DUTCH = {
     "Time": "Tijd",
     "Actors": "Personen",
     "Add": "Toevoegen",
+    "Remove": "Verwijderen",
+    "Uncheck": "Uitvinken",
     "Always save image": "Foto altijd opslaan",
     "Save all": "Alles opslaan",
     "Save": "Opslaan",

@@ -274,12 +274,12 @@
     <message>
         <location filename="../src/edit/editviewer.cpp" line="207" />
         <source>Remove</source>
-        <translation type="unfinished" />
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <location filename="../src/edit/editviewer.cpp" line="207" />
         <source>Uncheck</source>
-        <translation type="unfinished" />
+        <translation>Uitvinken</translation>
     </message>
     <message>
         <location filename="../src/edit/editviewer.cpp" line="217" />
