@@ -170,7 +170,9 @@ bool TDirectoryTree::CanExpand(QStandardItem* node) {
 void TDirectoryTree::Select(QStandardItem* node) {
   if (!node) return;
   const QModelIndex index = node->index();
-  if (index.parent().isValid()) expand(index.parent());
+  // Every folder above it opens, also while a drag from this tree is still
+  // running (scrollTo leaves them closed then).
+  for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent()) expand(parent);
   setCurrentIndex(index);
   scrollTo(index);
 }

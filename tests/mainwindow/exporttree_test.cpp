@@ -293,6 +293,9 @@ TEST_F(ExportTest, AFolderTreeDroppedOnTheExportTreeIsCopiedWithItsPhotos) {
   // The folder tree and the result list end on the last folder copied.
   EXPECT_EQ(tree->SelectedFolder(), folders[4]);
   EXPECT_EQ(window.DirectoryTree()->Directory(), Folder + QStringLiteral("/one/two/"));
+  for (QModelIndex parent = window.DirectoryTree()->SelectedNode()->index().parent(); parent.isValid();
+       parent = parent.parent())
+    EXPECT_TRUE(window.DirectoryTree()->isExpanded(parent));  // the folder is in sight
   EXPECT_EQ(Names(window.ResultRecords()), (QStringList{"d.jpg", "e.jpg"}));
 
   // Anything else dropped is refused, here a drag from another program.
