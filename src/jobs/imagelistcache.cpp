@@ -5,6 +5,7 @@
 #include "jobqueue.h"
 
 #include <QFileInfo>
+#include <QMutexLocker>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QThread>
@@ -97,10 +98,14 @@ void TImageListCache::AddListItem(QStandardItem* item) {
     item->setData(-1, ImageIndexRole);
     item->setData(QVariant(), Qt::DecorationRole);
     item->setText(record->ShortName());
-    item->setData(entry->PendingView ? (entry->ListItems.empty() ? QVariant(0.0)
-                                                                 : entry->ListItems.front()->data(DateTimeRole))
-                                     : QVariant(record->DateTime),
-                  DateTimeRole);
+    QVariant date;
+    if (entry->PendingView) {
+      date = entry->ListItems.empty() ? QVariant(0.0) : entry->ListItems.front()->data(DateTimeRole);
+    } else {
+      QMutexLocker locker(&record->Lock);  // no thumbnail job yet, but a save may be running
+      date = record->DateTime;
+    }
+    item->setData(date, DateTimeRole);
     item->setData(QString(), LocationRole);
   }
   item->setData(record->ShortName(), FileNameRole);
@@ -197,14 +202,25 @@ QStringList TImageListCache::DetailTexts(const TImageToDraw& record) {
 }
 
 void TImageListCache::UpdateItem(QStandardItem* item, const TEntry& entry) {
+  // A save on a worker (Save all) may be writing the attributes right now:
+  // they are read under the record's lock.
+  QString name, location;
+  TDateTime dateTime = 0;
+  QStringList details;
+  {
+    QMutexLocker locker(&entry.Record->Lock);
+    name = entry.Record->Name;
+    dateTime = entry.Record->DateTime;
+    location = entry.Record->Location;
+    details = DetailTexts(*entry.Record);
+  }
   item->setData(entry.ImageIndex, ImageIndexRole);
   item->setData(entry.ImageIndex >= 0 ? FThumbList.at(entry.ImageIndex) : QImage(), Qt::DecorationRole);
-  item->setText(entry.Record->Name);
-  item->setData(entry.Record->DateTime, DateTimeRole);
-  item->setData(entry.Record->Location, LocationRole);
+  item->setText(name);
+  item->setData(dateTime, DateTimeRole);
+  item->setData(location, LocationRole);
   QStandardItemModel* model = item->model();
   if (!model) return;
-  const QStringList details = DetailTexts(*entry.Record);
   const QModelIndex index = item->index();
   QStandardItem* parent = item->parent() ? item->parent() : model->invisibleRootItem();
   if (parent->columnCount() < 1 + details.size()) parent->setColumnCount(1 + int(details.size()));
