@@ -1,6 +1,8 @@
 #include "aboutform.h"
 #include "dialogsupport.h"
 #include "editviewer.h"
+#include "imagetodraw.h"
+#include "saveattributes.h"
 #include "datetime.h"
 #include "directorytree.h"
 #include "mainviewer.h"
@@ -11,6 +13,7 @@
 #include "versioninfo.h"
 
 #include <QDir>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QGuiApplication>
 #include <QListView>
@@ -206,4 +209,43 @@ TEST_F(MainViewerTest, EditOpensOnTheChosenListAndKeepsTheKnownPeople) {
   });
   EXPECT_EQ(photos, 2);
   EXPECT_EQ(window.Settings().Actors, QStringLiteral("No actors;Zoe;"));  // the default list, and Zoe
+}
+
+TEST_F(MainViewerTest, SaveAllRightAfterListingRunsBesideTheThumbnails) {
+  // Thumbnails are still being made when Save all starts writing the same
+  // photos on its own worker.
+  for (int i = 0; i < 150; ++i)
+    Box.Write(QStringLiteral("photos/p%1.jpg").arg(i, 3, 10, QLatin1Char('0')), EncodeJpeg(Pattern(320, 240)));
+  TMainFormViewer window({Folder}, Settings);
+  window.show();
+  window.ListViewResult->selectionModel()->select(window.ListViewResult->model()->index(0, 0),
+                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  window.ListViewResult->setFocus();
+  AnswerDialogs([&] { window.Action("ActionEdit")->trigger(); }, [&](QDialog* dialog) {
+    if (auto* form = qobject_cast<TEditImagesFormViewer*>(dialog)) {
+      form->EditName->setText(QStringLiteral("Batch"));
+      form->Action("ActionSaveAll")->trigger();
+      form->close();
+    } else if (auto* choice = qobject_cast<TSaveAttributesForm*>(dialog)) {
+      choice->accept();
+    } else if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+      Answer(box, QMessageBox::No);
+    }
+  });
+  // Every photo has its numbered name, in the file and, once its thumbnail
+  // is redrawn, in the list.
+  QStringList stored;
+  for (int i = 0; i < 150; ++i) {
+    TImageToDraw fresh(Folder + QStringLiteral("/p%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
+    fresh.LoadAttributes();
+    stored.append(fresh.Name);
+  }
+  EXPECT_EQ(stored.first(), QStringLiteral("Batch 001"));
+  EXPECT_EQ(stored.last(), QStringLiteral("Batch 150"));
+  EXPECT_EQ(stored.filter(QStringLiteral("Batch ")).size(), 150);
+  ASSERT_TRUE(WaitFor([&] {
+    for (int row = 0; row < 150; ++row)
+      if (!window.ResultModel()->item(row)->text().startsWith(QStringLiteral("Batch "))) return false;
+    return true;
+  }));
 }
