@@ -101,11 +101,13 @@ TEST(ExportTree, FoldersKeepTheirPathsThroughNewRenameAndDelete) {
   QCoreApplication::processEvents();  // the editor commits after the key
   EXPECT_EQ(trip->Payload.Path, QStringLiteral("Photos/Trip"));
   TExportFolder* day = tree.AddFolder(trip, "day 2");
+  tree.AddFolder(trip, "Extra");
   tree.AddFolder(trip, "Day 1");
   TExportFolder* deep = tree.AddFolder(day, "evening");
-  // Sorted by text, ignoring case; each parent before its children.
+  // Sorted by text, ignoring case ("day 2" before "Extra"); each parent
+  // before its children.
   EXPECT_EQ(Paths(tree), (QStringList{"Photos", "Photos/Trip", "Photos/Trip/Day 1", "Photos/Trip/day 2",
-                                      "Photos/Trip/day 2/evening"}));
+                                      "Photos/Trip/day 2/evening", "Photos/Trip/Extra"}));
 
   // Renaming rebuilds every path below, the root's too.
   ASSERT_TRUE(tree.RenameTo(trip, "Rome"));
@@ -133,9 +135,10 @@ TEST(ExportTree, FoldersKeepTheirPathsThroughNewRenameAndDelete) {
   deep->Payload.Items = {{"b", &b}, {"a", &a}};
   EXPECT_EQ(Names(tree.DeleteFolder(day)), (QStringList{"a.jpg", "b.jpg", "a.jpg"}));
   EXPECT_EQ(tree.SelectedFolder(), trip);
-  EXPECT_EQ(Paths(tree), (QStringList{"Album", "Album/New folder", "Album/Rome", "Album/Rome/Day 1"}));
+  EXPECT_EQ(Paths(tree),
+            (QStringList{"Album", "Album/New folder", "Album/Rome", "Album/Rome/Day 1", "Album/Rome/Extra"}));
   EXPECT_TRUE(tree.DeleteFolder(tree.Root()).isEmpty());
-  EXPECT_EQ(tree.Folders().size(), 4);
+  EXPECT_EQ(tree.Folders().size(), 5);
 }
 
 TEST_F(ExportTest, ExportListsAddRemoveAndMoveKeepFolderAndTotalCounts) {
