@@ -316,7 +316,7 @@ void TEditImagesFormViewer::ShowCurrentImage() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   FScaled = std::make_unique<TImageScaled>(record);
   FScaled->OnChange = [this](TImageScaled*) { ImageViewerEdit->update(); };
-  FScaled->SetTargetRect({1, 1, ImageViewerEdit->width() - 2, ImageViewerEdit->height() - 2});
+  FScaled->SetTargetRect(ViewerTarget());
   FScaled->EnsureInit();
   LoadAttributes();
   UpdateEditActions();
@@ -350,7 +350,7 @@ void TEditImagesFormViewer::closeEvent(QCloseEvent* event) {
 
 bool TEditImagesFormViewer::eventFilter(QObject* watched, QEvent* event) {
   if (watched == ImageViewerEdit && event->type() == QEvent::Resize && FScaled) {
-    FScaled->SetTargetRect({1, 1, ImageViewerEdit->width() - 2, ImageViewerEdit->height() - 2});
+    FScaled->SetTargetRect(ViewerTarget());
   } else if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

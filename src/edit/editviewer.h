@@ -129,6 +129,10 @@ private:
   void PushUndo(std::unique_ptr<TUndoAction> action);
   void DropLastUndo();
   void ClearUndo();
+  // Where the photo is fitted: the viewer inside a one-pixel margin.
+  [[nodiscard]] TGPRect ViewerTarget() const;
+  // The description as the file keeps it: trimmed, CR LF line breaks.
+  [[nodiscard]] QString StoredDescription() const;
   void ImageViewerEditPaint(QPainter& canvas);
   void DrawROIFrame(QPainter& canvas);
   void ShowError(const QString& message);

@@ -97,6 +97,11 @@ void TEditImagesFormViewer::RebuildKnownActors() {
   KnownActors = ActorList::Join(names);
 }
 
+QString TEditImagesFormViewer::StoredDescription() const {
+  // Files keep line breaks as CR LF.
+  return TrimBlanks(MemoDescription->toPlainText()).replace(QLatin1String("\n"), QLatin1String("\r\n"));
+}
+
 QString TEditImagesFormViewer::CheckedActors() const {
   QStringList names;
   for (int row = 0; row < CheckListActors->count(); ++row)
@@ -164,8 +169,7 @@ bool TEditImagesFormViewer::SaveCurrent() {
   {
     QMutexLocker locker(&record->Lock);
     record->Name = name;
-    record->Description =
-        TrimBlanks(MemoDescription->toPlainText()).replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    record->Description = StoredDescription();
     record->DateTime = DateTimeUtil::FromQDateTime(QDateTime(DTPDate->date(), DTPTime->time()));
     record->Location = TrimBlanks(EditLocation->text());
     record->Actors = CheckedActors();
@@ -196,8 +200,7 @@ void TEditImagesFormViewer::ActionSaveAllExecute() {
   const bool setLocation = SaveAttributesForm->CheckLocation->isChecked();
   const bool setActors = SaveAttributesForm->CheckActors->isChecked();
   const QString name = TrimBlanks(EditName->text());
-  const QString description =
-      TrimBlanks(MemoDescription->toPlainText()).replace(QLatin1String("\n"), QLatin1String("\r\n"));
+  const QString description = StoredDescription();
   const QString location = TrimBlanks(EditLocation->text());
   const QString actors = CheckedActors();
 

@@ -11,6 +11,10 @@
 #include <QPainter>
 #include <QSlider>
 
+TGPRect TEditImagesFormViewer::ViewerTarget() const {
+  return {1, 1, ImageViewerEdit->width() - 2, ImageViewerEdit->height() - 2};  // inside a one-pixel margin
+}
+
 int TEditImagesFormViewer::Radius() const {
   return TrackArea->value();
 }
@@ -165,7 +169,7 @@ void TEditImagesFormViewer::ImageViewerEditPaint(QPainter& canvas) {
     canvas.drawRect(ImageViewerEdit->rect());
     return;
   }
-  FScaled->SetTargetRect({1, 1, ImageViewerEdit->width() - 2, ImageViewerEdit->height() - 2});
+  FScaled->SetTargetRect(ViewerTarget());
   FScaled->Draw(canvas);
   ImageViewerEdit->FillOutside(canvas, FScaled->DrawRect);
   if (Action("ActionShowROI")->isChecked()) DrawROIFrame(canvas);

@@ -14,13 +14,8 @@ void TUndoZoom::Undo() {
   Image->SetZoomRect(ZoomRect);
 }
 
-TUndoRedEyes::TUndoRedEyes(TImageScaled* image) : TUndoAction(image) {
-  if (!image->RedEyes) return;
-  for (const auto& source : *image->RedEyes) {
-    RedEyes.push_back(std::make_unique<TRedEyes>());
-    RedEyes.back()->Assign(*source);
-  }
-}
+TUndoRedEyes::TUndoRedEyes(TImageScaled* image)
+    : TUndoAction(image), RedEyes(image->RedEyes ? CopyRedEyes(*image->RedEyes) : TRedEyesList()) {}
 
 void TUndoRedEyes::Undo() {
   Image->SetRedEyes(RedEyes);

@@ -212,11 +212,7 @@ void TImageScaled::ClearRedEyes() {
 
 void TImageScaled::SetRedEyes(const TRedEyesList& list) {
   // Copy first: the list may be this view's own.
-  TRedEyesList copies;
-  for (const auto& source : list) {
-    copies.push_back(std::make_unique<TRedEyes>());
-    copies.back()->Assign(*source);
-  }
+  TRedEyesList copies = CopyRedEyes(list);
   ClearRedEyes();
   for (auto& copy : copies) {
     RedEyes->push_back(std::move(copy));

@@ -78,3 +78,13 @@ void TRedEyes::Assign(const TRedEyes& source) {
     Computed = true;
   }
 }
+
+TRedEyesList CopyRedEyes(const TRedEyesList& list) {
+  TRedEyesList copies;
+  copies.reserve(list.size());
+  for (const auto& source : list) {
+    copies.push_back(std::make_unique<TRedEyes>());
+    copies.back()->Assign(*source);
+  }
+  return copies;
+}

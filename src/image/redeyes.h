@@ -69,3 +69,6 @@ private:
 // a view that still shows a list may outlive the record's next load.
 using TRedEyesList = std::vector<std::unique_ptr<TRedEyes>>;
 using TRedEyesListPtr = std::shared_ptr<TRedEyesList>;
+
+// Copies of every correction, in order (computed pixels included).
+[[nodiscard]] TRedEyesList CopyRedEyes(const TRedEyesList& list);

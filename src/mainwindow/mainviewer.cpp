@@ -377,9 +377,7 @@ void TMainFormViewer::StartUp(const QStringList& arguments) {
   DirectoryTree1->GoToCurrentDirectory();
   ListFolder(DirectoryTree1->Directory());
 
-  PanelPrintImages->setText(tr("Number of images selected: ") + u'0');
-  PanelExportFolder->setText(tr("Number of images selected for this folder: ") + u'0');
-  PanelExportTotal->setText(tr("Total number of images selected: ") + u'0');
+  ShowExportCounts();  // the print count came with the listing
 }
 
 void TMainFormViewer::ApplyPlacement() {
@@ -410,15 +408,12 @@ void TMainFormViewer::ActionSelectAllExecute() {
 }
 
 QAbstractItemView* TMainFormViewer::ChosenList() const {
-  QAbstractItemView* result = FResultStack->currentWidget() == TreeViewResult
-                                  ? static_cast<QAbstractItemView*>(TreeViewResult)
-                                  : static_cast<QAbstractItemView*>(ListViewResult);
   const QWidget* focus = QApplication::focusWidget();
   if (focus == ListViewResult) return ListViewResult;
   if (focus == TreeViewResult) return TreeViewResult;
   for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{ListViewPrint, ListViewExport})
     if (focus == list && list->model()->rowCount() > 0) return list;
-  return result;
+  return ShownResultView();
 }
 
 void TMainFormViewer::ActionEditExecute() {

@@ -113,6 +113,10 @@ private:
   void AddFromResultList(bool toExport, int index);
   // Writes the export list back into the selected export folder; captions.
   void StoreExportList();
+  // The export folder and total caption lines, from the lists' counts.
+  void ShowExportCounts();
+  // The result list as shown: icons or detail rows.
+  [[nodiscard]] class QAbstractItemView* ShownResultView() const;
   void ExportFolderSelected(TExportFolder* folder);
   void RemoveFromAllExport(const QList<TImageToDraw*>& records);
   void PrioritizeVisible();

@@ -25,8 +25,13 @@ void TMainFormViewer::StoreExportList() {
       folder->Payload.Items.append({item->text(), TImageListCache::RecordOf(item)});
     }
   }
+  ShowExportCounts();
+}
+
+void TMainFormViewer::ShowExportCounts() {
+  // Without a selected folder the export list is empty.
   PanelExportFolder->setText(tr("Number of images selected for this folder: ") +
-                             QString::number(folder ? FExportModel->rowCount() : 0));
+                             QString::number(FExportModel->rowCount()));
   PanelExportTotal->setText(tr("Total number of images selected: ") + QString::number(FAllExportModel->rowCount()));
 }
 
@@ -37,8 +42,7 @@ void TMainFormViewer::ExportFolderSelected(TExportFolder* folder) {
     for (const TExportItem& item : folder->Payload.Items) records.append(item.Record);
     ListOperations::AddAt(*FExportModel, 0, records, *FCache);
   }
-  PanelExportFolder->setText(tr("Number of images selected for this folder: ") +
-                             QString::number(FExportModel->rowCount()));
+  ShowExportCounts();
 }
 
 void TMainFormViewer::RemoveFromAllExport(const QList<TImageToDraw*>& records) {

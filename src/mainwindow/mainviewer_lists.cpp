@@ -64,9 +64,7 @@ void TMainFormViewer::ShowFiles(const QStringList& files) {
 void TMainFormViewer::PrioritizeVisible() {
   // Sample the visible area at the item grid: a few dozen look-ups, however
   // long the list.
-  QAbstractItemView* view = FResultStack->currentWidget() == TreeViewResult
-                                ? static_cast<QAbstractItemView*>(TreeViewResult)
-                                : static_cast<QAbstractItemView*>(ListViewResult);
+  QAbstractItemView* view = ShownResultView();
   const QRect area = view->viewport()->rect();
   const QSize step = view == ListViewResult ? QSize(64 + 24, 64 + 40) / 2 : QSize(area.width(), 8);
   QList<QStandardItem*> visible;
@@ -81,6 +79,11 @@ void TMainFormViewer::PrioritizeVisible() {
       visible.append(FResultModel->item(source.row()));
     }
   FCache->Prioritize(visible);
+}
+
+QAbstractItemView* TMainFormViewer::ShownResultView() const {
+  return FResultStack->currentWidget() == TreeViewResult ? static_cast<QAbstractItemView*>(TreeViewResult)
+                                                         : static_cast<QAbstractItemView*>(ListViewResult);
 }
 
 QList<TImageToDraw*> TMainFormViewer::ResultRecords() const {
