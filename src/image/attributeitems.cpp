@@ -63,11 +63,11 @@ TPropertyItem RedEyesItem(quint32 id, const TRedEyesList& list) {
   return item;
 }
 
-TRedEyesListPtr ReadRedEyes(const TExifStore& exif, quint32 id, int maxCount) {
+TRedEyesListPtr ReadRedEyes(const TExifStore& exif, quint32 id) {
   auto list = std::make_shared<TRedEyesList>();
   TPropertyItem item;
   if (!exif.GetPropertyItem(id, item) || item.Type != TPropertyItem::TypeUndefined) return list;
-  const qsizetype count = qMin<qsizetype>(item.Length() / 16, maxCount);
+  const qsizetype count = item.Length() / 16;
   for (qsizetype i = 0; i < count; ++i) {
     const qsizetype o = i * 16;
     list->push_back(std::make_unique<TRedEyes>(Int32At(item.Value, o), Int32At(item.Value, o + 4),

@@ -25,8 +25,8 @@ namespace AttributeItems {
 
 // Type 7, 16 bytes per correction: X, Y, Radius, Tolerance.
 [[nodiscard]] TPropertyItem RedEyesItem(quint32 id, const TRedEyesList& list);
-// A new list with one uncomputed correction per 16 bytes (at most maxCount).
-[[nodiscard]] TRedEyesListPtr ReadRedEyes(const TExifStore& exif, quint32 id, int maxCount);
+// A new list with one uncomputed correction per 16 bytes, every one kept.
+[[nodiscard]] TRedEyesListPtr ReadRedEyes(const TExifStore& exif, quint32 id);
 
 // Type 7, 16 bytes: X, Y, Width, Height.
 [[nodiscard]] TPropertyItem RectItem(quint32 id, const TGPRect& rect);

@@ -49,7 +49,9 @@ QByteArray Encode(const QString& text) {
   QByteArray bytes;
   bytes.reserve(text.size());
   for (QChar c : text) bytes.append(char(ToWindows1252(c.unicode())));
-  return bytes;
+  // Bytes that happen to be valid UTF-8 ("Ã©" is C3 A9) would read back as
+  // another text; UTF-8 itself reads back as written.
+  return IsValidUtf8(bytes) ? text.toUtf8() : bytes;
 }
 
 QString Decode(const QByteArray& value) {

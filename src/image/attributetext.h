@@ -4,9 +4,10 @@
 #include <QString>
 
 // Encoding of the attribute texts stored in a photo. Files written by earlier
-// versions hold Windows-1252 bytes; texts that do not fit that code page are
-// stored as UTF-8. Reading takes a value that is valid UTF-8 as UTF-8 and
-// anything else as Windows-1252.
+// versions hold Windows-1252 bytes, and a text is still written so when every
+// character fits and the bytes would not read as UTF-8; otherwise as UTF-8.
+// Reading takes a value that is valid UTF-8 as UTF-8 and anything else as
+// Windows-1252, so every text reads back as it was written.
 namespace AttributeText {
 
 // The bytes to store for a text, without the terminating NUL.

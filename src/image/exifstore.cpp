@@ -1,11 +1,13 @@
 #include "exifstore.h"
 
-#include "jpegsegments.h"
-
 #include <QLoggingCategory>
 #include <QMutex>
+#include <algorithm>
 #include <mutex>
+#include <string>
 #include <vector>
+
+#include "jpegsegments.h"
 
 // The metadata library's headers still use std::auto_ptr.
 #pragma GCC diagnostic push
@@ -23,9 +25,7 @@ QMutex& LibraryLock() {
   return lock;
 }
 
-void LogHandler(int level, const char* message) {
-  qCDebug(lcExif) << "metadata library:" << level << message;
-}
+void LogHandler(int level, const char* message) { qCDebug(lcExif) << "metadata library:" << level << message; }
 
 void InitLibrary() {
   static std::once_flag once;
@@ -89,9 +89,7 @@ TGPStatus TExifStore::Load(const QByteArray& tiff) {
   return FStatus;
 }
 
-bool TExifStore::IsEmpty() const {
-  return D->Data.empty();
-}
+bool TExifStore::IsEmpty() const { return D->Data.empty(); }
 
 bool TExifStore::GetPropertyItem(quint32 id, TPropertyItem& item) const {
   if (id > 0xFFFF) return false;
@@ -158,9 +156,9 @@ QByteArray TExifStore::Save(TGPStatus& status) const {
   try {
     QByteArray block = D->Original;  // updated in place when the library can
     Exiv2::Blob blob;
-    const Exiv2::WriteMethod method = Exiv2::ExifParser::encode(
-        blob, block.isEmpty() ? nullptr : reinterpret_cast<const Exiv2::byte*>(block.data()),
-        static_cast<uint32_t>(block.size()), D->Order, D->Data);
+    const Exiv2::WriteMethod method =
+        Exiv2::ExifParser::encode(blob, block.isEmpty() ? nullptr : reinterpret_cast<const Exiv2::byte*>(block.data()),
+                                  static_cast<uint32_t>(block.size()), D->Order, D->Data);
     QByteArray result = method == Exiv2::wmIntrusive
                             ? QByteArray(reinterpret_cast<const char*>(blob.data()), qsizetype(blob.size()))
                             : block;
@@ -189,6 +187,71 @@ QByteArray TExifStore::Save(TGPStatus& status) const {
   }
   status = GenericError;
   return {};
+}
+
+namespace {
+
+// One item as the library reads it, in a form that sorts and compares.
+struct TItemImage {
+  std::string Key;
+  int Type = 0;
+  long Count = 0;
+  std::string Value;
+  std::string DataArea;
+  friend auto operator<=>(const TItemImage&, const TItemImage&) = default;
+};
+
+std::string BufString(const Exiv2::DataBuf& buf) {
+  return buf.size_ > 0 ? std::string(reinterpret_cast<const char*>(buf.pData_), size_t(buf.size_)) : std::string();
+}
+
+// Every item of a block but the listed IFD0 ones, sorted, and the preview.
+bool ItemImages(const QByteArray& tiff, const std::vector<quint32>& ifd0Ids, std::vector<TItemImage>& items) {
+  items.clear();
+  Exiv2::ExifData data;
+  if (!tiff.isEmpty()) {
+    const Exiv2::ByteOrder order = Exiv2::ExifParser::decode(
+        data, reinterpret_cast<const Exiv2::byte*>(tiff.constData()), static_cast<uint32_t>(tiff.size()));
+    if (order == Exiv2::invalidByteOrder) return false;
+    for (const Exiv2::Exifdatum& datum : data) {
+      if (datum.groupName() == GroupIfd0 &&
+          std::find(ifd0Ids.begin(), ifd0Ids.end(), quint32(datum.tag())) != ifd0Ids.end())
+        continue;
+      TItemImage item{datum.key(), int(datum.typeId()), datum.count(),
+                      std::string(size_t(std::max(0L, datum.size())), '\0'), BufString(datum.dataArea())};
+      if (!item.Value.empty()) datum.copy(reinterpret_cast<Exiv2::byte*>(item.Value.data()), order);
+      items.push_back(std::move(item));
+    }
+  }
+  const Exiv2::ExifThumbC thumb(data);
+  items.push_back({"preview", 0, 0, BufString(thumb.copy()), {}});
+  std::sort(items.begin(), items.end());
+  return true;
+}
+
+}  // namespace
+
+bool TExifStore::SameOtherItems(const QByteArray& before, const QByteArray& after, const std::vector<quint32>& ifd0Ids,
+                                QString* difference) {
+  QMutexLocker locker(&LibraryLock());
+  InitLibrary();
+  const auto differ = [&](const QString& what) {
+    if (difference) *difference = what;
+    return false;
+  };
+  try {
+    std::vector<TItemImage> old, now;
+    if (!ItemImages(after, ifd0Ids, now)) return differ(QStringLiteral("the new block cannot be read"));
+    if (!ItemImages(before, ifd0Ids, old)) return differ(QStringLiteral("the old block cannot be read"));
+    if (old == now) return true;
+    const auto mismatch = std::mismatch(old.begin(), old.end(), now.begin(), now.end());
+    const TItemImage& first = mismatch.first != old.end() ? *mismatch.first : *mismatch.second;
+    return differ(QString::fromStdString(first.Key));
+  } catch (const std::exception& e) {
+    return differ(QString::fromLocal8Bit(e.what()));
+  } catch (...) {
+    return differ(QStringLiteral("the metadata library failed"));
+  }
 }
 
 #pragma GCC diagnostic pop

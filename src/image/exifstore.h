@@ -5,13 +5,15 @@
 
 #include <QByteArray>
 #include <memory>
+#include <vector>
 
 // The property items of one EXIF block (the TIFF structure that a JPEG keeps
 // in its APP1 segment). This is the only class that talks to the metadata
 // library: every call into it is guarded, so a damaged block gives a status,
 // never an exception or a crash. Items are read from IFD0 or, failing that,
-// from the EXIF sub-IFD, and written into IFD0; saving keeps every other item
-// of the block, maker notes, GPS data and the embedded preview included.
+// from the EXIF sub-IFD. SetPropertyItem and Save build new blocks through
+// the library (test photos, the benchmark); a photo's attributes are saved
+// by TExifWriter, which moves nothing, and checked here with SameOtherItems.
 class TExifStore {
 public:
   TExifStore();
@@ -40,6 +42,14 @@ public:
   // through SetPropertyItem must come out as it went in, and the block must
   // fit one APP1 segment; otherwise the result is empty with a status.
   [[nodiscard]] QByteArray Save(TGPStatus& status) const;
+
+  // Whether two blocks hold the same items, value for value, apart from the
+  // IFD0 items with the given ids: every directory the library reads, the
+  // maker note's items and the embedded preview's bytes included. false when
+  // either block cannot be read or they differ; what differs first goes to
+  // difference.
+  [[nodiscard]] static bool SameOtherItems(const QByteArray& before, const QByteArray& after,
+                                           const std::vector<quint32>& ifd0Ids, QString* difference = nullptr);
 
 private:
   struct TData;

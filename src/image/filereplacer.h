@@ -2,19 +2,33 @@
 
 #include <QByteArray>
 #include <QString>
+#include <sys/stat.h>
 
 // Replaces a file's content so that a complete file exists under its name at
-// every moment: the new content goes to the file's name + "_", is flushed to
-// disk, takes over the old file's permission bits and owner, and is renamed
-// over the old file in one step. On failure the old file is untouched and the
-// "_" file is removed. A symbolic link is followed: the file it points to is
-// replaced and the link stays.
+// every moment: the new content goes to a temporary file of our own beside
+// the file (a link is followed: the file it leads to is replaced and the link
+// stays), is flushed to disk, takes over the old file's permission bits and
+// owner, and is renamed over the old file in one step.
+//
+// The temporary file is the file's name + "_" when that name is free, else a
+// unique name with the same stem; it is created exclusively and never follows
+// a link, so no existing file or link is opened, truncated or overwritten. It
+// is removed on every failure, and the old file is then untouched.
 class TFileReplacer {
 public:
-  enum TResult { Replaced, WriteFailed, RenameFailed };
+  enum TResult {
+    Replaced,
+    WriteFailed,   // the temporary file could not be created or written
+    Changed,       // the file is no longer the one the content was built from
+    RenameFailed,  // the new content could not take the old file's place
+  };
 
-  [[nodiscard]] static TResult Replace(const QString& path, const QByteArray& content);
+  // expected: the file as it was when the new content was built from it (its
+  // fstat); when it differs now (another file, size or time), nothing is
+  // replaced. Null: no such check. reason: the cause of a failure in words.
+  [[nodiscard]] static TResult Replace(const QString& path, const QByteArray& content,
+                                       const struct stat* expected = nullptr, QString* reason = nullptr);
 
-  // The name of the temporary file used for path.
+  // The preferred name of the temporary file for a file.
   [[nodiscard]] static QString TemporaryName(const QString& path) { return path + u'_'; }
 };

@@ -2,20 +2,16 @@
 
 #include "jpegcodec.h"
 #include "jpegsegments.h"
+#include "photofile.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 
-QByteArray TGPImage::ReadFileData(const QString& path, TGPStatus& status) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    status = QFileInfo::exists(path) ? Win32Error : FileNotFound;
-    return {};
-  }
-  QByteArray data = file.readAll();
-  status = file.error() == QFileDevice::NoError ? Ok : Win32Error;
+QByteArray TGPImage::ReadFileData(const QString& path, TGPStatus& status, QString* reason) {
+  TPhotoFile file(path);
+  QByteArray data = file.ReadAll();
+  status = file.Status();
+  if (reason) *reason = file.Reason();
   return status == Ok ? data : QByteArray();
 }
 

@@ -20,8 +20,9 @@ public:
   // other formats are always decoded whole.
   [[nodiscard]] static TGPImage FromFile(const QString& path, int scaleDenominator = 1);
   [[nodiscard]] static TGPImage FromData(const QByteArray& data, int scaleDenominator = 1);
-  // A whole file's bytes; status Ok, FileNotFound or Win32Error.
-  [[nodiscard]] static QByteArray ReadFileData(const QString& path, TGPStatus& status);
+  // A whole regular file's bytes (see TPhotoFile); status Ok, FileNotFound
+  // or Win32Error, with the reason of a failure in words.
+  [[nodiscard]] static QByteArray ReadFileData(const QString& path, TGPStatus& status, QString* reason = nullptr);
 
   [[nodiscard]] TGPStatus Status() const { return FStatus; }
   [[nodiscard]] bool IsNull() const { return FImage.isNull(); }

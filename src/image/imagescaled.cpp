@@ -38,7 +38,7 @@ void TImageScaled::Init() {
 }
 
 void TImageScaled::PaintRedEyes() {
-  for (const auto& correction : *RedEyes) ImageToDraw->ApplyRedEye(*correction);
+  for (size_t i = 0; i < PaintedCount(*RedEyes); ++i) ImageToDraw->ApplyRedEye(*(*RedEyes)[i]);
 }
 
 void TImageScaled::EnsureInit() {
@@ -216,7 +216,7 @@ void TImageScaled::SetRedEyes(const TRedEyesList& list) {
   ClearRedEyes();
   for (auto& copy : copies) {
     RedEyes->push_back(std::move(copy));
-    ImageToDraw->ApplyRedEye(*RedEyes->back());
+    if (RedEyes->size() <= MaxPaintedRedEyes) ImageToDraw->ApplyRedEye(*RedEyes->back());
   }
   LastRedEyePoint = RedEyes->empty() ? QPoint(-1, -1) : QPoint(RedEyes->back()->X, RedEyes->back()->Y);
   Changed();

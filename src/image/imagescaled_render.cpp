@@ -38,7 +38,7 @@ QImage TImageScaled::RenderReduced(const TGPRect& stored, int width, int height)
                             stored, width, height, status);
   if (status != Ok) return {};
   if (RedEyes)
-    for (const auto& correction : *RedEyes) reduced.ApplyRedEye(*correction);
+    for (size_t i = 0; i < PaintedCount(*RedEyes); ++i) reduced.ApplyRedEye(*(*RedEyes)[i]);
   const QRect region(int(std::lround(stored.X * reduced.ScaleX)), int(std::lround(stored.Y * reduced.ScaleY)),
                      std::max(1, int(std::lround(stored.Width * reduced.ScaleX))),
                      std::max(1, int(std::lround(stored.Height * reduced.ScaleY))));

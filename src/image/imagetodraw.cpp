@@ -78,5 +78,5 @@ void TImageToDraw::RestoreRedEye(TRedEyes& correction) {
 void TImageToDraw::ApplyRedEyes() {
   QMutexLocker locker(&Lock);
   if (!Image || !RedEyes) return;
-  for (const auto& correction : *RedEyes) correction->Apply(*Image);
+  for (size_t i = 0; i < PaintedCount(*RedEyes); ++i) (*RedEyes)[i]->Apply(*Image);
 }

@@ -2,6 +2,7 @@
 
 #include "datetime.h"
 #include "gprect.h"
+#include "propertyitem.h"
 #include "redeyes.h"
 
 #include <QPoint>
@@ -10,6 +11,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TGPImage;
 
@@ -40,9 +42,8 @@ public:
     IdROI = 61008,
   };
   static constexpr const char* MarkerText = "Vorn Software";
-  // Corrections beyond this count in a stored list are ignored: a photo gets
-  // one per click, and each costs memory once computed.
-  static constexpr int MaxStoredRedEyes = 256;
+  // How long a save waits for another program's save of the same photo.
+  static constexpr int SaveLockTimeoutMs = 5000;
 
   // Stores the path and the provisional attributes; opens nothing. A file
   // that does not exist gets the zero date until a load reports the error.
@@ -53,7 +54,8 @@ public:
 
   std::unique_ptr<TGPImage> Image;  // empty while not loaded
   bool CanSave = false;
-  QString ErrorMessage;
+  QString ErrorMessage;  // "Error N" after a failed load
+  QString ErrorReason;   // its cause in plain words ("not a regular file", the system's text), or empty
   TGPRect ImageRect;
   bool IsBitmap = false;
   QString Name;
@@ -84,8 +86,12 @@ public:
   void LoadAttributes();
   // Decodes the file and re-reads every attribute. Callers use EnsureLoaded.
   void LoadImage();
-  // Writes the attributes into the file; throws EZelvaneError on failure.
+  // Writes the attributes into the file's EXIF block, moving nothing else;
+  // throws EZelvaneError (the message with its reason on a second line) on
+  // failure, the file then untouched.
   void Save();
+  // The nine stored items as Save writes them (61007 only when RedEyes is set).
+  [[nodiscard]] std::vector<TPropertyItem> StoredItems() const;
   void DoChange();
 
   // Red-eye corrections painted into Image, each under Lock. CreateRedEye

@@ -6,6 +6,7 @@
 #include "exifstore.h"
 #include "gpimage.h"
 #include "jpegsegments.h"
+#include "photofile.h"
 #include "zelvaneerror.h"
 
 #include <QCoreApplication>
@@ -16,8 +17,8 @@
 
 namespace {
 
-[[noreturn]] void RaiseStatus(TGPStatus status) {
-  throw EZelvaneError(QCoreApplication::translate("TImageToDraw", "Error %1").arg(int(status)));
+[[noreturn]] void RaiseStatus(TGPStatus status, const QString& reason = QString()) {
+  throw EZelvaneError(QCoreApplication::translate("TImageToDraw", "Error %1").arg(int(status)), reason);
 }
 
 // The EXIF block of JPEG data; an unreadable block counts as none, as the
@@ -33,10 +34,12 @@ void TImageToDraw::RunLoad(Step step) {
   // A load never raises: its failure becomes the record's error text, which
   // every view shows instead of the picture.
   ErrorMessage.clear();
+  ErrorReason.clear();
   try {
     step();
   } catch (const EZelvaneError& e) {
     ErrorMessage = e.Message();
+    ErrorReason = e.Reason();
     CanSave = false;
   } catch (const std::exception& e) {
     ErrorMessage = QString::fromLocal8Bit(e.what());
@@ -64,7 +67,7 @@ void TImageToDraw::ReadAttributes(const TExifStore& exif) {
     Location = ReadText(exif, IdLocation);
     Actors = ReadText(exif, IdActors);
     Rotation = ReadRotation(exif, IdRotation);
-    RedEyes = ReadRedEyes(exif, IdRedEyes, MaxStoredRedEyes);
+    RedEyes = ReadRedEyes(exif, IdRedEyes);
     ROI = ReadRect(exif, IdROI);
   } else {
     Name = ShortName();
@@ -86,8 +89,9 @@ void TImageToDraw::LoadImage() {
   RunLoad([this] {
     CheckReadOnly();
     TGPStatus status = Ok;
-    const QByteArray data = TGPImage::ReadFileData(FileName, status);
-    if (status != Ok) RaiseStatus(status);
+    QString reason;
+    const QByteArray data = TGPImage::ReadFileData(FileName, status, &reason);
+    if (status != Ok) RaiseStatus(status, reason);
     auto image = std::make_unique<TGPImage>(TGPImage::FromData(data));
     if (image->Status() != Ok) RaiseStatus(image->Status());
     ImageRect = image->Bounds();
@@ -107,9 +111,9 @@ void TImageToDraw::LoadAttributes() {
   if (AttributesLoaded) return;
   RunLoad([this] {
     CheckReadOnly();
-    TGPStatus status = Ok;
-    const QByteArray head = TJpegSegments::ReadHead(FileName, status);
-    if (status != Ok) RaiseStatus(status);
+    TPhotoFile file(FileName);
+    const QByteArray head = TJpegSegments::ReadHead(file);
+    if (file.Status() != Ok) RaiseStatus(file.Status(), file.Reason());
     TExifStore exif;
     const TJpegHeader header = TJpegSegments::Parse(head);
     if (header.IsJpeg) {
@@ -117,7 +121,11 @@ void TImageToDraw::LoadAttributes() {
       ImageRect = {0, 0, header.Width, header.Height};
       LoadExif(head, header, exif);
     } else {
-      QImageReader reader(FileName);
+      // The file already opened (and known to be a regular file) is read.
+      QFile device;
+      if (!file.Rewind() || !device.open(file.Handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        RaiseStatus(Win32Error);
+      QImageReader reader(&device);
       reader.setDecideFormatFromContent(true);
       const QSize size = reader.size();
       if (reader.format().isEmpty() || !size.isValid()) RaiseStatus(UnknownImageFormat);

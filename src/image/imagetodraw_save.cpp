@@ -1,24 +1,89 @@
 // Saving a photo record: the attributes go into the file's EXIF block; the
-// compressed picture and every other metadata block stay byte for byte.
+// compressed picture, every other metadata block and every other EXIF item
+// stay byte for byte.
 
-#include "imagetodraw.h"
+#include <QCoreApplication>
+#include <QLoggingCategory>
 
 #include "attributeitems.h"
 #include "exifstore.h"
+#include "exifwriter.h"
 #include "filereplacer.h"
 #include "gpimage.h"
+#include "imagetodraw.h"
 #include "jpegsegments.h"
+#include "photofile.h"
 #include "zelvaneerror.h"
 
-#include <QCoreApplication>
+Q_LOGGING_CATEGORY(lcSave, "zelvane.save", QtWarningMsg)
 
 namespace {
 
-QString SaveFailedMessage(const QString& fileName) {
-  return QCoreApplication::translate("TImageToDraw", "Could not save image: %1").arg(fileName);
+const char* const SaveFailedText = QT_TRANSLATE_NOOP("TImageToDraw", "Could not save image: %1");
+const char* const DamagedText = QT_TRANSLATE_NOOP("TImageToDraw", "the photo's EXIF block is damaged");
+const char* const TooLargeText =
+    QT_TRANSLATE_NOOP("TImageToDraw", "the attributes do not fit in the photo's EXIF block (64 KiB)");
+const char* const UnsafeText = QT_TRANSLATE_NOOP("TImageToDraw", "the photo's other metadata would not stay unchanged");
+const char* const NotJpegText = QT_TRANSLATE_NOOP("TImageToDraw", "the file is not a complete JPEG photo");
+const char* const RenameFailedText = QT_TRANSLATE_NOOP("TImageToDraw", "Could not rename saved file to original name");
+
+QString Tr(const char* text) { return QCoreApplication::translate("TImageToDraw", text); }
+
+[[noreturn]] void SaveFailed(const QString& fileName, const QString& reason) {
+  throw EZelvaneError(EZelvaneError::WithReason(Tr(SaveFailedText).arg(fileName), reason), reason);
+}
+
+// The new EXIF block, checked: the items read back as they were given, and
+// every other item of the old block, the preview included, reads exactly as
+// before. Anything else refuses the save, with the file untouched.
+QByteArray NewExifBlock(const QString& fileName, const QByteArray& oldTiff, const std::vector<TPropertyItem>& items) {
+  TExifStore old;
+  if (!oldTiff.isEmpty() && old.Load(oldTiff) != Ok) SaveFailed(fileName, Tr(DamagedText));
+  QByteArray tiff;
+  switch (TExifWriter::Write(oldTiff, items, tiff)) {
+    case TExifWriter::Written:
+      break;
+    case TExifWriter::Damaged:
+      SaveFailed(fileName, Tr(DamagedText));
+    case TExifWriter::TooLarge:
+      SaveFailed(fileName, Tr(TooLargeText));
+  }
+  TExifStore check;
+  if (check.Load(tiff) != Ok) SaveFailed(fileName, Tr(UnsafeText));
+  std::vector<quint32> ids;
+  for (const TPropertyItem& item : items) {
+    TPropertyItem found;
+    if (!check.GetPropertyItem(item.Id, found) || !(found == item)) {
+      qCWarning(lcSave) << fileName << "item did not read back:" << item;
+      SaveFailed(fileName, Tr(UnsafeText));
+    }
+    ids.push_back(item.Id);
+  }
+  QString difference;
+  if (!TExifStore::SameOtherItems(oldTiff, tiff, ids, &difference)) {
+    qCWarning(lcSave) << fileName << "other metadata would change:" << difference;
+    SaveFailed(fileName, Tr(UnsafeText));
+  }
+  return tiff;
 }
 
 }  // namespace
+
+std::vector<TPropertyItem> TImageToDraw::StoredItems() const {
+  using namespace AttributeItems;
+  std::vector<TPropertyItem> items{
+      TextItem(IdMarker, QString::fromLatin1(MarkerText)),
+      TextItem(IdName, Name),
+      TextItem(IdDescription, Description),
+      TextItem(IdDateTime, DateTimeUtil::ToAttributeText(DateTime)),
+      TextItem(IdLocation, Location),
+      TextItem(IdActors, Actors),
+      RotationItem(IdRotation, Rotation),
+  };
+  if (RedEyes) items.push_back(RedEyesItem(IdRedEyes, *RedEyes));
+  items.push_back(RectItem(IdROI, ROI));
+  return items;
+}
 
 void TImageToDraw::Save() {
   {
@@ -27,41 +92,29 @@ void TImageToDraw::Save() {
     // never written, and a failed save leaves the record unloaded.
     FreeImage();
 
-    TGPStatus status = Ok;
-    const QByteArray data = TGPImage::ReadFileData(FileName, status);
+    // Another Zelvane process saving this photo holds its lock until its new
+    // content is in place; this save then builds on that content.
+    TPhotoFile photo(FileName);
+    if (!photo.IsOpen() || !photo.LockForSave(SaveLockTimeoutMs)) SaveFailed(FileName, photo.Reason());
+    const QByteArray data = photo.ReadAll();
+    if (photo.Status() != Ok) SaveFailed(FileName, photo.Reason());
     const TJpegHeader header = TJpegSegments::Parse(data);
-    if (!header.IsJpeg || !header.Complete) throw EZelvaneError(SaveFailedMessage(FileName));
+    if (!header.IsJpeg || !header.Complete) SaveFailed(FileName, Tr(NotJpegText));
 
-    TExifStore exif;
-    // A block the metadata library cannot read cannot be rewritten without
-    // losing what is in it: refuse rather than drop the camera's data.
-    if (header.HasExif() && exif.Load(data.mid(header.TiffOffset, header.TiffLength)) != Ok)
-      throw EZelvaneError(SaveFailedMessage(FileName));
-
-    using namespace AttributeItems;
-    exif.SetPropertyItem(TextItem(IdMarker, QString::fromLatin1(MarkerText)));
-    exif.SetPropertyItem(TextItem(IdName, Name));
-    exif.SetPropertyItem(TextItem(IdDescription, Description));
-    exif.SetPropertyItem(TextItem(IdDateTime, DateTimeUtil::ToAttributeText(DateTime)));
-    exif.SetPropertyItem(TextItem(IdLocation, Location));
-    exif.SetPropertyItem(TextItem(IdActors, Actors));
-    exif.SetPropertyItem(RotationItem(IdRotation, Rotation));
-    if (RedEyes) exif.SetPropertyItem(RedEyesItem(IdRedEyes, *RedEyes));
-    exif.SetPropertyItem(RectItem(IdROI, ROI));
-
-    const QByteArray tiff = exif.Save(status);
-    if (status != Ok) throw EZelvaneError(SaveFailedMessage(FileName));
+    const QByteArray oldTiff = header.HasExif() ? data.mid(header.TiffOffset, header.TiffLength) : QByteArray();
+    const QByteArray tiff = NewExifBlock(FileName, oldTiff, StoredItems());
     const QByteArray newFile = TJpegSegments::ReplaceExif(data, header, tiff);
-    if (newFile.isEmpty()) throw EZelvaneError(SaveFailedMessage(FileName));
+    if (newFile.isEmpty()) SaveFailed(FileName, Tr(TooLargeText));
 
-    switch (TFileReplacer::Replace(FileName, newFile)) {
+    QString reason;
+    switch (TFileReplacer::Replace(FileName, newFile, &photo.Info(), &reason)) {
       case TFileReplacer::Replaced:
         break;
       case TFileReplacer::WriteFailed:
-        throw EZelvaneError(SaveFailedMessage(FileName));
+      case TFileReplacer::Changed:
+        SaveFailed(FileName, reason);
       case TFileReplacer::RenameFailed:
-        throw EZelvaneError(
-            QCoreApplication::translate("TImageToDraw", "Could not rename saved file to original name"));
+        throw EZelvaneError(EZelvaneError::WithReason(Tr(RenameFailedText), reason), reason);
     }
     HasMarker = true;
     // Holders of the picture get it back, freshly decoded, with the

@@ -1,7 +1,7 @@
 #include "jpegsegments.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "photofile.h"
+
 #include <cstring>
 
 namespace {
@@ -75,26 +75,26 @@ TJpegHeader TJpegSegments::Parse(const QByteArray& data) {
   return h;
 }
 
-QByteArray TJpegSegments::ReadHead(const QString& path, TGPStatus& status) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    status = QFileInfo::exists(path) ? Win32Error : FileNotFound;
-    return {};
-  }
-  status = Ok;
+QByteArray TJpegSegments::ReadHead(const QString& path, TGPStatus& status, QString* reason) {
+  TPhotoFile file(path);
+  QByteArray data = ReadHead(file);
+  status = file.Status();
+  if (reason) *reason = file.Reason();
+  return data;
+}
+
+QByteArray TJpegSegments::ReadHead(TPhotoFile& file) {
   QByteArray data;
-  qsizetype chunk = 64 * 1024;
-  for (;;) {
-    const QByteArray more = file.read(chunk);
-    if (more.isEmpty()) {
-      if (file.error() != QFileDevice::NoError) status = Win32Error;
-      return data;
-    }
+  qint64 chunk = 64 * 1024;
+  while (file.IsOpen() && file.Status() == Ok) {
+    const QByteArray more = file.Read(chunk);
+    if (more.isEmpty()) break;
     data += more;
     const TJpegHeader h = Parse(data);
-    if (!h.IsJpeg || h.Complete || h.Damaged) return data;
-    chunk = qMin<qsizetype>(chunk * 2, 4 * 1024 * 1024);
+    if (!h.IsJpeg || h.Complete || h.Damaged) break;
+    chunk = qMin<qint64>(chunk * 2, 4 * 1024 * 1024);
   }
+  return data;
 }
 
 QByteArray TJpegSegments::ReplaceExif(const QByteArray& jpeg, const TJpegHeader& header, const QByteArray& tiff) {

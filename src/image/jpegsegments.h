@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+class TPhotoFile;
+
 // What the marker segments at the head of a JPEG file say: the picture size
 // from the frame header and where the EXIF block lies. Parsing stops at the
 // first scan, so the compressed picture data is never read; every length is
@@ -36,9 +38,10 @@ public:
   [[nodiscard]] static bool HasJpegSignature(const QByteArray& data);
   [[nodiscard]] static TJpegHeader Parse(const QByteArray& data);
 
-  // Reads as much of the file as its head needs (up to the first scan) and
-  // parses it. status is Ok, FileNotFound or Win32Error.
-  [[nodiscard]] static QByteArray ReadHead(const QString& path, TGPStatus& status);
+  // Reads as much of a regular file as its head needs (up to the first scan).
+  // status is Ok, FileNotFound or Win32Error, with the reason in words.
+  [[nodiscard]] static QByteArray ReadHead(const QString& path, TGPStatus& status, QString* reason = nullptr);
+  [[nodiscard]] static QByteArray ReadHead(TPhotoFile& file);
 
   // The file with its EXIF block replaced by (or, if it had none, given) the
   // TIFF block; every other byte is kept. Empty when the block is too large.

@@ -72,3 +72,12 @@ using TRedEyesListPtr = std::shared_ptr<TRedEyesList>;
 
 // Copies of every correction, in order (computed pixels included).
 [[nodiscard]] TRedEyesList CopyRedEyes(const TRedEyesList& list);
+
+// How many corrections of a list are painted: the first ones, at most 256.
+// A photo gets one per click; a list read from an edited file may hold many
+// thousands, and each costs memory and time once computed. Every correction
+// is kept in the list and saved, painted or not.
+constexpr size_t MaxPaintedRedEyes = 256;
+[[nodiscard]] inline size_t PaintedCount(const TRedEyesList& list) {
+  return list.size() < MaxPaintedRedEyes ? list.size() : MaxPaintedRedEyes;
+}

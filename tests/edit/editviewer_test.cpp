@@ -402,7 +402,7 @@ TEST_F(EditTest, AFailedSaveKeepsTheChangesAndThePhotoOnScreen) {
     ASSERT_TRUE(limit.Active());
     message = MessageShownBy([&] { form->Action("ActionSave")->trigger(); });
   }
-  EXPECT_EQ(message, QStringLiteral("Could not save image: ") + Records[0]->FileName);
+  EXPECT_EQ(message, QStringLiteral("Could not save image: ") + Records[0]->FileName + "\nFile too large");
   EXPECT_TRUE(form->Modified);
   EXPECT_EQ(form->EditName->text(), QStringLiteral("Kept"));
   // The viewer still draws the photo, not an error.

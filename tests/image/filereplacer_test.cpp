@@ -17,7 +17,7 @@ TEST(FileReplacer, ReplacesContentKeepsModeAndLeavesNoTemporaryFile) {
   struct stat st{};
   ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
-  EXPECT_FALSE(QFileInfo::exists(path + "_"));
+  EXPECT_EQ(QDir(box.Path("")).entryList(QDir::Files | QDir::System | QDir::Hidden), QStringList{"a.jpg"});
 }
 
 TEST(FileReplacer, FollowsASymbolicLink) {
@@ -36,24 +36,48 @@ TEST(FileReplacer, AFailedWriteLeavesTheOriginalAndNoTemporaryFile) {
   // The process may not write files larger than 4 KiB for a moment: the
   // write of the new content fails part-way, as on a full disk.
   TFileReplacer::TResult result;
+  QString reason;
   {
     TFileSizeLimit limit(4096);
     ASSERT_TRUE(limit.Active());
-    result = TFileReplacer::Replace(path, QByteArray(100000, 'x'));
+    result = TFileReplacer::Replace(path, QByteArray(100000, 'x'), nullptr, &reason);
   }
   EXPECT_EQ(result, TFileReplacer::WriteFailed);
+  EXPECT_EQ(reason, QStringLiteral("File too large"));
   EXPECT_EQ(ReadFile(path), QByteArray("original"));
-  EXPECT_FALSE(QFileInfo::exists(path + "_"));
+  EXPECT_EQ(QDir(box.Path("")).entryList(QDir::Files), QStringList{"a.jpg"});
 }
 
-TEST(FileReplacer, ATemporaryNameThatCannotBeCreatedFailsCleanly) {
-  // Whatever stops the "_" file from being created (a folder without write
-  // permission, or here something else by that name) fails before anything
-  // is touched, for root as for anyone.
+TEST(FileReplacer, WhatStandsUnderTheTemporaryNameIsNeverTouched) {
+  // A file of the user's own and a link to another file, both by the name
+  // the temporary file would take: neither is opened, followed or removed.
   TSandbox box;
-  const QString path = box.Write("a.jpg", "original");
-  ASSERT_TRUE(QDir().mkdir(path + "_"));
-  EXPECT_EQ(TFileReplacer::Replace(path, "new"), TFileReplacer::WriteFailed);
-  EXPECT_EQ(ReadFile(path), QByteArray("original"));
-  EXPECT_TRUE(QFileInfo(path + "_").isDir());
+  const QString a = box.Write("a.jpg", "a old");
+  box.Write("a.jpg_", "the user's own file");
+  const QString b = box.Write("b.jpg", "b old");
+  const QString victim = box.Write("victim.txt", "precious");
+  ASSERT_TRUE(QFile::link(victim, b + "_"));
+  ASSERT_TRUE(QDir().mkdir(box.Path("c.jpg_")));
+  const QString c = box.Write("c.jpg", "c old");
+  for (const QString& path : {a, b, c}) ASSERT_EQ(TFileReplacer::Replace(path, "new"), TFileReplacer::Replaced);
+  for (const QString& path : {a, b, c}) EXPECT_EQ(ReadFile(path), QByteArray("new"));
+  EXPECT_EQ(ReadFile(a + "_"), QByteArray("the user's own file"));
+  EXPECT_EQ(ReadFile(victim), QByteArray("precious"));
+  EXPECT_TRUE(QFileInfo(b + "_").isSymLink());
+  EXPECT_FALSE(QFileInfo(b).isSymLink());
+  EXPECT_EQ(QDir(box.Path("")).entryList(QDir::Files | QDir::System | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot),
+            (QStringList{"a.jpg", "a.jpg_", "b.jpg", "b.jpg_", "c.jpg", "c.jpg_", "victim.txt"}));
+}
+
+TEST(FileReplacer, AFileThatChangedMeanwhileIsNotReplaced) {
+  TSandbox box;
+  const QString path = box.Write("a.jpg", "read at first");
+  struct stat read{};
+  ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &read), 0);
+  box.Write("a.jpg", "written by another program meanwhile");
+  QString reason;
+  EXPECT_EQ(TFileReplacer::Replace(path, "new", &read, &reason), TFileReplacer::Changed);
+  EXPECT_EQ(reason, QStringLiteral("the photo changed while it was being saved"));
+  EXPECT_EQ(ReadFile(path), QByteArray("written by another program meanwhile"));
+  EXPECT_EQ(QDir(box.Path("")).entryList(QDir::Files), QStringList{"a.jpg"});
 }

@@ -112,6 +112,14 @@ QJsonObject ExiftoolJson(const QString& path, const QStringList& extra) {
   return array.at(0).toObject();
 }
 
+QJsonObject CameraTags(const QString& path) {
+  static const QRegularExpression ours(QStringLiteral("Exif_0xee(4[89a-f]|50)$"));
+  QJsonObject tags = ExiftoolJson(path, {"-u", "-n", "-b", "-G1:4", "-x", "System:all", "-x", "File:all"});
+  for (const QString& key : tags.keys())
+    if (ours.match(key).hasMatch() || key == QLatin1String("SourceFile")) tags.remove(key);
+  return tags;
+}
+
 std::vector<TPropertyItem> ExiftoolRawItems(const QString& path) {
   static const QRegularExpression tagLine(QStringLiteral("- Tag 0x([0-9a-f]{4}) \\((\\d+) bytes, (\\w+)"));
   static const QRegularExpression dumpLine(QStringLiteral("^\\s*\\|\\s+[0-9a-f]+: ((?:[0-9a-f]{2} )+)"));

@@ -61,6 +61,11 @@ QByteArray Exiftool(const QStringList& args);
 // exiftool -j of one file, as an object (keys "Group:Tag").
 [[nodiscard]] QJsonObject ExiftoolJson(const QString& path, const QStringList& extra = {});
 
+// Every tag exiftool reads from the file, its warnings and binary values
+// (base64) included, but the file system's facts and Zelvane's nine items:
+// what a save must leave exactly as it was.
+[[nodiscard]] QJsonObject CameraTags(const QString& path);
+
 // Every IFD0 item of the file as exiftool reads it (id, type code, raw bytes
 // in the file's byte order), from its verbose dump.
 [[nodiscard]] std::vector<TPropertyItem> ExiftoolRawItems(const QString& path);
