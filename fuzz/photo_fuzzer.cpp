@@ -32,6 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     file.write(reinterpret_cast<const char*>(data), qint64(size));
   }
   if (ExercisePhoto(path).isEmpty()) __builtin_trap();
+  // The same bytes as an EXIF block of their own, for the attribute writer.
+  if (!ExerciseExifBlock(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)))) __builtin_trap();
   QFile::remove(path);
   QFile::remove(path + u'_');
   return 0;

@@ -1,8 +1,13 @@
 #include "photoexercise.h"
 
+#include <QtEndian>
+
 #include "attrcommand.h"
+#include "exifstore.h"
+#include "exifwriter.h"
 #include "imagescaled.h"
 #include "imagetodraw.h"
+#include "jpegsegments.h"
 #include "zelvaneerror.h"
 
 QString ExercisePhoto(const QString& path) {
@@ -42,4 +47,25 @@ QString ExercisePhoto(const QString& path) {
     record.ReleaseImage();
   }
   return json;
+}
+
+bool ExerciseExifBlock(const QByteArray& tiff) {
+  TImageToDraw record(QStringLiteral("/nowhere/fuzz.jpg"));
+  record.Description = QStringLiteral("Line one\r\nline two");
+  record.RedEyes = std::make_shared<TRedEyesList>();
+  record.RedEyes->push_back(std::make_unique<TRedEyes>(1, 2, 3, 4));
+  const std::vector<TPropertyItem> items = record.StoredItems();
+  QByteArray result;
+  if (TExifWriter::Write(tiff, items, result) != TExifWriter::Written) return result.isEmpty();
+  if (result.size() < 8 || result.size() > TJpegSegments::MaxTiffLength) return false;
+  const bool big = result.startsWith("MM");
+  const quint32 ifd0 =
+      big ? qFromBigEndian<quint32>(result.constData() + 4) : qFromLittleEndian<quint32>(result.constData() + 4);
+  if (ifd0 < 8 || qint64(ifd0) + 2 + 12 * qint64(items.size()) + 4 > result.size()) return false;
+  std::vector<quint32> ids;
+  for (const TPropertyItem& item : items) ids.push_back(item.Id);
+  (void)TExifStore::SameOtherItems(tiff, result, ids);
+  TExifStore check;
+  (void)check.Load(result);
+  return true;
 }

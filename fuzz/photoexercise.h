@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Opens a file as a photo the way Zelvane opens files from disk: the
@@ -8,3 +9,9 @@
 // painted and taken back, zelvane-attr's JSON, and a save of the attributes
 // followed by a read-back. Returns the JSON lines it made.
 QString ExercisePhoto(const QString& path);
+
+// Writes a record's nine items into bytes taken as an EXIF block (TIFF
+// structure) and checks the result as a save does. Returns false when the
+// writer broke one of its own promises: a result that does not fit one
+// segment or whose header does not lead to a directory within it.
+bool ExerciseExifBlock(const QByteArray& tiff);

@@ -19,6 +19,10 @@ cp tests/data/Canon_40D.jpg fuzz/corpus/marked.jpg
 build-fuzz/src/tools/attr/zelvane-attr set fuzz/corpus/marked.jpg --name Anna --description "a b" \
   --location Delft --date "2004-07-15 14:03:22" --actors "Anna;Bob;" --rotation 90 --roi 1,2,30,40 || true
 if compgen -G "tests/data/fuzz/*" >/dev/null; then cp tests/data/fuzz/* fuzz/corpus/; fi
+# Bare EXIF blocks (little- and big-endian, maker notes, an earlier save) for
+# the attribute writer, which also takes each input as a block of its own.
+for f in Canon_40D Nikon_D70 sanyo_sx113; do exiftool -b -EXIF "tests/data/$f.jpg" > "fuzz/corpus/$f.tiff"; done
+exiftool -b -EXIF fuzz/corpus/marked.jpg > fuzz/corpus/marked.tiff
 
 export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

@@ -17,8 +17,23 @@
 
 namespace {
 
+// The cause of a failed decode in words, where the file itself gave none.
+QString StatusReason(TGPStatus status) {
+  switch (status) {
+    case Ok:
+      return QString();
+    case UnknownImageFormat:
+      return QCoreApplication::translate("TImageToDraw", "not a picture in a format Zelvane can read");
+    case OutOfMemory:
+      return QCoreApplication::translate("TImageToDraw", "not enough memory to decode the picture");
+    default:
+      return QCoreApplication::translate("TImageToDraw", "the picture is damaged");
+  }
+}
+
 [[noreturn]] void RaiseStatus(TGPStatus status, const QString& reason = QString()) {
-  throw EZelvaneError(QCoreApplication::translate("TImageToDraw", "Error %1").arg(int(status)), reason);
+  throw EZelvaneError(QCoreApplication::translate("TImageToDraw", "Error %1").arg(int(status)),
+                      reason.isEmpty() ? StatusReason(status) : reason);
 }
 
 // The EXIF block of JPEG data; an unreadable block counts as none, as the

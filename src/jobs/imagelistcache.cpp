@@ -201,22 +201,35 @@ QStringList TImageListCache::DetailTexts(const TImageToDraw& record) {
   return {DateTimeUtil::ToLongDateText(record.DateTime), record.Location, info.fileName(), info.path()};
 }
 
+QString TImageListCache::ToolTipText(const TImageToDraw& record) {
+  QStringList lines{record.Name, DateTimeUtil::ToLongDateText(record.DateTime)};
+  if (!record.Location.isEmpty()) lines.append(record.Location);
+  lines.append(record.ShortName());
+  if (!record.ErrorMessage.isEmpty())
+    lines.append(record.ErrorReason.isEmpty() ? record.ErrorMessage
+                                              : record.ErrorMessage + QLatin1String(": ") + record.ErrorReason);
+  return lines.join(u'\n');
+}
+
 void TImageListCache::UpdateItem(QStandardItem* item, const TEntry& entry) {
   // A save on a worker (Save all) may be writing the attributes right now:
   // they are read under the record's lock.
   QString name, location;
   TDateTime dateTime = 0;
   QStringList details;
+  QString toolTip;
   {
     QMutexLocker locker(&entry.Record->Lock);
     name = entry.Record->Name;
     dateTime = entry.Record->DateTime;
     location = entry.Record->Location;
     details = DetailTexts(*entry.Record);
+    toolTip = ToolTipText(*entry.Record);
   }
   item->setData(entry.ImageIndex, ImageIndexRole);
   item->setData(entry.ImageIndex >= 0 ? FThumbList.at(entry.ImageIndex) : QImage(), Qt::DecorationRole);
   item->setText(name);
+  item->setToolTip(toolTip);
   item->setData(dateTime, DateTimeRole);
   item->setData(location, LocationRole);
   QStandardItemModel* model = item->model();

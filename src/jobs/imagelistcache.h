@@ -75,6 +75,10 @@ public:
   // The detail texts of a record: date ("mmmm d, yyyy", month names from
   // the translated texts), location, file name, folder.
   [[nodiscard]] static QStringList DetailTexts(const TImageToDraw& record);
+  // The tool tip of a list item, one line each: name, date, location (when
+  // there is one) and file name; for a photo that could not be read, its
+  // error and the reason.
+  [[nodiscard]] static QString ToolTipText(const TImageToDraw& record);
 
 signals:
   // A thumbnail was stored (for views that want to repaint).

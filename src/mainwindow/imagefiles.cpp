@@ -17,7 +17,9 @@ QStringList CollectImageFiles(const QString& folder, bool recursive) {
       if (recursive && !entry.isSymLink()) files += CollectImageFiles(entry.filePath(), true);
       continue;
     }
-    if (ImageFormats::IsSupportedFile(entry.fileName())) files.append(entry.filePath());
+    // Regular files and links to them only: a pipe, device or socket named
+    // like a photo is never opened, and a dangling link is nothing to show.
+    if (entry.isFile() && ImageFormats::IsSupportedFile(entry.fileName())) files.append(entry.filePath());
   }
   return files;
 }

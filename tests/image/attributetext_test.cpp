@@ -11,6 +11,14 @@ TEST(AttributeText, WritesWindows1252WhenEveryCharacterFits) {
 TEST(AttributeText, WritesUtf8WhenSomeCharacterDoesNotFit) {
   EXPECT_EQ(AttributeText::Encode(QStringLiteral("Café ✓")), QStringLiteral("Café ✓").toUtf8());
   EXPECT_EQ(AttributeText::Encode(QStringLiteral("Łódź")), QStringLiteral("Łódź").toUtf8());
+  // Fits, but its Windows-1252 bytes C3 A9 would read back as "é".
+  EXPECT_EQ(AttributeText::Encode(QStringLiteral("Ã©")), QStringLiteral("Ã©").toUtf8());
+}
+
+TEST(AttributeText, EveryTextReadsBackAsWritten) {
+  for (const QString& text : {QStringLiteral("Ã©"), QStringLiteral("€"), QStringLiteral("é"), QStringLiteral("Â"),
+                              QStringLiteral("Ã©t€ Łódź"), QStringLiteral("plain")})
+    EXPECT_EQ(AttributeText::Decode(AttributeText::Encode(text)), text) << text.toStdString();
 }
 
 TEST(AttributeText, ReadsUtf8ElseWindows1252UpToTheFirstNul) {

@@ -79,18 +79,24 @@ TEST(ExifStore, EmbeddedPreviewIsAJpeg) {
   EXPECT_TRUE(none.Thumbnail().isEmpty());
 }
 
-TEST(ExifStore, DamagedBlocksGiveAStatusAndAnEmptyStore) {
-  const QByteArray tiff = TiffOf(ReadFile(DataPath("Canon_40D.jpg")));
+TEST(ExifStore, DamagedBlocksGiveAStatusOrWhatLiesWithinThem) {
+  // Blocks without a readable header are refused; a directory that runs past
+  // the end gives only the entries within the block, never a read beyond it.
   for (const QByteArray& bad : {QByteArray("not a tiff block"), QByteArray("II*\0\xFF\xFF\xFF\x7F", 8),
-                                QByteArray("MM\0*\0\0\0\x08\xFF\xFF", 10), tiff.left(40)}) {
+                                QByteArray("junk junk junk")}) {
     TExifStore store;
-    store.Load(bad);
-    TPropertyItem item;
-    EXPECT_FALSE(store.GetPropertyItem(61000, item));
+    EXPECT_NE(store.Load(bad), Ok) << bad.toHex().toStdString();
+    EXPECT_NE(store.Status(), Ok);
+    EXPECT_TRUE(store.IsEmpty());
   }
-  TExifStore store;
-  EXPECT_NE(store.Load(QByteArray("junk junk junk")), Ok);
-  EXPECT_TRUE(store.IsEmpty());
+  TExifStore endless;
+  EXPECT_EQ(endless.Load(QByteArray("MM\0*\0\0\0\x08\xFF\xFF", 10)), Ok);
+  EXPECT_TRUE(endless.IsEmpty());
+  const QByteArray tiff = TiffOf(ReadFile(DataPath("Canon_40D.jpg")));
+  TExifStore cut;
+  EXPECT_EQ(cut.Load(tiff.left(40)), Ok);
+  TPropertyItem item;
+  EXPECT_FALSE(cut.GetPropertyItem(36867, item));  // the EXIF sub-IFD lies past the cut
 }
 
 TEST(ExifStore, RefusesABlockThatWouldNotFitOneSegment) {

@@ -14,10 +14,12 @@
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTest>
 #include <QTreeView>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace TestSupport;
 
@@ -45,12 +47,16 @@ TEST(ImageFiles, OnlyDecodableExtensionsInAnyCase) {
     QDir().mkpath(QFileInfo(box.Path(name)).absolutePath());
     box.Write(name, jpeg);
   }
+  // Only regular files and links to them are photos.
+  ASSERT_EQ(::mkfifo(QFile::encodeName(box.Path("pipe.jpg")).constData(), 0644), 0);
+  ASSERT_TRUE(QFile::link(box.Path("gone.jpg"), box.Path("dangling.jpg")));
+  ASSERT_TRUE(QFile::link(box.Path("IMG.jpg"), box.Path("link.jpg")));
   const QString folder = QDir(box.Path("")).absolutePath();
   QStringList flat = CollectImageFiles(folder, false);
   for (QString& f : flat) f = QFileInfo(f).fileName();
   flat.sort();
-  EXPECT_EQ(flat, (QStringList{"IMG.JPG", "IMG.jpg", "b.Jpeg", "c.png"}));
-  EXPECT_EQ(CollectImageFiles(folder, true).size(), 5);
+  EXPECT_EQ(flat, (QStringList{"IMG.JPG", "IMG.jpg", "b.Jpeg", "c.png", "link.jpg"}));
+  EXPECT_EQ(CollectImageFiles(folder, true).size(), 6);
   EXPECT_TRUE(CollectImageFiles(folder + "/missing", true).isEmpty());
 }
 
@@ -91,6 +97,8 @@ TEST(MainLists, AFolderListsSortedAndResortsAsAttributesArrive) {
   box.Write("3.JPG", Marked("noord", "2002:01:01 00:00:00", "Breda"));
   box.Write("broken.jpg", "not a picture");
   box.Write("notes.txt", "text");
+  // A pipe named like a photo is not listed, and nothing waits on it.
+  ASSERT_EQ(::mkfifo(QFile::encodeName(box.Path("4.jpg")).constData(), 0644), 0);
   TMainFormViewer window({folder}, box.Path("Zelvane.ini"));
   EXPECT_EQ(window.ResultModel()->rowCount(), 4);
   ASSERT_TRUE(WaitFor([&] {
@@ -110,10 +118,17 @@ TEST(MainLists, AFolderListsSortedAndResortsAsAttributesArrive) {
   window.Action("ActionLocation")->trigger();
   EXPECT_EQ(Names(window.ResultRecords()), (QStringList{"broken.jpg", "2.jpg", "3.JPG", "1.jpg"}));
   EXPECT_EQ(window.Settings().ListSort, 2);
-  // The damaged file still has an item, with the red error thumbnail.
+  // The damaged file still has an item, with the red error thumbnail and
+  // its reason in the tool tip; the others show what a caption may cut off.
   const TImageToDraw* broken = window.ResultRecords().first();
   const int index = window.Cache()->FindEntry(broken->FileName)->ImageIndex;
   EXPECT_EQ(window.Cache()->ThumbList().at(index).pixel(60, 60), qRgb(255, 0, 0));
+  QStringList toolTips;
+  for (int row = 0; row < 4; ++row) toolTips.append(window.ResultModel()->item(row)->toolTip());
+  EXPECT_TRUE(toolTips.contains(QStringLiteral("Zuid\nJanuary 1, 2001\nUtrecht\n1.jpg")));
+  const QStringList brokenTips = toolTips.filter(QRegularExpression(
+      "^broken.jpg\n[^\n]+\nbroken.jpg\nError 13: not a picture in a format Zelvane can read$"));
+  EXPECT_EQ(brokenTips.size(), 1) << toolTips.join("|").toStdString();
 }
 
 TEST(MainLists, PrintListAddRemoveAndMoveKeepCountAndOrder) {

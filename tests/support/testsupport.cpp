@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPainter>
+#include <QThread>
 #include <csignal>
 #include <sys/resource.h>
 #include <QProcess>
@@ -150,6 +151,21 @@ TPropertyItem ExiftoolRawItem(const QString& path, quint32 id) {
   for (const TPropertyItem& item : ExiftoolRawItems(path))
     if (item.Id == id) return item;
   return {};
+}
+
+int ThreadCount() {
+  return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
+int SettledThreadCount() {
+  int count = ThreadCount();
+  for (int i = 0; i < 100; ++i) {
+    QThread::msleep(100);
+    const int now = ThreadCount();
+    if (now == count) break;
+    count = now;
+  }
+  return count;
 }
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {

@@ -87,6 +87,11 @@ private:
   bool FActive = false;
 };
 
+// The threads this process runs now; settled: the same count over 100 ms
+// (a thread that was waited for leaves the list a moment later).
+[[nodiscard]] int ThreadCount();
+[[nodiscard]] int SettledThreadCount();
+
 // Runs the event loop until the condition holds; false after timeoutMs.
 [[nodiscard]] bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 20000);
 

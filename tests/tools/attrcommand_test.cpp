@@ -1,6 +1,7 @@
 #include "attrcommand.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -8,6 +9,7 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <thread>
 
 using namespace TestSupport;
 
@@ -46,7 +48,8 @@ TEST(AttrTool, ShowPrintsOneJsonObjectPerFileInTheDocumentedOrder) {
   EXPECT_EQ(run.Exit, 1);  // one file failed
   const QStringList lines = run.Out.split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 2);
-  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("{\"file\":\"") + canon + "\",\"canSave\":true,\"error\":\"\","));
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("{\"file\":\"") + canon +
+                                  "\",\"canSave\":true,\"error\":\"\",\"reason\":\"\","));
   const QJsonObject c = QJsonDocument::fromJson(lines[0].toUtf8()).object();
   EXPECT_EQ(c.value("name").toString(), QStringLiteral("Canon_40D.jpg"));
   EXPECT_EQ(c.value("dateTime").toString(), QStringLiteral("2008-05-30T15:56:01"));
@@ -58,6 +61,7 @@ TEST(AttrTool, ShowPrintsOneJsonObjectPerFileInTheDocumentedOrder) {
   EXPECT_EQ(c.value("redEyes").toArray(), QJsonArray());
   const QJsonObject m = QJsonDocument::fromJson(lines[1].toUtf8()).object();
   EXPECT_EQ(m.value("error").toString(), QStringLiteral("Error 10"));
+  EXPECT_EQ(m.value("reason").toString(), QStringLiteral("No such file or directory"));
   EXPECT_FALSE(m.value("canSave").toBool());
   EXPECT_EQ(m.value("dateTime").toString(), QString());
 }
@@ -86,6 +90,53 @@ TEST(AttrTool, SetChangesOnlyTheGivenAttributes) {
   EXPECT_EQ(o.value("rotation").toInt(), 90);
   // exiftool sees the same.
   EXPECT_EQ(ExiftoolJson(path, {"-u"}).value("IFD0:Exif_0xee4c").toString(), QStringLiteral("Haarlem"));
+
+  // Texts whose Windows-1252 bytes would read as other UTF-8 text, and those
+  // that are UTF-8 either way, read back as written.
+  for (const QString& text : {QStringLiteral("Ã©"), QStringLiteral("€"), QStringLiteral("é"), QStringLiteral("Ã©t€")}) {
+    run = RunTool({"set", path, "--name", text});
+    ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+    EXPECT_EQ(ShowOne(path).value("name").toString(), text);
+  }
+}
+
+TEST(AttrTool, TwoProgramsSavingOnePhotoNeverMixTheirWrites) {
+  TSandbox box;
+  const QString path = box.Copy("Canon_40D.jpg");
+  const QByteArray before = ReadFile(path);
+  std::vector<int> exits[2];
+  auto saver = [&](int which) {
+    for (int i = 0; i < 20; ++i)
+      exits[which].push_back(RunTool({"set", path, "--name", QStringLiteral("Writer %1 round %2").arg(which).arg(i),
+                                      "--description", QString(which * 300 + i, u'd')})
+                                 .Exit);
+  };
+  std::thread first(saver, 0);
+  std::thread second(saver, 1);
+  first.join();
+  second.join();
+  for (const auto& list : exits) EXPECT_EQ(list, std::vector<int>(20, 0));
+  // One writer's complete result: the picture bytes as they were, nothing
+  // after them, and the last round of one of the two.
+  const QByteArray after = ReadFile(path);
+  EXPECT_EQ(AllButExif(after), AllButExif(before));
+  const QString name = ShowOne(path).value("name").toString();
+  EXPECT_TRUE(name == "Writer 0 round 19" || name == "Writer 1 round 19") << name.toStdString();
+  EXPECT_EQ(QDir(box.Path("")).entryList(QDir::Files | QDir::Hidden), QStringList{"Canon_40D.jpg"});
+}
+
+TEST(AttrTool, AFailureSaysWhy) {
+  TSandbox box;
+  const QString pipe = box.Path("y.jpg");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+  const TRun show = RunTool({"show", pipe});
+  EXPECT_EQ(show.Exit, 1);
+  const QJsonObject o = QJsonDocument::fromJson(show.Out.toUtf8()).object();
+  EXPECT_EQ(o.value("error").toString(), QStringLiteral("Error 7"));
+  EXPECT_EQ(o.value("reason").toString(), QStringLiteral("not a regular file"));
+  const TRun set = RunTool({"set", pipe, "--name", "x"});
+  EXPECT_EQ(set.Exit, 1);
+  EXPECT_EQ(set.Err, "zelvane-attr: " + pipe + ": Error 7: not a regular file\n");
 }
 
 TEST(AttrTool, RefusesFilesThatCannotBeSavedAndLeavesThemAlone) {

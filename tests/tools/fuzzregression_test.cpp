@@ -20,6 +20,7 @@ TEST(FuzzRegression, EveryCaughtInputOpensCleanly) {
     ASSERT_GE(lines.size(), 2) << name.toStdString();
     for (const QString& line : lines)
       EXPECT_TRUE(QJsonDocument::fromJson(line.toUtf8()).isObject()) << line.toStdString();
+    EXPECT_TRUE(ExerciseExifBlock(ReadFile(path))) << name.toStdString();
   }
 }
 

@@ -81,6 +81,13 @@ QString ParseChanges(const QStringList& options, TChanges& changes) {
   return QString();
 }
 
+// A message and its reason on one line of the error output.
+QString OneLine(const QString& message, const QString& reason) {
+  QString line = message;
+  line.replace(u'\n', QLatin1String(": "));
+  return reason.isEmpty() ? line : line + QLatin1String(": ") + reason;
+}
+
 void ApplyChanges(const TChanges& c, TImageToDraw& record) {
   if (c.Name) record.Name = *c.Name;
   if (c.Description) record.Description = *c.Description;
@@ -98,9 +105,9 @@ QString TAttrCommand::Usage() {
       "Usage:\n"
       "  zelvane-attr show FILE...\n"
       "      Prints the stored attributes of each photo as one JSON object per line:\n"
-      "      file, canSave, error, hasMarker, name, description, dateTime, location,\n"
-      "      actors, rotation, roi, redEyes, width, height. Only the file's metadata\n"
-      "      and header are read.\n"
+      "      file, canSave, error, reason, hasMarker, name, description, dateTime,\n"
+      "      location, actors, rotation, roi, redEyes, width, height. Only the file's\n"
+      "      metadata and header are read.\n"
       "  zelvane-attr set FILE [--name T] [--description T] [--location T]\n"
       "                        [--date \"YYYY-MM-DD hh:mm:ss\"] [--actors \"Anna;Bob;\"]\n"
       "                        [--rotation 0|90|180|270] [--roi X,Y,W,H]\n"
@@ -118,12 +125,13 @@ QString TAttrCommand::RecordJson(const QString& file, const TImageToDraw& record
   if (record.RedEyes)
     for (const auto& r : *record.RedEyes) redEyes.append(QJsonArray{r->X, r->Y, r->Radius, r->Tolerance});
   const TGPRect& roi = record.ROI;
-  return QStringLiteral("{\"file\":%1,\"canSave\":%2,\"error\":%3,\"hasMarker\":%4,\"name\":%5,"
-                        "\"description\":%6,\"dateTime\":%7,\"location\":%8,\"actors\":%9,\"rotation\":%10,"
-                        "\"roi\":%11,\"redEyes\":%12,\"width\":%13,\"height\":%14}")
-      .arg(JsonString(file), JsonBool(record.CanSave), JsonString(record.ErrorMessage), JsonBool(record.HasMarker),
-           JsonString(record.Name), JsonString(record.Description),
-           JsonString(DateTimeUtil::ToIsoText(record.DateTime)), JsonString(record.Location), JsonArray(actors))
+  return QStringLiteral("{\"file\":%1,\"canSave\":%2,\"error\":%3,\"reason\":%4,\"hasMarker\":%5,\"name\":%6,"
+                        "\"description\":%7,\"dateTime\":%8,\"location\":%9,\"actors\":%10,\"rotation\":%11,"
+                        "\"roi\":%12,\"redEyes\":%13,\"width\":%14,\"height\":%15}")
+      .arg(JsonString(file), JsonBool(record.CanSave), JsonString(record.ErrorMessage), JsonString(record.ErrorReason),
+           JsonBool(record.HasMarker), JsonString(record.Name), JsonString(record.Description),
+           JsonString(DateTimeUtil::ToIsoText(record.DateTime)), JsonString(record.Location))
+      .arg(JsonArray(actors))
       .arg(record.Rotation)
       .arg(JsonArray(QJsonArray{roi.X, roi.Y, roi.Width, roi.Height}), JsonArray(redEyes))
       .arg(record.ImageRect.Width)
@@ -153,7 +161,7 @@ int TAttrCommand::Set(const QStringList& args, QTextStream& err) {
   TImageToDraw record(file);
   record.LoadAttributes();
   if (!record.ErrorMessage.isEmpty()) {
-    err << "zelvane-attr: " << file << ": " << record.ErrorMessage << '\n';
+    err << "zelvane-attr: " << file << ": " << OneLine(record.ErrorMessage, record.ErrorReason) << '\n';
     return ExitFailed;
   }
   if (!record.CanSave) {
@@ -165,7 +173,7 @@ int TAttrCommand::Set(const QStringList& args, QTextStream& err) {
   try {
     record.Save();
   } catch (const EZelvaneError& e) {
-    err << "zelvane-attr: " << file << ": " << e.Message() << '\n';
+    err << "zelvane-attr: " << file << ": " << OneLine(e.Message(), {}) << '\n';
     return ExitFailed;
   }
   return ExitOk;
