@@ -116,6 +116,16 @@ DUTCH = {
     "No images selected to add.": "Geen foto's geselecteerd om toe te voegen.",
     "Zelvane - Progress": "Zelvane - Voortgang",
     "Cancel": "Annuleren",
+    "the photo changed while it was being saved": "de foto is tijdens het opslaan gewijzigd",
+    "not a picture in a format Zelvane can read": "geen afbeelding in een indeling die Zelvane kan lezen",
+    "not enough memory to decode the picture": "te weinig geheugen om de afbeelding te lezen",
+    "the picture is damaged": "de afbeelding is beschadigd",
+    "the photo's EXIF block is damaged": "het EXIF-blok van de foto is beschadigd",
+    "the attributes do not fit in the photo's EXIF block (64 KiB)": "de kenmerken passen niet in het EXIF-blok van de foto (64 KiB)",
+    "the photo's other metadata would not stay unchanged": "de overige metagegevens van de foto zouden niet ongewijzigd blijven",
+    "the file is not a complete JPEG photo": "het bestand is geen volledige JPEG-foto",
+    "not a regular file": "geen gewoon bestand",
+    "the photo is being saved by another program": "de foto wordt door een ander programma opgeslagen",
 }
 
 path = sys.argv[1] if len(sys.argv) > 1 else "translations/zelvane_nl.ts"

@@ -99,12 +99,12 @@
         <translation>Persoonlijke map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/directorytree.cpp" line="237" />
+        <location filename="../src/mainwindow/directorytree.cpp" line="239" />
         <source>Cannot delete the root directory</source>
         <translation>De hoofdmap kan niet worden verwijderd</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/directorytree.cpp" line="238" />
+        <location filename="../src/mainwindow/directorytree.cpp" line="240" />
         <source>Cannot delete a directory that has subdirectories</source>
         <translation>Een map met submappen kan niet worden verwijderd</translation>
     </message>
@@ -307,17 +307,17 @@
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="110" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="115" />
         <source>No actor to be added.</source>
         <translation>Er is geen persoon om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="149" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="154" />
         <source>The image attributes have changed. Do you want to save the changes?</source>
         <translation>De gegevens van de foto zijn gewijzigd. Wilt u de wijzigingen opslaan?</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="160" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="165" />
         <source>No name given, not possible to save the image.</source>
         <translation>Geen naam opgegeven, de foto kan niet worden opgeslagen.</translation>
     </message>
@@ -336,19 +336,62 @@
     </message>
 </context>
 <context>
+    <name>TFileReplacer</name>
+    <message>
+        <location filename="../src/image/filereplacer.cpp" line="102" />
+        <source>the photo changed while it was being saved</source>
+        <translation>de foto is tijdens het opslaan gewijzigd</translation>
+    </message>
+</context>
+<context>
     <name>TImageToDraw</name>
     <message>
-        <location filename="../src/image/imagetodraw_load.cpp" line="20" />
+        <location filename="../src/image/imagetodraw_load.cpp" line="26" />
+        <source>not a picture in a format Zelvane can read</source>
+        <translation>geen afbeelding in een indeling die Zelvane kan lezen</translation>
+    </message>
+    <message>
+        <location filename="../src/image/imagetodraw_load.cpp" line="28" />
+        <source>not enough memory to decode the picture</source>
+        <translation>te weinig geheugen om de afbeelding te lezen</translation>
+    </message>
+    <message>
+        <location filename="../src/image/imagetodraw_load.cpp" line="30" />
+        <source>the picture is damaged</source>
+        <translation>de afbeelding is beschadigd</translation>
+    </message>
+    <message>
+        <location filename="../src/image/imagetodraw_load.cpp" line="35" />
         <source>Error %1</source>
         <translation>Fout %1</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_save.cpp" line="18" />
+        <location filename="../src/image/imagetodraw_save.cpp" line="22" />
         <source>Could not save image: %1</source>
         <translation>De foto kon niet worden opgeslagen: %1</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_save.cpp" line="64" />
+        <location filename="../src/image/imagetodraw_save.cpp" line="23" />
+        <source>the photo's EXIF block is damaged</source>
+        <translation>het EXIF-blok van de foto is beschadigd</translation>
+    </message>
+    <message>
+        <location filename="../src/image/imagetodraw_save.cpp" line="25" />
+        <source>the attributes do not fit in the photo's EXIF block (64 KiB)</source>
+        <translation>de kenmerken passen niet in het EXIF-blok van de foto (64 KiB)</translation>
+    </message>
+    <message>
+        <location filename="../src/image/imagetodraw_save.cpp" line="26" />
+        <source>the photo's other metadata would not stay unchanged</source>
+        <translation>de overige metagegevens van de foto zouden niet ongewijzigd blijven</translation>
+    </message>
+    <message>
+        <location filename="../src/image/imagetodraw_save.cpp" line="27" />
+        <source>the file is not a complete JPEG photo</source>
+        <translation>het bestand is geen volledige JPEG-foto</translation>
+    </message>
+    <message>
+        <location filename="../src/image/imagetodraw_save.cpp" line="28" />
         <source>Could not rename saved file to original name</source>
         <translation>Het opgeslagen bestand kon niet de oorspronkelijke naam krijgen</translation>
     </message>
@@ -435,7 +478,7 @@
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="443" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="438" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
@@ -590,53 +633,62 @@
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="380" />
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="112" />
         <source>Number of images selected: </source>
         <translation>Aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="381" />
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="28" />
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="40" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="33" />
         <source>Number of images selected for this folder: </source>
         <translation>Aantal geselecteerde foto's voor deze map: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="382" />
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="30" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="35" />
         <source>Total number of images selected: </source>
         <translation>Totaal aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="427" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="422" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="442" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="437" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="137" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="140" />
         <source>No images selected to add.</source>
         <translation>Geen foto's geselecteerd om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="141" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="144" />
         <source>No folder to export images to.</source>
         <translation>Er is geen map om foto's naar te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="69" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="73" />
         <source>Cannot delete the root folder.</source>
         <translation>De hoofdmap kan niet worden verwijderd.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="81" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="85" />
         <source>Cannot drop this here.</source>
         <translation>Dit kan hier niet worden neergezet.</translation>
+    </message>
+</context>
+<context>
+    <name>TPhotoFile</name>
+    <message>
+        <location filename="../src/image/photofile.cpp" line="57" />
+        <source>not a regular file</source>
+        <translation>geen gewoon bestand</translation>
+    </message>
+    <message>
+        <location filename="../src/image/photofile.cpp" line="119" />
+        <source>the photo is being saved by another program</source>
+        <translation>de foto wordt door een ander programma opgeslagen</translation>
     </message>
 </context>
 <context>
