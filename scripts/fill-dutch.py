@@ -126,6 +126,14 @@ DUTCH = {
     "the file is not a complete JPEG photo": "het bestand is geen volledige JPEG-foto",
     "not a regular file": "geen gewoon bestand",
     "the photo is being saved by another program": "de foto wordt door een ander programma opgeslagen",
+    "Folder": "Map",
+    "Saved": "Opgeslagen",
+    "Not saved": "Niet opgeslagen",
+    "Saved %1 of %2 photos": "%1 van %2 foto's opgeslagen",
+    "Saved %1 of %2 photos, %3 not saved": "%1 van %2 foto's opgeslagen, %3 niet opgeslagen",
+    "Only .jpg files can hold the attributes": "Alleen .jpg-bestanden kunnen de kenmerken bewaren",
+    "Read-only file": "Alleen-lezen bestand",
+    "Only JPEG photos can hold the attributes": "Alleen JPEG-foto's kunnen de kenmerken bewaren",
 }
 
 path = sys.argv[1] if len(sys.argv) > 1 else "translations/zelvane_nl.ts"

@@ -112,214 +112,234 @@
 <context>
     <name>TEditImagesFormViewer</name>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="37" />
+        <location filename="../src/edit/editviewer.cpp" line="39" />
         <source>Zelvane - Edit images</source>
         <translation>Zelvane - Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="68" />
+        <location filename="../src/edit/editviewer.cpp" line="70" />
         <source>Rotate left</source>
         <translation>Linksom draaien</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="69" />
+        <location filename="../src/edit/editviewer.cpp" line="71" />
         <source>Rotate right</source>
         <translation>Rechtsom draaien</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="70" />
+        <location filename="../src/edit/editviewer.cpp" line="72" />
         <source>Zoom in</source>
         <translation>Inzoomen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="71" />
+        <location filename="../src/edit/editviewer.cpp" line="73" />
         <source>Zoom out</source>
         <translation>Uitzoomen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="72" />
+        <location filename="../src/edit/editviewer.cpp" line="74" />
         <source>Edit red eyes</source>
         <translation>Rode ogen bewerken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="73" />
+        <location filename="../src/edit/editviewer.cpp" line="75" />
         <source>Restore red eyes</source>
         <translation>Rode ogen herstellen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="74" />
+        <location filename="../src/edit/editviewer.cpp" line="76" />
         <source>Show ROI</source>
         <translation>Uitsnede tonen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="75" />
+        <location filename="../src/edit/editviewer.cpp" line="77" />
         <source>Set ROI</source>
         <translation>Uitsnede kiezen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="76" />
+        <location filename="../src/edit/editviewer.cpp" line="78" />
         <source>Reset ROI</source>
         <translation>Uitsnede opheffen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="77" />
+        <location filename="../src/edit/editviewer.cpp" line="79" />
         <source>Undo</source>
         <translation>Ongedaan maken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="79" />
+        <location filename="../src/edit/editviewer.cpp" line="81" />
         <source>First image</source>
         <translation>Eerste foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="80" />
+        <location filename="../src/edit/editviewer.cpp" line="82" />
         <source>Previous image</source>
         <translation>Vorige foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="81" />
+        <location filename="../src/edit/editviewer.cpp" line="83" />
         <source>Next image</source>
         <translation>Volgende foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="82" />
+        <location filename="../src/edit/editviewer.cpp" line="84" />
         <source>Last image</source>
         <translation>Laatste foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="83" />
+        <location filename="../src/edit/editviewer.cpp" line="85" />
         <source>Save all images</source>
         <translation>Alle foto's opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="84" />
+        <location filename="../src/edit/editviewer.cpp" line="86" />
         <source>Save image</source>
         <translation>Foto opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="85" />
+        <location filename="../src/edit/editviewer.cpp" line="87" />
         <source>Show help for this form</source>
         <translation>Help voor dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="86" />
+        <location filename="../src/edit/editviewer.cpp" line="88" />
         <source>Close form</source>
         <translation>Venster sluiten</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="87" />
+        <location filename="../src/edit/editviewer.cpp" line="89" />
         <source>Add actor</source>
         <translation>Persoon toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="88" />
+        <location filename="../src/edit/editviewer.cpp" line="90" />
         <source>Remove actor</source>
         <translation>Persoon verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="89" />
+        <location filename="../src/edit/editviewer.cpp" line="91" />
         <source>Uncheck all actors</source>
         <translation>Alle personen uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="153" />
+        <location filename="../src/edit/editviewer.cpp" line="158" />
         <source>Area</source>
         <translation>Gebied</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="154" />
+        <location filename="../src/edit/editviewer.cpp" line="159" />
         <source>Color</source>
         <translation>Kleur</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="171" />
+        <location filename="../src/edit/editviewer.cpp" line="179" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="175" />
+        <location filename="../src/edit/editviewer.cpp" line="189" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="179" />
+        <location filename="../src/edit/editviewer.cpp" line="193" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="184" />
+        <location filename="../src/edit/editviewer.cpp" line="198" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="190" />
+        <location filename="../src/edit/editviewer.cpp" line="204" />
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="194" />
+        <location filename="../src/edit/editviewer.cpp" line="210" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="197" />
+        <location filename="../src/edit/editviewer.cpp" line="213" />
         <source>Actors</source>
         <translation>Personen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="207" />
+        <location filename="../src/edit/editviewer.cpp" line="223" />
         <source>Add</source>
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="207" />
+        <location filename="../src/edit/editviewer.cpp" line="223" />
         <source>Remove</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="207" />
+        <location filename="../src/edit/editviewer.cpp" line="223" />
         <source>Uncheck</source>
         <translation>Uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="217" />
+        <location filename="../src/edit/editviewer.cpp" line="234" />
         <source>Always save image</source>
         <translation>Foto altijd opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="228" />
+        <location filename="../src/edit/editviewer.cpp" line="245" />
         <source>Save all</source>
         <translation>Alles opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="229" />
+        <location filename="../src/edit/editviewer.cpp" line="246" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="230" />
+        <location filename="../src/edit/editviewer.cpp" line="247" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="231" />
+        <location filename="../src/edit/editviewer.cpp" line="248" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="115" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="116" />
         <source>No actor to be added.</source>
         <translation>Er is geen persoon om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="154" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="155" />
         <source>The image attributes have changed. Do you want to save the changes?</source>
         <translation>De gegevens van de foto zijn gewijzigd. Wilt u de wijzigingen opslaan?</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="165" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="166" />
         <source>No name given, not possible to save the image.</source>
         <translation>Geen naam opgegeven, de foto kan niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer_attributes.cpp" line="184" />
+        <source>Not saved</source>
+        <translation>Niet opgeslagen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer_attributes.cpp" line="189" />
+        <source>Saved</source>
+        <translation>Opgeslagen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer_attributes.cpp" line="254" />
+        <source>Saved %1 of %2 photos</source>
+        <translation>%1 van %2 foto's opgeslagen</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/editviewer_attributes.cpp" line="255" />
+        <source>Saved %1 of %2 photos, %3 not saved</source>
+        <translation>%1 van %2 foto's opgeslagen, %3 niet opgeslagen</translation>
     </message>
 </context>
 <context>
@@ -346,22 +366,22 @@
 <context>
     <name>TImageToDraw</name>
     <message>
-        <location filename="../src/image/imagetodraw_load.cpp" line="26" />
+        <location filename="../src/image/imagetodraw_load.cpp" line="25" />
         <source>not a picture in a format Zelvane can read</source>
         <translation>geen afbeelding in een indeling die Zelvane kan lezen</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_load.cpp" line="28" />
+        <location filename="../src/image/imagetodraw_load.cpp" line="27" />
         <source>not enough memory to decode the picture</source>
         <translation>te weinig geheugen om de afbeelding te lezen</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_load.cpp" line="30" />
+        <location filename="../src/image/imagetodraw_load.cpp" line="29" />
         <source>the picture is damaged</source>
         <translation>de afbeelding is beschadigd</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_load.cpp" line="35" />
+        <location filename="../src/image/imagetodraw_load.cpp" line="34" />
         <source>Error %1</source>
         <translation>Fout %1</translation>
     </message>
@@ -395,6 +415,21 @@
         <source>Could not rename saved file to original name</source>
         <translation>Het opgeslagen bestand kon niet de oorspronkelijke naam krijgen</translation>
     </message>
+    <message>
+        <location filename="../src/image/imagetodraw.cpp" line="34" />
+        <source>Only .jpg files can hold the attributes</source>
+        <translation>Alleen .jpg-bestanden kunnen de kenmerken bewaren</translation>
+    </message>
+    <message>
+        <location filename="../src/image/imagetodraw.cpp" line="35" />
+        <source>Read-only file</source>
+        <translation>Alleen-lezen bestand</translation>
+    </message>
+    <message>
+        <location filename="../src/image/imagetodraw.cpp" line="36" />
+        <source>Only JPEG photos can hold the attributes</source>
+        <translation>Alleen JPEG-foto's kunnen de kenmerken bewaren</translation>
+    </message>
 </context>
 <context>
     <name>TJobQueue</name>
@@ -407,233 +442,238 @@
 <context>
     <name>TMainFormViewer</name>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="91" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="92" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
         <source>Result</source>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
         <source>Show result view</source>
         <translation>Resultaatweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
         <source>Show print view</source>
         <translation>Afdrukweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
         <source>Export</source>
         <translation>Exporteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
         <source>Show export view</source>
         <translation>Exportweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
         <source>Edit</source>
         <translation>Bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
         <source>Edit images</source>
         <translation>Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
         <source>Find</source>
         <translation>Zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
         <source>Find images</source>
         <translation>Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
         <source>View</source>
         <translation>Bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
         <source>View images</source>
         <translation>Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="438" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="443" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
         <source>Show HTML pages</source>
         <translation>HTML-pagina's tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="236" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="240" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
         <source>Sort result view by name</source>
         <translation>Resultaat sorteren op naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="236" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="240" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
         <source>Sort result view by date</source>
         <translation>Resultaat sorteren op datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="236" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="240" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
         <source>Sort result view by location</source>
         <translation>Resultaat sorteren op plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
         <source>Create cards</source>
         <translation>Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
         <source>About Zelvane</source>
         <translation>Over Zelvane</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="176" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="178" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
         <source>Show help for this form</source>
         <translation>Help voor dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
         <source>Rename</source>
         <translation>Naam wijzigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Select all</source>
         <translation>Alles selecteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>Add selected images</source>
         <translation>Geselecteerde foto's toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Remove selected images</source>
         <translation>Geselecteerde foto's verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>Open print images form</source>
         <translation>Venster foto's afdrukken openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>Open export images form</source>
         <translation>Venster foto's exporteren openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>Move images to previous place</source>
         <translation>Foto's een plaats naar voren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
         <source>Move images to next place</source>
         <translation>Foto's een plaats naar achteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
         <source>Show details</source>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="160" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="236" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="162" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="240" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="164" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="166" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="169" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="171" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="171" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="173" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="173" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="175" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="181" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="183" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="240" />
+        <source>Folder</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="113" />
         <source>Number of images selected: </source>
         <translation>Aantal geselecteerde foto's: </translation>
     </message>
@@ -648,22 +688,22 @@
         <translation>Totaal aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="422" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="427" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="437" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="442" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="140" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="141" />
         <source>No images selected to add.</source>
         <translation>Geen foto's geselecteerd om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="144" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="145" />
         <source>No folder to export images to.</source>
         <translation>Er is geen map om foto's naar te exporteren.</translation>
     </message>

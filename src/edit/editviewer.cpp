@@ -3,6 +3,7 @@
 
 #include "editviewer.h"
 
+#include "datetimetyping.h"
 #include "editicons.h"
 #include "helpfiles.h"
 #include "imagelistcache.h"
@@ -23,6 +24,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QStatusBar>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -116,8 +118,11 @@ void TEditImagesFormViewer::CreateActions() {
 }
 
 void TEditImagesFormViewer::CreateLayout() {
-  auto* outer = new QHBoxLayout(this);
-  outer->setContentsMargins(2, 2, 2, 2);
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(2, 2, 2, 2);
+  page->setSpacing(2);
+  auto* outer = new QHBoxLayout;
+  page->addLayout(outer, 1);
 
   auto* tools = new QToolBar(this);
   tools->setOrientation(Qt::Vertical);
@@ -163,8 +168,11 @@ void TEditImagesFormViewer::CreateLayout() {
   centre->addWidget(ImageViewerEdit, 1);
   outer->addLayout(centre, 1);
 
+  // The panel takes the width its texts need in every language, at least
+  // its usual 247 pixels.
   auto* right = new QWidget(this);
-  right->setFixedWidth(247);
+  right->setMinimumWidth(247);
+  right->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
   auto* form = new QVBoxLayout(right);
   form->setContentsMargins(0, 0, 0, 0);
   auto label = [&](const QString& text) { form->addWidget(new QLabel(text, right)); };
@@ -172,6 +180,12 @@ void TEditImagesFormViewer::CreateLayout() {
   TextFileName = new QLineEdit(right);
   TextFileName->setReadOnly(true);
   form->addWidget(TextFileName);
+  LabelCannotSave = new QLabel(right);
+  LabelCannotSave->setObjectName("LabelCannotSave");
+  LabelCannotSave->setWordWrap(true);
+  LabelCannotSave->setStyleSheet(QStringLiteral("color: #b00000;"));
+  LabelCannotSave->hide();
+  form->addWidget(LabelCannotSave);
   label(tr("Name"));
   EditName = new QLineEdit(right);
   EditName->setMaxLength(50);
@@ -190,6 +204,8 @@ void TEditImagesFormViewer::CreateLayout() {
   label(tr("Time"));
   DTPTime = new QTimeEdit(right);
   DTPTime->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+  TDateTimeTyping::Install(DTPDate);
+  TDateTimeTyping::Install(DTPTime);
   form->addWidget(DTPTime);
   label(tr("Location"));
   EditLocation = new QLineEdit(right);
@@ -210,6 +226,7 @@ void TEditImagesFormViewer::CreateLayout() {
     button->setToolTip(Action(name)->text());
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, Action(name), &QAction::trigger);
+    connect(Action(name), &QAction::enabledChanged, button, &QPushButton::setEnabled);
     actorButtons->addWidget(button);
   }
   actorsLayout->addLayout(actorButtons);
@@ -231,6 +248,9 @@ void TEditImagesFormViewer::CreateLayout() {
   makeButton("ActionClose", tr("Close"), 1, 1);
   form->addLayout(buttons);
   outer->addWidget(right);
+  StatusBar = new QStatusBar(this);
+  StatusBar->setSizeGripEnabled(false);
+  page->addWidget(StatusBar);
 
   // Attribute edits mark the photo changed; filling the controls does not.
   connect(EditName, &QLineEdit::textChanged, this, &TEditImagesFormViewer::AttributeChange);
@@ -331,6 +351,19 @@ void TEditImagesFormViewer::UpdateSaveControls(bool canSave) {
   BitBtnSaveAll->setEnabled(canSave);
   CheckAlways->setEnabled(canSave);
   if (!canSave) CheckAlways->setChecked(false);
+  // A photo that cannot be saved says why, and its attributes cannot be
+  // typed over (what was typed would be lost on the next step).
+  const QString why = FScaled ? FScaled->ImageToDraw->CannotSaveReason() : QString();
+  LabelCannotSave->setText(why);
+  LabelCannotSave->setVisible(!why.isEmpty());
+  const bool readOnly = FScaled && !canSave;
+  for (QLineEdit* field : {EditName, EditLocation, EditActor}) field->setReadOnly(readOnly);
+  MemoDescription->setReadOnly(readOnly);
+  DTPDate->setReadOnly(readOnly);
+  DTPTime->setReadOnly(readOnly);
+  CheckListActors->setEnabled(!readOnly);
+  for (const char* name : {"ActionAddActor", "ActionRemoveActor", "ActionUncheckActors"})
+    Action(name)->setEnabled(!readOnly);
 }
 
 void TEditImagesFormViewer::ShowError(const QString& message) {
@@ -355,7 +388,7 @@ bool TEditImagesFormViewer::eventFilter(QObject* watched, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       if (watched == EditActor)
-        ActionAddActorExecute();
+        Action("ActionAddActor")->trigger();
       else if (watched == EditLocation)
         CheckListActors->setFocus();
       else if (watched == CheckListActors)

@@ -12,6 +12,8 @@ class QAction;
 class QCheckBox;
 class QDateEdit;
 class QGroupBox;
+class QLabel;
+class QStatusBar;
 class QLineEdit;
 class QListWidget;
 class QPainter;
@@ -92,6 +94,8 @@ public:
   QCheckBox* CheckAlways = nullptr;
   QPushButton* BitBtnSaveAll = nullptr;
   QPushButton* BitBtnSave = nullptr;
+  QLabel* LabelCannotSave = nullptr;  // why the photo shown cannot be saved
+  QStatusBar* StatusBar = nullptr;    // what Save and Save all did
   QGroupBox* GroupArea = nullptr;
   QGroupBox* GroupColor = nullptr;
   QSlider* TrackArea = nullptr;

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimeEdit>
 
 namespace {
@@ -180,10 +181,12 @@ bool TEditImagesFormViewer::SaveCurrent() {
   try {
     record->Save();
   } catch (const EZelvaneError& e) {
+    StatusBar->showMessage(tr("Not saved"));
     ShowError(e.Message());
     return false;
   }
   Modified = false;
+  StatusBar->showMessage(tr("Saved"));
   return true;
 }
 
@@ -206,6 +209,7 @@ void TEditImagesFormViewer::ActionSaveAllExecute() {
 
   TProgressForm progress(this);
   progress.SetMaximum(count);
+  std::atomic<int> saved{0};
   {
     TJobQueue queue(1, QThread::LowPriority);
     // A photo that fails counts for the progress all the same, so the window
@@ -223,7 +227,7 @@ void TEditImagesFormViewer::ActionSaveAllExecute() {
     for (int i = 0; i < count; ++i) {
       TImageToDraw* record = FImageList.at(i);
       const QString number = QStringLiteral("%1").arg(i + 1, digits, 10, QLatin1Char('0'));
-      queue.Add([=, &progress](TJobThread& worker) {
+      queue.Add([=, &progress, &saved](TJobThread& worker) {
         // Only the attributes are rewritten: the file's head is all a save
         // needs, not the decoded picture.
         record->LoadAttributes();
@@ -236,6 +240,7 @@ void TEditImagesFormViewer::ActionSaveAllExecute() {
             if (setActors) record->Actors = actors;
           }
           record->Save();
+          ++saved;
         }
         worker.SyncCall([&progress, record] { progress.Step(record->Name); });
       });
@@ -243,4 +248,9 @@ void TEditImagesFormViewer::ActionSaveAllExecute() {
     progress.exec();
   }
   LoadAttributes();
+  // Photos that could not be saved (read-only, not JPEG, a failed write) and
+  // those a Cancel left out count as not saved.
+  const int done = saved.load();
+  StatusBar->showMessage(done == count ? tr("Saved %1 of %2 photos").arg(done).arg(count)
+                                       : tr("Saved %1 of %2 photos, %3 not saved").arg(done).arg(count).arg(count - done));
 }

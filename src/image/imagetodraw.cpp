@@ -2,15 +2,39 @@
 
 #include "gpimage.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <unistd.h>
 
 TImageToDraw::TImageToDraw(const QString& fileName) : FileName(fileName) {
   Name = ShortName();
-  CanSave = QFileInfo(fileName).suffix().toLower() == QLatin1String("jpg");
+  CanSave = HasSaveableName();
   DateTime = DateTimeUtil::FileDate(fileName);
 }
 
 TImageToDraw::~TImageToDraw() = default;
+
+bool TImageToDraw::HasSaveableName() const {
+  return QFileInfo(FileName).suffix().toLower() == QLatin1String("jpg");
+}
+
+bool TImageToDraw::IsWritable() const {
+  // Read-only means: the owner may not write it (what a file manager shows as
+  // read-only, and what holds even for root), or we may not.
+  const QFileInfo info(FileName);
+  return info.exists() && (info.permissions() & QFileDevice::WriteOwner) &&
+         ::access(QFile::encodeName(FileName).constData(), W_OK) == 0;
+}
+
+QString TImageToDraw::CannotSaveReason() const {
+  if (CanSave) return QString();
+  if (!ErrorMessage.isEmpty())
+    return ErrorReason.isEmpty() ? ErrorMessage : ErrorMessage + QLatin1String(": ") + ErrorReason;
+  if (!HasSaveableName()) return QCoreApplication::translate("TImageToDraw", "Only .jpg files can hold the attributes");
+  if (!IsWritable()) return QCoreApplication::translate("TImageToDraw", "Read-only file");
+  return QCoreApplication::translate("TImageToDraw", "Only JPEG photos can hold the attributes");
+}
 
 QString TImageToDraw::ShortName() const {
   // On this system only "/" separates folders; "\\" and ":" are ordinary

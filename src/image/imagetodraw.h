@@ -75,6 +75,10 @@ public:
   bool HasMarker = false;
 
   [[nodiscard]] QString ShortName() const;
+  // Why the photo cannot take its attributes, in one line ("Read-only file",
+  // "Only .jpg files can hold the attributes", a failed load's error and
+  // reason); empty while CanSave.
+  [[nodiscard]] QString CannotSaveReason() const;
   void AcquireImage();
   void ReleaseImage();
   void FreeImage();  // with Lock held
@@ -110,6 +114,8 @@ public:
 private:
   void ReadAttributes(const class TExifStore& exif);
   void CheckReadOnly();
+  [[nodiscard]] bool HasSaveableName() const;  // ".jpg" in any letter case
+  [[nodiscard]] bool IsWritable() const;
   void SetImage(std::unique_ptr<TGPImage> image);
   template <typename Step>
   void RunLoad(Step step);

@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <unistd.h>
 
 namespace {
 
@@ -63,13 +62,7 @@ void TImageToDraw::RunLoad(Step step) {
 }
 
 void TImageToDraw::CheckReadOnly() {
-  // Read-only means: the owner may not write it (what a file manager shows as
-  // read-only, and what holds even for root), or we may not.
-  if (!CanSave) return;
-  const QFileInfo info(FileName);
-  const QByteArray path = QFile::encodeName(FileName);
-  if (!info.exists() || !(info.permissions() & QFileDevice::WriteOwner) || ::access(path.constData(), W_OK) != 0)
-    CanSave = false;
+  if (CanSave && !IsWritable()) CanSave = false;
 }
 
 void TImageToDraw::ReadAttributes(const TExifStore& exif) {

@@ -7,6 +7,7 @@
 #include "helpfiles.h"
 #include "imagelistcache.h"
 #include "imagelistview.h"
+#include "photolistmodel.h"
 #include "photoregistry.h"
 #include "resultsortmodel.h"
 #include "windowplacement.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScrollBar>
 #include <QHeaderView>
 #include <QStackedWidget>
@@ -216,10 +218,10 @@ QListView* TMainFormViewer::MakeOrderedList(QWidget* parent, QStandardItemModel*
 }
 
 void TMainFormViewer::CreateLayout() {
-  FResultModel = new QStandardItemModel(this);
-  FPrintModel = new QStandardItemModel(this);
-  FExportModel = new QStandardItemModel(this);
-  FAllExportModel = new QStandardItemModel(this);
+  FResultModel = new TPhotoListModel(this);
+  FPrintModel = new TPhotoListModel(this);
+  FExportModel = new TPhotoListModel(this);
+  FAllExportModel = new TPhotoListModel(this);
   for (QStandardItemModel* model : {FResultModel, FPrintModel, FExportModel, FAllExportModel})
     FCache->WatchModel(model);
 
@@ -233,7 +235,9 @@ void TMainFormViewer::CreateLayout() {
   resultLayout->setContentsMargins(0, 0, 0, 0);
   PanelDirectory = MakeCaption(resultPanel);
   FResultSort = new TResultSortModel(this);
-  FResultModel->setHorizontalHeaderLabels({tr("Name"), tr("Date"), tr("Location"), tr("File")});
+  // The fifth column, the photo's folder, is for results from several
+  // folders; a listed folder hides it.
+  FResultModel->setHorizontalHeaderLabels({tr("Name"), tr("Date"), tr("Location"), tr("File"), tr("Folder")});
   FResultSort->setSourceModel(FResultModel);
   FResultStack = new QStackedWidget(resultPanel);
   ListViewResult = MakeList<QListView>(FResultStack, FResultSort);
@@ -256,6 +260,7 @@ void TMainFormViewer::CreateLayout() {
   TreeViewResult->setContextMenuPolicy(Qt::ActionsContextMenu);
   const int widths[] = {150, 150, 100, 100};
   for (int c = 0; c < 4; ++c) TreeViewResult->setColumnWidth(c, widths[c]);
+  TreeViewResult->setColumnHidden(4, true);
   TreeViewResult->header()->setSectionsClickable(true);
   connect(TreeViewResult->header(), &QHeaderView::sectionClicked, this, [this](int column) {
     if (column >= 0 && column <= 2) SetListSort(column);
@@ -425,7 +430,7 @@ void TMainFormViewer::ActionEditExecute() {
   TEditImagesFormViewer form(this);
   form.KnownActors = FSettings.Actors;
   form.SetListView(list);
-  form.exec();
+  RunModal(form);
   FSettings.Actors = form.KnownActors;
 }
 
@@ -439,13 +444,24 @@ void TMainFormViewer::ActionHTMLExecute() {
   dialog.setDefaultSuffix(QStringLiteral("html"));
   dialog.selectFile(QStringLiteral("Index.html"));
   dialog.setFileMode(QFileDialog::ExistingFile);
-  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+  if (RunModal(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
     QDesktopServices::openUrl(QUrl::fromLocalFile(dialog.selectedFiles().first()));
 }
 
 void TMainFormViewer::ActionAboutExecute() {
   TAboutForm about(this);
-  about.exec();
+  RunModal(about);
+}
+
+int TMainFormViewer::RunModal(QDialog& dialog) {
+  // Without a window manager nobody hands the keyboard back when a modal
+  // window closes: the main window takes it back itself, so that its
+  // shortcuts work at once, on the widget that had it before.
+  const QPointer<QWidget> focus = QApplication::focusWidget();
+  const int result = dialog.exec();
+  activateWindow();
+  if (focus && focus->window() == this) focus->setFocus(Qt::OtherFocusReason);
+  return result;
 }
 
 void TMainFormViewer::ActionHelpExecute() {

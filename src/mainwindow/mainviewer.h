@@ -77,6 +77,8 @@ public:
   // result list (also for an empty print or export list).
   [[nodiscard]] class QAbstractItemView* ChosenList() const;
   void ActionEditExecute();
+  // Shows a modal window and gives the keyboard back to this window after.
+  int RunModal(class QDialog& dialog);
   void ActionDetailsExecute();
   void ActionSelectAllExecute();
   void ActionRefreshExecute();

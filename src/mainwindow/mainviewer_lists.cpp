@@ -105,7 +105,8 @@ QString TMainFormViewer::PrintCaption() const {
 }
 
 void TMainFormViewer::ShowError(const QString& message) {
-  QMessageBox::critical(this, QStringLiteral("Zelvane"), message);
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Zelvane"), message, QMessageBox::Ok, this);
+  RunModal(box);
 }
 
 void TMainFormViewer::UpdateListCommands() {

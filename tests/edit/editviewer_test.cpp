@@ -12,6 +12,9 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QBuffer>
+#include <QLabel>
+#include <QStatusBar>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
@@ -333,6 +336,7 @@ TEST_F(EditTest, SaveAllNumbersTheNamesOrCopiesOnlyWhatIsChecked) {
   EXPECT_EQ(StoredName(Records[100]->FileName), QStringLiteral("Holiday 101"));
   EXPECT_EQ(form->EditName->text(), QStringLiteral("Holiday 001"));  // reloaded from the record
   EXPECT_FALSE(form->Modified);
+  EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("Saved 101 of 101 photos"));
 
   form->EditName->setText(QStringLiteral("Other"));
   form->MemoDescription->setPlainText(QStringLiteral("Beach"));
@@ -374,6 +378,7 @@ TEST_F(EditTest, AFailingPhotoInSaveAllIsReportedAndTheRunStillEnds) {
   EXPECT_EQ(StoredName(Records[0]->FileName), QStringLiteral("Trip 1"));
   EXPECT_EQ(StoredName(Records[1]->FileName), QStringLiteral("Trip 2"));
   EXPECT_EQ(StoredName(big->FileName), QStringLiteral("big.jpg"));
+  EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("Saved 2 of 3 photos, 1 not saved"));
 }
 
 TEST_F(EditTest, ClosingThroughTheTitleBarAsksLikeTheCloseCommand) {
@@ -410,8 +415,43 @@ TEST_F(EditTest, AFailedSaveKeepsTheChangesAndThePhotoOnScreen) {
   const TGPRect draw = form->Scaled()->DrawRect;
   EXPECT_NE(shown.pixel(draw.X + draw.Width / 2, draw.Y + draw.Height / 2), qRgb(255, 0, 0));
   EXPECT_TRUE(form->Scaled()->ImageToDraw->ErrorMessage.isEmpty());
+  EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("Not saved"));
   ASSERT_TRUE(form->SaveCurrent());  // and a later save goes through
   EXPECT_EQ(StoredName(Records[0]->FileName), QStringLiteral("Kept"));
+  EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("Saved"));
+}
+
+TEST_F(EditTest, EachKindOfUnsaveablePhotoSaysWhyAndCannotBeTypedOver) {
+  MakePhotos(1);
+  AddPhoto(QStringLiteral("scan.jpeg"), EncodeJpeg(Pattern(40, 30)));
+  const QString readOnly = AddPhoto(QStringLiteral("ro.jpg"), EncodeJpeg(Pattern(40, 30)))->FileName;
+  QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  AddPhoto(QStringLiteral("broken.jpg"), QByteArray("not a picture"));
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  Pattern(40, 30).save(&buffer, "PNG");
+  AddPhoto(QStringLiteral("png.jpg"), png);
+  auto form = Open();
+  const QStringList reasons{"", "Only .jpg files can hold the attributes", "Read-only file",
+                            "Error 13: not a picture in a format Zelvane can read",
+                            "Only JPEG photos can hold the attributes"};
+  for (int i = 0; i < reasons.size(); ++i) {
+    if (i > 0) form->Action("ActionNext")->trigger();
+    ASSERT_EQ(form->CurrentIndex(), i);
+    const bool saveable = reasons[i].isEmpty();
+    EXPECT_EQ(form->LabelCannotSave->text(), reasons[i]);
+    EXPECT_EQ(form->LabelCannotSave->isVisible(), !saveable) << i;
+    EXPECT_EQ(form->EditName->isReadOnly(), !saveable) << i;
+    EXPECT_EQ(form->MemoDescription->isReadOnly(), !saveable) << i;
+    EXPECT_EQ(form->DTPTime->isReadOnly(), !saveable) << i;
+    EXPECT_EQ(form->CheckListActors->isEnabled(), saveable) << i;
+    EXPECT_EQ(form->Action("ActionAddActor")->isEnabled(), saveable) << i;
+  }
+  // Typing into a read-only field changes nothing.
+  form->EditName->setFocus();
+  QTest::keyClicks(form->EditName, QStringLiteral("typed"));
+  EXPECT_FALSE(form->EditName->text().contains(QStringLiteral("typed")));
 }
 
 TEST_F(EditTest, APhotoThatCannotBeReadShowsItsErrorWithTheEditsOff) {
@@ -484,4 +524,14 @@ TEST_F(EditTest, TheKeyboardEditsNamesMovesOnWithEnterAndReachesTheCommands) {
   EXPECT_EQ(StoredName(Records[0]->FileName), QStringLiteral("Molen"));
   QTest::keyClick(form.get(), Qt::Key_PageDown, Qt::AltModifier);
   EXPECT_EQ(form->CurrentIndex(), 1);
+
+  // A whole time typed over the selected field is that time.
+  form->DTPTime->setTime(QTime(9, 15, 45));
+  form->DTPTime->setFocus();
+  form->DTPTime->selectAll();
+  QTest::keyClicks(form->DTPTime, QStringLiteral("10:30:00"));
+  EXPECT_EQ(form->DTPTime->time(), QTime(10, 30, 0));
+  form->DTPTime->selectAll();
+  QTest::keyClicks(form->DTPTime, QStringLiteral("23:05:09"));
+  EXPECT_EQ(form->DTPTime->time(), QTime(23, 5, 9));
 }

@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTest>
@@ -202,6 +203,18 @@ TEST(MainLists, DropsOnThePrintListAddFromTheResultAndMoveWithinItself) {
   EXPECT_EQ(print->DropIndexAt(QPoint(5, 5)), 0);
 
   window.ListViewResult->selectAll();
+  // What a drag from either list carries: row numbers, with no complaint
+  // about data that cannot be written (the items hold record pointers).
+  static QStringList messages;
+  messages.clear();
+  const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext&, const QString& text) { messages.append(text); });
+  std::unique_ptr<QMimeData> dragged(
+      window.ListViewResult->model()->mimeData(window.ListViewResult->selectionModel()->selectedIndexes()));
+  qInstallMessageHandler(previous);
+  EXPECT_EQ(messages, QStringList());
+  ASSERT_NE(dragged, nullptr);
+  EXPECT_EQ(dragged->data("application/x-zelvane-photo-rows"), QByteArray("0 1 2"));
   window.DropOnList(window.ListViewPrint, window.ListViewResult, 0);
   window.ListViewResult->selectionModel()->clearSelection();
   window.ListViewResult->selectionModel()->select(window.ListViewResult->model()->index(2, 0),

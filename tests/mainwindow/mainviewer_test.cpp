@@ -12,6 +12,7 @@
 #include <QTreeView>
 #include "versioninfo.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -137,6 +138,11 @@ TEST_F(MainViewerTest, ViewSwitchingShowsOnePanelAndChecksOneCommand) {
   window.Action("ActionDetails")->trigger();
   EXPECT_TRUE(window.TreeViewResult->isVisible());
   EXPECT_FALSE(window.ListViewResult->isVisible());
+  // A listed folder shows four columns; the folder column is for search results.
+  QStringList headers;
+  for (int c = 0; c < window.ResultModel()->columnCount(); ++c)
+    if (!window.TreeViewResult->isColumnHidden(c)) headers.append(window.ResultModel()->headerData(c, Qt::Horizontal).toString());
+  EXPECT_EQ(headers, (QStringList{"Name", "Date", "Location", "File"}));
   window.Action("ActionDetails")->trigger();
   EXPECT_TRUE(window.ListViewResult->isVisible());
 }
@@ -196,6 +202,8 @@ TEST_F(MainViewerTest, EditOpensOnTheChosenListAndKeepsTheKnownPeople) {
 
   for (const char* name : {"a.jpg", "b.jpg"}) Box.Write(QStringLiteral("photos/") + name, EncodeJpeg(Pattern(40, 30)));
   window.ListFolder(Folder + u'/');
+  QApplication::setActiveWindow(&window);
+  window.ListViewResult->setFocus();
   int photos = 0;
   AnswerDialogs([&] { window.Action("ActionEdit")->trigger(); }, [&](QDialog* dialog) {
     if (auto* form = qobject_cast<TEditImagesFormViewer*>(dialog)) {
@@ -209,6 +217,9 @@ TEST_F(MainViewerTest, EditOpensOnTheChosenListAndKeepsTheKnownPeople) {
   });
   EXPECT_EQ(photos, 2);
   EXPECT_EQ(window.Settings().Actors, QStringLiteral("No actors;Zoe;"));  // the default list, and Zoe
+  // The keyboard is back where it was, so Ctrl+I and F1 work at once.
+  EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &window; }, 2000));
+  EXPECT_EQ(QApplication::focusWidget(), window.ListViewResult);
 }
 
 TEST_F(MainViewerTest, SaveAllRightAfterListingRunsBesideTheThumbnails) {
