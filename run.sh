@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Builds Zelvane and starts it, on an optional folder or photo:
 #   ./run.sh [FOLDER|PHOTO]
+# Only the program and its command-line tools are built here (in build/bin);
+# the tests are ./test.sh's.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-./scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DZELVANE_TESTS=ON >/dev/null
-cmake --build build --parallel "$(nproc)"
-
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "No display found: start ./run.sh from a desktop session (or under xvfb-run)." >&2
+  echo "No display found: Zelvane is a desktop program. Start ./run.sh from a desktop session," >&2
+  echo "or without one under a virtual display: xvfb-run -a ./run.sh [FOLDER|PHOTO]" >&2
+  echo "(./scripts/install-deps.sh installs xvfb-run with everything else the build needs)." >&2
   exit 1
 fi
-exec build/src/app/zelvane "$@"
+
+./scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DZELVANE_TESTS=ON >/dev/null
+cmake --build build --parallel "$(nproc)" --target zelvane zelvane-attr zelvane-bench
+exec build/bin/zelvane "$@"

@@ -16,7 +16,7 @@ cmake --build build-fuzz --target zelvane_photo_fuzzer zelvane-attr
 mkdir -p fuzz/corpus fuzz/artifacts
 cp tests/data/Canon_40D.jpg tests/data/Nikon_D70.jpg fuzz/corpus/
 cp tests/data/Canon_40D.jpg fuzz/corpus/marked.jpg
-build-fuzz/src/tools/attr/zelvane-attr set fuzz/corpus/marked.jpg --name Anna --description "a b" \
+build-fuzz/bin/zelvane-attr set fuzz/corpus/marked.jpg --name Anna --description "a b" \
   --location Delft --date "2004-07-15 14:03:22" --actors "Anna;Bob;" --rotation 90 --roi 1,2,30,40 || true
 if compgen -G "tests/data/fuzz/*" >/dev/null; then cp tests/data/fuzz/* fuzz/corpus/; fi
 # Bare EXIF blocks (little- and big-endian, maker notes, an earlier save) for
@@ -26,6 +26,6 @@ exiftool -b -EXIF fuzz/corpus/marked.jpg > fuzz/corpus/marked.tiff
 
 export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-build-fuzz/fuzz/zelvane_photo_fuzzer fuzz/corpus -artifact_prefix=fuzz/artifacts/ \
+build-fuzz/bin/zelvane_photo_fuzzer fuzz/corpus -artifact_prefix=fuzz/artifacts/ \
   -max_total_time="$seconds" -jobs="$jobs" -workers="$jobs" -max_len=65536 -rss_limit_mb=2048 -timeout=20 \
   -print_final_stats=1

@@ -4,27 +4,42 @@
 #include "imagetodraw.h"
 #include "jobqueue.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMutexLocker>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QThread>
+#include <atomic>
 
 Q_DECLARE_METATYPE(TImageToDraw*)
 
-TImageListCache::TImageListCache(QSize thumbSize, int workers, QObject* parent)
+struct TImageListCache::TJob {
+  std::atomic<bool> Cancelled{false};
+};
+
+namespace {
+
+// How long one slice of taking over finished thumbnails may keep the
+// user-interface thread.
+constexpr qint64 DrainSliceNs = 8'000'000;
+
+}  // namespace
+
+TImageListCache::TImageListCache(QSize thumbSize, int workers, QObject* parent, int maxResident)
     : QObject(parent),
       FJobs(std::make_unique<TJobQueue>(workers > 0 ? workers : TJobQueue::ProcessorCount(),
                                         QThread::LowestPriority)),
-      FWorkBitmap(thumbSize, QImage::Format_RGB32) {}
+      FWorkBitmap(thumbSize, QImage::Format_RGB32),
+      FMaxResident(std::max(1, maxResident)) {}
 
 TImageListCache::~TImageListCache() {
   for (TEntry& entry : FEntries)
-    if (entry.PendingView) entry.PendingView->Cancel();
-  // Running jobs finish (their hand-over is dropped) and free their views;
-  // jobs that never ran leave their views here.
+    if (entry.Pending) entry.Pending->Cancelled = true;
+  // Running jobs finish (skipping their work when cancelled in time); jobs
+  // that never ran are dropped with the queue. Hand-overs not yet taken
+  // die with this object.
   FJobs.reset();
-  for (TImageScaled* view : FInFlight) delete view;
 }
 
 TImageToDraw* TImageListCache::RecordOf(const QStandardItem* item) {
@@ -53,37 +68,87 @@ TImageToDraw* TImageListCache::GetImageRecord(const QString& path) {
     TEntry& entry = FEntries[size_t(index)];
     FIndex.remove(entry.Record->FileName);
     entry.Record = record;
-    entry.PendingView = nullptr;
+    entry.Pending.reset();
     entry.Ready = false;
   } else {
     index = int(FEntries.size());
-    FEntries.push_back(TEntry{record, nullptr, -1, {}, false});
+    FEntries.push_back(TEntry{record, nullptr, -1, {}, false, false, {}});
   }
   FIndex.insert(path, index);
   record->OnChange = [this](TImageToDraw* changed) { ImageChanged(changed); };
   return record;
 }
 
+QImage TImageListCache::RenderThumbnail(TImageScaled& view) const {
+  QImage thumb(FWorkBitmap.size(), QImage::Format_RGB32);
+  thumb.fill(Qt::white);
+  QPainter painter(&thumb);
+  view.Draw(painter);
+  return thumb;
+}
+
 void TImageListCache::StartThumbnail(TEntry& entry, bool first) {
-  auto* view = new TImageScaled(entry.Record);
-  view->ReducedDecode = ReducedDecode;
-  view->SetTargetRect({0, 0, FWorkBitmap.width(), FWorkBitmap.height()});
-  view->OnJobDone = [this](TImageScaled* v, TJobThread* worker) { ThumbnailJobDone(v, worker); };
-  {
-    QMutexLocker locker(&FInFlightLock);
-    FInFlight.insert(view);
-  }
-  if (view->QueueJob(*FJobs, first)) {
+  TImageToDraw* record = entry.Record;
+  if (!record->ErrorMessage.isEmpty()) {
     // The record failed to load before: its error box is drawn at once.
-    {
-      QMutexLocker locker(&FInFlightLock);
-      FInFlight.erase(view);
+    TImageScaled view(record);
+    view.SetTargetRect({0, 0, FWorkBitmap.width(), FWorkBitmap.height()});
+    StoreThumbnail(entry, RenderThumbnail(view));
+    return;
+  }
+  auto job = std::make_shared<TJob>();
+  entry.Pending = job;
+  auto work = [this, job, record](TJobThread&) { RenderJob(job, record); };
+  if (first)
+    FJobs->AddFirst(std::move(work));
+  else
+    FJobs->Add(std::move(work));
+}
+
+void TImageListCache::RenderJob(const std::shared_ptr<TJob>& job, TImageToDraw* record) {
+  // On a worker. The view lives only here: the record's picture (when the
+  // preview or a reduced decode could not serve) is released before the
+  // thumbnail is handed over.
+  QImage thumb;
+  if (!job->Cancelled) {
+    TImageScaled view(record);
+    view.ReducedDecode = ReducedDecode;
+    view.SetTargetRect({0, 0, FWorkBitmap.width(), FWorkBitmap.height()});
+    view.EnsureInit();
+    view.Recalc(false);
+    if (!job->Cancelled) thumb = RenderThumbnail(view);
+  }
+  bool post = false;
+  {
+    QMutexLocker locker(&FDoneLock);
+    FDone.push_back({job, record, std::move(thumb)});
+    post = !FDrainPosted;
+    FDrainPosted = true;
+  }
+  if (post) QMetaObject::invokeMethod(this, &TImageListCache::Drain, Qt::QueuedConnection);
+}
+
+void TImageListCache::Drain() {
+  {
+    QMutexLocker locker(&FDoneLock);
+    for (TDone& done : FDone) FBacklog.push_back(std::move(done));
+    FDone.clear();
+    FDrainPosted = false;
+  }
+  QElapsedTimer slice;
+  slice.start();
+  while (!FBacklog.empty() && slice.nsecsElapsed() < DrainSliceNs) {
+    TDone done = std::move(FBacklog.front());
+    FBacklog.pop_front();
+    ThumbnailReady(done);
+  }
+  if (!FBacklog.empty()) {
+    // The rest in the next slice, after whatever else is waiting.
+    QMutexLocker locker(&FDoneLock);
+    if (!FDrainPosted) {
+      FDrainPosted = true;
+      QMetaObject::invokeMethod(this, &TImageListCache::Drain, Qt::QueuedConnection);
     }
-    DrawThumbnail(*view);
-    delete view;
-    StoreThumbnail(entry);
-  } else {
-    entry.PendingView = view;
   }
 }
 
@@ -99,7 +164,7 @@ void TImageListCache::AddListItem(QStandardItem* item) {
     item->setData(QVariant(), Qt::DecorationRole);
     item->setText(record->ShortName());
     QVariant date;
-    if (entry->PendingView) {
+    if (entry->Pending) {
       date = entry->ListItems.empty() ? QVariant(0.0) : entry->ListItems.front()->data(DateTimeRole);
     } else {
       QMutexLocker locker(&record->Lock);  // no thumbnail job yet, but a save may be running
@@ -109,10 +174,9 @@ void TImageListCache::AddListItem(QStandardItem* item) {
     item->setData(QString(), LocationRole);
   }
   item->setData(record->ShortName(), FileNameRole);
-  if (!entry->Ready && !entry->PendingView) StartThumbnail(*entry);
+  if (!entry->Ready && !entry->Pending) StartThumbnail(*entry);
   if (entry->Ready) UpdateItem(item, *entry);
-  const int index = FIndex.value(record->FileName);
-  FIdle.erase(index);
+  FIdle.erase(IndexOf(*entry));
   entry->ListItems.push_back(item);
 }
 
@@ -124,11 +188,10 @@ void TImageListCache::RemoveListItem(QStandardItem* item) {
   TEntry& entry = FEntries[size_t(*it)];
   if (std::erase(entry.ListItems, item) == 0 || !entry.ListItems.empty()) return;
   FIdle.insert(*it);
-  if (entry.PendingView) {
-    // Nobody shows the photo any more: the job skips its work, and its view
-    // is freed when it comes back.
-    entry.PendingView->Cancel();
-    entry.PendingView = nullptr;
+  if (entry.Pending) {
+    // Nobody shows the photo any more: the job skips its work.
+    entry.Pending->Cancelled = true;
+    entry.Pending.reset();
   }
 }
 
@@ -137,11 +200,16 @@ void TImageListCache::Prioritize(const QList<QStandardItem*>& items) {
   for (auto it = items.crbegin(); it != items.crend(); ++it) {
     const TImageToDraw* record = RecordOf(*it);
     TEntry* entry = record ? Find(record->FileName) : nullptr;
-    if (!entry || entry->Ready || !entry->PendingView) continue;
+    if (!entry) continue;
+    if (entry->Ready && entry->Resident) {
+      Touch(*entry);  // on screen: kept
+      continue;
+    }
+    if (entry->Ready && entry->Pending) continue;  // being rendered again already
     // The waiting job is dropped (it skips its work when its turn comes) and
-    // a new one goes to the front.
-    entry->PendingView->Cancel();
-    entry->PendingView = nullptr;
+    // a new one goes to the front; a dropped thumbnail is rendered again.
+    if (entry->Pending) entry->Pending->Cancelled = true;
+    entry->Pending.reset();
     StartThumbnail(*entry, true);
   }
 }
@@ -157,35 +225,25 @@ void TImageListCache::WatchModel(QStandardItemModel* model) {
   });
 }
 
-void TImageListCache::ThumbnailJobDone(TImageScaled* view, TJobThread* worker) {
-  // On the worker: hand the view over, then free it here, which releases
-  // the record's picture.
-  worker->SyncCall([this, view] { ThumbnailReady(view); });
-  {
-    QMutexLocker locker(&FInFlightLock);
-    FInFlight.erase(view);
+void TImageListCache::ThumbnailReady(TDone& done) {
+  TEntry* entry = Find(done.Record->FileName);
+  if (!entry || entry->Record != done.Record) return;
+  if (entry->Pending == done.Job) entry->Pending.reset();
+  if (done.Job->Cancelled || done.Thumb.isNull() || entry->ListItems.empty()) return;
+  if (entry->Ready && entry->Resident) return;
+  const bool again = entry->Ready;  // a dropped thumbnail rendered again: the attributes are shown already
+  StoreThumbnail(*entry, done.Thumb);
+  for (QStandardItem* item : entry->ListItems) {
+    if (again) {
+      item->setData(entry->ImageIndex, ImageIndexRole);
+      item->setData(done.Thumb, Qt::DecorationRole);
+    } else {
+      UpdateItem(item, *entry);
+    }
   }
-  delete view;
 }
 
-void TImageListCache::ThumbnailReady(TImageScaled* view) {
-  TEntry* entry = Find(view->ImageToDraw->FileName);
-  if (!entry || entry->Record != view->ImageToDraw) return;
-  if (entry->PendingView == view) entry->PendingView = nullptr;
-  if (entry->Ready || entry->ListItems.empty() || view->Cancelled) return;
-  DrawThumbnail(*view);
-  StoreThumbnail(*entry);
-  for (QStandardItem* item : entry->ListItems) UpdateItem(item, *entry);
-}
-
-void TImageListCache::DrawThumbnail(TImageScaled& view) {
-  FWorkBitmap.fill(Qt::white);
-  QPainter painter(&FWorkBitmap);
-  view.Draw(painter);
-}
-
-void TImageListCache::StoreThumbnail(TEntry& entry) {
-  const QImage thumb = FWorkBitmap.copy();
+void TImageListCache::StoreThumbnail(TEntry& entry, const QImage& thumb) {
   if (entry.ImageIndex < 0) {
     entry.ImageIndex = int(FThumbList.size());
     FThumbList.append(thumb);
@@ -193,7 +251,25 @@ void TImageListCache::StoreThumbnail(TEntry& entry) {
     FThumbList[entry.ImageIndex] = thumb;
   }
   entry.Ready = true;
+  Touch(entry);
+  DropOldest();
   emit ThumbnailStored(entry.ImageIndex);
+}
+
+void TImageListCache::Touch(TEntry& entry) {
+  if (entry.Resident) FResident.erase(entry.ResidentPos);
+  entry.ResidentPos = FResident.insert(FResident.end(), IndexOf(entry));
+  entry.Resident = true;
+}
+
+void TImageListCache::DropOldest() {
+  while (int(FResident.size()) > FMaxResident) {
+    TEntry& oldest = FEntries[size_t(FResident.front())];
+    FResident.pop_front();
+    oldest.Resident = false;
+    if (oldest.ImageIndex >= 0) FThumbList[oldest.ImageIndex] = QImage();
+    for (QStandardItem* item : oldest.ListItems) item->setData(QVariant(), Qt::DecorationRole);
+  }
 }
 
 QStringList TImageListCache::DetailTexts(const TImageToDraw& record) {
@@ -227,7 +303,8 @@ void TImageListCache::UpdateItem(QStandardItem* item, const TEntry& entry) {
     toolTip = ToolTipText(*entry.Record);
   }
   item->setData(entry.ImageIndex, ImageIndexRole);
-  item->setData(entry.ImageIndex >= 0 ? FThumbList.at(entry.ImageIndex) : QImage(), Qt::DecorationRole);
+  item->setData(entry.Resident && entry.ImageIndex >= 0 ? QVariant(FThumbList.at(entry.ImageIndex)) : QVariant(),
+                Qt::DecorationRole);
   item->setText(name);
   item->setToolTip(toolTip);
   item->setData(dateTime, DateTimeRole);
@@ -257,12 +334,13 @@ void TImageListCache::ImageChanged(TImageToDraw* record) {
 void TImageListCache::DoImageChanged(TImageToDraw* record) {
   TEntry* entry = Find(record->FileName);
   if (!entry || entry->Record != record || !entry->Ready) return;
+  QImage thumb;
   {
     TImageScaled view(record);
     view.ReducedDecode = true;
     view.SetTargetRect({0, 0, FWorkBitmap.width(), FWorkBitmap.height()});
-    DrawThumbnail(view);
+    thumb = RenderThumbnail(view);
   }
-  StoreThumbnail(*entry);
+  StoreThumbnail(*entry, thumb);
   for (QStandardItem* item : entry->ListItems) UpdateItem(item, *entry);
 }

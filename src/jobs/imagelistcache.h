@@ -6,6 +6,8 @@
 #include <QMutex>
 #include <QObject>
 #include <QSize>
+#include <deque>
+#include <list>
 #include <memory>
 #include <set>
 #include <vector>
@@ -15,19 +17,26 @@ class QStandardItemModel;
 class TImageScaled;
 class TImageToDraw;
 class TJobQueue;
-class TJobThread;
 
 // The owner of the photo records shown in the main window's lists, and of
 // their thumbnails. It hands out one record per file path, renders each
 // photo's thumbnail once on its own worker threads, keeps the thumbnails in
 // an image list (ThumbList) and keeps every list item that shows a photo up
-// to date: its image, caption and the four detail columns.
+// to date: its image, caption, tool tip and the four detail columns.
 //
 // List items are QStandardItems whose RecordRole holds a record from
 // GetImageRecord; their detail texts go to the sibling columns 1 to 4 of the
 // item's row. Entries are found by exact path through a hash; an entry whose
 // items are all gone is reused, with its image-list slot, for the next new
-// path. Everything except the rendering runs on the user-interface thread.
+// path.
+//
+// Workers render the finished 64 × 64 thumbnail and hand it over without
+// waiting; the user-interface thread takes the results in slices of a few
+// milliseconds, so a folder of any size never stalls it. Only the most
+// recently shown thumbnails stay decoded in memory (MaxResident): an older
+// one is dropped from its slot and its items, and rendered again when its
+// items come into view (Prioritize). Everything except the rendering runs on
+// the user-interface thread.
 class TImageListCache : public QObject {
   Q_OBJECT
 public:
@@ -39,15 +48,20 @@ public:
   static constexpr int LocationRole = Qt::UserRole + 4;
   static constexpr int FileNameRole = Qt::UserRole + 5;  // the file name without folder
 
+  struct TJob;  // a queued rendering, cancelled through its flag
   struct TEntry {
     TImageToDraw* Record = nullptr;
-    TImageScaled* PendingView = nullptr;
+    std::shared_ptr<TJob> Pending;  // the rendering queued or running, if any
     int ImageIndex = -1;
     std::vector<QStandardItem*> ListItems;
-    bool Ready = false;
+    bool Ready = false;        // the photo's thumbnail was made and its items show its attributes
+    bool Resident = false;     // its thumbnail is in ThumbList now (not dropped)
+    std::list<int>::iterator ResidentPos;
   };
 
-  explicit TImageListCache(QSize thumbSize = QSize(64, 64), int workers = 0, QObject* parent = nullptr);
+  // maxResident: how many thumbnails stay decoded (16 KiB each at 64 × 64).
+  explicit TImageListCache(QSize thumbSize = QSize(64, 64), int workers = 0, QObject* parent = nullptr,
+                           int maxResident = 4000);
   ~TImageListCache() override;
 
   // Thumbnails are rendered from the embedded preview or a DCT-scaled decode;
@@ -60,15 +74,17 @@ public:
   void RemoveListItem(QStandardItem* item);
   // Removing rows of the model removes their items from the cache.
   void WatchModel(QStandardItemModel* model);
-  // Thumbnails of these items (those on screen) go before all other waiting
-  // work.
+  // These items are on screen: their thumbnails go before all other waiting
+  // work, a dropped one is rendered again, and the shown ones are kept.
   void Prioritize(const QList<QStandardItem*>& items);
   // After a save; may be called on any thread, runs on the user-interface thread.
   void ImageChanged(TImageToDraw* record);
 
   [[nodiscard]] const TEntry* FindEntry(const QString& path) const;
   [[nodiscard]] int EntryCount() const { return int(FEntries.size()); }
+  // Slots of dropped thumbnails hold a null image.
   [[nodiscard]] const QList<QImage>& ThumbList() const { return FThumbList; }
+  [[nodiscard]] int ResidentCount() const { return int(FResident.size()); }
   [[nodiscard]] QSize ThumbSize() const { return FWorkBitmap.size(); }
   [[nodiscard]] static TImageToDraw* RecordOf(const QStandardItem* item);
 
@@ -85,14 +101,24 @@ signals:
   void ThumbnailStored(int imageIndex);
 
 private:
+  struct TDone {
+    std::shared_ptr<TJob> Job;
+    TImageToDraw* Record = nullptr;
+    QImage Thumb;
+  };
+
   TEntry* Find(const QString& path);
   void StartThumbnail(TEntry& entry, bool first = false);
-  void ThumbnailJobDone(TImageScaled* view, TJobThread* worker);
-  void ThumbnailReady(TImageScaled* view);
-  void DrawThumbnail(TImageScaled& view);
-  void StoreThumbnail(TEntry& entry);
+  void RenderJob(const std::shared_ptr<TJob>& job, TImageToDraw* record);
+  void Drain();
+  void ThumbnailReady(TDone& done);
+  [[nodiscard]] QImage RenderThumbnail(TImageScaled& view) const;
+  void StoreThumbnail(TEntry& entry, const QImage& thumb);
+  void Touch(TEntry& entry);
+  void DropOldest();
   void UpdateItem(QStandardItem* item, const TEntry& entry);
   void DoImageChanged(TImageToDraw* record);
+  [[nodiscard]] int IndexOf(const TEntry& entry) const { return int(&entry - FEntries.data()); }
 
   std::unique_ptr<TJobQueue> FJobs;
   QImage FWorkBitmap;
@@ -101,6 +127,10 @@ private:
   QHash<QString, int> FIndex;      // path -> entry
   std::set<int> FIdle;             // entries without list items, reused first
   std::vector<std::unique_ptr<TImageToDraw>> FRecords;  // every record ever handed out
-  QMutex FInFlightLock;
-  std::set<TImageScaled*> FInFlight;  // views whose job has not finished
+  std::list<int> FResident;        // entries whose thumbnail is decoded, least recently shown first
+  int FMaxResident;
+  QMutex FDoneLock;
+  std::vector<TDone> FDone;        // finished renderings, filled by the workers
+  bool FDrainPosted = false;       // under FDoneLock
+  std::deque<TDone> FBacklog;      // taken from FDone, not yet stored (user-interface thread)
 };

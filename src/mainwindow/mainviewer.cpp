@@ -222,7 +222,7 @@ void TMainFormViewer::CreateLayout() {
   FPrintModel = new TPhotoListModel(this);
   FExportModel = new TPhotoListModel(this);
   FAllExportModel = new TPhotoListModel(this);
-  for (QStandardItemModel* model : {FResultModel, FPrintModel, FExportModel, FAllExportModel})
+  for (QStandardItemModel* model : std::initializer_list<QStandardItemModel*>{FResultModel, FPrintModel, FExportModel, FAllExportModel})
     FCache->WatchModel(model);
 
   auto* outer = new QSplitter(Qt::Vertical, this);
@@ -335,21 +335,8 @@ void TMainFormViewer::CreateLayout() {
   connect(DirectoryTree1, &TDirectoryTree::DirectoryChanged, this, [this](const QString& directory) {
     if (directory != FListedDirectory) ListFolder(directory);
   });
-  // Arriving thumbnails bring the stored names and dates: the order follows,
-  // at most five times a second.
-  auto* resortTimer = new QTimer(this);
-  resortTimer->setSingleShot(true);
-  resortTimer->setInterval(200);
-  connect(resortTimer, &QTimer::timeout, this, [this] { FResultSort->Resort(); });
-  connect(FResultModel, &QAbstractItemModel::dataChanged, this,
-          [resortTimer](const QModelIndex& topLeft, const QModelIndex&, const QList<int>& roles) {
-            if (topLeft.column() != 0 || resortTimer->isActive()) return;
-            for (int role : {int(Qt::DisplayRole), TImageListCache::DateTimeRole, TImageListCache::LocationRole})
-              if (roles.isEmpty() || roles.contains(role)) {
-                resortTimer->start();
-                return;
-              }
-          });
+  // Arriving thumbnails bring the stored names and dates: the result order
+  // follows by itself (TResultSortModel), at most five times a second.
   // What scrolls into view is rendered first.
   FVisibleTimer = new QTimer(this);
   FVisibleTimer->setSingleShot(true);

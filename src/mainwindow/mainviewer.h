@@ -1,5 +1,6 @@
 #pragma once
 
+#include "photolistmodel.h"
 #include "photosettings.h"
 
 #include <QAction>
@@ -139,7 +140,7 @@ private:
   QLabel* PanelPrintImages = nullptr;
   QLabel* PanelExportFolder = nullptr;
   QLabel* PanelExportTotal = nullptr;
-  QStandardItemModel* FResultModel = nullptr;
+  TPhotoListModel* FResultModel = nullptr;
   class TResultSortModel* FResultSort = nullptr;
   class QStackedWidget* FResultStack = nullptr;
   QStandardItemModel* FPrintModel = nullptr;

@@ -42,21 +42,17 @@ void TMainFormViewer::ListFolder(const QString& directory) {
 
 void TMainFormViewer::ShowFiles(const QStringList& files) {
   ListViewResult->scrollToTop();
-  FResultModel->removeRows(0, FResultModel->rowCount());
-  // Rows go in as one block, each with its detail cells, so that thumbnails
-  // arriving later only change texts and never the model's shape.
-  QList<QStandardItem*> items;
-  items.reserve(files.size());
-  FResultModel->setColumnCount(5);
+  // Rows go in as one block (one reset of the model, however many photos),
+  // each with its detail cells, so that thumbnails arriving later only change
+  // texts and never the model's shape.
+  QList<QList<QStandardItem*>> rows;
+  rows.reserve(files.size());
   for (const QString& file : files) {
     auto* item = new QStandardItem;
     item->setData(QVariant::fromValue(FCache->GetImageRecord(file)), TImageListCache::RecordRole);
-    items.append(item);
-    FResultModel->invisibleRootItem()->appendRow(
-        {item, new QStandardItem, new QStandardItem, new QStandardItem, new QStandardItem});
+    rows.append({item, new QStandardItem, new QStandardItem, new QStandardItem, new QStandardItem});
   }
-  for (QStandardItem* item : items) FCache->AddListItem(item);
-  FResultSort->Resort();
+  FResultModel->ReplaceRows(rows, [this](QStandardItem* item) { FCache->AddListItem(item); });
   UpdateListCommands();
   FVisibleTimer->start();
 }

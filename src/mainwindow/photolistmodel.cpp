@@ -1,7 +1,21 @@
 #include "photolistmodel.h"
 
 #include <QMimeData>
+#include <QSignalBlocker>
 #include <set>
+
+void TPhotoListModel::ReplaceRows(const QList<QList<QStandardItem*>>& rows,
+                                  const std::function<void(QStandardItem*)>& prepare) {
+  beginResetModel();
+  {
+    const QSignalBlocker quiet(this);
+    removeRows(0, rowCount());
+    for (const QList<QStandardItem*>& row : rows) appendRow(row);
+    if (prepare)
+      for (const QList<QStandardItem*>& row : rows) prepare(row.first());
+  }
+  endResetModel();
+}
 
 QStringList TPhotoListModel::mimeTypes() const {
   return {QString::fromLatin1(MimeType)};

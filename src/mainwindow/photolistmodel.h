@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStandardItemModel>
+#include <functional>
 
 // The item model of a photo list. A drag carries only the dragged rows'
 // numbers, under a MIME type of our own: each item holds its photo record as
@@ -13,6 +14,11 @@ public:
   static constexpr const char* MimeType = "application/x-zelvane-photo-rows";
 
   using QStandardItemModel::QStandardItemModel;
+
+  // Replaces every row by these, in one reset of the model (not a signal per
+  // row); prepare runs for each row's first item once it is in the model,
+  // before the views hear of it.
+  void ReplaceRows(const QList<QList<QStandardItem*>>& rows, const std::function<void(QStandardItem*)>& prepare);
 
   [[nodiscard]] QStringList mimeTypes() const override;
   [[nodiscard]] QMimeData* mimeData(const QModelIndexList& indexes) const override;

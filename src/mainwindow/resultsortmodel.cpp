@@ -3,7 +3,10 @@
 #include "imagelistcache.h"
 #include "imagetodraw.h"
 
+#include <QTimer>
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -13,18 +16,201 @@ char16_t AsciiLower(char16_t c) {
 
 }  // namespace
 
-TResultSortModel::TResultSortModel(QObject* parent) : QSortFilterProxyModel(parent) {
-  // Re-sorting on every change would move rows (and lay out the whole list)
-  // for each thumbnail that arrives; the owner re-sorts at a calm pace instead.
-  setDynamicSortFilter(false);
-  setSortRole(Qt::DisplayRole);
-  sort(0);
+TResultSortModel::TResultSortModel(QObject* parent) : QAbstractProxyModel(parent), FTimer(new QTimer(this)) {
+  // Arriving names and dates move rows at most five times a second.
+  FTimer->setSingleShot(true);
+  FTimer->setInterval(200);
+  connect(FTimer, &QTimer::timeout, this, &TResultSortModel::Resort);
+}
+
+TResultSortModel::~TResultSortModel() = default;
+
+void TResultSortModel::setSourceModel(QAbstractItemModel* source) {
+  beginResetModel();
+  for (const auto& connection : FConnections) disconnect(connection);
+  FConnections.clear();
+  QAbstractProxyModel::setSourceModel(source);
+  if (source) {
+    // Any change of shape is taken as a reset: the result model changes
+    // shape only when a whole folder is listed.
+    const auto begin = [this] { beginResetModel(); };
+    const auto end = [this] {
+      Rebuild();
+      endResetModel();
+    };
+    FConnections = {
+        connect(source, &QAbstractItemModel::modelAboutToBeReset, this, begin),
+        connect(source, &QAbstractItemModel::modelReset, this, end),
+        connect(source, &QAbstractItemModel::rowsAboutToBeInserted, this, begin),
+        connect(source, &QAbstractItemModel::rowsInserted, this, end),
+        connect(source, &QAbstractItemModel::rowsAboutToBeRemoved, this, begin),
+        connect(source, &QAbstractItemModel::rowsRemoved, this, end),
+        connect(source, &QAbstractItemModel::rowsAboutToBeMoved, this, begin),
+        connect(source, &QAbstractItemModel::rowsMoved, this, end),
+        connect(source, &QAbstractItemModel::columnsAboutToBeInserted, this, begin),
+        connect(source, &QAbstractItemModel::columnsInserted, this, end),
+        connect(source, &QAbstractItemModel::columnsAboutToBeRemoved, this, begin),
+        connect(source, &QAbstractItemModel::columnsRemoved, this, end),
+        connect(source, &QAbstractItemModel::layoutAboutToBeChanged, this, begin),
+        connect(source, &QAbstractItemModel::layoutChanged, this, end),
+        connect(source, &QAbstractItemModel::dataChanged, this, &TResultSortModel::SourceDataChanged),
+        connect(source, &QAbstractItemModel::headerDataChanged, this, &QAbstractItemModel::headerDataChanged),
+    };
+  }
+  Rebuild();
+  endResetModel();
 }
 
 void TResultSortModel::SetListSort(int listSort) {
   FListSort = (listSort >= 0 && listSort <= 2) ? listSort : 0;
-  invalidate();
-  sort(0);
+  const int rows = int(FKeys.size());
+  for (int row = 0; row < rows; ++row) FKeys[size_t(row)] = KeyOf(row);
+  FChanged.clear();
+  std::fill(FIsChanged.begin(), FIsChanged.end(), 0);
+  std::vector<int> order(static_cast<size_t>(rows));
+  std::iota(order.begin(), order.end(), 0);
+  std::sort(order.begin(), order.end(), [this](int a, int b) { return Before(a, b); });
+  SetOrder(std::move(order));
+}
+
+TResultSortModel::TKey TResultSortModel::KeyOf(int sourceRow) const {
+  static const auto lowered = [](QString text) {
+    for (QChar& c : text) c = QChar(AsciiLower(c.unicode()));
+    return text;
+  };
+  const QModelIndex index = sourceModel()->index(sourceRow, 0);
+  TKey key;
+  key.HasRecord = index.data(TImageListCache::RecordRole).value<TImageToDraw*>() != nullptr;
+  if (!key.HasRecord) return key;
+  if (FListSort == 1)
+    key.Date = DateKey(index.data(TImageListCache::DateTimeRole).toDouble());
+  else
+    key.Text = lowered(index.data(FListSort == 2 ? TImageListCache::LocationRole : int(Qt::DisplayRole)).toString());
+  key.File = lowered(index.data(TImageListCache::FileNameRole).toString());
+  return key;
+}
+
+bool TResultSortModel::Before(int a, int b) const {
+  const TKey& x = FKeys[size_t(a)];
+  const TKey& y = FKeys[size_t(b)];
+  if (x.HasRecord != y.HasRecord) return !x.HasRecord;
+  if (x.HasRecord) {
+    if (FListSort == 1) {
+      if (x.Date != y.Date) return x.Date < y.Date;
+    } else if (const int c = QString::compare(x.Text, y.Text, Qt::CaseSensitive); c != 0) {
+      return c < 0;
+    }
+    if (const int c = QString::compare(x.File, y.File, Qt::CaseSensitive); c != 0) return c < 0;
+  }
+  return a < b;
+}
+
+void TResultSortModel::Rebuild() {
+  // Called inside a reset: the order is simply made anew.
+  const int rows = sourceModel() ? sourceModel()->rowCount() : 0;
+  FKeys.assign(size_t(rows), TKey());
+  for (int row = 0; row < rows; ++row) FKeys[size_t(row)] = KeyOf(row);
+  FChanged.clear();
+  FIsChanged.assign(size_t(rows), 0);
+  FToSource.resize(size_t(rows));
+  std::iota(FToSource.begin(), FToSource.end(), 0);
+  std::sort(FToSource.begin(), FToSource.end(), [this](int a, int b) { return Before(a, b); });
+  FToProxy.assign(size_t(rows), 0);
+  for (int p = 0; p < rows; ++p) FToProxy[size_t(FToSource[size_t(p)])] = p;
+}
+
+void TResultSortModel::SetOrder(std::vector<int> order) {
+  if (order == FToSource) return;
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  const std::vector<int> oldToSource = FToSource;
+  FToSource = std::move(order);
+  for (size_t p = 0; p < FToSource.size(); ++p) FToProxy[size_t(FToSource[p])] = int(p);
+  const QModelIndexList from = persistentIndexList();
+  QModelIndexList to;
+  to.reserve(from.size());
+  for (const QModelIndex& index : from)
+    to.append(createIndex(FToProxy[size_t(oldToSource[size_t(index.row())])], index.column()));
+  changePersistentIndexList(from, to);
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void TResultSortModel::Resort() {
+  FTimer->stop();
+  if (FChanged.empty()) return;
+  // Every other row keeps its key, so those stay in order among themselves:
+  // the changed rows are sorted on their own and merged in.
+  std::vector<int> moved = std::move(FChanged);
+  FChanged.clear();
+  for (int row : moved) FIsChanged[size_t(row)] = 0;
+  std::sort(moved.begin(), moved.end(), [this](int a, int b) { return Before(a, b); });
+  std::vector<int> staying;
+  staying.reserve(FToSource.size());
+  std::vector<char> isMoved(FToSource.size(), 0);
+  for (int row : moved) isMoved[size_t(row)] = 1;
+  for (int row : FToSource)
+    if (!isMoved[size_t(row)]) staying.push_back(row);
+  std::vector<int> order(FToSource.size());
+  std::merge(staying.begin(), staying.end(), moved.begin(), moved.end(), order.begin(),
+             [this](int a, int b) { return Before(a, b); });
+  SetOrder(std::move(order));
+}
+
+void TResultSortModel::SourceDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                         const QList<int>& roles) {
+  if (!topLeft.isValid() || !bottomRight.isValid()) return;
+  for (int row = topLeft.row(); row <= bottomRight.row() && row < int(FKeys.size()); ++row) {
+    if (topLeft.column() == 0) {
+      TKey key = KeyOf(row);
+      if (!(key == FKeys[size_t(row)])) {
+        FKeys[size_t(row)] = std::move(key);
+        if (!FIsChanged[size_t(row)]) {
+          FIsChanged[size_t(row)] = 1;
+          FChanged.push_back(row);
+          if (!FTimer->isActive()) FTimer->start();
+        }
+      }
+    }
+    const int proxyRow = FToProxy[size_t(row)];
+    emit dataChanged(index(proxyRow, topLeft.column()), index(proxyRow, bottomRight.column()), roles);
+  }
+}
+
+QModelIndex TResultSortModel::index(int row, int column, const QModelIndex& parent) const {
+  if (parent.isValid() || row < 0 || row >= int(FToSource.size()) || column < 0 || column >= columnCount())
+    return QModelIndex();
+  return createIndex(row, column);
+}
+
+QModelIndex TResultSortModel::parent(const QModelIndex&) const {
+  return QModelIndex();
+}
+
+int TResultSortModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : int(FToSource.size());
+}
+
+int TResultSortModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() || !sourceModel() ? 0 : sourceModel()->columnCount();
+}
+
+bool TResultSortModel::hasChildren(const QModelIndex& parent) const {
+  return !parent.isValid() && !FToSource.empty();
+}
+
+QModelIndex TResultSortModel::mapToSource(const QModelIndex& proxyIndex) const {
+  if (!proxyIndex.isValid() || !sourceModel() || proxyIndex.row() >= int(FToSource.size())) return QModelIndex();
+  return sourceModel()->index(FToSource[size_t(proxyIndex.row())], proxyIndex.column());
+}
+
+QModelIndex TResultSortModel::mapFromSource(const QModelIndex& sourceIndex) const {
+  if (!sourceIndex.isValid() || sourceIndex.parent().isValid() || sourceIndex.row() >= int(FToProxy.size()))
+    return QModelIndex();
+  return index(FToProxy[size_t(sourceIndex.row())], sourceIndex.column());
+}
+
+QVariant TResultSortModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  return sourceModel() && orientation == Qt::Horizontal ? sourceModel()->headerData(section, orientation, role)
+                                                       : QVariant();
 }
 
 int TResultSortModel::CompareText(const QString& a, const QString& b) {
@@ -65,9 +251,4 @@ int TResultSortModel::Compare(const QModelIndex& a, const QModelIndex& b, int li
   if (byKey != 0) return byKey;
   return CompareText(a.data(TImageListCache::FileNameRole).toString(),
                      b.data(TImageListCache::FileNameRole).toString());
-}
-
-bool TResultSortModel::lessThan(const QModelIndex& left, const QModelIndex& right) const {
-  return Compare(sourceModel()->index(left.row(), 0, left.parent()),
-                 sourceModel()->index(right.row(), 0, right.parent()), FListSort) < 0;
 }

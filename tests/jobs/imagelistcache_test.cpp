@@ -101,7 +101,7 @@ TEST(ImageListCache, RemovingEveryItemBeforeTheJobRunsUsesNoSlot) {
   cache.WatchModel(&model);
   for (const QString& path : paths) Show(cache, model, path);
   model.clear();  // before the user-interface thread took any result
-  for (const QString& path : paths) EXPECT_EQ(cache.FindEntry(path)->PendingView, nullptr);
+  for (const QString& path : paths) EXPECT_EQ(cache.FindEntry(path)->Pending, nullptr);
   // Let every job come back (cancelled ones skip their work).
   for (int i = 0; i < 40; ++i) {
     QThread::msleep(10);
@@ -226,4 +226,37 @@ TEST(ImageListCache, PrioritizedItemsAreRenderedFirst) {
   ASSERT_TRUE(WaitFor([&] { return stored == 60; }));
   // Only the job already running when the list asked can come first.
   EXPECT_LE(storedBefore, 4);
+}
+
+TEST(ImageListCache, OnlyTheLastShownThumbnailsStayAndADroppedOneComesBackWhenShown) {
+  TSandbox box;
+  const std::vector<QString> paths = Photos(box, 20);
+  TImageListCache cache(QSize(64, 64), 2, nullptr, 5);
+  QStandardItemModel model;
+  std::vector<QStandardItem*> items;
+  for (const QString& path : paths) items.push_back(Show(cache, model, path));
+  ASSERT_TRUE(WaitFor([&] {
+    for (const QString& path : paths)
+      if (!cache.FindEntry(path)->Ready) return false;
+    return true;
+  }));
+  EXPECT_EQ(cache.ResidentCount(), 5);
+  int dropped = 0;
+  for (QStandardItem* item : items) {
+    const TImageListCache::TEntry* entry = cache.FindEntry(TImageListCache::RecordOf(item)->FileName);
+    EXPECT_EQ(item->data(Qt::DecorationRole).isNull(), !entry->Resident);
+    EXPECT_EQ(cache.ThumbList().at(entry->ImageIndex).isNull(), !entry->Resident);
+    EXPECT_NE(item->text(), QString());  // the attributes stay
+    dropped += entry->Resident ? 0 : 1;
+  }
+  EXPECT_EQ(dropped, 15);
+  QStandardItem* back = nullptr;
+  for (QStandardItem* item : items)
+    if (item->data(Qt::DecorationRole).isNull()) back = item;
+  ASSERT_NE(back, nullptr);
+  cache.Prioritize({back});  // it scrolled into view
+  ASSERT_TRUE(WaitFor([&] { return !back->data(Qt::DecorationRole).isNull(); }));
+  EXPECT_TRUE(cache.FindEntry(TImageListCache::RecordOf(back)->FileName)->Resident);
+  EXPECT_EQ(back->data(Qt::DecorationRole).value<QImage>().size(), QSize(64, 64));
+  EXPECT_EQ(cache.ResidentCount(), 5);
 }
