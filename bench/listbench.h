@@ -11,6 +11,7 @@ struct TListBenchResult {
   double ListedMs = 0;
   double ThumbnailsSeconds = 0;
   double LongestStallMs = 0;
+  double PeakRssMiB = 0;  // of the whole process, at the end
 };
 
 [[nodiscard]] TListBenchResult RunListBench(const QString& folder);

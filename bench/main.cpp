@@ -28,7 +28,7 @@ int Usage(QTextStream& err) {
          "      thumbs: N images, T s, R images/s, peak RSS M MiB\n"
          "  zelvane-bench list FOLDER\n"
          "      Lists FOLDER into the main window's result list (offscreen). Last line:\n"
-         "      list: N images, listed in T ms, thumbnails done in T s, longest stall S ms\n"
+         "      list: N images, listed in T ms, thumbnails done in T s, longest stall S ms, peak RSS M MiB\n"
          "  zelvane-bench make FOLDER COUNT [--size WxH] [--quality Q] [--preview]\n"
          "      Writes COUNT fractal test photos (default 4000x3000, quality 90) with camera\n"
          "      EXIF; --preview embeds a 160 x 120 preview as cameras do.\n";
@@ -70,11 +70,12 @@ int Thumbs(const QStringList& args, QTextStream& out, QTextStream& err) {
 int List(const QStringList& args, QTextStream& out, QTextStream& err) {
   if (args.size() != 1) return Usage(err);
   const TListBenchResult r = RunListBench(args[0]);
-  out << QStringLiteral("list: %1 images, listed in %2 ms, thumbnails done in %3 s, longest stall %4 ms\n")
+  out << QStringLiteral("list: %1 images, listed in %2 ms, thumbnails done in %3 s, longest stall %4 ms, peak RSS %5 MiB\n")
              .arg(r.Images)
              .arg(r.ListedMs, 0, 'f', 0)
              .arg(r.ThumbnailsSeconds, 0, 'f', 2)
-             .arg(r.LongestStallMs, 0, 'f', 0);
+             .arg(r.LongestStallMs, 0, 'f', 0)
+             .arg(r.PeakRssMiB, 0, 'f', 0);
   return 0;
 }
 

@@ -26,7 +26,9 @@ TThumbBenchResult RunThumbBench(const QStringList& photos, int threads, bool ful
   {
     TImageListCache cache(QSize(64, 64), threads);
     cache.ReducedDecode = !fullDecode;
-    QStandardItemModel model;
+    // The detail columns exist from the start, as in the main window: adding
+    // them later would renumber every item's place in the model.
+    QStandardItemModel model(0, 5);
     int stored = 0;
     QEventLoop loop;  // sleeps between hand-overs, leaving the cores to the workers
     QObject::connect(&cache, &TImageListCache::ThumbnailStored, [&] {

@@ -4,7 +4,9 @@
 #include <QMutex>
 #include <algorithm>
 #include <mutex>
+#include <cstring>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "jpegsegments.h"
@@ -45,11 +47,32 @@ struct TExifStore::TData {
   Exiv2::ExifData Data;
   Exiv2::ByteOrder Order = Exiv2::littleEndian;
   std::vector<TPropertyItem> SetItems;  // what SetPropertyItem changed, for the check on save
+  // The first item of each IFD0 and EXIF sub-IFD tag, made on the first look-up:
+  // the library's own look-up builds and compares a key text for every item
+  // of the block, maker notes included, each time.
+  mutable std::unordered_map<quint32, Exiv2::ExifData::const_iterator> Index;
+  mutable bool Indexed = false;
+
+  static quint32 IndexKey(int ifd, quint32 tag) { return (quint32(ifd) << 16) | (tag & 0xFFFF); }
+  static int IfdOf(const char* group) {
+    static const int ifd0 = Exiv2::ExifKey(0x010F, GroupIfd0).ifdId();
+    static const int exif = Exiv2::ExifKey(0x9003, GroupExif).ifdId();
+    return std::strcmp(group, GroupIfd0) == 0 ? ifd0 : exif;
+  }
 
   bool Find(quint32 id, const char* group, TPropertyItem& item) const {
-    const Exiv2::ExifKey key(static_cast<uint16_t>(id), group);
-    const auto pos = Data.findKey(key);
-    if (pos == Data.end()) return false;
+    if (!Indexed) {
+      Index.clear();
+      const int ifd0 = IfdOf(GroupIfd0), exif = IfdOf(GroupExif);
+      for (auto it = Data.begin(); it != Data.end(); ++it) {
+        const int ifd = it->ifdId();
+        if (ifd == ifd0 || ifd == exif) Index.try_emplace(IndexKey(ifd, it->tag()), it);
+      }
+      Indexed = true;
+    }
+    const auto found = Index.find(IndexKey(IfdOf(group), id));
+    if (found == Index.end()) return false;
+    const auto pos = found->second;
     const long size = pos->size();
     if (size < 0 || size > TJpegSegments::MaxTiffLength) return false;
     item.Id = id;
@@ -116,6 +139,7 @@ TGPStatus TExifStore::SetPropertyItem(const TPropertyItem& item) {
       pos->setValue(value.get());
     else
       D->Data.add(key, value.get());
+    D->Indexed = false;
     std::erase_if(D->SetItems, [&](const TPropertyItem& i) { return i.Id == item.Id; });
     D->SetItems.push_back(item);
     return Ok;

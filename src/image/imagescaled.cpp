@@ -45,7 +45,9 @@ void TImageScaled::EnsureInit() {
   if (Initialized) return;
   if (ReducedDecode && !ImageToDraw->IsLoaded()) {
     // Attributes and size from the file's head; the pixels come later, reduced.
-    ImageToDraw->LoadAttributes();
+    // A record whose attributes were read before gives no preview here.
+    QByteArray preview;
+    if (ImageToDraw->LoadAttributes(&preview)) Preview = std::move(preview);
     InitGeometry();
     Recalc(false);
   } else {

@@ -3,10 +3,12 @@
 #include "gprect.h"
 #include "redeyes.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QPoint>
 #include <atomic>
 #include <functional>
+#include <optional>
 
 class QPainter;
 class TImageToDraw;
@@ -50,6 +52,9 @@ public:
   bool Initialized = false;
   QPoint LastRedEyePoint{-1, -1};
   bool ReducedDecode = false;
+  // The embedded preview (empty: none) as read with the attributes, until
+  // the reduced render used it.
+  std::optional<QByteArray> Preview;
 
   void EnsureInit();
   void Init();

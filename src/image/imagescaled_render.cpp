@@ -35,7 +35,8 @@ QImage TImageScaled::RenderReduced(const TGPRect& stored, int width, int height)
   TGPStatus status = Ok;
   TReducedPicture reduced =
       TReducedPicture::Load(ImageToDraw->FileName, ImageToDraw->ImageRect.Width, ImageToDraw->ImageRect.Height,
-                            stored, width, height, status);
+                            stored, width, height, status, Preview ? &*Preview : nullptr);
+  Preview.reset();
   if (status != Ok) return {};
   if (RedEyes)
     for (size_t i = 0; i < PaintedCount(*RedEyes); ++i) reduced.ApplyRedEye(*(*RedEyes)[i]);

@@ -87,7 +87,11 @@ public:
   [[nodiscard]] TGPImage* GetImage();
   // Reads the attributes, the picture size and CanSave from the file's head
   // without decoding its pixels (once; a loaded record has them already).
-  void LoadAttributes();
+  // preview: the embedded preview's JPEG bytes from the same read, for a
+  // thumbnail that would otherwise read and parse the head again. True when
+  // a JPEG head was read now and read well: preview then holds its embedded
+  // preview, or nothing when it has none.
+  bool LoadAttributes(QByteArray* preview = nullptr);
   // Decodes the file and re-reads every attribute. Callers use EnsureLoaded.
   void LoadImage();
   // Writes the attributes into the file's EXIF block, moving nothing else;

@@ -114,10 +114,11 @@ void TImageToDraw::LoadImage() {
   });
 }
 
-void TImageToDraw::LoadAttributes() {
+bool TImageToDraw::LoadAttributes(QByteArray* preview) {
   QMutexLocker locker(&Lock);
-  if (AttributesLoaded) return;
-  RunLoad([this] {
+  if (AttributesLoaded) return false;
+  bool jpeg = false;
+  RunLoad([this, preview, &jpeg] {
     CheckReadOnly();
     TPhotoFile file(FileName);
     const QByteArray head = TJpegSegments::ReadHead(file);
@@ -128,6 +129,8 @@ void TImageToDraw::LoadAttributes() {
       if (!header.HasFrame || header.Width == 0 || header.Height == 0) RaiseStatus(GenericError);
       ImageRect = {0, 0, header.Width, header.Height};
       LoadExif(head, header, exif);
+      if (preview) *preview = exif.Thumbnail();
+      jpeg = true;
     } else {
       // The file already opened (and known to be a regular file) is read.
       QFile device;
@@ -143,4 +146,5 @@ void TImageToDraw::LoadAttributes() {
     IsBitmap = true;
     ReadAttributes(exif);
   });
+  return jpeg && ErrorMessage.isEmpty();
 }

@@ -27,37 +27,38 @@ bool TReducedPicture::PreviewIsGoodEnough(int previewWidth, int previewHeight, i
 }
 
 TReducedPicture TReducedPicture::Load(const QString& path, int fullWidth, int fullHeight, const TGPRect& region,
-                                      int needWidth, int needHeight, TGPStatus& status) {
+                                      int needWidth, int needHeight, TGPStatus& status,
+                                      const QByteArray* knownPreview) {
   TReducedPicture result;
   if (fullWidth <= 0 || fullHeight <= 0) {
     status = InvalidParameter;
     return result;
   }
   // First choice: the embedded preview, read from the file's head alone.
-  const QByteArray head = TJpegSegments::ReadHead(path, status);
-  if (status != Ok) return result;
-  const TJpegHeader header = TJpegSegments::Parse(head);
-  if (!header.IsJpeg || header.Width != fullWidth || header.Height != fullHeight) {
-    status = UnknownImageFormat;
-    return result;
-  }
-  if (header.HasExif()) {
+  QByteArray preview;
+  if (knownPreview) {
+    preview = *knownPreview;
+  } else {
+    const QByteArray head = TJpegSegments::ReadHead(path, status);
+    if (status != Ok) return result;
+    const TJpegHeader header = TJpegSegments::Parse(head);
+    if (!header.IsJpeg || header.Width != fullWidth || header.Height != fullHeight) {
+      status = UnknownImageFormat;
+      return result;
+    }
     TExifStore exif;
-    if (exif.Load(head.mid(header.TiffOffset, header.TiffLength)) == Ok) {
-      const QByteArray preview = exif.Thumbnail();
-      if (!preview.isEmpty()) {
-        TGPImage image = TGPImage::FromData(preview);
-        if (image.Status() == Ok && image.IsJpeg() &&
-            PreviewIsGoodEnough(image.Width(), image.Height(), fullWidth, fullHeight, region, needWidth,
-                                needHeight)) {
-          result.Image = image.Image();
-          result.ScaleX = double(image.Width()) / fullWidth;
-          result.ScaleY = double(image.Height()) / fullHeight;
-          result.FromPreview = true;
-          status = Ok;
-          return result;
-        }
-      }
+    if (header.HasExif() && exif.Load(head.mid(header.TiffOffset, header.TiffLength)) == Ok) preview = exif.Thumbnail();
+  }
+  if (!preview.isEmpty()) {
+    TGPImage image = TGPImage::FromData(preview);
+    if (image.Status() == Ok && image.IsJpeg() &&
+        PreviewIsGoodEnough(image.Width(), image.Height(), fullWidth, fullHeight, region, needWidth, needHeight)) {
+      result.Image = image.Image();
+      result.ScaleX = double(image.Width()) / fullWidth;
+      result.ScaleY = double(image.Height()) / fullHeight;
+      result.FromPreview = true;
+      status = Ok;
+      return result;
     }
   }
   // Otherwise a DCT-scaled decode of the whole file.

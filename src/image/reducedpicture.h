@@ -23,9 +23,11 @@ struct TReducedPicture {
   // fullHeight, such that region (full pixels, stored orientation) spans at
   // least needWidth × needHeight reduced pixels. status is not Ok when the
   // file cannot be decoded that way (the caller then decodes it whole).
+  // knownPreview: the embedded preview (empty: none) when the caller read
+  // the head already; the head is then not read and parsed again for it.
   [[nodiscard]] static TReducedPicture Load(const QString& path, int fullWidth, int fullHeight,
                                             const TGPRect& region, int needWidth, int needHeight,
-                                            TGPStatus& status);
+                                            TGPStatus& status, const QByteArray* knownPreview = nullptr);
 
   // The DCT scale denominator (8, 4, 2 or 1) for a region of the given size.
   [[nodiscard]] static int ScaleDenominator(int regionWidth, int regionHeight, int needWidth, int needHeight);

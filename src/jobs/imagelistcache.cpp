@@ -6,8 +6,10 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMap>
 #include <QMutexLocker>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QThread>
 #include <atomic>
@@ -51,6 +53,11 @@ TImageListCache::TEntry* TImageListCache::Find(const QString& path) {
   return it == FIndex.constEnd() ? nullptr : &FEntries[size_t(*it)];
 }
 
+TImageListCache::TEntry* TImageListCache::Find(const TImageToDraw* record) {
+  const auto it = FByRecord.constFind(record);
+  return it == FByRecord.constEnd() ? nullptr : &FEntries[size_t(*it)];
+}
+
 const TImageListCache::TEntry* TImageListCache::FindEntry(const QString& path) const {
   const auto it = FIndex.constFind(path);
   return it == FIndex.constEnd() ? nullptr : &FEntries[size_t(*it)];
@@ -67,6 +74,7 @@ TImageToDraw* TImageListCache::GetImageRecord(const QString& path) {
     FIdle.erase(FIdle.begin());
     TEntry& entry = FEntries[size_t(index)];
     FIndex.remove(entry.Record->FileName);
+    FByRecord.remove(entry.Record);
     entry.Record = record;
     entry.Pending.reset();
     entry.Ready = false;
@@ -75,6 +83,7 @@ TImageToDraw* TImageListCache::GetImageRecord(const QString& path) {
     FEntries.push_back(TEntry{record, nullptr, -1, {}, false, false, {}});
   }
   FIndex.insert(path, index);
+  FByRecord.insert(record, index);
   record->OnChange = [this](TImageToDraw* changed) { ImageChanged(changed); };
   return record;
 }
@@ -154,7 +163,7 @@ void TImageListCache::Drain() {
 
 void TImageListCache::AddListItem(QStandardItem* item) {
   TImageToDraw* record = RecordOf(item);
-  TEntry* entry = record ? Find(record->FileName) : nullptr;
+  TEntry* entry = record ? Find(record) : nullptr;
   if (!entry) return;
   if (!entry->Ready) {
     // Until the thumbnail is in: the file name and the provisional date. Once
@@ -183,8 +192,8 @@ void TImageListCache::AddListItem(QStandardItem* item) {
 void TImageListCache::RemoveListItem(QStandardItem* item) {
   TImageToDraw* record = RecordOf(item);
   if (!record) return;
-  const auto it = FIndex.constFind(record->FileName);
-  if (it == FIndex.constEnd()) return;
+  const auto it = FByRecord.constFind(record);
+  if (it == FByRecord.constEnd()) return;
   TEntry& entry = FEntries[size_t(*it)];
   if (std::erase(entry.ListItems, item) == 0 || !entry.ListItems.empty()) return;
   FIdle.insert(*it);
@@ -199,7 +208,7 @@ void TImageListCache::Prioritize(const QList<QStandardItem*>& items) {
   // Visited last to first, so the first item ends up at the head of the queue.
   for (auto it = items.crbegin(); it != items.crend(); ++it) {
     const TImageToDraw* record = RecordOf(*it);
-    TEntry* entry = record ? Find(record->FileName) : nullptr;
+    TEntry* entry = record ? Find(record) : nullptr;
     if (!entry) continue;
     if (entry->Ready && entry->Resident) {
       Touch(*entry);  // on screen: kept
@@ -226,8 +235,8 @@ void TImageListCache::WatchModel(QStandardItemModel* model) {
 }
 
 void TImageListCache::ThumbnailReady(TDone& done) {
-  TEntry* entry = Find(done.Record->FileName);
-  if (!entry || entry->Record != done.Record) return;
+  TEntry* entry = Find(done.Record);
+  if (!entry) return;
   if (entry->Pending == done.Job) entry->Pending.reset();
   if (done.Job->Cancelled || done.Thumb.isNull() || entry->ListItems.empty()) return;
   if (entry->Ready && entry->Resident) return;
@@ -268,7 +277,12 @@ void TImageListCache::DropOldest() {
     FResident.pop_front();
     oldest.Resident = false;
     if (oldest.ImageIndex >= 0) FThumbList[oldest.ImageIndex] = QImage();
-    for (QStandardItem* item : oldest.ListItems) item->setData(QVariant(), Qt::DecorationRole);
+    // The least recently shown is off screen: nothing needs repainting, so
+    // its items let go of the picture quietly.
+    for (QStandardItem* item : oldest.ListItems) {
+      const QSignalBlocker quiet(item->model());
+      item->setData(QVariant(), Qt::DecorationRole);
+    }
   }
 }
 
@@ -293,33 +307,43 @@ void TImageListCache::UpdateItem(QStandardItem* item, const TEntry& entry) {
   QString name, location;
   TDateTime dateTime = 0;
   QStringList details;
-  QString toolTip;
   {
     QMutexLocker locker(&entry.Record->Lock);
     name = entry.Record->Name;
     dateTime = entry.Record->DateTime;
     location = entry.Record->Location;
     details = DetailTexts(*entry.Record);
-    toolTip = ToolTipText(*entry.Record);
   }
-  item->setData(entry.ImageIndex, ImageIndexRole);
-  item->setData(entry.Resident && entry.ImageIndex >= 0 ? QVariant(FThumbList.at(entry.ImageIndex)) : QVariant(),
-                Qt::DecorationRole);
-  item->setText(name);
-  item->setToolTip(toolTip);
-  item->setData(dateTime, DateTimeRole);
-  item->setData(location, LocationRole);
   QStandardItemModel* model = item->model();
-  if (!model) return;
+  QStandardItem* parent = !model ? nullptr : item->parent() ? item->parent() : model->invisibleRootItem();
+  if (parent && parent->columnCount() < 1 + details.size()) parent->setColumnCount(1 + int(details.size()));
+  {
+    // The row's cells change quietly, then the views hear of the row once.
+    const QSignalBlocker quiet(model);
+    item->setData(entry.ImageIndex, ImageIndexRole);
+    item->setData(entry.Resident && entry.ImageIndex >= 0 ? QVariant(FThumbList.at(entry.ImageIndex)) : QVariant(),
+                  Qt::DecorationRole);
+    item->setText(name);
+    item->setData(dateTime, DateTimeRole);
+    item->setData(location, LocationRole);
+    if (!model) return;
+    const int row = item->row();
+    for (int i = 0; i < details.size(); ++i) {
+      QStandardItem* cell = parent->child(row, i + 1);
+      if (cell)
+        cell->setText(details[i]);
+      else
+        parent->setChild(row, i + 1, new QStandardItem(details[i]));
+    }
+  }
+  // Cell by cell: a view repaints a single changed cell where it is (if at
+  // all on screen), but a changed range as a whole viewport.
   const QModelIndex index = item->index();
-  QStandardItem* parent = item->parent() ? item->parent() : model->invisibleRootItem();
-  if (parent->columnCount() < 1 + details.size()) parent->setColumnCount(1 + int(details.size()));
+  emit model->dataChanged(index, index,
+                          {Qt::DecorationRole, Qt::DisplayRole, ImageIndexRole, DateTimeRole, LocationRole});
   for (int i = 0; i < details.size(); ++i) {
-    QStandardItem* cell = parent->child(index.row(), i + 1);
-    if (cell)
-      cell->setText(details[i]);
-    else
-      parent->setChild(index.row(), i + 1, new QStandardItem(details[i]));
+    const QModelIndex cell = index.siblingAtColumn(i + 1);
+    emit model->dataChanged(cell, cell, {Qt::DisplayRole});
   }
 }
 
@@ -332,8 +356,8 @@ void TImageListCache::ImageChanged(TImageToDraw* record) {
 }
 
 void TImageListCache::DoImageChanged(TImageToDraw* record) {
-  TEntry* entry = Find(record->FileName);
-  if (!entry || entry->Record != record || !entry->Ready) return;
+  TEntry* entry = Find(record);
+  if (!entry || !entry->Ready) return;
   QImage thumb;
   {
     TImageScaled view(record);

@@ -93,7 +93,7 @@ public:
   [[nodiscard]] static QStringList DetailTexts(const TImageToDraw& record);
   // The tool tip of a list item, one line each: name, date, location (when
   // there is one) and file name; for a photo that could not be read, its
-  // error and the reason.
+  // error and the reason. Made when asked (TPhotoListModel), not stored.
   [[nodiscard]] static QString ToolTipText(const TImageToDraw& record);
 
 signals:
@@ -108,6 +108,7 @@ private:
   };
 
   TEntry* Find(const QString& path);
+  TEntry* Find(const TImageToDraw* record);
   void StartThumbnail(TEntry& entry, bool first = false);
   void RenderJob(const std::shared_ptr<TJob>& job, TImageToDraw* record);
   void Drain();
@@ -125,6 +126,7 @@ private:
   QList<QImage> FThumbList;
   std::vector<TEntry> FEntries;
   QHash<QString, int> FIndex;      // path -> entry
+  QHash<const TImageToDraw*, int> FByRecord;  // record -> entry (cheaper than its path)
   std::set<int> FIdle;             // entries without list items, reused first
   std::vector<std::unique_ptr<TImageToDraw>> FRecords;  // every record ever handed out
   std::list<int> FResident;        // entries whose thumbnail is decoded, least recently shown first

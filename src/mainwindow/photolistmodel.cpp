@@ -1,5 +1,8 @@
 #include "photolistmodel.h"
 
+#include "imagelistcache.h"
+#include "imagetodraw.h"
+
 #include <QMimeData>
 #include <QSignalBlocker>
 #include <set>
@@ -15,6 +18,16 @@ void TPhotoListModel::ReplaceRows(const QList<QList<QStandardItem*>>& rows,
       for (const QList<QStandardItem*>& row : rows) prepare(row.first());
   }
   endResetModel();
+}
+
+QVariant TPhotoListModel::data(const QModelIndex& index, int role) const {
+  if (role == Qt::ToolTipRole && index.column() == 0) {
+    if (TImageToDraw* record = TImageListCache::RecordOf(itemFromIndex(index))) {
+      QMutexLocker locker(&record->Lock);  // a save on a worker may be writing it
+      return TImageListCache::ToolTipText(*record);
+    }
+  }
+  return QStandardItemModel::data(index, role);
 }
 
 QStringList TPhotoListModel::mimeTypes() const {

@@ -20,6 +20,9 @@ public:
   // before the views hear of it.
   void ReplaceRows(const QList<QList<QStandardItem*>>& rows, const std::function<void(QStandardItem*)>& prepare);
 
+  // The tool tip of a photo is made when a view asks for it, from the
+  // record as it is then (see TImageListCache::ToolTipText).
+  [[nodiscard]] QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   [[nodiscard]] QStringList mimeTypes() const override;
   [[nodiscard]] QMimeData* mimeData(const QModelIndexList& indexes) const override;
 };

@@ -159,7 +159,7 @@ void TResultSortModel::SourceDataChanged(const QModelIndex& topLeft, const QMode
                                          const QList<int>& roles) {
   if (!topLeft.isValid() || !bottomRight.isValid()) return;
   for (int row = topLeft.row(); row <= bottomRight.row() && row < int(FKeys.size()); ++row) {
-    if (topLeft.column() == 0) {
+    if (topLeft.column() == 0 && KeyRoleChanged(roles)) {
       TKey key = KeyOf(row);
       if (!(key == FKeys[size_t(row)])) {
         FKeys[size_t(row)] = std::move(key);
@@ -173,6 +173,16 @@ void TResultSortModel::SourceDataChanged(const QModelIndex& topLeft, const QMode
     const int proxyRow = FToProxy[size_t(row)];
     emit dataChanged(index(proxyRow, topLeft.column()), index(proxyRow, bottomRight.column()), roles);
   }
+}
+
+bool TResultSortModel::KeyRoleChanged(const QList<int>& roles) const {
+  if (roles.isEmpty()) return true;
+  const int keyRole = FListSort == 1 ? TImageListCache::DateTimeRole
+                      : FListSort == 2 ? TImageListCache::LocationRole
+                                       : int(Qt::DisplayRole);
+  for (int role : roles)
+    if (role == keyRole || role == TImageListCache::FileNameRole || role == TImageListCache::RecordRole) return true;
+  return false;
 }
 
 QModelIndex TResultSortModel::index(int row, int column, const QModelIndex& parent) const {

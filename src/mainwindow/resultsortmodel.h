@@ -62,6 +62,8 @@ private:
   [[nodiscard]] bool Before(int a, int b) const;
   void Rebuild();
   void SetOrder(std::vector<int> order);
+  // Whether a change of these roles may change a row's key.
+  [[nodiscard]] bool KeyRoleChanged(const QList<int>& roles) const;
   void SourceDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles);
 
   int FListSort = 0;

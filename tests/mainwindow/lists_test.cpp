@@ -125,7 +125,8 @@ TEST(MainLists, AFolderListsSortedAndResortsAsAttributesArrive) {
   const int index = window.Cache()->FindEntry(broken->FileName)->ImageIndex;
   EXPECT_EQ(window.Cache()->ThumbList().at(index).pixel(60, 60), qRgb(255, 0, 0));
   QStringList toolTips;
-  for (int row = 0; row < 4; ++row) toolTips.append(window.ResultModel()->item(row)->toolTip());
+  for (int row = 0; row < 4; ++row)
+    toolTips.append(window.ResultModel()->index(row, 0).data(Qt::ToolTipRole).toString());
   EXPECT_TRUE(toolTips.contains(QStringLiteral("Zuid\nJanuary 1, 2001\nUtrecht\n1.jpg")));
   const QStringList brokenTips = toolTips.filter(QRegularExpression(
       "^broken.jpg\n[^\n]+\nbroken.jpg\nError 13: not a picture in a format Zelvane can read$"));

@@ -35,7 +35,7 @@ TEST(BenchTool, MakesPhotosAndReportsThumbnailFiguresInTheDocumentedForm) {
   EXPECT_EQ(exitCode, 2);
 
   static const QRegularExpression listLine(QStringLiteral(
-      "^list: 3 images, listed in \\d+ ms, thumbnails done in \\d+\\.\\d\\d s, longest stall \\d+ ms$"));
+      "^list: 3 images, listed in \\d+ ms, thumbnails done in \\d+\\.\\d\\d s, longest stall \\d+ ms, peak RSS \\d+ MiB$"));
   const QStringList lines = RunBench({"list", box.Path("photos")}, exitCode).split(u'\n', Qt::SkipEmptyParts);
   EXPECT_EQ(exitCode, 0);
   ASSERT_FALSE(lines.isEmpty());
