@@ -33,7 +33,10 @@ TImageListCache::TImageListCache(QSize thumbSize, int workers, QObject* parent, 
       FJobs(std::make_unique<TJobQueue>(workers > 0 ? workers : TJobQueue::ProcessorCount(),
                                         QThread::LowestPriority)),
       FWorkBitmap(thumbSize, QImage::Format_RGB32),
-      FMaxResident(std::max(1, maxResident)) {}
+      FBlank(thumbSize, QImage::Format_RGB32),
+      FMaxResident(std::max(1, maxResident)) {
+  FBlank.fill(Qt::white);
+}
 
 TImageListCache::~TImageListCache() {
   for (TEntry& entry : FEntries)
@@ -170,7 +173,7 @@ void TImageListCache::AddListItem(QStandardItem* item) {
     // a job runs, a worker may be writing the record, so the date is taken
     // before the first job starts, or from an item that has it.
     item->setData(-1, ImageIndexRole);
-    item->setData(QVariant(), Qt::DecorationRole);
+    item->setData(FBlank, Qt::DecorationRole);
     item->setText(record->ShortName());
     QVariant date;
     if (entry->Pending) {
@@ -281,7 +284,7 @@ void TImageListCache::DropOldest() {
     // its items let go of the picture quietly.
     for (QStandardItem* item : oldest.ListItems) {
       const QSignalBlocker quiet(item->model());
-      item->setData(QVariant(), Qt::DecorationRole);
+      item->setData(FBlank, Qt::DecorationRole);
     }
   }
 }
@@ -321,7 +324,7 @@ void TImageListCache::UpdateItem(QStandardItem* item, const TEntry& entry) {
     // The row's cells change quietly, then the views hear of the row once.
     const QSignalBlocker quiet(model);
     item->setData(entry.ImageIndex, ImageIndexRole);
-    item->setData(entry.Resident && entry.ImageIndex >= 0 ? QVariant(FThumbList.at(entry.ImageIndex)) : QVariant(),
+    item->setData(entry.Resident && entry.ImageIndex >= 0 ? FThumbList.at(entry.ImageIndex) : FBlank,
                   Qt::DecorationRole);
     item->setText(name);
     item->setData(dateTime, DateTimeRole);

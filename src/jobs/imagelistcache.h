@@ -82,9 +82,10 @@ public:
 
   [[nodiscard]] const TEntry* FindEntry(const QString& path) const;
   [[nodiscard]] int EntryCount() const { return int(FEntries.size()); }
-  // Slots of dropped thumbnails hold a null image.
+  // Slots of dropped thumbnails hold a null image; their items show Blank().
   [[nodiscard]] const QList<QImage>& ThumbList() const { return FThumbList; }
   [[nodiscard]] int ResidentCount() const { return int(FResident.size()); }
+  [[nodiscard]] const QImage& Blank() const { return FBlank; }
   [[nodiscard]] QSize ThumbSize() const { return FWorkBitmap.size(); }
   [[nodiscard]] static TImageToDraw* RecordOf(const QStandardItem* item);
 
@@ -123,6 +124,10 @@ private:
 
   std::unique_ptr<TJobQueue> FJobs;
   QImage FWorkBitmap;
+  // What an item shows while it has no thumbnail (not yet made, or dropped):
+  // a white square of the thumbnail's size, one shared image, so that a view
+  // lays every item out at its final size from the start.
+  QImage FBlank;
   QList<QImage> FThumbList;
   std::vector<TEntry> FEntries;
   QHash<QString, int> FIndex;      // path -> entry

@@ -45,6 +45,7 @@ TEST(ImageListCache, OnePhotoInTwoListsIsOneEntryWithOneRendering) {
   QStandardItem* b = Show(cache, print, path);
   EXPECT_EQ(TImageListCache::RecordOf(a), TImageListCache::RecordOf(b));
   EXPECT_EQ(a->data(TImageListCache::ImageIndexRole).toInt(), -1);
+  EXPECT_EQ(a->data(Qt::DecorationRole).value<QImage>().size(), QSize(64, 64));  // the blank, for the layout
   EXPECT_EQ(a->text(), QStringLiteral("p0.jpg"));
   ASSERT_TRUE(WaitFor([&] { return cache.FindEntry(path)->Ready; }));
   EXPECT_EQ(cache.EntryCount(), 1);
@@ -244,7 +245,7 @@ TEST(ImageListCache, OnlyTheLastShownThumbnailsStayAndADroppedOneComesBackWhenSh
   int dropped = 0;
   for (QStandardItem* item : items) {
     const TImageListCache::TEntry* entry = cache.FindEntry(TImageListCache::RecordOf(item)->FileName);
-    EXPECT_EQ(item->data(Qt::DecorationRole).isNull(), !entry->Resident);
+    EXPECT_EQ(item->data(Qt::DecorationRole).value<QImage>() == cache.Blank(), !entry->Resident);
     EXPECT_EQ(cache.ThumbList().at(entry->ImageIndex).isNull(), !entry->Resident);
     EXPECT_NE(item->text(), QString());  // the attributes stay
     dropped += entry->Resident ? 0 : 1;
@@ -252,10 +253,10 @@ TEST(ImageListCache, OnlyTheLastShownThumbnailsStayAndADroppedOneComesBackWhenSh
   EXPECT_EQ(dropped, 15);
   QStandardItem* back = nullptr;
   for (QStandardItem* item : items)
-    if (item->data(Qt::DecorationRole).isNull()) back = item;
+    if (item->data(Qt::DecorationRole).value<QImage>() == cache.Blank()) back = item;
   ASSERT_NE(back, nullptr);
   cache.Prioritize({back});  // it scrolled into view
-  ASSERT_TRUE(WaitFor([&] { return !back->data(Qt::DecorationRole).isNull(); }));
+  ASSERT_TRUE(WaitFor([&] { return !(back->data(Qt::DecorationRole).value<QImage>() == cache.Blank()); }));
   EXPECT_TRUE(cache.FindEntry(TImageListCache::RecordOf(back)->FileName)->Resident);
   EXPECT_EQ(back->data(Qt::DecorationRole).value<QImage>().size(), QSize(64, 64));
   EXPECT_EQ(cache.ResidentCount(), 5);

@@ -237,9 +237,13 @@ TEST(MainLists, AClickedPhotoIsTheSelectionInBothResultStyles) {
   const QString folder = QDir(box.Path("")).absolutePath();
   for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) box.Write(name, EncodeJpeg(Pattern(16, 16)));
   TMainFormViewer window({folder}, box.Path("Zelvane.ini"));
+  QListView* icons = window.ListViewResult;
+  // Laid out before any thumbnail is in, every item has room for one and its
+  // caption: no later change of order lays the list out again.
+  icons->doItemsLayout();
+  EXPECT_GE(icons->visualRect(icons->model()->index(0, 0)).height(), 64 + icons->fontMetrics().height());
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  QListView* icons = window.ListViewResult;
   QTest::mouseClick(icons->viewport(), Qt::LeftButton, {}, icons->visualRect(icons->model()->index(1, 0)).center());
   EXPECT_EQ(Names(window.SelectedResultRecords()), QStringList{"b.jpg"});
   window.Action("ActionDetails")->trigger();
