@@ -180,12 +180,6 @@ void TEditImagesFormViewer::CreateLayout() {
   TextFileName = new QLineEdit(right);
   TextFileName->setReadOnly(true);
   form->addWidget(TextFileName);
-  LabelCannotSave = new QLabel(right);
-  LabelCannotSave->setObjectName("LabelCannotSave");
-  LabelCannotSave->setWordWrap(true);
-  LabelCannotSave->setStyleSheet(QStringLiteral("color: #b00000;"));
-  LabelCannotSave->hide();
-  form->addWidget(LabelCannotSave);
   label(tr("Name"));
   EditName = new QLineEdit(right);
   EditName->setMaxLength(50);
@@ -250,6 +244,13 @@ void TEditImagesFormViewer::CreateLayout() {
   outer->addWidget(right);
   StatusBar = new QStatusBar(this);
   StatusBar->setSizeGripEnabled(false);
+  // Why the photo shown cannot be saved: one line along the whole window,
+  // where it takes no room from the fields.
+  LabelCannotSave = new QLabel(StatusBar);
+  LabelCannotSave->setObjectName("LabelCannotSave");
+  LabelCannotSave->setStyleSheet(QStringLiteral("color: #b00000;"));
+  LabelCannotSave->hide();
+  StatusBar->addPermanentWidget(LabelCannotSave, 1);
   page->addWidget(StatusBar);
 
   // Attribute edits mark the photo changed; filling the controls does not.

@@ -94,8 +94,8 @@ public:
   QCheckBox* CheckAlways = nullptr;
   QPushButton* BitBtnSaveAll = nullptr;
   QPushButton* BitBtnSave = nullptr;
-  QLabel* LabelCannotSave = nullptr;  // why the photo shown cannot be saved
   QStatusBar* StatusBar = nullptr;    // what Save and Save all did
+  QLabel* LabelCannotSave = nullptr;  // in the status bar: why the photo shown cannot be saved
   QGroupBox* GroupArea = nullptr;
   QGroupBox* GroupColor = nullptr;
   QSlider* TrackArea = nullptr;
