@@ -33,24 +33,11 @@ qint64 TypeSize(quint16 type) {
   }
 }
 
-// The unit whose bytes turn around in the other byte order.
-int SwapUnit(quint16 type) {
-  switch (type) {
-    case 3:
-    case 8:
-      return 2;
-    case 4:
-    case 9:
-    case 11:
-    case 13:
-    case 5:
-    case 10:
-      return 4;
-    case 12:
-      return 8;
-    default:
-      return 1;
-  }
+// The unit whose bytes turn around in the other byte order: rationals are
+// two 32-bit numbers, every other type turns around whole.
+qint64 SwapUnit(quint16 type) {
+  if (type == 5 || type == 10) return 4;
+  return std::max<qint64>(1, TypeSize(type));
 }
 
 // Tags of IFD0 whose value is the offset of more data in the block.
@@ -80,7 +67,7 @@ public:
   }
   // A little-endian value in this order.
   [[nodiscard]] QByteArray FromLittle(const QByteArray& value, quint16 type) const {
-    const int unit = SwapUnit(type);
+    const qint64 unit = SwapUnit(type);
     if (!FBig || unit == 1) return value;
     QByteArray out = value;
     for (qsizetype i = 0; i + unit <= out.size(); i += unit) std::reverse(out.begin() + i, out.begin() + i + unit);
