@@ -24,9 +24,9 @@ QStandardItem* Show(TImageListCache& cache, QStandardItemModel& model, const QSt
   return item;
 }
 
-std::vector<QString> Photos(const TSandbox& box, int count, const QString& prefix = "p") {
+std::vector<QString> Photos(const TSandbox& box, int count, const QString& prefix = "p", QSize size = {320, 240}) {
   std::vector<QString> paths;
-  const QByteArray jpeg = EncodeJpeg(Pattern(320, 240));
+  const QByteArray jpeg = EncodeJpeg(Pattern(size.width(), size.height()));
   for (int i = 0; i < count; ++i) paths.push_back(box.Write(QStringLiteral("%1%2.jpg").arg(prefix).arg(i), jpeg));
   return paths;
 }
@@ -211,7 +211,10 @@ TEST(ImageListCache, DestroyingTheCacheWithJobsPendingIsClean) {
 
 TEST(ImageListCache, PrioritizedItemsAreRenderedFirst) {
   TSandbox box;
-  const std::vector<QString> paths = Photos(box, 60);
+  // Photos that take the worker a while each, so that it is still at the
+  // first ones when the list asks for two others (it hands results over
+  // without waiting, so small ones would all be done by then).
+  const std::vector<QString> paths = Photos(box, 60, "p", {1200, 900});
   TImageListCache cache(QSize(64, 64), 1);
   QStandardItemModel model;
   std::vector<QStandardItem*> items;
