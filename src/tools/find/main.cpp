@@ -1,0 +1,15 @@
+#include "findcommand.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QTextStream in(stdin);
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  const int result = TFindCommand::Run(app.arguments().mid(1), in, out, err);
+  out.flush();
+  err.flush();
+  return result;
+}

@@ -1,0 +1,96 @@
+#include "imagetodraw.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+namespace {
+
+struct TRun {
+  int Exit = -1;
+  QStringList Out;
+  QString Err;
+};
+
+// Runs the real program, as a script would, with the input on standard input.
+TRun Find(const QStringList& args, const QByteArray& input = QByteArray()) {
+  QProcess process;
+  process.start(QStringLiteral(ZELVANE_FIND_TOOL), args);
+  process.write(input);
+  process.closeWriteChannel();
+  EXPECT_TRUE(process.waitForFinished(60000));
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+          QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
+          QString::fromUtf8(process.readAllStandardError())};
+}
+
+void Photo(const QString& path, const char* name, const char* location) {
+  TImageToDraw record(path);
+  record.LoadAttributes();
+  record.Name = QString::fromUtf8(name);
+  record.Location = QString::fromUtf8(location);
+  record.Save();
+}
+
+}  // namespace
+
+TEST(FindTool, PrintsMatchesInOrderAndRefinesThroughAPipe) {
+  TSandbox box;
+  const QByteArray jpeg = EncodeJpeg(Pattern(16, 16));
+  QDir().mkpath(box.Path("sub"));
+  for (const char* file : {"a.jpg", "b.jpg", "sub/c.jpg"}) box.Write(file, jpeg);
+  Photo(box.Path("a.jpg"), "Molen", "Delft");
+  Photo(box.Path("b.jpg"), "molen", "Gouda");
+  Photo(box.Path("sub/c.jpg"), "Molenaar", "Delft");
+  box.Write("broken.jpg", "not a picture");
+  const QString root = QDir(box.Path("")).absolutePath();
+
+  TRun run = Find({root, "--name", "MOLEN"});
+  EXPECT_EQ(run.Exit, 0);
+  EXPECT_EQ(run.Out, (QStringList{root + "/a.jpg", root + "/b.jpg"}));
+  EXPECT_EQ(run.Err, "zelvane-find: " + root + "/broken.jpg: Error 13\n");
+  run = Find({root, "--subfolders", "--name", "molen"});
+  EXPECT_EQ(run.Out, (QStringList{root + "/a.jpg", root + "/b.jpg", root + "/sub/c.jpg"}));
+  // A damaged photo is matched on the attributes it was created with.
+  EXPECT_EQ(Find({root, "--name", "broken"}).Out, QStringList{root + "/broken.jpg"});
+  // The first search's output refines in the second; a vanished path is named.
+  const QByteArray piped = (run.Out.join(u'\n') + "\n\n" + root + "/gone.jpg\n").toUtf8();
+  run = Find({"-", "--location", "delft"}, piped);
+  EXPECT_EQ(run.Exit, 0);
+  EXPECT_EQ(run.Out, (QStringList{root + "/a.jpg", root + "/sub/c.jpg"}));
+  EXPECT_EQ(run.Err, "zelvane-find: " + root + "/gone.jpg: Error 10\n");
+  run = Find({root, "--location", "Utrecht"});
+  EXPECT_EQ(run.Exit, 1);
+  EXPECT_TRUE(run.Out.isEmpty());
+}
+
+TEST(FindTool, WrongUsageExitsWithTwoAndSaysWhy) {
+  TSandbox box;
+  const QString root = QDir(box.Path("")).absolutePath();
+  const QString file = box.Write("a.jpg", EncodeJpeg(Pattern(8, 8)));
+  struct TCase {
+    QStringList Args;
+    QString Says;
+  };
+  for (const TCase& c : {TCase{{root}, "No attributes checked to search."},
+                         TCase{{root, "--from", "2004-07-15"}, "--from and --to go together"},
+                         TCase{{root, "--from", "2004-07-16", "--to", "2004-07-15"},
+                               "The enddate is smaller than the startdate."},
+                         TCase{{root, "--from", "15-07-2004", "--to", "2004-07-15"}, "wants a date"},
+                         TCase{{root, "--name", "x", "--all", "--any"}, "exclude each other"},
+                         TCase{{"-", "--subfolders", "--name", "x"}, "does not go with -"},
+                         TCase{{file, "--name", "x"}, "is not a folder"},
+                         TCase{{root, "--colour", "red"}, "unknown option"}}) {
+    const TRun run = Find(c.Args);
+    EXPECT_EQ(run.Exit, 2) << c.Args.join(' ').toStdString();
+    EXPECT_TRUE(run.Err.contains(c.Says)) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("Usage:"));
+    EXPECT_TRUE(run.Out.isEmpty());
+  }
+  const TRun help = Find({"--help"});
+  EXPECT_EQ(help.Exit, 0);
+  EXPECT_TRUE(help.Out.first().startsWith("Usage:"));
+}
