@@ -1,11 +1,14 @@
 // zelvane-bench: figures for the thumbnail path.
 //
 //   zelvane-bench thumbs FOLDER [--threads N] [--full-decode]
+//   zelvane-bench list FOLDER
+//   zelvane-bench find FOLDER [criteria of zelvane-find] [--full-decode] [--limit N]
 //   zelvane-bench make FOLDER COUNT [--size WxH] [--quality Q]
 
 #include "exifstore.h"
 #include "jpegcodec.h"
 #include "jpegsegments.h"
+#include "findbench.h"
 #include "listbench.h"
 #include "photomaker.h"
 #include "thumbbench.h"
@@ -29,6 +32,11 @@ int Usage(QTextStream& err) {
          "  zelvane-bench list FOLDER\n"
          "      Lists FOLDER into the main window's result list (offscreen). Last line:\n"
          "      list: N images, listed in T ms, thumbnails done in T s, longest stall S ms, peak RSS M MiB\n"
+         "  zelvane-bench find FOLDER [criteria of zelvane-find] [--full-decode] [--limit N]\n"
+         "      Searches FOLDER as the main window does (walk, records, queue, matching).\n"
+         "      --full-decode decodes each photo whole (the reference); --limit N takes\n"
+         "      the first N candidates. Last line:\n"
+         "      find: N candidates, M matches, T s, R photos/s, peak RSS P MiB\n"
          "  zelvane-bench make FOLDER COUNT [--size WxH] [--quality Q] [--preview]\n"
          "      Writes COUNT fractal test photos (default 4000x3000, quality 90) with camera\n"
          "      EXIF; --preview embeds a 160 x 120 preview as cameras do.\n";
@@ -75,6 +83,23 @@ int List(const QStringList& args, QTextStream& out, QTextStream& err) {
              .arg(r.ListedMs, 0, 'f', 0)
              .arg(r.ThumbnailsSeconds, 0, 'f', 2)
              .arg(r.LongestStallMs, 0, 'f', 0)
+             .arg(r.PeakRssMiB, 0, 'f', 0);
+  return 0;
+}
+
+int Find(const QStringList& args, QTextStream& out, QTextStream& err) {
+  if (args.isEmpty()) return Usage(err);
+  TFindBenchResult r;
+  const QString problem = RunFindBench(args[0], args.mid(1), r);
+  if (!problem.isEmpty()) {
+    err << "zelvane-bench: " << problem << '\n';
+    return Usage(err);
+  }
+  out << QStringLiteral("find: %1 candidates, %2 matches, %3 s, %4 photos/s, peak RSS %5 MiB\n")
+             .arg(r.Candidates)
+             .arg(r.Matches)
+             .arg(r.Seconds, 0, 'f', 2)
+             .arg(r.Seconds > 0 ? r.Candidates / r.Seconds : 0.0, 0, 'f', 1)
              .arg(r.PeakRssMiB, 0, 'f', 0);
   return 0;
 }
@@ -143,5 +168,6 @@ int main(int argc, char** argv) {
   if (args.value(0) == QLatin1String("thumbs")) return Thumbs(args.mid(1), out, err);
   if (args.value(0) == QLatin1String("make")) return Make(args.mid(1), out, err);
   if (args.value(0) == QLatin1String("list")) return List(args.mid(1), out, err);
+  if (args.value(0) == QLatin1String("find")) return Find(args.mid(1), out, err);
   return Usage(err);
 }

@@ -15,7 +15,13 @@ TImageToCompare::~TImageToCompare() = default;
 void TImageToCompare::Run() {
   FMatch = false;
   TImageToDraw record(FFileName);
-  record.LoadAttributes();
+  if (FullDecode) {
+    record.AcquireImage();
+    record.EnsureLoaded();
+    record.ReleaseImage();
+  } else {
+    record.LoadAttributes();
+  }
   FError = record.ErrorMessage;
   struct stat info {};
   if (!FError.isEmpty() && ::stat(QFile::encodeName(FFileName).constData(), &info) != 0) {

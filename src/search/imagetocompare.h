@@ -16,6 +16,10 @@ public:
   TImageToCompare(const QString& fileName, const TSearchAttributes& criteria);
   ~TImageToCompare();
 
+  // Decodes the whole picture instead of reading only the head (the
+  // benchmark's reference).
+  bool FullDecode = false;
+
   void Run();
 
   [[nodiscard]] const QString& FileName() const { return FFileName; }

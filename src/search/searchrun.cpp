@@ -28,6 +28,7 @@ void TSearchRun::Start() {
       TResult& result = FResults[size_t(i)];
       try {
         TImageToCompare job(FCandidates.at(i), FCriteria);
+        job.FullDecode = FullDecode;
         job.Run();
         result = {job.Match(), job.Vanished(), job.ErrorMessage()};
       } catch (...) {

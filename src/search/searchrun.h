@@ -30,6 +30,8 @@ public:
   TSearchRun(QStringList candidates, TSearchAttributes criteria, int workers = 0, QObject* parent = nullptr);
   ~TSearchRun() override;
 
+  bool FullDecode = false;  // see TImageToCompare; set before Start
+
   void Start();
   void Cancel();
 

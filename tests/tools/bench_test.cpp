@@ -40,4 +40,19 @@ TEST(BenchTool, MakesPhotosAndReportsThumbnailFiguresInTheDocumentedForm) {
   EXPECT_EQ(exitCode, 0);
   ASSERT_FALSE(lines.isEmpty());
   EXPECT_TRUE(listLine.match(lines.last()).hasMatch()) << lines.last().toStdString();
+
+  // The search: every photo has the camera's date; --limit takes the first ones.
+  static const QRegularExpression findLine(QStringLiteral(
+      "^find: 2 candidates, 2 matches, \\d+\\.\\d\\d s, \\d+\\.\\d photos/s, peak RSS \\d+ MiB$"));
+  for (const QStringList& mode : {QStringList{}, QStringList{"--full-decode"}}) {
+    const QString last = RunBench(QStringList{"find", box.Path("photos"), "--from", "2024-05-06", "--to", "2024-05-06",
+                                              "--limit", "2"} + mode,
+                                  exitCode)
+                             .split(u'\n', Qt::SkipEmptyParts)
+                             .value(0);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_TRUE(findLine.match(last).hasMatch()) << last.toStdString();
+  }
+  RunBench({"find", box.Path("photos")}, exitCode);  // no criterion
+  EXPECT_EQ(exitCode, 2);
 }
