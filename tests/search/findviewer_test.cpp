@@ -1,0 +1,90 @@
+#include "dialogsupport.h"
+#include "findviewer.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+using A = TSearchAttributes;
+
+TEST(FindForm, CheckBoxesFollowTheirEntriesAndStartFillsTheCriteria) {
+  TFindImagesForm form;
+  form.KnownActors = QStringLiteral("Anna;Bob;");
+  form.show();
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zelvane - Find images"));
+  EXPECT_FALSE(form.CheckPrevious->isEnabled());
+  QTest::keyClicks(form.EditName, QStringLiteral("  molen "));
+  EXPECT_TRUE(form.CheckName->isChecked());
+  form.EditName->clear();
+  EXPECT_FALSE(form.CheckName->isChecked());
+  form.EditName->setText(QStringLiteral("  molen "));
+  // A start later than the end moves the end; both back to today unchecks "Date".
+  form.DTPEnd->setDate(QDate(2004, 7, 15));
+  EXPECT_TRUE(form.CheckDate->isChecked());
+  form.DTPStart->setDate(QDate(2004, 7, 20));
+  EXPECT_EQ(form.DTPEnd->date(), QDate(2004, 7, 20));
+  form.DTPStart->setDate(QDate::currentDate());
+  form.DTPEnd->setDate(QDate::currentDate());
+  EXPECT_FALSE(form.CheckDate->isChecked());
+  // An actor typed in another letter case checks the known one.
+  form.EditActor->setText(QStringLiteral("anna"));
+  form.Action("ActionAdd")->trigger();
+  ASSERT_EQ(form.CheckListActors->count(), 2);
+  EXPECT_EQ(form.CheckListActors->item(0)->checkState(), Qt::Checked);
+  EXPECT_TRUE(form.CheckActors->isChecked());
+  form.EditActor->setText(QStringLiteral("Zoe"));
+  form.Action("ActionAdd")->trigger();
+  EXPECT_EQ(form.KnownActors, QStringLiteral("Anna;Bob;Zoe;"));
+  form.RadioAny->setChecked(true);
+  form.Action("ActionStart")->trigger();
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  const A& a = form.Attributes;
+  EXPECT_TRUE(a.IsEnabled(A::CriterionName));
+  EXPECT_EQ(a.Name, QStringLiteral("molen"));
+  EXPECT_FALSE(a.IsEnabled(A::CriterionDate));
+  EXPECT_TRUE(a.IsEnabled(A::CriterionActors));
+  EXPECT_EQ(a.Actors, (QStringList{"Anna", "Zoe"}));
+  EXPECT_FALSE(a.AllActors);
+  // The next search refines this one, with the same actors checked.
+  EXPECT_TRUE(form.CheckPrevious->isEnabled());
+  EXPECT_TRUE(form.CheckPrevious->isChecked());
+  form.show();
+  EXPECT_EQ(form.CheckListActors->findItems("Zoe", Qt::MatchExactly).first()->checkState(), Qt::Checked);
+  EXPECT_EQ(form.CheckListActors->findItems("Bob", Qt::MatchExactly).first()->checkState(), Qt::Unchecked);
+  form.CheckIncludeSub->setChecked(true);
+  EXPECT_FALSE(form.CheckPrevious->isChecked());
+  form.Action("ActionReset")->trigger();
+  EXPECT_FALSE(form.CheckName->isChecked());
+  EXPECT_TRUE(form.EditName->text().isEmpty());
+  EXPECT_FALSE(form.CheckActors->isChecked());
+  EXPECT_TRUE(form.RadioAll->isChecked());
+  EXPECT_FALSE(form.CheckIncludeSub->isChecked());
+}
+
+TEST(FindForm, StartSaysWhatIsMissing) {
+  TFindImagesForm form;
+  form.show();
+  EXPECT_EQ(MessageShownBy([&] { form.Action("ActionStart")->trigger(); }),
+            QStringLiteral("No attributes checked to search."));
+  form.CheckName->setChecked(true);  // checked, no text: asked, No keeps the window
+  EXPECT_EQ(MessageShownBy([&] { form.Action("ActionStart")->trigger(); }, QMessageBox::No),
+            QStringLiteral("The name attribute is checked, but no value given.\n"
+                           "Do you want to resume the search without the name?"));
+  EXPECT_TRUE(form.CheckName->isChecked());
+  EXPECT_TRUE(form.isVisible());
+  form.DTPStart->setDate(QDate(2004, 7, 20));
+  form.DTPEnd->setDate(QDate(2004, 7, 10));
+  EXPECT_TRUE(form.CheckDate->isChecked());
+  form.EditName->setText(QStringLiteral("x"));
+  EXPECT_EQ(MessageShownBy([&] { form.Action("ActionStart")->trigger(); }),
+            QStringLiteral("The enddate is smaller than the startdate."));
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(MessageShownBy([&] { form.Action("ActionAdd")->trigger(); }), QStringLiteral("No actor to be added."));
+}
