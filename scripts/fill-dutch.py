@@ -134,6 +134,21 @@ DUTCH = {
     "Only .jpg files can hold the attributes": "Alleen .jpg-bestanden kunnen de kenmerken bewaren",
     "Read-only file": "Alleen-lezen bestand",
     "Only JPEG photos can hold the attributes": "Alleen JPEG-foto's kunnen de kenmerken bewaren",
+    "Zelvane - Find images": "Zelvane - Foto's zoeken",
+    "Uncheck all": "Alles uitvinken",
+    "Start": "Starten",
+    "Reset search attributes": "Zoekkenmerken wissen",
+    "End": "Einde",
+    "All": "Alle",
+    "Any": "Een van",
+    "Use previous result": "Vorig resultaat gebruiken",
+    "Include subdirectories": "Inclusief submappen",
+    "Reset": "Wissen",
+    "The name attribute is checked, but no value given.\nDo you want to resume the search without the name?":
+        "Het kenmerk naam is aangevinkt, maar zonder waarde.\nWilt u zoeken zonder de naam?",
+    "No attributes checked to search.": "Geen kenmerken aangevinkt om op te zoeken.",
+    "The enddate is smaller than the startdate.": "De einddatum ligt voor de begindatum.",
+    "Search result": "Zoekresultaat",
 }
 
 path = sys.argv[1] if len(sys.argv) > 1 else "translations/zelvane_nl.ts"

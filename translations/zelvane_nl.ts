@@ -3,62 +3,62 @@
 <context>
     <name>Months</name>
     <message>
-        <location filename="../src/image/datetime.cpp" line="133" />
+        <location filename="../src/image/datetime.cpp" line="144" />
         <source>January</source>
         <translation>januari</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="133" />
+        <location filename="../src/image/datetime.cpp" line="144" />
         <source>February</source>
         <translation>februari</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="134" />
+        <location filename="../src/image/datetime.cpp" line="145" />
         <source>March</source>
         <translation>maart</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="134" />
+        <location filename="../src/image/datetime.cpp" line="145" />
         <source>April</source>
         <translation>april</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="135" />
+        <location filename="../src/image/datetime.cpp" line="146" />
         <source>May</source>
         <translation>mei</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="135" />
+        <location filename="../src/image/datetime.cpp" line="146" />
         <source>June</source>
         <translation>juni</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="136" />
+        <location filename="../src/image/datetime.cpp" line="147" />
         <source>July</source>
         <translation>juli</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="136" />
+        <location filename="../src/image/datetime.cpp" line="147" />
         <source>August</source>
         <translation>augustus</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="137" />
+        <location filename="../src/image/datetime.cpp" line="148" />
         <source>September</source>
         <translation>september</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="137" />
+        <location filename="../src/image/datetime.cpp" line="148" />
         <source>October</source>
         <translation>oktober</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="138" />
+        <location filename="../src/image/datetime.cpp" line="149" />
         <source>November</source>
         <translation>november</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="138" />
+        <location filename="../src/image/datetime.cpp" line="149" />
         <source>December</source>
         <translation>december</translation>
     </message>
@@ -237,72 +237,72 @@
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="189" />
+        <location filename="../src/edit/editviewer.cpp" line="183" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="193" />
+        <location filename="../src/edit/editviewer.cpp" line="187" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="198" />
+        <location filename="../src/edit/editviewer.cpp" line="192" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="204" />
+        <location filename="../src/edit/editviewer.cpp" line="198" />
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="210" />
+        <location filename="../src/edit/editviewer.cpp" line="204" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="213" />
+        <location filename="../src/edit/editviewer.cpp" line="207" />
         <source>Actors</source>
         <translation>Personen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="223" />
+        <location filename="../src/edit/editviewer.cpp" line="217" />
         <source>Add</source>
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="223" />
+        <location filename="../src/edit/editviewer.cpp" line="217" />
         <source>Remove</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="223" />
+        <location filename="../src/edit/editviewer.cpp" line="217" />
         <source>Uncheck</source>
         <translation>Uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="234" />
+        <location filename="../src/edit/editviewer.cpp" line="228" />
         <source>Always save image</source>
         <translation>Foto altijd opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="245" />
+        <location filename="../src/edit/editviewer.cpp" line="239" />
         <source>Save all</source>
         <translation>Alles opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="246" />
+        <location filename="../src/edit/editviewer.cpp" line="240" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="247" />
+        <location filename="../src/edit/editviewer.cpp" line="241" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="248" />
+        <location filename="../src/edit/editviewer.cpp" line="242" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
@@ -361,6 +361,145 @@
         <location filename="../src/image/filereplacer.cpp" line="102" />
         <source>the photo changed while it was being saved</source>
         <translation>de foto is tijdens het opslaan gewijzigd</translation>
+    </message>
+</context>
+<context>
+    <name>TFindImagesForm</name>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="49" />
+        <source>Zelvane - Find images</source>
+        <translation>Zelvane - Foto's zoeken</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="52" />
+        <source>Add actor</source>
+        <translation>Persoon toevoegen</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="53" />
+        <source>Remove actor</source>
+        <translation>Persoon verwijderen</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="54" />
+        <location filename="../src/search/findviewer.cpp" line="136" />
+        <source>Uncheck all</source>
+        <translation>Alles uitvinken</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="55" />
+        <location filename="../src/search/findviewer.cpp" line="110" />
+        <location filename="../src/search/findviewer.cpp" line="160" />
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="56" />
+        <source>Reset search attributes</source>
+        <translation>Zoekkenmerken wissen</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="57" />
+        <source>Show help for this form</source>
+        <translation>Help voor dit venster tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="58" />
+        <location filename="../src/search/findviewer.cpp" line="160" />
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="96" />
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="97" />
+        <source>Description</source>
+        <translation>Beschrijving</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="98" />
+        <source>Location</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="99" />
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="111" />
+        <source>End</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="118" />
+        <source>Actors</source>
+        <translation>Personen</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="122" />
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="123" />
+        <source>Any</source>
+        <translation>Een van</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="136" />
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="136" />
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="147" />
+        <source>Use previous result</source>
+        <translation>Vorig resultaat gebruiken</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="148" />
+        <source>Include subdirectories</source>
+        <translation>Inclusief submappen</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="160" />
+        <source>Reset</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="160" />
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="238" />
+        <source>No actor to be added.</source>
+        <translation>Er is geen persoon om toe te voegen.</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="267" />
+        <source>The name attribute is checked, but no value given.
+Do you want to resume the search without the name?</source>
+        <translation>Het kenmerk naam is aangevinkt, maar zonder waarde.
+Wilt u zoeken zonder de naam?</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="273" />
+        <source>No attributes checked to search.</source>
+        <translation>Geen kenmerken aangevinkt om op te zoeken.</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="277" />
+        <source>The enddate is smaller than the startdate.</source>
+        <translation>De einddatum ligt voor de begindatum.</translation>
     </message>
 </context>
 <context>
@@ -513,7 +652,7 @@
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="443" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="431" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
@@ -524,7 +663,7 @@
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="240" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
@@ -535,7 +674,7 @@
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="240" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
@@ -546,7 +685,7 @@
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="240" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
@@ -567,7 +706,7 @@
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="178" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="179" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
@@ -637,43 +776,43 @@
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="162" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="240" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="163" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="166" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="167" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="171" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="172" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="173" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="174" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="175" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="176" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="183" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="184" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="240" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
         <source>Folder</source>
         <translation>Map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="116" />
         <source>Number of images selected: </source>
         <translation>Aantal geselecteerde foto's: </translation>
     </message>
@@ -688,24 +827,29 @@
         <translation>Totaal aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="427" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="415" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="442" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="430" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="141" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="144" />
         <source>No images selected to add.</source>
         <translation>Geen foto's geselecteerd om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="145" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="148" />
         <source>No folder to export images to.</source>
         <translation>Er is geen map om foto's naar te exporteren.</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="208" />
+        <source>Search result</source>
+        <translation>Zoekresultaat</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer_export.cpp" line="73" />

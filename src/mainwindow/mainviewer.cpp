@@ -132,7 +132,7 @@ void TMainFormViewer::CreateActions() {
   Action("ActionDetails")->setCheckable(true);
 
   // Windows and list operations that later versions bring: present, disabled.
-  for (const char* name : {"ActionFind", "ActionView", "ActionCards", "ActionPrintStart", "ActionExportStart"})
+  for (const char* name : {"ActionView", "ActionCards", "ActionPrintStart", "ActionExportStart"})
     Action(name)->setEnabled(false);
 
   connect(Action("ActionExit"), &QAction::triggered, this, &QWidget::close);
@@ -153,6 +153,7 @@ void TMainFormViewer::CreateActions() {
   connect(Action("ActionMovePrevious"), &QAction::triggered, this, &TMainFormViewer::ActionMovePreviousExecute);
   connect(Action("ActionMoveNext"), &QAction::triggered, this, &TMainFormViewer::ActionMoveNextExecute);
   connect(Action("ActionEdit"), &QAction::triggered, this, &TMainFormViewer::ActionEditExecute);
+  connect(Action("ActionFind"), &QAction::triggered, this, &TMainFormViewer::ActionFindExecute);
   connect(Action("ActionNewFolder"), &QAction::triggered, this, &TMainFormViewer::ActionNewFolderExecute);
   connect(Action("ActionRenameFolder"), &QAction::triggered, this, &TMainFormViewer::ActionRenameFolderExecute);
   connect(Action("ActionDeleteFolder"), &QAction::triggered, this, &TMainFormViewer::ActionDeleteFolderExecute);

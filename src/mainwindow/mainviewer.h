@@ -78,6 +78,11 @@ public:
   // result list (also for an empty print or export list).
   [[nodiscard]] class QAbstractItemView* ChosenList() const;
   void ActionEditExecute();
+  void ActionFindExecute();
+  // Runs a search under the progress window; the matches become the result
+  // list. Cancel (or no candidate) leaves the list as it was.
+  void RunSearch(const struct TSearchAttributes& criteria);
+  [[nodiscard]] class TFindImagesForm* FindForm() const { return FFindForm; }
   // Shows a modal window and gives the keyboard back to this window after.
   int RunModal(class QDialog& dialog);
   void ActionDetailsExecute();
@@ -130,7 +135,8 @@ private:
   TPhotoSettings FSettings;
   QString FSettingsFile;
   QString FFileToShow;
-  QString FListedDirectory;  // what the result list shows
+  QString FListedDirectory;  // the folder listed last (a search result stands over it)
+  class TFindImagesForm* FFindForm = nullptr;  // made on first use, kept
   TView FView = ViewResult;
   bool FSaved = false;
   QTimer* FVisibleTimer = nullptr;

@@ -2,14 +2,19 @@
 // print list's commands.
 
 #include "exporttree.h"
+#include "findviewer.h"
 #include "imagefiles.h"
 #include "imagelistcache.h"
 #include "imagetodraw.h"
 #include "listoperations.h"
 #include "mainviewer.h"
+#include "progressform.h"
 #include "resultsortmodel.h"
+#include "searchcandidates.h"
+#include "searchrun.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
@@ -21,6 +26,8 @@
 void TMainFormViewer::ListFolder(const QString& directory) {
   FListedDirectory = directory;
   PanelDirectory->setText(directory);
+  TreeViewResult->setColumnHidden(4, true);  // the folder column is for search results
+  if (FFindForm) FFindForm->DisablePrevious();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   ShowFiles(directory.isEmpty() ? QStringList() : CollectImageFiles(directory, false));
   QApplication::restoreOverrideCursor();
@@ -176,4 +183,48 @@ void TMainFormViewer::ActionMoveNextExecute() {
     ListOperations::MoveNext(*FPrintModel, *ListViewPrint->selectionModel(), *FCache);
   else if (ListOperations::MoveNext(*FExportModel, *ListViewExport->selectionModel(), *FCache))
     StoreExportList();
+}
+
+void TMainFormViewer::ActionFindExecute() {
+  if (!FFindForm) FFindForm = new TFindImagesForm(this);
+  FFindForm->KnownActors = FSettings.Actors;
+  if (FResultModel->rowCount() == 0) FFindForm->DisablePrevious();
+  const int answer = RunModal(*FFindForm);
+  FSettings.Actors = FFindForm->KnownActors;
+  if (answer == QDialog::Accepted) RunSearch(FFindForm->Attributes);
+}
+
+void TMainFormViewer::RunSearch(const TSearchAttributes& criteria) {
+  QStringList candidates;
+  if (criteria.UsePrevious) {
+    for (const TImageToDraw* record : ResultRecords())
+      if (record) candidates.append(record->FileName);
+  } else if (!FListedDirectory.isEmpty()) {
+    candidates = SearchCandidates::Collect(FListedDirectory, criteria.IncludeSubfolders);
+  }
+  if (candidates.isEmpty()) return;
+  const QString caption = PanelDirectory->text();
+  const bool folderShown = !TreeViewResult->isColumnHidden(4);
+  PanelDirectory->setText(tr("Search result"));
+  TreeViewResult->setColumnHidden(4, false);
+
+  TSearchRun run(candidates, criteria);
+  TProgressForm progress(this);
+  progress.SetMaximum(int(candidates.size()));
+  int stepped = 0;
+  connect(&run, &TSearchRun::Progress, &progress, [&](int done, int) {
+    // Progress comes in batches: the bar catches up, naming the last file.
+    while (stepped < done) progress.Step(QFileInfo(candidates.at(stepped++)).fileName());
+  });
+  run.Start();
+  ShownResultView()->setFocus();
+  if (!run.IsFinished()) RunModal(progress);
+  if (run.IsFinished()) {
+    ShowFiles(run.Matches());
+    return;
+  }
+  // Cancelled: the previous list stays, with its own caption and columns.
+  run.Cancel();
+  PanelDirectory->setText(caption);
+  TreeViewResult->setColumnHidden(4, !folderShown);
 }

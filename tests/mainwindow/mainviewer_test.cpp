@@ -1,6 +1,8 @@
 #include "aboutform.h"
 #include "dialogsupport.h"
 #include "editviewer.h"
+#include "findviewer.h"
+#include "progressform.h"
 #include "imagetodraw.h"
 #include "saveattributes.h"
 #include "datetime.h"
@@ -26,6 +28,12 @@
 using namespace TestSupport;
 
 namespace {
+
+QStringList Names(const QList<TImageToDraw*>& records) {
+  QStringList names;
+  for (const TImageToDraw* r : records) names.append(r ? r->ShortName() : QString());
+  return names;
+}
 
 class MainViewerTest : public ::testing::Test {
 protected:
@@ -114,7 +122,8 @@ TEST_F(MainViewerTest, EveryCommandWithItsCaptionAndShortcut) {
     EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(shortcut)) << name;
   }
   EXPECT_EQ(window.Action("ActionResult")->toolTip(), QStringLiteral("Show result view"));
-  EXPECT_FALSE(window.Action("ActionFind")->isEnabled());  // its window comes later
+  EXPECT_TRUE(window.Action("ActionFind")->isEnabled());
+  EXPECT_FALSE(window.Action("ActionView")->isEnabled());  // its window comes later
 }
 
 TEST_F(MainViewerTest, ViewSwitchingShowsOnePanelAndChecksOneCommand) {
@@ -259,4 +268,51 @@ TEST_F(MainViewerTest, SaveAllRightAfterListingRunsBesideTheThumbnails) {
       if (!window.ResultModel()->item(row)->text().startsWith(QStringLiteral("Batch "))) return false;
     return true;
   }));
+}
+
+TEST_F(MainViewerTest, FindShowsTheMatchesRefinesThemAndCancelKeepsTheList) {
+  const QByteArray jpeg = EncodeJpeg(Pattern(24, 16));
+  for (const char* file : {"photos/a.jpg", "photos/b.jpg", "photos/sub/c.jpg"}) {
+    QDir().mkpath(QFileInfo(Box.Path(file)).absolutePath());
+    Box.Write(file, jpeg);
+  }
+  for (const auto& [file, name] : {std::pair{"photos/a.jpg", "Molen"}, std::pair{"photos/sub/c.jpg", "Molenaar"}}) {
+    TImageToDraw record(Box.Path(file));
+    record.LoadAttributes();
+    record.Name = QString::fromLatin1(name);
+    record.Save();
+  }
+  TMainFormViewer window({Folder}, Settings);
+  window.show();
+  EXPECT_TRUE(window.Action("ActionFind")->isEnabled());
+  const auto find = [&](const QString& name, bool subfolders, bool cancel) {
+    AnswerDialogs([&] { window.Action("ActionFind")->trigger(); }, [&](QDialog* dialog) {
+      if (auto* form = qobject_cast<TFindImagesForm*>(dialog)) {
+        form->EditName->setText(name);
+        if (subfolders) form->CheckIncludeSub->setChecked(true);
+        form->Action("ActionStart")->trigger();
+      } else if (auto* progress = qobject_cast<TProgressForm*>(dialog)) {
+        if (cancel) progress->reject();
+      }
+    });
+  };
+  find("MOLEN", true, false);
+  // By name, once the stored names are in: Molen, Molenaar.
+  EXPECT_TRUE(WaitFor([&] { return Names(window.ResultRecords()) == QStringList{"a.jpg", "c.jpg"}; }, 5000))
+      << Names(window.ResultRecords()).join(' ').toStdString();
+  EXPECT_EQ(window.DirectoryCaption(), QStringLiteral("Search result"));
+  EXPECT_FALSE(window.TreeViewResult->isColumnHidden(4));
+  EXPECT_EQ(window.ResultModel()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Folder"));
+  ASSERT_NE(window.FindForm(), nullptr);
+  EXPECT_TRUE(window.FindForm()->CheckPrevious->isChecked());  // the next search refines
+  find("molenaar", false, false);
+  EXPECT_EQ(Names(window.ResultRecords()), QStringList{"c.jpg"});
+  find("molen", true, true);  // would find a.jpg and c.jpg, but is cancelled: the list stays
+  EXPECT_EQ(Names(window.ResultRecords()), QStringList{"c.jpg"});
+  EXPECT_EQ(window.DirectoryCaption(), QStringLiteral("Search result"));
+  window.ListFolder(Folder + u'/');
+  EXPECT_TRUE(window.TreeViewResult->isColumnHidden(4));
+  EXPECT_FALSE(window.FindForm()->CheckPrevious->isEnabled());
+  EXPECT_TRUE(WaitFor([&] { return Names(window.ResultRecords()) == QStringList{"b.jpg", "a.jpg"}; }, 5000))
+      << Names(window.ResultRecords()).join(' ').toStdString();
 }
