@@ -6,6 +6,7 @@
 #include "imagefiles.h"
 #include "imagelistcache.h"
 #include "imagetodraw.h"
+#include "jobqueue.h"
 #include "listoperations.h"
 #include "mainviewer.h"
 #include "progressform.h"
@@ -195,36 +196,62 @@ void TMainFormViewer::ActionFindExecute() {
 }
 
 void TMainFormViewer::RunSearch(const TSearchAttributes& criteria) {
-  QStringList candidates;
-  if (criteria.UsePrevious) {
-    for (const TImageToDraw* record : ResultRecords())
-      if (record) candidates.append(record->FileName);
-  } else if (!FListedDirectory.isEmpty()) {
-    candidates = SearchCandidates::Collect(FListedDirectory, criteria.IncludeSubfolders);
-  }
-  if (candidates.isEmpty()) return;
   const QString caption = PanelDirectory->text();
   const bool folderShown = !TreeViewResult->isColumnHidden(4);
+  QStringList candidates;
+  if (criteria.UsePrevious)
+    for (const TImageToDraw* record : ResultRecords())
+      if (record) candidates.append(record->FileName);
+  if (!criteria.UsePrevious && FListedDirectory.isEmpty()) return;
+  if (criteria.UsePrevious && candidates.isEmpty()) return;
   PanelDirectory->setText(tr("Search result"));
   TreeViewResult->setColumnHidden(4, false);
 
-  TSearchRun run(candidates, criteria);
+  // One progress window for both steps: busy while a folder tree is walked
+  // (on a worker, so a large tree never freezes the window), then a bar over
+  // the candidates. Cancel ends either step and keeps the list as it was.
   TProgressForm progress(this);
-  progress.SetMaximum(int(candidates.size()));
+  std::unique_ptr<TSearchRun> run;
   int stepped = 0;
-  connect(&run, &TSearchRun::Progress, &progress, [&](int done, int) {
-    // Progress comes in batches: the bar catches up, naming the last file.
-    while (stepped < done) progress.Step(QFileInfo(candidates.at(stepped++)).fileName());
-  });
-  run.Start();
+  const auto search = [&] {
+    if (candidates.isEmpty()) {
+      progress.reject();
+      return;
+    }
+    progress.SetMaximum(int(candidates.size()));
+    run = std::make_unique<TSearchRun>(candidates, criteria);
+    connect(run.get(), &TSearchRun::Progress, &progress, [&](int done, int) {
+      // Progress comes in batches: the bar catches up, naming the last file.
+      while (stepped < done) progress.Step(QFileInfo(candidates.at(stepped++)).fileName());
+    });
+    run->Start();
+  };
+  std::atomic<bool> walkCancelled{false};
+  std::unique_ptr<TJobQueue> walk;
+  if (criteria.UsePrevious) {
+    search();
+  } else {
+    progress.SetMaximum(0);
+    walk = std::make_unique<TJobQueue>(1, QThread::LowPriority);
+    walk->Add([&, folder = FListedDirectory, subfolders = criteria.IncludeSubfolders](TJobThread& worker) {
+      QStringList found = SearchCandidates::Collect(folder, subfolders, &walkCancelled);
+      worker.SyncCall([&] {
+        candidates = std::move(found);
+        search();
+      });
+    });
+  }
   ShownResultView()->setFocus();
-  if (!run.IsFinished()) RunModal(progress);
-  if (run.IsFinished()) {
-    ShowFiles(run.Matches());
+  if (!run || !run->IsFinished()) RunModal(progress);
+  walkCancelled = true;
+  walk.reset();
+  if (run && run->IsFinished()) {
+    ShowFiles(run->Matches());
     return;
   }
-  // Cancelled: the previous list stays, with its own caption and columns.
-  run.Cancel();
+  // Cancelled (or nothing to search): the previous list stays, with its own
+  // caption and columns.
+  if (run) run->Cancel();
   PanelDirectory->setText(caption);
   TreeViewResult->setColumnHidden(4, !folderShown);
 }

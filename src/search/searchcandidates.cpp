@@ -11,7 +11,9 @@
 namespace SearchCandidates {
 namespace {
 
-void Walk(const QString& folder, bool subfolders, QSet<QString>& seen, QStringList& photos) {
+void Walk(const QString& folder, bool subfolders, QSet<QString>& seen, QStringList& photos,
+          const std::atomic<bool>* cancelled) {
+  if (cancelled && cancelled->load()) return;
   const QString canonical = QFileInfo(folder).canonicalFilePath();
   if (canonical.isEmpty() || seen.contains(canonical)) return;
   seen.insert(canonical);
@@ -28,15 +30,15 @@ void Walk(const QString& folder, bool subfolders, QSet<QString>& seen, QStringLi
       photos.append(entry.filePath());
   }
   if (subfolders)
-    for (const QString& sub : folders) Walk(sub, true, seen, photos);
+    for (const QString& sub : folders) Walk(sub, true, seen, photos, cancelled);
 }
 
 }  // namespace
 
-QStringList Collect(const QString& folder, bool subfolders) {
+QStringList Collect(const QString& folder, bool subfolders, const std::atomic<bool>* cancelled) {
   QStringList photos;
   QSet<QString> seen;
-  Walk(QDir(folder).absolutePath(), subfolders, seen, photos);
+  Walk(QDir(folder).absolutePath(), subfolders, seen, photos, cancelled);
   return photos;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <atomic>
 
 // The photos a search looks at in a folder: every file (or link to one)
 // whose extension a decoder announces, names in byte order so that a run is
@@ -11,6 +12,9 @@
 // skipped. A folder named like a photo is walked into like any folder.
 namespace SearchCandidates {
 
-[[nodiscard]] QStringList Collect(const QString& folder, bool subfolders);
+// cancelled: when set (from another thread), the walk stops at the next
+// folder and gives what it found so far.
+[[nodiscard]] QStringList Collect(const QString& folder, bool subfolders,
+                                  const std::atomic<bool>* cancelled = nullptr);
 
 }  // namespace SearchCandidates
