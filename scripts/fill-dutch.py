@@ -149,6 +149,8 @@ DUTCH = {
     "No attributes checked to search.": "Geen kenmerken aangevinkt om op te zoeken.",
     "The enddate is smaller than the startdate.": "De einddatum ligt voor de begindatum.",
     "Search result": "Zoekresultaat",
+    "Start|the first day of the range": "Begin",
+    "End|the last day of the range": "Einde",
 }
 
 path = sys.argv[1] if len(sys.argv) > 1 else "translations/zelvane_nl.ts"
@@ -156,8 +158,14 @@ tree = ET.parse(path)
 missing = []
 for message in tree.iter("message"):
     source = message.find("source").text or ""
+    comment = message.find("comment")
     translation = message.find("translation")
-    if source in DUTCH:
+    # A text with a comment (two meanings of one word) may have its own entry.
+    keyed = source + "|" + comment.text if comment is not None and comment.text else None
+    if keyed in DUTCH:
+        translation.text = DUTCH[keyed]
+        translation.attrib.pop("type", None)
+    elif source in DUTCH:
         translation.text = DUTCH[source]
         translation.attrib.pop("type", None)
     elif translation.attrib.get("type") != "obsolete" and translation.attrib.get("type") != "vanished":

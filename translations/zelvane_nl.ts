@@ -382,14 +382,13 @@
     </message>
     <message>
         <location filename="../src/search/findviewer.cpp" line="54" />
-        <location filename="../src/search/findviewer.cpp" line="136" />
+        <location filename="../src/search/findviewer.cpp" line="137" />
         <source>Uncheck all</source>
         <translation>Alles uitvinken</translation>
     </message>
     <message>
         <location filename="../src/search/findviewer.cpp" line="55" />
-        <location filename="../src/search/findviewer.cpp" line="110" />
-        <location filename="../src/search/findviewer.cpp" line="160" />
+        <location filename="../src/search/findviewer.cpp" line="163" />
         <source>Start</source>
         <translation>Starten</translation>
     </message>
@@ -405,7 +404,7 @@
     </message>
     <message>
         <location filename="../src/search/findviewer.cpp" line="58" />
-        <location filename="../src/search/findviewer.cpp" line="160" />
+        <location filename="../src/search/findviewer.cpp" line="163" />
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
@@ -430,8 +429,19 @@
         <translation>Datum</translation>
     </message>
     <message>
+        <source>End</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <location filename="../src/search/findviewer.cpp" line="110" />
+        <source>Start</source>
+        <comment>the first day of the range</comment>
+        <translation>Begin</translation>
+    </message>
+    <message>
         <location filename="../src/search/findviewer.cpp" line="111" />
         <source>End</source>
+        <comment>the last day of the range</comment>
         <translation>Einde</translation>
     </message>
     <message>
@@ -450,54 +460,54 @@
         <translation>Een van</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="136" />
+        <location filename="../src/search/findviewer.cpp" line="137" />
         <source>Add</source>
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="136" />
+        <location filename="../src/search/findviewer.cpp" line="137" />
         <source>Remove</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="147" />
+        <location filename="../src/search/findviewer.cpp" line="150" />
         <source>Use previous result</source>
         <translation>Vorig resultaat gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="148" />
+        <location filename="../src/search/findviewer.cpp" line="151" />
         <source>Include subdirectories</source>
         <translation>Inclusief submappen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="160" />
+        <location filename="../src/search/findviewer.cpp" line="163" />
         <source>Reset</source>
         <translation>Wissen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="160" />
+        <location filename="../src/search/findviewer.cpp" line="163" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="238" />
+        <location filename="../src/search/findviewer.cpp" line="241" />
         <source>No actor to be added.</source>
         <translation>Er is geen persoon om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="267" />
+        <location filename="../src/search/findviewer.cpp" line="270" />
         <source>The name attribute is checked, but no value given.
 Do you want to resume the search without the name?</source>
         <translation>Het kenmerk naam is aangevinkt, maar zonder waarde.
 Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="273" />
+        <location filename="../src/search/findviewer.cpp" line="276" />
         <source>No attributes checked to search.</source>
         <translation>Geen kenmerken aangevinkt om op te zoeken.</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="277" />
+        <location filename="../src/search/findviewer.cpp" line="280" />
         <source>The enddate is smaller than the startdate.</source>
         <translation>De einddatum ligt voor de begindatum.</translation>
     </message>
@@ -812,7 +822,7 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="117" />
         <source>Number of images selected: </source>
         <translation>Aantal geselecteerde foto's: </translation>
     </message>
@@ -837,17 +847,17 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>HTML-pagina's openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="144" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="145" />
         <source>No images selected to add.</source>
         <translation>Geen foto's geselecteerd om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="148" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="149" />
         <source>No folder to export images to.</source>
         <translation>Er is geen map om foto's naar te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="208" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="207" />
         <source>Search result</source>
         <translation>Zoekresultaat</translation>
     </message>

@@ -107,8 +107,8 @@ void TFindImagesForm::CreateLayout() {
     fields->addWidget(new QLabel(caption, this), row, 0);
     fields->addWidget(edit, row++, 1);
   };
-  picker(DTPStart, tr("Start"));
-  picker(DTPEnd, tr("End"));
+  picker(DTPStart, tr("Start", "the first day of the range"));
+  picker(DTPEnd, tr("End", "the last day of the range"));
   connect(DTPStart, &QDateEdit::dateChanged, this, [this] { DateChange(true); });
   connect(DTPEnd, &QDateEdit::dateChanged, this, [this] { DateChange(false); });
   form->addLayout(fields);
@@ -131,15 +131,18 @@ void TFindImagesForm::CreateLayout() {
   connect(CheckListActors, &QListWidget::itemChanged, this, [this] { UpdateCheckActors(); });
   EditActor = new QLineEdit(actors);
   actorsLayout->addWidget(EditActor);
-  auto* actorButtons = new QHBoxLayout;
+  // Two rows, so that the captions fit the narrow window in every language.
+  auto* actorButtons = new QGridLayout;
   const std::pair<const char*, QString> actorCommands[] = {
       {"ActionAdd", tr("Add")}, {"ActionRemove", tr("Remove")}, {"ActionUncheckAll", tr("Uncheck all")}};
+  int place = 0;
   for (const auto& [name, caption] : actorCommands) {
     auto* button = new QPushButton(caption, actors);
     button->setToolTip(Action(name)->text());
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, Action(name), &QAction::trigger);
-    actorButtons->addWidget(button);
+    actorButtons->addWidget(button, place / 2, place % 2, 1, place == 2 ? 2 : 1);
+    ++place;
   }
   actorsLayout->addLayout(actorButtons);
   form->addWidget(actors, 1);
