@@ -228,8 +228,10 @@ TEST(ImageListCache, PrioritizedItemsAreRenderedFirst) {
       storedBefore = stored;
   });
   ASSERT_TRUE(WaitFor([&] { return stored == 60; }));
-  // Only the job already running when the list asked can come first.
-  EXPECT_LE(storedBefore, 4);
+  // Only what the worker finished while the list was being filled comes
+  // first (a few photos; more in the slower sanitizer build); without the
+  // request the two would be the last of the 60.
+  EXPECT_LE(storedBefore, 12);
 }
 
 TEST(ImageListCache, OnlyTheLastShownThumbnailsStayAndADroppedOneComesBackWhenShown) {
