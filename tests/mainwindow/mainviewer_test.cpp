@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QProcess>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QGuiApplication>
@@ -300,6 +301,13 @@ TEST_F(MainViewerTest, FindShowsTheMatchesRefinesThemAndCancelKeepsTheList) {
   // By name, once the stored names are in: Molen, Molenaar.
   EXPECT_TRUE(WaitFor([&] { return Names(window.ResultRecords()) == QStringList{"a.jpg", "c.jpg"}; }, 5000))
       << Names(window.ResultRecords()).join(' ').toStdString();
+  // zelvane-find finds the same photos on the same folder.
+  QProcess tool;
+  tool.start(QStringLiteral(ZELVANE_FIND_TOOL), {Folder, "--subfolders", "--name", "MOLEN"});
+  ASSERT_TRUE(tool.waitForFinished(30000));
+  QStringList found;
+  for (const TImageToDraw* record : window.ResultRecords()) found.append(record->FileName);
+  EXPECT_EQ(QString::fromUtf8(tool.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts), found);
   EXPECT_EQ(window.DirectoryCaption(), QStringLiteral("Search result"));
   EXPECT_FALSE(window.TreeViewResult->isColumnHidden(4));
   EXPECT_EQ(window.ResultModel()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Folder"));

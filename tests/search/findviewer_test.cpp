@@ -3,6 +3,7 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -87,4 +88,24 @@ TEST(FindForm, StartSaysWhatIsMissing) {
             QStringLiteral("The enddate is smaller than the startdate."));
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(MessageShownBy([&] { form.Action("ActionAdd")->trigger(); }), QStringLiteral("No actor to be added."));
+}
+
+TEST(FindForm, EnterMovesOnAndAddsAnActor) {
+  TFindImagesForm form;
+  form.show();
+  QApplication::setActiveWindow(&form);
+  form.EditName->setFocus();
+  QTest::keyClick(form.EditName, Qt::Key_Return);
+  EXPECT_TRUE(form.EditDescription->hasFocus());  // the next entry, not a check box or a button
+  EXPECT_TRUE(form.isVisible());
+  form.DTPEnd->setFocus();
+  QTest::keyClick(form.DTPEnd, Qt::Key_Return);
+  EXPECT_TRUE(form.CheckListActors->hasFocus());
+  QTest::keyClick(form.CheckListActors, Qt::Key_Return);
+  EXPECT_TRUE(form.EditActor->hasFocus());
+  QTest::keyClicks(form.EditActor, QStringLiteral("Zoe"));
+  QTest::keyClick(form.EditActor, Qt::Key_Return);
+  ASSERT_EQ(form.CheckListActors->count(), 1);
+  EXPECT_EQ(form.CheckListActors->item(0)->checkState(), Qt::Checked);
+  EXPECT_EQ(form.KnownActors, QStringLiteral("Zoe;"));
 }
