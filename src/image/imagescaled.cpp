@@ -23,7 +23,13 @@ void TImageScaled::InitGeometry() {
   QMutexLocker locker(&ImageToDraw->Lock);
   Initialized = true;
   Frame = SourceRect = ZoomRect = ImageToDraw->ImageRect;
-  ROIRect = ImageToDraw->ROI;
+  // An empty region of interest (no width or height, or wholly outside the
+  // picture, as a file may hold) means the whole picture, for every window.
+  const TGPRect& roi = ImageToDraw->ROI;
+  const bool empty = roi.Width <= 0 || roi.Height <= 0 || qint64(roi.X) >= qint64(Frame.X) + Frame.Width ||
+                     qint64(roi.Y) >= qint64(Frame.Y) + Frame.Height || qint64(roi.X) + roi.Width <= Frame.X ||
+                     qint64(roi.Y) + roi.Height <= Frame.Y;
+  ROIRect = empty ? Frame : roi;
   RotateBy((ImageToDraw->Rotation - Rotation + 360) % 360);
   Rotation = ImageToDraw->Rotation;
   RedEyes = ImageToDraw->RedEyes;

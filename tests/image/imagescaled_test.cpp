@@ -110,6 +110,22 @@ TEST(ImageScaled, RegionOfInterestFromTheScreenIsClippedAndStoredUnrotated) {
   EXPECT_EQ(view->ROIRect, (TGPRect{0, 0, 3000, 4000}));
 }
 
+TEST(ImageScaled, AnEmptyOrOutsideRegionOfInterestIsTheWholePicture) {
+  TSandbox box;
+  TImageToDraw record(BigHeaderPhoto(box));  // 4000 × 3000
+  record.LoadAttributes();
+  for (const TGPRect& roi : {TGPRect{0, 0, 0, 0}, TGPRect{10, 10, 0, 50}, TGPRect{5000, 500, 10, 10},
+                             TGPRect{-100, 0, 50, 50}, TGPRect{0, 3000, 100, 100}}) {
+    record.ROI = roi;
+    auto view = GeometryView(record, {0, 0, 400, 300});
+    view->SetUseROI(true);
+    EXPECT_EQ(view->ROIRect, (TGPRect{0, 0, 4000, 3000}));
+    EXPECT_EQ(view->SourceRect, (TGPRect{0, 0, 4000, 3000}));
+  }
+  record.ROI = {100, 100, 400, 300};  // a real one stays as it is
+  EXPECT_EQ(GeometryView(record, {0, 0, 400, 300})->ROIRect, (TGPRect{100, 100, 400, 300}));
+}
+
 TEST(ImageScaled, ARedEyeClickOutsideThePictureAddsNothing) {
   TSandbox box;
   TImageToDraw record(box.Write("p.jpg", EncodeJpeg(Pattern(400, 300))));
