@@ -32,7 +32,6 @@ TImageListCache::TImageListCache(QSize thumbSize, int workers, QObject* parent, 
     : QObject(parent),
       FJobs(std::make_unique<TJobQueue>(workers > 0 ? workers : TJobQueue::ProcessorCount(),
                                         QThread::LowestPriority)),
-      FWorkBitmap(thumbSize, QImage::Format_RGB32),
       FBlank(thumbSize, QImage::Format_RGB32),
       FMaxResident(std::max(1, maxResident)) {
   FBlank.fill(Qt::white);
@@ -92,7 +91,7 @@ TImageToDraw* TImageListCache::GetImageRecord(const QString& path) {
 }
 
 QImage TImageListCache::RenderThumbnail(TImageScaled& view) const {
-  QImage thumb(FWorkBitmap.size(), QImage::Format_RGB32);
+  QImage thumb(FBlank.size(), QImage::Format_RGB32);
   thumb.fill(Qt::white);
   QPainter painter(&thumb);
   view.Draw(painter);
@@ -104,7 +103,7 @@ void TImageListCache::StartThumbnail(TEntry& entry, bool first) {
   if (!record->ErrorMessage.isEmpty()) {
     // The record failed to load before: its error box is drawn at once.
     TImageScaled view(record);
-    view.SetTargetRect({0, 0, FWorkBitmap.width(), FWorkBitmap.height()});
+    view.SetTargetRect(ThumbRect());
     StoreThumbnail(entry, RenderThumbnail(view));
     return;
   }
@@ -125,7 +124,7 @@ void TImageListCache::RenderJob(const std::shared_ptr<TJob>& job, TImageToDraw* 
   if (!job->Cancelled) {
     TImageScaled view(record);
     view.ReducedDecode = ReducedDecode;
-    view.SetTargetRect({0, 0, FWorkBitmap.width(), FWorkBitmap.height()});
+    view.SetTargetRect(ThumbRect());
     view.EnsureInit();
     view.Recalc(false);
     if (!job->Cancelled) thumb = RenderThumbnail(view);
@@ -365,7 +364,7 @@ void TImageListCache::DoImageChanged(TImageToDraw* record) {
   {
     TImageScaled view(record);
     view.ReducedDecode = true;
-    view.SetTargetRect({0, 0, FWorkBitmap.width(), FWorkBitmap.height()});
+    view.SetTargetRect(ThumbRect());
     thumb = RenderThumbnail(view);
   }
   StoreThumbnail(*entry, thumb);

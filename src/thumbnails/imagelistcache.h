@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gprect.h"
+
 #include <QHash>
 #include <QImage>
 #include <QList>
@@ -86,7 +88,7 @@ public:
   [[nodiscard]] const QList<QImage>& ThumbList() const { return FThumbList; }
   [[nodiscard]] int ResidentCount() const { return int(FResident.size()); }
   [[nodiscard]] const QImage& Blank() const { return FBlank; }
-  [[nodiscard]] QSize ThumbSize() const { return FWorkBitmap.size(); }
+  [[nodiscard]] QSize ThumbSize() const { return FBlank.size(); }
   [[nodiscard]] static TImageToDraw* RecordOf(const QStandardItem* item);
 
   // The detail texts of a record: date ("mmmm d, yyyy", month names from
@@ -121,9 +123,10 @@ private:
   void UpdateItem(QStandardItem* item, const TEntry& entry);
   void DoImageChanged(TImageToDraw* record);
   [[nodiscard]] int IndexOf(const TEntry& entry) const { return int(&entry - FEntries.data()); }
+  // Where a thumbnail is drawn: the whole thumbnail.
+  [[nodiscard]] TGPRect ThumbRect() const { return {0, 0, FBlank.width(), FBlank.height()}; }
 
   std::unique_ptr<TJobQueue> FJobs;
-  QImage FWorkBitmap;
   // What an item shows while it has no thumbnail (not yet made, or dropped):
   // a white square of the thumbnail's size, one shared image, so that a view
   // lays every item out at its final size from the start.
