@@ -64,8 +64,9 @@ bool ExerciseExifBlock(const QByteArray& tiff) {
   if (ifd0 < 8 || qint64(ifd0) + 2 + 12 * qint64(items.size()) + 4 > result.size()) return false;
   std::vector<quint32> ids;
   for (const TPropertyItem& item : items) ids.push_back(item.Id);
-  (void)TExifStore::SameOtherItems(tiff, result, ids);
-  TExifStore check;
+  TExifStore old, check;
+  (void)old.Load(tiff);
   (void)check.Load(result);
+  (void)TExifStore::SameOtherItems(old, check, ids);
   return true;
 }

@@ -230,33 +230,28 @@ std::string BufString(const Exiv2::DataBuf& buf) {
 }
 
 // Every item of a block but the listed IFD0 ones, sorted, and the preview.
-bool ItemImages(const QByteArray& tiff, const std::vector<quint32>& ifd0Ids, std::vector<TItemImage>& items) {
-  items.clear();
-  Exiv2::ExifData data;
-  if (!tiff.isEmpty()) {
-    const Exiv2::ByteOrder order = Exiv2::ExifParser::decode(
-        data, reinterpret_cast<const Exiv2::byte*>(tiff.constData()), static_cast<uint32_t>(tiff.size()));
-    if (order == Exiv2::invalidByteOrder) return false;
-    for (const Exiv2::Exifdatum& datum : data) {
-      if (datum.groupName() == GroupIfd0 &&
-          std::find(ifd0Ids.begin(), ifd0Ids.end(), quint32(datum.tag())) != ifd0Ids.end())
-        continue;
-      TItemImage item{datum.key(), int(datum.typeId()), datum.count(),
-                      std::string(size_t(std::max(0L, datum.size())), '\0'), BufString(datum.dataArea())};
-      if (!item.Value.empty()) datum.copy(reinterpret_cast<Exiv2::byte*>(item.Value.data()), order);
-      items.push_back(std::move(item));
-    }
+std::vector<TItemImage> ItemImages(const Exiv2::ExifData& data, Exiv2::ByteOrder order,
+                                   const std::vector<quint32>& ifd0Ids) {
+  std::vector<TItemImage> items;
+  for (const Exiv2::Exifdatum& datum : data) {
+    if (datum.groupName() == GroupIfd0 &&
+        std::find(ifd0Ids.begin(), ifd0Ids.end(), quint32(datum.tag())) != ifd0Ids.end())
+      continue;
+    TItemImage item{datum.key(), int(datum.typeId()), datum.count(),
+                    std::string(size_t(std::max(0L, datum.size())), '\0'), BufString(datum.dataArea())};
+    if (!item.Value.empty()) datum.copy(reinterpret_cast<Exiv2::byte*>(item.Value.data()), order);
+    items.push_back(std::move(item));
   }
   const Exiv2::ExifThumbC thumb(data);
   items.push_back({"preview", 0, 0, BufString(thumb.copy()), {}});
   std::sort(items.begin(), items.end());
-  return true;
+  return items;
 }
 
 }  // namespace
 
-bool TExifStore::SameOtherItems(const QByteArray& before, const QByteArray& after, const std::vector<quint32>& ifd0Ids,
-                                QString* difference) {
+bool TExifStore::SameOtherItems(const TExifStore& before, const TExifStore& after,
+                                const std::vector<quint32>& ifd0Ids, QString* difference) {
   QMutexLocker locker(&LibraryLock());
   InitLibrary();
   const auto differ = [&](const QString& what) {
@@ -264,9 +259,10 @@ bool TExifStore::SameOtherItems(const QByteArray& before, const QByteArray& afte
     return false;
   };
   try {
-    std::vector<TItemImage> old, now;
-    if (!ItemImages(after, ifd0Ids, now)) return differ(QStringLiteral("the new block cannot be read"));
-    if (!ItemImages(before, ifd0Ids, old)) return differ(QStringLiteral("the old block cannot be read"));
+    if (before.Status() != Ok) return differ(QStringLiteral("the old block cannot be read"));
+    if (after.Status() != Ok) return differ(QStringLiteral("the new block cannot be read"));
+    const std::vector<TItemImage> old = ItemImages(before.D->Data, before.D->Order, ifd0Ids);
+    const std::vector<TItemImage> now = ItemImages(after.D->Data, after.D->Order, ifd0Ids);
     if (old == now) return true;
     const auto mismatch = std::mismatch(old.begin(), old.end(), now.begin(), now.end());
     const TItemImage& first = mismatch.first != old.end() ? *mismatch.first : *mismatch.second;

@@ -43,12 +43,12 @@ public:
   // fit one APP1 segment; otherwise the result is empty with a status.
   [[nodiscard]] QByteArray Save(TGPStatus& status) const;
 
-  // Whether two blocks hold the same items, value for value, apart from the
-  // IFD0 items with the given ids: every directory the library reads, the
-  // maker note's items and the embedded preview's bytes included. false when
-  // either block cannot be read or they differ; what differs first goes to
-  // difference.
-  [[nodiscard]] static bool SameOtherItems(const QByteArray& before, const QByteArray& after,
+  // Whether two loaded blocks hold the same items, value for value, apart
+  // from the IFD0 items with the given ids: every directory the library
+  // reads, the maker note's items and the embedded preview's bytes included.
+  // false when either failed to load or they differ; what differs first goes
+  // to difference.
+  [[nodiscard]] static bool SameOtherItems(const TExifStore& before, const TExifStore& after,
                                            const std::vector<quint32>& ifd0Ids, QString* difference = nullptr);
 
 private:

@@ -60,7 +60,7 @@ QByteArray NewExifBlock(const QString& fileName, const QByteArray& oldTiff, cons
     ids.push_back(item.Id);
   }
   QString difference;
-  if (!TExifStore::SameOtherItems(oldTiff, tiff, ids, &difference)) {
+  if (!TExifStore::SameOtherItems(old, check, ids, &difference)) {
     qCWarning(lcSave) << fileName << "other metadata would change:" << difference;
     SaveFailed(fileName, Tr(UnsafeText));
   }
