@@ -6,7 +6,6 @@
 #include "searchrun.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <sys/resource.h>
 
 QString RunFindBench(const QString& folder, QStringList options, TFindBenchResult& result) {
@@ -35,10 +34,7 @@ QString RunFindBench(const QString& folder, QStringList options, TFindBenchResul
   if (limit >= 0 && candidates.size() > limit) candidates.resize(limit);
   TSearchRun run(candidates, criteria);
   run.FullDecode = fullDecode;
-  QEventLoop loop;
-  QObject::connect(&run, &TSearchRun::Finished, &loop, &QEventLoop::quit);
-  run.Start();
-  if (!run.IsFinished()) loop.exec();
+  run.RunToEnd();
   result.Seconds = clock.nsecsElapsed() / 1e9;
   result.Candidates = int(candidates.size());
   result.Matches = int(run.Matches().size());

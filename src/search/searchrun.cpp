@@ -3,6 +3,7 @@
 #include "imagetocompare.h"
 #include "jobqueue.h"
 
+#include <QEventLoop>
 #include <QTimer>
 
 TSearchRun::TSearchRun(QStringList candidates, TSearchAttributes criteria, int workers, QObject* parent)
@@ -39,6 +40,13 @@ void TSearchRun::Start() {
   }
   FTimer->start();
   Poll();
+}
+
+void TSearchRun::RunToEnd() {
+  QEventLoop loop;
+  connect(this, &TSearchRun::Finished, &loop, &QEventLoop::quit);
+  Start();
+  if (!FFinished) loop.exec();
 }
 
 void TSearchRun::Cancel() {

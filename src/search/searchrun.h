@@ -34,6 +34,8 @@ public:
 
   void Start();
   void Cancel();
+  // Starts and waits for the end in a local event loop (command-line use).
+  void RunToEnd();
 
   [[nodiscard]] int Total() const { return int(FCandidates.size()); }
   [[nodiscard]] bool IsFinished() const { return FFinished; }

@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <optional>
 
@@ -124,10 +123,7 @@ int TFindCommand::Run(const QStringList& args, QTextStream& in, QTextStream& out
   }
 
   TSearchRun run(candidates, criteria);
-  QEventLoop loop;
-  QObject::connect(&run, &TSearchRun::Finished, &loop, &QEventLoop::quit);
-  run.Start();
-  if (!run.IsFinished()) loop.exec();
+  run.RunToEnd();
   for (const TSearchRun::TProblem& problem : run.Problems())
     err << "zelvane-find: " << problem.FileName << ": " << problem.Message << '\n';
   for (const QString& match : run.Matches()) out << match << '\n';
