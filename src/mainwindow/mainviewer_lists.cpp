@@ -3,7 +3,6 @@
 
 #include "exporttree.h"
 #include "findviewer.h"
-#include "imagefiles.h"
 #include "imagelistcache.h"
 #include "imagetodraw.h"
 #include "jobqueue.h"
@@ -30,7 +29,7 @@ void TMainFormViewer::ListFolder(const QString& directory) {
   TreeViewResult->setColumnHidden(4, true);  // the folder column is for search results
   if (FFindForm) FFindForm->DisablePrevious();
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  ShowFiles(directory.isEmpty() ? QStringList() : CollectImageFiles(directory, false));
+  ShowFiles(directory.isEmpty() ? QStringList() : SearchCandidates::Collect(directory, false));
   QApplication::restoreOverrideCursor();
   if (!FFileToShow.isEmpty()) {
     // Select the photo named on the command line (the full-screen viewer

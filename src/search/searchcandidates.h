@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <atomic>
 
-// The photos a search looks at in a folder: every file (or link to one)
+// The photos of a folder, for a listing and for a search: every file (or link to one)
 // whose extension a decoder announces, names in byte order so that a run is
 // the same each time; with subfolders, each folder is walked once by its
 // canonical path (a link back to an ancestor does not loop), subfolders

@@ -1,5 +1,4 @@
 #include "attributeitems.h"
-#include "imagefiles.h"
 #include "imagelistcache.h"
 #include "imagelistview.h"
 #include "directorytree.h"
@@ -40,26 +39,6 @@ QByteArray Marked(const char* name, const char* date, const char* location) {
 }
 
 }  // namespace
-
-TEST(ImageFiles, OnlyDecodableExtensionsInAnyCase) {
-  TSandbox box;
-  const QByteArray jpeg = EncodeJpeg(Pattern(8, 8));
-  for (const char* name : {"IMG.jpg", "IMG.JPG", "b.Jpeg", "c.png", "notes.txt", "noext", "sub/d.jpg"}) {
-    QDir().mkpath(QFileInfo(box.Path(name)).absolutePath());
-    box.Write(name, jpeg);
-  }
-  // Only regular files and links to them are photos.
-  ASSERT_EQ(::mkfifo(QFile::encodeName(box.Path("pipe.jpg")).constData(), 0644), 0);
-  ASSERT_TRUE(QFile::link(box.Path("gone.jpg"), box.Path("dangling.jpg")));
-  ASSERT_TRUE(QFile::link(box.Path("IMG.jpg"), box.Path("link.jpg")));
-  const QString folder = QDir(box.Path("")).absolutePath();
-  QStringList flat = CollectImageFiles(folder, false);
-  for (QString& f : flat) f = QFileInfo(f).fileName();
-  flat.sort();
-  EXPECT_EQ(flat, (QStringList{"IMG.JPG", "IMG.jpg", "b.Jpeg", "c.png", "link.jpg"}));
-  EXPECT_EQ(CollectImageFiles(folder, true).size(), 6);
-  EXPECT_TRUE(CollectImageFiles(folder + "/missing", true).isEmpty());
-}
 
 TEST(ResultSort, KeysIgnoreAsciiCaseAndTiesGoByFileName) {
   EXPECT_EQ(TResultSortModel::CompareText("anna", "ANNA"), 0);

@@ -12,7 +12,8 @@ TEST(SearchCandidates, FilesInByteOrderEachFolderOnceAndNothingButPhotos) {
   TSandbox box;
   const QByteArray jpeg = EncodeJpeg(Pattern(8, 8));
   const QString root = QDir(box.Path("")).absolutePath();
-  for (const char* name : {"a.jpg", "B.jpg", "notes.txt", "x.jpg/d.jpg", "sub/e.jpg", "sub/deeper/f.png"}) {
+  for (const char* name : {"a.jpg", "B.jpg", "IMG.JPG", "b.Jpeg", "notes.txt", "noext", "x.jpg/d.jpg", "sub/e.jpg",
+                           "sub/deeper/f.png"}) {
     QDir().mkpath(QFileInfo(box.Path(name)).absolutePath());
     box.Write(name, jpeg);
   }
@@ -26,10 +27,13 @@ TEST(SearchCandidates, FilesInByteOrderEachFolderOnceAndNothingButPhotos) {
     for (const QString& path : paths) names.append(QDir(root).relativeFilePath(path));
     return names;
   };
-  EXPECT_EQ(relative(SearchCandidates::Collect(root, false)), (QStringList{"B.jpg", "a.jpg", "link.jpg"}));
+  // Decodable extensions in any letter case.
+  EXPECT_EQ(relative(SearchCandidates::Collect(root, false)),
+            (QStringList{"B.jpg", "IMG.JPG", "a.jpg", "b.Jpeg", "link.jpg"}));
   // Subfolders after the folder's own photos, in byte order; sub is walked
   // once (first reached through the link "again"), and the loop ends there.
   EXPECT_EQ(relative(SearchCandidates::Collect(root, true)),
-            (QStringList{"B.jpg", "a.jpg", "link.jpg", "again/e.jpg", "again/deeper/f.png", "x.jpg/d.jpg"}));
+            (QStringList{"B.jpg", "IMG.JPG", "a.jpg", "b.Jpeg", "link.jpg", "again/e.jpg", "again/deeper/f.png",
+                         "x.jpg/d.jpg"}));
   EXPECT_TRUE(SearchCandidates::Collect(box.Path("missing"), true).isEmpty());
 }
