@@ -6,10 +6,10 @@
 #include "datetimetyping.h"
 #include "editicons.h"
 #include "helpfiles.h"
-#include "imagelistcache.h"
 #include "imagescaled.h"
 #include "imagetodraw.h"
 #include "imageviewer.h"
+#include "listphotos.h"
 #include "photosettings.h"
 #include "windowplacement.h"
 
@@ -21,7 +21,6 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStatusBar>
@@ -277,28 +276,10 @@ void TEditImagesFormViewer::FormShow() {
   Modified = false;
   FillKnownActors();
 
-  FImageList.clear();
-  FIndex = 0;
-  if (FListView && FListView->model()) {
-    const QAbstractItemModel* model = FListView->model();
-    // Lists of icons select items, lists of rows whole rows: the first
-    // column says which rows are selected.
-    QList<int> selected;
-    for (const QModelIndex& index : FListView->selectionModel()->selectedIndexes())
-      if (index.column() == 0) selected.append(index.row());
-    std::sort(selected.begin(), selected.end());
-    selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
-    const int start = selected.isEmpty() ? 0 : selected.first();
-    auto recordAt = [&](int row) { return model->index(row, 0).data(TImageListCache::RecordRole).value<TImageToDraw*>(); };
-    if (selected.size() < 2) {
-      for (int row = 0; row < model->rowCount(); ++row) FImageList.append(recordAt(row));
-      FIndex = start;
-    } else {
-      for (int row : selected) FImageList.append(recordAt(row));
-    }
-    FImageList.removeAll(nullptr);
-    FIndex = std::clamp(FIndex, 0, std::max(0, int(FImageList.size()) - 1));
-  }
+  const TListPhotos photos =
+      FListView ? TListPhotos::From(FListView->model(), FListView->selectionModel()) : TListPhotos();
+  FImageList = photos.Records;
+  FIndex = photos.Index;
   UpdateNavigation();
   // Nothing to edit or save until a photo is shown.
   UpdateEditActions();

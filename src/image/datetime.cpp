@@ -156,6 +156,18 @@ QString ToLongDateText(TDateTime value) {
   return QStringLiteral("%1 %2, %3").arg(LongMonthName(p.Month)).arg(p.Day).arg(p.Year, 4, 10, QChar(u'0'));
 }
 
+QString ToLongDateTimeText(TDateTime value) {
+  const TDateTimeParts p = Decode(value);
+  const QChar sep = TimeSeparator();
+  return QStringLiteral("%1 %2%3%4%5%6")
+      .arg(ToLongDateText(value))
+      .arg(p.Hour, 2, 10, QChar(u'0'))
+      .arg(sep)
+      .arg(p.Minute, 2, 10, QChar(u'0'))
+      .arg(sep)
+      .arg(p.Second, 2, 10, QChar(u'0'));
+}
+
 QString ToIsoText(TDateTime value) {
   if (value == 0) return QString();
   const TDateTimeParts p = Decode(value);

@@ -47,6 +47,8 @@ struct TDateTimeParts {
 [[nodiscard]] QString LongMonthName(int month);
 // "mmmm d, yyyy": "July 15, 2004".
 [[nodiscard]] QString ToLongDateText(TDateTime value);
+// "mmmm d, yyyy hh:nn:ss" with the locale's time separator: "July 15, 2004 09:05:00".
+[[nodiscard]] QString ToLongDateTimeText(TDateTime value);
 
 // "YYYY-MM-DDThh:mm:ss"; empty for the zero date.
 [[nodiscard]] QString ToIsoText(TDateTime value);

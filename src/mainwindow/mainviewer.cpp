@@ -10,6 +10,7 @@
 #include "photolistmodel.h"
 #include "photoregistry.h"
 #include "resultsortmodel.h"
+#include "screenviewer.h"
 #include "windowplacement.h"
 
 #include <QActionGroup>
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
@@ -74,6 +76,9 @@ TMainFormViewer::TMainFormViewer(const QStringList& arguments, const QString& se
 
 TMainFormViewer::~TMainFormViewer() {
   SaveSettings();
+  // A viewer closed while its photo was loading is still finishing that job
+  // on the cache's records: it goes (waiting for the job) before they do.
+  for (const QPointer<TFullScreenViewer>& viewer : std::as_const(FClosingViewers)) delete viewer.data();
 }
 
 QAction* TMainFormViewer::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
@@ -132,7 +137,7 @@ void TMainFormViewer::CreateActions() {
   Action("ActionDetails")->setCheckable(true);
 
   // Windows and list operations that later versions bring: present, disabled.
-  for (const char* name : {"ActionView", "ActionCards", "ActionPrintStart", "ActionExportStart"})
+  for (const char* name : {"ActionCards", "ActionPrintStart", "ActionExportStart"})
     Action(name)->setEnabled(false);
 
   connect(Action("ActionExit"), &QAction::triggered, this, &QWidget::close);
@@ -154,6 +159,7 @@ void TMainFormViewer::CreateActions() {
   connect(Action("ActionMoveNext"), &QAction::triggered, this, &TMainFormViewer::ActionMoveNextExecute);
   connect(Action("ActionEdit"), &QAction::triggered, this, &TMainFormViewer::ActionEditExecute);
   connect(Action("ActionFind"), &QAction::triggered, this, &TMainFormViewer::ActionFindExecute);
+  connect(Action("ActionView"), &QAction::triggered, this, &TMainFormViewer::ActionViewExecute);
   connect(Action("ActionNewFolder"), &QAction::triggered, this, &TMainFormViewer::ActionNewFolderExecute);
   connect(Action("ActionRenameFolder"), &QAction::triggered, this, &TMainFormViewer::ActionRenameFolderExecute);
   connect(Action("ActionDeleteFolder"), &QAction::triggered, this, &TMainFormViewer::ActionDeleteFolderExecute);
@@ -347,6 +353,12 @@ void TMainFormViewer::CreateLayout() {
     connect(view->verticalScrollBar(), &QScrollBar::valueChanged, FVisibleTimer, qOverload<>(&QTimer::start));
   for (QListView* list : {ListViewResult, ListViewPrint, ListViewExport})
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TMainFormViewer::UpdateListCommands);
+  // Enter and a double-click in a list view its photos.
+  for (QAbstractItemView* list :
+       std::initializer_list<QAbstractItemView*>{ListViewResult, TreeViewResult, ListViewPrint, ListViewExport}) {
+    list->installEventFilter(this);
+    connect(list, &QAbstractItemView::doubleClicked, this, &TMainFormViewer::ActionViewExecute);
+  }
 }
 
 void TMainFormViewer::StartUp(const QStringList& arguments) {
@@ -420,6 +432,42 @@ void TMainFormViewer::ActionEditExecute() {
   form.SetListView(list);
   RunModal(form);
   FSettings.Actors = form.KnownActors;
+}
+
+void TMainFormViewer::ActionViewExecute() {
+  ViewList(ChosenList());
+}
+
+void TMainFormViewer::ViewList(QAbstractItemView* list) {
+  if (list->model()->rowCount() == 0) {
+    ShowError(tr("No images to view."));
+    return;
+  }
+  auto* viewer = new TFullScreenViewer(this);
+  viewer->ShowOnViewer = FSettings.ShowOnViewer;
+  viewer->SlideShow = FSettings.SlideShow;
+  viewer->SetListView(list);
+  const QPointer<QWidget> focus = QApplication::focusWidget();
+  viewer->Run();
+  activateWindow();
+  if (focus && focus->window() == this) focus->setFocus(Qt::OtherFocusReason);
+  FSettings.ShowOnViewer = viewer->ShowOnViewer;
+  FSettings.SlideShow = viewer->SlideShow;
+  FClosingViewers.removeAll(nullptr);
+  FClosingViewers.append(viewer);
+  viewer->DeleteWhenIdle();
+}
+
+bool TMainFormViewer::eventFilter(QObject* watched, QEvent* event) {
+  // Enter in a list views its photos.
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && qobject_cast<QAbstractItemView*>(watched)) {
+      ActionViewExecute();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainFormViewer::ActionRefreshExecute() {

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <QMap>
+#include <QPointer>
 #include <memory>
 
 class QLabel;
@@ -78,6 +79,11 @@ public:
   // result list (also for an empty print or export list).
   [[nodiscard]] class QAbstractItemView* ChosenList() const;
   void ActionEditExecute();
+  // Views the chosen list full screen ("No images to view." when it is empty).
+  void ActionViewExecute();
+  // The full-screen viewer on the list ("No images to view." when it is
+  // empty); the settings strings come back.
+  void ViewList(class QAbstractItemView* list);
   void ActionFindExecute();
   // Runs a search under the progress window; the matches become the result
   // list. Cancel (or no candidate) leaves the list as it was.
@@ -103,6 +109,7 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void CreateActions();
@@ -137,6 +144,7 @@ private:
   QString FFileToShow;
   QString FListedDirectory;  // the folder listed last (a search result stands over it)
   class TFindImagesForm* FFindForm = nullptr;  // made on first use, kept
+  QList<QPointer<class TFullScreenViewer>> FClosingViewers;  // closed, maybe still loading
   TView FView = ViewResult;
   bool FSaved = false;
   QTimer* FVisibleTimer = nullptr;

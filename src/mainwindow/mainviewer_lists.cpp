@@ -32,8 +32,8 @@ void TMainFormViewer::ListFolder(const QString& directory) {
   ShowFiles(directory.isEmpty() ? QStringList() : SearchCandidates::Collect(directory, false));
   QApplication::restoreOverrideCursor();
   if (!FFileToShow.isEmpty()) {
-    // Select the photo named on the command line (the full-screen viewer
-    // opens on it once that window exists).
+    // Select the photo named on the command line and view the list from it,
+    // once this window is up (the listing may run while it is being built).
     for (int row = 0; row < FResultSort->rowCount(); ++row) {
       const QModelIndex index = FResultSort->index(row, 0);
       const TImageToDraw* record = TImageListCache::RecordOf(FResultModel->itemFromIndex(FResultSort->mapToSource(index)));
@@ -44,6 +44,7 @@ void TMainFormViewer::ListFolder(const QString& directory) {
       }
     }
     FFileToShow.clear();
+    QMetaObject::invokeMethod(this, [this] { ViewList(ShownResultView()); }, Qt::QueuedConnection);
   }
 }
 

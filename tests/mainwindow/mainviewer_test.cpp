@@ -9,6 +9,8 @@
 #include "directorytree.h"
 #include "mainviewer.h"
 #include "photoregistry.h"
+#include "imagescaled.h"
+#include "screenviewer.h"
 #include "testsupport.h"
 #include "translations.h"
 #include <QTreeView>
@@ -24,6 +26,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardItemModel>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -68,6 +71,45 @@ TEST_F(MainViewerTest, StartsOnThePhotoOfAFileArgument) {
   // The photo is selected in its folder's listing, and then no longer pending.
   EXPECT_EQ(window.ListViewResult->currentIndex().data().toString(), QStringLiteral("IMG_0001.jpg"));
   EXPECT_EQ(window.FileToShow(), QString());
+}
+
+TEST_F(MainViewerTest, APhotoOnTheCommandLineIsViewedAtOnceAndTheViewerSettingsComeBack) {
+  Box.Write("photos/IMG_0000.jpg", EncodeJpeg(Pattern(32, 32)));
+  const QString photo = Box.Write("photos/IMG_0001.jpg", EncodeJpeg(Pattern(32, 32)));
+  Box.Write("photos/IMG_0002.jpg", EncodeJpeg(Pattern(32, 32)));
+  TMainFormViewer window({photo}, Settings);
+  window.show();
+  QString shown;
+  int index = -1;
+  AnswerDialogs([&] { ASSERT_TRUE(WaitFor([&] { return index >= 0 && !QApplication::activeModalWidget(); })); },
+                [&](QDialog* dialog) {
+                  auto* viewer = qobject_cast<TFullScreenViewer*>(dialog);
+                  if (!viewer) return;
+                  index = viewer->CurrentIndex();
+                  if (viewer->Scaled()) shown = viewer->Scaled()->ImageToDraw->ShortName();
+                  viewer->Action("ActionDescr")->trigger();
+                  viewer->close();
+                });
+  EXPECT_EQ(shown, QStringLiteral("IMG_0001.jpg"));
+  EXPECT_EQ(index, 1);
+  EXPECT_EQ(window.Settings().ShowOnViewer, QStringLiteral("N;D;"));
+  EXPECT_EQ(window.Settings().SlideShow, QStringLiteral("3;1"));
+  // Enter in a list views it, from the photo selected there.
+  window.ListViewResult->setFocus();
+  window.ListViewResult->setCurrentIndex(window.ListViewResult->model()->index(2, 0));
+  index = -1;
+  AnswerDialogs([&] { QTest::keyClick(window.ListViewResult, Qt::Key_Return); },
+                [&](QDialog* dialog) {
+                  if (auto* viewer = qobject_cast<TFullScreenViewer*>(dialog)) {
+                    index = viewer->CurrentIndex();
+                    viewer->close();
+                  }
+                });
+  EXPECT_EQ(index, 2);
+  // An empty list is refused.
+  window.ListFolder(Box.Path("nothing"));
+  window.ListViewResult->setFocus();
+  EXPECT_EQ(MessageShownBy([&] { window.Action("ActionView")->trigger(); }), QStringLiteral("No images to view."));
 }
 
 TEST_F(MainViewerTest, WithoutArgumentsTheFolderOfThePreviousRunAndSettingsSavedOnExit) {
@@ -124,7 +166,7 @@ TEST_F(MainViewerTest, EveryCommandWithItsCaptionAndShortcut) {
   }
   EXPECT_EQ(window.Action("ActionResult")->toolTip(), QStringLiteral("Show result view"));
   EXPECT_TRUE(window.Action("ActionFind")->isEnabled());
-  EXPECT_FALSE(window.Action("ActionView")->isEnabled());  // its window comes later
+  EXPECT_TRUE(window.Action("ActionView")->isEnabled());
 }
 
 TEST_F(MainViewerTest, ViewSwitchingShowsOnePanelAndChecksOneCommand) {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QList>
+
+class QAbstractItemModel;
+class QItemSelectionModel;
+class TImageToDraw;
+
+// The photos a window steps through when it opens on a list, and where it
+// starts: with fewer than two photos selected, every photo of the list from
+// the selected one (else the first); with more, the selected photos in list
+// order from the first of them. Lists of icons select items and lists of
+// rows whole rows: the first column says which rows are selected.
+struct TListPhotos {
+  QList<TImageToDraw*> Records;
+  int Index = 0;
+
+  [[nodiscard]] static TListPhotos From(const QAbstractItemModel* model, const QItemSelectionModel* selection);
+};

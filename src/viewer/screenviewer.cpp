@@ -1,0 +1,517 @@
+// TFullScreenViewer: the window, its commands and its painting.
+
+#include "screenviewer.h"
+
+#include "datetime.h"
+#include "helpfiles.h"
+#include "imagescaled.h"
+#include "imagetodraw.h"
+#include "imageviewer.h"
+#include "listphotos.h"
+#include "slideshowform.h"
+#include "viewersettings.h"
+
+#include <QAbstractItemView>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <cmath>
+
+TFullScreenViewer::TFullScreenViewer(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(tr("Zelvane - View images"));
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setWindowModality(Qt::ApplicationModal);
+  // The whole screen (the owner's, once Run knows it): the viewer control
+  // has no size of its own to offer.
+  setGeometry(screen()->geometry());
+  setAutoFillBackground(true);
+  QPalette black = palette();
+  black.setColor(QPalette::Window, Qt::black);
+  setPalette(black);
+
+  ViewerFullSize = new TImageViewer(this);
+  ViewerFullSize->SetEraseBackground(true);
+  ViewerFullSize->setPalette(black);
+  ViewerFullSize->OnPaint = [this](TImageViewer*, QPainter& canvas) { ViewerFullSizePaint(canvas); };
+  ViewerFullSize->setContextMenuPolicy(Qt::NoContextMenu);
+  ViewerFullSize->installEventFilter(this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(ViewerFullSize);
+
+  DragTool.OnToolMouseMove = [this](TMouseHandler*) {
+    if (!DragTool.IsDown) return;
+    const qreal dpr = devicePixelRatioF();
+    MoveView(int(std::lround(DragTool.Delta.x() * dpr)), int(std::lround(DragTool.Delta.y() * dpr)));
+  };
+  ZoomTool.OnToolMouseUp = [this](TMouseHandler*) { ZoomToolUp(); };
+
+  TimerSlideShow = new QTimer(this);
+  connect(TimerSlideShow, &QTimer::timeout, this, &TFullScreenViewer::NextSlide);
+  FPrepareTimer.setSingleShot(true);
+  FPrepareTimer.setInterval(0);
+  connect(&FPrepareTimer, &QTimer::timeout, this, &TFullScreenViewer::PrepareNext);
+
+  FLoader.OnCurrentDone = [this](TImageScaled*) { CurrentDone(); };
+  FLoader.OnIdle = [this] {
+    if (FDeleteWhenIdle) deleteLater();
+  };
+
+  CreateActions();
+  CreateMenu();
+}
+
+TFullScreenViewer::~TFullScreenViewer() {
+  ViewerFullSize->SetMouseHandler(nullptr);
+}
+
+QAction* TFullScreenViewer::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
+                                      const QString& hint, const QString& category) {
+  auto* action = new QAction(caption, this);
+  action->setObjectName(name);
+  action->setShortcut(shortcut);
+  action->setShortcutContext(Qt::WindowShortcut);
+  action->setToolTip(hint.isEmpty() ? caption : hint);
+  action->setStatusTip(action->toolTip());
+  if (!category.isEmpty()) action->setProperty("category", category);
+  addAction(action);
+  FActions.insert(name, action);
+  return action;
+}
+
+void TFullScreenViewer::CreateActions() {
+  const QString show = tr("Show");
+  const QString size = tr("Size");
+  AddAction("ActionName", tr("Name"), QKeySequence(Qt::ALT | Qt::Key_N), tr("Show name"), show);
+  AddAction("ActionDescr", tr("Description"), QKeySequence(Qt::ALT | Qt::Key_D), tr("Show description"), show);
+  AddAction("ActionLoc", tr("Location"), QKeySequence(Qt::ALT | Qt::Key_L), tr("Show location"), show);
+  AddAction("ActionTime", tr("Date and time"), QKeySequence(Qt::ALT | Qt::Key_T), tr("Show date and time"), show);
+  AddAction("ActionFirst", tr("First image"), QKeySequence(Qt::Key_Home));
+  AddAction("ActionPrevious", tr("Previous image"), QKeySequence(Qt::Key_PageUp));
+  AddAction("ActionNext", tr("Next image"), QKeySequence(Qt::Key_PageDown));
+  AddAction("ActionLast", tr("Last image"), QKeySequence(Qt::Key_End));
+  AddAction("ActionStartSlideShow", tr("Start"), QKeySequence(Qt::Key_S), tr("Start slide show"));
+  AddAction("ActionSlideShowSettings", tr("Settings"), QKeySequence(Qt::ALT | Qt::Key_S),
+            tr("Set slide show settings"));
+  AddAction("ActionRotateL", tr("Rotate left"), QKeySequence(Qt::Key_L));
+  AddAction("ActionRotateR", tr("Rotate right"), QKeySequence(Qt::Key_R));
+  AddAction("ActionZoomFit", tr("Zoom to fit"), QKeySequence(Qt::Key_Z), QString(), size);
+  AddAction("ActionFullSize", tr("Full size"), QKeySequence(Qt::Key_F), QString(), size);
+  AddAction("ActionROI", tr("ROI"), QKeySequence(Qt::Key_I), QString(), size);
+  AddAction("ActionZoomIn", tr("Zoom in"), QKeySequence(Qt::ALT | Qt::Key_I), QString(), size);
+  AddAction("ActionZoomOut", tr("Zoom out"), QKeySequence(Qt::ALT | Qt::Key_O), QString(), size);
+  AddAction("ActionResetZoom", tr("Reset zoom"), QKeySequence(Qt::ALT | Qt::Key_R), QString(), size);
+  AddAction("ActionHelp", tr("Help"), QKeySequence(Qt::Key_F1));
+  AddAction("ActionClose", tr("Close"), QKeySequence(Qt::Key_Escape));
+  AddAction("ActionMoveLeft", tr("Move left"), QKeySequence(Qt::Key_Left));
+  AddAction("ActionMoveUp", tr("Move up"), QKeySequence(Qt::Key_Up));
+  AddAction("ActionMoveRight", tr("Move right"), QKeySequence(Qt::Key_Right));
+  AddAction("ActionMoveDown", tr("Move down"), QKeySequence(Qt::Key_Down));
+
+  for (const char* name : {"ActionName", "ActionDescr", "ActionLoc", "ActionTime"}) {
+    Action(name)->setCheckable(true);
+    connect(Action(name), &QAction::triggered, ViewerFullSize, qOverload<>(&QWidget::update));
+  }
+  Action("ActionName")->setChecked(true);
+
+  connect(Action("ActionFirst"), &QAction::triggered, this, [this] { ShowImageAt(0); });
+  connect(Action("ActionPrevious"), &QAction::triggered, this, [this] { ShowImageAt(FIndex - 1); });
+  connect(Action("ActionNext"), &QAction::triggered, this, [this] { ShowImageAt(FIndex + 1); });
+  connect(Action("ActionLast"), &QAction::triggered, this, [this] { ShowImageAt(int(FImageList.size()) - 1); });
+
+  Action("ActionStartSlideShow")->setCheckable(true);
+  connect(Action("ActionStartSlideShow"), &QAction::triggered, this, &TFullScreenViewer::ActionStartSlideShowExecute);
+  connect(Action("ActionSlideShowSettings"), &QAction::triggered, this,
+          &TFullScreenViewer::ActionSlideShowSettingsExecute);
+
+  connect(Action("ActionRotateL"), &QAction::triggered, this, [this] { ActionRotateExecute(-90); });
+  connect(Action("ActionRotateR"), &QAction::triggered, this, [this] { ActionRotateExecute(90); });
+
+  auto* sizes = new QActionGroup(this);
+  for (const char* name : {"ActionZoomFit", "ActionFullSize", "ActionROI"}) {
+    QAction* action = Action(name);
+    action->setCheckable(true);
+    sizes->addAction(action);
+    connect(action, &QAction::triggered, this, [this, action] { ActionSizeExecute(action); });
+  }
+  Action("ActionZoomFit")->setChecked(true);
+
+  Action("ActionZoomIn")->setCheckable(true);
+  connect(Action("ActionZoomIn"), &QAction::triggered, this, &TFullScreenViewer::ActionZoomInExecute);
+  Action("ActionZoomOut")->setEnabled(false);
+  connect(Action("ActionZoomOut"), &QAction::triggered, this, [this] {
+    if (Loading()) return;
+    Scaled()->ZoomOut();
+    UpdateZoomActions();
+    ViewerFullSize->update();
+  });
+  Action("ActionResetZoom")->setEnabled(false);
+  connect(Action("ActionResetZoom"), &QAction::triggered, this, [this] {
+    if (Loading()) return;
+    Scaled()->ResetZoom();
+    UpdateZoomActions();
+    ViewerFullSize->update();
+  });
+
+  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(600); });
+  connect(Action("ActionClose"), &QAction::triggered, this, [this] {
+    TimerSlideShow->stop();
+    close();
+  });
+
+  const auto move = [this](const char* name, int dx, int dy) {
+    connect(Action(name), &QAction::triggered, this, [this, dx, dy] {
+      const qreal dpr = devicePixelRatioF();
+      MoveView(int(std::lround(dx * dpr)), int(std::lround(dy * dpr)));
+    });
+  };
+  move("ActionMoveLeft", 10, 0);
+  move("ActionMoveUp", 0, 10);
+  move("ActionMoveRight", -10, 0);
+  move("ActionMoveDown", 0, -10);
+}
+
+void TFullScreenViewer::CreateMenu() {
+  PopupMenuViewer = new QMenu(this);
+  QMenu* show = PopupMenuViewer->addMenu(tr("Show"));
+  show->addActions({Action("ActionName"), Action("ActionDescr"), Action("ActionLoc"), Action("ActionTime")});
+  PopupMenuViewer->addSeparator();
+  PopupMenuViewer->addActions(
+      {Action("ActionFirst"), Action("ActionPrevious"), Action("ActionNext"), Action("ActionLast")});
+  PopupMenuViewer->addSeparator();
+  QMenu* slideShow = PopupMenuViewer->addMenu(tr("Slide show"));
+  slideShow->addActions({Action("ActionStartSlideShow"), Action("ActionSlideShowSettings")});
+  PopupMenuViewer->addSeparator();
+  PopupMenuViewer->addActions({Action("ActionRotateL"), Action("ActionRotateR")});
+  PopupMenuViewer->addSeparator();
+  PopupMenuViewer->addActions({Action("ActionFullSize"), Action("ActionZoomFit"), Action("ActionROI")});
+  PopupMenuViewer->addSeparator();
+  PopupMenuViewer->addActions({Action("ActionZoomIn"), Action("ActionZoomOut"), Action("ActionResetZoom")});
+  PopupMenuViewer->addSeparator();
+  PopupMenuViewer->addActions({Action("ActionHelp"), Action("ActionClose")});
+}
+
+int TFullScreenViewer::Run() {
+  if (QWidget* owner = parentWidget()) {
+    QScreen* screen = owner->screen();
+    setScreen(screen);
+    setGeometry(screen->geometry());
+  }
+  showFullScreen();
+  return exec();
+}
+
+void TFullScreenViewer::DeleteWhenIdle() {
+  FLoader.Clear();
+  if (FLoader.IsIdle())
+    deleteLater();
+  else
+    FDeleteWhenIdle = true;
+}
+
+void TFullScreenViewer::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!FShown) {
+    FShown = true;
+    FormShow();
+  }
+}
+
+void TFullScreenViewer::FormShow() {
+  const TViewerSettings settings = TViewerSettings::FromStrings(ShowOnViewer, SlideShow);
+  Action("ActionName")->setChecked(settings.ShowName);
+  Action("ActionDescr")->setChecked(settings.ShowDescription);
+  Action("ActionLoc")->setChecked(settings.ShowLocation);
+  Action("ActionTime")->setChecked(settings.ShowDateTime);
+  Seconds = settings.Seconds;
+  RepeatShow = settings.RepeatShow;
+  FCloseRequested = false;
+
+  const TListPhotos photos =
+      FListView ? TListPhotos::From(FListView->model(), FListView->selectionModel()) : TListPhotos();
+  FImageList = photos.Records;
+  ShowImageAt(photos.Index);
+
+  UpdateNavigation();
+  for (const char* name : {"ActionMoveLeft", "ActionMoveUp", "ActionMoveRight", "ActionMoveDown"})
+    Action(name)->setEnabled(SizeMode() == TSizeMode::FullSize);
+  UpdateZoomActions();
+  TimerSlideShow->setInterval(Seconds * 1000);
+}
+
+void TFullScreenViewer::UpdateNavigation() {
+  const int count = int(FImageList.size());
+  Action("ActionFirst")->setEnabled(FIndex >= 1);
+  Action("ActionPrevious")->setEnabled(FIndex >= 1);
+  Action("ActionNext")->setEnabled(FIndex < count - 1);
+  Action("ActionLast")->setEnabled(FIndex < count - 1);
+}
+
+void TFullScreenViewer::ShowImageAt(int index) {
+  if (FImageList.isEmpty()) return;
+  index = std::max(std::min(index, int(FImageList.size()) - 1), 0);
+  TImageToDraw* record = FImageList.at(index);
+  if (Scaled() && Scaled()->ImageToDraw == record) return;
+  FLoader.Show(record);
+  FIndex = index;
+  FViewArea = {};
+  UpdateNavigation();
+  UpdateZoomActions();
+  ViewerFullSize->update();
+}
+
+QAction* TFullScreenViewer::SizeAction(TSizeMode mode) const {
+  switch (mode) {
+    case TSizeMode::FullSize: return Action("ActionFullSize");
+    case TSizeMode::ROI: return Action("ActionROI");
+    case TSizeMode::ZoomFit: break;
+  }
+  return Action("ActionZoomFit");
+}
+
+bool TFullScreenViewer::Loading() const {
+  const TImageScaled* view = Scaled();
+  return view && (FLoader.IsBusy(view) || !view->Initialized);
+}
+
+QSize TFullScreenViewer::WindowSize() const {
+  const qreal dpr = ViewerFullSize->devicePixelRatioF();
+  return QSize(int(std::lround(ViewerFullSize->width() * dpr)), int(std::lround(ViewerFullSize->height() * dpr)));
+}
+
+TViewRequest TFullScreenViewer::Request() const {
+  return {SizeMode(), WindowSize()};
+}
+
+void TFullScreenViewer::UpdateViewArea() {
+  const TImageScaled* view = Scaled();
+  QSize photo;
+  if (view && !Loading() && view->ImageToDraw->ErrorMessage.isEmpty())
+    photo = QSize(view->Frame.Width, view->Frame.Height);
+  FViewArea = ViewArea::Compute(SizeMode(), photo, WindowSize());
+}
+
+void TFullScreenViewer::MoveView(int dx, int dy) {
+  FViewArea = ViewArea::Move(FViewArea, dx, dy, WindowSize());
+  ViewerFullSize->update();
+}
+
+void TFullScreenViewer::SelectTool() {
+  if (Action("ActionZoomIn")->isChecked())
+    ViewerFullSize->SetMouseHandler(&ZoomTool);
+  else if (SizeMode() == TSizeMode::FullSize)
+    ViewerFullSize->SetMouseHandler(&DragTool);
+  else
+    ViewerFullSize->SetMouseHandler(nullptr);
+}
+
+void TFullScreenViewer::UpdateZoomActions() {
+  if (SizeMode() == TSizeMode::ZoomFit) {
+    const bool zoomed = !Loading() && Scaled() && Scaled()->IsZoomed();
+    Action("ActionZoomIn")->setEnabled(true);
+    Action("ActionZoomOut")->setEnabled(zoomed);
+    Action("ActionResetZoom")->setEnabled(zoomed);
+  } else {
+    Action("ActionZoomIn")->setChecked(false);
+    for (const char* name : {"ActionZoomIn", "ActionZoomOut", "ActionResetZoom"}) Action(name)->setEnabled(false);
+  }
+}
+
+void TFullScreenViewer::ActionSizeExecute(QAction* action) {
+  if (Loading()) {
+    SizeAction(FSizeMode)->setChecked(true);  // the mode stays as it was
+    return;
+  }
+  for (TSizeMode mode : {TSizeMode::ZoomFit, TSizeMode::FullSize, TSizeMode::ROI})
+    if (SizeAction(mode) == action) FSizeMode = mode;
+  const bool fullSize = SizeMode() == TSizeMode::FullSize;
+  for (const char* name : {"ActionMoveLeft", "ActionMoveUp", "ActionMoveRight", "ActionMoveDown"})
+    Action(name)->setEnabled(fullSize);
+  FLoader.DropPrepared();
+  if (TImageScaled* view = Scaled(); view && view->IsZoomed()) view->ResetZoom();
+  UpdateZoomActions();
+  UpdateViewArea();
+  ViewerFullSize->update();
+  SelectTool();
+}
+
+void TFullScreenViewer::ActionRotateExecute(int degrees) {
+  if (Loading() || !Scaled()) return;
+  Scaled()->SetRotation(Scaled()->Rotation + degrees);
+  // Full size follows the photo's new orientation.
+  UpdateViewArea();
+  ViewerFullSize->update();
+}
+
+void TFullScreenViewer::ActionZoomInExecute() {
+  SelectTool();
+}
+
+void TFullScreenViewer::ZoomToolUp() {
+  const qreal dpr = devicePixelRatioF();
+  const TGPRect& r = ZoomTool.DragRect;
+  const TGPRect rect{int(std::lround(r.X * dpr)), int(std::lround(r.Y * dpr)), int(std::lround(r.Width * dpr)),
+                     int(std::lround(r.Height * dpr))};
+  if (!Loading() && Scaled() && ViewArea::IsZoomRect(rect)) Scaled()->SetZoomFromScreen(rect);
+  UpdateZoomActions();
+  ViewerFullSize->update();
+}
+
+void TFullScreenViewer::ActionStartSlideShowExecute() {
+  if (Action("ActionStartSlideShow")->isChecked()) {
+    FShow.Start(FIndex);
+    TimerSlideShow->start(Seconds * 1000);
+    FLoader.DropPrepared();  // the show's next may differ from Next's
+    FPrepareTimer.start();
+  } else {
+    FShow.Stop();
+    TimerSlideShow->stop();
+  }
+}
+
+void TFullScreenViewer::NextSlide() {
+  if (Loading()) return;
+  const int next = FShow.Tick(FIndex, int(FImageList.size()), RepeatShow);
+  if (next < 0) {
+    Action("ActionStartSlideShow")->setChecked(false);
+    TimerSlideShow->stop();
+    return;
+  }
+  ShowImageAt(next);
+}
+
+void TFullScreenViewer::ActionSlideShowSettingsExecute() {
+  if (!SlideShowForm) SlideShowForm = new TSlideShowForm(this);
+  SlideShowForm->Seconds = Seconds;
+  SlideShowForm->RepeatShow = RepeatShow;
+  if (SlideShowForm->exec() != QDialog::Accepted) return;
+  Seconds = SlideShowForm->Seconds;
+  RepeatShow = SlideShowForm->RepeatShow;
+  TimerSlideShow->setInterval(Seconds * 1000);
+}
+
+int TFullScreenViewer::NextIndex() const {
+  const int count = int(FImageList.size());
+  if (FShow.IsRunning()) {
+    const int next = FIndex + 1 >= count ? 0 : FIndex + 1;
+    return !RepeatShow && next == FShow.StartIndex() ? -1 : next;
+  }
+  return FIndex + 1 < count ? FIndex + 1 : -1;
+}
+
+void TFullScreenViewer::PrepareNext() {
+  if (!isVisible() || FCloseRequested) return;
+  const int next = NextIndex();
+  if (next >= 0) FLoader.Prepare(FImageList.at(next), Request());
+}
+
+void TFullScreenViewer::CurrentDone() {
+  if (FCloseRequested) {
+    // The close waited for this photo: the window may go now.
+    FCloseRequested = false;
+    return;
+  }
+  UpdateViewArea();
+  ViewerFullSize->update();
+}
+
+QString TFullScreenViewer::CaptionText() const {
+  const TImageToDraw* record = Scaled()->ImageToDraw;
+  QMutexLocker locker(&const_cast<TImageToDraw*>(record)->Lock);
+  QString caption;
+  if (Action("ActionName")->isChecked()) caption += record->Name + u'\n';
+  if (Action("ActionDescr")->isChecked()) {
+    QString description = record->Description;
+    description.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    caption += description + u'\n';
+  }
+  if (Action("ActionLoc")->isChecked()) caption += record->Location + u'\n';
+  if (Action("ActionTime")->isChecked())
+    caption += (record->DateTime == 0 ? QString() : DateTimeUtil::ToLongDateTimeText(record->DateTime)) + u'\n';
+  return caption;
+}
+
+void TFullScreenViewer::ViewerFullSizePaint(QPainter& canvas) {
+  canvas.setBrush(Qt::black);
+  TImageScaled* view = Scaled();
+  if (!view) {
+    canvas.fillRect(ViewerFullSize->rect(), Qt::black);
+    return;
+  }
+  if (!FLoader.IsBusy(view) && view->Initialized) {
+    if (FViewArea.Width == 0) UpdateViewArea();
+    view->SetTargetRect(FViewArea);
+    view->SetUseROI(SizeMode() == TSizeMode::ROI);
+  }
+  if (!FLoader.Request(Request())) {
+    setCursor(Qt::BusyCursor);
+    return;
+  }
+  // Drawn in device pixels: full size is one photo pixel per screen pixel.
+  canvas.save();
+  const qreal dpr = ViewerFullSize->devicePixelRatioF();
+  canvas.scale(1 / dpr, 1 / dpr);
+  view->Draw(canvas);
+  canvas.restore();
+  const QString caption = CaptionText();
+  if (!caption.isEmpty()) TImageViewer::DrawCaptionText(canvas, caption);
+  unsetCursor();
+  emit PhotoDrawn(FIndex);
+  FPrepareTimer.start();
+}
+
+void TFullScreenViewer::contextMenuEvent(QContextMenuEvent* event) {
+  PopupMenuViewer->exec(event->globalPos());
+  ViewerFullSize->repaint();
+  event->accept();
+}
+
+bool TFullScreenViewer::eventFilter(QObject* watched, QEvent* event) {
+  // The right button opens the context menu and nothing else: the mouse
+  // tools never see it (the menu would take its release from them).
+  if (watched == ViewerFullSize &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
+       event->type() == QEvent::MouseButtonDblClick))
+    return static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+  return QDialog::eventFilter(watched, event);
+}
+
+void TFullScreenViewer::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  FLoader.DropPrepared();
+  if (!Loading()) UpdateViewArea();
+}
+
+void TFullScreenViewer::FormClose() {
+  TViewerSettings settings;
+  settings.ShowName = Action("ActionName")->isChecked();
+  settings.ShowDescription = Action("ActionDescr")->isChecked();
+  settings.ShowLocation = Action("ActionLoc")->isChecked();
+  settings.ShowDateTime = Action("ActionTime")->isChecked();
+  settings.Seconds = Seconds;
+  settings.RepeatShow = RepeatShow;
+  ShowOnViewer = settings.ShowOnViewer();
+  SlideShow = settings.SlideShow();
+  TimerSlideShow->stop();
+  FPrepareTimer.stop();
+  FLoader.DropPrepared();
+  if (Loading()) {
+    FCloseRequested = true;
+    Scaled()->Cancel();
+  }
+}
+
+void TFullScreenViewer::reject() {
+  FormClose();
+  QDialog::reject();
+}
+
+void TFullScreenViewer::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  reject();
+}

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "mousehandler.h"
+#include "slideshow.h"
+#include "viewarea.h"
+#include "viewloader.h"
+
+#include <QDialog>
+#include <QMap>
+#include <QTimer>
+
+class QAbstractItemView;
+class QAction;
+class QMenu;
+class QPainter;
+class TImageScaled;
+class TImageToDraw;
+class TImageViewer;
+class TSlideShowForm;
+
+// "Zelvane - View images": the photos of a list one at a time on the whole
+// screen, black around them, optionally with their attributes in the top
+// left corner; three size modes (fit, full size with panning, the region of
+// interest), zoom while fitted, rotation for viewing only, and a slide show.
+// Every command is in the context menu. Photos are rendered on the viewer's
+// own worker, and the next one is prepared there while the current one is
+// looked at.
+//
+// The owner shows it with Run, then reads ShowOnViewer and SlideShow back and
+// lets it go with DeleteWhenIdle: a photo may still be loading then.
+class TFullScreenViewer : public QDialog {
+  Q_OBJECT
+public:
+  explicit TFullScreenViewer(QWidget* parent = nullptr);
+  ~TFullScreenViewer() override;
+
+  // The settings strings, in before the window shows, out when it closes.
+  QString ShowOnViewer;
+  QString SlideShow;
+  // The list whose photos (and selection) are viewed.
+  void SetListView(QAbstractItemView* list) { FListView = list; }
+
+  // Full screen on the owner's screen, modal; returns when it closes.
+  int Run();
+  // Frees the window now, or when the job in flight has ended.
+  void DeleteWhenIdle();
+
+  [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
+  [[nodiscard]] QList<QAction*> Actions() const { return FActions.values(); }
+  [[nodiscard]] const QList<TImageToDraw*>& ImageList() const { return FImageList; }
+  [[nodiscard]] int CurrentIndex() const { return FIndex; }
+  [[nodiscard]] TImageScaled* Scaled() const { return FLoader.Current(); }
+  [[nodiscard]] const TViewLoader& Loader() const { return FLoader; }
+  [[nodiscard]] TGPRect ViewArea() const { return FViewArea; }
+  [[nodiscard]] TSizeMode SizeMode() const { return FSizeMode; }
+  // The current photo is being rendered: rotation, size, zoom, panning and
+  // slide-show ticks wait.
+  [[nodiscard]] bool Loading() const;
+  [[nodiscard]] int StartIndex() const { return FShow.StartIndex(); }
+  // The window's size in device pixels: the view's coordinates.
+  [[nodiscard]] QSize WindowSize() const;
+
+  void FormShow();
+  void ShowImageAt(int index);
+  void UpdateViewArea();
+  void MoveView(int dx, int dy);
+  void SelectTool();
+  void UpdateZoomActions();
+  // A slide-show tick.
+  void NextSlide();
+  void ActionSlideShowSettingsExecute();
+
+  int Seconds = 3;
+  bool RepeatShow = true;
+
+  TImageViewer* ViewerFullSize = nullptr;
+  QMenu* PopupMenuViewer = nullptr;
+  QTimer* TimerSlideShow = nullptr;
+  TSlideShowForm* SlideShowForm = nullptr;  // made on first use
+  TDragMouseHandler DragTool;
+  TRectangleMouseHandler ZoomTool;
+
+signals:
+  // A paint drew the photo at index (with its caption).
+  void PhotoDrawn(int index);
+
+public slots:
+  void reject() override;
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
+                     const QString& hint = QString(), const QString& category = QString());
+  void CreateActions();
+  void CreateMenu();
+  void UpdateNavigation();
+  void ActionSizeExecute(QAction* action);
+  [[nodiscard]] QAction* SizeAction(TSizeMode mode) const;
+  void ActionRotateExecute(int degrees);
+  void ActionZoomInExecute();
+  void ZoomToolUp();
+  void ActionStartSlideShowExecute();
+  void FormClose();
+  void CurrentDone();
+  // Prepares the photo that Next (or the show's next tick) will show.
+  void PrepareNext();
+  [[nodiscard]] int NextIndex() const;
+  [[nodiscard]] TViewRequest Request() const;
+  [[nodiscard]] QString CaptionText() const;
+  void ViewerFullSizePaint(QPainter& canvas);
+
+  QMap<QString, QAction*> FActions;
+  QAbstractItemView* FListView = nullptr;
+  QList<TImageToDraw*> FImageList;
+  int FIndex = 0;
+  TGPRect FViewArea;  // Width 0: not yet computed
+  TSizeMode FSizeMode = TSizeMode::ZoomFit;
+  TSlideShow FShow;
+  bool FShown = false;
+  bool FCloseRequested = false;
+  bool FDeleteWhenIdle = false;
+  QTimer FPrepareTimer;
+  TViewLoader FLoader;
+};

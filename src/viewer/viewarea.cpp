@@ -1,0 +1,24 @@
+#include "viewarea.h"
+
+#include <algorithm>
+
+namespace ViewArea {
+
+TGPRect Compute(TSizeMode mode, QSize photo, QSize window) {
+  if (mode != TSizeMode::FullSize || photo.isEmpty()) return {0, 0, window.width(), window.height()};
+  return {(window.width() - photo.width()) / 2, (window.height() - photo.height()) / 2, photo.width(),
+          photo.height()};
+}
+
+TGPRect Move(TGPRect area, int dx, int dy, QSize window) {
+  const auto pan = [](int& origin, int size, int delta, int room) {
+    if (size <= room) return;
+    origin = std::min(origin + delta, 0);
+    if (origin + size < room) origin = room - size;
+  };
+  pan(area.X, area.Width, dx, window.width());
+  pan(area.Y, area.Height, dy, window.height());
+  return area;
+}
+
+}  // namespace ViewArea
