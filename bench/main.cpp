@@ -3,6 +3,7 @@
 //   zelvane-bench thumbs FOLDER [--threads N] [--full-decode]
 //   zelvane-bench list FOLDER
 //   zelvane-bench find FOLDER [criteria of zelvane-find] [--full-decode] [--limit N]
+//   zelvane-bench view FOLDER [--no-prefetch] [--step MS]
 //   zelvane-bench make FOLDER COUNT [--size WxH] [--quality Q]
 
 #include "exifstore.h"
@@ -12,6 +13,7 @@
 #include "listbench.h"
 #include "photomaker.h"
 #include "thumbbench.h"
+#include "viewbench.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,6 +39,12 @@ int Usage(QTextStream& err) {
          "      --full-decode decodes each photo whole (the reference); --limit N takes\n"
          "      the first N candidates. Last line:\n"
          "      find: N candidates, M matches, T s, R photos/s, peak RSS P MiB\n"
+         "  zelvane-bench view FOLDER [--no-prefetch] [--step MS]\n"
+         "      Opens the full-screen viewer offscreen (1920 x 1080) on the photos of FOLDER,\n"
+         "      waits for the first, then runs Next every MS milliseconds (default 1000) to\n"
+         "      the end, timing each Next to the paint of the new photo. --no-prefetch does\n"
+         "      not prepare the next photo ahead (the reference). Last line:\n"
+         "      view: N images, first shown in T ms, next shown median M ms, max X ms, peak RSS R MiB\n"
          "  zelvane-bench make FOLDER COUNT [--size WxH] [--quality Q] [--preview]\n"
          "      Writes COUNT fractal test photos (default 4000x3000, quality 90) with camera\n"
          "      EXIF; --preview embeds a 160 x 120 preview as cameras do.\n";
@@ -100,6 +108,37 @@ int Find(const QStringList& args, QTextStream& out, QTextStream& err) {
              .arg(r.Matches)
              .arg(r.Seconds, 0, 'f', 2)
              .arg(r.Seconds > 0 ? r.Candidates / r.Seconds : 0.0, 0, 'f', 1)
+             .arg(r.PeakRssMiB, 0, 'f', 0);
+  return 0;
+}
+
+int View(const QStringList& args, QTextStream& out, QTextStream& err) {
+  if (args.isEmpty()) return Usage(err);
+  bool prefetch = true;
+  int stepMs = 1000;
+  for (int i = 1; i < args.size(); ++i) {
+    if (args[i] == QLatin1String("--no-prefetch")) {
+      prefetch = false;
+    } else if (args[i] == QLatin1String("--step") && i + 1 < args.size()) {
+      bool ok = false;
+      stepMs = args[++i].toInt(&ok);
+      if (!ok || stepMs < 0) return Usage(err);
+    } else {
+      return Usage(err);
+    }
+  }
+  const TViewBenchResult r = RunViewBench(args[0], prefetch, stepMs);
+  if (r.Images == 0) {
+    err << "zelvane-bench: no photos in " << args[0] << '\n';
+    return 1;
+  }
+  out << "folder: " << args[0] << ", view area " << r.Area.width() << 'x' << r.Area.height() << ", "
+      << (prefetch ? "next photo prepared ahead" : "no prefetch") << ", Next every " << stepMs << " ms\n";
+  out << QStringLiteral("view: %1 images, first shown in %2 ms, next shown median %3 ms, max %4 ms, peak RSS %5 MiB\n")
+             .arg(r.Images)
+             .arg(r.FirstMs, 0, 'f', 0)
+             .arg(r.NextMedianMs, 0, 'f', 1)
+             .arg(r.NextMaxMs, 0, 'f', 1)
              .arg(r.PeakRssMiB, 0, 'f', 0);
   return 0;
 }
@@ -169,5 +208,6 @@ int main(int argc, char** argv) {
   if (args.value(0) == QLatin1String("make")) return Make(args.mid(1), out, err);
   if (args.value(0) == QLatin1String("list")) return List(args.mid(1), out, err);
   if (args.value(0) == QLatin1String("find")) return Find(args.mid(1), out, err);
+  if (args.value(0) == QLatin1String("view")) return View(args.mid(1), out, err);
   return Usage(err);
 }

@@ -405,7 +405,7 @@ int TFullScreenViewer::NextIndex() const {
 }
 
 void TFullScreenViewer::PrepareNext() {
-  if (!isVisible() || FCloseRequested) return;
+  if (!FPrefetch || !isVisible() || FCloseRequested) return;
   const int next = NextIndex();
   if (next >= 0) FLoader.Prepare(FImageList.at(next), Request());
 }

@@ -44,6 +44,9 @@ public:
   int Run();
   // Frees the window now, or when the job in flight has ended.
   void DeleteWhenIdle();
+  // Whether the next photo is prepared while one is looked at (on by default;
+  // off only to measure what it brings).
+  void SetPrefetch(bool value) { FPrefetch = value; }
 
   [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
   [[nodiscard]] QList<QAction*> Actions() const { return FActions.values(); }
@@ -125,6 +128,7 @@ private:
   bool FShown = false;
   bool FCloseRequested = false;
   bool FDeleteWhenIdle = false;
+  bool FPrefetch = true;
   QTimer FPrepareTimer;
   TViewLoader FLoader;
 };
