@@ -84,27 +84,27 @@
 <context>
     <name>TDirectoryTree</name>
     <message>
-        <location filename="../src/mainwindow/directorytree.cpp" line="65" />
+        <location filename="../src/controls/directorytree.cpp" line="65" />
         <source>New Folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/directorytree.cpp" line="107" />
+        <location filename="../src/controls/directorytree.cpp" line="107" />
         <source>File System</source>
         <translation>Bestandssysteem</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/directorytree.cpp" line="108" />
+        <location filename="../src/controls/directorytree.cpp" line="108" />
         <source>Home</source>
         <translation>Persoonlijke map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/directorytree.cpp" line="239" />
+        <location filename="../src/controls/directorytree.cpp" line="239" />
         <source>Cannot delete the root directory</source>
         <translation>De hoofdmap kan niet worden verwijderd</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/directorytree.cpp" line="240" />
+        <location filename="../src/controls/directorytree.cpp" line="240" />
         <source>Cannot delete a directory that has subdirectories</source>
         <translation>Een map met submappen kan niet worden verwijderd</translation>
     </message>
@@ -112,197 +112,197 @@
 <context>
     <name>TEditImagesFormViewer</name>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="39" />
+        <location filename="../src/edit/editviewer.cpp" line="38" />
         <source>Zelvane - Edit images</source>
         <translation>Zelvane - Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="70" />
+        <location filename="../src/edit/editviewer.cpp" line="69" />
         <source>Rotate left</source>
         <translation>Linksom draaien</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="71" />
+        <location filename="../src/edit/editviewer.cpp" line="70" />
         <source>Rotate right</source>
         <translation>Rechtsom draaien</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="72" />
+        <location filename="../src/edit/editviewer.cpp" line="71" />
         <source>Zoom in</source>
         <translation>Inzoomen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="73" />
+        <location filename="../src/edit/editviewer.cpp" line="72" />
         <source>Zoom out</source>
         <translation>Uitzoomen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="74" />
+        <location filename="../src/edit/editviewer.cpp" line="73" />
         <source>Edit red eyes</source>
         <translation>Rode ogen bewerken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="75" />
+        <location filename="../src/edit/editviewer.cpp" line="74" />
         <source>Restore red eyes</source>
         <translation>Rode ogen herstellen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="76" />
+        <location filename="../src/edit/editviewer.cpp" line="75" />
         <source>Show ROI</source>
         <translation>Uitsnede tonen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="77" />
+        <location filename="../src/edit/editviewer.cpp" line="76" />
         <source>Set ROI</source>
         <translation>Uitsnede kiezen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="78" />
+        <location filename="../src/edit/editviewer.cpp" line="77" />
         <source>Reset ROI</source>
         <translation>Uitsnede opheffen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="79" />
+        <location filename="../src/edit/editviewer.cpp" line="78" />
         <source>Undo</source>
         <translation>Ongedaan maken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="81" />
+        <location filename="../src/edit/editviewer.cpp" line="80" />
         <source>First image</source>
         <translation>Eerste foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="82" />
+        <location filename="../src/edit/editviewer.cpp" line="81" />
         <source>Previous image</source>
         <translation>Vorige foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="83" />
+        <location filename="../src/edit/editviewer.cpp" line="82" />
         <source>Next image</source>
         <translation>Volgende foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="84" />
+        <location filename="../src/edit/editviewer.cpp" line="83" />
         <source>Last image</source>
         <translation>Laatste foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="85" />
+        <location filename="../src/edit/editviewer.cpp" line="84" />
         <source>Save all images</source>
         <translation>Alle foto's opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="86" />
+        <location filename="../src/edit/editviewer.cpp" line="85" />
         <source>Save image</source>
         <translation>Foto opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="87" />
+        <location filename="../src/edit/editviewer.cpp" line="86" />
         <source>Show help for this form</source>
         <translation>Help voor dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="88" />
+        <location filename="../src/edit/editviewer.cpp" line="87" />
         <source>Close form</source>
         <translation>Venster sluiten</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="89" />
+        <location filename="../src/edit/editviewer.cpp" line="88" />
         <source>Add actor</source>
         <translation>Persoon toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="90" />
+        <location filename="../src/edit/editviewer.cpp" line="89" />
         <source>Remove actor</source>
         <translation>Persoon verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="91" />
+        <location filename="../src/edit/editviewer.cpp" line="90" />
         <source>Uncheck all actors</source>
         <translation>Alle personen uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="158" />
+        <location filename="../src/edit/editviewer.cpp" line="157" />
         <source>Area</source>
         <translation>Gebied</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="159" />
+        <location filename="../src/edit/editviewer.cpp" line="158" />
         <source>Color</source>
         <translation>Kleur</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="179" />
+        <location filename="../src/edit/editviewer.cpp" line="178" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="183" />
+        <location filename="../src/edit/editviewer.cpp" line="182" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="187" />
+        <location filename="../src/edit/editviewer.cpp" line="186" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="192" />
+        <location filename="../src/edit/editviewer.cpp" line="191" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="198" />
+        <location filename="../src/edit/editviewer.cpp" line="197" />
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="204" />
+        <location filename="../src/edit/editviewer.cpp" line="203" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="207" />
+        <location filename="../src/edit/editviewer.cpp" line="206" />
         <source>Actors</source>
         <translation>Personen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="217" />
+        <location filename="../src/edit/editviewer.cpp" line="216" />
         <source>Add</source>
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="217" />
+        <location filename="../src/edit/editviewer.cpp" line="216" />
         <source>Remove</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="217" />
+        <location filename="../src/edit/editviewer.cpp" line="216" />
         <source>Uncheck</source>
         <translation>Uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="228" />
+        <location filename="../src/edit/editviewer.cpp" line="227" />
         <source>Always save image</source>
         <translation>Foto altijd opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="239" />
+        <location filename="../src/edit/editviewer.cpp" line="238" />
         <source>Save all</source>
         <translation>Alles opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="240" />
+        <location filename="../src/edit/editviewer.cpp" line="239" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="241" />
+        <location filename="../src/edit/editviewer.cpp" line="240" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="242" />
+        <location filename="../src/edit/editviewer.cpp" line="241" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
@@ -513,6 +513,180 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
 </context>
 <context>
+    <name>TFullScreenViewer</name>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="26" />
+        <source>Zelvane - View images</source>
+        <translation>Zelvane - Foto's bekijken</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="88" />
+        <location filename="../src/viewer/screenviewer.cpp" line="181" />
+        <source>Show</source>
+        <translation>Tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="89" />
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="90" />
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="90" />
+        <source>Show name</source>
+        <translation>Naam tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="91" />
+        <source>Description</source>
+        <translation>Beschrijving</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="91" />
+        <source>Show description</source>
+        <translation>Beschrijving tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="92" />
+        <source>Location</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="92" />
+        <source>Show location</source>
+        <translation>Plaats tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="93" />
+        <source>Date and time</source>
+        <translation>Datum en tijd</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="93" />
+        <source>Show date and time</source>
+        <translation>Datum en tijd tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="94" />
+        <source>First image</source>
+        <translation>Eerste foto</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="95" />
+        <source>Previous image</source>
+        <translation>Vorige foto</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="96" />
+        <source>Next image</source>
+        <translation>Volgende foto</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="97" />
+        <source>Last image</source>
+        <translation>Laatste foto</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="98" />
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="98" />
+        <source>Start slide show</source>
+        <translation>Diavoorstelling starten</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="99" />
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="100" />
+        <source>Set slide show settings</source>
+        <translation>Diavoorstelling instellen</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="101" />
+        <source>Rotate left</source>
+        <translation>Linksom draaien</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="102" />
+        <source>Rotate right</source>
+        <translation>Rechtsom draaien</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="103" />
+        <source>Zoom to fit</source>
+        <translation>Passend maken</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="104" />
+        <source>Full size</source>
+        <translation>Ware grootte</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="105" />
+        <source>ROI</source>
+        <translation>Interessegebied</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="106" />
+        <source>Zoom in</source>
+        <translation>Inzoomen</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="107" />
+        <source>Zoom out</source>
+        <translation>Uitzoomen</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="108" />
+        <source>Reset zoom</source>
+        <translation>Zoom herstellen</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="109" />
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="110" />
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="111" />
+        <source>Move left</source>
+        <translation>Naar links</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="112" />
+        <source>Move up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="113" />
+        <source>Move right</source>
+        <translation>Naar rechts</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="114" />
+        <source>Move down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/screenviewer.cpp" line="187" />
+        <source>Slide show</source>
+        <translation>Diavoorstelling</translation>
+    </message>
+</context>
+<context>
     <name>TImageToDraw</name>
     <message>
         <location filename="../src/image/imagetodraw_load.cpp" line="25" />
@@ -591,233 +765,233 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TMainFormViewer</name>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
         <source>Result</source>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
         <source>Show result view</source>
         <translation>Resultaatweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
         <source>Show print view</source>
         <translation>Afdrukweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
         <source>Export</source>
         <translation>Exporteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
         <source>Show export view</source>
         <translation>Exportweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
         <source>Edit</source>
         <translation>Bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
         <source>Edit images</source>
         <translation>Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
         <source>Find</source>
         <translation>Zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
         <source>Find images</source>
         <translation>Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
         <source>View</source>
         <translation>Bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
         <source>View images</source>
         <translation>Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="431" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="479" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
         <source>Show HTML pages</source>
         <translation>HTML-pagina's tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
         <source>Sort result view by name</source>
         <translation>Resultaat sorteren op naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
         <source>Sort result view by date</source>
         <translation>Resultaat sorteren op datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
         <source>Sort result view by location</source>
         <translation>Resultaat sorteren op plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
         <source>Create cards</source>
         <translation>Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>About Zelvane</source>
         <translation>Over Zelvane</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="179" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="185" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>Show help for this form</source>
         <translation>Help voor dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>Rename</source>
         <translation>Naam wijzigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>Select all</source>
         <translation>Alles selecteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
         <source>Add selected images</source>
         <translation>Geselecteerde foto's toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
         <source>Remove selected images</source>
         <translation>Geselecteerde foto's verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
         <source>Open print images form</source>
         <translation>Venster foto's afdrukken openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
         <source>Open export images form</source>
         <translation>Venster foto's exporteren openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
         <source>Move images to previous place</source>
         <translation>Foto's een plaats naar voren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
         <source>Move images to next place</source>
         <translation>Foto's een plaats naar achteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
         <source>Show details</source>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="163" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="169" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="167" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="173" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="172" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="178" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="174" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="180" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="176" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="182" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="184" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="190" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
         <source>Folder</source>
         <translation>Map</translation>
     </message>
@@ -837,12 +1011,17 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Totaal aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="415" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="427" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="430" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="443" />
+        <source>No images to view.</source>
+        <translation>Geen foto's om te bekijken.</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="478" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
@@ -901,12 +1080,12 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TProgressForm</name>
     <message>
-        <location filename="../src/mainwindow/progressform.cpp" line="10" />
+        <location filename="../src/controls/progressform.cpp" line="10" />
         <source>Zelvane - Progress</source>
         <translation>Zelvane - Voortgang</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/progressform.cpp" line="18" />
+        <location filename="../src/controls/progressform.cpp" line="18" />
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
@@ -947,6 +1126,24 @@ Wilt u zoeken zonder de naam?</translation>
         <location filename="../src/edit/saveattributes.cpp" line="22" />
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>TSlideShowForm</name>
+    <message>
+        <location filename="../src/viewer/slideshowform.cpp" line="14" />
+        <source>Slide show settings</source>
+        <translation>Instellingen diavoorstelling</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/slideshowform.cpp" line="17" />
+        <source>Seconds till next image</source>
+        <translation>Seconden tot volgende foto</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/slideshowform.cpp" line="25" />
+        <source>Repeat show</source>
+        <translation>Voorstelling herhalen</translation>
     </message>
 </context>
 </TS>
