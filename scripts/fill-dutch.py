@@ -175,6 +175,9 @@ DUTCH = {
     "Slide show settings": "Instellingen diavoorstelling",
     "Seconds till next image": "Seconden tot volgende foto",
     "Repeat show": "Voorstelling herhalen",
+    "The file %1 is not a print layout file.": "Het bestand %1 is geen afdrukindelingsbestand.",
+    "Cannot read %1: %2": "Kan %1 niet lezen: %2",
+    "Cannot save %1: %2": "Kan %1 niet opslaan: %2",
 }
 
 path = sys.argv[1] if len(sys.argv) > 1 else "translations/zelvane_nl.ts"

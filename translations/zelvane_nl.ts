@@ -1078,6 +1078,24 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
 </context>
 <context>
+    <name>TPrintLayout</name>
+    <message>
+        <location filename="../src/print/printlayout.cpp" line="106" />
+        <source>The file %1 is not a print layout file.</source>
+        <translation>Het bestand %1 is geen afdrukindelingsbestand.</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printlayout.cpp" line="119" />
+        <source>Cannot read %1: %2</source>
+        <translation>Kan %1 niet lezen: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printlayout.cpp" line="136" />
+        <source>Cannot save %1: %2</source>
+        <translation>Kan %1 niet opslaan: %2</translation>
+    </message>
+</context>
+<context>
     <name>TProgressForm</name>
     <message>
         <location filename="../src/controls/progressform.cpp" line="10" />
