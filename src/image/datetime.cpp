@@ -151,6 +151,26 @@ QString LongMonthName(int month) {
   return QCoreApplication::translate("Months", names[month - 1]);
 }
 
+QString ShortMonthName(int month) {
+  static const char* const names[] = {
+      QT_TRANSLATE_NOOP("ShortMonths", "Jan"), QT_TRANSLATE_NOOP("ShortMonths", "Feb"),
+      QT_TRANSLATE_NOOP("ShortMonths", "Mar"), QT_TRANSLATE_NOOP("ShortMonths", "Apr"),
+      QT_TRANSLATE_NOOP("ShortMonths", "May"), QT_TRANSLATE_NOOP("ShortMonths", "Jun"),
+      QT_TRANSLATE_NOOP("ShortMonths", "Jul"), QT_TRANSLATE_NOOP("ShortMonths", "Aug"),
+      QT_TRANSLATE_NOOP("ShortMonths", "Sep"), QT_TRANSLATE_NOOP("ShortMonths", "Oct"),
+      QT_TRANSLATE_NOOP("ShortMonths", "Nov"), QT_TRANSLATE_NOOP("ShortMonths", "Dec")};
+  if (month < 1 || month > 12) return QString();
+  return QCoreApplication::translate("ShortMonths", names[month - 1]);
+}
+
+QString ToShortDateText(TDateTime value) {
+  const TDateTimeParts p = Decode(value);
+  return QStringLiteral("%1 %2, %3")
+      .arg(ShortMonthName(p.Month))
+      .arg(p.Day, 2, 10, QChar(u'0'))
+      .arg(p.Year, 4, 10, QChar(u'0'));
+}
+
 QString ToLongDateText(TDateTime value) {
   const TDateTimeParts p = Decode(value);
   return QStringLiteral("%1 %2, %3").arg(LongMonthName(p.Month)).arg(p.Day).arg(p.Year, 4, 10, QChar(u'0'));

@@ -45,6 +45,10 @@ struct TDateTimeParts {
 // The long month name (1-12) from the translated texts, as every "mmmm"
 // in the program's date formats shows it.
 [[nodiscard]] QString LongMonthName(int month);
+// The short month name (1-12), as every "mmm" shows it.
+[[nodiscard]] QString ShortMonthName(int month);
+// "mmm dd, yyyy": "Jul 05, 2004".
+[[nodiscard]] QString ToShortDateText(TDateTime value);
 // "mmmm d, yyyy": "July 15, 2004".
 [[nodiscard]] QString ToLongDateText(TDateTime value);
 // "mmmm d, yyyy hh:nn:ss" with the locale's time separator: "July 15, 2004 09:05:00".

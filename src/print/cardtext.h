@@ -1,0 +1,64 @@
+#pragma once
+
+#include "gprect.h"
+
+#include <QColor>
+#include <QFont>
+#include <QStringList>
+
+class QPaintDevice;
+class QPainter;
+
+// A font as layouts store it: family, size in points, style bits
+// (TFontStyle) and colour.
+struct TTextFont {
+  QString Family = QStringLiteral("Arial");
+  double Size = 16;
+  int Style = 1;  // bold
+  QColor Color = Qt::black;
+  friend bool operator==(const TTextFont&, const TTextFont&) = default;
+
+  // The Qt font at a size in points (the family kept as stored).
+  [[nodiscard]] QFont ToQFont(double pointSize) const;
+};
+
+// A position and size in percent of an area.
+struct TPercentRect {
+  float X = 0, Y = 0, W = 0, H = 0;
+  friend bool operator==(const TPercentRect&, const TPercentRect&) = default;
+};
+
+// Some lines of text with a font, an alignment and a placement in percent of
+// an area. It is fitted (Measure) against the printer, so that lines are cut
+// alike in the preview and on paper, and drawn on any surface at the
+// proportion it will have when printed. Lines are cut, never wrapped, and
+// lines beyond the area's height are dropped.
+class TCardText {
+public:
+  QStringList Lines;
+  QStringList DisplayLines;  // as fitted by the last Measure
+  TTextFont Font;
+  int Alignment = 3;  // of the lines: 1 left, 2 right, 3 centre
+  int XPosition = 0;  // of the block: 1 left edge, 2 right edge, 3 centred, else Bounds.X
+  int YPosition = 0;  // 3 centred, 4 top, 5 bottom, else Bounds.Y
+  TPercentRect Bounds;
+  TGPRect Area;           // printer pixels, relative to ReferenceRect's origin
+  TGPRect TargetRect;     // the drawing surface's rectangle that stands for ReferenceRect
+  TGPRect ReferenceRect;  // the printer cell in which Area and the font size are given
+  bool NeedsMeasure = true;
+  int PrinterDpi = 300;  // of the device of the last Measure
+
+  void SetFont(const TTextFont& font);
+  // Fits the lines into Area on the printer (any paint device standing for
+  // it; measuring does not start a print job).
+  void Measure(const QPaintDevice& printer);
+  void ApplyPosition();
+  // Area mapped from ReferenceRect onto TargetRect.
+  [[nodiscard]] TGPRect AreaOnTarget() const;
+  void Draw(QPainter& painter);
+  void Assign(const TCardText& other);
+
+  // A line as it can be shown: blanks and control characters trimmed from
+  // its ends, those inside shown as spaces.
+  [[nodiscard]] static QString Cleaned(const QString& line);
+};

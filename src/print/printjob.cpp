@@ -1,0 +1,115 @@
+#include "printjob.h"
+
+#include "cardtext.h"
+#include "imagescaled.h"
+#include "imagetodraw.h"
+#include "printergeometry.h"
+#include "printlayout.h"
+#include "printpage.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryFile>
+#include <cstdio>
+#include <sys/stat.h>
+
+namespace {
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("TPrintJob", text);
+}
+
+}  // namespace
+
+TPrintJob::TResult TPrintJob::Run(QPrinter& printer, const TPrintLayout& layout, const QList<TImageToDraw*>& records,
+                                  int fromPage, int toPage, QString& reason) {
+  FImages = FPages = 0;
+  const int pages = PrintPage::PageCount(layout, int(records.size()));
+  fromPage = std::max(fromPage, 1);
+  toPage = std::min(toPage, pages);
+  if (fromPage > toPage) {
+    reason = Tr("there is nothing to print");
+    return Failed;
+  }
+  // A PDF goes to a file of its own first.
+  const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
+  const QString target = printer.outputFileName();
+  QString part;
+  if (pdf) {
+    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
+    temporary.setAutoRemove(false);
+    if (!temporary.open()) {
+      reason = temporary.errorString();
+      return Failed;
+    }
+    part = temporary.fileName();
+    printer.setOutputFileName(part);
+  }
+  const auto finish = [&](TResult result) {
+    if (pdf) {
+      printer.setOutputFileName(target);
+      if (result == Printed && std::rename(QFile::encodeName(part).constData(), QFile::encodeName(target).constData()) != 0) {
+        reason = QString::fromLocal8Bit(strerror(errno));
+        result = Failed;
+      }
+      if (result != Printed) {
+        QFile::remove(part);
+      } else {
+        // The temporary file was private; the PDF gets a new file's usual mode.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::chmod(QFile::encodeName(target).constData(), 0666 & ~mask);
+      }
+    }
+    return result;
+  };
+
+  const int perPage = std::max(1, layout.Rows * layout.Columns);
+  const int first = (fromPage - 1) * perPage;
+  const int end = std::min(int(records.size()), toPage * perPage);
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    reason = Tr("the print job could not be started");
+    return finish(Failed);
+  }
+  const TPageGeometry geometry = TPageGeometry::Of(printer);
+  const PrintPage::TPrinterPage printerPage = PrintPage::TPrinterPage::Of(layout, geometry, &printer);
+  TCardText caption;
+  PrintPage::SetUpCaption(caption, layout, printerPage);
+  bool cancelled = false;
+  for (int page = fromPage; page <= toPage && !cancelled; ++page) {
+    if (page > fromPage && !printer.newPage()) {
+      printer.abort();
+      reason = Tr("a new page could not be started");
+      return finish(Failed);
+    }
+    const QList<TImageToDraw*> onPage = records.mid((page - 1) * perPage, perPage);
+    for (TImageToDraw* record : onPage)
+      if (record) record->LoadAttributes();  // the captions need them first
+    PrintPage::Draw(painter, layout, geometry.PageRect(), printerPage, onPage, caption,
+                    [&](int, TImageToDraw* record, const TGPRect& rect) {
+                      if (cancelled) return;
+                      TImageScaled view(record);
+                      view.ReducedDecode = true;
+                      PrintPage::PlacePhoto(view, layout, rect);
+                      if (!PrintPage::DrawOnPrinter(view, painter, printer.resolution()) && OnPhotoFailed)
+                        OnPhotoFailed(record);
+                      ++FImages;
+                      if (OnProgress && !OnProgress(FImages, end - first)) cancelled = true;
+                    });
+    ++FPages;
+  }
+  if (cancelled) {
+    printer.abort();
+    painter.end();
+    return finish(Cancelled);
+  }
+  if (!painter.end()) {
+    reason = Tr("the print job could not be finished");
+    return finish(Failed);
+  }
+  return finish(Printed);
+}

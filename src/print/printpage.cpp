@@ -1,0 +1,127 @@
+#include "printpage.h"
+
+#include "cardtext.h"
+#include "datetime.h"
+#include "imagescaled.h"
+#include "imagetodraw.h"
+#include "printlayout.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace PrintPage {
+
+TPrinterPage TPrinterPage::Of(const TPrintLayout& layout, const TPageGeometry& geometry, const QPaintDevice* device) {
+  TPrinterPage page;
+  page.Geometry = geometry;
+  page.Margins = geometry.UnprintableMargins(layout.Center);
+  page.Cells = CalcCellRects({0, 0, geometry.Physical.width(), geometry.Physical.height()}, page.Margins, layout.Rows,
+                             layout.Columns, layout.Center);
+  page.Device = device;
+  return page;
+}
+
+void SetUpCaption(TCardText& caption, const TPrintLayout& layout, const TPrinterPage& printer) {
+  caption.SetFont({layout.FontFamily, double(layout.FontSize), layout.FontStyle,
+                   QColor(int(layout.TextColor & 0xFF), int((layout.TextColor >> 8) & 0xFF),
+                          int((layout.TextColor >> 16) & 0xFF))});
+  caption.Alignment = 3;
+  caption.YPosition = 5;
+  const TGPRect first = printer.Cells.empty() ? TGPRect{} : printer.Cells.front();
+  const int dx = first.Width / 50, dy = first.Height / 50;
+  caption.Area = {dx, dy, first.Width - 2 * dx, first.Height - 2 * dy};
+  caption.NeedsMeasure = true;
+}
+
+int DrawCaption(QPainter& painter, TCardText& caption, const TPrintLayout& layout, const TGPRect& targetCell,
+                const TGPRect& printerCell, const TPrinterPage& printer, const TImageToDraw& record) {
+  QString name, date;
+  {
+    QMutexLocker locker(&const_cast<TImageToDraw&>(record).Lock);
+    if (layout.TextMode == TPrintLayout::TextFileName) name = record.ShortName();
+    if (layout.TextMode == TPrintLayout::TextName) name = record.Name;
+    if (layout.Date) date = DateTimeUtil::ToShortDateText(record.DateTime);
+  }
+  const bool both = layout.Date && layout.TextMode != TPrintLayout::TextNone;
+  caption.ReferenceRect = printerCell;
+  caption.TargetRect = targetCell;
+  bool drawn = false;
+  const auto draw = [&](const QString& text, int xPosition) {
+    caption.XPosition = xPosition;
+    caption.Lines = QStringList{text};
+    if (printer.Device) caption.Measure(*printer.Device);
+    caption.Draw(painter);
+    drawn = true;
+  };
+  if (layout.Date) draw(date, both ? 2 : 3);
+  if (layout.TextMode != TPrintLayout::TextNone && !name.isEmpty()) draw(name, both ? 1 : 3);
+  if (!drawn) return 0;
+  const TGPRect r = caption.AreaOnTarget();
+  return int(std::floor(r.Height * double(caption.Bounds.Y) / 100 + r.Y - targetCell.Y));
+}
+
+void PlacePhoto(TImageScaled& view, const TPrintLayout& layout, const TGPRect& rect) {
+  view.SetAutoRotate(layout.BestPosition);
+  view.SetUseROI(layout.UseROI);
+  view.SetTargetRect(rect);
+}
+
+void Draw(QPainter& painter, const TPrintLayout& layout, const TGPRect& pageRect, const TPrinterPage& printer,
+          const QList<TImageToDraw*>& records, TCardText& caption, const TDrawPhoto& drawPhoto) {
+  const int physicalWidth = printer.Geometry.Physical.width();
+  const int physicalHeight = printer.Geometry.Physical.height();
+  if (physicalWidth <= 0 || physicalHeight <= 0) return;
+  const auto scaleX = [&](int v) { return int(qint64(v) * pageRect.Width / physicalWidth); };
+  const auto scaleY = [&](int v) { return int(qint64(v) * pageRect.Height / physicalHeight); };
+  const TMargins margins{scaleX(printer.Margins.Left), scaleY(printer.Margins.Top), scaleX(printer.Margins.Right),
+                         scaleY(printer.Margins.Bottom)};
+  const std::vector<TGPRect> cells = CalcCellRects(pageRect, margins, layout.Rows, layout.Columns, layout.Center);
+  for (int i = 0; i < records.size() && i < int(cells.size()); ++i) {
+    if (!records[i]) continue;
+    TGPRect cell = cells[size_t(i)];
+    const TGPRect printerCell = size_t(i) < printer.Cells.size() ? printer.Cells[size_t(i)] : TGPRect{};
+    const int captionTop = DrawCaption(painter, caption, layout, cell, printerCell, printer, *records[i]);
+    if (captionTop != 0) cell.Height = captionTop;
+    const TGPRect rect =
+        DeflateRectBy(cell, layout.Margin * cell.Width / 100, layout.Margin * cell.Height / 100);
+    drawPhoto(i, records[i], rect);
+  }
+  if (layout.GridLines) DrawGridLines(painter, pageRect, margins, layout.Rows, layout.Columns, layout.Center);
+}
+
+bool DrawOnPrinter(TImageScaled& view, QPainter& painter, int dpi) {
+  view.EnsureInit();
+  if (view.AutoRotate) view.FitOrientation();
+  if (!view.ImageToDraw->ErrorMessage.isEmpty()) {
+    view.Draw(painter);
+    return false;
+  }
+  const TGPRect target = view.TargetRect;
+  const TGPRect drawRect = view.DrawRect;
+  const double factor = dpi > 300 ? 300.0 / dpi : 1.0;
+  if (factor < 1.0) {
+    view.SetTargetRect({int(target.X * factor), int(target.Y * factor), std::max(1, int(target.Width * factor)),
+                        std::max(1, int(target.Height * factor))});
+  }
+  const QImage* bitmap = view.GetScaledBitmap();
+  bool ok = bitmap != nullptr;
+  if (bitmap) {
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(QRectF(drawRect.X, drawRect.Y, drawRect.Width, drawRect.Height), *bitmap);
+    painter.restore();
+  } else if (!view.ImageToDraw->ErrorMessage.isEmpty()) {
+    view.SetTargetRect(target);
+    view.Draw(painter);
+  }
+  view.Bitmap = QImage();  // one photo's pixels at a time
+  if (factor < 1.0) view.SetTargetRect(target);
+  return ok;
+}
+
+int PageCount(const TPrintLayout& layout, int images) {
+  const int perPage = std::max(1, layout.Rows * layout.Columns);
+  return images / perPage + (images % perPage ? 1 : 0);
+}
+
+}  // namespace PrintPage
