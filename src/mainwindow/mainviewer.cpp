@@ -9,6 +9,7 @@
 #include "imagelistview.h"
 #include "photolistmodel.h"
 #include "photoregistry.h"
+#include "printviewer.h"
 #include "resultsortmodel.h"
 #include "screenviewer.h"
 #include "windowplacement.h"
@@ -137,7 +138,7 @@ void TMainFormViewer::CreateActions() {
   Action("ActionDetails")->setCheckable(true);
 
   // Windows and list operations that later versions bring: present, disabled.
-  for (const char* name : {"ActionCards", "ActionPrintStart", "ActionExportStart"})
+  for (const char* name : {"ActionCards", "ActionExportStart"})
     Action(name)->setEnabled(false);
 
   connect(Action("ActionExit"), &QAction::triggered, this, &QWidget::close);
@@ -160,6 +161,7 @@ void TMainFormViewer::CreateActions() {
   connect(Action("ActionEdit"), &QAction::triggered, this, &TMainFormViewer::ActionEditExecute);
   connect(Action("ActionFind"), &QAction::triggered, this, &TMainFormViewer::ActionFindExecute);
   connect(Action("ActionView"), &QAction::triggered, this, &TMainFormViewer::ActionViewExecute);
+  connect(Action("ActionPrintStart"), &QAction::triggered, this, &TMainFormViewer::ActionPrintStartExecute);
   connect(Action("ActionNewFolder"), &QAction::triggered, this, &TMainFormViewer::ActionNewFolderExecute);
   connect(Action("ActionRenameFolder"), &QAction::triggered, this, &TMainFormViewer::ActionRenameFolderExecute);
   connect(Action("ActionDeleteFolder"), &QAction::triggered, this, &TMainFormViewer::ActionDeleteFolderExecute);
@@ -432,6 +434,17 @@ void TMainFormViewer::ActionEditExecute() {
   form.SetListView(list);
   RunModal(form);
   FSettings.Actors = form.KnownActors;
+}
+
+void TMainFormViewer::ActionPrintStartExecute() {
+  if (FView != ViewPrint) return;
+  if (FPrintModel->rowCount() == 0) {
+    ShowError(tr("No images selected to print."));
+    return;
+  }
+  TPrintLayoutFormViewer form(this);
+  form.SetImages(ListViewPrint);
+  RunModal(form);
 }
 
 void TMainFormViewer::ActionViewExecute() {

@@ -79,6 +79,9 @@ public:
   // result list (also for an empty print or export list).
   [[nodiscard]] class QAbstractItemView* ChosenList() const;
   void ActionEditExecute();
+  // The print layout window on the print list (only in the print view;
+  // "No images selected to print." when it is empty).
+  void ActionPrintStartExecute();
   // Views the chosen list full screen ("No images to view." when it is empty).
   void ActionViewExecute();
   // The full-screen viewer on the list ("No images to view." when it is

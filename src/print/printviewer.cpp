@@ -1,0 +1,499 @@
+// TPrintLayoutFormViewer: the print layout window.
+
+#include "printviewer.h"
+
+#include "fontcolordialog.h"
+#include "helpfiles.h"
+#include "imagelistcache.h"
+#include "imagescaled.h"
+#include "imagetodraw.h"
+#include "imageviewer.h"
+#include "jobqueue.h"
+#include "numericupdown.h"
+#include "photosettings.h"
+#include "printergeometry.h"
+#include "printjob.h"
+#include "progressform.h"
+#include "windowplacement.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <atomic>
+
+TPrintLayoutFormViewer::TPrintLayoutFormViewer(QWidget* parent)
+    : QDialog(parent), FViews(std::max(1, TJobQueue::ProcessorCount())) {
+  setWindowTitle(tr("Zelvane - Print images"));
+  setMinimumSize(450, 500);
+  CreateActions();
+  CreateLayout();
+  ConnectControls();
+  TimerRepaint = new QTimer(this);
+  TimerRepaint->setInterval(200);
+  connect(TimerRepaint, &QTimer::timeout, this, &TPrintLayoutFormViewer::TimerRepaintTick);
+  FViews.OnRendered = [this] { pagePreview->update(); };
+  resize(900, 640);
+  WindowPlacement::Apply(this, ProcessSettings().PrintForm, parent);
+}
+
+TPrintLayoutFormViewer::~TPrintLayoutFormViewer() {
+  ProcessSettings().PrintForm = WindowPlacement::Capture(this);
+}
+
+QAction* TPrintLayoutFormViewer::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
+                                           const QString& hint) {
+  auto* action = new QAction(caption, this);
+  action->setObjectName(name);
+  action->setShortcut(shortcut);
+  action->setShortcutContext(Qt::WindowShortcut);
+  action->setToolTip(hint);
+  action->setStatusTip(hint);
+  addAction(action);
+  FActions.insert(name, action);
+  return action;
+}
+
+void TPrintLayoutFormViewer::CreateActions() {
+  AddAction("ActionLoad", tr("Load"), QKeySequence(Qt::ALT | Qt::Key_L), tr("Load layout settings"));
+  AddAction("ActionSave", tr("Save"), QKeySequence(Qt::ALT | Qt::Key_S), tr("Save layout settings"));
+  AddAction("ActionDefault", tr("Default"), QKeySequence(Qt::ALT | Qt::Key_D), tr("Set default layout settings"));
+  AddAction("ActionHelp", tr("Help"), QKeySequence(Qt::Key_F1), tr("Show help"));
+  AddAction("ActionPrintSetttings", tr("Printer settings"), QKeySequence(Qt::ALT | Qt::Key_P),
+            tr("Open printer settings dialog"));
+  AddAction("ActionPrint", tr("Print"), QKeySequence(Qt::Key_Return), tr("Start printing"));
+  AddAction("ActionClose", tr("Close"), QKeySequence(Qt::Key_Escape), tr("Close form"));
+  AddAction("ActionFont", tr("Font"), QKeySequence(Qt::ALT | Qt::Key_F), tr("Set text font"));
+  connect(Action("ActionLoad"), &QAction::triggered, this, &TPrintLayoutFormViewer::ActionLoadExecute);
+  connect(Action("ActionSave"), &QAction::triggered, this, &TPrintLayoutFormViewer::ActionSaveExecute);
+  connect(Action("ActionDefault"), &QAction::triggered, this, &TPrintLayoutFormViewer::ActionDefaultExecute);
+  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(400); });
+  connect(Action("ActionPrintSetttings"), &QAction::triggered, this,
+          &TPrintLayoutFormViewer::ActionPrintSettingsExecute);
+  connect(Action("ActionPrint"), &QAction::triggered, this, &TPrintLayoutFormViewer::ActionPrintExecute);
+  connect(Action("ActionClose"), &QAction::triggered, this, &QDialog::reject);
+  connect(Action("ActionFont"), &QAction::triggered, this, &TPrintLayoutFormViewer::ActionFontExecute);
+}
+
+namespace {
+
+TNumericUpDown* UpDown(QWidget* parent, int min, int max, int increment, int value) {
+  auto* field = new TNumericUpDown(parent);
+  field->SetMin(min);
+  field->SetMax(max);
+  field->SetIncrement(increment);
+  field->SetValue(value);
+  field->setMinimumWidth(70);
+  return field;
+}
+
+QPushButton* Button(QWidget* parent, QAction* action) {
+  auto* button = new QPushButton(action->text(), parent);
+  button->setToolTip(action->toolTip());
+  button->setAutoDefault(false);
+  QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+  return button;
+}
+
+QLineEdit* ReadOnly(QWidget* parent) {
+  auto* field = new QLineEdit(parent);
+  field->setReadOnly(true);
+  field->setMaximumWidth(70);
+  return field;
+}
+
+}  // namespace
+
+void TPrintLayoutFormViewer::CreateLayout() {
+  pagePreview = new TImageViewer(this);
+  pagePreview->setMinimumSize(200, 200);
+  pagePreview->OnPaint = [this](TImageViewer*, QPainter& canvas) { PagePreviewPaint(canvas); };
+
+  auto* panel = new QWidget(this);
+  auto* form = new QFormLayout;
+  EditImages = ReadOnly(panel);
+  NUpDownRows = UpDown(panel, TPrintLayout::MinGrid, TPrintLayout::MaxGrid, 1, 2);
+  NUpDownCols = UpDown(panel, TPrintLayout::MinGrid, TPrintLayout::MaxGrid, 1, 2);
+  EditPages = ReadOnly(panel);
+  form->addRow(tr("Number of images"), EditImages);
+  form->addRow(tr("Rows"), NUpDownRows);
+  form->addRow(tr("Columns"), NUpDownCols);
+  form->addRow(tr("Number of pages"), EditPages);
+
+  auto* orientation = new QGroupBox(tr("Orientation"), panel);
+  RadioPortrait = new QRadioButton(tr("Portrait"), orientation);
+  RadioLandscape = new QRadioButton(tr("Landscape"), orientation);
+  RadioLandscape->setChecked(true);
+  auto* orientationLayout = new QHBoxLayout(orientation);
+  orientationLayout->addWidget(RadioPortrait);
+  orientationLayout->addWidget(RadioLandscape);
+
+  CheckCenter = new QCheckBox(tr("Center images"), panel);
+  CheckBestPos = new QCheckBox(tr("Use best position"), panel);
+  CheckBestPos->setChecked(true);
+  CheckROI = new QCheckBox(tr("Use region of interest"), panel);
+  CheckROI->setChecked(true);
+  CheckGridLines = new QCheckBox(tr("Draw grid lines"), panel);
+  CheckGridLines->setChecked(true);
+
+  auto* text = new QGroupBox(tr("Text"), panel);
+  rbNone = new QRadioButton(tr("No name"), text);
+  rbNone->setChecked(true);
+  rbFileName = new QRadioButton(tr("Filename"), text);
+  rbName = new QRadioButton(tr("Name"), text);
+  cbDate = new QCheckBox(tr("Date"), text);
+  auto* textLayout = new QGridLayout(text);
+  textLayout->addWidget(rbNone, 0, 0);
+  textLayout->addWidget(rbFileName, 1, 0);
+  textLayout->addWidget(rbName, 2, 0);
+  textLayout->addWidget(cbDate, 0, 1);
+  textLayout->addWidget(Button(text, Action("ActionFont")), 2, 1);
+
+  auto* lower = new QFormLayout;
+  NUpDownMargin = UpDown(panel, TPrintLayout::MinMargin, TPrintLayout::MaxMargin, 2, 0);
+  NUpDownPage = UpDown(panel, 1, 1, 1, 1);
+  lower->addRow(tr("Margin (%)"), NUpDownMargin);
+  lower->addRow(tr("Show page"), NUpDownPage);
+
+  auto* files = new QGroupBox(tr("Print layout settings"), panel);
+  auto* filesLayout = new QHBoxLayout(files);
+  for (const char* name : {"ActionLoad", "ActionSave", "ActionDefault"}) filesLayout->addWidget(Button(files, Action(name)));
+
+  auto* buttons = new QGridLayout;
+  buttons->addWidget(Button(panel, Action("ActionHelp")), 0, 0);
+  buttons->addWidget(Button(panel, Action("ActionPrintSetttings")), 0, 1);
+  buttons->addWidget(Button(panel, Action("ActionPrint")), 1, 0);
+  buttons->addWidget(Button(panel, Action("ActionClose")), 1, 1);
+
+  auto* right = new QVBoxLayout(panel);
+  right->addLayout(form);
+  right->addWidget(orientation);
+  for (QCheckBox* box : {CheckCenter, CheckBestPos, CheckROI, CheckGridLines}) right->addWidget(box);
+  right->addWidget(text);
+  right->addLayout(lower);
+  right->addWidget(files);
+  right->addStretch();
+  right->addLayout(buttons);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(pagePreview, 1);
+  layout->addWidget(panel);
+}
+
+void TPrintLayoutFormViewer::ConnectControls() {
+  const auto guarded = [this](auto handler) {
+    return [this, handler] {
+      if (!FApplying) (this->*handler)();
+    };
+  };
+  NUpDownRows->OnChange = [f = guarded(&TPrintLayoutFormViewer::RowsColumnsChange)](TNumericUpDown*) { f(); };
+  NUpDownCols->OnChange = [f = guarded(&TPrintLayoutFormViewer::RowsColumnsChange)](TNumericUpDown*) { f(); };
+  NUpDownMargin->OnChange = [f = guarded(&TPrintLayoutFormViewer::ScheduleRepaint)](TNumericUpDown*) { f(); };
+  NUpDownPage->OnChange = [this](TNumericUpDown*) {
+    if (FApplying) return;
+    LoadPageImages(NUpDownPage->Value());
+    ScheduleRepaint();
+  };
+  connect(RadioPortrait, &QRadioButton::clicked, this, guarded(&TPrintLayoutFormViewer::OrientationClick));
+  connect(RadioLandscape, &QRadioButton::clicked, this, guarded(&TPrintLayoutFormViewer::OrientationClick));
+  connect(CheckCenter, &QCheckBox::clicked, this, [this] {
+    if (FApplying) return;
+    UpdatePrinterCells();
+    ScheduleRepaint();
+  });
+  for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{CheckBestPos, CheckROI, CheckGridLines, rbNone,
+                                                                         rbFileName, rbName, cbDate})
+    connect(button, &QAbstractButton::clicked, this, guarded(&TPrintLayoutFormViewer::ScheduleRepaint));
+}
+
+void TPrintLayoutFormViewer::SetImages(QAbstractItemView* list) {
+  FListView = list;
+  FImages.clear();
+  if (list && list->model())
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+      if (auto* record = list->model()->index(row, 0).data(TImageListCache::RecordRole).value<TImageToDraw*>())
+        FImages.append(record);
+  EditImages->setText(QString::number(FImages.size()));
+}
+
+void TPrintLayoutFormViewer::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (FShown) return;
+  FShown = true;
+  UpdatePageCount();
+  EditImages->setText(QString::number(FImages.size()));
+  LoadPageImages(1);
+  Printer::SetPrinterOrientation(RadioLandscape->isChecked() ? 1 : 0);
+  UpdatePrinterCells();
+}
+
+TPrintLayout TPrintLayoutFormViewer::Layout() const {
+  TPrintLayout layout;
+  layout.Rows = NUpDownRows->Value();
+  layout.Columns = NUpDownCols->Value();
+  layout.Landscape = RadioLandscape->isChecked();
+  layout.Center = CheckCenter->isChecked();
+  layout.BestPosition = CheckBestPos->isChecked();
+  layout.UseROI = CheckROI->isChecked();
+  layout.GridLines = CheckGridLines->isChecked();
+  layout.TextMode = rbName->isChecked() ? TPrintLayout::TextName
+                    : rbFileName->isChecked() ? TPrintLayout::TextFileName
+                                              : TPrintLayout::TextNone;
+  layout.Date = cbDate->isChecked();
+  layout.FontFamily = FFont.Family;
+  layout.FontSize = int(FFont.Size);
+  layout.FontStyle = FFont.Style;
+  layout.TextColor = FFont.Color.red() | (FFont.Color.green() << 8) | (FFont.Color.blue() << 16);
+  layout.Margin = NUpDownMargin->Value();
+  return layout;
+}
+
+void TPrintLayoutFormViewer::SetLayout(const TPrintLayout& layout) {
+  FApplying = true;
+  NUpDownRows->SetValue(layout.Rows);
+  NUpDownCols->SetValue(layout.Columns);
+  (layout.Landscape ? RadioLandscape : RadioPortrait)->setChecked(true);
+  CheckCenter->setChecked(layout.Center);
+  CheckBestPos->setChecked(layout.BestPosition);
+  CheckROI->setChecked(layout.UseROI);
+  CheckGridLines->setChecked(layout.GridLines);
+  (layout.TextMode == TPrintLayout::TextName       ? rbName
+   : layout.TextMode == TPrintLayout::TextFileName ? rbFileName
+                                                   : rbNone)
+      ->setChecked(true);
+  cbDate->setChecked(layout.Date);
+  const qint64 c = layout.TextColor;
+  FFont = {layout.FontFamily, double(layout.FontSize), layout.FontStyle,
+           QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF))};
+  NUpDownMargin->SetValue(layout.Margin);
+  FApplying = false;
+  Printer::SetPrinterOrientation(layout.Landscape ? 1 : 0);
+  UpdatePageCount();
+  LoadPageImages(1);
+  UpdatePrinterCells();
+  pagePreview->update();
+}
+
+int TPrintLayoutFormViewer::ShownPage() const {
+  return NUpDownPage->Value();
+}
+
+void TPrintLayoutFormViewer::UpdatePrinterCells() {
+  const TPrintLayout layout = Layout();
+  FPrinterPage = PrintPage::TPrinterPage::Of(layout, TPageGeometry::Of(Printer::Current()), &Printer::Current());
+  PrintPage::SetUpCaption(FCaption, layout, FPrinterPage);
+}
+
+void TPrintLayoutFormViewer::UpdatePageCount() {
+  FPages = PrintPage::PageCount(Layout(), int(FImages.size()));
+  EditPages->setText(QString::number(FPages));
+  const bool applying = FApplying;
+  FApplying = true;
+  NUpDownPage->SetMax(std::max(1, FPages));
+  NUpDownPage->SetValue(1);
+  FApplying = applying;
+}
+
+void TPrintLayoutFormViewer::LoadPageImages(int page) {
+  const int perPage = std::max(1, NUpDownRows->Value() * NUpDownCols->Value());
+  const int first = (std::max(page, 1) - 1) * perPage;
+  const int end = std::min(int(FImages.size()), first + perPage);
+  FViews.SetPage(FImages, first, end);
+  FFirstIndex = first;
+}
+
+void TPrintLayoutFormViewer::OrientationClick() {
+  Printer::SetPrinterOrientation(RadioLandscape->isChecked() ? 1 : 0);
+  UpdatePrinterCells();
+  ScheduleRepaint();
+}
+
+void TPrintLayoutFormViewer::RowsColumnsChange() {
+  UpdatePageCount();
+  LoadPageImages(1);
+  UpdatePrinterCells();
+  ScheduleRepaint();
+}
+
+void TPrintLayoutFormViewer::ScheduleRepaint() {
+  FCountdown = 3;
+  TimerRepaint->start();
+}
+
+void TPrintLayoutFormViewer::TimerRepaintTick() {
+  if (FCountdown > 0) --FCountdown;
+  if (FCountdown > 0) return;
+  TimerRepaint->stop();
+  ++FRepaints;
+  pagePreview->update();
+}
+
+void TPrintLayoutFormViewer::PagePreviewPaint(QPainter& canvas) {
+  TimerRepaint->stop();
+  FCountdown = 0;
+  const QSize physical = FPrinterPage.Geometry.Physical;
+  canvas.fillRect(pagePreview->rect(), QColor(128, 128, 128));
+  if (physical.isEmpty()) return;
+  TGPRect page = FitRectKeepAspect(pagePreview->width() - 2, pagePreview->height() - 2, physical.width(),
+                                   physical.height());
+  page.X += 1;
+  page.Y += 1;
+  canvas.setPen(Qt::black);
+  canvas.setBrush(Qt::white);
+  canvas.drawRect(QRect(page.X, page.Y, page.Width - 1, page.Height - 1));
+  if (FPrinting) return;
+  const TPrintLayout layout = Layout();
+  const int perPage = std::max(1, layout.Rows * layout.Columns);
+  PrintPage::Draw(canvas, layout, page, FPrinterPage, FImages.mid(FFirstIndex, perPage), FCaption,
+                  [&](int position, TImageToDraw*, const TGPRect& rect) {
+                    const int index = FFirstIndex + position;
+                    TImageScaled* view = FViews.View(index);
+                    if (!view || FViews.IsBusy(index)) return;  // on a worker now: drawn when it is back
+                    PrintPage::PlacePhoto(*view, layout, rect);
+                    if (view->Initialized && view->AutoRotate) view->FitOrientation();
+                    if (FViews.Request(index)) view->Draw(canvas);
+                  });
+}
+
+bool TPrintLayoutFormViewer::LoadFile(const QString& path) {
+  TPrintLayout layout;
+  QString message;
+  if (!TPrintLayout::Load(path, layout, message)) {
+    ShowError(message);
+    return false;
+  }
+  SetLayout(layout);
+  return true;
+}
+
+bool TPrintLayoutFormViewer::SaveFile(const QString& path) {
+  QString message;
+  if (!Layout().Save(path, message)) {
+    ShowError(message);
+    return false;
+  }
+  return true;
+}
+
+void TPrintLayoutFormViewer::ActionLoadExecute() {
+  QFileDialog dialog(this, tr("Zelvane - Load print layout settings"));
+  dialog.setNameFilter(tr("Print layout files  (*.vzp)"));
+  dialog.setDefaultSuffix(QStringLiteral("vzp"));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.selectFile(QStringLiteral("*.VZP"));
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) LoadFile(dialog.selectedFiles().first());
+}
+
+void TPrintLayoutFormViewer::ActionSaveExecute() {
+  QFileDialog dialog(this, tr("Zelvane - Save print layout settings"));
+  dialog.setNameFilter(tr("Print layout files (*.vzp)"));
+  dialog.setDefaultSuffix(QStringLiteral("vzp"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  dialog.selectFile(QStringLiteral("*.VZP"));
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) SaveFile(dialog.selectedFiles().first());
+}
+
+void TPrintLayoutFormViewer::ActionDefaultExecute() {
+  SetLayout(TPrintLayout());
+}
+
+void TPrintLayoutFormViewer::ActionFontExecute() {
+  QFont font = FFont.ToQFont(FFont.Size);
+  QColor color = FFont.Color;
+  if (!TFontColorDialog::Choose(this, font, color)) return;
+  FFont = {font.family(), std::max(1.0, std::round(font.pointSizeF())),
+           (font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0) | (font.underline() ? fsUnderline : 0) |
+               (font.strikeOut() ? fsStrikeOut : 0),
+           color};
+  UpdatePrinterCells();
+  pagePreview->update();
+}
+
+void TPrintLayoutFormViewer::ActionPrintSettingsExecute() {
+  QPageSetupDialog dialog(&Printer::Current(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  FApplying = true;
+  (Printer::PrinterOrientation() == 1 ? RadioLandscape : RadioPortrait)->setChecked(true);
+  FApplying = false;
+  UpdatePrinterCells();
+  pagePreview->update();
+}
+
+void TPrintLayoutFormViewer::ActionPrintExecute() {
+  if (FImages.isEmpty()) return;
+  QPrinter& printer = Printer::Current();
+  QPrintDialog dialog(&printer, this);
+  dialog.setMinMax(1, std::max(1, FPages));
+  dialog.setFromTo(1, std::max(1, FPages));
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, true);
+  if (dialog.exec() != QDialog::Accepted) return;
+
+  // The dialog may have changed printer, paper or orientation.
+  FViews.Clear();
+  FApplying = true;
+  (Printer::PrinterOrientation() == 1 ? RadioLandscape : RadioPortrait)->setChecked(true);
+  FApplying = false;
+  UpdatePrinterCells();
+  int from = 1, to = FPages;
+  if (printer.printRange() == QPrinter::CurrentPage) {
+    from = to = ShownPage();
+  } else if (printer.printRange() == QPrinter::PageRange) {
+    from = printer.fromPage();
+    to = printer.toPage();
+  }
+
+  const TPrintLayout layout = Layout();
+  const int perPage = std::max(1, layout.Rows * layout.Columns);
+  const int total = std::max(0, std::min(int(FImages.size()), to * perPage) - (from - 1) * perPage);
+  TProgressForm progress(this);
+  progress.SetMaximum(std::max(1, total));
+  std::atomic<bool> cancelled{false};
+  TPrintJob::TResult result = TPrintJob::Failed;
+  QString reason;
+  FPrinting = true;
+  pagePreview->update();
+  {
+    // Painting on a printer is allowed off the user-interface thread: the
+    // window stays responsive and Cancel is heard between photos.
+    TJobQueue queue(1, QThread::NormalPriority);
+    // Started once the progress window runs, so that its end is never missed.
+    QTimer::singleShot(0, &progress, [&] {
+      queue.Add([&](TJobThread& worker) {
+        TPrintJob job;
+        job.OnProgress = [&](int done, int count) {
+          worker.SyncCall([&] { progress.Step(tr("%1 of %2").arg(done).arg(count)); });
+          return !cancelled.load();
+        };
+        result = job.Run(printer, layout, FImages, from, to, reason);
+        worker.SyncCall([&] {
+          if (progress.isVisible()) progress.accept();
+        });
+      });
+    });
+    if (progress.exec() != QDialog::Accepted) cancelled = true;
+  }
+  FPrinting = false;
+  if (result == TPrintJob::Failed) ShowError(tr("Printing failed: %1").arg(reason));
+  LoadPageImages(ShownPage());
+  pagePreview->update();
+}
+
+void TPrintLayoutFormViewer::ShowError(const QString& message) {
+  QMessageBox::critical(this, QStringLiteral("Zelvane"), message);
+}

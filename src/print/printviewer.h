@@ -1,0 +1,113 @@
+#pragma once
+
+#include "cardtext.h"
+#include "pageviews.h"
+#include "printlayout.h"
+#include "printpage.h"
+
+#include <QDialog>
+#include <QMap>
+#include <QTimer>
+
+class QAbstractItemView;
+class QAction;
+class QCheckBox;
+class QLineEdit;
+class QPainter;
+class QPushButton;
+class QRadioButton;
+class TImageToDraw;
+class TImageViewer;
+class TNumericUpDown;
+
+// "Zelvane - Print images": the photos of the print list several to a page,
+// in a grid of rows by columns with an optional caption (file name or name,
+// and the date) at the bottom of each cell. The preview shows one page in
+// the proportions of the printer's paper; layouts are saved to and loaded
+// from print layout files (.vzp).
+class TPrintLayoutFormViewer : public QDialog {
+  Q_OBJECT
+public:
+  explicit TPrintLayoutFormViewer(QWidget* parent = nullptr);
+  ~TPrintLayoutFormViewer() override;
+
+  // The list whose photos (RecordRole of column 0) are printed, in its order.
+  void SetImages(QAbstractItemView* list);
+
+  [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
+  [[nodiscard]] QList<QAction*> Actions() const { return FActions.values(); }
+  // The layout as the controls show it.
+  [[nodiscard]] TPrintLayout Layout() const;
+  // Shows a layout in the controls, at page 1.
+  void SetLayout(const TPrintLayout& layout);
+  [[nodiscard]] int PageCount() const { return FPages; }
+  [[nodiscard]] int ShownPage() const;
+  [[nodiscard]] const PrintPage::TPrinterPage& PrinterPage() const { return FPrinterPage; }
+  [[nodiscard]] const TPageViews& PageViews() const { return FViews; }
+  [[nodiscard]] int RepaintCount() const { return FRepaints; }
+
+  void ActionLoadExecute();
+  void ActionSaveExecute();
+  // Loads and saves without the file dialogs (the dialogs' part is the name).
+  bool LoadFile(const QString& path);
+  bool SaveFile(const QString& path);
+  void ActionDefaultExecute();
+  void ActionPrintSettingsExecute();
+  void ActionPrintExecute();
+  void ActionFontExecute();
+  // A repaint of the preview 0.6 to 0.8 s after the last of a burst of changes.
+  void ScheduleRepaint();
+
+  TImageViewer* pagePreview = nullptr;
+  QLineEdit* EditImages = nullptr;
+  TNumericUpDown* NUpDownRows = nullptr;
+  TNumericUpDown* NUpDownCols = nullptr;
+  QLineEdit* EditPages = nullptr;
+  QRadioButton* RadioPortrait = nullptr;
+  QRadioButton* RadioLandscape = nullptr;
+  QCheckBox* CheckCenter = nullptr;
+  QCheckBox* CheckBestPos = nullptr;
+  QCheckBox* CheckROI = nullptr;
+  QCheckBox* CheckGridLines = nullptr;
+  QRadioButton* rbNone = nullptr;
+  QRadioButton* rbFileName = nullptr;
+  QRadioButton* rbName = nullptr;
+  QCheckBox* cbDate = nullptr;
+  TNumericUpDown* NUpDownMargin = nullptr;
+  TNumericUpDown* NUpDownPage = nullptr;
+  QTimer* TimerRepaint = nullptr;
+
+protected:
+  void showEvent(QShowEvent* event) override;
+
+private:
+  QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut, const QString& hint);
+  void CreateActions();
+  void CreateLayout();
+  void ConnectControls();
+  // The printer's geometry again (symmetric margins when centring), the
+  // printer cells and the caption's area.
+  void UpdatePrinterCells();
+  void UpdatePageCount();
+  void LoadPageImages(int page);
+  void OrientationClick();
+  void RowsColumnsChange();
+  void TimerRepaintTick();
+  void PagePreviewPaint(QPainter& canvas);
+  void ShowError(const QString& message);
+
+  QMap<QString, QAction*> FActions;
+  QAbstractItemView* FListView = nullptr;
+  QList<TImageToDraw*> FImages;
+  int FPages = 0;
+  int FFirstIndex = 0;
+  int FCountdown = 0;
+  int FRepaints = 0;
+  bool FShown = false;
+  bool FApplying = false;  // controls being set together: no handlers
+  bool FPrinting = false;
+  TTextFont FFont{QStringLiteral("Arial"), 8, 0, Qt::black};
+  TCardText FCaption;
+  PrintPage::TPrinterPage FPrinterPage;
+  TPageViews FViews;
+};
