@@ -1,0 +1,129 @@
+#include "imagelistcache.h"
+#include "imagescaled.h"
+#include "imagetodraw.h"
+#include "imageviewer.h"
+#include "numericupdown.h"
+#include "printergeometry.h"
+#include "printviewer.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPointer>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QStandardItemModel>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace TestSupport;
+
+namespace {
+
+class PrintViewerTest : public ::testing::Test {
+protected:
+  void AddPhotos(int count, const QString& source) {
+    for (int i = 0; i < count; ++i) {
+      const QString name = Box.Path(QStringLiteral("p%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
+      ASSERT_EQ(::link(source.toLocal8Bit().constData(), name.toLocal8Bit().constData()), 0);
+      Records.push_back(std::make_unique<TImageToDraw>(name));
+      auto* item = new QStandardItem(name);
+      item->setData(QVariant::fromValue(Records.back().get()), TImageListCache::RecordRole);
+      Model.appendRow(item);
+    }
+    List.setModel(&Model);
+  }
+  std::unique_ptr<TPrintLayoutFormViewer> Open() {
+    auto form = std::make_unique<TPrintLayoutFormViewer>();
+    form->SetImages(&List);
+    form->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    return form;
+  }
+  // Every view of the shown page rendered.
+  static bool PageRendered(TPrintLayoutFormViewer& form, int first, int count) {
+    form.pagePreview->repaint();
+    for (int i = first; i < first + count; ++i) {
+      const TImageScaled* view = form.PageViews().View(i);
+      if (!view || form.PageViews().IsBusy(i) || view->Bitmap.isNull()) return false;
+    }
+    return true;
+  }
+
+  TSandbox Box;
+  std::vector<std::unique_ptr<TImageToDraw>> Records;
+  QStandardItemModel Model;
+  QListView List;
+};
+
+}  // namespace
+
+TEST_F(PrintViewerTest, PagesRepaintOncePerBurstAndLayoutFilesLoadSaveAndReset) {
+  AddPhotos(5, Box.Copy("DSCN0010.jpg", "source.jpg"));
+  auto form = Open();
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Zelvane - Print images"));
+  EXPECT_EQ(form->EditImages->text(), QStringLiteral("5"));
+  EXPECT_EQ(form->PageCount(), 2);  // 5 at 2 × 2
+  form->NUpDownPage->SetValue(2);
+  EXPECT_NE(form->PageViews().View(4), nullptr);  // page 2: the fifth photo alone
+  EXPECT_EQ(form->PageViews().View(0), nullptr);
+  // A burst of changes gives one repaint, 0.6 to 0.8 s after the last.
+  ASSERT_TRUE(WaitFor([&] { return !form->TimerRepaint->isActive(); }));
+  const int before = form->RepaintCount();
+  for (int columns : {3, 1, 5}) {
+    form->NUpDownCols->SetValue(columns);
+    QTest::qWait(150);
+  }
+  QTest::qWait(450);
+  EXPECT_EQ(form->RepaintCount(), before);
+  ASSERT_TRUE(WaitFor([&] { return form->RepaintCount() > before; }, 1000));
+  QTest::qWait(300);
+  EXPECT_EQ(form->RepaintCount(), before + 1);
+  EXPECT_EQ(form->PageCount(), 1);  // 2 × 5
+  EXPECT_EQ(form->ShownPage(), 1);
+
+  TPrintLayout layout;
+  layout.Rows = 3;
+  layout.Columns = 1;
+  layout.Landscape = false;
+  layout.TextMode = TPrintLayout::TextName;
+  layout.Margin = 4;
+  form->SetLayout(layout);
+  EXPECT_TRUE(form->RadioPortrait->isChecked());
+  EXPECT_EQ(Printer::PrinterOrientation(), 0);
+  EXPECT_EQ(form->PageCount(), 2);
+  const QString path = Box.Path("mine.vzp");
+  ASSERT_TRUE(form->SaveFile(path));
+  form->ActionDefaultExecute();
+  EXPECT_EQ(form->Layout(), TPrintLayout());
+  EXPECT_EQ(form->PageCount(), 2);
+  ASSERT_TRUE(form->LoadFile(path));
+  EXPECT_EQ(form->Layout(), layout);
+  // The printer cells follow the orientation: portrait paper, 3 rows.
+  const auto& cells = form->PrinterPage().Cells;
+  ASSERT_EQ(cells.size(), 3u);
+  EXPECT_LT(form->PrinterPage().Geometry.Physical.width(), form->PrinterPage().Geometry.Physical.height());
+}
+
+TEST_F(PrintViewerTest, ATenByTenPageHoldsNoDecodedPhotoAndClosingWhileRenderingIsSafe) {
+  AddPhotos(100, Box.Copy("casio_ex_z750.jpg", "source.jpg"));
+  {
+    auto form = Open();
+    TPrintLayout layout;
+    layout.Rows = layout.Columns = 10;
+    form->SetLayout(layout);
+    ASSERT_TRUE(WaitFor([&] { return PageRendered(*form, 0, 100); }, 60000));
+    for (const auto& record : Records) EXPECT_FALSE(record->IsLoaded());
+  }
+  // Closed and freed at once while the cells are being rendered.
+  auto form = Open();
+  TPrintLayout layout;
+  layout.Rows = layout.Columns = 10;
+  form->SetLayout(layout);
+  form->pagePreview->repaint();
+  EXPECT_FALSE(form->PageViews().IsIdle());
+  form->close();
+  form.reset();
+}
