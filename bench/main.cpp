@@ -3,6 +3,7 @@
 //   zelvane-bench thumbs FOLDER [--threads N] [--full-decode]
 //   zelvane-bench list FOLDER
 //   zelvane-bench find FOLDER [criteria of zelvane-find] [--full-decode] [--limit N]
+//   zelvane-bench print FOLDER [--layout L.vzp] [--full]
 //   zelvane-bench view FOLDER [--no-prefetch] [--step MS]
 //   zelvane-bench make FOLDER COUNT [--size WxH] [--quality Q]
 
@@ -12,6 +13,7 @@
 #include "findbench.h"
 #include "listbench.h"
 #include "photomaker.h"
+#include "printbench.h"
 #include "thumbbench.h"
 #include "viewbench.h"
 
@@ -39,6 +41,11 @@ int Usage(QTextStream& err) {
          "      --full-decode decodes each photo whole (the reference); --limit N takes\n"
          "      the first N candidates. Last line:\n"
          "      find: N candidates, M matches, T s, R photos/s, peak RSS P MiB\n"
+         "  zelvane-bench print FOLDER [--layout L.vzp] [--full]\n"
+         "      Prints FOLDER's photos through zelvane-print's code to a temporary PDF (A4,\n"
+         "      300 dpi). --full decodes every photo whole and hands the whole picture to the\n"
+         "      printer (the reference). Last line:\n"
+         "      print: N images, P pages, T s, R images/s, peak RSS M MiB, pdf S MiB\n"
          "  zelvane-bench view FOLDER [--no-prefetch] [--step MS]\n"
          "      Opens the full-screen viewer offscreen (1920 x 1080) on the photos of FOLDER,\n"
          "      waits for the first, then runs Next every MS milliseconds (default 1000) to\n"
@@ -109,6 +116,34 @@ int Find(const QStringList& args, QTextStream& out, QTextStream& err) {
              .arg(r.Seconds, 0, 'f', 2)
              .arg(r.Seconds > 0 ? r.Candidates / r.Seconds : 0.0, 0, 'f', 1)
              .arg(r.PeakRssMiB, 0, 'f', 0);
+  return 0;
+}
+
+int Print(const QStringList& args, QTextStream& out, QTextStream& err) {
+  if (args.isEmpty()) return Usage(err);
+  QString layout;
+  bool full = false;
+  for (int i = 1; i < args.size(); ++i) {
+    if (args[i] == QLatin1String("--full"))
+      full = true;
+    else if (args[i] == QLatin1String("--layout") && i + 1 < args.size())
+      layout = args[++i];
+    else
+      return Usage(err);
+  }
+  TPrintBenchResult r;
+  const QString problem = RunPrintBench(args[0], layout, full, r);
+  if (!problem.isEmpty()) {
+    err << "zelvane-bench: " << problem << '\n';
+    return 1;
+  }
+  out << QStringLiteral("print: %1 images, %2 pages, %3 s, %4 images/s, peak RSS %5 MiB, pdf %6 MiB\n")
+             .arg(r.Images)
+             .arg(r.Pages)
+             .arg(r.Seconds, 0, 'f', 2)
+             .arg(r.Seconds > 0 ? r.Images / r.Seconds : 0.0, 0, 'f', 1)
+             .arg(r.PeakRssMiB, 0, 'f', 0)
+             .arg(r.PdfMiB, 0, 'f', 1);
   return 0;
 }
 
@@ -209,5 +244,6 @@ int main(int argc, char** argv) {
   if (args.value(0) == QLatin1String("list")) return List(args.mid(1), out, err);
   if (args.value(0) == QLatin1String("find")) return Find(args.mid(1), out, err);
   if (args.value(0) == QLatin1String("view")) return View(args.mid(1), out, err);
+  if (args.value(0) == QLatin1String("print")) return Print(args.mid(1), out, err);
   return Usage(err);
 }

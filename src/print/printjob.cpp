@@ -93,10 +93,16 @@ TPrintJob::TResult TPrintJob::Run(QPrinter& printer, const TPrintLayout& layout,
                     [&](int, TImageToDraw* record, const TGPRect& rect) {
                       if (cancelled) return;
                       TImageScaled view(record);
-                      view.ReducedDecode = true;
+                      view.ReducedDecode = !FullDecode;
                       PrintPage::PlacePhoto(view, layout, rect);
-                      if (!PrintPage::DrawOnPrinter(view, painter, printer.resolution()) && OnPhotoFailed)
-                        OnPhotoFailed(record);
+                      bool drawn = true;
+                      if (FullDecode) {
+                        view.DrawDirect(painter);
+                        drawn = view.ImageToDraw->ErrorMessage.isEmpty();
+                      } else {
+                        drawn = PrintPage::DrawOnPrinter(view, painter, printer.resolution());
+                      }
+                      if (!drawn && OnPhotoFailed) OnPhotoFailed(record);
                       ++FImages;
                       if (OnProgress && !OnProgress(FImages, end - first)) cancelled = true;
                     });

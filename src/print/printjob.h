@@ -18,6 +18,9 @@ public:
 
   // After each photo: (photos done, photos to print); false cancels the job.
   std::function<bool(int done, int total)> OnProgress;
+  // Decodes every photo whole and hands the whole picture to the printer
+  // (the reference the benchmark compares with).
+  bool FullDecode = false;
   // A photo that could not be read (printed as the red box with its message).
   std::function<void(TImageToDraw* record)> OnPhotoFailed;
 

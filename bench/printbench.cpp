@@ -1,0 +1,51 @@
+#include "printbench.h"
+
+#include "imagetodraw.h"
+#include "printjob.h"
+#include "printlayout.h"
+#include "thumbbench.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <memory>
+#include <sys/resource.h>
+#include <vector>
+
+QString RunPrintBench(const QString& folder, const QString& layoutFile, bool full, TPrintBenchResult& result) {
+  TPrintLayout layout;
+  QString message;
+  if (!layoutFile.isEmpty() && !TPrintLayout::Load(layoutFile, layout, message)) return message;
+  std::vector<std::unique_ptr<TImageToDraw>> records;
+  QList<TImageToDraw*> list;
+  for (const QString& path : PhotosIn(folder)) {
+    records.push_back(std::make_unique<TImageToDraw>(path));
+    list.append(records.back().get());
+  }
+  result.Images = int(list.size());
+  if (list.isEmpty()) return QStringLiteral("no photos in %1").arg(folder);
+  QTemporaryDir scratch;
+  const QString pdf = scratch.filePath(QStringLiteral("bench.pdf"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdf);
+  printer.setResolution(300);
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                    layout.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
+  TPrintJob job;
+  job.FullDecode = full;
+  QElapsedTimer clock;
+  clock.start();
+  QString reason;
+  if (job.Run(printer, layout, list, 1, INT_MAX, reason) != TPrintJob::Printed) return reason;
+  result.Seconds = clock.nsecsElapsed() / 1e9;
+  result.Pages = job.PrintedPages();
+  result.PdfMiB = QFileInfo(pdf).size() / 1048576.0;
+  struct rusage usage {};
+  getrusage(RUSAGE_SELF, &usage);
+  result.PeakRssMiB = usage.ru_maxrss / 1024.0;
+  return QString();
+}
