@@ -64,6 +64,69 @@
     </message>
 </context>
 <context>
+    <name>ShortMonths</name>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="156" />
+        <source>Jan</source>
+        <translation>jan</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="156" />
+        <source>Feb</source>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="157" />
+        <source>Mar</source>
+        <translation>mrt</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="157" />
+        <source>Apr</source>
+        <translation>apr</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="158" />
+        <source>May</source>
+        <translation>mei</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="158" />
+        <source>Jun</source>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="159" />
+        <source>Jul</source>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="159" />
+        <source>Aug</source>
+        <translation>aug</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="160" />
+        <source>Sep</source>
+        <translation>sep</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="160" />
+        <source>Oct</source>
+        <translation>okt</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="161" />
+        <source>Nov</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="161" />
+        <source>Dec</source>
+        <translation>dec</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <location filename="../src/mainwindow/aboutform.cpp" line="14" />
@@ -513,6 +576,61 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
 </context>
 <context>
+    <name>TFontColorDialog</name>
+    <message>
+        <location filename="../src/controls/fontcolordialog.cpp" line="15" />
+        <location filename="../src/controls/fontcolordialog.cpp" line="36" />
+        <source>Font</source>
+        <translation>Lettertype</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/fontcolordialog.cpp" line="20" />
+        <source>Bold</source>
+        <translation>Vet</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/fontcolordialog.cpp" line="21" />
+        <source>Italic</source>
+        <translation>Cursief</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/fontcolordialog.cpp" line="22" />
+        <source>Underline</source>
+        <translation>Onderstreept</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/fontcolordialog.cpp" line="23" />
+        <source>Strikeout</source>
+        <translation>Doorgehaald</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/fontcolordialog.cpp" line="24" />
+        <source>Colour...</source>
+        <translation>Kleur...</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/fontcolordialog.cpp" line="25" />
+        <source>AaBbYyZz</source>
+        <translation>AaBbYyZz</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/fontcolordialog.cpp" line="37" />
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/fontcolordialog.cpp" line="38" />
+        <source>Style</source>
+        <translation>Stijl</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/fontcolordialog.cpp" line="39" />
+        <location filename="../src/controls/fontcolordialog.cpp" line="54" />
+        <source>Colour</source>
+        <translation>Kleur</translation>
+    </message>
+</context>
+<context>
     <name>TFullScreenViewer</name>
     <message>
         <location filename="../src/viewer/screenviewer.cpp" line="26" />
@@ -765,233 +883,233 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TMainFormViewer</name>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
         <source>Result</source>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
         <source>Show result view</source>
         <translation>Resultaatweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
         <source>Show print view</source>
         <translation>Afdrukweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
         <source>Export</source>
         <translation>Exporteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
         <source>Show export view</source>
         <translation>Exportweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
         <source>Edit</source>
         <translation>Bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
         <source>Edit images</source>
         <translation>Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
         <source>Find</source>
         <translation>Zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
         <source>Find images</source>
         <translation>Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
         <source>View</source>
         <translation>Bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
         <source>View images</source>
         <translation>Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="479" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="492" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
         <source>Show HTML pages</source>
         <translation>HTML-pagina's tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="249" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
         <source>Sort result view by name</source>
         <translation>Resultaat sorteren op naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="249" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
         <source>Sort result view by date</source>
         <translation>Resultaat sorteren op datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="249" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
         <source>Sort result view by location</source>
         <translation>Resultaat sorteren op plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Create cards</source>
         <translation>Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>About Zelvane</source>
         <translation>Over Zelvane</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="185" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="187" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Show help for this form</source>
         <translation>Help voor dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>Rename</source>
         <translation>Naam wijzigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
         <source>Select all</source>
         <translation>Alles selecteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
         <source>Add selected images</source>
         <translation>Geselecteerde foto's toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
         <source>Remove selected images</source>
         <translation>Geselecteerde foto's verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
         <source>Open print images form</source>
         <translation>Venster foto's afdrukken openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
         <source>Open export images form</source>
         <translation>Venster foto's exporteren openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
         <source>Move images to previous place</source>
         <translation>Foto's een plaats naar voren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
         <source>Move images to next place</source>
         <translation>Foto's een plaats naar achteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
         <source>Show details</source>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="169" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="171" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="249" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="173" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="175" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="178" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="180" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="180" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="182" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="182" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="184" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="190" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="192" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="249" />
         <source>Folder</source>
         <translation>Map</translation>
     </message>
@@ -1011,17 +1129,22 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Totaal aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="427" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="429" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="443" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="442" />
+        <source>No images selected to print.</source>
+        <translation>Geen foto's gekozen om af te drukken.</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="456" />
         <source>No images to view.</source>
         <translation>Geen foto's om te bekijken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="478" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="491" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
@@ -1078,6 +1201,29 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
 </context>
 <context>
+    <name>TPrintJob</name>
+    <message>
+        <location filename="../src/print/printjob.cpp" line="34" />
+        <source>there is nothing to print</source>
+        <translation>er is niets af te drukken</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printjob.cpp" line="75" />
+        <source>the print job could not be started</source>
+        <translation>de afdruktaak kon niet beginnen</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printjob.cpp" line="86" />
+        <source>a new page could not be started</source>
+        <translation>er kon geen nieuwe pagina beginnen</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printjob.cpp" line="117" />
+        <source>the print job could not be finished</source>
+        <translation>de afdruktaak kon niet worden afgerond</translation>
+    </message>
+</context>
+<context>
     <name>TPrintLayout</name>
     <message>
         <location filename="../src/print/printlayout.cpp" line="106" />
@@ -1093,6 +1239,219 @@ Wilt u zoeken zonder de naam?</translation>
         <location filename="../src/print/printlayout.cpp" line="136" />
         <source>Cannot save %1: %2</source>
         <translation>Kan %1 niet opslaan: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintLayoutFormViewer</name>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="41" />
+        <source>Zelvane - Print images</source>
+        <translation>Zelvane - Foto's afdrukken</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="72" />
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="72" />
+        <source>Load layout settings</source>
+        <translation>Indeling laden</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="73" />
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="73" />
+        <source>Save layout settings</source>
+        <translation>Indeling opslaan</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="74" />
+        <source>Default</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="74" />
+        <source>Set default layout settings</source>
+        <translation>Standaardindeling instellen</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="75" />
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="75" />
+        <source>Show help</source>
+        <translation>Help tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="76" />
+        <source>Printer settings</source>
+        <translation>Printerinstellingen</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="77" />
+        <source>Open printer settings dialog</source>
+        <translation>Printerinstellingen openen</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="78" />
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="78" />
+        <source>Start printing</source>
+        <translation>Afdrukken starten</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="79" />
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="79" />
+        <source>Close form</source>
+        <translation>Venster sluiten</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="80" />
+        <source>Font</source>
+        <translation>Lettertype</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="80" />
+        <source>Set text font</source>
+        <translation>Lettertype van de tekst kiezen</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="132" />
+        <source>Number of images</source>
+        <translation>Aantal foto's</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="133" />
+        <source>Rows</source>
+        <translation>Rijen</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="134" />
+        <source>Columns</source>
+        <translation>Kolommen</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="135" />
+        <source>Number of pages</source>
+        <translation>Aantal pagina's</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="137" />
+        <source>Orientation</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="138" />
+        <source>Portrait</source>
+        <translation>Staand</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="139" />
+        <source>Landscape</source>
+        <translation>Liggend</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="145" />
+        <source>Center images</source>
+        <translation>Foto's centreren</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="146" />
+        <source>Use best position</source>
+        <translation>Beste stand gebruiken</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="148" />
+        <source>Use region of interest</source>
+        <translation>Interessegebied gebruiken</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="150" />
+        <source>Draw grid lines</source>
+        <translation>Rasterlijnen tekenen</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="153" />
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="154" />
+        <source>No name</source>
+        <translation>Geen naam</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="156" />
+        <source>Filename</source>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="157" />
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="158" />
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="169" />
+        <source>Margin (%)</source>
+        <translation>Marge (%)</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="170" />
+        <source>Show page</source>
+        <translation>Pagina tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="172" />
+        <source>Print layout settings</source>
+        <translation>Afdrukindeling</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="393" />
+        <source>Zelvane - Load print layout settings</source>
+        <translation>Zelvane - Afdrukindeling laden</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="394" />
+        <source>Print layout files  (*.vzp)</source>
+        <translation>Afdrukindelingen  (*.vzp)</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="402" />
+        <source>Zelvane - Save print layout settings</source>
+        <translation>Zelvane - Afdrukindeling opslaan</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="403" />
+        <source>Print layout files (*.vzp)</source>
+        <translation>Afdrukindelingen (*.vzp)</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="480" />
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="492" />
+        <source>Printing failed: %1</source>
+        <translation>Afdrukken mislukt: %1</translation>
     </message>
 </context>
 <context>
