@@ -489,6 +489,7 @@ void TPrintLayoutFormViewer::ActionPrintExecute() {
     if (progress.exec() != QDialog::Accepted) cancelled = true;
   }
   FPrinting = false;
+  activateWindow();  // the keyboard back from the dialogs, window manager or not
   if (result == TPrintJob::Failed) ShowError(tr("Printing failed: %1").arg(reason));
   LoadPageImages(ShownPage());
   pagePreview->update();
