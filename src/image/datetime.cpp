@@ -139,6 +139,15 @@ TDateTime FromAttributeText(const QString& text) {
   return value;
 }
 
+namespace {
+
+QString TranslatedMonth(const char* context, const char* const (&names)[12], int month) {
+  if (month < 1 || month > 12) return QString();
+  return QCoreApplication::translate(context, names[month - 1]);
+}
+
+}  // namespace
+
 QString LongMonthName(int month) {
   static const char* const names[] = {
       QT_TRANSLATE_NOOP("Months", "January"),   QT_TRANSLATE_NOOP("Months", "February"),
@@ -147,8 +156,7 @@ QString LongMonthName(int month) {
       QT_TRANSLATE_NOOP("Months", "July"),      QT_TRANSLATE_NOOP("Months", "August"),
       QT_TRANSLATE_NOOP("Months", "September"), QT_TRANSLATE_NOOP("Months", "October"),
       QT_TRANSLATE_NOOP("Months", "November"),  QT_TRANSLATE_NOOP("Months", "December")};
-  if (month < 1 || month > 12) return QString();
-  return QCoreApplication::translate("Months", names[month - 1]);
+  return TranslatedMonth("Months", names, month);
 }
 
 QString ShortMonthName(int month) {
@@ -159,8 +167,7 @@ QString ShortMonthName(int month) {
       QT_TRANSLATE_NOOP("ShortMonths", "Jul"), QT_TRANSLATE_NOOP("ShortMonths", "Aug"),
       QT_TRANSLATE_NOOP("ShortMonths", "Sep"), QT_TRANSLATE_NOOP("ShortMonths", "Oct"),
       QT_TRANSLATE_NOOP("ShortMonths", "Nov"), QT_TRANSLATE_NOOP("ShortMonths", "Dec")};
-  if (month < 1 || month > 12) return QString();
-  return QCoreApplication::translate("ShortMonths", names[month - 1]);
+  return TranslatedMonth("ShortMonths", names, month);
 }
 
 QString ToShortDateText(TDateTime value) {
