@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writing an export's files: complete or not at all. The content goes to a
+// new file of our own beside the target and is renamed over it, so the
+// target is replaced as a name (a link standing there is replaced, never
+// written through) and a failure leaves no partial or temporary file.
+namespace ExportFile {
+
+// false, with the reason, when the file could not be written.
+[[nodiscard]] bool Write(const QString& path, const QByteArray& content, QString& reason);
+
+// The same file (device and inode) under both names; false when either is missing.
+[[nodiscard]] bool SameFile(const QString& a, const QString& b);
+
+}  // namespace ExportFile

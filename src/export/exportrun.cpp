@@ -1,0 +1,318 @@
+#include "exportrun.h"
+
+#include "exportfile.h"
+#include "htmlalbum.h"
+#include "imagetodraw.h"
+#include "jobqueue.h"
+#include "saveimage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QSet>
+#include <QSize>
+#include <sys/stat.h>
+
+namespace {
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("TExportRun", text);
+}
+
+QString CouldNotCreate(const QString& path) {
+  return Tr(QT_TRANSLATE_NOOP("TExportRun", "Could not create folder: %1")).arg(path);
+}
+
+// Makes the folder and every missing one above it below base; a component
+// that is a link or a file is refused, so nothing lands outside base.
+bool MakePath(const QString& base, const QString& relative, QString& error) {
+  QString path = base;
+  for (const QString& part : relative.split(u'/', Qt::SkipEmptyParts)) {
+    path += u'/' + part;
+    struct stat st {};
+    const QByteArray name = QFile::encodeName(path);
+    if (::lstat(name.constData(), &st) == 0) {
+      if (S_ISDIR(st.st_mode)) continue;
+      error = CouldNotCreate(path);
+      return false;
+    }
+    if (::mkdir(name.constData(), 0777) != 0) {
+      error = CouldNotCreate(path);
+      return false;
+    }
+  }
+  return true;
+}
+
+QString Canonical(const QString& path) {
+  const QFileInfo info(path);
+  const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+  return folder.isEmpty() ? info.absoluteFilePath() : folder + u'/' + info.fileName();
+}
+
+}  // namespace
+
+struct TExportRun::TJobEntry {
+  std::function<bool(QString& error)> Work;
+  QString Label;
+  QString Written;  // a photo's output below the destination; empty for other jobs
+  bool Photo = false;
+  int PhotoIndex = -1;  // in tree order
+};
+
+QSize TExportRun::Preset(int position) {
+  static const QSize presets[PresetCount] = {{320, 240},  {512, 384},   {640, 480},  {800, 600},
+                                             {1024, 768}, {1280, 1024}, {1600, 1200}};
+  return presets[std::clamp(position, 0, PresetCount - 1)];
+}
+
+TExportRun::TExportRun(const TExportPlan& plan, const TExportOptions& options, IExportReport& report)
+    : FPlan(plan), FOptions(options), FReport(report),
+      FQueue(std::make_unique<TJobQueue>(std::max(1, options.Threads), QThread::LowPriority)) {}
+
+TExportRun::~TExportRun() {
+  FCancelled = true;
+  FQueue.reset();
+}
+
+int TExportRun::JobCount() const {
+  return int(FJobs.size());
+}
+
+bool TExportRun::MakeFolders(QString& error) {
+  for (const TExportFolderPlan& folder : FPlan.Folders)
+    if (!MakePath(FOptions.Destination, folder.Path, error)) return false;
+  return true;
+}
+
+bool TExportRun::Prepare(QString& error) {
+  if (FPlan.Folders.isEmpty() || FPlan.PhotoCount() == 0) {
+    error = Tr(QT_TRANSLATE_NOOP("TExportRun", "No images selected to export."));
+    return false;
+  }
+  if (const QString problem = FPlan.Problem(); !problem.isEmpty()) {
+    error = problem;
+    return false;
+  }
+  if (!QFileInfo(FOptions.Destination).isDir()) {
+    error = CouldNotCreate(FOptions.Destination);
+    return false;
+  }
+  if (FOptions.Kind == TExportOptions::Html) {
+    FAlbum = std::make_unique<THTMLAlbum>();
+    if (!FAlbum->Create(FOptions.TemplateFolder, error)) return false;
+  }
+  if (!MakeFolders(error)) return false;
+  return PlanOutputs(error);
+}
+
+bool TExportRun::PlanOutputs(QString& error) {
+  const QString destination = FOptions.Destination.endsWith(u'/') ? FOptions.Destination : FOptions.Destination + u'/';
+  QSet<QString> sources;
+  for (const TExportFolderPlan& folder : FPlan.Folders)
+    for (const TImageToDraw* record : folder.Photos) sources.insert(Canonical(record->FileName));
+  // An output that stands where a photo of this run is would destroy it.
+  const auto guard = [sources](const QString& source, const QString& target, bool mayBeOwn) {
+    const QString canonical = Canonical(target);
+    const bool own = canonical == Canonical(source);
+    if (sources.contains(canonical) && !(own && mayBeOwn))
+      return Tr(QT_TRANSLATE_NOOP("TExportRun", "%1 would replace %2, a photo of this export")).arg(target, canonical);
+    return QString();
+  };
+
+  if (FOptions.Kind == TExportOptions::CD && FOptions.Include != TExportOptions::Nothing) {
+    if (!MakePath(FOptions.Destination, QStringLiteral("Viewer"), error)) return false;
+    if (FOptions.Include == TExportOptions::AutorunAndViewer) {
+      const QByteArray autorun = QStringLiteral("[autorun]\r\nicon=Viewer\\zelvane,0\r\nopen=Viewer\\zelvane \"\\%1\"\r\n")
+                                     .arg(QString(FPlan.Folders.front().Path).replace(u'/', u'\\'))
+                                     .toUtf8();
+      QString reason;
+      if (!ExportFile::Write(destination + QStringLiteral("autorun.inf"), autorun, reason)) {
+        error = reason;
+        return false;
+      }
+    }
+    const QString viewer = destination + QStringLiteral("Viewer/");
+    auto program = std::make_unique<TJobEntry>();
+    program->Label = Tr(QT_TRANSLATE_NOOP("TExportRun", "Viewer"));
+    program->Work = [source = FOptions.ProgramFile, viewer](QString& error) {
+      TFileToCopy copy;
+      copy.SourceFileName = source;
+      copy.DestFileName = viewer + QStringLiteral("zelvane");
+      if (!copy.Execute(error)) return false;
+      QFile::setPermissions(copy.DestFileName, QFile::permissions(copy.DestFileName) | QFileDevice::ExeOwner |
+                                                   QFileDevice::ExeGroup | QFileDevice::ExeOther);
+      return true;
+    };
+    FJobs.push_back(std::move(program));
+    auto help = std::make_unique<TJobEntry>();
+    help->Label = Tr(QT_TRANSLATE_NOOP("TExportRun", "Help"));
+    help->Work = [source = FOptions.HelpFolder, viewer](QString& error) {
+      if (!QFileInfo(source).isDir()) {
+        error = Tr(QT_TRANSLATE_NOOP("TExportRun", "%1: the help pages are missing")).arg(source);
+        return false;
+      }
+      for (QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString file = it.next();
+        const QString relative = QDir(source).relativeFilePath(file);
+        if (!MakePath(viewer + QStringLiteral("help"), QFileInfo(relative).path(), error)) return false;
+        TFileToCopy copy;
+        copy.SourceFileName = file;
+        copy.DestFileName = viewer + QStringLiteral("help/") + relative;
+        if (!copy.Execute(error)) return false;
+      }
+      return true;
+    };
+    FJobs.push_back(std::move(help));
+  }
+
+  if (FAlbum) {
+    FAlbum->Plan = &FPlan;
+    FAlbum->Destination = destination;
+    FAlbum->UseROI = FOptions.UseROI;
+    FAlbum->Width = FOptions.Width;
+    FAlbum->Height = FOptions.Height;
+    FAlbum->ShowName = FOptions.ShowName;
+    FAlbum->ShowDescription = FOptions.ShowDescription;
+    FAlbum->ShowLocation = FOptions.ShowLocation;
+    FAlbum->ShowDateTime = FOptions.ShowDateTime;
+    if (!FAlbum->BuildRootPage(error)) return false;
+  }
+
+  for (int f = 0; f < FPlan.Folders.size(); ++f) {
+    const TExportFolderPlan& folder = FPlan.Folders[f];
+    QStringList taken;
+    THTMLFolder* html = nullptr;
+    if (FAlbum) {
+      FHtmlFolders.push_back(std::make_unique<THTMLFolder>());
+      html = FHtmlFolders.back().get();
+      html->Album = FAlbum.get();
+      html->Index = f;
+      html->Name = folder.Text;
+      html->Path = folder.Path + u'/';
+      html->Level = folder.Level;
+      html->Pages.resize(size_t(folder.Photos.size()));
+      html->ImageLines.resize(size_t(folder.Photos.size()));
+    }
+    for (int p = 0; p < folder.Photos.size(); ++p) {
+      TImageToDraw* record = folder.Photos[p];
+      const QString fileName = QFileInfo(record->FileName).fileName();
+      auto job = std::make_unique<TJobEntry>();
+      job->Photo = true;
+      {
+        QMutexLocker locker(&record->Lock);
+        job->Label = record->Name;
+      }
+      const QString stemIn = ExportNames::Stem(fileName);
+      if (html) {
+        const QString stem = ExportNames::UniqueStem(stemIn, QStringLiteral(".html"), taken,
+                                                     {QStringLiteral("index"), QStringLiteral("folders"), QStringLiteral("main")});
+        auto image = std::make_shared<THTMLImage>();
+        image->Folder = html;
+        image->Slot = p;
+        image->Record = record;
+        image->Stem = stem;
+        image->Extension = ExportNames::JpegExtension(fileName);
+        const QString picture = destination + html->Path + stem +
+                                QStringLiteral("_%1x%2").arg(FOptions.Width).arg(FOptions.Height) + image->Extension;
+        const QString clash = guard(record->FileName, picture, false);
+        job->Written = html->Path + image->PageName();
+        job->Work = [image, clash](QString& error) {
+          if (!clash.isEmpty()) {
+            error = clash;
+            return false;
+          }
+          return image->Execute(error);
+        };
+      } else {
+        const bool full = FOptions.FullSize;
+        const QString extension = full ? ExportNames::Extension(fileName)
+                                       : QStringLiteral("_%1x%2").arg(FOptions.Width).arg(FOptions.Height) +
+                                             ExportNames::JpegExtension(fileName);
+        const QString out = ExportNames::UniqueStem(stemIn, extension, taken) + extension;
+        auto copy = std::make_shared<TFileToCopy>();
+        copy->SourceFileName = record->FileName;
+        copy->DestFileName = destination + folder.Path + u'/' + out;
+        copy->FullSize = full;
+        copy->Record = record;
+        copy->UseROI = FOptions.UseROI;
+        copy->Width = FOptions.Width;
+        copy->Height = FOptions.Height;
+        copy->Label = job->Label;
+        const QString clash = guard(record->FileName, copy->DestFileName, full);
+        job->Written = folder.Path + u'/' + out;
+        job->Work = [copy, clash](QString& error) {
+          if (!clash.isEmpty()) {
+            error = clash;
+            return false;
+          }
+          return copy->Execute(error);
+        };
+      }
+      job->PhotoIndex = FPhotoJobs++;
+      FJobs.push_back(std::move(job));
+    }
+  }
+  for (const auto& html : FHtmlFolders) {
+    auto job = std::make_unique<TJobEntry>();
+    job->Label = html->Name;
+    job->Work = [folder = html.get()](QString& error) { return folder->Execute(error); };
+    FFolderJobs.push_back(job.get());
+    FJobs.push_back(std::move(job));
+  }
+  return true;
+}
+
+void TExportRun::Start() {
+  for (const auto& job : FJobs)
+    if (std::find(FFolderJobs.begin(), FFolderJobs.end(), job.get()) == FFolderJobs.end()) Queue(job.get());
+  if (FPhotoJobs == 0)
+    for (TJobEntry* job : FFolderJobs) Queue(job);
+  if (FJobs.empty()) {
+    FFinished = true;
+    FReport.Finished();
+  }
+}
+
+void TExportRun::Queue(TJobEntry* job) {
+  ++FQueued;
+  FQueue->Add([this, job](TJobThread& worker) {
+    QString error;
+    if (!FCancelled && !job->Work(error) && error.isEmpty()) error = job->Label;
+    worker.SyncCall([this, job, error] { JobEnded(job, error); });
+  });
+}
+
+void TExportRun::Cancel() {
+  FCancelled = true;
+}
+
+void TExportRun::JobEnded(TJobEntry* job, const QString& error) {
+  ++FEnded;
+  if (!FCancelled) {
+    if (!error.isEmpty()) {
+      ++FErrors;
+      if (!FReport.Error(error)) Cancel();
+    } else if (job->Photo) {
+      ++FPhotosWritten;
+    }
+    if (job->Photo) {
+      // Reported in tree order, whatever order the workers finish in.
+      FOutcomes.resize(size_t(FPhotoJobs));
+      FOutcomes[size_t(job->PhotoIndex)] = error.isEmpty() ? job->Written : QString();
+      FOutcomeKnown.resize(size_t(FPhotoJobs));
+      FOutcomeKnown[size_t(job->PhotoIndex)] = true;
+      for (; FNextOutcome < FPhotoJobs && FOutcomeKnown[size_t(FNextOutcome)]; ++FNextOutcome)
+        if (!FOutcomes[size_t(FNextOutcome)].isEmpty()) FReport.Written(FOutcomes[size_t(FNextOutcome)]);
+    }
+    FReport.Step(job->Label);
+  }
+  // The album's folder pages come once every photo has its place.
+  if (job->Photo && ++FPhotosDone == FPhotoJobs && !FCancelled)
+    for (TJobEntry* folder : FFolderJobs) Queue(folder);
+  if (FEnded == FQueued && !FFinished) {
+    FFinished = true;
+    FReport.Finished();
+  }
+}

@@ -1,0 +1,115 @@
+#include "saveimage.h"
+
+#include "exifstore.h"
+#include "exportfile.h"
+#include "exportplan.h"
+#include "imagescaled.h"
+#include "imagetodraw.h"
+#include "jpegcodec.h"
+#include "jpegsegments.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace {
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("TSaveImage", text);
+}
+
+}  // namespace
+
+QString TSaveImage::SizedFileName(const QString& fileName, int width, int height) const {
+  return ExportNames::SizedFileName(fileName, width ? width : Width, height ? height : Height);
+}
+
+QImage TSaveImage::Render(TImageToDraw& record, int width, int height, QString& error) const {
+  TImageScaled view(&record);
+  view.ReducedDecode = true;
+  view.UseROI = UseROI;
+  view.SetTargetRect({0, 0, width ? width : Width, height ? height : Height});
+  view.EnsureInit();
+  QImage picture;
+  if (record.ErrorMessage.isEmpty()) {
+    view.SetTargetRect({0, 0, view.DrawRect.Width, view.DrawRect.Height});
+    if (const QImage* bitmap = view.GetScaledBitmap()) picture = bitmap->convertToFormat(QImage::Format_RGB32);
+  }
+  if (picture.isNull()) {
+    QMutexLocker locker(&record.Lock);
+    error = record.ErrorMessage.isEmpty() ? Tr(QT_TRANSLATE_NOOP("TSaveImage", "the photo could not be drawn"))
+                                          : record.ErrorMessage;
+    if (!record.ErrorReason.isEmpty()) error += QStringLiteral(" (%1)").arg(record.ErrorReason);
+  }
+  return picture;
+}
+
+QByteArray TSaveImage::Encode(const QImage& picture, const TImageToDraw* attributesOf, QString& error) {
+  TGPStatus status = Ok;
+  QByteArray jpeg = TJpegCodec::Encode(picture, JpegQuality, status);
+  if (status != Ok) {
+    error = Tr(QT_TRANSLATE_NOOP("TSaveImage", "the picture could not be encoded"));
+    return {};
+  }
+  if (!attributesOf) return jpeg;
+  // The copy's own record: the source's texts, the whole copy as ROI.
+  TImageToDraw copy(QStringLiteral("copy.jpg"));
+  {
+    QMutexLocker locker(&const_cast<TImageToDraw*>(attributesOf)->Lock);
+    copy.Name = attributesOf->Name;
+    copy.Description = attributesOf->Description;
+    copy.DateTime = attributesOf->DateTime;
+    copy.Location = attributesOf->Location;
+    copy.Actors = attributesOf->Actors;
+  }
+  copy.ROI = {0, 0, picture.width(), picture.height()};
+  copy.RedEyes = std::make_shared<TRedEyesList>();
+  TExifStore exif;
+  for (const TPropertyItem& item : copy.StoredItems()) exif.SetPropertyItem(item);
+  const QByteArray tiff = exif.Save(status);
+  if (status != Ok) {
+    error = Tr(QT_TRANSLATE_NOOP("TSaveImage", "the attributes could not be stored"));
+    return {};
+  }
+  return TJpegSegments::ReplaceExif(jpeg, TJpegSegments::Parse(jpeg), tiff);
+}
+
+bool TSaveImage::SaveScaled(TImageToDraw& record, bool keepAttributes, int width, int height, const QString& target,
+                            QString& error) const {
+  const QImage picture = Render(record, width, height, error);
+  if (picture.isNull()) {
+    error = QStringLiteral("%1: %2").arg(record.FileName, error);
+    return false;
+  }
+  const QByteArray jpeg = Encode(picture, keepAttributes ? &record : nullptr, error);
+  if (jpeg.isEmpty()) return false;
+  QString reason;
+  if (!ExportFile::Write(target, jpeg, reason)) {
+    error = Tr(QT_TRANSLATE_NOOP("TSaveImage", "Could not save file: %1")).arg(target) + QStringLiteral(" (%1)").arg(reason);
+    return false;
+  }
+  return true;
+}
+
+bool TFileToCopy::Execute(QString& error) const {
+  if (!FullSize && Record) {
+    return SaveScaled(*Record, true, 0, 0, DestFileName, error);
+  }
+  if (ExportFile::SameFile(SourceFileName, DestFileName)) return true;  // already there
+  QFile source(SourceFileName);
+  if (!source.open(QIODevice::ReadOnly)) {
+    error = QStringLiteral("%1: %2").arg(SourceFileName, source.errorString());
+    return false;
+  }
+  const QByteArray content = source.readAll();
+  if (source.error() != QFileDevice::NoError) {
+    error = QStringLiteral("%1: %2").arg(SourceFileName, source.errorString());
+    return false;
+  }
+  QString reason;
+  if (!ExportFile::Write(DestFileName, content, reason)) {
+    error = Tr(QT_TRANSLATE_NOOP("TSaveImage", "Could not save file: %1")).arg(DestFileName) +
+            QStringLiteral(" (%1)").arg(reason);
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+class TImageToDraw;
+
+// A photo re-encoded at a size: its stored rotation, red-eye corrections and
+// (with UseROI) region of interest applied, fitted into Width × Height with
+// its proportions kept, from one DCT-scaled decode at the smallest scale that
+// covers the fitted size. The shared record's own picture is never loaded.
+class TSaveImage {
+public:
+  static constexpr int JpegQuality = 90;
+  bool UseROI = false;
+  int Width = 0;
+  int Height = 0;
+
+  // The sized file name of a name, at the job's size when width or height is 0.
+  [[nodiscard]] QString SizedFileName(const QString& fileName, int width = 0, int height = 0) const;
+
+  // The picture as the copy shows it (null with the record's error and reason
+  // in error when it cannot be read).
+  [[nodiscard]] QImage Render(TImageToDraw& record, int width, int height, QString& error) const;
+  // JPEG bytes of a picture; with keepAttributes, the source's attributes go
+  // with it as the nine items (the whole copy as region of interest, no red
+  // eyes, no rotation) and nothing else of the source's EXIF.
+  [[nodiscard]] static QByteArray Encode(const QImage& picture, const TImageToDraw* attributesOf, QString& error);
+  // Renders, encodes and writes a sized copy; false with the error.
+  bool SaveScaled(TImageToDraw& record, bool keepAttributes, int width, int height, const QString& target,
+                  QString& error) const;
+};
+
+// One photo (or program file) of a copy export: copied whole, or re-encoded
+// at the job's size.
+class TFileToCopy : public TSaveImage {
+public:
+  QString SourceFileName;
+  QString DestFileName;  // the file to write (already the sized name when resized)
+  QString Label;
+  bool FullSize = true;
+  TImageToDraw* Record = nullptr;  // none for program files
+
+  // Copies or re-encodes; false with the error. A full-size copy onto its
+  // own source writes nothing.
+  bool Execute(QString& error) const;
+};
