@@ -156,7 +156,7 @@ bool TExportRun::PlanOutputs(QString& error) {
       for (QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
         const QString file = it.next();
         const QString relative = QDir(source).relativeFilePath(file);
-        if (!MakePath(viewer + QStringLiteral("help"), QFileInfo(relative).path(), error)) return false;
+        if (!MakePath(viewer, QStringLiteral("help/") + QFileInfo(relative).path(), error)) return false;
         TFileToCopy copy;
         copy.SourceFileName = file;
         copy.DestFileName = viewer + QStringLiteral("help/") + relative;

@@ -1,0 +1,334 @@
+#include "attributeitems.h"
+#include "exportplan.h"
+#include "exportrun.h"
+#include "imagetodraw.h"
+#include "redeyes.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSet>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+namespace {
+
+// Collects what a run reports; answers errors with OK (or Cancel).
+class TReport : public IExportReport {
+public:
+  void Step(const QString& label) override { Labels.append(label); }
+  bool Error(const QString& message) override {
+    Errors.append(message);
+    return !CancelOnError;
+  }
+  void Written(const QString& path) override { Paths.append(path); }
+  void Finished() override { Done = true; }
+  QStringList Labels, Errors, Paths;
+  bool Done = false, CancelOnError = false;
+};
+
+class ExportTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Dest = Box.Path("dest");
+    ASSERT_TRUE(QDir().mkpath(Dest));
+    ASSERT_TRUE(QDir().mkpath(Box.Path("src")));
+  }
+  TImageToDraw* Photo(const QString& name, const QByteArray& jpeg) {
+    Records.push_back(std::make_unique<TImageToDraw>(Box.Write("src/" + name, jpeg)));
+    return Records.back().get();
+  }
+  // Runs an export to the end; false when it could not start (Error holds why).
+  bool Export(const TExportPlan& plan, TExportOptions options, TReport& report) {
+    options.Destination = Dest;
+    options.Threads = 2;
+    options.TemplateFolder = QStringLiteral(ZELVANE_TEMPLATES);
+    TExportRun run(plan, options, report);
+    if (!run.Prepare(Error)) return false;
+    run.Start();
+    EXPECT_TRUE(WaitFor([&] { return report.Done; }));
+    return true;
+  }
+  // Every file below the destination, relative.
+  QStringList Files() const {
+    QStringList files;
+    for (QDirIterator it(Dest, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+      files.append(QDir(Dest).relativeFilePath(it.next()));
+    files.sort();
+    return files;
+  }
+  static QImage Quadrants(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        image.setPixelColor(x, y, x < w / 2 ? (y < h / 2 ? Qt::red : Qt::blue) : (y < h / 2 ? Qt::green : Qt::white));
+    return image;
+  }
+  static QString PageText(const QString& path) { return QString::fromUtf8(ReadFile(path)); }
+
+  TSandbox Box;
+  QString Dest, Error;
+  std::vector<std::unique_ptr<TImageToDraw>> Records;
+};
+
+}  // namespace
+
+TEST_F(ExportTest, FullSizeCopiesAreIdenticalAndNamesNeverCollide) {
+  TExportPlan plan;
+  plan.AddFolder(-1, "Photos");
+  const int trip = plan.AddFolder(0, "Trip");
+  TImageToDraw* a = Photo("a.jpg", EncodeJpeg(Pattern(40, 30)));
+  TImageToDraw* other = Photo("A.JPG", EncodeJpeg(Pattern(30, 40)));
+  plan.Folders[0].Photos = {a, other};
+  plan.Folders[trip].Photos = {a};
+  TReport report;
+  ASSERT_TRUE(Export(plan, {}, report)) << Error.toStdString();
+  EXPECT_EQ(report.Errors, QStringList());
+  EXPECT_EQ(report.Paths, (QStringList{"Photos/a.jpg", "Photos/A_2.JPG", "Photos/Trip/a.jpg"}));
+  EXPECT_EQ(ReadFile(Dest + "/Photos/a.jpg"), ReadFile(a->FileName));
+  EXPECT_EQ(ReadFile(Dest + "/Photos/A_2.JPG"), ReadFile(other->FileName));
+  EXPECT_EQ(report.Labels.size(), 3);
+  // A second run overwrites, and leaves nothing else behind.
+  TReport again;
+  ASSERT_TRUE(Export(plan, {}, again));
+  EXPECT_EQ(Files(), (QStringList{"Photos/A_2.JPG", "Photos/Trip/a.jpg", "Photos/a.jpg"}));
+
+  // Folder names that cannot be folders, or twins, are refused before anything is written.
+  for (const char* bad : {"", ".", "..", "a/b", "a\\b", "tab\there"}) {
+    TExportPlan wrong = plan;
+    wrong.Folders[trip].Text = QString::fromUtf8(bad);
+    EXPECT_FALSE(TExportRun(wrong, {}, again).Prepare(Error)) << bad;
+  }
+  TExportPlan twins = plan;
+  twins.AddFolder(0, "TRIP");
+  EXPECT_FALSE(twins.Problem().isEmpty());
+}
+
+TEST_F(ExportTest, SourcesAreNeverHarmedAndFailuresLeaveNoPartialFile) {
+  // The destination is the photos' own folder.
+  TImageToDraw* a = Photo("a.jpg", EncodeJpeg(Pattern(40, 30)));
+  TImageToDraw* b = Photo("b_80x60.jpg", EncodeJpeg(Pattern(40, 30)));
+  TImageToDraw* c = Photo("b.jpg", EncodeJpeg(Pattern(40, 30)));
+  const QByteArray before = ReadFile(a->FileName) + ReadFile(b->FileName) + ReadFile(c->FileName);
+  TExportPlan plan;
+  plan.AddFolder(-1, "src");
+  plan.Folders[0].Photos = {a};
+  Dest = Box.Path("");
+  TReport same;
+  ASSERT_TRUE(Export(plan, {}, same));  // a full-size copy onto itself writes nothing
+  EXPECT_EQ(same.Errors, QStringList());
+  plan.Folders[0].Photos = {b, c};      // b.jpg resized would become b_80x60.jpg, which is b
+  TExportOptions resized;
+  resized.FullSize = false;
+  resized.Width = 80;
+  resized.Height = 60;
+  TReport clash;
+  ASSERT_TRUE(Export(plan, resized, clash));
+  ASSERT_EQ(clash.Errors.size(), 1);
+  EXPECT_TRUE(clash.Errors[0].contains("would replace")) << clash.Errors[0].toStdString();
+  EXPECT_EQ(ReadFile(a->FileName) + ReadFile(b->FileName) + ReadFile(c->FileName), before);
+
+  // A damaged photo is its item's error; a full disk leaves no file at all.
+  Dest = Box.Path("dest");
+  TImageToDraw* broken = Photo("broken.jpg", "not a photo");
+  TImageToDraw* big = Photo("big.jpg", EncodeJpeg(Pattern(300, 200), 100));
+  TExportPlan two;
+  two.AddFolder(-1, "Photos");
+  two.Folders[0].Photos = {broken, big};
+  TReport failures;
+  TExportOptions sized;
+  sized.FullSize = false;
+  sized.Width = sized.Height = 300;
+  {
+    TFileSizeLimit full(2000);
+    ASSERT_TRUE(full.Active());
+    ASSERT_TRUE(Export(two, sized, failures));
+  }
+  EXPECT_EQ(failures.Errors.size(), 2);
+  EXPECT_EQ(failures.Labels.size(), 2);  // every job steps the progress
+  EXPECT_EQ(Files(), QStringList());     // no partial or temporary file
+  // Cancel in the error box ends the run; what was written is whole.
+  TExportPlan many;
+  many.AddFolder(-1, "Photos");
+  many.Folders[0].Photos.append(broken);
+  for (int i = 0; i < 30; ++i) many.Folders[0].Photos.append(Photo(QStringLiteral("m%1.jpg").arg(i), EncodeJpeg(Pattern(300, 200))));
+  TReport cancelled;
+  cancelled.CancelOnError = true;
+  ASSERT_TRUE(Export(many, sized, cancelled));
+  EXPECT_TRUE(cancelled.Done);
+  EXPECT_EQ(cancelled.Errors.size(), 1);
+  for (const QString& file : Files()) {
+    EXPECT_TRUE(file.endsWith("_300x300.jpg")) << file.toStdString();  // no temporary file
+    EXPECT_FALSE(QImage(Dest + "/" + file).isNull()) << file.toStdString();
+  }
+  EXPECT_LT(Files().size(), 30);
+  // A folder that cannot be made ends the run before anything is copied.
+  QDir(Dest).removeRecursively();
+  QDir().mkpath(Dest);
+  Box.Write("dest/Photos", "a file where the folder goes");
+  TReport blocked;
+  EXPECT_FALSE(Export(two, {}, blocked));
+  EXPECT_TRUE(Error.startsWith("Could not create folder: ")) << Error.toStdString();
+}
+
+TEST_F(ExportTest, ResizedCopiesCarryRotationRoiAndTheNineItemsOnly) {
+  // A 400 × 300 photo turned a quarter clockwise, with a region of interest
+  // over its left half; camera EXIF besides.
+  const QByteArray jpeg = WithItems(EncodeJpeg(Quadrants(400, 300), 95),
+                                    {{0x010F, TPropertyItem::TypeAscii, QByteArray("Camera\0", 7)},
+                                     AttributeItems::TextItem(61000, "Vorn Software"),
+                                     AttributeItems::TextItem(61001, "Molen"),
+                                     AttributeItems::TextItem(61004, "Delft"),
+                                     AttributeItems::RotationItem(61006, 90),
+                                     AttributeItems::RectItem(61008, {0, 0, 200, 300})});
+  TImageToDraw* photo = Photo("turned.png", jpeg);  // a JPEG under another name: ".jpg" for the copy
+  TExportPlan plan;
+  plan.AddFolder(-1, "Photos");
+  plan.Folders[0].Photos = {photo};
+  TExportOptions options;
+  options.FullSize = false;
+  options.Width = 200;
+  options.Height = 200;
+  TReport whole;
+  ASSERT_TRUE(Export(plan, options, whole));
+  ASSERT_EQ(whole.Paths, QStringList{"Photos/turned_200x200.jpg"});
+  const QString out = Dest + "/Photos/turned_200x200.jpg";
+  QImage copy(out);
+  ASSERT_EQ(copy.size(), QSize(150, 200));  // turned: 300 × 400 fitted into 200 × 200
+  // Turned clockwise, the left column of the photo is now the top row: red top right, blue top left.
+  EXPECT_GT(copy.pixelColor(20, 20).blue(), 200);
+  EXPECT_GT(copy.pixelColor(130, 20).red(), 200);
+  EXPECT_GT(copy.pixelColor(130, 180).green(), 200);
+  const QJsonObject tags = ExiftoolJson(out);
+  EXPECT_FALSE(tags.contains("IFD0:Make"));
+  TImageToDraw back(out);
+  back.LoadAttributes();
+  EXPECT_EQ(back.Name, QStringLiteral("Molen"));
+  EXPECT_EQ(back.Location, QStringLiteral("Delft"));
+  EXPECT_EQ(back.Rotation, 0);
+  EXPECT_EQ(back.ROI, (TGPRect{0, 0, 150, 200}));
+
+  // With the region of interest (the photo's left half, now its top half),
+  // widened to the square box as far as the photo reaches: its top 300 rows.
+  options.UseROI = true;
+  TReport roi;
+  ASSERT_TRUE(Export(plan, options, roi));
+  copy = QImage(out);
+  ASSERT_EQ(copy.size(), QSize(200, 200));
+  EXPECT_GT(copy.pixelColor(20, 60).blue(), 200);
+  EXPECT_GT(copy.pixelColor(180, 60).red(), 200);
+  EXPECT_GT(copy.pixelColor(180, 180).green(), 200);
+}
+
+TEST_F(ExportTest, ACdCarriesTheViewerAndItsAutorun) {
+  TExportPlan plan;
+  plan.AddFolder(-1, "Photos");
+  plan.Folders[0].Photos = {Photo("a.jpg", EncodeJpeg(Pattern(40, 30)))};
+  ASSERT_TRUE(QDir().mkpath(Box.Path("program/help/en")) && QDir().mkpath(Box.Path("program/help/nl")));
+  const QString program = Box.Write("program/zelvane", "#!/bin/sh\n");
+  Box.Write("program/help/en/index.html", "<html>en</html>");
+  Box.Write("program/help/nl/index.html", "<html>nl</html>");
+  TExportOptions options;
+  options.Kind = TExportOptions::CD;
+  options.Include = TExportOptions::AutorunAndViewer;
+  options.ProgramFile = program;
+  options.HelpFolder = Box.Path("program/help");
+  TReport report;
+  ASSERT_TRUE(Export(plan, options, report));
+  EXPECT_EQ(report.Errors, QStringList());
+  EXPECT_EQ(report.Labels.size(), 3);  // viewer, help, one photo
+  EXPECT_EQ(ReadFile(Dest + "/autorun.inf"),
+            QByteArray("[autorun]\r\nicon=Viewer\\zelvane,0\r\nopen=Viewer\\zelvane \"\\Photos\"\r\n"));
+  EXPECT_EQ(Files(), (QStringList{"Photos/a.jpg", "Viewer/help/en/index.html", "Viewer/help/nl/index.html",
+                                  "Viewer/zelvane", "autorun.inf"}));
+  EXPECT_TRUE(QFileInfo(Dest + "/Viewer/zelvane").isExecutable());
+  // Only the viewer, and a missing program file is a copy error.
+  QDir(Dest).removeRecursively();
+  QDir().mkpath(Dest);
+  options.Include = TExportOptions::OnlyViewer;
+  options.ProgramFile = Box.Path("program/missing");
+  TReport missing;
+  ASSERT_TRUE(Export(plan, options, missing));
+  EXPECT_EQ(missing.Errors.size(), 1);
+  EXPECT_FALSE(QFileInfo::exists(Dest + "/autorun.inf"));
+}
+
+TEST_F(ExportTest, TheAlbumLinksEveryPageEscapesEveryTextAndEncodesEveryName) {
+  TExportPlan plan;
+  plan.AddFolder(-1, "Photos");
+  const int odd = plan.AddFolder(0, "Odd <script> & \"#%=\" names");
+  const int deep = plan.AddFolder(odd, "Deeper");
+  plan.AddFolder(0, "Empty");
+  const QByteArray tagged = WithItems(EncodeJpeg(Pattern(80, 60)), {AttributeItems::TextItem(61000, "Vorn Software"),
+                                                                    AttributeItems::TextItem(61001, "<script>alert(1)</script> & \"x\""),
+                                                                    AttributeItems::TextItem(61002, "one\r\ntwo <%path%>")});
+  plan.Folders[0].Photos = {Photo("a.jpg", tagged), Photo("b.jpg", EncodeJpeg(Pattern(80, 60))),
+                            Photo("c.jpg", EncodeJpeg(Pattern(80, 60)))};
+  plan.Folders[odd].Photos = {Photo("x #1 100%=.jpg", EncodeJpeg(Pattern(60, 80))), Photo("index.jpg", EncodeJpeg(Pattern(60, 80))),
+                              Photo("broken.jpg", "not a photo")};
+  plan.Folders[deep].Photos = {Photo("d.jpg", EncodeJpeg(Pattern(60, 80)))};
+  TExportOptions options;
+  options.Kind = TExportOptions::Html;
+  options.FullSize = false;
+  TReport report;
+  ASSERT_TRUE(Export(plan, options, report)) << Error.toStdString();
+  EXPECT_EQ(report.Errors.size(), 1);  // the damaged photo
+  const QString root = Dest + "/Photos/";
+  for (const char* file : {"a.html", "a_800x600.jpg", "a_64x64.jpg", "c.html", "index.html", "folders.html"})
+    EXPECT_TRUE(QFileInfo::exists(root + file)) << file;
+  EXPECT_FALSE(QFileInfo::exists(root + "main.html"));
+  // The ring: a goes back to c and on to b.
+  const QString a = PageText(root + "a.html");
+  EXPECT_TRUE(a.contains("<a href=\"c.html\">previous</a>"));
+  EXPECT_TRUE(a.contains("<a href=\"b.html\">next</a>"));
+  EXPECT_TRUE(a.contains("&lt;script&gt;alert(1)&lt;/script&gt; &amp; &quot;x&quot;"));
+  EXPECT_FALSE(a.contains("<script>"));
+  EXPECT_TRUE(a.contains("one<BR>two &lt;%path%&gt;"));
+  EXPECT_TRUE(PageText(root + "index.html").contains("url=a.html"));
+  // A page named index would hide the folder's own: it becomes index_2.
+  const QString oddFolder = root + "Odd <script> & \"#%=\" names/";
+  EXPECT_TRUE(QFileInfo::exists(oddFolder + "index_2.html"));
+  EXPECT_TRUE(PageText(oddFolder + "x #1 100%=.html").contains("<a href=\"index_2.html\">next</a>"));
+  EXPECT_TRUE(PageText(root + "Empty/main.html").contains("No images"));
+  EXPECT_TRUE(PageText(root + "Empty/index.html").contains("url=main.html"));
+  EXPECT_TRUE(PageText(oddFolder + "Deeper/folders.html").contains("\r\n../../../\r\n"));
+
+  // Every link of every page leads to a written file, and no placeholder is left.
+  static const QRegularExpression link(QStringLiteral(R"re((?:href|HREF|src|SRC)="([^"]*)")re"));
+  static const QRegularExpression refresh(QStringLiteral(R"re(url=([^"]*)")re"));
+  int links = 0;
+  for (QDirIterator it(Dest, {"*.html"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+    const QString page = it.next();
+    const QString text = PageText(page);
+    EXPECT_FALSE(text.contains("<%")) << page.toStdString();
+    EXPECT_FALSE(text.contains("<script>")) << page.toStdString();
+    QStringList targets;
+    for (auto m = link.globalMatch(text); m.hasNext();) targets.append(m.next().captured(1));
+    for (auto m = refresh.globalMatch(text); m.hasNext();) targets.append(m.next().captured(1));
+    for (QString target : targets) {
+      target.remove('\r').remove('\n');
+      const QString file = QUrl::fromPercentEncoding(target.toUtf8());
+      EXPECT_TRUE(QFileInfo::exists(QFileInfo(page).path() + "/" + file)) << page.toStdString() << " -> " << target.toStdString();
+      ++links;
+    }
+  }
+  EXPECT_GT(links, 40);
+
+  // No attribute chosen: no <HR>.
+  options.ShowName = options.ShowDescription = options.ShowLocation = options.ShowDateTime = false;
+  TReport bare;
+  ASSERT_TRUE(Export(plan, options, bare));
+  EXPECT_FALSE(PageText(root + "b.html").contains("<HR>"));
+  // Missing templates stop the run before anything is written.
+  options.TemplateFolder = Box.Path("nowhere");
+  options.Destination = Dest;
+  TExportRun run(plan, options, bare);
+  EXPECT_FALSE(run.Prepare(Error));
+  EXPECT_EQ(Error, QStringLiteral("No templates found for HTML pages."));
+}

@@ -1,0 +1,64 @@
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+namespace {
+
+struct TRun {
+  int Exit = -1;
+  QString Out, Err;
+};
+
+TRun Export(const QStringList& args) {
+  QProcess process;
+  process.start(QStringLiteral(ZELVANE_EXPORT_TOOL), args);
+  EXPECT_TRUE(process.waitForFinished(120000));
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+}  // namespace
+
+TEST(ExportTool, ExportsFoldersAndPhotosInTreeOrderWithItsExitCodes) {
+  TSandbox box;
+  QDir().mkpath(box.Path("trip/day 2"));
+  QDir().mkpath(box.Path("dest"));
+  box.Write("trip/b.jpg", EncodeJpeg(Pattern(64, 48)));
+  box.Write("trip/a.jpg", EncodeJpeg(Pattern(64, 48)));
+  box.Write("trip/day 2/c.jpg", EncodeJpeg(Pattern(64, 48)));
+  const QString single = box.Write("single.jpg", EncodeJpeg(Pattern(64, 48)));
+  const QString dest = box.Path("dest");
+  const TRun copy = Export({"--to", dest, single, box.Path("trip")});
+  EXPECT_EQ(copy.Exit, 0) << copy.Err.toStdString();
+  EXPECT_EQ(copy.Out, QStringLiteral("Photos/single.jpg\nPhotos/trip/a.jpg\nPhotos/trip/b.jpg\nPhotos/trip/day 2/c.jpg\n"
+                                     "exported: 4 of 4 images, 0 errors\n"));
+  const TRun album = Export({"--album", "--preset", "0", "--attrs", "name,date", "--root", "Album", "--to", dest,
+                             box.Path("trip")});
+  EXPECT_EQ(album.Exit, 0) << album.Err.toStdString();
+  EXPECT_TRUE(album.Out.startsWith("Album/trip/a.html\n"));
+  EXPECT_TRUE(QFileInfo::exists(dest + "/Album/trip/a_320x240.jpg"));
+  EXPECT_TRUE(QFileInfo::exists(dest + "/Album/index.html"));  // the templates were found beside the program
+
+  const QString broken = box.Write("broken.jpg", "not a photo");
+  const TRun failed = Export({"--size", "100x100", "--to", dest, broken, single});
+  EXPECT_EQ(failed.Exit, 1);
+  EXPECT_TRUE(failed.Err.contains(QStringLiteral("\nzelvane-export: %1: Error").arg(broken)) || failed.Err.startsWith(QStringLiteral("zelvane-export: %1: Error").arg(broken))) << failed.Err.toStdString();
+  EXPECT_TRUE(failed.Out.endsWith("exported: 1 of 2 images, 1 errors\n"));
+
+  const TRun zero = Export({"--size", "0x600", "--to", dest, single});
+  EXPECT_EQ(zero.Exit, 2);
+  EXPECT_TRUE(zero.Err.contains("Incorrect image width and/or height."));
+  EXPECT_EQ(Export({"--size", "10001x600", "--to", dest, single}).Exit, 2);
+  EXPECT_EQ(Export({"--roi", "--to", dest, single}).Exit, 2);                // --roi needs a size
+  EXPECT_EQ(Export({"--album", "--cd", "viewer", "--to", dest, single}).Exit, 2);
+  EXPECT_EQ(Export({"--to", dest, box.Path("missing.jpg")}).Exit, 2);
+  EXPECT_EQ(Export({single}).Exit, 2);                                       // no --to
+  EXPECT_EQ(Export({"--to", box.Path("nowhere"), single}).Exit, 1);          // DEST must exist
+  EXPECT_EQ(Export({"--root", "a/b", "--to", dest, single}).Exit, 1);        // not a folder name
+  EXPECT_EQ(Export({"--help"}).Exit, 0);
+}
