@@ -138,7 +138,7 @@ void TMainFormViewer::CreateActions() {
   Action("ActionDetails")->setCheckable(true);
 
   // Windows and list operations that later versions bring: present, disabled.
-  for (const char* name : {"ActionCards", "ActionExportStart"})
+  for (const char* name : {"ActionCards"})
     Action(name)->setEnabled(false);
 
   connect(Action("ActionExit"), &QAction::triggered, this, &QWidget::close);
@@ -162,6 +162,7 @@ void TMainFormViewer::CreateActions() {
   connect(Action("ActionFind"), &QAction::triggered, this, &TMainFormViewer::ActionFindExecute);
   connect(Action("ActionView"), &QAction::triggered, this, &TMainFormViewer::ActionViewExecute);
   connect(Action("ActionPrintStart"), &QAction::triggered, this, &TMainFormViewer::ActionPrintStartExecute);
+  connect(Action("ActionExportStart"), &QAction::triggered, this, &TMainFormViewer::ActionExportStartExecute);
   connect(Action("ActionNewFolder"), &QAction::triggered, this, &TMainFormViewer::ActionNewFolderExecute);
   connect(Action("ActionRenameFolder"), &QAction::triggered, this, &TMainFormViewer::ActionRenameFolderExecute);
   connect(Action("ActionDeleteFolder"), &QAction::triggered, this, &TMainFormViewer::ActionDeleteFolderExecute);

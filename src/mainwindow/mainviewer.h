@@ -4,9 +4,12 @@
 #include "photosettings.h"
 
 #include <QAction>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QMainWindow>
 #include <QTimer>
 #include <QMap>
+#include <functional>
 #include <QPointer>
 #include <memory>
 
@@ -82,6 +85,14 @@ public:
   // The print layout window on the print list (only in the print view;
   // "No images selected to print." when it is empty).
   void ActionPrintStartExecute();
+  // The export options window, then the export of the export tree (only in
+  // the export view; "No images selected to export." when it holds none).
+  void ActionExportStartExecute();
+  // The export tree as values.
+  [[nodiscard]] struct TExportPlan ExportPlan() const;
+  [[nodiscard]] class TExportOptionsForm* ExportForm() const { return FExportForm; }
+  // Opens the album in the user's browser; replaceable (tests).
+  std::function<void(const QUrl&)> OpenInBrowser = [](const QUrl& url) { QDesktopServices::openUrl(url); };
   // Views the chosen list full screen ("No images to view." when it is empty).
   void ActionViewExecute();
   // The full-screen viewer on the list ("No images to view." when it is
@@ -147,6 +158,7 @@ private:
   QString FFileToShow;
   QString FListedDirectory;  // the folder listed last (a search result stands over it)
   class TFindImagesForm* FFindForm = nullptr;  // made on first use, kept
+  class TExportOptionsForm* FExportForm = nullptr;  // made on first use, kept
   QList<QPointer<class TFullScreenViewer>> FClosingViewers;  // closed, maybe still loading
   TView FView = ViewResult;
   bool FSaved = false;

@@ -2,6 +2,10 @@
 // trees into them.
 
 #include "directorytree.h"
+#include "exportform.h"
+#include "exportprogress.h"
+#include "jobqueue.h"
+#include "photosettings.h"
 #include "exporttree.h"
 #include "imagelistcache.h"
 #include "listoperations.h"
@@ -9,6 +13,10 @@
 #include "progressform.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QHash>
+#include <QMessageBox>
+#include <QUrl>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSet>
@@ -129,4 +137,43 @@ void TMainFormViewer::CopyFolderToExport(QStandardItem* node, TExportFolder* tar
   // The folder tree follows to the last folder copied (already listed).
   if (!last.isEmpty()) DirectoryTree1->SetDirectory(last);
   StoreExportList();
+}
+
+TExportPlan TMainFormViewer::ExportPlan() const {
+  TExportPlan plan;
+  QHash<const TExportFolder*, int> indices;
+  for (const TExportFolder* folder : TreeViewExport->Folders()) {
+    const int index = plan.AddFolder(indices.value(folder->ParentFolder(), -1), folder->text());
+    for (const TExportItem& item : folder->Payload.Items)
+      if (item.Record) plan.Folders[index].Photos.append(item.Record);
+    indices.insert(folder, index);
+  }
+  return plan;
+}
+
+void TMainFormViewer::ActionExportStartExecute() {
+  if (FView != ViewExport) return;
+  if (FAllExportModel->rowCount() == 0) {
+    QMessageBox::warning(this, QStringLiteral("Zelvane"), tr("No images selected to export."));
+    return;
+  }
+  if (!FExportForm) {
+    FExportForm = new TExportOptionsForm(this);
+    FExportForm->DirectoryTreeExport->SetDirectory(FSettings.ExportDirectory);
+  }
+  if (RunModal(*FExportForm) != QDialog::Accepted) return;
+  FSettings.ExportDirectory = FExportForm->DirectoryTreeExport->Directory();
+  TExportOptions options = FExportForm->Options();
+  const QString templates = ProcessSettings().Templates;
+  options.TemplateFolder = QFileInfo(templates).isDir() ? templates : ProgramFiles::TemplateFolder();
+  options.ProgramFile = QApplication::applicationDirPath() + QStringLiteral("/zelvane");
+  options.HelpFolder = ProgramFiles::HelpFolder();
+  options.Threads = TJobQueue::ProcessorCount();
+  const TExportPlan plan = ExportPlan();
+  const bool completed = ExportProgress::Run(this, plan, options);
+  if (completed && options.Kind == TExportOptions::Html && FExportForm->LaunchBrowser()) {
+    const QString destination = options.Destination.endsWith(u'/') ? options.Destination : options.Destination + u'/';
+    OpenInBrowser(QUrl::fromLocalFile(destination + plan.Folders.front().Path + QStringLiteral("/index.html")));
+  }
+  DirectoryTree1->Refresh();
 }

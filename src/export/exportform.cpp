@@ -1,0 +1,226 @@
+#include "exportform.h"
+
+#include "directorytree.h"
+#include "helpfiles.h"
+#include "photosettings.h"
+#include "windowplacement.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(tr("Zelvane - Export images"));
+  setMinimumSize(490, 280);
+  resize(620, 384);
+
+  AddAction("ActionStart", tr("Start"), QKeySequence(Qt::ALT | Qt::Key_S), tr("Start export"));
+  AddAction("ActionHelp", tr("Help"), QKeySequence(), tr("Show help for this form"));
+  AddAction("ActionCancel", tr("Cancel"), QKeySequence(), tr("Cancel"));
+  AddAction("ActionRefresh", tr("Refresh"), QKeySequence(Qt::Key_F5), tr("Refresh"));
+
+  auto* destination = new QGroupBox(tr("Destination"), this);
+  DirectoryTreeExport = new TDirectoryTree(destination);
+  DirectoryTreeExport->SetReadOnly(false);
+  DirectoryTreeExport->setContextMenuPolicy(Qt::CustomContextMenu);
+  auto* treeMenu = new QMenu(this);
+  connect(treeMenu->addAction(tr("New folder")), &QAction::triggered, DirectoryTreeExport, &TDirectoryTree::NewFolder);
+  connect(treeMenu->addAction(tr("Delete")), &QAction::triggered, DirectoryTreeExport, &TDirectoryTree::DeleteFolder);
+  connect(DirectoryTreeExport, &QWidget::customContextMenuRequested, this,
+          [this, treeMenu](const QPoint& at) { treeMenu->exec(DirectoryTreeExport->viewport()->mapToGlobal(at)); });
+  (new QVBoxLayout(destination))->addWidget(DirectoryTreeExport);
+
+  auto* kinds = new QGroupBox(this);
+  RadioCopy = new QRadioButton(tr("Copy images"), kinds);
+  RadioHtml = new QRadioButton(tr("HTML pages"), kinds);
+  RadioCd = new QRadioButton(tr("CD preparation"), kinds);
+  RadioCopy->setChecked(true);
+  FKinds = new QButtonGroup(this);
+  FKinds->addButton(RadioCopy, 0);
+  FKinds->addButton(RadioHtml, 1);
+  FKinds->addButton(RadioCd, 2);
+  auto* kindLayout = new QHBoxLayout(kinds);
+  for (QRadioButton* r : {RadioCopy, RadioHtml, RadioCd}) kindLayout->addWidget(r);
+
+  RadioCD = new QGroupBox(tr("Include"), this);
+  RadioAutorun = new QRadioButton(tr("Autorun and viewer"), RadioCD);
+  RadioViewer = new QRadioButton(tr("Only viewer"), RadioCD);
+  RadioNothing = new QRadioButton(tr("Nothing"), RadioCD);
+  RadioAutorun->setChecked(true);
+  auto* includeLayout = new QVBoxLayout(RadioCD);
+  for (QRadioButton* r : {RadioAutorun, RadioViewer, RadioNothing}) includeLayout->addWidget(r);
+  RadioCD->setVisible(false);
+
+  auto* size = new QGroupBox(tr("Image size"), this);
+  cOrigSize = new QCheckBox(tr("Full image size"), size);
+  cOrigSize->setChecked(true);
+  PanelSize = new QWidget(size);
+  TrackSize = new QSlider(Qt::Horizontal, PanelSize);
+  TrackSize->setRange(0, TExportRun::PresetCount - 1);
+  TrackSize->setTickPosition(QSlider::TicksBelow);
+  TrackSize->setTickInterval(1);
+  TrackSize->setPageStep(1);
+  TrackSize->setValue(3);
+  EditWidth = new QLineEdit(QStringLiteral("800"), PanelSize);
+  EditHeight = new QLineEdit(QStringLiteral("600"), PanelSize);
+  for (QLineEdit* e : {EditWidth, EditHeight}) e->setMaximumWidth(70);
+  auto* sizeFields = new QHBoxLayout;
+  sizeFields->addWidget(new QLabel(tr("Width"), PanelSize));
+  sizeFields->addWidget(EditWidth);
+  sizeFields->addWidget(new QLabel(tr("Height"), PanelSize));
+  sizeFields->addWidget(EditHeight);
+  sizeFields->addWidget(new QLabel(tr("pixels"), PanelSize));
+  auto* panelLayout = new QVBoxLayout(PanelSize);
+  panelLayout->setContentsMargins(0, 0, 0, 0);
+  panelLayout->addWidget(TrackSize);
+  panelLayout->addLayout(sizeFields);
+  PanelSize->setVisible(false);
+  CheckROI = new QCheckBox(tr("Use ROI"), size);
+  CheckROI->setToolTip(tr("Use region of interest"));
+  auto* sizeLayout = new QVBoxLayout(size);
+  sizeLayout->addWidget(cOrigSize);
+  sizeLayout->addWidget(PanelSize);
+  sizeLayout->addWidget(CheckROI);
+
+  cLaunch = new QCheckBox(tr("Launch browser"), this);
+  cLaunch->setToolTip(tr("Launch browser after creating HTML pages"));
+  cLaunch->setChecked(true);
+  cLaunch->setVisible(false);
+  GroupAttrs = new QGroupBox(tr("Show atttributes"), this);
+  clbAttrs = new QListWidget(GroupAttrs);
+  for (const QString& text : {tr("Name"), tr("Description"), tr("Location"), tr("Date and time")}) {
+    auto* item = new QListWidgetItem(text, clbAttrs);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Checked);
+  }
+  (new QVBoxLayout(GroupAttrs))->addWidget(clbAttrs);
+  GroupAttrs->setVisible(false);
+
+  auto* buttons = new QDialogButtonBox(this);
+  for (const char* name : {"ActionStart", "ActionHelp", "ActionCancel"}) {
+    auto* button = buttons->addButton(Action(name)->text(), QDialogButtonBox::ActionRole);
+    button->setToolTip(Action(name)->toolTip());
+    connect(button, &QPushButton::clicked, Action(name), &QAction::trigger);
+    if (QLatin1String(name) == QLatin1String("ActionStart")) button->setDefault(true);
+  }
+
+  auto* options = new QVBoxLayout;
+  options->addWidget(kinds);
+  options->addWidget(RadioCD);
+  options->addWidget(size);
+  options->addWidget(cLaunch);
+  options->addWidget(GroupAttrs);
+  options->addStretch();
+  auto* top = new QHBoxLayout;
+  top->addWidget(destination, 1);
+  top->addLayout(options);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(buttons);
+
+  connect(Action("ActionStart"), &QAction::triggered, this, &TExportOptionsForm::ActionStartExecute);
+  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(500); });
+  connect(Action("ActionCancel"), &QAction::triggered, this, &QDialog::reject);
+  connect(Action("ActionRefresh"), &QAction::triggered, DirectoryTreeExport, &TDirectoryTree::Refresh);
+  connect(FKinds, &QButtonGroup::idClicked, this, &TExportOptionsForm::KindClick);
+  connect(cOrigSize, &QCheckBox::clicked, this, &TExportOptionsForm::OrigSizeClick);
+  connect(CheckROI, &QCheckBox::clicked, this, [this] {
+    if (CheckROI->isChecked() && cOrigSize->isVisible() && cOrigSize->isChecked()) {
+      cOrigSize->setChecked(false);
+      OrigSizeClick();
+    }
+  });
+  connect(TrackSize, &QSlider::valueChanged, this, [this](int position) {
+    EditWidth->setText(QString::number(TExportRun::Preset(position).width()));
+    EditHeight->setText(QString::number(TExportRun::Preset(position).height()));
+  });
+  WindowPlacement::Apply(this, ProcessSettings().ExportForm, parent);
+}
+
+QAction* TExportOptionsForm::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
+                                       const QString& hint) {
+  auto* action = new QAction(caption, this);
+  action->setObjectName(name);
+  action->setShortcut(shortcut);
+  action->setToolTip(hint);
+  addAction(action);
+  FActions.insert(name, action);
+  return action;
+}
+
+int TExportOptionsForm::Kind() const {
+  return std::max(0, FKinds->checkedId());
+}
+
+void TExportOptionsForm::SetKind(int kind) {
+  FKinds->button(kind)->setChecked(true);
+  KindClick();
+}
+
+void TExportOptionsForm::KindClick() {
+  const int kind = Kind();
+  CheckROI->setChecked(kind == 1);
+  cOrigSize->setChecked(kind != 1);
+  cOrigSize->setVisible(kind != 1);
+  OrigSizeClick();
+  cLaunch->setVisible(kind == 1);
+  GroupAttrs->setVisible(kind == 1);
+  RadioCD->setVisible(kind == 2);
+}
+
+void TExportOptionsForm::OrigSizeClick() {
+  PanelSize->setVisible(!cOrigSize->isChecked());
+  // A full-size copy cannot be cut to its region of interest.
+  if (cOrigSize->isChecked() && cOrigSize->isVisible()) CheckROI->setChecked(false);
+}
+
+bool TExportOptionsForm::LaunchBrowser() const {
+  return cLaunch->isChecked();
+}
+
+TExportOptions TExportOptionsForm::Options() const {
+  TExportOptions o;
+  o.Kind = Kind() == 1 ? TExportOptions::Html : Kind() == 2 ? TExportOptions::CD : TExportOptions::Copy;
+  o.Include = o.Kind != TExportOptions::CD  ? TExportOptions::Nothing
+              : RadioAutorun->isChecked()   ? TExportOptions::AutorunAndViewer
+              : RadioViewer->isChecked()    ? TExportOptions::OnlyViewer
+                                            : TExportOptions::Nothing;
+  o.Destination = DirectoryTreeExport->Directory();
+  o.Width = EditWidth->text().toInt();
+  o.Height = EditHeight->text().toInt();
+  o.UseROI = CheckROI->isChecked();
+  o.FullSize = o.Kind != TExportOptions::Html && cOrigSize->isChecked();
+  o.ShowName = clbAttrs->item(0)->checkState() == Qt::Checked;
+  o.ShowDescription = clbAttrs->item(1)->checkState() == Qt::Checked;
+  o.ShowLocation = clbAttrs->item(2)->checkState() == Qt::Checked;
+  o.ShowDateTime = clbAttrs->item(3)->checkState() == Qt::Checked;
+  return o;
+}
+
+void TExportOptionsForm::ActionStartExecute() {
+  bool okWidth = false, okHeight = false;
+  const int width = EditWidth->text().trimmed().toInt(&okWidth);
+  const int height = EditHeight->text().trimmed().toInt(&okHeight);
+  if (!okWidth || !okHeight || width < 1 || height < 1 || width > 10000 || height > 10000) {
+    QMessageBox::critical(this, QStringLiteral("Zelvane"), tr("Incorrect image width and/or height."));
+    return;
+  }
+  accept();
+}
+
+void TExportOptionsForm::hideEvent(QHideEvent* event) {
+  ProcessSettings().ExportForm = WindowPlacement::Capture(this);
+  QDialog::hideEvent(event);
+}
