@@ -1,5 +1,7 @@
 #include "exporttree.h"
 
+#include "exportplan.h"
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QStandardItemModel>
@@ -92,7 +94,12 @@ TExportFolder* TExportTree::AddFolder(TExportFolder* parent, const QString& text
 }
 
 TExportFolder* TExportTree::NewFolder() {
-  TExportFolder* folder = AddFolder(SelectedFolder(), tr("New folder"));
+  // A name no sibling has: two equal names would become one folder on disk.
+  TExportFolder* parent = SelectedFolder() ? SelectedFolder() : FRoot;
+  const QString base = tr("New folder");
+  QString name = base;
+  for (int n = 2; !SiblingNameFree(parent, name, nullptr); ++n) name = QStringLiteral("%1 (%2)").arg(base).arg(n);
+  TExportFolder* folder = AddFolder(parent, name);
   Select(folder);
   edit(folder->index());
   return folder;
@@ -103,13 +110,20 @@ void TExportTree::RenameFolder() {
 }
 
 bool TExportTree::IsValidName(const QString& text) {
-  return !text.trimmed().isEmpty() && text != QLatin1String(".") && text != QLatin1String("..") &&
-         !text.contains(u'/') && !text.contains(QChar(0));
+  return !text.trimmed().isEmpty() && TExportPlan::IsValidFolderText(text);
+}
+
+bool TExportTree::SiblingNameFree(const TExportFolder* parent, const QString& text, const TExportFolder* self) const {
+  if (!parent) return true;
+  for (const TExportFolder* sibling : parent->SubFolders())
+    if (sibling != self && sibling->text().compare(text, Qt::CaseInsensitive) == 0) return false;
+  return true;
 }
 
 bool TExportTree::RenameTo(TExportFolder* folder, const QString& text) {
   if (!folder || !IsValidName(text)) return false;
   if (text == folder->text()) return true;
+  if (!SiblingNameFree(folder->ParentFolder(), text, folder)) return false;
   folder->setText(text);
   RebuildPaths(folder);
   if (TExportFolder* parent = folder->ParentFolder()) {

@@ -27,7 +27,8 @@ public:
 // the start and cannot be deleted; every folder's path is its parent's path
 // + "/" + its text and is rebuilt for the whole branch when a folder is
 // renamed. Names that would leave the destination or nest folders ("", ".",
-// "..", anything with "/") are refused: the old name stays.
+// "..", anything with "/", "\" or a control character) or that a sibling
+// has already (ignoring case) are refused: the old name stays.
 //
 // Drops are handed to the owner (the main window decides what it takes);
 // the folder they land on is the one under the mouse, else the selected one,
@@ -75,6 +76,7 @@ protected:
   void dropEvent(QDropEvent* event) override;
 
 private:
+  [[nodiscard]] bool SiblingNameFree(const TExportFolder* parent, const QString& text, const TExportFolder* self) const;
   void RebuildPaths(TExportFolder* folder);
   void SetIcon(const QModelIndex& index, bool open);
 

@@ -1,6 +1,8 @@
 #include "dialogsupport.h"
 #include "directorytree.h"
 #include "exporttree.h"
+#include "exportform.h"
+#include "directorytree.h"
 #include "imagelistcache.h"
 #include "imagelistview.h"
 #include "imagetodraw.h"
@@ -20,6 +22,8 @@
 #include <QMimeData>
 #include <QStandardItemModel>
 #include <QTest>
+#include <QFileInfo>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -325,4 +329,38 @@ TEST_F(ExportTest, DropsOnTheExportListAddFromTheResultAndMoveWithinItself) {
   window.DropOnList(window.ListViewExport, window.ListViewExport, 0);
   EXPECT_EQ(ItemNames(window.TreeViewExport->Root()), (QStringList{"c.jpg", "a.jpg", "b.jpg"}));
   EXPECT_EQ(window.AllExportModel()->rowCount(), 3);
+}
+
+TEST_F(ExportTest, StartExportWritesTheAlbumAndOpensItsIndex) {
+  Photos("photos", {"a.jpg", "b.jpg"});
+  const QString dest = Box.Path("dest");
+  ASSERT_TRUE(QDir().mkpath(dest));
+  TMainFormViewer window({Folder}, Box.Path("Zelvane.ini"));
+  window.show();
+  window.Action("ActionExport")->trigger();
+  EXPECT_EQ(MessageShownBy([&] { window.Action("ActionExportStart")->trigger(); }),
+            QStringLiteral("No images selected to export."));
+  window.ListViewResult->selectAll();
+  window.Action("ActionAdd")->trigger();
+  QUrl opened;
+  window.OpenInBrowser = [&](const QUrl& url) { opened = url; };
+  AnswerDialogs([&] { window.Action("ActionExportStart")->trigger(); },
+                [&](QDialog* dialog) {
+                  if (auto* form = qobject_cast<TExportOptionsForm*>(dialog)) {
+                    form->DirectoryTreeExport->SetDirectory(dest);
+                    form->SetKind(1);
+                    form->Action("ActionStart")->trigger();
+                  }
+                });
+  EXPECT_EQ(opened, QUrl::fromLocalFile(dest + "/Photos/index.html"));
+  EXPECT_TRUE(QFileInfo::exists(dest + "/Photos/a.html"));
+  EXPECT_TRUE(QFileInfo::exists(dest + "/Photos/b_800x600.jpg"));
+  EXPECT_EQ(window.Settings().ExportDirectory, dest + u'/');
+  // New folder twice gives two names; a rename onto a sibling's name is refused.
+  TExportFolder* first = window.TreeViewExport->NewFolder();
+  window.TreeViewExport->Select(window.TreeViewExport->Root());
+  TExportFolder* second = window.TreeViewExport->NewFolder();
+  EXPECT_NE(first->text().toLower(), second->text().toLower());
+  EXPECT_FALSE(window.TreeViewExport->RenameTo(second, first->text().toUpper()));
+  EXPECT_FALSE(window.TreeViewExport->RenameTo(second, "a\\b"));
 }

@@ -1,0 +1,65 @@
+#include "dialogsupport.h"
+#include "exportform.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+TEST(ExportOptionsForm, KindsSizesAndTheStartCheck) {
+  TExportOptionsForm form;
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Zelvane - Export images"));
+  EXPECT_TRUE(form.cOrigSize->isChecked());
+  EXPECT_FALSE(form.PanelSize->isVisible());
+  EXPECT_FALSE(form.cLaunch->isVisible());
+  EXPECT_FALSE(form.RadioCD->isVisible());
+  // HTML pages: ROI on, full size off and hidden, launch and attributes shown.
+  form.RadioHtml->click();
+  EXPECT_TRUE(form.CheckROI->isChecked());
+  EXPECT_FALSE(form.cOrigSize->isChecked());
+  EXPECT_FALSE(form.cOrigSize->isVisible());
+  EXPECT_TRUE(form.PanelSize->isVisible());
+  EXPECT_TRUE(form.cLaunch->isVisible());
+  EXPECT_TRUE(form.GroupAttrs->isVisible());
+  EXPECT_EQ(form.Options().Kind, TExportOptions::Html);
+  // Back to copies: ROI off, full size on; CD shows its Include group.
+  form.RadioCopy->click();
+  EXPECT_FALSE(form.CheckROI->isChecked());
+  EXPECT_TRUE(form.cOrigSize->isChecked());
+  EXPECT_FALSE(form.PanelSize->isVisible());
+  form.RadioCd->click();
+  EXPECT_TRUE(form.RadioCD->isVisible());
+  EXPECT_EQ(form.Options().Include, TExportOptions::AutorunAndViewer);
+  // Use ROI asks for a size; full size gives it up again.
+  form.CheckROI->click();
+  EXPECT_FALSE(form.cOrigSize->isChecked());
+  EXPECT_TRUE(form.PanelSize->isVisible());
+  form.cOrigSize->click();
+  EXPECT_FALSE(form.CheckROI->isChecked());
+  // The presets, and the size check of Start.
+  form.TrackSize->setValue(0);
+  EXPECT_EQ(form.EditWidth->text(), QStringLiteral("320"));
+  EXPECT_EQ(form.EditHeight->text(), QStringLiteral("240"));
+  form.TrackSize->setValue(6);
+  EXPECT_EQ(form.Options().Width, 1600);
+  EXPECT_EQ(form.Options().Height, 1200);
+  for (const char* bad : {"0", "abc", "20000"}) {
+    form.EditWidth->setText(QString::fromLatin1(bad));
+    EXPECT_EQ(MessageShownBy([&] { form.Action("ActionStart")->trigger(); }),
+              QStringLiteral("Incorrect image width and/or height."));
+    EXPECT_TRUE(form.isVisible());
+  }
+  form.EditWidth->setText(QStringLiteral("640"));
+  form.Action("ActionStart")->trigger();
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_FALSE(form.isVisible());
+}
