@@ -3,6 +3,7 @@
 //   zelvane-bench thumbs FOLDER [--threads N] [--full-decode]
 //   zelvane-bench list FOLDER
 //   zelvane-bench find FOLDER [criteria of zelvane-find] [--full-decode] [--limit N]
+//   zelvane-bench export FOLDER [--size WxH] [--roi] [--album] [--threads N] [--full-decode]
 //   zelvane-bench print FOLDER [--layout L.vzp] [--full]
 //   zelvane-bench view FOLDER [--no-prefetch] [--step MS]
 //   zelvane-bench make FOLDER COUNT [--size WxH] [--quality Q]
@@ -13,6 +14,7 @@
 #include "findbench.h"
 #include "listbench.h"
 #include "photomaker.h"
+#include "exportbench.h"
 #include "printbench.h"
 #include "thumbbench.h"
 #include "viewbench.h"
@@ -41,6 +43,11 @@ int Usage(QTextStream& err) {
          "      --full-decode decodes each photo whole (the reference); --limit N takes\n"
          "      the first N candidates. Last line:\n"
          "      find: N candidates, M matches, T s, R photos/s, peak RSS P MiB\n"
+         "  zelvane-bench export FOLDER [--size WxH] [--roi] [--album] [--threads N] [--full-decode]\n"
+         "      Exports FOLDER's photos resized (default 800x600) through the export run into a\n"
+         "      temporary folder, as copies or (--album) as the HTML album. --full-decode decodes\n"
+         "      every photo whole (the reference). Last line:\n"
+         "      export: N images, T s, R images/s, peak RSS M MiB\n"
          "  zelvane-bench print FOLDER [--layout L.vzp] [--full]\n"
          "      Prints FOLDER's photos through zelvane-print's code to a temporary PDF (A4,\n"
          "      300 dpi). --full decodes every photo whole and hands the whole picture to the\n"
@@ -117,6 +124,23 @@ int Find(const QStringList& args, QTextStream& out, QTextStream& err) {
              .arg(r.Seconds > 0 ? r.Candidates / r.Seconds : 0.0, 0, 'f', 1)
              .arg(r.PeakRssMiB, 0, 'f', 0);
   return 0;
+}
+
+int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
+  if (args.isEmpty()) return Usage(err);
+  TExportBenchResult r;
+  const QString problem = RunExportBench(args[0], args.mid(1), r);
+  if (!problem.isEmpty()) {
+    err << "zelvane-bench: " << problem << '\n';
+    return Usage(err);
+  }
+  if (r.Errors > 0) err << "zelvane-bench: " << r.Errors << " photos could not be exported\n";
+  out << QStringLiteral("export: %1 images, %2 s, %3 images/s, peak RSS %4 MiB\n")
+             .arg(r.Images)
+             .arg(r.Seconds, 0, 'f', 2)
+             .arg(r.Seconds > 0 ? r.Images / r.Seconds : 0.0, 0, 'f', 1)
+             .arg(r.PeakRssMiB, 0, 'f', 0);
+  return r.Errors == 0 ? 0 : 1;
 }
 
 int Print(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -245,5 +269,6 @@ int main(int argc, char** argv) {
   if (args.value(0) == QLatin1String("find")) return Find(args.mid(1), out, err);
   if (args.value(0) == QLatin1String("view")) return View(args.mid(1), out, err);
   if (args.value(0) == QLatin1String("print")) return Print(args.mid(1), out, err);
+  if (args.value(0) == QLatin1String("export")) return Export(args.mid(1), out, err);
   return Usage(err);
 }

@@ -3,62 +3,62 @@
 <context>
     <name>Months</name>
     <message>
-        <location filename="../src/image/datetime.cpp" line="144" />
+        <location filename="../src/image/datetime.cpp" line="153" />
         <source>January</source>
         <translation>januari</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="144" />
+        <location filename="../src/image/datetime.cpp" line="153" />
         <source>February</source>
         <translation>februari</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="145" />
+        <location filename="../src/image/datetime.cpp" line="154" />
         <source>March</source>
         <translation>maart</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="145" />
+        <location filename="../src/image/datetime.cpp" line="154" />
         <source>April</source>
         <translation>april</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="146" />
+        <location filename="../src/image/datetime.cpp" line="155" />
         <source>May</source>
         <translation>mei</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="146" />
+        <location filename="../src/image/datetime.cpp" line="155" />
         <source>June</source>
         <translation>juni</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="147" />
+        <location filename="../src/image/datetime.cpp" line="156" />
         <source>July</source>
         <translation>juli</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="147" />
+        <location filename="../src/image/datetime.cpp" line="156" />
         <source>August</source>
         <translation>augustus</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="148" />
+        <location filename="../src/image/datetime.cpp" line="157" />
         <source>September</source>
         <translation>september</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="148" />
+        <location filename="../src/image/datetime.cpp" line="157" />
         <source>October</source>
         <translation>oktober</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="149" />
+        <location filename="../src/image/datetime.cpp" line="158" />
         <source>November</source>
         <translation>november</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="149" />
+        <location filename="../src/image/datetime.cpp" line="158" />
         <source>December</source>
         <translation>december</translation>
     </message>
@@ -66,62 +66,62 @@
 <context>
     <name>ShortMonths</name>
     <message>
-        <location filename="../src/image/datetime.cpp" line="156" />
+        <location filename="../src/image/datetime.cpp" line="164" />
         <source>Jan</source>
         <translation>jan</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="156" />
+        <location filename="../src/image/datetime.cpp" line="164" />
         <source>Feb</source>
         <translation>feb</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="157" />
+        <location filename="../src/image/datetime.cpp" line="165" />
         <source>Mar</source>
         <translation>mrt</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="157" />
+        <location filename="../src/image/datetime.cpp" line="165" />
         <source>Apr</source>
         <translation>apr</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="158" />
+        <location filename="../src/image/datetime.cpp" line="166" />
         <source>May</source>
         <translation>mei</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="158" />
+        <location filename="../src/image/datetime.cpp" line="166" />
         <source>Jun</source>
         <translation>jun</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="159" />
+        <location filename="../src/image/datetime.cpp" line="167" />
         <source>Jul</source>
         <translation>jul</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="159" />
+        <location filename="../src/image/datetime.cpp" line="167" />
         <source>Aug</source>
         <translation>aug</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="160" />
+        <location filename="../src/image/datetime.cpp" line="168" />
         <source>Sep</source>
         <translation>sep</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="160" />
+        <location filename="../src/image/datetime.cpp" line="168" />
         <source>Oct</source>
         <translation>okt</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="161" />
+        <location filename="../src/image/datetime.cpp" line="169" />
         <source>Nov</source>
         <translation>nov</translation>
     </message>
     <message>
-        <location filename="../src/image/datetime.cpp" line="161" />
+        <location filename="../src/image/datetime.cpp" line="169" />
         <source>Dec</source>
         <translation>dec</translation>
     </message>
@@ -262,7 +262,7 @@
     <message>
         <location filename="../src/edit/editviewer.cpp" line="86" />
         <source>Show help for this form</source>
-        <translation>Help voor dit venster tonen</translation>
+        <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
         <location filename="../src/edit/editviewer.cpp" line="87" />
@@ -406,14 +406,211 @@
     </message>
 </context>
 <context>
+    <name>TExportOptionsForm</name>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="25" />
+        <source>Zelvane - Export images</source>
+        <translation>Zelvane - Foto's exporteren</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="29" />
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="29" />
+        <source>Start export</source>
+        <translation>Exporteren starten</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="30" />
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="30" />
+        <source>Show help for this form</source>
+        <translation>Help bij dit venster tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="31" />
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="32" />
+        <source>Refresh</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="34" />
+        <source>Destination</source>
+        <translation>Bestemming</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="39" />
+        <source>New folder</source>
+        <translation>Nieuwe map</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="40" />
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="46" />
+        <source>Copy images</source>
+        <translation>Foto's kopiëren</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="47" />
+        <source>HTML pages</source>
+        <translation>HTML-pagina's</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="48" />
+        <source>CD preparation</source>
+        <translation>Cd voorbereiden</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="57" />
+        <source>Include</source>
+        <translation>Meenemen</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="58" />
+        <source>Autorun and viewer</source>
+        <translation>Autorun en viewer</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="59" />
+        <source>Only viewer</source>
+        <translation>Alleen viewer</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="60" />
+        <source>Nothing</source>
+        <translation>Niets</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="66" />
+        <source>Image size</source>
+        <translation>Fotogrootte</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="67" />
+        <source>Full image size</source>
+        <translation>Volledige grootte</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="80" />
+        <source>Width</source>
+        <translation>Breedte</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="82" />
+        <source>Height</source>
+        <translation>Hoogte</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="84" />
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="90" />
+        <source>Use ROI</source>
+        <translation>Interessegebied</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="91" />
+        <source>Use region of interest</source>
+        <translation>Interessegebied gebruiken</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="97" />
+        <source>Launch browser</source>
+        <translation>Browser openen</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="98" />
+        <source>Launch browser after creating HTML pages</source>
+        <translation>De browser openen na het maken van de HTML-pagina's</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="101" />
+        <source>Show atttributes</source>
+        <translation>Kenmerken tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="103" />
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="103" />
+        <source>Description</source>
+        <translation>Beschrijving</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="103" />
+        <source>Location</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="103" />
+        <source>Date and time</source>
+        <translation>Datum en tijd</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportform.cpp" line="217" />
+        <location filename="../src/tools/export/exportcommand.cpp" line="186" />
+        <source>Incorrect image width and/or height.</source>
+        <translation>Onjuiste breedte en/of hoogte van de foto.</translation>
+    </message>
+</context>
+<context>
+    <name>TExportRun</name>
+    <message>
+        <location filename="../src/export/exportrun.cpp" line="24" />
+        <source>Could not create folder: %1</source>
+        <translation>Kan map niet maken: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportrun.cpp" line="91" />
+        <source>No images selected to export.</source>
+        <translation>Geen foto's gekozen om te exporteren.</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportrun.cpp" line="120" />
+        <source>%1 would replace %2, a photo of this export</source>
+        <translation>%1 zou %2 vervangen, een foto van deze export</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportrun.cpp" line="138" />
+        <source>Viewer</source>
+        <translation>Viewer</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportrun.cpp" line="150" />
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportrun.cpp" line="153" />
+        <source>%1: the help pages are missing</source>
+        <translation>%1: de helppagina's ontbreken</translation>
+    </message>
+</context>
+<context>
     <name>TExportTree</name>
     <message>
-        <location filename="../src/mainwindow/exporttree.cpp" line="58" />
+        <location filename="../src/mainwindow/exporttree.cpp" line="60" />
         <source>Photos</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/exporttree.cpp" line="95" />
+        <location filename="../src/mainwindow/exporttree.cpp" line="99" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
@@ -463,7 +660,7 @@
     <message>
         <location filename="../src/search/findviewer.cpp" line="57" />
         <source>Show help for this form</source>
-        <translation>Help voor dit venster tonen</translation>
+        <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
         <location filename="../src/search/findviewer.cpp" line="58" />
@@ -805,6 +1002,61 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
 </context>
 <context>
+    <name>THTMLAlbum</name>
+    <message>
+        <location filename="../src/export/htmlalbum.cpp" line="91" />
+        <source>No templates found for HTML pages.</source>
+        <translation>Geen sjablonen gevonden voor HTML-pagina's.</translation>
+    </message>
+    <message>
+        <location filename="../src/export/htmlalbum.cpp" line="153" />
+        <location filename="../src/export/htmlalbum.cpp" line="195" />
+        <location filename="../src/export/htmlalbum.cpp" line="214" />
+        <source>Could not save file: %1</source>
+        <translation>Kan bestand niet opslaan: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/export/htmlalbum.cpp" line="173" />
+        <source>Description:</source>
+        <translation>Beschrijving:</translation>
+    </message>
+    <message>
+        <location filename="../src/export/htmlalbum.cpp" line="177" />
+        <source>Location:</source>
+        <translation>Plaats:</translation>
+    </message>
+    <message>
+        <location filename="../src/export/htmlalbum.cpp" line="180" />
+        <source>Date and time:</source>
+        <translation>Datum en tijd:</translation>
+    </message>
+    <message>
+        <location filename="../src/export/htmlalbum.cpp" line="186" />
+        <source>Images</source>
+        <translation>Foto's</translation>
+    </message>
+    <message>
+        <location filename="../src/export/htmlalbum.cpp" line="189" />
+        <source>previous</source>
+        <translation>vorige</translation>
+    </message>
+    <message>
+        <location filename="../src/export/htmlalbum.cpp" line="190" />
+        <source>next</source>
+        <translation>volgende</translation>
+    </message>
+    <message>
+        <location filename="../src/export/htmlalbum.cpp" line="242" />
+        <source>The folders template has no line for %1</source>
+        <translation>Het mappensjabloon heeft geen regel voor %1</translation>
+    </message>
+    <message>
+        <location filename="../src/export/htmlalbum.cpp" line="263" />
+        <source>No images</source>
+        <translation>Geen foto's</translation>
+    </message>
+</context>
+<context>
     <name>TImageToDraw</name>
     <message>
         <location filename="../src/image/imagetodraw_load.cpp" line="25" />
@@ -954,7 +1206,7 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="492" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="493" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
@@ -965,7 +1217,7 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="249" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="250" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
@@ -976,7 +1228,7 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="249" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="250" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
@@ -987,7 +1239,7 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="249" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="250" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
@@ -1008,14 +1260,14 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="187" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="188" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Show help for this form</source>
-        <translation>Help voor dit venster tonen</translation>
+        <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
@@ -1078,38 +1330,38 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="171" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="249" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="172" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="250" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="175" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="176" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="180" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="181" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="182" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="183" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="184" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="185" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="192" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="193" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="249" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="250" />
         <source>Folder</source>
         <translation>Map</translation>
     </message>
@@ -1119,32 +1371,37 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="33" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="41" />
         <source>Number of images selected for this folder: </source>
         <translation>Aantal geselecteerde foto's voor deze map: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="35" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="43" />
         <source>Total number of images selected: </source>
         <translation>Totaal aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="429" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="157" />
+        <source>No images selected to export.</source>
+        <translation>Geen foto's gekozen om te exporteren.</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="430" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="442" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="443" />
         <source>No images selected to print.</source>
         <translation>Geen foto's gekozen om af te drukken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="456" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="457" />
         <source>No images to view.</source>
         <translation>Geen foto's om te bekijken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="491" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="492" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
@@ -1164,12 +1421,12 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Zoekresultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="73" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="81" />
         <source>Cannot delete the root folder.</source>
         <translation>De hoofdmap kan niet worden verwijderd.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="85" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="93" />
         <source>Cannot drop this here.</source>
         <translation>Dit kan hier niet worden neergezet.</translation>
     </message>
@@ -1449,7 +1706,7 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>%1 van %2</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="492" />
+        <location filename="../src/print/printviewer.cpp" line="493" />
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
@@ -1503,6 +1760,30 @@ Wilt u zoeken zonder de naam?</translation>
         <location filename="../src/edit/saveattributes.cpp" line="22" />
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>TSaveImage</name>
+    <message>
+        <location filename="../src/export/saveimage.cpp" line="39" />
+        <source>the photo could not be drawn</source>
+        <translation>de foto kon niet worden getekend</translation>
+    </message>
+    <message>
+        <location filename="../src/export/saveimage.cpp" line="50" />
+        <source>the picture could not be encoded</source>
+        <translation>de foto kon niet worden gecodeerd</translation>
+    </message>
+    <message>
+        <location filename="../src/export/saveimage.cpp" line="70" />
+        <source>the attributes could not be stored</source>
+        <translation>de kenmerken konden niet worden opgeslagen</translation>
+    </message>
+    <message>
+        <location filename="../src/export/saveimage.cpp" line="87" />
+        <location filename="../src/export/saveimage.cpp" line="110" />
+        <source>Could not save file: %1</source>
+        <translation>Kan bestand niet opslaan: %1</translation>
     </message>
 </context>
 <context>

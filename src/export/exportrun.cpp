@@ -171,6 +171,7 @@ bool TExportRun::PlanOutputs(QString& error) {
     FAlbum->Plan = &FPlan;
     FAlbum->Destination = destination;
     FAlbum->UseROI = FOptions.UseROI;
+    FAlbum->FullDecode = FOptions.FullDecode;
     FAlbum->Width = FOptions.Width;
     FAlbum->Height = FOptions.Height;
     FAlbum->ShowName = FOptions.ShowName;
@@ -237,6 +238,7 @@ bool TExportRun::PlanOutputs(QString& error) {
         copy->FullSize = full;
         copy->Record = record;
         copy->UseROI = FOptions.UseROI;
+        copy->FullDecode = FOptions.FullDecode;
         copy->Width = FOptions.Width;
         copy->Height = FOptions.Height;
         copy->Label = job->Label;

@@ -42,6 +42,7 @@ struct TExportOptions {
   QString ProgramFile;     // the viewer a CD carries
   QString HelpFolder;      // and its help pages ("en/", "nl/")
   int Threads = 1;
+  bool FullDecode = false;  // the benchmark's reference: every photo decoded whole
 };
 
 // One export: copies (whole or resized), a CD with its viewer, or the HTML

@@ -25,7 +25,7 @@ QString TSaveImage::SizedFileName(const QString& fileName, int width, int height
 
 QImage TSaveImage::Render(TImageToDraw& record, int width, int height, QString& error) const {
   TImageScaled view(&record);
-  view.ReducedDecode = true;
+  view.ReducedDecode = !FullDecode;
   view.UseROI = UseROI;
   view.SetTargetRect({0, 0, width ? width : Width, height ? height : Height});
   view.EnsureInit();

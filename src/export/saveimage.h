@@ -14,6 +14,8 @@ class TSaveImage {
 public:
   static constexpr int JpegQuality = 90;
   bool UseROI = false;
+  // Decodes the whole picture instead (the reference the benchmark compares with).
+  bool FullDecode = false;
   int Width = 0;
   int Height = 0;
 

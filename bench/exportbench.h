@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Exports a folder's photos through the export run into a temporary folder.
+struct TExportBenchResult {
+  int Images = 0;
+  int Errors = 0;
+  double Seconds = 0;
+  double PeakRssMiB = 0;
+};
+
+// options: --size WxH, --roi, --album, --threads N, --full-decode. An error
+// text for wrong options.
+[[nodiscard]] QString RunExportBench(const QString& folder, const QStringList& options, TExportBenchResult& result);
