@@ -11,6 +11,7 @@
 #include "imageviewer.h"
 #include "listphotos.h"
 #include "photosettings.h"
+#include "windowactions.h"
 #include "windowplacement.h"
 
 #include <QAbstractItemView>
@@ -54,13 +55,8 @@ TEditImagesFormViewer::~TEditImagesFormViewer() {
 }
 
 QAction* TEditImagesFormViewer::AddAction(const QString& name, const QString& text, const QKeySequence& shortcut) {
-  auto* action = new QAction(text, this);
-  action->setObjectName(name);
-  action->setShortcut(shortcut);
-  action->setToolTip(text);
+  QAction* action = WindowActions::Add(this, FActions, name, text, shortcut);
   action->setIcon(EditIcons::Icon(name));
-  addAction(action);
-  FActions.insert(name, action);
   return action;
 }
 

@@ -3,6 +3,7 @@
 #include "directorytree.h"
 #include "helpfiles.h"
 #include "photosettings.h"
+#include "windowactions.h"
 #include "windowplacement.h"
 
 #include <QAction>
@@ -151,13 +152,7 @@ TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
 
 QAction* TExportOptionsForm::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
                                        const QString& hint) {
-  auto* action = new QAction(caption, this);
-  action->setObjectName(name);
-  action->setShortcut(shortcut);
-  action->setToolTip(hint);
-  addAction(action);
-  FActions.insert(name, action);
-  return action;
+  return WindowActions::Add(this, FActions, name, caption, shortcut, hint);
 }
 
 int TExportOptionsForm::Kind() const {

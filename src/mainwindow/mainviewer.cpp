@@ -12,6 +12,7 @@
 #include "printviewer.h"
 #include "resultsortmodel.h"
 #include "screenviewer.h"
+#include "windowactions.h"
 #include "windowplacement.h"
 
 #include <QActionGroup>
@@ -84,15 +85,7 @@ TMainFormViewer::~TMainFormViewer() {
 
 QAction* TMainFormViewer::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
                                     const QString& hint) {
-  auto* action = new QAction(caption, this);
-  action->setObjectName(name);
-  action->setShortcut(shortcut);
-  action->setShortcutContext(Qt::WindowShortcut);
-  action->setToolTip(hint.isEmpty() ? caption : hint);
-  action->setStatusTip(hint);
-  addAction(action);  // shortcuts work even for commands without a menu item
-  FActions.insert(name, action);
-  return action;
+  return WindowActions::Add(this, FActions, name, caption, shortcut, hint);
 }
 
 void TMainFormViewer::CreateActions() {

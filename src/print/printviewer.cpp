@@ -14,6 +14,7 @@
 #include "printergeometry.h"
 #include "printjob.h"
 #include "progressform.h"
+#include "windowactions.h"
 #include "windowplacement.h"
 
 #include <QAbstractItemView>
@@ -57,15 +58,7 @@ TPrintLayoutFormViewer::~TPrintLayoutFormViewer() {
 
 QAction* TPrintLayoutFormViewer::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
                                            const QString& hint) {
-  auto* action = new QAction(caption, this);
-  action->setObjectName(name);
-  action->setShortcut(shortcut);
-  action->setShortcutContext(Qt::WindowShortcut);
-  action->setToolTip(hint);
-  action->setStatusTip(hint);
-  addAction(action);
-  FActions.insert(name, action);
-  return action;
+  return WindowActions::Add(this, FActions, name, caption, shortcut, hint);
 }
 
 void TPrintLayoutFormViewer::CreateActions() {

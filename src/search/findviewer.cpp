@@ -4,6 +4,7 @@
 #include "datetimetyping.h"
 #include "helpfiles.h"
 #include "photosettings.h"
+#include "windowactions.h"
 #include "windowplacement.h"
 
 #include <QAction>
@@ -71,13 +72,7 @@ TFindImagesForm::TFindImagesForm(QWidget* parent) : QDialog(parent) {
 TFindImagesForm::~TFindImagesForm() = default;
 
 QAction* TFindImagesForm::AddAction(const QString& name, const QString& text, const QKeySequence& shortcut) {
-  auto* action = new QAction(text, this);
-  action->setObjectName(name);
-  action->setShortcut(shortcut);
-  action->setToolTip(text);
-  addAction(action);
-  FActions.insert(name, action);
-  return action;
+  return WindowActions::Add(this, FActions, name, text, shortcut);
 }
 
 void TFindImagesForm::CreateLayout() {

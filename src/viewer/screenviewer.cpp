@@ -10,6 +10,7 @@
 #include "listphotos.h"
 #include "slideshowform.h"
 #include "viewersettings.h"
+#include "windowactions.h"
 
 #include <QAbstractItemView>
 #include <QActionGroup>
@@ -72,15 +73,8 @@ TFullScreenViewer::~TFullScreenViewer() {
 
 QAction* TFullScreenViewer::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
                                       const QString& hint, const QString& category) {
-  auto* action = new QAction(caption, this);
-  action->setObjectName(name);
-  action->setShortcut(shortcut);
-  action->setShortcutContext(Qt::WindowShortcut);
-  action->setToolTip(hint.isEmpty() ? caption : hint);
-  action->setStatusTip(action->toolTip());
+  QAction* action = WindowActions::Add(this, FActions, name, caption, shortcut, hint);
   if (!category.isEmpty()) action->setProperty("category", category);
-  addAction(action);
-  FActions.insert(name, action);
   return action;
 }
 
