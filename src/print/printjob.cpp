@@ -5,6 +5,7 @@
 #include "imagetodraw.h"
 #include "printergeometry.h"
 #include "printlayout.h"
+#include "pdftarget.h"
 #include "printpage.h"
 
 #include <QCoreApplication>
@@ -12,9 +13,6 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryFile>
-#include <cstdio>
-#include <sys/stat.h>
 
 namespace {
 
@@ -35,35 +33,10 @@ TPrintJob::TResult TPrintJob::Run(QPrinter& printer, const TPrintLayout& layout,
     return Failed;
   }
   // A PDF goes to a file of its own first.
-  const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
-  const QString target = printer.outputFileName();
-  QString part;
-  if (pdf) {
-    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
-    temporary.setAutoRemove(false);
-    if (!temporary.open()) {
-      reason = temporary.errorString();
-      return Failed;
-    }
-    part = temporary.fileName();
-    printer.setOutputFileName(part);
-  }
+  TPdfTarget pdf(printer);
+  if (!pdf.Ok(reason)) return Failed;
   const auto finish = [&](TResult result) {
-    if (pdf) {
-      printer.setOutputFileName(target);
-      if (result == Printed && std::rename(QFile::encodeName(part).constData(), QFile::encodeName(target).constData()) != 0) {
-        reason = QString::fromLocal8Bit(strerror(errno));
-        result = Failed;
-      }
-      if (result != Printed) {
-        QFile::remove(part);
-      } else {
-        // The temporary file was private; the PDF gets a new file's usual mode.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::chmod(QFile::encodeName(target).constData(), 0666 & ~mask);
-      }
-    }
+    if (result == Printed && !pdf.Commit(reason)) result = Failed;
     return result;
   };
 

@@ -1,0 +1,85 @@
+#include "cardpage.h"
+
+#include "card.h"
+
+#include <QPainter>
+
+namespace CardPage {
+
+QSize Grid(const TCardGeneral& g) {
+  if (g.Type == 1) return {g.Columns, g.Rows};
+  switch (g.Direction) {
+    case 0: return {2, g.Cards};
+    case 1: return {g.Cards, 2};
+    default: return {2, 2};
+  }
+}
+
+bool BothSidesOnOnePage(const TCardGeneral& g) {
+  return g.Type == 0 && (g.Direction == 2 || g.OneSide);
+}
+
+std::vector<TGPRect> PrinterCells(const TCardGeneral& g, const TPageGeometry& geometry) {
+  const QSize grid = Grid(g);
+  return CalcCellRects({0, 0, geometry.Physical.width(), geometry.Physical.height()},
+                       geometry.UnprintableMargins(g.Center), grid.height(), grid.width(), g.Center);
+}
+
+TGPRect TextArea(const std::vector<TGPRect>& cells) {
+  const TGPRect first = cells.empty() ? TGPRect{} : cells.front();
+  const int dx = first.Width / 50, dy = first.Height / 50;
+  return {dx, dy, first.Width - 2 * dx, first.Height - 2 * dy};
+}
+
+void Compose(QPainter& painter, const TCardGeneral& g, TCardFront& front, TCardBack& back, const TGPRect& pageRect,
+             const TPageGeometry& geometry, TCardSide side, bool highQuality) {
+  const int physicalWidth = geometry.Physical.width();
+  const int physicalHeight = geometry.Physical.height();
+  if (physicalWidth <= 0 || physicalHeight <= 0 || pageRect.IsEmpty()) return;
+  const TMargins unprintable = geometry.UnprintableMargins(g.Center);
+  const auto sx = [&](int v) { return int(qint64(v) * pageRect.Width / physicalWidth); };
+  const auto sy = [&](int v) { return int(qint64(v) * pageRect.Height / physicalHeight); };
+  const TMargins margins{sx(unprintable.Left), sy(unprintable.Top), sx(unprintable.Right), sy(unprintable.Bottom)};
+  const QSize grid = Grid(g);
+  const std::vector<TGPRect> cells = CalcCellRects(pageRect, margins, grid.height(), grid.width(), g.Center);
+  const std::vector<TGPRect> printer = PrinterCells(g, geometry);
+  const auto reference = [&](size_t k) { return k < printer.size() ? printer[k] : TGPRect{}; };
+
+  if (g.Type == 1) {
+    TCard& card = side == TCardSide::Front ? static_cast<TCard&>(front) : static_cast<TCard&>(back);
+    for (size_t k = 0; k < cells.size(); ++k) card.Draw(painter, cells[k], reference(k), highQuality);
+  } else {
+    const bool both = BothSidesOnOnePage(g);
+    const int n = g.Direction == 2 ? 1 : std::clamp(g.Cards, 1, 4);
+    const auto backCell = [&](int i) { return size_t(g.Direction == 0 ? 2 * i : g.Direction == 1 ? i : 0); };
+    const auto frontCell = [&](int i) { return size_t(g.Direction == 0 ? 2 * i + 1 : g.Direction == 1 ? n + i : 3); };
+    if (both || side == TCardSide::Back) {
+      for (int i = 0; i < n; ++i) {
+        const size_t k = backCell(i);
+        if (k >= cells.size()) continue;
+        if (g.Direction == 0) {
+          back.Draw(painter, cells[k], reference(k), highQuality);
+          continue;
+        }
+        // Turned by 180° about the origin, at the cell's turned position, and
+        // shrunk by the back's own background margin.
+        const TGPRect c = cells[k];
+        const TGPRect r = reference(k);
+        const int b = back.BGMargin;
+        const TGPRect target = DeflateRectBy({-c.X - c.Width, -c.Y - c.Height, c.Width, c.Height},
+                                             c.Width * b / 100, c.Height * b / 100);
+        const TGPRect ref = DeflateRectBy(r, r.Width * b / 100, r.Height * b / 100);
+        painter.save();
+        painter.rotate(180);
+        back.Draw(painter, target, ref, highQuality);
+        painter.restore();
+      }
+    }
+    if (both || side == TCardSide::Front)
+      for (int i = 0; i < n; ++i)
+        if (const size_t k = frontCell(i); k < cells.size()) front.Draw(painter, cells[k], reference(k), highQuality);
+  }
+  if (g.GridLines) DrawGridLines(painter, pageRect, margins, grid.height(), grid.width(), g.Center);
+}
+
+}  // namespace CardPage

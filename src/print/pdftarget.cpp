@@ -1,0 +1,48 @@
+#include "pdftarget.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+
+TPdfTarget::TPdfTarget(QPrinter& printer) : FPrinter(printer) {
+  FPdf = printer.outputFormat() == QPrinter::PdfFormat;
+  if (!FPdf) return;
+  FTarget = printer.outputFileName();
+  QTemporaryFile temporary(FTarget + QStringLiteral(".XXXXXX"));
+  temporary.setAutoRemove(false);
+  if (!temporary.open()) {
+    FError = temporary.errorString();
+    return;
+  }
+  FPart = temporary.fileName();
+  printer.setOutputFileName(FPart);
+}
+
+TPdfTarget::~TPdfTarget() {
+  if (!FPdf) return;
+  FPrinter.setOutputFileName(FTarget);
+  if (!FCommitted && !FPart.isEmpty()) QFile::remove(FPart);
+}
+
+bool TPdfTarget::Ok(QString& reason) const {
+  if (FError.isEmpty()) return true;
+  reason = FError;
+  return false;
+}
+
+bool TPdfTarget::Commit(QString& reason) {
+  if (!FPdf) return true;
+  if (std::rename(QFile::encodeName(FPart).constData(), QFile::encodeName(FTarget).constData()) != 0) {
+    reason = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+  }
+  FCommitted = true;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::chmod(QFile::encodeName(FTarget).constData(), 0666 & ~mask);
+  return true;
+}
