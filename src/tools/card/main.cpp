@@ -1,0 +1,15 @@
+#include "cardcommand.h"
+
+#include <QGuiApplication>
+
+int main(int argc, char** argv) {
+  // Printing to a PDF needs fonts, not a display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  const int result = TCardCommand::Run(app.arguments().mid(1), out, err);
+  out.flush();
+  err.flush();
+  return result;
+}
