@@ -3,4 +3,4 @@
 add_library(zelvane_photoexercise STATIC
   ${CMAKE_CURRENT_LIST_DIR}/photoexercise.cpp ${CMAKE_CURRENT_LIST_DIR}/photoexercise.h)
 target_include_directories(zelvane_photoexercise PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(zelvane_photoexercise PUBLIC zelvane_attrcli zelvane_image)
+target_link_libraries(zelvane_photoexercise PUBLIC zelvane_attrcli zelvane_cardscore zelvane_image)

@@ -2,7 +2,7 @@
 
 #include "photoexercise.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QImageReader>
 #include <cstdint>
@@ -19,7 +19,9 @@ QString ScratchPath() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  static QCoreApplication app(*argc, *argv);
+  // Drawing card texts needs fonts: a GUI application without a display.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QGuiApplication app(*argc, *argv);
   QImageReader::setAllocationLimit(64);
   return 0;
 }
@@ -33,7 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   if (ExercisePhoto(path).isEmpty()) __builtin_trap();
   // The same bytes as an EXIF block of their own, for the attribute writer.
-  if (!ExerciseExifBlock(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)))) __builtin_trap();
+  const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+  if (!ExerciseExifBlock(bytes)) __builtin_trap();
+  // And as a card settings file, read and drawn.
+  ExerciseCardFile(bytes);
   QFile::remove(path);
   QFile::remove(path + u'_');
   return 0;

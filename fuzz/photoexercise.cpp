@@ -1,8 +1,14 @@
 #include "photoexercise.h"
 
+#include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QtEndian>
+#include <unistd.h>
 
 #include "attrcommand.h"
+#include "cardfile.h"
+#include "cardpage.h"
 #include "exifstore.h"
 #include "exifwriter.h"
 #include "imagescaled.h"
@@ -69,4 +75,32 @@ bool ExerciseExifBlock(const QByteArray& tiff) {
   (void)check.Load(result);
   (void)TExifStore::SameOtherItems(old, check, ids);
   return true;
+}
+
+QStringList ExerciseCardFile(const QByteArray& bytes) {
+  static const QString path = QStringLiteral("/dev/shm/zelvane-fuzz-%1.vzc").arg(::getpid());
+  {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
+    file.write(bytes);
+  }
+  TCardDesign design;
+  QString message;
+  QStringList notes;
+  if (CardFile::Load(path, design, message, &notes)) {
+    const TGPRect cell{0, 0, 200, 140};
+    for (TCard* side : std::initializer_list<TCard*>{&design.Front, &design.Back})
+      for (TCardText& text : side->Texts) text.Area = {4, 2, 192, 136};
+    QImage canvas(200, 140, QImage::Format_RGB32);
+    for (TCard* side : std::initializer_list<TCard*>{&design.Front, &design.Back}) {
+      for (TCardText& text : side->Texts) text.Measure(canvas);
+      QPainter painter(&canvas);
+      side->Draw(painter, cell, cell, false);
+    }
+    const TPageGeometry geometry{QSize(200, 140), QPoint(0, 0), QSize(200, 140), 72};
+    QPainter painter(&canvas);
+    CardPage::Compose(painter, design.General, design.Front, design.Back, cell, geometry, TCardSide::Back, false);
+  }
+  QFile::remove(path);
+  return notes;
 }

@@ -15,3 +15,7 @@ QString ExercisePhoto(const QString& path);
 // writer broke one of its own promises: a result that does not fit one
 // segment or whose header does not lead to a directory within it.
 bool ExerciseExifBlock(const QByteArray& tiff);
+
+// Reads bytes as a card settings file (.vzc) and draws both sides of the
+// design, and a page of them, at 200 × 140. Returns the notes the reader made.
+QStringList ExerciseCardFile(const QByteArray& bytes);

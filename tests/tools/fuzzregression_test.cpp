@@ -21,7 +21,20 @@ TEST(FuzzRegression, EveryCaughtInputOpensCleanly) {
     for (const QString& line : lines)
       EXPECT_TRUE(QJsonDocument::fromJson(line.toUtf8()).isObject()) << line.toStdString();
     EXPECT_TRUE(ExerciseExifBlock(ReadFile(path))) << name.toStdString();
+    ExerciseCardFile(ReadFile(path));
   }
+}
+
+// A card file with every kind of bad value is read, corrected and drawn.
+TEST(FuzzRegression, ABrokenCardFileIsReadAndDrawn) {
+  const QStringList notes = ExerciseCardFile(
+      "CARD\nTYPE=0\nDIRECTION=1\nNR_CARDS=99\nB_OUTERWIDTH=-7\nB_INNERWIDTH=5\nB_SPACEWIDTH=5\n"
+      "F_TEXTBOUNDS_0=nan;inf;1e999;-5;\nF_FONTSIZE_0=99999999999999999999\nB_ORNAMENT_0=/dev/zero\n"
+      "F_IBMARGIN_L=50\nF_IBMARGIN_R=50\nB_BGMARGIN=22\nF_TEXT_0=\x01\x02;;;;;;;;;;;;;;;\n");
+  EXPECT_TRUE(notes.contains(QStringLiteral("NR_CARDS: 99 is outside 1..4; using 4")));
+  EXPECT_TRUE(notes.contains(QStringLiteral("B_OUTERWIDTH: -7 is outside 0..5; using 0")));
+  EXPECT_TRUE(std::any_of(notes.begin(), notes.end(), [](const QString& n) { return n.startsWith("F_TEXTBOUNDS_0: "); }));
+  EXPECT_TRUE(std::any_of(notes.begin(), notes.end(), [](const QString& n) { return n.startsWith("B_ORNAMENT_0: /dev/zero"); }));
 }
 
 TEST(FuzzRegression, RectanglesFromFilesNeverOverflow) {
