@@ -3,6 +3,7 @@
 //   zelvane-bench thumbs FOLDER [--threads N] [--full-decode]
 //   zelvane-bench list FOLDER
 //   zelvane-bench find FOLDER [criteria of zelvane-find] [--full-decode] [--limit N]
+//   zelvane-bench cards
 //   zelvane-bench export FOLDER [--size WxH] [--roi] [--album] [--threads N] [--full-decode]
 //   zelvane-bench print FOLDER [--layout L.vzp] [--full]
 //   zelvane-bench view FOLDER [--no-prefetch] [--step MS]
@@ -14,6 +15,7 @@
 #include "findbench.h"
 #include "listbench.h"
 #include "photomaker.h"
+#include "cardbench.h"
 #include "exportbench.h"
 #include "printbench.h"
 #include "thumbbench.h"
@@ -43,6 +45,10 @@ int Usage(QTextStream& err) {
          "      --full-decode decodes each photo whole (the reference); --limit N takes\n"
          "      the first N candidates. Last line:\n"
          "      find: N candidates, M matches, T s, R photos/s, peak RSS P MiB\n"
+         "  zelvane-bench cards\n"
+         "      Previews a 10 x 10 page of postcards at 800 x 600 (20 repaints, with and without\n"
+         "      the image cache) and prints 4 x 4 postcards, both sides, to a 300 dpi PDF. Last line:\n"
+         "      cards: repaint T ms (uncached T ms), print 16 cards T s, PDF S MiB\n"
          "  zelvane-bench export FOLDER [--size WxH] [--roi] [--album] [--threads N] [--full-decode]\n"
          "      Exports FOLDER's photos resized (default 800x600) through the export run into a\n"
          "      temporary folder, as copies or (--album) as the HTML album. --full-decode decodes\n"
@@ -270,5 +276,14 @@ int main(int argc, char** argv) {
   if (args.value(0) == QLatin1String("view")) return View(args.mid(1), out, err);
   if (args.value(0) == QLatin1String("print")) return Print(args.mid(1), out, err);
   if (args.value(0) == QLatin1String("export")) return Export(args.mid(1), out, err);
+  if (args.value(0) == QLatin1String("cards")) {
+    const TCardBenchResult r = RunCardBench();
+    out << QStringLiteral("cards: repaint %1 ms (uncached %2 ms), print 16 cards %3 s, PDF %4 MiB\n")
+               .arg(r.RepaintMs, 0, 'f', 1)
+               .arg(r.UncachedRepaintMs, 0, 'f', 1)
+               .arg(r.PrintSeconds, 0, 'f', 2)
+               .arg(r.PdfMiB, 0, 'f', 1);
+    return r.PrintSeconds > 0 ? 0 : 1;
+  }
   return Usage(err);
 }

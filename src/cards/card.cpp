@@ -203,9 +203,11 @@ void TCardBack::Draw(QPainter& painter, const TGPRect& target, const TGPRect& re
     const int x = ornament.Corner == 1 || ornament.Corner == 3 ? target.X + w - fit.Width - mg : target.X + mg;
     const int y = ornament.Corner >= 2 ? target.Y + h - fit.Height - mg : target.Y + mg;
     if (fit.IsEmpty()) continue;
+    // The cache keeps the copy at this size: a page of cards scales it once.
+    const QImage scaled = CardImages::LoadScaled(ornament.FileName, QSize(fit.Width, fit.Height));
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(QRectF(x, y, fit.Width, fit.Height), image);
+    painter.drawImage(QRectF(x, y, fit.Width, fit.Height), scaled);
     painter.restore();
   }
   DrawTexts(painter, target, reference);

@@ -32,44 +32,36 @@ bool& CacheOn() {
   return on;
 }
 
-// The file's bytes when it is a regular file within the size limit.
-bool ReadRegular(const QString& path, QByteArray& bytes, QString& problem, QString* key) {
+// Opens a regular file within the size limit (without blocking: a FIFO would
+// wait for a writer) and names its version: path, size and time.
+int OpenRegular(const QString& path, QString& problem, QString& key) {
   const QString canonical = QFileInfo(path).canonicalFilePath();
   if (canonical.isEmpty()) {
     problem = QStringLiteral("no such file");
-    return false;
+    return -1;
   }
-  // Opened without blocking (a FIFO would wait for a writer), then checked.
   const int fd = ::open(QFile::encodeName(canonical).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     problem = QStringLiteral("cannot be opened");
-    return false;
+    return -1;
   }
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     problem = QStringLiteral("not a regular file");
-    return false;
+    return -1;
   }
   if (st.st_size > MaxFileSize) {
     ::close(fd);
     problem = QStringLiteral("larger than 64 MiB");
-    return false;
+    return -1;
   }
-  if (key)
-    *key = QStringLiteral("%1|%2|%3.%4")
-               .arg(canonical)
-               .arg(qint64(st.st_size))
-               .arg(qint64(st.st_mtim.tv_sec))
-               .arg(qint64(st.st_mtim.tv_nsec));
-  QFile file;
-  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-    ::close(fd);
-    problem = QStringLiteral("cannot be read");
-    return false;
-  }
-  bytes = file.read(MaxFileSize + 1);
-  return true;
+  key = QStringLiteral("%1|%2|%3.%4")
+            .arg(canonical)
+            .arg(qint64(st.st_size))
+            .arg(qint64(st.st_mtim.tv_sec))
+            .arg(qint64(st.st_mtim.tv_nsec));
+  return fd;
 }
 
 QImage Decode(const QByteArray& bytes, QString& problem) {
@@ -101,13 +93,24 @@ QImage LoadChecked(const QString& path, QString& problem) {
     problem = QStringLiteral("no file");
     return {};
   }
-  QByteArray bytes;
   QString key;
-  if (!ReadRegular(path, bytes, problem, &key)) return {};
+  const int fd = OpenRegular(path, problem, key);
+  if (fd < 0) return {};
   if (CacheOn()) {
     QMutexLocker locker(&CacheLock());
-    if (const QImage* cached = Cache().object(key)) return *cached;
+    if (const QImage* cached = Cache().object(key)) {
+      ::close(fd);
+      return *cached;
+    }
   }
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    problem = QStringLiteral("cannot be read");
+    return {};
+  }
+  const QByteArray bytes = file.read(MaxFileSize + 1);
+  file.close();
   QImageReader::setAllocationLimit(512);
   const QImage image = Decode(bytes, problem);
   if (!image.isNull() && CacheOn()) {
@@ -122,6 +125,21 @@ QImage LoadChecked(const QString& path, QString& problem) {
 QImage Load(const QString& path) {
   QString problem;
   return LoadChecked(path, problem);
+}
+
+QImage LoadScaled(const QString& path, QSize size) {
+  const QImage image = Load(path);
+  if (image.isNull() || size.isEmpty() || size == image.size()) return image;
+  if (!CacheOn()) return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QString key = QStringLiteral("%1|%2x%3|%4").arg(path).arg(size.width()).arg(size.height()).arg(image.cacheKey());
+  {
+    QMutexLocker locker(&CacheLock());
+    if (const QImage* cached = Cache().object(key)) return *cached;
+  }
+  const QImage scaled = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QMutexLocker locker(&CacheLock());
+  Cache().insert(key, new QImage(scaled), std::max<qsizetype>(1, scaled.sizeInBytes() / 1024));
+  return scaled;
 }
 
 QString Problem(const QString& path) {

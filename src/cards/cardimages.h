@@ -17,6 +17,9 @@ constexpr qint64 MaxPixels = 100LL * 1000 * 1000;
 
 // The image, or a null image when the path is not a usable image.
 [[nodiscard]] QImage Load(const QString& path);
+// The image scaled to size (smoothly), kept in the cache beside it: the
+// preview draws many small copies of large ornaments.
+[[nodiscard]] QImage LoadScaled(const QString& path, QSize size);
 // Why Load gives nothing for the path ("not a regular file", ...); empty when it gives an image.
 [[nodiscard]] QString Problem(const QString& path);
 
