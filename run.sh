@@ -15,5 +15,5 @@ fi
 
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DZELVANE_TESTS=ON >/dev/null
-cmake --build build --parallel "$(nproc)" --target zelvane zelvane-attr zelvane-find zelvane-print zelvane-export zelvane-bench
+cmake --build build --parallel "$(nproc)" --target zelvane zelvane-attr zelvane-find zelvane-print zelvane-export zelvane-card zelvane-bench
 exec build/bin/zelvane "$@"

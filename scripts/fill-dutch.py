@@ -266,6 +266,7 @@ DUTCH = {
     "the picture could not be encoded": "de foto kon niet worden gecodeerd",
     "the attributes could not be stored": "de kenmerken konden niet worden opgeslagen",
     "Images": "Foto's",
+    "The file %1 is not a card settings file.": "Het bestand %1 is geen kaartinstellingenbestand.",
 }
 
 path = sys.argv[1] if len(sys.argv) > 1 else "translations/zelvane_nl.ts"

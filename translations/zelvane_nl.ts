@@ -1,6 +1,37 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>CardFile</name>
+    <message>
+        <location filename="../src/cards/cardfile.cpp" line="117" />
+        <source>The file %1 is not a card settings file.</source>
+        <translation>Het bestand %1 is geen kaartinstellingenbestand.</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardfile.cpp" line="328" />
+        <source>Cannot save %1: %2</source>
+        <translation>Kan %1 niet opslaan: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrint</name>
+    <message>
+        <location filename="../src/cards/cardprint.cpp" line="33" />
+        <source>the print job could not be started</source>
+        <translation>de afdruktaak kon niet beginnen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardprint.cpp" line="40" />
+        <source>a new page could not be started</source>
+        <translation>er kon geen nieuwe pagina beginnen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardprint.cpp" line="48" />
+        <source>the print job could not be finished</source>
+        <translation>de afdruktaak kon niet worden afgerond</translation>
+    </message>
+</context>
+<context>
     <name>Months</name>
     <message>
         <location filename="../src/image/datetime.cpp" line="153" />
@@ -175,197 +206,197 @@
 <context>
     <name>TEditImagesFormViewer</name>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="38" />
+        <location filename="../src/edit/editviewer.cpp" line="39" />
         <source>Zelvane - Edit images</source>
         <translation>Zelvane - Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="69" />
+        <location filename="../src/edit/editviewer.cpp" line="65" />
         <source>Rotate left</source>
         <translation>Linksom draaien</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="70" />
+        <location filename="../src/edit/editviewer.cpp" line="66" />
         <source>Rotate right</source>
         <translation>Rechtsom draaien</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="71" />
+        <location filename="../src/edit/editviewer.cpp" line="67" />
         <source>Zoom in</source>
         <translation>Inzoomen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="72" />
+        <location filename="../src/edit/editviewer.cpp" line="68" />
         <source>Zoom out</source>
         <translation>Uitzoomen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="73" />
+        <location filename="../src/edit/editviewer.cpp" line="69" />
         <source>Edit red eyes</source>
         <translation>Rode ogen bewerken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="74" />
+        <location filename="../src/edit/editviewer.cpp" line="70" />
         <source>Restore red eyes</source>
         <translation>Rode ogen herstellen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="75" />
+        <location filename="../src/edit/editviewer.cpp" line="71" />
         <source>Show ROI</source>
         <translation>Uitsnede tonen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="76" />
+        <location filename="../src/edit/editviewer.cpp" line="72" />
         <source>Set ROI</source>
         <translation>Uitsnede kiezen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="77" />
+        <location filename="../src/edit/editviewer.cpp" line="73" />
         <source>Reset ROI</source>
         <translation>Uitsnede opheffen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="78" />
+        <location filename="../src/edit/editviewer.cpp" line="74" />
         <source>Undo</source>
         <translation>Ongedaan maken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="80" />
+        <location filename="../src/edit/editviewer.cpp" line="76" />
         <source>First image</source>
         <translation>Eerste foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="81" />
+        <location filename="../src/edit/editviewer.cpp" line="77" />
         <source>Previous image</source>
         <translation>Vorige foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="82" />
+        <location filename="../src/edit/editviewer.cpp" line="78" />
         <source>Next image</source>
         <translation>Volgende foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="83" />
+        <location filename="../src/edit/editviewer.cpp" line="79" />
         <source>Last image</source>
         <translation>Laatste foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="84" />
+        <location filename="../src/edit/editviewer.cpp" line="80" />
         <source>Save all images</source>
         <translation>Alle foto's opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="85" />
+        <location filename="../src/edit/editviewer.cpp" line="81" />
         <source>Save image</source>
         <translation>Foto opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="86" />
+        <location filename="../src/edit/editviewer.cpp" line="82" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="87" />
+        <location filename="../src/edit/editviewer.cpp" line="83" />
         <source>Close form</source>
         <translation>Venster sluiten</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="88" />
+        <location filename="../src/edit/editviewer.cpp" line="84" />
         <source>Add actor</source>
         <translation>Persoon toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="89" />
+        <location filename="../src/edit/editviewer.cpp" line="85" />
         <source>Remove actor</source>
         <translation>Persoon verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="90" />
+        <location filename="../src/edit/editviewer.cpp" line="86" />
         <source>Uncheck all actors</source>
         <translation>Alle personen uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="157" />
+        <location filename="../src/edit/editviewer.cpp" line="153" />
         <source>Area</source>
         <translation>Gebied</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="158" />
+        <location filename="../src/edit/editviewer.cpp" line="154" />
         <source>Color</source>
         <translation>Kleur</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="178" />
+        <location filename="../src/edit/editviewer.cpp" line="174" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="182" />
+        <location filename="../src/edit/editviewer.cpp" line="178" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="186" />
+        <location filename="../src/edit/editviewer.cpp" line="182" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="191" />
+        <location filename="../src/edit/editviewer.cpp" line="187" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="197" />
+        <location filename="../src/edit/editviewer.cpp" line="193" />
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="203" />
+        <location filename="../src/edit/editviewer.cpp" line="199" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="206" />
+        <location filename="../src/edit/editviewer.cpp" line="202" />
         <source>Actors</source>
         <translation>Personen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="216" />
+        <location filename="../src/edit/editviewer.cpp" line="212" />
         <source>Add</source>
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="216" />
+        <location filename="../src/edit/editviewer.cpp" line="212" />
         <source>Remove</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="216" />
+        <location filename="../src/edit/editviewer.cpp" line="212" />
         <source>Uncheck</source>
         <translation>Uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="227" />
+        <location filename="../src/edit/editviewer.cpp" line="223" />
         <source>Always save image</source>
         <translation>Foto altijd opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="238" />
+        <location filename="../src/edit/editviewer.cpp" line="234" />
         <source>Save all</source>
         <translation>Alles opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="239" />
+        <location filename="../src/edit/editviewer.cpp" line="235" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="240" />
+        <location filename="../src/edit/editviewer.cpp" line="236" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="241" />
+        <location filename="../src/edit/editviewer.cpp" line="237" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
@@ -408,162 +439,162 @@
 <context>
     <name>TExportOptionsForm</name>
     <message>
-        <location filename="../src/export/exportform.cpp" line="25" />
+        <location filename="../src/export/exportform.cpp" line="26" />
         <source>Zelvane - Export images</source>
         <translation>Zelvane - Foto's exporteren</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="29" />
+        <location filename="../src/export/exportform.cpp" line="30" />
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="29" />
+        <location filename="../src/export/exportform.cpp" line="30" />
         <source>Start export</source>
         <translation>Exporteren starten</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="30" />
+        <location filename="../src/export/exportform.cpp" line="31" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="30" />
+        <location filename="../src/export/exportform.cpp" line="31" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="31" />
+        <location filename="../src/export/exportform.cpp" line="32" />
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="32" />
+        <location filename="../src/export/exportform.cpp" line="33" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="34" />
+        <location filename="../src/export/exportform.cpp" line="35" />
         <source>Destination</source>
         <translation>Bestemming</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="39" />
+        <location filename="../src/export/exportform.cpp" line="40" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="40" />
+        <location filename="../src/export/exportform.cpp" line="41" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="46" />
+        <location filename="../src/export/exportform.cpp" line="47" />
         <source>Copy images</source>
         <translation>Foto's kopiëren</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="47" />
+        <location filename="../src/export/exportform.cpp" line="48" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="48" />
+        <location filename="../src/export/exportform.cpp" line="49" />
         <source>CD preparation</source>
         <translation>Cd voorbereiden</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="57" />
+        <location filename="../src/export/exportform.cpp" line="58" />
         <source>Include</source>
         <translation>Meenemen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="58" />
+        <location filename="../src/export/exportform.cpp" line="59" />
         <source>Autorun and viewer</source>
         <translation>Autorun en viewer</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="59" />
+        <location filename="../src/export/exportform.cpp" line="60" />
         <source>Only viewer</source>
         <translation>Alleen viewer</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="60" />
+        <location filename="../src/export/exportform.cpp" line="61" />
         <source>Nothing</source>
         <translation>Niets</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="66" />
+        <location filename="../src/export/exportform.cpp" line="67" />
         <source>Image size</source>
         <translation>Fotogrootte</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="67" />
+        <location filename="../src/export/exportform.cpp" line="68" />
         <source>Full image size</source>
         <translation>Volledige grootte</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="80" />
+        <location filename="../src/export/exportform.cpp" line="81" />
         <source>Width</source>
         <translation>Breedte</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="82" />
+        <location filename="../src/export/exportform.cpp" line="83" />
         <source>Height</source>
         <translation>Hoogte</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="84" />
+        <location filename="../src/export/exportform.cpp" line="85" />
         <source>pixels</source>
         <translation>pixels</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="90" />
+        <location filename="../src/export/exportform.cpp" line="91" />
         <source>Use ROI</source>
         <translation>Interessegebied</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="91" />
+        <location filename="../src/export/exportform.cpp" line="92" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="97" />
+        <location filename="../src/export/exportform.cpp" line="98" />
         <source>Launch browser</source>
         <translation>Browser openen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="98" />
+        <location filename="../src/export/exportform.cpp" line="99" />
         <source>Launch browser after creating HTML pages</source>
         <translation>De browser openen na het maken van de HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="101" />
+        <location filename="../src/export/exportform.cpp" line="102" />
         <source>Show atttributes</source>
         <translation>Kenmerken tonen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="103" />
+        <location filename="../src/export/exportform.cpp" line="104" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="103" />
+        <location filename="../src/export/exportform.cpp" line="104" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="103" />
+        <location filename="../src/export/exportform.cpp" line="104" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="103" />
+        <location filename="../src/export/exportform.cpp" line="104" />
         <source>Date and time</source>
         <translation>Datum en tijd</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="217" />
+        <location filename="../src/export/exportform.cpp" line="212" />
         <location filename="../src/tools/export/exportcommand.cpp" line="186" />
         <source>Incorrect image width and/or height.</source>
         <translation>Onjuiste breedte en/of hoogte van de foto.</translation>
@@ -626,65 +657,65 @@
 <context>
     <name>TFindImagesForm</name>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="49" />
+        <location filename="../src/search/findviewer.cpp" line="50" />
         <source>Zelvane - Find images</source>
         <translation>Zelvane - Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="52" />
+        <location filename="../src/search/findviewer.cpp" line="53" />
         <source>Add actor</source>
         <translation>Persoon toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="53" />
+        <location filename="../src/search/findviewer.cpp" line="54" />
         <source>Remove actor</source>
         <translation>Persoon verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="54" />
-        <location filename="../src/search/findviewer.cpp" line="137" />
+        <location filename="../src/search/findviewer.cpp" line="55" />
+        <location filename="../src/search/findviewer.cpp" line="132" />
         <source>Uncheck all</source>
         <translation>Alles uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="55" />
-        <location filename="../src/search/findviewer.cpp" line="163" />
+        <location filename="../src/search/findviewer.cpp" line="56" />
+        <location filename="../src/search/findviewer.cpp" line="158" />
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="56" />
+        <location filename="../src/search/findviewer.cpp" line="57" />
         <source>Reset search attributes</source>
         <translation>Zoekkenmerken wissen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="57" />
+        <location filename="../src/search/findviewer.cpp" line="58" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="58" />
-        <location filename="../src/search/findviewer.cpp" line="163" />
+        <location filename="../src/search/findviewer.cpp" line="59" />
+        <location filename="../src/search/findviewer.cpp" line="158" />
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="96" />
+        <location filename="../src/search/findviewer.cpp" line="91" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="97" />
+        <location filename="../src/search/findviewer.cpp" line="92" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="98" />
+        <location filename="../src/search/findviewer.cpp" line="93" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="99" />
+        <location filename="../src/search/findviewer.cpp" line="94" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
@@ -693,81 +724,81 @@
         <translation>Einde</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="110" />
+        <location filename="../src/search/findviewer.cpp" line="105" />
         <source>Start</source>
         <comment>the first day of the range</comment>
         <translation>Begin</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="111" />
+        <location filename="../src/search/findviewer.cpp" line="106" />
         <source>End</source>
         <comment>the last day of the range</comment>
         <translation>Einde</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="118" />
+        <location filename="../src/search/findviewer.cpp" line="113" />
         <source>Actors</source>
         <translation>Personen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="122" />
+        <location filename="../src/search/findviewer.cpp" line="117" />
         <source>All</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="123" />
+        <location filename="../src/search/findviewer.cpp" line="118" />
         <source>Any</source>
         <translation>Een van</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="137" />
+        <location filename="../src/search/findviewer.cpp" line="132" />
         <source>Add</source>
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="137" />
+        <location filename="../src/search/findviewer.cpp" line="132" />
         <source>Remove</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="150" />
+        <location filename="../src/search/findviewer.cpp" line="145" />
         <source>Use previous result</source>
         <translation>Vorig resultaat gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="151" />
+        <location filename="../src/search/findviewer.cpp" line="146" />
         <source>Include subdirectories</source>
         <translation>Inclusief submappen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="163" />
+        <location filename="../src/search/findviewer.cpp" line="158" />
         <source>Reset</source>
         <translation>Wissen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="163" />
+        <location filename="../src/search/findviewer.cpp" line="158" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="241" />
+        <location filename="../src/search/findviewer.cpp" line="236" />
         <source>No actor to be added.</source>
         <translation>Er is geen persoon om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="270" />
+        <location filename="../src/search/findviewer.cpp" line="265" />
         <source>The name attribute is checked, but no value given.
 Do you want to resume the search without the name?</source>
         <translation>Het kenmerk naam is aangevinkt, maar zonder waarde.
 Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="276" />
+        <location filename="../src/search/findviewer.cpp" line="271" />
         <source>No attributes checked to search.</source>
         <translation>Geen kenmerken aangevinkt om op te zoeken.</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="280" />
+        <location filename="../src/search/findviewer.cpp" line="275" />
         <source>The enddate is smaller than the startdate.</source>
         <translation>De einddatum ligt voor de begindatum.</translation>
     </message>
@@ -830,173 +861,173 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TFullScreenViewer</name>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="26" />
+        <location filename="../src/viewer/screenviewer.cpp" line="27" />
         <source>Zelvane - View images</source>
         <translation>Zelvane - Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="88" />
-        <location filename="../src/viewer/screenviewer.cpp" line="181" />
+        <location filename="../src/viewer/screenviewer.cpp" line="82" />
+        <location filename="../src/viewer/screenviewer.cpp" line="175" />
         <source>Show</source>
         <translation>Tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="89" />
+        <location filename="../src/viewer/screenviewer.cpp" line="83" />
         <source>Size</source>
         <translation>Grootte</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="90" />
+        <location filename="../src/viewer/screenviewer.cpp" line="84" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="90" />
+        <location filename="../src/viewer/screenviewer.cpp" line="84" />
         <source>Show name</source>
         <translation>Naam tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="91" />
+        <location filename="../src/viewer/screenviewer.cpp" line="85" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="91" />
+        <location filename="../src/viewer/screenviewer.cpp" line="85" />
         <source>Show description</source>
         <translation>Beschrijving tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="92" />
+        <location filename="../src/viewer/screenviewer.cpp" line="86" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="92" />
+        <location filename="../src/viewer/screenviewer.cpp" line="86" />
         <source>Show location</source>
         <translation>Plaats tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="93" />
+        <location filename="../src/viewer/screenviewer.cpp" line="87" />
         <source>Date and time</source>
         <translation>Datum en tijd</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="93" />
+        <location filename="../src/viewer/screenviewer.cpp" line="87" />
         <source>Show date and time</source>
         <translation>Datum en tijd tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="94" />
+        <location filename="../src/viewer/screenviewer.cpp" line="88" />
         <source>First image</source>
         <translation>Eerste foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="95" />
+        <location filename="../src/viewer/screenviewer.cpp" line="89" />
         <source>Previous image</source>
         <translation>Vorige foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="96" />
+        <location filename="../src/viewer/screenviewer.cpp" line="90" />
         <source>Next image</source>
         <translation>Volgende foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="97" />
+        <location filename="../src/viewer/screenviewer.cpp" line="91" />
         <source>Last image</source>
         <translation>Laatste foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="98" />
+        <location filename="../src/viewer/screenviewer.cpp" line="92" />
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="98" />
+        <location filename="../src/viewer/screenviewer.cpp" line="92" />
         <source>Start slide show</source>
         <translation>Diavoorstelling starten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="99" />
+        <location filename="../src/viewer/screenviewer.cpp" line="93" />
         <source>Settings</source>
         <translation>Instellingen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="100" />
+        <location filename="../src/viewer/screenviewer.cpp" line="94" />
         <source>Set slide show settings</source>
         <translation>Diavoorstelling instellen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="101" />
+        <location filename="../src/viewer/screenviewer.cpp" line="95" />
         <source>Rotate left</source>
         <translation>Linksom draaien</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="102" />
+        <location filename="../src/viewer/screenviewer.cpp" line="96" />
         <source>Rotate right</source>
         <translation>Rechtsom draaien</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="103" />
+        <location filename="../src/viewer/screenviewer.cpp" line="97" />
         <source>Zoom to fit</source>
         <translation>Passend maken</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="104" />
+        <location filename="../src/viewer/screenviewer.cpp" line="98" />
         <source>Full size</source>
         <translation>Ware grootte</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="105" />
+        <location filename="../src/viewer/screenviewer.cpp" line="99" />
         <source>ROI</source>
         <translation>Interessegebied</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="106" />
+        <location filename="../src/viewer/screenviewer.cpp" line="100" />
         <source>Zoom in</source>
         <translation>Inzoomen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="107" />
+        <location filename="../src/viewer/screenviewer.cpp" line="101" />
         <source>Zoom out</source>
         <translation>Uitzoomen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="108" />
+        <location filename="../src/viewer/screenviewer.cpp" line="102" />
         <source>Reset zoom</source>
         <translation>Zoom herstellen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="109" />
+        <location filename="../src/viewer/screenviewer.cpp" line="103" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="110" />
+        <location filename="../src/viewer/screenviewer.cpp" line="104" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="111" />
+        <location filename="../src/viewer/screenviewer.cpp" line="105" />
         <source>Move left</source>
         <translation>Naar links</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="112" />
+        <location filename="../src/viewer/screenviewer.cpp" line="106" />
         <source>Move up</source>
         <translation>Omhoog</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="113" />
+        <location filename="../src/viewer/screenviewer.cpp" line="107" />
         <source>Move right</source>
         <translation>Naar rechts</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="114" />
+        <location filename="../src/viewer/screenviewer.cpp" line="108" />
         <source>Move down</source>
         <translation>Omlaag</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="187" />
+        <location filename="../src/viewer/screenviewer.cpp" line="181" />
         <source>Slide show</source>
         <translation>Diavoorstelling</translation>
     </message>
@@ -1135,233 +1166,233 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TMainFormViewer</name>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="92" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
         <source>Result</source>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
         <source>Show result view</source>
         <translation>Resultaatweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
         <source>Show print view</source>
         <translation>Afdrukweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
         <source>Export</source>
         <translation>Exporteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
         <source>Show export view</source>
         <translation>Exportweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
         <source>Edit</source>
         <translation>Bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
         <source>Edit images</source>
         <translation>Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
         <source>Find</source>
         <translation>Zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
         <source>Find images</source>
         <translation>Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
         <source>View</source>
         <translation>Bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
         <source>View images</source>
         <translation>Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="493" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="486" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
         <source>Show HTML pages</source>
         <translation>HTML-pagina's tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="250" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="243" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
         <source>Sort result view by name</source>
         <translation>Resultaat sorteren op naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="250" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="243" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
         <source>Sort result view by date</source>
         <translation>Resultaat sorteren op datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="250" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="243" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
         <source>Sort result view by location</source>
         <translation>Resultaat sorteren op plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
         <source>Create cards</source>
         <translation>Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
         <source>About Zelvane</source>
         <translation>Over Zelvane</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="188" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="181" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
         <source>Rename</source>
         <translation>Naam wijzigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
         <source>Select all</source>
         <translation>Alles selecteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Add selected images</source>
         <translation>Geselecteerde foto's toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>Remove selected images</source>
         <translation>Geselecteerde foto's verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Open print images form</source>
         <translation>Venster foto's afdrukken openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>Open export images form</source>
         <translation>Venster foto's exporteren openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>Move images to previous place</source>
         <translation>Foto's een plaats naar voren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>Move images to next place</source>
         <translation>Foto's een plaats naar achteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
         <source>Show details</source>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="172" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="250" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="165" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="243" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="176" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="169" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="181" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="174" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="183" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="176" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="185" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="178" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="193" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="186" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="250" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="243" />
         <source>Folder</source>
         <translation>Map</translation>
     </message>
@@ -1386,22 +1417,22 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Geen foto's gekozen om te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="430" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="423" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="443" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="436" />
         <source>No images selected to print.</source>
         <translation>Geen foto's gekozen om af te drukken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="457" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="450" />
         <source>No images to view.</source>
         <translation>Geen foto's om te bekijken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="492" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="485" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
@@ -1460,22 +1491,22 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TPrintJob</name>
     <message>
-        <location filename="../src/print/printjob.cpp" line="34" />
+        <location filename="../src/print/printjob.cpp" line="32" />
         <source>there is nothing to print</source>
         <translation>er is niets af te drukken</translation>
     </message>
     <message>
-        <location filename="../src/print/printjob.cpp" line="75" />
+        <location filename="../src/print/printjob.cpp" line="48" />
         <source>the print job could not be started</source>
         <translation>de afdruktaak kon niet beginnen</translation>
     </message>
     <message>
-        <location filename="../src/print/printjob.cpp" line="86" />
+        <location filename="../src/print/printjob.cpp" line="59" />
         <source>a new page could not be started</source>
         <translation>er kon geen nieuwe pagina beginnen</translation>
     </message>
     <message>
-        <location filename="../src/print/printjob.cpp" line="117" />
+        <location filename="../src/print/printjob.cpp" line="90" />
         <source>the print job could not be finished</source>
         <translation>de afdruktaak kon niet worden afgerond</translation>
     </message>
@@ -1501,212 +1532,212 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TPrintLayoutFormViewer</name>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="41" />
+        <location filename="../src/print/printviewer.cpp" line="42" />
         <source>Zelvane - Print images</source>
         <translation>Zelvane - Foto's afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="72" />
+        <location filename="../src/print/printviewer.cpp" line="65" />
         <source>Load</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="72" />
+        <location filename="../src/print/printviewer.cpp" line="65" />
         <source>Load layout settings</source>
         <translation>Indeling laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="73" />
+        <location filename="../src/print/printviewer.cpp" line="66" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="73" />
+        <location filename="../src/print/printviewer.cpp" line="66" />
         <source>Save layout settings</source>
         <translation>Indeling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="74" />
+        <location filename="../src/print/printviewer.cpp" line="67" />
         <source>Default</source>
         <translation>Standaard</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="74" />
+        <location filename="../src/print/printviewer.cpp" line="67" />
         <source>Set default layout settings</source>
         <translation>Standaardindeling instellen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="75" />
+        <location filename="../src/print/printviewer.cpp" line="68" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="75" />
+        <location filename="../src/print/printviewer.cpp" line="68" />
         <source>Show help</source>
         <translation>Help tonen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="76" />
+        <location filename="../src/print/printviewer.cpp" line="69" />
         <source>Printer settings</source>
         <translation>Printerinstellingen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="77" />
+        <location filename="../src/print/printviewer.cpp" line="70" />
         <source>Open printer settings dialog</source>
         <translation>Printerinstellingen openen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="78" />
+        <location filename="../src/print/printviewer.cpp" line="71" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="78" />
+        <location filename="../src/print/printviewer.cpp" line="71" />
         <source>Start printing</source>
         <translation>Afdrukken starten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="79" />
+        <location filename="../src/print/printviewer.cpp" line="72" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="79" />
+        <location filename="../src/print/printviewer.cpp" line="72" />
         <source>Close form</source>
         <translation>Venster sluiten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="80" />
+        <location filename="../src/print/printviewer.cpp" line="73" />
         <source>Font</source>
         <translation>Lettertype</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="80" />
+        <location filename="../src/print/printviewer.cpp" line="73" />
         <source>Set text font</source>
         <translation>Lettertype van de tekst kiezen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="132" />
+        <location filename="../src/print/printviewer.cpp" line="125" />
         <source>Number of images</source>
         <translation>Aantal foto's</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="133" />
+        <location filename="../src/print/printviewer.cpp" line="126" />
         <source>Rows</source>
         <translation>Rijen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="134" />
+        <location filename="../src/print/printviewer.cpp" line="127" />
         <source>Columns</source>
         <translation>Kolommen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="135" />
+        <location filename="../src/print/printviewer.cpp" line="128" />
         <source>Number of pages</source>
         <translation>Aantal pagina's</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="137" />
+        <location filename="../src/print/printviewer.cpp" line="130" />
         <source>Orientation</source>
         <translation>Stand</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="138" />
+        <location filename="../src/print/printviewer.cpp" line="131" />
         <source>Portrait</source>
         <translation>Staand</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="139" />
+        <location filename="../src/print/printviewer.cpp" line="132" />
         <source>Landscape</source>
         <translation>Liggend</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="145" />
+        <location filename="../src/print/printviewer.cpp" line="138" />
         <source>Center images</source>
         <translation>Foto's centreren</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="146" />
+        <location filename="../src/print/printviewer.cpp" line="139" />
         <source>Use best position</source>
         <translation>Beste stand gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="148" />
+        <location filename="../src/print/printviewer.cpp" line="141" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="150" />
+        <location filename="../src/print/printviewer.cpp" line="143" />
         <source>Draw grid lines</source>
         <translation>Rasterlijnen tekenen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="153" />
+        <location filename="../src/print/printviewer.cpp" line="146" />
         <source>Text</source>
         <translation>Tekst</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="154" />
+        <location filename="../src/print/printviewer.cpp" line="147" />
         <source>No name</source>
         <translation>Geen naam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="156" />
+        <location filename="../src/print/printviewer.cpp" line="149" />
         <source>Filename</source>
         <translation>Bestandsnaam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="157" />
+        <location filename="../src/print/printviewer.cpp" line="150" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="158" />
+        <location filename="../src/print/printviewer.cpp" line="151" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="169" />
+        <location filename="../src/print/printviewer.cpp" line="162" />
         <source>Margin (%)</source>
         <translation>Marge (%)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="170" />
+        <location filename="../src/print/printviewer.cpp" line="163" />
         <source>Show page</source>
         <translation>Pagina tonen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="172" />
+        <location filename="../src/print/printviewer.cpp" line="165" />
         <source>Print layout settings</source>
         <translation>Afdrukindeling</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="393" />
+        <location filename="../src/print/printviewer.cpp" line="386" />
         <source>Zelvane - Load print layout settings</source>
         <translation>Zelvane - Afdrukindeling laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="394" />
+        <location filename="../src/print/printviewer.cpp" line="387" />
         <source>Print layout files  (*.vzp)</source>
         <translation>Afdrukindelingen  (*.vzp)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="402" />
+        <location filename="../src/print/printviewer.cpp" line="395" />
         <source>Zelvane - Save print layout settings</source>
         <translation>Zelvane - Afdrukindeling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="403" />
+        <location filename="../src/print/printviewer.cpp" line="396" />
         <source>Print layout files (*.vzp)</source>
         <translation>Afdrukindelingen (*.vzp)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="480" />
+        <location filename="../src/print/printviewer.cpp" line="473" />
         <source>%1 of %2</source>
         <translation>%1 van %2</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="493" />
+        <location filename="../src/print/printviewer.cpp" line="486" />
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
