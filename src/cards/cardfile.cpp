@@ -3,6 +3,7 @@
 #include "cardimages.h"
 #include "geometry.h"
 #include "keyvaluefile.h"
+#include "programfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -335,21 +336,12 @@ bool Save(const QString& path, const TCardDesign& design, QString& message) {
 
 namespace CardFolders {
 
-namespace {
-QString Find(const QString& name) {
-  const QString program = QCoreApplication::applicationDirPath();
-  const QString beside = program + u'/' + name;
-  if (QFileInfo(beside).isDir()) return beside;
-  return QDir::cleanPath(program + QStringLiteral("/../share/zelvane/") + name);
-}
-}  // namespace
-
 QString Patterns() {
-  return Find(QStringLiteral("BackGround"));
+  return ProgramFiles::DataFolder(QStringLiteral("BackGround"));
 }
 
 QString Ornaments() {
-  return Find(QStringLiteral("Ornament"));
+  return ProgramFiles::DataFolder(QStringLiteral("Ornament"));
 }
 
 QStringList Images(const QString& folder, const QStringList& patterns) {

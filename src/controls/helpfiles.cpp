@@ -1,6 +1,7 @@
 #include "helpfiles.h"
 
-#include <QCoreApplication>
+#include "programfiles.h"
+
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLocale>
@@ -9,17 +10,11 @@ namespace HelpFiles {
 
 QUrl Url(int context) {
   const QString language = QLocale().language() == QLocale::Dutch ? QStringLiteral("nl") : QStringLiteral("en");
-  const QString program = QCoreApplication::applicationDirPath();
-  // Beside the program in a build, under share/ once installed.
-  for (const QString& folder : {program + QStringLiteral("/help/"), program + QStringLiteral("/../share/zelvane/help/")}) {
-    const QString page = folder + language + QStringLiteral("/index.html");
-    if (QFileInfo::exists(page)) {
-      QUrl url = QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath());
-      url.setFragment(QStringLiteral("context-%1").arg(context));
-      return url;
-    }
-  }
-  return {};
+  const QString page = ProgramFiles::HelpFolder() + u'/' + language + QStringLiteral("/index.html");
+  if (!QFileInfo::exists(page)) return {};
+  QUrl url = QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath());
+  url.setFragment(QStringLiteral("context-%1").arg(context));
+  return url;
 }
 
 bool Show(int context) {

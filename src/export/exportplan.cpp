@@ -48,26 +48,6 @@ QString TExportPlan::Problem() const {
   return QString();
 }
 
-namespace ProgramFiles {
-
-namespace {
-QString Find(const QString& name) {
-  const QString program = QCoreApplication::applicationDirPath();
-  const QString beside = program + u'/' + name;
-  if (QFileInfo(beside).isDir()) return beside;
-  return QDir::cleanPath(program + QStringLiteral("/../share/zelvane/") + name);
-}
-}  // namespace
-
-QString TemplateFolder() {
-  return Find(QStringLiteral("Templates"));
-}
-
-QString HelpFolder() {
-  return Find(QStringLiteral("help"));
-}
-
-}  // namespace ProgramFiles
 
 namespace ExportNames {
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "programfiles.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -30,15 +32,6 @@ struct TExportPlan {
   [[nodiscard]] QString Problem() const;
   [[nodiscard]] static bool IsValidFolderText(const QString& text);
 };
-
-// Where the program's own files are: beside the executable in a build,
-// under share/zelvane/ once installed.
-namespace ProgramFiles {
-// The default album templates folder.
-[[nodiscard]] QString TemplateFolder();
-// The help pages folder.
-[[nodiscard]] QString HelpFolder();
-}  // namespace ProgramFiles
 
 // How exported files are named.
 namespace ExportNames {

@@ -212,4 +212,12 @@ TFileSizeLimit::~TFileSizeLimit() {
   std::signal(SIGXFSZ, FOldHandler);
 }
 
+TProgramRun RunProgram(const QString& program, const QStringList& args) {
+  QProcess process;
+  process.start(program, args);
+  EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
 }  // namespace TestSupport

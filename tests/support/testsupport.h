@@ -56,6 +56,13 @@ private:
 // save must keep as it was.
 [[nodiscard]] QByteArray AllButExif(const QByteArray& jpeg);
 
+// A program run to its end: exit code (-1 when it crashed) and its output.
+struct TProgramRun {
+  int Exit = -1;
+  QString Out, Err;
+};
+TProgramRun RunProgram(const QString& program, const QStringList& args);
+
 // Runs exiftool; fails the test when it cannot run.
 QByteArray Exiftool(const QStringList& args);
 // exiftool -j of one file, as an object (keys "Group:Tag").

@@ -10,20 +10,7 @@ using namespace TestSupport;
 
 namespace {
 
-struct TRun {
-  int Exit = -1;
-  QString Out, Err;
-};
-
-TRun RunProgram(const QString& program, const QStringList& args) {
-  QProcess process;
-  process.start(program, args);
-  EXPECT_TRUE(process.waitForFinished(120000));
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-TRun Card(const QStringList& args) {
+TProgramRun Card(const QStringList& args) {
   return RunProgram(QStringLiteral(ZELVANE_CARD_TOOL), args);
 }
 
@@ -44,7 +31,7 @@ TEST(CardTool, PrintsPostcardsAndFoldCardsWithTheirPagesAndExitCodes) {
       box.Write("post.vzc", "CARD\r\nTYPE=1\r\nROWS=2\r\nCOLS=2\r\nORIENTATION=1\r\nGRIDLINES=0\r\n"
                             "B_TEXT_0=Dear friend;\r\nB_FONTFAMILY_0=Arial\r\nB_FONTSIZE_0=24\r\n");
   const QString pdf = box.Path("post.pdf");
-  const TRun run = Card({postcards, "--pdf", pdf, "--photo", photo, "--dpi", "100"});
+  const TProgramRun run = Card({postcards, "--pdf", pdf, "--photo", photo, "--dpi", "100"});
   EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
   EXPECT_TRUE(run.Out.endsWith(QStringLiteral("printed: 4 cards, 2 pages, %1\n").arg(pdf)));
   EXPECT_EQ(Pages(pdf), 2);
@@ -67,12 +54,12 @@ TEST(CardTool, PrintsPostcardsAndFoldCardsWithTheirPagesAndExitCodes) {
   EXPECT_EQ(Card({folded, "--pdf", pdf}).Exit, 0);
   EXPECT_EQ(Pages(pdf), 2);
   const QString oneSheet = box.Write("sheet.vzc", "CARD\r\nTYPE=0\r\nDIRECTION=2\r\n");
-  const TRun sheet = Card({oneSheet, "--pdf", pdf, "--paper", "A5"});
+  const TProgramRun sheet = Card({oneSheet, "--pdf", pdf, "--paper", "A5"});
   EXPECT_TRUE(sheet.Out.endsWith(QStringLiteral("printed: 1 cards, 1 pages, %1\n").arg(pdf)));
   EXPECT_EQ(Pages(pdf), 1);
 
   // Writing, and what is refused.
-  const TRun written = Card({postcards, "--write", box.Path("copy.VZC")});
+  const TProgramRun written = Card({postcards, "--write", box.Path("copy.VZC")});
   EXPECT_EQ(written.Exit, 0);
   EXPECT_TRUE(written.Out.endsWith(QStringLiteral("written: %1\n").arg(box.Path("copy.VZC"))));
   EXPECT_EQ(Card({postcards, "--write", box.Path("copy.txt")}).Exit, 1);
@@ -80,7 +67,7 @@ TEST(CardTool, PrintsPostcardsAndFoldCardsWithTheirPagesAndExitCodes) {
   EXPECT_EQ(Card({postcards, "--pdf", box.Path("y.pdf"), "--photo", box.Path("missing.jpg")}).Exit, 1);
   EXPECT_FALSE(QFileInfo::exists(box.Path("y.pdf")));
   EXPECT_EQ(Card({postcards, "--pdf", box.Path("no/such/dir.pdf")}).Exit, 1);
-  const TRun broken = Card({postcards, "--pdf", box.Path("z.pdf"), "--photo", box.Write("broken.jpg", "junk")});
+  const TProgramRun broken = Card({postcards, "--pdf", box.Path("z.pdf"), "--photo", box.Write("broken.jpg", "junk")});
   EXPECT_EQ(broken.Exit, 1);
   EXPECT_TRUE(QFileInfo::exists(box.Path("z.pdf")));  // written, with the red box
   EXPECT_EQ(Card({postcards}).Exit, 2);

@@ -9,17 +9,8 @@ using namespace TestSupport;
 
 namespace {
 
-struct TRun {
-  int Exit = -1;
-  QString Out, Err;
-};
-
-TRun Export(const QStringList& args) {
-  QProcess process;
-  process.start(QStringLiteral(ZELVANE_EXPORT_TOOL), args);
-  EXPECT_TRUE(process.waitForFinished(120000));
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+TProgramRun Export(const QStringList& args) {
+  return RunProgram(QStringLiteral(ZELVANE_EXPORT_TOOL), args);
 }
 
 }  // namespace
@@ -33,11 +24,11 @@ TEST(ExportTool, ExportsFoldersAndPhotosInTreeOrderWithItsExitCodes) {
   box.Write("trip/day 2/c.jpg", EncodeJpeg(Pattern(64, 48)));
   const QString single = box.Write("single.jpg", EncodeJpeg(Pattern(64, 48)));
   const QString dest = box.Path("dest");
-  const TRun copy = Export({"--to", dest, single, box.Path("trip")});
+  const TProgramRun copy = Export({"--to", dest, single, box.Path("trip")});
   EXPECT_EQ(copy.Exit, 0) << copy.Err.toStdString();
   EXPECT_EQ(copy.Out, QStringLiteral("Photos/single.jpg\nPhotos/trip/a.jpg\nPhotos/trip/b.jpg\nPhotos/trip/day 2/c.jpg\n"
                                      "exported: 4 of 4 images, 0 errors\n"));
-  const TRun album = Export({"--album", "--preset", "0", "--attrs", "name,date", "--root", "Album", "--to", dest,
+  const TProgramRun album = Export({"--album", "--preset", "0", "--attrs", "name,date", "--root", "Album", "--to", dest,
                              box.Path("trip")});
   EXPECT_EQ(album.Exit, 0) << album.Err.toStdString();
   EXPECT_TRUE(album.Out.startsWith("Album/trip/a.html\n"));
@@ -45,12 +36,12 @@ TEST(ExportTool, ExportsFoldersAndPhotosInTreeOrderWithItsExitCodes) {
   EXPECT_TRUE(QFileInfo::exists(dest + "/Album/index.html"));  // the templates were found beside the program
 
   const QString broken = box.Write("broken.jpg", "not a photo");
-  const TRun failed = Export({"--size", "100x100", "--to", dest, broken, single});
+  const TProgramRun failed = Export({"--size", "100x100", "--to", dest, broken, single});
   EXPECT_EQ(failed.Exit, 1);
   EXPECT_TRUE(failed.Err.contains(QStringLiteral("\nzelvane-export: %1: Error").arg(broken)) || failed.Err.startsWith(QStringLiteral("zelvane-export: %1: Error").arg(broken))) << failed.Err.toStdString();
   EXPECT_TRUE(failed.Out.endsWith("exported: 1 of 2 images, 1 errors\n"));
 
-  const TRun zero = Export({"--size", "0x600", "--to", dest, single});
+  const TProgramRun zero = Export({"--size", "0x600", "--to", dest, single});
   EXPECT_EQ(zero.Exit, 2);
   EXPECT_TRUE(zero.Err.contains("Incorrect image width and/or height."));
   EXPECT_EQ(Export({"--size", "10001x600", "--to", dest, single}).Exit, 2);

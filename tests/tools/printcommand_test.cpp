@@ -10,20 +10,7 @@ using namespace TestSupport;
 
 namespace {
 
-struct TRun {
-  int Exit = -1;
-  QString Out, Err;
-};
-
-TRun RunProgram(const QString& program, const QStringList& args) {
-  QProcess process;
-  process.start(program, args);
-  EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-TRun Print(const QStringList& args) {
+TProgramRun Print(const QStringList& args) {
   return RunProgram(QStringLiteral(ZELVANE_PRINT_TOOL), args);
 }
 
@@ -42,7 +29,7 @@ struct TWord {
 
 // The words of a PDF page with their boxes, in points.
 QList<TWord> Words(const QString& pdf, int page) {
-  const TRun run = RunProgram(QStringLiteral("pdftotext"), {"-bbox", "-f", QString::number(page), "-l",
+  const TProgramRun run = RunProgram(QStringLiteral("pdftotext"), {"-bbox", "-f", QString::number(page), "-l",
                                                       QString::number(page), pdf, "-"});
   EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
   static const QRegularExpression word(
@@ -58,7 +45,7 @@ QList<TWord> Words(const QString& pdf, int page) {
 
 QImage Rendered(const QString& pdf, int page, const TSandbox& box) {
   const QString stem = box.Path(QStringLiteral("page%1").arg(page));
-  const TRun run = RunProgram(QStringLiteral("pdftoppm"), {"-r", "36", "-png", "-singlefile", "-f", QString::number(page),
+  const TProgramRun run = RunProgram(QStringLiteral("pdftoppm"), {"-r", "36", "-png", "-singlefile", "-f", QString::number(page),
                                                      "-l", QString::number(page), pdf, stem});
   EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
   return QImage(stem + QStringLiteral(".png"));
@@ -76,12 +63,12 @@ TEST(PrintTool, PrintsPhotosCaptionsAndAFailedPhotoIntoAPdf) {
                               SolidPhoto(box, "d.jpg", QColor(255, 255, 0), "Dirk"),
                               SolidPhoto(box, "e.jpg", QColor(0, 0, 255), "Eva")};
   const QString pdf = box.Path("out.pdf");
-  const TRun run = Print(QStringList{layout, "--pdf", pdf, "--dpi", "150"} + photos);
+  const TProgramRun run = Print(QStringList{layout, "--pdf", pdf, "--dpi", "150"} + photos);
   EXPECT_EQ(run.Exit, 1);  // the PDF is written, with a photo that could not be drawn
   EXPECT_TRUE(run.Out.endsWith(QStringLiteral("printed: 5 images, 2 pages, %1\n").arg(pdf))) << run.Out.toStdString();
   EXPECT_TRUE(run.Err.contains(QStringLiteral("zelvane-print: %1: Error").arg(photos[2]))) << run.Err.toStdString();
   EXPECT_TRUE(run.Err.contains(QStringLiteral("BESTPOSITION: missing; using 1")));
-  const TRun info = RunProgram(QStringLiteral("pdfinfo"), {pdf});
+  const TProgramRun info = RunProgram(QStringLiteral("pdfinfo"), {pdf});
   EXPECT_TRUE(info.Out.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
   EXPECT_TRUE(info.Out.contains(QStringLiteral("842 x 595 pts (A4)")));
 
@@ -118,17 +105,17 @@ TEST(PrintTool, PrintsPhotosCaptionsAndAFailedPhotoIntoAPdf) {
 
 TEST(PrintTool, LayoutsShownWrittenAndRefusedWithTheirExitCodes) {
   TSandbox box;
-  const TRun show = Print({"--default", "--show"});
+  const TProgramRun show = Print({"--default", "--show"});
   EXPECT_EQ(show.Exit, 0);
   EXPECT_EQ(show.Out, QStringLiteral("{\"BESTPOSITION\":1,\"CENTER\":0,\"COLS\":2,\"DATE\":0,\"FONTFAMILY\":\"Arial\","
                                      "\"FONTSIZE\":8,\"FONTSTYLE\":\"\",\"GRIDLINES\":1,\"LANDSCAPE\":1,\"MARGIN\":0,"
                                      "\"NAME\":0,\"ROI\":1,\"ROWS\":2,\"TEXTCOLOR\":0}\n"));
   const QString bad = box.Write("bad.vzp", "PRINT\r\nROWS=25\r\nCOLS=3\r\n");
-  const TRun clamped = Print({bad, "--write", box.Path("copy.VZP")});
+  const TProgramRun clamped = Print({bad, "--write", box.Path("copy.VZP")});
   EXPECT_EQ(clamped.Exit, 0);
   EXPECT_TRUE(clamped.Err.contains(QStringLiteral("zelvane-print: %1: ROWS: 25 is outside 1..10; using 10").arg(bad)));
   EXPECT_TRUE(ReadFile(box.Path("copy.VZP")).startsWith("PRINT\r\nROWS=10\r\nCOLS=3\r\n"));
-  const TRun wrongExtension = Print({"--default", "--write", box.Path("copy.txt")});
+  const TProgramRun wrongExtension = Print({"--default", "--write", box.Path("copy.txt")});
   EXPECT_EQ(wrongExtension.Exit, 1);
   EXPECT_TRUE(wrongExtension.Err.contains(QStringLiteral("is not a print layout file.")));
   EXPECT_FALSE(QFileInfo::exists(box.Path("copy.txt")));
@@ -144,7 +131,7 @@ TEST(PrintTool, LayoutsShownWrittenAndRefusedWithTheirExitCodes) {
   EXPECT_EQ(Print({"--default", "--pdf", pdf, "--pages", "2-2", photo}).Exit, 2);  // one page only
   EXPECT_EQ(Print({"--default", "--pdf", pdf, "--dpi", "20", photo}).Exit, 2);
   EXPECT_EQ(Print({"--default", "--pdf", box.Path("no/such/folder/out.pdf"), photo}).Exit, 1);
-  const TRun letter = Print({"--default", "--pdf", pdf, "--paper", "Letter", "--margins", "10,10,10,10", photo});
+  const TProgramRun letter = Print({"--default", "--pdf", pdf, "--paper", "Letter", "--margins", "10,10,10,10", photo});
   EXPECT_EQ(letter.Exit, 0) << letter.Err.toStdString();
   EXPECT_TRUE(RunProgram(QStringLiteral("pdfinfo"), {pdf}).Out.contains(QStringLiteral("792 x 612 pts (letter)")));
   EXPECT_EQ(Print({"--help"}).Exit, 0);

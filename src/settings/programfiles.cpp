@@ -1,0 +1,16 @@
+#include "programfiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace ProgramFiles {
+
+QString DataFolder(const QString& name) {
+  const QString program = QCoreApplication::applicationDirPath();
+  const QString beside = program + u'/' + name;
+  if (QFileInfo(beside).isDir()) return beside;
+  return QDir::cleanPath(program + QStringLiteral("/../share/zelvane/") + name);
+}
+
+}  // namespace ProgramFiles
