@@ -15,6 +15,10 @@ QSize Grid(const TCardGeneral& g) {
   }
 }
 
+bool PrintChoiceVisible(const TCardGeneral& g) {
+  return g.Type == 1 || (g.Direction != 2 && !g.OneSide);
+}
+
 bool BothSidesOnOnePage(const TCardGeneral& g) {
   return g.Type == 0 && (g.Direction == 2 || g.OneSide);
 }

@@ -40,6 +40,9 @@ namespace CardPage {
 // The grid: postcards rows × columns; fold cards n × 2 (direction 0),
 // 2 × n (1) or 2 × 2 (2). Width is columns, height rows.
 [[nodiscard]] QSize Grid(const TCardGeneral& general);
+// Whether the window offers the choice of which sheet side to print:
+// always for postcards, and for fold cards printed one side at a time.
+[[nodiscard]] bool PrintChoiceVisible(const TCardGeneral& general);
 // Whether a fold card is printed on one sheet side (direction 2 or "front
 // and back on one side"); postcards never are.
 [[nodiscard]] bool BothSidesOnOnePage(const TCardGeneral& general);

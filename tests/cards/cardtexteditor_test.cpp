@@ -1,0 +1,70 @@
+#include "cardfile.h"
+#include "cardpage.h"
+#include "cardtexteditor.h"
+
+#include <gtest/gtest.h>
+
+TEST(CardTextEditor, MovesClampUndoHasTenStepsAndSurvivesAReplacedBack) {
+  TCardDesign design;
+  TCardTextEditor editor(design);
+  editor.Block = 2;
+  TCardText& text = editor.Text();
+  text.Bounds = {90, 40, 10, 20};
+  text.XPosition = 2;
+  editor.Move(5, 0);  // X 97 with W 10: held at 90
+  EXPECT_EQ(text.Bounds.X, 90.f);
+  EXPECT_EQ(text.XPosition, 0);  // the move frees the placement
+  EXPECT_EQ(editor.UndoCount(), 2);
+  text.Bounds.X = 3;
+  editor.Move(-5, 0);
+  EXPECT_EQ(text.Bounds.X, 0.f);
+  ASSERT_TRUE(editor.Undo());
+  EXPECT_EQ(text.Bounds.X, 3.f);
+  ASSERT_TRUE(editor.Undo());
+  ASSERT_TRUE(editor.Undo());
+  ASSERT_TRUE(editor.Undo());
+  EXPECT_EQ(text.XPosition, 2);  // back to before the first move
+  EXPECT_FALSE(editor.Undo());
+  // Ten entries at most; a drag frees both placements and moves by percent.
+  for (int i = 0; i < 8; ++i) editor.Move(0, 1);
+  EXPECT_EQ(editor.UndoCount(), 10);
+  text.Bounds = {10, 10, 20, 20};
+  text.XPosition = 1;
+  text.YPosition = 5;
+  editor.Drag(50, -25, 500, 250);
+  EXPECT_EQ(text.Bounds.X, 20.f);
+  EXPECT_EQ(text.Bounds.Y, 0.f);
+  EXPECT_EQ(text.XPosition, 0);
+  EXPECT_EQ(text.YPosition, 0);
+  editor.Drag(50, 50, 0, 250);  // no width: nothing moves
+  EXPECT_EQ(text.Bounds.X, 20.f);
+  // Entries name the side and block: after the back is replaced, undo writes
+  // into the new back's block, never into a freed one.
+  editor.Side = TCardTextEditor::Back;
+  editor.Place(true, 3);
+  auto replacement = design.Back.Clone();
+  design.Back.Texts.clear();
+  EXPECT_TRUE(editor.Undo());
+  EXPECT_EQ(replacement->Texts.size(), 6u);
+}
+
+TEST(CardPages, FoldGridAndPrintChoice) {
+  TCardGeneral g;
+  g.Type = 0;
+  g.Cards = 3;
+  g.Direction = 0;
+  EXPECT_EQ(CardPage::Grid(g), QSize(2, 3));
+  g.Direction = 1;
+  EXPECT_EQ(CardPage::Grid(g), QSize(3, 2));
+  g.Cards = 1;
+  g.Direction = 2;
+  EXPECT_EQ(CardPage::Grid(g), QSize(2, 2));
+  g.OneSide = false;
+  EXPECT_FALSE(CardPage::PrintChoiceVisible(g));  // direction 2: both sides on one sheet
+  g.Direction = 0;
+  EXPECT_TRUE(CardPage::PrintChoiceVisible(g));
+  g.OneSide = true;
+  EXPECT_FALSE(CardPage::PrintChoiceVisible(g));
+  g.Type = 1;
+  EXPECT_TRUE(CardPage::PrintChoiceVisible(g));
+}
