@@ -142,6 +142,13 @@ QImage LoadScaled(const QString& path, QSize size) {
   return scaled;
 }
 
+QString FileProblem(const QString& path) {
+  QString problem, key;
+  const int fd = OpenRegular(path, problem, key);
+  if (fd >= 0) ::close(fd);
+  return problem;
+}
+
 QString Problem(const QString& path) {
   QString problem;
   LoadChecked(path, problem);

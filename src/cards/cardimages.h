@@ -23,6 +23,10 @@ constexpr qint64 MaxPixels = 100LL * 1000 * 1000;
 // Why Load gives nothing for the path ("not a regular file", ...); empty when it gives an image.
 [[nodiscard]] QString Problem(const QString& path);
 
+// Whether the path may be read as an image at all (a regular file within the
+// size limit), without decoding it; the reason when not.
+[[nodiscard]] QString FileProblem(const QString& path);
+
 // Where a stored image path is: as it stands when absolute and present;
 // relative to the card file's folder; else the same file name in the
 // pattern or ornament folder (a design made on another computer).

@@ -37,7 +37,12 @@ TFontColorDialog::TFontColorDialog(QWidget* parent) : QDialog(parent) {
   form->addRow(tr("Size"), SpinSize);
   form->addRow(tr("Style"), styles);
   form->addRow(tr("Colour"), ButtonColor);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
+  ButtonApply = buttons->button(QDialogButtonBox::Apply);
+  ButtonApply->setVisible(false);
+  connect(ButtonApply, &QPushButton::clicked, this, [this] {
+    if (OnApply) OnApply(ChosenFont(), FColor);
+  });
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(FSample);
@@ -92,6 +97,10 @@ void TFontColorDialog::UpdateSample() {
     swatch.fill(FColor);
     return QIcon(swatch);
   }());
+}
+
+void TFontColorDialog::SetApplyVisible(bool visible) {
+  ButtonApply->setVisible(visible);
 }
 
 bool TFontColorDialog::Choose(QWidget* parent, QFont& font, QColor& color) {

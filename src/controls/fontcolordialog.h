@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QDialog>
 #include <QFont>
+#include <functional>
 
 class QCheckBox;
 class QDoubleSpinBox;
@@ -24,6 +25,11 @@ public:
 
   // Shows the dialog on the font and colour; true (and both changed) on OK.
   static bool Choose(QWidget* parent, QFont& font, QColor& color);
+
+  // With an Apply button: each press hands the choice over without closing.
+  void SetApplyVisible(bool visible);
+  std::function<void(const QFont&, const QColor&)> OnApply;
+  QPushButton* ButtonApply = nullptr;
 
   QFontComboBox* ComboFamily = nullptr;
   QDoubleSpinBox* SpinSize = nullptr;

@@ -9,6 +9,7 @@
 #include "imagelistview.h"
 #include "photolistmodel.h"
 #include "photoregistry.h"
+#include "cardsviewer.h"
 #include "printviewer.h"
 #include "resultsortmodel.h"
 #include "screenviewer.h"
@@ -130,10 +131,6 @@ void TMainFormViewer::CreateActions() {
   Action("ActionName")->setChecked(true);
   Action("ActionDetails")->setCheckable(true);
 
-  // Windows and list operations that later versions bring: present, disabled.
-  for (const char* name : {"ActionCards"})
-    Action(name)->setEnabled(false);
-
   connect(Action("ActionExit"), &QAction::triggered, this, &QWidget::close);
   connect(Action("ActionRefresh"), &QAction::triggered, this, &TMainFormViewer::ActionRefreshExecute);
   connect(Action("ActionResult"), &QAction::triggered, this, [this] { ShowView(ViewResult); });
@@ -156,6 +153,7 @@ void TMainFormViewer::CreateActions() {
   connect(Action("ActionView"), &QAction::triggered, this, &TMainFormViewer::ActionViewExecute);
   connect(Action("ActionPrintStart"), &QAction::triggered, this, &TMainFormViewer::ActionPrintStartExecute);
   connect(Action("ActionExportStart"), &QAction::triggered, this, &TMainFormViewer::ActionExportStartExecute);
+  connect(Action("ActionCards"), &QAction::triggered, this, &TMainFormViewer::ActionCardsExecute);
   connect(Action("ActionNewFolder"), &QAction::triggered, this, &TMainFormViewer::ActionNewFolderExecute);
   connect(Action("ActionRenameFolder"), &QAction::triggered, this, &TMainFormViewer::ActionRenameFolderExecute);
   connect(Action("ActionDeleteFolder"), &QAction::triggered, this, &TMainFormViewer::ActionDeleteFolderExecute);
@@ -438,6 +436,16 @@ void TMainFormViewer::ActionPrintStartExecute() {
   }
   TPrintLayoutFormViewer form(this);
   form.SetImages(ListViewPrint);
+  RunModal(form);
+}
+
+void TMainFormViewer::ActionCardsExecute() {
+  const QList<TImageToDraw*> selected = SelectedResultRecords();
+  if (selected.isEmpty()) {
+    ShowError(tr("No image selected to create cards."));
+    return;
+  }
+  TCreateCardsFormViewer form(selected.first(), this);
   RunModal(form);
 }
 

@@ -85,6 +85,9 @@ public:
   // The print layout window on the print list (only in the print view;
   // "No images selected to print." when it is empty).
   void ActionPrintStartExecute();
+  // The create cards window on the first selected photo of the result list
+  // ("No image selected to create cards." when none is).
+  void ActionCardsExecute();
   // The export options window, then the export of the export tree (only in
   // the export view; "No images selected to export." when it holds none).
   void ActionExportStartExecute();

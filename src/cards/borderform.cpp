@@ -1,0 +1,337 @@
+#include "borderform.h"
+
+#include "backgroundform.h"
+#include "geometry.h"
+#include "helpfiles.h"
+#include "imagecombo.h"
+#include "imageviewer.h"
+#include "numericupdown.h"
+#include "photosettings.h"
+#include "windowactions.h"
+#include "windowplacement.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+TNumericUpDown* UpDown(QWidget* parent, int min, int max, int value) {
+  auto* field = new TNumericUpDown(parent);
+  field->SetMin(min);
+  field->SetMax(max);
+  field->SetValue(value);
+  field->setMinimumWidth(60);
+  return field;
+}
+
+}  // namespace
+
+TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QString& ornamentFolder,
+                               const QString& patternFolder, QWidget* parent)
+    : QDialog(parent), FBack(back), FCard(card), FPatternFolder(patternFolder) {
+  setWindowTitle(tr("Zelvane - Set border"));
+  AddAction("ActionColor", tr("Set line color"), QKeySequence(Qt::ALT | Qt::Key_C), tr("Set color for line"));
+  AddAction("ActionUL", tr("Upper left"), QKeySequence(), tr("Upper left ornament"));
+  AddAction("ActionUR", tr("Upper right"), QKeySequence(), tr("Upper right ornament"));
+  AddAction("ActionBL", tr("Bottom left"), QKeySequence(), tr("Bottom left ornament"));
+  AddAction("ActionBR", tr("Bottom right"), QKeySequence(), tr("Bottom right ornament"));
+  AddAction("ActionFill", tr("Fill"), QKeySequence(Qt::ALT | Qt::Key_F), tr("Select fill"));
+  AddAction("ActionRect", tr("Rectangle"), QKeySequence(), tr("Line style rectangle"));
+  AddAction("ActionRectF", tr("Filled rectangle"), QKeySequence(), tr("Line style filled rectangle"));
+  AddAction("ActionEllipse", tr("Ellipse"), QKeySequence(), tr("Line style ellipse"));
+  AddAction("ActionEllipseF", tr("Filled ellipse"), QKeySequence(), tr("Line style filled ellipse"));
+  AddAction("ActionHelp", tr("Help"), QKeySequence(Qt::Key_F1), tr("Show help for this form"));
+
+  auto* lines = new QGroupBox(tr("Lines"), this);
+  RadioNone = new QRadioButton(tr("None"), lines);
+  RadioSingle = new QRadioButton(tr("Single"), lines);
+  RadioDouble = new QRadioButton(tr("Double"), lines);
+  RadioNone->setChecked(true);
+  auto* linesLayout = new QVBoxLayout(lines);
+  for (QRadioButton* r : {RadioNone, RadioSingle, RadioDouble}) {
+    linesLayout->addWidget(r);
+    connect(r, &QRadioButton::clicked, this, &TSetBorderForm::LinesClick);
+  }
+
+  GroupWidth = new QGroupBox(tr("Width (%)"), this);
+  NUpDownOuter = UpDown(GroupWidth, 1, 5, 1);
+  NUpDownInner = UpDown(GroupWidth, 1, 5, 1);
+  NUpDownSpace = UpDown(GroupWidth, 1, 5, 1);
+  auto* widths = new QGridLayout(GroupWidth);
+  widths->addWidget(new QLabel(tr("Outer line"), GroupWidth), 0, 0);
+  widths->addWidget(NUpDownOuter, 0, 1);
+  widths->addWidget(new QLabel(tr("Inner line"), GroupWidth), 1, 0);
+  widths->addWidget(NUpDownInner, 1, 1);
+  widths->addWidget(new QLabel(tr("Space"), GroupWidth), 2, 0);
+  widths->addWidget(NUpDownSpace, 2, 1);
+  auto* marginGroup = new QGroupBox(tr("Margins (%)"), GroupWidth);
+  auto* marginLayout = new QGridLayout(marginGroup);
+  const QStringList marginNames{tr("Left"), tr("Top"), tr("Right"), tr("Bottom")};
+  for (int i = 0; i < 4; ++i) {
+    Margins[size_t(i)] = UpDown(marginGroup, 2, 24, 4);
+    marginLayout->addWidget(new QLabel(marginNames[i], marginGroup), i, 0);
+    marginLayout->addWidget(Margins[size_t(i)], i, 1);
+    Margins[size_t(i)]->OnChange = [this, i](TNumericUpDown* field) {
+      FBack->ImageMargins[size_t(i)] = field->Value();
+      ViewerBorder->update();
+    };
+  }
+  widths->addWidget(marginGroup, 3, 0, 1, 2);
+  for (TNumericUpDown* field : {NUpDownOuter, NUpDownInner, NUpDownSpace})
+    field->OnChange = [this](TNumericUpDown*) {
+      if (!FShowing) WriteWidths();
+    };
+
+  GroupStyle = new QGroupBox(tr("Style"), this);
+  auto* styleLayout = new QHBoxLayout(GroupStyle);
+  auto* styles = new QButtonGroup(this);
+  const char* styleActions[] = {"ActionRect", "ActionRectF", "ActionEllipse", "ActionEllipseF"};
+  for (int i = 0; i < 4; ++i) {
+    auto* button = new QToolButton(GroupStyle);
+    button->setDefaultAction(Action(styleActions[i]));
+    button->setCheckable(true);
+    styles->addButton(button, i);
+    StyleButtons[size_t(i)] = button;
+    styleLayout->addWidget(button);
+    connect(Action(styleActions[i]), &QAction::triggered, this, [this, i] { SetLineStyle(i); });
+  }
+  auto* fill = new QToolButton(GroupStyle);
+  fill->setDefaultAction(Action("ActionFill"));
+  styleLayout->addWidget(fill);
+  connect(Action("ActionFill"), &QAction::triggered, this, &TSetBorderForm::ActionFillExecute);
+
+  GroupColor = new QGroupBox(tr("Set line color"), this);
+  auto* colorLayout = new QVBoxLayout(GroupColor);
+  rgSelectLine = new QGroupBox(tr("Select line"), GroupColor);
+  RadioOuter = new QRadioButton(tr("Outer"), rgSelectLine);
+  RadioInner = new QRadioButton(tr("Inner"), rgSelectLine);
+  RadioBoth = new QRadioButton(tr("Both"), rgSelectLine);
+  RadioBoth->setChecked(true);
+  auto* selectLayout = new QVBoxLayout(rgSelectLine);
+  for (QRadioButton* r : {RadioOuter, RadioInner, RadioBoth}) selectLayout->addWidget(r);
+  colorLayout->addWidget(rgSelectLine);
+  auto* colorButton = new QPushButton(Action("ActionColor")->text(), GroupColor);
+  colorButton->setToolTip(Action("ActionColor")->toolTip());
+  colorButton->setAutoDefault(false);
+  connect(colorButton, &QPushButton::clicked, Action("ActionColor"), &QAction::trigger);
+  colorLayout->addWidget(colorButton);
+  connect(Action("ActionColor"), &QAction::triggered, this, &TSetBorderForm::ActionColorExecute);
+
+  auto* ornaments = new QGroupBox(tr("Ornaments"), this);
+  auto* corners = new QButtonGroup(this);
+  const char* cornerActions[] = {"ActionUL", "ActionUR", "ActionBL", "ActionBR"};
+  auto* cornerLayout = new QGridLayout;
+  for (int i = 0; i < 4; ++i) {
+    auto* button = new QToolButton(ornaments);
+    button->setDefaultAction(Action(cornerActions[i]));
+    button->setCheckable(true);
+    corners->addButton(button, i);
+    CornerButtons[size_t(i)] = button;
+    cornerLayout->addWidget(button, i / 2, i % 2);
+    connect(Action(cornerActions[i]), &QAction::triggered, this, [this, i] { SelectOrnament(i); });
+  }
+  ComboImage = new TImageCombo(TImageCombo::Ornaments, ornaments);
+  ComboImage->Fill(ornamentFolder, true);
+  TrackSize = new QSlider(Qt::Horizontal, ornaments);
+  TrackSize->setRange(10, 30);
+  TrackSize->setTickInterval(5);
+  TrackSize->setTickPosition(QSlider::TicksBelow);
+  TrackSize->setValue(20);
+  LabelSize = new QLabel(QStringLiteral("20 %"), ornaments);
+  nudOrnMargin = UpDown(ornaments, 2, 24, 2);
+  auto* ornamentLayout = new QGridLayout(ornaments);
+  ornamentLayout->addLayout(cornerLayout, 0, 0, 1, 2);
+  ornamentLayout->addWidget(new QLabel(tr("Image"), ornaments), 1, 0);
+  ornamentLayout->addWidget(ComboImage, 1, 1);
+  ornamentLayout->addWidget(new QLabel(tr("Size"), ornaments), 2, 0);
+  ornamentLayout->addWidget(TrackSize, 2, 1);
+  ornamentLayout->addWidget(LabelSize, 3, 1);
+  ornamentLayout->addWidget(new QLabel(tr("Margin (%)"), ornaments), 4, 0);
+  ornamentLayout->addWidget(nudOrnMargin, 4, 1);
+  connect(ComboImage, &QComboBox::currentIndexChanged, this, &TSetBorderForm::ImageChanged);
+  connect(TrackSize, &QSlider::valueChanged, this, [this](int value) {
+    LabelSize->setText(QStringLiteral("%1 %").arg(value));
+    FBack->Ornaments[size_t(FOrnament)].Size = value;
+    ViewerBorder->update();
+  });
+  nudOrnMargin->OnChange = [this](TNumericUpDown* field) {
+    FBack->Ornaments[size_t(FOrnament)].Margin = field->Value();
+    ViewerBorder->update();
+  };
+
+  ViewerBorder = new TImageViewer(this);
+  ViewerBorder->setMinimumSize(260, 200);
+  ViewerBorder->OnPaint = [this](TImageViewer*, QPainter& canvas) {
+    canvas.fillRect(ViewerBorder->rect(), QColor(128, 128, 128));
+    TGPRect shown = FitRectKeepAspect(ViewerBorder->width(), ViewerBorder->height(), FCard.Width, FCard.Height);
+    if (shown.IsEmpty()) return;
+    canvas.setPen(Qt::black);
+    canvas.setBrush(Qt::white);
+    canvas.drawRect(QRect(shown.X - 1, shown.Y - 1, shown.Width + 1, shown.Height + 1));
+    FBack->Draw(canvas, shown, FCard, false);
+  };
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(buttons, &QDialogButtonBox::helpRequested, Action("ActionHelp"), &QAction::trigger);
+  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(900); });
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(lines);
+  left->addWidget(GroupWidth);
+  left->addWidget(GroupStyle);
+  left->addWidget(GroupColor);
+  left->addStretch();
+  auto* right = new QVBoxLayout;
+  right->addWidget(ViewerBorder, 1);
+  right->addWidget(ornaments);
+  auto* top = new QHBoxLayout;
+  top->addLayout(left);
+  top->addLayout(right, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(buttons);
+
+  ChooseColor = [this](const QColor& start) { return QColorDialog::getColor(start, this, tr("Color")); };
+  WindowPlacement::Apply(this, ProcessSettings().BorderForm, parent);
+}
+
+TSetBorderForm::~TSetBorderForm() {
+  ProcessSettings().BorderForm = WindowPlacement::Capture(this);
+}
+
+QAction* TSetBorderForm::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
+                                   const QString& hint) {
+  return WindowActions::Add(this, FActions, name, caption, shortcut, hint);
+}
+
+void TSetBorderForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FShowing = true;
+  for (int i = 0; i < 4; ++i) {
+    Margins[size_t(i)]->SetValue(FBack->ImageMargins[size_t(i)]);
+    FBack->ImageMargins[size_t(i)] = Margins[size_t(i)]->Value();  // brought into range
+  }
+  int lines = 0;
+  if (FBack->OuterWidth >= 1) {
+    NUpDownOuter->SetValue(FBack->OuterWidth);
+    lines = 1;
+    if (FBack->InnerWidth >= 1) {
+      NUpDownInner->SetValue(FBack->InnerWidth);
+      NUpDownSpace->SetValue(std::max(1, FBack->SpaceWidth));
+      lines = 2;
+    }
+  }
+  FShowing = false;
+  SetLines(lines);
+  SelectOrnament(0);
+}
+
+int TSetBorderForm::Lines() const {
+  return RadioDouble->isChecked() ? 2 : RadioSingle->isChecked() ? 1 : 0;
+}
+
+void TSetBorderForm::SetLines(int lines) {
+  (lines == 2 ? RadioDouble : lines == 1 ? RadioSingle : RadioNone)->setChecked(true);
+  LinesClick();
+}
+
+void TSetBorderForm::LinesClick() {
+  const int lines = Lines();
+  for (QWidget* group : std::initializer_list<QWidget*>{GroupStyle, GroupWidth, GroupColor}) group->setVisible(lines > 0);
+  for (QWidget* field : std::initializer_list<QWidget*>{NUpDownInner, NUpDownSpace, rgSelectLine}) field->setVisible(lines == 2);
+  if (lines != 2) RadioBoth->setChecked(true);
+  Action("ActionColor")->setEnabled(lines > 0);
+  SetLineStyle(FBack->LineStyle);
+  WriteWidths();
+}
+
+void TSetBorderForm::WriteWidths() {
+  const int lines = Lines();
+  FBack->OuterWidth = lines > 0 ? NUpDownOuter->Value() : 0;
+  FBack->InnerWidth = lines == 2 ? NUpDownInner->Value() : 0;
+  FBack->SpaceWidth = lines == 2 ? NUpDownSpace->Value() : 0;
+  ViewerBorder->update();
+}
+
+void TSetBorderForm::SetLineStyle(int style) {
+  FBack->LineStyle = std::clamp(style, 0, 3);
+  StyleButtons[size_t(FBack->LineStyle)]->setChecked(true);
+  Action("ActionFill")->setEnabled(FBack->LineStyle == 1 || FBack->LineStyle == 3);
+  ViewerBorder->update();
+}
+
+void TSetBorderForm::ActionColorExecute() {
+  const bool outer = rgSelectLine->isVisible() && RadioOuter->isChecked();
+  const QColor chosen = ChooseColor(QColor::fromRgba(outer ? FBack->OuterColor : FBack->InnerColor));
+  if (!chosen.isValid()) return;
+  QColor opaque = chosen;
+  opaque.setAlpha(255);
+  if (!RadioInner->isChecked() || !rgSelectLine->isVisible()) FBack->OuterColor = opaque.rgba();
+  if (!RadioOuter->isChecked() || !rgSelectLine->isVisible()) FBack->InnerColor = opaque.rgba();
+  ViewerBorder->update();
+}
+
+void TSetBorderForm::ActionFillExecute() {
+  if (!FillForm) FillForm = new TSelectBackgroundForm(FPatternFolder, this);
+  FillForm->Brush = FBack->Fill;
+  if (FillForm->exec() != QDialog::Accepted) return;
+  FBack->Fill = FillForm->Brush;
+  ViewerBorder->update();
+}
+
+void TSetBorderForm::SelectOrnament(int index) {
+  FOrnament = std::clamp(index, 0, 3);
+  CornerButtons[size_t(FOrnament)]->setChecked(true);
+  const TOrnament ornament = FBack->Ornaments[size_t(FOrnament)];
+  int item = 0;
+  if (!ornament.FileName.isEmpty()) {
+    item = ComboImage->IndexOfPath(ornament.FileName);
+    if (item < 0 && QFileInfo::exists(ornament.FileName)) item = ComboImage->AddPath(ornament.FileName);
+    if (item < 0) item = 0;
+  }
+  const QSignalBlocker blocker(ComboImage);
+  ComboImage->setCurrentIndex(item);
+  TrackSize->blockSignals(true);
+  TrackSize->setValue(ornament.Size);
+  LabelSize->setText(QStringLiteral("%1 %").arg(ornament.Size));
+  TrackSize->blockSignals(false);
+  const QSignalBlocker marginBlocker(this);
+  nudOrnMargin->SetValue(ornament.Margin);
+  FBack->Ornaments[size_t(FOrnament)] = ornament;  // as it was, whatever the fields did
+  if (item == 0 && !ornament.FileName.isEmpty()) FBack->Ornaments[size_t(FOrnament)].FileName.clear();
+  UpdateOrnamentControls();
+}
+
+void TSetBorderForm::UpdateOrnamentControls() {
+  const bool image = ComboImage->currentIndex() > 0;
+  TrackSize->setEnabled(image);
+  nudOrnMargin->setEnabled(image);
+}
+
+void TSetBorderForm::ImageChanged(int index) {
+  TOrnament& ornament = FBack->Ornaments[size_t(FOrnament)];
+  ornament.FileName = index > 0 ? ComboImage->PathAt(index) : QString();
+  if (index <= 0) {
+    TrackSize->setValue(20);
+    nudOrnMargin->SetValue(2);
+    ornament.Size = 20;
+    ornament.Margin = 2;
+  }
+  UpdateOrnamentControls();
+  ViewerBorder->update();
+}

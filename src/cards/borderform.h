@@ -1,0 +1,81 @@
+#pragma once
+
+#include "card.h"
+
+#include <QDialog>
+#include <QMap>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QSlider;
+class QToolButton;
+class TImageCombo;
+class TImageViewer;
+class TNumericUpDown;
+class TSelectBackgroundForm;
+
+// "Zelvane - Set border": the border lines of a card back (none, single,
+// double; rectangle or ellipse, filled or not), their widths, colours and
+// fill, the border margins and the four corner ornaments, shown live. It
+// edits Back (the caller's clone), which the caller takes over on OK.
+class TSetBorderForm : public QDialog {
+  Q_OBJECT
+public:
+  TSetBorderForm(TCardBack* back, const TGPRect& card, const QString& ornamentFolder, const QString& patternFolder,
+                 QWidget* parent = nullptr);
+  ~TSetBorderForm() override;
+
+  [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
+  // 0 none, 1 single, 2 double.
+  [[nodiscard]] int Lines() const;
+  void SetLines(int lines);
+  void SetLineStyle(int style);
+  void SelectOrnament(int index);
+  [[nodiscard]] int SelectedOrnament() const { return FOrnament; }
+  // The colour dialog's choice (tests replace it); invalid: cancelled.
+  std::function<QColor(const QColor&)> ChooseColor;
+
+  QRadioButton* RadioNone = nullptr;
+  QRadioButton* RadioSingle = nullptr;
+  QRadioButton* RadioDouble = nullptr;
+  TNumericUpDown* NUpDownOuter = nullptr;
+  TNumericUpDown* NUpDownInner = nullptr;
+  TNumericUpDown* NUpDownSpace = nullptr;
+  std::array<TNumericUpDown*, 4> Margins{};
+  QGroupBox* GroupStyle = nullptr;
+  QGroupBox* GroupWidth = nullptr;
+  QGroupBox* GroupColor = nullptr;
+  QGroupBox* rgSelectLine = nullptr;
+  QRadioButton* RadioOuter = nullptr;
+  QRadioButton* RadioInner = nullptr;
+  QRadioButton* RadioBoth = nullptr;
+  std::array<QToolButton*, 4> CornerButtons{};
+  std::array<QToolButton*, 4> StyleButtons{};
+  TImageCombo* ComboImage = nullptr;
+  QSlider* TrackSize = nullptr;
+  QLabel* LabelSize = nullptr;
+  TNumericUpDown* nudOrnMargin = nullptr;
+  TImageViewer* ViewerBorder = nullptr;
+  TSelectBackgroundForm* FillForm = nullptr;  // made on first use
+
+protected:
+  void showEvent(QShowEvent* event) override;
+
+private:
+  QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut, const QString& hint);
+  void LinesClick();
+  void WriteWidths();
+  void ActionColorExecute();
+  void ActionFillExecute();
+  void ImageChanged(int index);
+  void UpdateOrnamentControls();
+
+  TCardBack* FBack;
+  TGPRect FCard;
+  QString FPatternFolder;
+  QMap<QString, QAction*> FActions;
+  int FOrnament = 0;
+  bool FShowing = false;
+};

@@ -1,0 +1,766 @@
+// TCreateCardsFormViewer: the create cards window.
+
+#include "cardsviewer.h"
+
+#include "backgroundform.h"
+#include "borderform.h"
+#include "cardprint.h"
+#include "fontcolordialog.h"
+#include "helpfiles.h"
+#include "imagescaled.h"
+#include "imagetodraw.h"
+#include "imageviewer.h"
+#include "numericupdown.h"
+#include "photosettings.h"
+#include "printergeometry.h"
+#include "windowactions.h"
+#include "windowplacement.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+TNumericUpDown* UpDown(QWidget* parent, int min, int max, int value) {
+  auto* field = new TNumericUpDown(parent);
+  field->SetMin(min);
+  field->SetMax(max);
+  field->SetValue(value);
+  field->setMinimumWidth(60);
+  return field;
+}
+
+QToolButton* Tool(QWidget* parent, QAction* action, bool checkable = false) {
+  auto* button = new QToolButton(parent);
+  button->setDefaultAction(action);
+  button->setCheckable(checkable);
+  return button;
+}
+
+}  // namespace
+
+TCreateCardsFormViewer::TCreateCardsFormViewer(TImageToDraw* image, QWidget* parent)
+    : QDialog(parent), FImage(image) {
+  setWindowTitle(tr("Zelvane - Create cards"));
+  FDesign.ApplyDefaults();
+  CreateActions();
+  CreateLayout();
+  ConnectControls();
+  TimerRepaint = new QTimer(this);
+  TimerRepaint->setInterval(200);
+  connect(TimerRepaint, &QTimer::timeout, this, [this] {
+    if (FCountdown > 0) --FCountdown;
+    if (FCountdown > 0) return;
+    TimerRepaint->stop();
+    RepaintNow();
+  });
+  DragTool.OnToolMouseMove = [this](TMouseHandler*) {
+    if (DragTool.IsDown) DragMove();
+  };
+  viewerCard->SetMouseHandler(&DragTool);
+  resize(980, 680);
+  WindowPlacement::Apply(this, ProcessSettings().CardsForm, parent);
+}
+
+TCreateCardsFormViewer::~TCreateCardsFormViewer() {
+  viewerCard->SetMouseHandler(nullptr);
+  ProcessSettings().CardsForm = WindowPlacement::Capture(this);
+  FDesign.Front.SetImage(nullptr);
+}
+
+QAction* TCreateCardsFormViewer::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
+                                           const QString& hint) {
+  return WindowActions::Add(this, FActions, name, caption, shortcut, hint);
+}
+
+void TCreateCardsFormViewer::CreateActions() {
+  AddAction("ActionLeftX", tr("Left"), QKeySequence(Qt::CTRL | Qt::Key_Left), tr("Place left"));
+  AddAction("ActionCenterX", tr("Center"), QKeySequence(Qt::ALT | Qt::CTRL | Qt::Key_H), tr("Center horizontal"));
+  AddAction("ActionRightX", tr("Right"), QKeySequence(Qt::CTRL | Qt::Key_Right), tr("Place right"));
+  AddAction("ActionTopY", tr("Top"), QKeySequence(Qt::CTRL | Qt::Key_Up), tr("Place top"));
+  AddAction("ActionCenterY", tr("Middle"), QKeySequence(Qt::ALT | Qt::CTRL | Qt::Key_V), tr("Center vertical"));
+  AddAction("ActionBottomY", tr("Bottom"), QKeySequence(Qt::CTRL | Qt::Key_Down), tr("Place bottom"));
+  AddAction("ActionMoveLeft", tr("Move left"), QKeySequence(Qt::ALT | Qt::Key_Left), tr("Move left"));
+  AddAction("ActionMoveUp", tr("Move up"), QKeySequence(Qt::ALT | Qt::Key_Up), tr("Move up"));
+  AddAction("ActionMoveRight", tr("Move right"), QKeySequence(Qt::ALT | Qt::Key_Right), tr("Move right"));
+  AddAction("ActionMoveDown", tr("Move down"), QKeySequence(Qt::ALT | Qt::Key_Down), tr("Move down"));
+  AddAction("ActionUndo", tr("Undo"), QKeySequence(Qt::ALT | Qt::Key_Backspace), tr("Undo"));
+  AddAction("ActionLoad", tr("Load"), QKeySequence(Qt::ALT | Qt::Key_A), tr("Load card settings"));
+  AddAction("ActionSave", tr("Save"), QKeySequence(Qt::ALT | Qt::Key_V), tr("Save card settings"));
+  AddAction("ActionDefault", tr("Default"), QKeySequence(Qt::ALT | Qt::Key_D), tr("Default card settings"));
+  AddAction("ActionPrint", tr("Print"), QKeySequence(Qt::ALT | Qt::Key_P), tr("Open print dialog"));
+  AddAction("ActionPrintSettings", tr("Printer settings"), QKeySequence(Qt::ALT | Qt::Key_S),
+            tr("Open printer settings dialog"));
+  AddAction("ActionHelp", tr("Help"), QKeySequence(Qt::Key_F1), QString());
+  AddAction("ActionClose", tr("Close"), QKeySequence(Qt::Key_Escape), QString());
+  AddAction("ActionBackground", tr("Background"), QKeySequence(Qt::ALT | Qt::Key_G),
+            tr("Set background color or pattern"));
+  AddAction("ActionBorder", tr("Border"), QKeySequence(Qt::ALT | Qt::Key_B), tr("Set border"));
+  AddAction("ActionFont", tr("Font"), QKeySequence(Qt::ALT | Qt::Key_F), tr("Set font"));
+  AddAction("ActionAlignLeft", tr("Align left"), QKeySequence(Qt::ALT | Qt::Key_L), tr("Align left"));
+  AddAction("ActionAlignCenter", tr("Align center"), QKeySequence(Qt::ALT | Qt::Key_C), tr("Align center"));
+  AddAction("ActionAlignRight", tr("Align right"), QKeySequence(Qt::ALT | Qt::Key_R), tr("Align right"));
+
+  for (const char* name : {"ActionLeftX", "ActionCenterX", "ActionRightX", "ActionTopY", "ActionCenterY",
+                           "ActionBottomY", "ActionAlignLeft", "ActionAlignCenter", "ActionAlignRight"})
+    Action(name)->setCheckable(true);
+  const auto place = [this](const char* name, bool horizontal, int mode) {
+    connect(Action(name), &QAction::triggered, this, [this, name, horizontal, mode] {
+      FEditor.Place(horizontal, Action(name)->isChecked() ? mode : 0);
+      UpdateEditButtons();
+      RepaintNow();
+    });
+  };
+  place("ActionLeftX", true, 1);
+  place("ActionCenterX", true, 3);
+  place("ActionRightX", true, 2);
+  place("ActionTopY", false, 4);
+  place("ActionCenterY", false, 3);
+  place("ActionBottomY", false, 5);
+  const auto move = [this](const char* name, int dx, int dy) {
+    connect(Action(name), &QAction::triggered, this, [this, dx, dy] {
+      FEditor.Move(dx, dy);
+      UpdateEditButtons();
+      RepaintNow();
+    });
+  };
+  move("ActionMoveLeft", -5, 0);
+  move("ActionMoveUp", 0, -5);
+  move("ActionMoveRight", 5, 0);
+  move("ActionMoveDown", 0, 5);
+  connect(Action("ActionUndo"), &QAction::triggered, this, [this] {
+    FEditor.Undo();
+    UpdateEditButtons();
+    RepaintNow();
+  });
+  const auto align = [this](const char* name, int alignment) {
+    connect(Action(name), &QAction::triggered, this, [this, alignment] {
+      FEditor.SetAlignment(alignment);
+      UpdateEditButtons();
+      ScheduleRepaint();
+    });
+  };
+  align("ActionAlignLeft", 1);
+  align("ActionAlignCenter", 3);
+  align("ActionAlignRight", 2);
+  connect(Action("ActionLoad"), &QAction::triggered, this, [this] {
+    QFileDialog dialog(this, tr("Zelvane - Load card settings"));
+    dialog.setNameFilter(tr("Card settings files (*.vzc)"));
+    dialog.setDefaultSuffix(QStringLiteral("vzc"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) LoadFile(dialog.selectedFiles().first());
+  });
+  connect(Action("ActionSave"), &QAction::triggered, this, [this] {
+    QFileDialog dialog(this, tr("Zelvane - Save card settings"));
+    dialog.setNameFilter(tr("Card settings files (*.vzc)"));
+    dialog.setDefaultSuffix(QStringLiteral("vzc"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) SaveFile(dialog.selectedFiles().first());
+  });
+  connect(Action("ActionDefault"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionDefaultExecute);
+  connect(Action("ActionPrint"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionPrintExecute);
+  connect(Action("ActionPrintSettings"), &QAction::triggered, this, [this] {
+    QPageSetupDialog dialog(&Printer::Current(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    FApplying = true;
+    (Printer::PrinterOrientation() == 1 ? RadioLandscape : RadioPortrait)->setChecked(true);
+    FApplying = false;
+    TakeGeneral();
+    UpdatePageGeometry();
+    RepaintNow();
+  });
+  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(800); });
+  connect(Action("ActionClose"), &QAction::triggered, this, &QDialog::reject);
+  connect(Action("ActionBackground"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionBackgroundExecute);
+  connect(Action("ActionBorder"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionBorderExecute);
+  connect(Action("ActionFont"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionFontExecute);
+  Action("ActionBorder")->setEnabled(false);
+}
+
+void TCreateCardsFormViewer::CreateLayout() {
+  auto* panel = new QWidget(this);
+  auto* type = new QGroupBox(tr("Card type"), panel);
+  RadioFold = new QRadioButton(tr("Foldcard"), type);
+  RadioPost = new QRadioButton(tr("Postcard"), type);
+  RadioPost->setChecked(true);
+  auto* typeLayout = new QHBoxLayout(type);
+  typeLayout->addWidget(RadioFold);
+  typeLayout->addWidget(RadioPost);
+
+  GroupPostcard = new QGroupBox(panel);
+  nudRows = UpDown(GroupPostcard, 1, 10, 2);
+  nudCols = UpDown(GroupPostcard, 1, 10, 2);
+  auto* grid = new QGridLayout(GroupPostcard);
+  grid->addWidget(new QLabel(tr("Rows"), GroupPostcard), 0, 0);
+  grid->addWidget(nudRows, 0, 1);
+  grid->addWidget(new QLabel(tr("Columns"), GroupPostcard), 1, 0);
+  grid->addWidget(nudCols, 1, 1);
+
+  GroupFold = new QGroupBox(tr("Fold direction"), panel);
+  nudCards = UpDown(GroupFold, 1, 4, 1);
+  sbVouwX = new QToolButton(GroupFold);
+  sbVouwY = new QToolButton(GroupFold);
+  sbVouwXY = new QToolButton(GroupFold);
+  const QStringList foldNames{tr("Side by side"), tr("One above the other"), tr("Four parts")};
+  auto* folds = new QButtonGroup(this);
+  int tag = 0;
+  for (QToolButton* button : {sbVouwX, sbVouwY, sbVouwXY}) {
+    button->setText(foldNames[tag]);
+    button->setCheckable(true);
+    folds->addButton(button, tag++);
+  }
+  sbVouwXY->setChecked(true);
+  cbOneSide = new QCheckBox(tr("Front and back on one side"), GroupFold);
+  cbOneSide->setChecked(true);
+  cbOneSide->setVisible(false);
+  auto* fold = new QGridLayout(GroupFold);
+  fold->addWidget(new QLabel(tr("Nr of cards on page"), GroupFold), 0, 0);
+  fold->addWidget(nudCards, 0, 1);
+  fold->addWidget(sbVouwX, 1, 0);
+  fold->addWidget(sbVouwY, 1, 1);
+  fold->addWidget(sbVouwXY, 2, 0);
+  fold->addWidget(cbOneSide, 3, 0, 1, 2);
+  GroupFold->setVisible(false);
+  connect(folds, &QButtonGroup::idClicked, this, [this](int id) {
+    if (FApplying) return;
+    SetDirection(id);
+    FoldGrid();
+  });
+
+  auto* page = new QGroupBox(tr("Page settings"), panel);
+  CheckCenter = new QCheckBox(tr("Center cards"), page);
+  CheckGridLines = new QCheckBox(tr("Draw grid lines"), page);
+  cbUseROI = new QCheckBox(tr("Use region of interest"), page);
+  cbBestPosition = new QCheckBox(tr("Use best position"), page);
+  auto* pageLayout = new QVBoxLayout(page);
+  for (QCheckBox* box : {CheckCenter, CheckGridLines, cbUseROI, cbBestPosition}) {
+    box->setChecked(true);
+    pageLayout->addWidget(box);
+  }
+  auto* orientation = new QGroupBox(tr("Orientation"), panel);
+  RadioPortrait = new QRadioButton(tr("Portrait"), orientation);
+  RadioLandscape = new QRadioButton(tr("Landscape"), orientation);
+  RadioLandscape->setChecked(true);
+  auto* orientationLayout = new QHBoxLayout(orientation);
+  orientationLayout->addWidget(RadioPortrait);
+  orientationLayout->addWidget(RadioLandscape);
+  RadioPrint = new QGroupBox(tr("Print"), panel);
+  RadioPrintFront = new QRadioButton(tr("Front"), RadioPrint);
+  RadioPrintBack = new QRadioButton(tr("Back"), RadioPrint);
+  RadioPrintBoth = new QRadioButton(tr("Both"), RadioPrint);
+  RadioPrintFront->setChecked(true);
+  auto* printLayout = new QHBoxLayout(RadioPrint);
+  for (QRadioButton* r : {RadioPrintFront, RadioPrintBack, RadioPrintBoth}) printLayout->addWidget(r);
+
+  TabControlFB = new QTabBar(panel);
+  TabControlFB->addTab(tr("Front"));
+  TabControlFB->addTab(tr("Back"));
+  NUpDownBG = UpDown(panel, 0, 22, 0);
+  GroupMargins = new QGroupBox(tr("Image margin (%)"), panel);
+  auto* marginLayout = new QGridLayout(GroupMargins);
+  const QStringList marginNames{tr("Left"), tr("Top"), tr("Right"), tr("Bottom")};
+  for (int i = 0; i < 4; ++i) {
+    Margins[size_t(i)] = UpDown(GroupMargins, 1, 50, 4);
+    marginLayout->addWidget(new QLabel(marginNames[i], GroupMargins), i / 2, (i % 2) * 2);
+    marginLayout->addWidget(Margins[size_t(i)], i / 2, (i % 2) * 2 + 1);
+  }
+  TabText = new QTabBar(panel);
+  for (int i = 1; i <= 6; ++i) TabText->addTab(QString::number(i));
+  MemoText = new QPlainTextEdit(panel);
+  MemoText->setLineWrapMode(QPlainTextEdit::NoWrap);
+  MemoText->setMaximumHeight(90);
+  auto* textTools = new QHBoxLayout;
+  for (const char* name : {"ActionAlignLeft", "ActionAlignCenter", "ActionAlignRight", "ActionFont"})
+    textTools->addWidget(Tool(panel, Action(name), Action(name)->isCheckable()));
+  auto* sideTools = new QHBoxLayout;
+  sideTools->addWidget(Tool(panel, Action("ActionBackground")));
+  ButtonBorder = Tool(panel, Action("ActionBorder"));
+  ButtonBorder->setVisible(false);
+  sideTools->addWidget(ButtonBorder);
+  auto* bg = new QHBoxLayout;
+  bg->addWidget(new QLabel(tr("Background margin (%)"), panel));
+  bg->addWidget(NUpDownBG);
+
+  auto* buttons = new QGridLayout;
+  int b = 0;
+  for (const char* name : {"ActionLoad", "ActionSave", "ActionDefault", "ActionPrintSettings", "ActionPrint", "ActionHelp",
+                           "ActionClose"}) {
+    auto* button = new QPushButton(Action(name)->text(), panel);
+    button->setToolTip(Action(name)->toolTip());
+    button->setAutoDefault(false);
+    if (QLatin1String(name) == QLatin1String("ActionPrint")) button->setDefault(true);
+    connect(button, &QPushButton::clicked, Action(name), &QAction::trigger);
+    buttons->addWidget(button, b / 2, b % 2);
+    ++b;
+  }
+
+  auto* right = new QVBoxLayout(panel);
+  right->addWidget(type);
+  right->addWidget(GroupPostcard);
+  right->addWidget(GroupFold);
+  right->addWidget(page);
+  right->addWidget(orientation);
+  right->addWidget(RadioPrint);
+  right->addWidget(TabControlFB);
+  right->addLayout(sideTools);
+  right->addLayout(bg);
+  right->addWidget(GroupMargins);
+  right->addWidget(TabText);
+  right->addWidget(MemoText);
+  right->addLayout(textTools);
+  right->addStretch();
+  right->addLayout(buttons);
+
+  auto* toolbar = new QToolBar(this);
+  for (const char* name : {"ActionLeftX", "ActionCenterX", "ActionRightX", "ActionTopY", "ActionCenterY", "ActionBottomY"})
+    toolbar->addAction(Action(name));
+  toolbar->addSeparator();
+  for (const char* name : {"ActionMoveLeft", "ActionMoveUp", "ActionMoveRight", "ActionMoveDown", "ActionUndo"})
+    toolbar->addAction(Action(name));
+  TabPageCard = new QTabBar(this);
+  TabPageCard->addTab(tr("Card"));
+  TabPageCard->addTab(tr("Page"));
+  TabPageCard->setCurrentIndex(1);
+  viewerCard = new TImageViewer(this);
+  viewerCard->setMinimumSize(300, 240);
+  viewerCard->OnPaint = [this](TImageViewer*, QPainter& canvas) { PreviewPaint(canvas); };
+  auto* left = new QVBoxLayout;
+  left->addWidget(toolbar);
+  left->addWidget(TabPageCard);
+  left->addWidget(viewerCard, 1);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(left, 1);
+  layout->addWidget(panel);
+}
+
+void TCreateCardsFormViewer::ConnectControls() {
+  const auto general = [this] {
+    if (FApplying) return;
+    TakeGeneral();
+  };
+  nudRows->OnChange = nudCols->OnChange = [this, general](TNumericUpDown*) {
+    general();
+    if (FApplying) return;
+    UpdatePageGeometry();
+    ScheduleRepaint();
+  };
+  nudCards->OnChange = [this, general](TNumericUpDown*) {
+    if (FApplying) return;
+    general();
+    sbVouwXY->setEnabled(nudCards->Value() == 1);
+    if (!sbVouwXY->isEnabled() && FDesign.General.Direction == 2) SetDirection(0);
+    FoldGrid();
+  };
+  for (QRadioButton* r : {RadioFold, RadioPost})
+    connect(r, &QRadioButton::clicked, this, [this] {
+      if (FApplying) return;
+      TakeGeneral();
+      GroupPostcard->setVisible(FDesign.General.Type == 1);
+      GroupFold->setVisible(FDesign.General.Type == 0);
+      UpdatePrintChoice();
+      UpdatePageGeometry();
+      ScheduleRepaint();
+    });
+  connect(cbOneSide, &QCheckBox::clicked, this, [this] {
+    if (FApplying) return;
+    TakeGeneral();
+    UpdatePrintChoice();
+    ScheduleRepaint();
+  });
+  for (QCheckBox* box : {CheckCenter, CheckGridLines, cbUseROI, cbBestPosition})
+    connect(box, &QCheckBox::clicked, this, [this] {
+      if (FApplying) return;
+      TakeGeneral();
+      UpdatePageGeometry();
+      ScheduleRepaint();
+    });
+  for (QRadioButton* r : {RadioPortrait, RadioLandscape})
+    connect(r, &QRadioButton::clicked, this, [this] {
+      if (FApplying) return;
+      TakeGeneral();
+      UpdatePageGeometry();
+      ScheduleRepaint();
+    });
+  connect(TabControlFB, &QTabBar::currentChanged, this, [this] {
+    if (!FApplying) SideChanged();
+  });
+  for (int i = 0; i < 4; ++i)
+    Margins[size_t(i)]->OnChange = [this, i](TNumericUpDown* field) {
+      if (FApplying) return;
+      TCard& side = FEditor.Side == TCardTextEditor::Front ? static_cast<TCard&>(FDesign.Front)
+                                                           : static_cast<TCard&>(FDesign.Back);
+      side.ImageMargins[size_t(i)] = field->Value();
+      ScheduleRepaint();
+    };
+  NUpDownBG->OnChange = [this](TNumericUpDown* field) {
+    if (FApplying) return;
+    TCard& side = FEditor.Side == TCardTextEditor::Front ? static_cast<TCard&>(FDesign.Front)
+                                                         : static_cast<TCard&>(FDesign.Back);
+    side.BGMargin = field->Value();
+    ScheduleRepaint();
+  };
+  connect(TabText, &QTabBar::currentChanged, this, [this](int index) {
+    if (FApplying) return;
+    FEditor.ClearUndo();
+    FEditor.Block = index;
+    ShowTextBlock();
+  });
+  connect(MemoText, &QPlainTextEdit::textChanged, this, &TCreateCardsFormViewer::MemoChanged);
+  connect(TabPageCard, &QTabBar::currentChanged, this, [this] { RepaintNow(); });
+}
+
+void TCreateCardsFormViewer::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (FShown) return;
+  FShown = true;
+  TakeGeneral();
+  UpdatePageGeometry();
+  FDesign.Front.SetImage(FImage);
+  FEditor.Side = TCardTextEditor::Front;
+  ShowDesign();
+}
+
+void TCreateCardsFormViewer::TakeGeneral() {
+  TCardGeneral& g = FDesign.General;
+  g.Type = RadioPost->isChecked() ? 1 : 0;
+  g.Cards = nudCards->Value();
+  g.OneSide = cbOneSide->isChecked();
+  g.Center = CheckCenter->isChecked();
+  g.GridLines = CheckGridLines->isChecked();
+  g.UseROI = cbUseROI->isChecked();
+  g.BestPosition = cbBestPosition->isChecked();
+  g.Orientation = RadioLandscape->isChecked() ? 1 : 0;
+  if (g.Type == 1) {
+    g.Rows = nudRows->Value();
+    g.Columns = nudCols->Value();
+  }
+  FDesign.Front.BestPosition = g.BestPosition;
+  FDesign.Front.UseROI = g.UseROI;
+}
+
+void TCreateCardsFormViewer::SetDirection(int direction) {
+  FDesign.General.Direction = direction;
+  cbOneSide->setVisible(direction != 2);
+  (direction == 0 ? sbVouwX : direction == 1 ? sbVouwY : sbVouwXY)->setChecked(true);
+  UpdatePrintChoice();
+}
+
+void TCreateCardsFormViewer::FoldGrid() {
+  UpdatePageGeometry();
+  ScheduleRepaint();
+}
+
+bool TCreateCardsFormViewer::PrintChoiceVisible() const {
+  return CardPage::PrintChoiceVisible(FDesign.General);
+}
+
+void TCreateCardsFormViewer::UpdatePrintChoice() {
+  RadioPrint->setVisible(PrintChoiceVisible());
+}
+
+void TCreateCardsFormViewer::UpdatePageGeometry() {
+  Printer::SetPrinterOrientation(FDesign.General.Orientation);
+  FGeometry = TPageGeometry::Of(Printer::Current());
+  FPrinterCells = CardPage::PrinterCells(FDesign.General, FGeometry);
+  const TGPRect area = CardPage::TextArea(FPrinterCells);
+  for (TCard* side : std::initializer_list<TCard*>{&FDesign.Front, &FDesign.Back})
+    for (TCardText& text : side->Texts) {
+      text.Area = area;
+      text.NeedsMeasure = true;
+    }
+}
+
+void TCreateCardsFormViewer::ShowDesign() {
+  FApplying = true;
+  const TCardGeneral& g = FDesign.General;
+  (g.Type == 1 ? RadioPost : RadioFold)->setChecked(true);
+  nudRows->SetValue(g.Rows);
+  nudCols->SetValue(g.Columns);
+  nudCards->SetValue(g.Cards);
+  sbVouwXY->setEnabled(g.Cards == 1);
+  cbOneSide->setChecked(g.OneSide);
+  CheckCenter->setChecked(g.Center);
+  CheckGridLines->setChecked(g.GridLines);
+  cbUseROI->setChecked(g.UseROI);
+  cbBestPosition->setChecked(g.BestPosition);
+  (g.Orientation == 1 ? RadioLandscape : RadioPortrait)->setChecked(true);
+  GroupPostcard->setVisible(g.Type == 1);
+  GroupFold->setVisible(g.Type == 0);
+  FApplying = false;
+  SetDirection(g.Direction);
+  FDesign.Front.BestPosition = g.BestPosition;
+  FDesign.Front.UseROI = g.UseROI;
+  UpdatePageGeometry();
+  SideChanged();
+}
+
+void TCreateCardsFormViewer::SideChanged() {
+  const bool back = TabControlFB->currentIndex() == 1;
+  FEditor.Side = back ? TCardTextEditor::Back : TCardTextEditor::Front;
+  FApplying = true;
+  (back ? RadioPrintBack : RadioPrintFront)->setChecked(true);
+  ButtonBorder->setVisible(back);
+  Action("ActionBorder")->setEnabled(back);
+  GroupMargins->setTitle(back ? tr("Border margin (%)") : tr("Image margin (%)"));
+  const TCard& side = back ? static_cast<const TCard&>(FDesign.Back) : static_cast<const TCard&>(FDesign.Front);
+  for (int i = 0; i < 4; ++i) Margins[size_t(i)]->SetValue(side.ImageMargins[size_t(i)]);
+  NUpDownBG->SetValue(side.BGMargin);
+  TabText->setCurrentIndex(0);
+  FApplying = false;
+  FEditor.ClearUndo();
+  FEditor.Block = 0;
+  ShowTextBlock();
+  ScheduleRepaint();
+}
+
+void TCreateCardsFormViewer::ShowTextBlock() {
+  const TCardText& text = FEditor.Text();
+  FApplying = true;
+  QFont font = text.Font.ToQFont(8);
+  MemoText->setFont(font);
+  QPalette palette = MemoText->palette();
+  const bool silver = text.Font.Color == QColor(192, 192, 192);
+  palette.setColor(QPalette::Base, silver ? QColor(128, 128, 128) : palette.color(QPalette::Window));
+  palette.setColor(QPalette::Text, text.Font.Color);
+  MemoText->setPalette(palette);
+  MemoText->setPlainText(text.Lines.join(u'\n'));
+  FApplying = false;
+  UpdateEditButtons();
+}
+
+void TCreateCardsFormViewer::UpdateEditButtons() {
+  const TCardText& text = FEditor.Text();
+  Action("ActionLeftX")->setChecked(text.XPosition == 1);
+  Action("ActionCenterX")->setChecked(text.XPosition == 3);
+  Action("ActionRightX")->setChecked(text.XPosition == 2);
+  Action("ActionTopY")->setChecked(text.YPosition == 4);
+  Action("ActionCenterY")->setChecked(text.YPosition == 3);
+  Action("ActionBottomY")->setChecked(text.YPosition == 5);
+  Action("ActionAlignLeft")->setChecked(text.Alignment == 1);
+  Action("ActionAlignCenter")->setChecked(text.Alignment == 3);
+  Action("ActionAlignRight")->setChecked(text.Alignment == 2);
+  Action("ActionUndo")->setEnabled(FEditor.UndoCount() > 0);
+}
+
+void TCreateCardsFormViewer::MemoChanged() {
+  if (FApplying) return;
+  QStringList lines = MemoText->toPlainText().split(u'\n');
+  while (!lines.isEmpty() && lines.front().isEmpty()) lines.removeFirst();  // no empty lines at the top
+  TCardText& text = FEditor.Text();
+  text.Lines = lines;
+  text.NeedsMeasure = true;
+  ScheduleRepaint();
+}
+
+void TCreateCardsFormViewer::ScheduleRepaint() {
+  FCountdown = 3;
+  TimerRepaint->start();
+}
+
+void TCreateCardsFormViewer::MeasureTexts() {
+  for (TCard* side : std::initializer_list<TCard*>{&FDesign.Back, &FDesign.Front})
+    for (TCardText& text : side->Texts)
+      if (text.NeedsMeasure) text.Measure(Printer::Current());
+}
+
+void TCreateCardsFormViewer::RepaintNow() {
+  TimerRepaint->stop();
+  FCountdown = 0;
+  MeasureTexts();
+  viewerCard->update();
+}
+
+TGPRect TCreateCardsFormViewer::ShownRect() const {
+  const bool card = TabPageCard->currentIndex() == 0;
+  const TGPRect cell = FPrinterCells.empty() ? TGPRect{} : FPrinterCells.front();
+  const QSize size = card ? QSize(cell.Width, cell.Height) : FGeometry.Physical;
+  return FitRectKeepAspect(viewerCard->width(), viewerCard->height(), size.width(), size.height());
+}
+
+void TCreateCardsFormViewer::PreviewPaint(QPainter& canvas) {
+  canvas.fillRect(viewerCard->rect(), QColor(128, 128, 128));
+  const TGPRect shown = ShownRect();
+  if (shown.IsEmpty()) return;
+  canvas.setPen(Qt::black);
+  canvas.setBrush(Qt::white);
+  canvas.drawRect(QRect(shown.X - 1, shown.Y - 1, shown.Width + 1, shown.Height + 1));
+  if (TabPageCard->currentIndex() == 0) {
+    const TGPRect cell = FPrinterCells.empty() ? TGPRect{} : FPrinterCells.front();
+    TCard& side = FEditor.Side == TCardTextEditor::Front ? static_cast<TCard&>(FDesign.Front)
+                                                         : static_cast<TCard&>(FDesign.Back);
+    side.Draw(canvas, shown, {0, 0, cell.Width, cell.Height}, false);
+  } else {
+    CardPage::Compose(canvas, FDesign.General, FDesign.Front, FDesign.Back, shown, FGeometry,
+                      FEditor.Side == TCardTextEditor::Front ? TCardSide::Front : TCardSide::Back, false);
+  }
+}
+
+void TCreateCardsFormViewer::DragMove() {
+  const TGPRect shown = ShownRect();
+  FEditor.Drag(DragTool.Delta.x(), DragTool.Delta.y(), shown.Width, shown.Height);
+  UpdateEditButtons();
+  RepaintNow();
+}
+
+void TCreateCardsFormViewer::ActionDefaultExecute() {
+  for (TCard* side : std::initializer_list<TCard*>{&FDesign.Front, &FDesign.Back}) {
+    // The texts keep their lines.
+    std::vector<QStringList> lines;
+    for (const TCardText& text : side->Texts) lines.push_back(text.Lines);
+    side->Texts.assign(6, TCardText());
+    for (size_t i = 0; i < lines.size() && i < 6; ++i) side->Texts[i].Lines = lines[i];
+  }
+  FDesign.ApplyDefaults();
+  FEditor.ClearUndo();
+  ShowDesign();
+}
+
+bool TCreateCardsFormViewer::LoadFile(const QString& path) {
+  QString message;
+  QStringList notes;
+  if (!CardFile::Load(path, FDesign, message, &notes, CardFolders::Patterns(), CardFolders::Ornaments())) {
+    ShowError(message);
+    return false;
+  }
+  FEditor.ClearUndo();
+  ShowDesign();
+  if (!notes.isEmpty())
+    QMessageBox::warning(this, QStringLiteral("Zelvane"),
+                         tr("Some settings of %1 were corrected:").arg(path) + u'\n' + notes.join(u'\n'));
+  return true;
+}
+
+bool TCreateCardsFormViewer::SaveFile(const QString& path) {
+  QString message;
+  if (!CardFile::Save(path, FDesign, message)) {
+    ShowError(message);
+    return false;
+  }
+  return true;
+}
+
+void TCreateCardsFormViewer::ApplyFont(const TTextFont& font) {
+  TCardText& text = FEditor.Text();
+  text.SetFont(font);
+  ShowTextBlock();
+  RepaintNow();
+}
+
+void TCreateCardsFormViewer::ActionFontExecute() {
+  const TTextFont kept = FEditor.Text().Font;
+  TFontColorDialog dialog(this);
+  dialog.SetChoice(kept.ToQFont(kept.Size), kept.Color);
+  dialog.SetApplyVisible(true);
+  const auto toTextFont = [](const QFont& font, const QColor& color) {
+    return TTextFont{font.family(), std::max(1.0, std::round(font.pointSizeF())),
+                     (font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0) | (font.underline() ? fsUnderline : 0) |
+                         (font.strikeOut() ? fsStrikeOut : 0),
+                     color};
+  };
+  dialog.OnApply = [&](const QFont& font, const QColor& color) { ApplyFont(toTextFont(font, color)); };
+  if (dialog.exec() == QDialog::Accepted)
+    ApplyFont(toTextFont(dialog.ChosenFont(), dialog.ChosenColor()));
+  else
+    ApplyFont(kept);  // Cancel takes back any Apply
+}
+
+void TCreateCardsFormViewer::ActionBackgroundExecute() {
+  if (!FBackgroundForm) FBackgroundForm = new TSelectBackgroundForm(CardFolders::Patterns(), this);
+  TCard& side = FEditor.Side == TCardTextEditor::Front ? static_cast<TCard&>(FDesign.Front)
+                                                       : static_cast<TCard&>(FDesign.Back);
+  FBackgroundForm->Brush = side.Background;
+  if (FBackgroundForm->exec() != QDialog::Accepted) return;
+  side.Background = FBackgroundForm->Brush;
+  RepaintNow();
+}
+
+void TCreateCardsFormViewer::TakeBack(std::unique_ptr<TCardBack> back) {
+  // The blocks of the old back go: undo entries name side and index only,
+  // and the list is emptied all the same.
+  FEditor.ClearUndo();
+  FDesign.Back.Background = back->Background;
+  FDesign.Back.BGMargin = back->BGMargin;
+  FDesign.Back.ImageMargins = back->ImageMargins;
+  FDesign.Back.OuterWidth = back->OuterWidth;
+  FDesign.Back.InnerWidth = back->InnerWidth;
+  FDesign.Back.SpaceWidth = back->SpaceWidth;
+  FDesign.Back.OuterColor = back->OuterColor;
+  FDesign.Back.InnerColor = back->InnerColor;
+  FDesign.Back.Ornaments = back->Ornaments;
+  FDesign.Back.LineStyle = back->LineStyle;
+  FDesign.Back.Fill = back->Fill;
+  for (size_t i = 0; i < back->Texts.size() && i < FDesign.Back.Texts.size(); ++i)
+    FDesign.Back.Texts[i].Assign(back->Texts[i]);
+  if (FEditor.Side == TCardTextEditor::Back) {
+    FApplying = true;
+    for (int i = 0; i < 4; ++i) Margins[size_t(i)]->SetValue(FDesign.Back.ImageMargins[size_t(i)]);
+    FApplying = false;
+  }
+  UpdateEditButtons();
+  RepaintNow();
+}
+
+void TCreateCardsFormViewer::ActionBorderExecute() {
+  if (FEditor.Side != TCardTextEditor::Back) return;
+  const TGPRect cell = FPrinterCells.empty() ? TGPRect{} : FPrinterCells.front();
+  std::unique_ptr<TCardBack> clone = FDesign.Back.Clone();
+  TSetBorderForm form(clone.get(), {0, 0, cell.Width, cell.Height}, CardFolders::Ornaments(), CardFolders::Patterns(),
+                      this);
+  if (form.exec() == QDialog::Accepted) TakeBack(std::move(clone));
+}
+
+bool TCreateCardsFormViewer::PrintTo(QPrinter& printer, int from, int to, QString& reason) {
+  FDesign.Front.SetImage(FImage);
+  return CardPrint::Print(printer, FDesign, from, to, reason);
+}
+
+void TCreateCardsFormViewer::ActionPrintExecute() {
+  QPrinter& printer = Printer::Current();
+  QPrintDialog dialog(&printer, this);
+  const bool choice = RadioPrint->isVisible() || PrintChoiceVisible();
+  const int pages = CardPrint::PageCount(FDesign.General);
+  if (choice && pages == 2) {
+    dialog.setMinMax(1, 2);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    printer.setPrintRange(QPrinter::PageRange);
+    const int from = RadioPrintBack->isChecked() ? 2 : 1;
+    const int to = RadioPrintFront->isChecked() ? 1 : 2;
+    dialog.setFromTo(from, to);
+  } else {
+    dialog.setMinMax(1, 1);
+    dialog.setFromTo(1, 1);
+  }
+  if (dialog.exec() != QDialog::Accepted) return;
+  int from = 1, to = pages;
+  if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+    from = printer.fromPage();
+    to = std::min(pages, printer.toPage());
+  }
+  UpdatePageGeometry();
+  QString reason;
+  if (!PrintTo(printer, from, to, reason)) ShowError(tr("Printing failed: %1").arg(reason));
+  UpdatePageGeometry();
+  RepaintNow();
+}
+
+void TCreateCardsFormViewer::ShowError(const QString& message) {
+  QMessageBox::critical(this, QStringLiteral("Zelvane"), message);
+}

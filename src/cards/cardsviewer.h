@@ -1,0 +1,129 @@
+#pragma once
+
+#include "cardfile.h"
+#include "cardtexteditor.h"
+#include "mousehandler.h"
+
+#include <QDialog>
+#include <QMap>
+#include <QTimer>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QPlainTextEdit;
+class QRadioButton;
+class QTabBar;
+class QToolButton;
+class TImageToDraw;
+class TImageViewer;
+class TNumericUpDown;
+class TSelectBackgroundForm;
+
+// "Zelvane - Create cards": postcards or fold cards from one photo. Each
+// side has a background, margins and six text blocks; the back a border and
+// corner ornaments. The preview shows one card or the whole page; the design
+// prints, and saves to and loads from card settings files (.vzc).
+class TCreateCardsFormViewer : public QDialog {
+  Q_OBJECT
+public:
+  explicit TCreateCardsFormViewer(TImageToDraw* image, QWidget* parent = nullptr);
+  ~TCreateCardsFormViewer() override;
+
+  [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
+  [[nodiscard]] QList<QAction*> Actions() const { return FActions.values(); }
+  [[nodiscard]] TCardDesign& Design() { return FDesign; }
+  [[nodiscard]] TCardTextEditor& Editor() { return FEditor; }
+  [[nodiscard]] bool PrintChoiceVisible() const;
+
+  bool LoadFile(const QString& path);
+  bool SaveFile(const QString& path);
+  void ActionDefaultExecute();
+  // Prints pages from..to (1 front, 2 back) on the printer; false with the reason.
+  bool PrintTo(class QPrinter& printer, int from, int to, QString& reason);
+  void ActionPrintExecute();
+  void ActionBorderExecute();
+  void ActionBackgroundExecute();
+  void ActionFontExecute();
+  // The font dialog's work, without the dialog: the chosen font on the
+  // block (Apply and OK), or the kept one back (Cancel).
+  void ApplyFont(const TTextFont& font);
+  void ScheduleRepaint();
+  // What the preview shows of the card: the shown rectangle (card or page).
+  [[nodiscard]] TGPRect ShownRect() const;
+
+  // Controls, named as the window knows them.
+  QRadioButton* RadioFold = nullptr;
+  QRadioButton* RadioPost = nullptr;
+  TNumericUpDown* nudRows = nullptr;
+  TNumericUpDown* nudCols = nullptr;
+  TNumericUpDown* nudCards = nullptr;
+  QToolButton* sbVouwX = nullptr;
+  QToolButton* sbVouwY = nullptr;
+  QToolButton* sbVouwXY = nullptr;
+  QCheckBox* cbOneSide = nullptr;
+  QCheckBox* CheckCenter = nullptr;
+  QCheckBox* CheckGridLines = nullptr;
+  QCheckBox* cbUseROI = nullptr;
+  QCheckBox* cbBestPosition = nullptr;
+  QRadioButton* RadioPortrait = nullptr;
+  QRadioButton* RadioLandscape = nullptr;
+  QGroupBox* RadioPrint = nullptr;
+  QRadioButton* RadioPrintFront = nullptr;
+  QRadioButton* RadioPrintBack = nullptr;
+  QRadioButton* RadioPrintBoth = nullptr;
+  QGroupBox* GroupPostcard = nullptr;
+  QGroupBox* GroupFold = nullptr;
+  QGroupBox* GroupMargins = nullptr;
+  QTabBar* TabControlFB = nullptr;
+  QTabBar* TabText = nullptr;
+  QTabBar* TabPageCard = nullptr;
+  QPlainTextEdit* MemoText = nullptr;
+  TNumericUpDown* NUpDownBG = nullptr;
+  std::array<TNumericUpDown*, 4> Margins{};
+  QToolButton* ButtonBorder = nullptr;
+  TImageViewer* viewerCard = nullptr;
+  QTimer* TimerRepaint = nullptr;
+  TDragMouseHandler DragTool;
+
+  // The border dialog's work after OK, without the dialog: the clone
+  // becomes the back (the undo list is emptied).
+  void TakeBack(std::unique_ptr<TCardBack> back);
+
+protected:
+  void showEvent(QShowEvent* event) override;
+
+private:
+  QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut, const QString& hint);
+  void CreateActions();
+  void CreateLayout();
+  void ConnectControls();
+  // Controls from the design and back (FApplying stops the handlers).
+  void ShowDesign();
+  void TakeGeneral();
+  void FoldGrid();
+  void SetDirection(int direction);
+  void UpdatePrintChoice();
+  void UpdatePageGeometry();
+  void SideChanged();
+  void ShowTextBlock();
+  void UpdateEditButtons();
+  void MemoChanged();
+  void MeasureTexts();
+  void RepaintNow();
+  void PreviewPaint(class QPainter& canvas);
+  void DragMove();
+  void ShowError(const QString& message);
+
+  QMap<QString, QAction*> FActions;
+  TImageToDraw* FImage = nullptr;
+  TCardDesign FDesign;
+  TCardTextEditor FEditor{FDesign};
+  TPageGeometry FGeometry;
+  std::vector<TGPRect> FPrinterCells;
+  TSelectBackgroundForm* FBackgroundForm = nullptr;
+  int FCountdown = 0;
+  bool FApplying = false;
+  bool FShown = false;
+};
