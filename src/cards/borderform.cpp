@@ -34,6 +34,7 @@ TNumericUpDown* UpDown(QWidget* parent, int min, int max, int value) {
   field->SetMax(max);
   field->SetValue(value);
   field->setMinimumWidth(60);
+  field->setMinimumHeight(field->MinimumHeight());
   return field;
 }
 
@@ -100,9 +101,12 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   auto* styles = new QButtonGroup(this);
   const char* styleActions[] = {"ActionRect", "ActionRectF", "ActionEllipse", "ActionEllipseF"};
   for (int i = 0; i < 4; ++i) {
+    // Not the action's own button: checking one must not trigger it.
     auto* button = new QToolButton(GroupStyle);
-    button->setDefaultAction(Action(styleActions[i]));
+    button->setText(Action(styleActions[i])->text());
+    button->setToolTip(Action(styleActions[i])->toolTip());
     button->setCheckable(true);
+    connect(button, &QToolButton::clicked, Action(styleActions[i]), &QAction::trigger);
     styles->addButton(button, i);
     StyleButtons[size_t(i)] = button;
     styleLayout->addWidget(button);
@@ -136,8 +140,10 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   auto* cornerLayout = new QGridLayout;
   for (int i = 0; i < 4; ++i) {
     auto* button = new QToolButton(ornaments);
-    button->setDefaultAction(Action(cornerActions[i]));
+    button->setText(Action(cornerActions[i])->text());
+    button->setToolTip(Action(cornerActions[i])->toolTip());
     button->setCheckable(true);
+    connect(button, &QToolButton::clicked, Action(cornerActions[i]), &QAction::trigger);
     corners->addButton(button, i);
     CornerButtons[size_t(i)] = button;
     cornerLayout->addWidget(button, i / 2, i % 2);
@@ -207,6 +213,7 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   layout->addWidget(buttons);
 
   ChooseColor = [this](const QColor& start) { return QColorDialog::getColor(start, this, tr("Color")); };
+  resize(780, 560);
   WindowPlacement::Apply(this, ProcessSettings().BorderForm, parent);
 }
 

@@ -32,6 +32,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -45,6 +46,7 @@ TNumericUpDown* UpDown(QWidget* parent, int min, int max, int value) {
   field->SetMax(max);
   field->SetValue(value);
   field->setMinimumWidth(60);
+  field->setMinimumHeight(field->MinimumHeight());
   return field;
 }
 
@@ -346,9 +348,16 @@ void TCreateCardsFormViewer::CreateLayout() {
   left->addWidget(toolbar);
   left->addWidget(TabPageCard);
   left->addWidget(viewerCard, 1);
+  // The panel scrolls on screens too low for it.
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidget(panel);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setMinimumWidth(panel->sizeHint().width() + 20);
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left, 1);
-  layout->addWidget(panel);
+  layout->addWidget(scroll);
 }
 
 void TCreateCardsFormViewer::ConnectControls() {
