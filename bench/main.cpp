@@ -4,6 +4,7 @@
 //   zelvane-bench list FOLDER
 //   zelvane-bench find FOLDER [criteria of zelvane-find] [--full-decode] [--limit N]
 //   zelvane-bench cards
+//   zelvane-bench ornaments FOLDER
 //   zelvane-bench export FOLDER [--size WxH] [--roi] [--album] [--threads N] [--full-decode]
 //   zelvane-bench print FOLDER [--layout L.vzp] [--full]
 //   zelvane-bench view FOLDER [--no-prefetch] [--step MS]
@@ -17,6 +18,7 @@
 #include "photomaker.h"
 #include "cardbench.h"
 #include "exportbench.h"
+#include "ornamentbench.h"
 #include "printbench.h"
 #include "thumbbench.h"
 #include "viewbench.h"
@@ -49,6 +51,9 @@ int Usage(QTextStream& err) {
          "      Previews a 10 x 10 page of postcards at 800 x 600 (20 repaints, with and without\n"
          "      the image cache) and prints 4 x 4 postcards, both sides, to a 300 dpi PDF. Last line:\n"
          "      cards: repaint T ms (uncached T ms), print 16 cards T s, PDF S MiB\n"
+         "  zelvane-bench ornaments FOLDER\n"
+         "      Opens the border dialog offscreen with FOLDER as the ornament folder. Last line:\n"
+         "      ornaments: N files, dialog shown in T ms, icons done in T s, peak RSS M MiB\n"
          "  zelvane-bench export FOLDER [--size WxH] [--roi] [--album] [--threads N] [--full-decode]\n"
          "      Exports FOLDER's photos resized (default 800x600) through the export run into a\n"
          "      temporary folder, as copies or (--album) as the HTML album. --full-decode decodes\n"
@@ -276,6 +281,15 @@ int main(int argc, char** argv) {
   if (args.value(0) == QLatin1String("view")) return View(args.mid(1), out, err);
   if (args.value(0) == QLatin1String("print")) return Print(args.mid(1), out, err);
   if (args.value(0) == QLatin1String("export")) return Export(args.mid(1), out, err);
+  if (args.value(0) == QLatin1String("ornaments") && args.size() == 2) {
+    const TOrnamentBenchResult r = RunOrnamentBench(args[1]);
+    out << QStringLiteral("ornaments: %1 files, dialog shown in %2 ms, icons done in %3 s, peak RSS %4 MiB\n")
+               .arg(r.Files)
+               .arg(r.ShownMs, 0, 'f', 0)
+               .arg(r.IconsSeconds, 0, 'f', 2)
+               .arg(r.PeakRssMiB, 0, 'f', 0);
+    return 0;
+  }
   if (args.value(0) == QLatin1String("cards")) {
     const TCardBenchResult r = RunCardBench();
     out << QStringLiteral("cards: repaint %1 ms (uncached %2 ms), print 16 cards %3 s, PDF %4 MiB\n")

@@ -3,12 +3,12 @@
 <context>
     <name>CardFile</name>
     <message>
-        <location filename="../src/cards/cardfile.cpp" line="117" />
+        <location filename="../src/cards/cardfile.cpp" line="118" />
         <source>The file %1 is not a card settings file.</source>
         <translation>Het bestand %1 is geen kaartinstellingenbestand.</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardfile.cpp" line="328" />
+        <location filename="../src/cards/cardfile.cpp" line="329" />
         <source>Cannot save %1: %2</source>
         <translation>Kan %1 niet opslaan: %2</translation>
     </message>
@@ -173,6 +173,373 @@
         <location filename="../src/mainwindow/aboutform.cpp" line="34" />
         <source>Version:</source>
         <translation>Versie:</translation>
+    </message>
+</context>
+<context>
+    <name>TCreateCardsFormViewer</name>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="64" />
+        <source>Zelvane - Create cards</source>
+        <translation>Zelvane - Kaarten maken</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="97" />
+        <location filename="../src/cards/cardsviewer.cpp" line="281" />
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="97" />
+        <source>Place left</source>
+        <translation>Links plaatsen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="98" />
+        <source>Center</source>
+        <translation>Midden</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="98" />
+        <source>Center horizontal</source>
+        <translation>Horizontaal centreren</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="99" />
+        <location filename="../src/cards/cardsviewer.cpp" line="281" />
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="99" />
+        <source>Place right</source>
+        <translation>Rechts plaatsen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="100" />
+        <location filename="../src/cards/cardsviewer.cpp" line="281" />
+        <source>Top</source>
+        <translation>Boven</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="100" />
+        <source>Place top</source>
+        <translation>Bovenaan plaatsen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="101" />
+        <source>Middle</source>
+        <translation>Midden</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="101" />
+        <source>Center vertical</source>
+        <translation>Verticaal centreren</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="102" />
+        <location filename="../src/cards/cardsviewer.cpp" line="281" />
+        <source>Bottom</source>
+        <translation>Onder</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="102" />
+        <source>Place bottom</source>
+        <translation>Onderaan plaatsen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="103" />
+        <source>Move left</source>
+        <translation>Naar links</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="104" />
+        <source>Move up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="105" />
+        <source>Move right</source>
+        <translation>Naar rechts</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="106" />
+        <source>Move down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="107" />
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="108" />
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="108" />
+        <source>Load card settings</source>
+        <translation>Kaartinstellingen laden</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="109" />
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="109" />
+        <source>Save card settings</source>
+        <translation>Kaartinstellingen opslaan</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="110" />
+        <source>Default</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="110" />
+        <source>Default card settings</source>
+        <translation>Standaardkaartinstellingen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="111" />
+        <location filename="../src/cards/cardsviewer.cpp" line="267" />
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="111" />
+        <source>Open print dialog</source>
+        <translation>Afdrukvenster openen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="112" />
+        <source>Printer settings</source>
+        <translation>Printerinstellingen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="113" />
+        <source>Open printer settings dialog</source>
+        <translation>Printerinstellingen openen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="114" />
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="115" />
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="116" />
+        <source>Background</source>
+        <translation>Achtergrond</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="117" />
+        <source>Set background color or pattern</source>
+        <translation>Achtergrondkleur of -patroon kiezen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="118" />
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="118" />
+        <source>Set border</source>
+        <translation>Rand instellen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="119" />
+        <source>Font</source>
+        <translation>Lettertype</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="119" />
+        <source>Set font</source>
+        <translation>Lettertype kiezen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="120" />
+        <source>Align left</source>
+        <translation>Links uitlijnen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="121" />
+        <source>Align center</source>
+        <translation>Centreren</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="122" />
+        <source>Align right</source>
+        <translation>Rechts uitlijnen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="167" />
+        <source>Zelvane - Load card settings</source>
+        <translation>Zelvane - Kaartinstellingen laden</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="168" />
+        <location filename="../src/cards/cardsviewer.cpp" line="175" />
+        <source>Card settings files (*.vzc)</source>
+        <translation>Kaartinstellingen (*.vzc)</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="174" />
+        <source>Zelvane - Save card settings</source>
+        <translation>Zelvane - Kaartinstellingen opslaan</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="202" />
+        <source>Card type</source>
+        <translation>Soort kaart</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="203" />
+        <source>Foldcard</source>
+        <translation>Vouwkaart</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="204" />
+        <source>Postcard</source>
+        <translation>Ansichtkaart</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="214" />
+        <source>Rows</source>
+        <translation>Rijen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="216" />
+        <source>Columns</source>
+        <translation>Kolommen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="219" />
+        <source>Fold direction</source>
+        <translation>Vouwrichting</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="224" />
+        <source>Side by side</source>
+        <translation>Naast elkaar</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="224" />
+        <source>One above the other</source>
+        <translation>Boven elkaar</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="224" />
+        <source>Four parts</source>
+        <translation>In vieren</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="233" />
+        <source>Front and back on one side</source>
+        <translation>Voor- en achterkant op één zijde</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="237" />
+        <source>Nr of cards on page</source>
+        <translation>Aantal kaarten per pagina</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="250" />
+        <source>Page settings</source>
+        <translation>Pagina-instellingen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="251" />
+        <source>Center cards</source>
+        <translation>Kaarten centreren</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="252" />
+        <source>Draw grid lines</source>
+        <translation>Rasterlijnen tekenen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="253" />
+        <source>Use region of interest</source>
+        <translation>Interessegebied gebruiken</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="254" />
+        <source>Use best position</source>
+        <translation>Beste stand gebruiken</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="260" />
+        <source>Orientation</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="261" />
+        <source>Portrait</source>
+        <translation>Staand</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="262" />
+        <source>Landscape</source>
+        <translation>Liggend</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="268" />
+        <location filename="../src/cards/cardsviewer.cpp" line="276" />
+        <source>Front</source>
+        <translation>Voorkant</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="269" />
+        <location filename="../src/cards/cardsviewer.cpp" line="277" />
+        <source>Back</source>
+        <translation>Achterkant</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="270" />
+        <source>Both</source>
+        <translation>Beide</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="279" />
+        <location filename="../src/cards/cardsviewer.cpp" line="531" />
+        <source>Image margin (%)</source>
+        <translation>Fotomarge (%)</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="301" />
+        <source>Background margin (%)</source>
+        <translation>Achtergrondmarge (%)</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="341" />
+        <source>Card</source>
+        <translation>Kaart</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="342" />
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="531" />
+        <source>Border margin (%)</source>
+        <translation>Randmarge (%)</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="656" />
+        <source>Some settings of %1 were corrected:</source>
+        <translation>Enkele instellingen van %1 zijn gecorrigeerd:</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="768" />
+        <source>Printing failed: %1</source>
+        <translation>Afdrukken mislukt: %1</translation>
     </message>
 </context>
 <context>
@@ -853,7 +1220,7 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/controls/fontcolordialog.cpp" line="39" />
-        <location filename="../src/controls/fontcolordialog.cpp" line="54" />
+        <location filename="../src/controls/fontcolordialog.cpp" line="59" />
         <source>Colour</source>
         <translation>Kleur</translation>
     </message>
@@ -1088,6 +1455,14 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
 </context>
 <context>
+    <name>TImageCombo</name>
+    <message>
+        <location filename="../src/cards/imagecombo.cpp" line="85" />
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+</context>
+<context>
     <name>TImageToDraw</name>
     <message>
         <location filename="../src/image/imagetodraw_load.cpp" line="25" />
@@ -1166,233 +1541,233 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TMainFormViewer</name>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="92" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
         <source>Result</source>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
         <source>Show result view</source>
         <translation>Resultaatweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
         <source>Show print view</source>
         <translation>Afdrukweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
         <source>Export</source>
         <translation>Exporteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
         <source>Show export view</source>
         <translation>Exportweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
         <source>Edit</source>
         <translation>Bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
         <source>Edit images</source>
         <translation>Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
         <source>Find</source>
         <translation>Zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
         <source>Find images</source>
         <translation>Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
         <source>View</source>
         <translation>Bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
         <source>View images</source>
         <translation>Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="486" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="494" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
         <source>Show HTML pages</source>
         <translation>HTML-pagina's tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="243" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
         <source>Sort result view by name</source>
         <translation>Resultaat sorteren op naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="243" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
         <source>Sort result view by date</source>
         <translation>Resultaat sorteren op datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="243" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
         <source>Sort result view by location</source>
         <translation>Resultaat sorteren op plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
         <source>Create cards</source>
         <translation>Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
         <source>About Zelvane</source>
         <translation>Over Zelvane</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="181" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="179" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
         <source>Rename</source>
         <translation>Naam wijzigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Select all</source>
         <translation>Alles selecteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>Add selected images</source>
         <translation>Geselecteerde foto's toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Remove selected images</source>
         <translation>Geselecteerde foto's verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>Open print images form</source>
         <translation>Venster foto's afdrukken openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>Open export images form</source>
         <translation>Venster foto's exporteren openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>Move images to previous place</source>
         <translation>Foto's een plaats naar voren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
         <source>Move images to next place</source>
         <translation>Foto's een plaats naar achteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
         <source>Show details</source>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="165" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="243" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="163" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="169" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="167" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="174" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="172" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="176" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="174" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="178" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="176" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="186" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="184" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="243" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
         <source>Folder</source>
         <translation>Map</translation>
     </message>
@@ -1417,22 +1792,27 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Geen foto's gekozen om te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="423" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="421" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="436" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="434" />
         <source>No images selected to print.</source>
         <translation>Geen foto's gekozen om af te drukken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="450" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="445" />
+        <source>No image selected to create cards.</source>
+        <translation>Geen foto gekozen om kaarten van te maken.</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="458" />
         <source>No images to view.</source>
         <translation>Geen foto's om te bekijken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="485" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="493" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
@@ -1815,6 +2195,269 @@ Wilt u zoeken zonder de naam?</translation>
         <location filename="../src/export/saveimage.cpp" line="110" />
         <source>Could not save file: %1</source>
         <translation>Kan bestand niet opslaan: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TSelectBackgroundForm</name>
+    <message>
+        <location filename="../src/cards/backgroundform.cpp" line="14" />
+        <source>Zelvane - Select background</source>
+        <translation>Zelvane - Achtergrond kiezen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/backgroundform.cpp" line="15" />
+        <location filename="../src/cards/backgroundform.cpp" line="49" />
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/backgroundform.cpp" line="16" />
+        <source>Pattern</source>
+        <translation>Patroon</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/backgroundform.cpp" line="22" />
+        <source>Select</source>
+        <translation>Kiezen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/backgroundform.cpp" line="25" />
+        <source>Set background color</source>
+        <translation>Achtergrondkleur kiezen</translation>
+    </message>
+</context>
+<context>
+    <name>TSetBorderForm</name>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="46" />
+        <source>Zelvane - Set border</source>
+        <translation>Zelvane - Rand instellen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="47" />
+        <location filename="../src/cards/borderform.cpp" line="120" />
+        <source>Set line color</source>
+        <translation>Lijnkleur</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="47" />
+        <source>Set color for line</source>
+        <translation>Lijnkleur kiezen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="48" />
+        <source>Upper left</source>
+        <translation>Linksboven</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="48" />
+        <source>Upper left ornament</source>
+        <translation>Ornament linksboven</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="49" />
+        <source>Upper right</source>
+        <translation>Rechtsboven</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="49" />
+        <source>Upper right ornament</source>
+        <translation>Ornament rechtsboven</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="50" />
+        <source>Bottom left</source>
+        <translation>Linksonder</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="50" />
+        <source>Bottom left ornament</source>
+        <translation>Ornament linksonder</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="51" />
+        <source>Bottom right</source>
+        <translation>Rechtsonder</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="51" />
+        <source>Bottom right ornament</source>
+        <translation>Ornament rechtsonder</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="52" />
+        <source>Fill</source>
+        <translation>Vulling</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="52" />
+        <source>Select fill</source>
+        <translation>Vulling kiezen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="53" />
+        <source>Rectangle</source>
+        <translation>Rechthoek</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="53" />
+        <source>Line style rectangle</source>
+        <translation>Lijnstijl rechthoek</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="54" />
+        <source>Filled rectangle</source>
+        <translation>Gevulde rechthoek</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="54" />
+        <source>Line style filled rectangle</source>
+        <translation>Lijnstijl gevulde rechthoek</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="55" />
+        <source>Ellipse</source>
+        <translation>Ellips</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="55" />
+        <source>Line style ellipse</source>
+        <translation>Lijnstijl ellips</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="56" />
+        <source>Filled ellipse</source>
+        <translation>Gevulde ellips</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="56" />
+        <source>Line style filled ellipse</source>
+        <translation>Lijnstijl gevulde ellips</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="57" />
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="57" />
+        <source>Show help for this form</source>
+        <translation>Help bij dit venster tonen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="59" />
+        <source>Lines</source>
+        <translation>Lijnen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="60" />
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="61" />
+        <source>Single</source>
+        <translation>Enkel</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="62" />
+        <source>Double</source>
+        <translation>Dubbel</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="70" />
+        <source>Width (%)</source>
+        <translation>Breedte (%)</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="75" />
+        <source>Outer line</source>
+        <translation>Buitenlijn</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="77" />
+        <source>Inner line</source>
+        <translation>Binnenlijn</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="79" />
+        <source>Space</source>
+        <translation>Tussenruimte</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="81" />
+        <source>Margins (%)</source>
+        <translation>Marges (%)</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="83" />
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="83" />
+        <source>Top</source>
+        <translation>Boven</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="83" />
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="83" />
+        <source>Bottom</source>
+        <translation>Onder</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="99" />
+        <source>Style</source>
+        <translation>Stijl</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="122" />
+        <source>Select line</source>
+        <translation>Lijn kiezen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="123" />
+        <source>Outer</source>
+        <translation>Buiten</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="124" />
+        <source>Inner</source>
+        <translation>Binnen</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="125" />
+        <source>Both</source>
+        <translation>Beide</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="137" />
+        <source>Ornaments</source>
+        <translation>Ornamenten</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="163" />
+        <source>Image</source>
+        <translation>Afbeelding</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="165" />
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="168" />
+        <source>Margin (%)</source>
+        <translation>Marge (%)</translation>
+    </message>
+    <message>
+        <location filename="../src/cards/borderform.cpp" line="215" />
+        <source>Color</source>
+        <translation>Kleur</translation>
     </message>
 </context>
 <context>
