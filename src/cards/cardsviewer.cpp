@@ -716,8 +716,10 @@ void TCreateCardsFormViewer::TakeBack(std::unique_ptr<TCardBack> back) {
   FDesign.Back.Ornaments = back->Ornaments;
   FDesign.Back.LineStyle = back->LineStyle;
   FDesign.Back.Fill = back->Fill;
-  for (size_t i = 0; i < back->Texts.size() && i < FDesign.Back.Texts.size(); ++i)
+  for (size_t i = 0; i < back->Texts.size() && i < FDesign.Back.Texts.size(); ++i) {
     FDesign.Back.Texts[i].Assign(back->Texts[i]);
+    FDesign.Back.Texts[i].NeedsMeasure = true;  // the copy may predate the last edit's measuring
+  }
   if (FEditor.Side == TCardTextEditor::Back) {
     FApplying = true;
     for (int i = 0; i < 4; ++i) Margins[size_t(i)]->SetValue(FDesign.Back.ImageMargins[size_t(i)]);

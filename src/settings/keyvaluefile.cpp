@@ -4,6 +4,8 @@
 #include "filereplacer.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
 
 TKeyValueFile TKeyValueFile::Parse(const QByteArray& content, TBlanks blanks) {
   QByteArray bytes = content;
@@ -74,5 +76,13 @@ QByteArray TKeyValueFile::Serialize() const {
 
 bool TKeyValueFile::Write(const QString& path, QString& reason) const {
   // Not QSaveFile: on a full disk it can commit a cut-off file as saved.
-  return TFileReplacer::Replace(path, Serialize(), nullptr, &reason) == TFileReplacer::Replaced;
+  const bool existed = QFileInfo::exists(path);
+  if (TFileReplacer::Replace(path, Serialize(), nullptr, &reason) != TFileReplacer::Replaced) return false;
+  if (!existed) {
+    // A new file gets the usual mode, not the temporary file's private one.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(path).constData(), 0666 & ~mask);
+  }
+  return true;
 }
