@@ -6,6 +6,7 @@
 #include "mainviewer.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QStandardItemModel>
@@ -13,10 +14,15 @@
 #include <QTimer>
 #include <sys/resource.h>
 
-TListBenchResult RunListBench(const QString& folder) {
+TListBenchResult RunListBench(const QString& folder, const QString& store) {
   TListBenchResult result;
   QTemporaryDir scratch;  // settings and an empty start folder, away from the user's
-  TMainFormViewer window({scratch.path()}, scratch.filePath(QStringLiteral("Zelvane.ini")));
+  // The settings file's folder also holds the thumbnail stores: a kept one
+  // lets a second run use them.
+  const QString settings = store.isEmpty() ? scratch.filePath(QStringLiteral("Zelvane.ini"))
+                                           : QDir(store).filePath(QStringLiteral("Zelvane.ini"));
+  if (!store.isEmpty()) QDir().mkpath(store);
+  TMainFormViewer window({scratch.path()}, settings);
   window.show();
   QCoreApplication::processEvents();
 

@@ -14,4 +14,4 @@ struct TListBenchResult {
   double PeakRssMiB = 0;  // of the whole process, at the end
 };
 
-[[nodiscard]] TListBenchResult RunListBench(const QString& folder);
+[[nodiscard]] TListBenchResult RunListBench(const QString& folder, const QString& store = QString());

@@ -34,12 +34,14 @@ namespace {
 
 int Usage(QTextStream& err) {
   err << "Usage:\n"
-         "  zelvane-bench thumbs FOLDER [--threads N] [--full-decode]\n"
+         "  zelvane-bench thumbs FOLDER [--threads N] [--full-decode] [--store DIR | --no-store]\n"
          "      Renders the 64 x 64 thumbnail of every photo in FOLDER through the thumbnail\n"
          "      cache (records, scaled views, job queue). --full-decode decodes every photo\n"
-         "      whole instead, as the reference. Last line:\n"
+         "      whole instead, as the reference. --store DIR keeps the thumbnails in the stores\n"
+         "      under DIR (as the cache home; a second run shows the stored path's rate);\n"
+         "      --no-store (the default here) keeps none. Last line:\n"
          "      thumbs: N images, T s, R images/s, peak RSS M MiB\n"
-         "  zelvane-bench list FOLDER\n"
+         "  zelvane-bench list FOLDER [--store DIR]\n"
          "      Lists FOLDER into the main window's result list (offscreen). Last line:\n"
          "      list: N images, listed in T ms, thumbnails done in T s, longest stall S ms, peak RSS M MiB\n"
          "  zelvane-bench find FOLDER [criteria of zelvane-find] [--full-decode] [--limit N]\n"
@@ -80,9 +82,14 @@ int Thumbs(const QStringList& args, QTextStream& out, QTextStream& err) {
   if (args.isEmpty()) return Usage(err);
   int threads = QThread::idealThreadCount();
   bool full = false;
+  QString store;
   for (int i = 1; i < args.size(); ++i) {
     if (args[i] == QLatin1String("--full-decode")) {
       full = true;
+    } else if (args[i] == QLatin1String("--store") && i + 1 < args.size()) {
+      store = args[++i];
+    } else if (args[i] == QLatin1String("--no-store")) {
+      store.clear();
     } else if (args[i] == QLatin1String("--threads") && i + 1 < args.size()) {
       bool ok = false;
       threads = args[++i].toInt(&ok);
@@ -99,7 +106,7 @@ int Thumbs(const QStringList& args, QTextStream& out, QTextStream& err) {
   out << "folder: " << args[0] << ", " << photos.size() << " photos, " << threads << " threads, "
       << (full ? "full decode" : "reduced decode (preview or DCT scaling)") << '\n';
   out.flush();
-  const TThumbBenchResult r = RunThumbBench(photos, threads, full);
+  const TThumbBenchResult r = RunThumbBench(photos, threads, full, store);
   out << QStringLiteral("thumbs: %1 images, %2 s, %3 images/s, peak RSS %4 MiB\n")
              .arg(r.Images)
              .arg(r.Seconds, 0, 'f', 2)
@@ -109,8 +116,8 @@ int Thumbs(const QStringList& args, QTextStream& out, QTextStream& err) {
 }
 
 int List(const QStringList& args, QTextStream& out, QTextStream& err) {
-  if (args.size() != 1) return Usage(err);
-  const TListBenchResult r = RunListBench(args[0]);
+  if (args.size() != 1 && !(args.size() == 3 && args[1] == QLatin1String("--store"))) return Usage(err);
+  const TListBenchResult r = RunListBench(args[0], args.value(2));
   out << QStringLiteral("list: %1 images, listed in %2 ms, thumbnails done in %3 s, longest stall %4 ms, peak RSS %5 MiB\n")
              .arg(r.Images)
              .arg(r.ListedMs, 0, 'f', 0)

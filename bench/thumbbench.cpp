@@ -2,6 +2,7 @@
 
 #include "imageformats.h"
 #include "imagelistcache.h"
+#include "thumbnailstore.h"
 #include "imagetodraw.h"
 
 #include <QCoreApplication>
@@ -19,13 +20,14 @@ QStringList PhotosIn(const QString& folder) {
   return photos;
 }
 
-TThumbBenchResult RunThumbBench(const QStringList& photos, int threads, bool fullDecode) {
+TThumbBenchResult RunThumbBench(const QStringList& photos, int threads, bool fullDecode, const QString& store) {
   TThumbBenchResult result;
   QElapsedTimer timer;
   timer.start();
   {
     TImageListCache cache(QSize(64, 64), threads);
     cache.ReducedDecode = !fullDecode;
+    if (!store.isEmpty()) cache.Store = std::make_shared<TThumbnailStore>(store);
     // The detail columns exist from the start, as in the main window: adding
     // them later would renumber every item's place in the model.
     QStandardItemModel model(0, 5);

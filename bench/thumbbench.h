@@ -12,4 +12,6 @@ struct TThumbBenchResult {
 };
 
 [[nodiscard]] QStringList PhotosIn(const QString& folder);
-[[nodiscard]] TThumbBenchResult RunThumbBench(const QStringList& photos, int threads, bool fullDecode);
+// store: the cache home whose thumbnail stores are used (empty: none).
+[[nodiscard]] TThumbBenchResult RunThumbBench(const QStringList& photos, int threads, bool fullDecode,
+                                              const QString& store = QString());

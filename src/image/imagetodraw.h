@@ -73,6 +73,8 @@ public:
   bool AttributesLoaded = false;
   // The file carried the "Vorn Software" marker when it was last read.
   bool HasMarker = false;
+  // The camera's EXIF orientation (1 upright, also when absent).
+  int ExifOrientation = 1;
 
   [[nodiscard]] QString ShortName() const;
   // Why the photo cannot take its attributes, in one line ("Read-only file",

@@ -68,6 +68,13 @@ void TImageToDraw::CheckReadOnly() {
 void TImageToDraw::ReadAttributes(const TExifStore& exif) {
   using namespace AttributeItems;
   HasMarker = !ReadText(exif, IdMarker).isEmpty();
+  TPropertyItem orientation;
+  ExifOrientation = 1;
+  if (exif.GetPropertyItem(0x0112, orientation) && orientation.Value.size() >= 2) {
+    // Either byte order: the value is small.
+    const auto b = reinterpret_cast<const uchar*>(orientation.Value.constData());
+    ExifOrientation = b[0] != 0 ? b[0] : b[1];
+  }
   if (HasMarker) {
     Name = ReadText(exif, IdName);
     Description = ReadText(exif, IdDescription);

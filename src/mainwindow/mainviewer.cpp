@@ -6,6 +6,8 @@
 #include "exporttree.h"
 #include "helpfiles.h"
 #include "imagelistcache.h"
+#include "jobqueue.h"
+#include "thumbnailstore.h"
 #include "imagelistview.h"
 #include "photolistmodel.h"
 #include "photoregistry.h"
@@ -71,6 +73,10 @@ TMainFormViewer::TMainFormViewer(const QStringList& arguments, const QString& se
   setMinimumSize(400, 410);
   resize(805, 697);
   FCache = std::make_unique<TImageListCache>(QSize(64, 64));
+  // Thumbnails kept between runs; a redirected settings file (tests) keeps
+  // them beside it, away from the user's cache.
+  FCache->Store = std::make_shared<TThumbnailStore>(
+      settingsFile.isEmpty() ? QString() : QFileInfo(settingsFile).absolutePath() + QStringLiteral("/cache"));
   CreateActions();
   CreateLayout();
   CreateMenus();
@@ -372,6 +378,10 @@ void TMainFormViewer::StartUp(const QStringList& arguments) {
       start = arguments.first();
     }
   }
+  // The store keeps to its size ("ThumbnailCacheMB", 256 by default), trimmed off the window's thread.
+  const qint64 maxBytes = qint64(registry.ReadIntegerDefault(QStringLiteral("ThumbnailCacheMB"), 256)) * 1024 * 1024;
+  FHousekeeping = std::make_unique<TJobQueue>(1, QThread::LowPriority);
+  FHousekeeping->Add([store = FCache->Store, maxBytes](TJobThread&) { store->Trim(maxBytes); });
   QDir::setCurrent(start);  // a failure leaves the previous current folder
   DirectoryTree1->GoToCurrentDirectory();
   ListFolder(DirectoryTree1->Directory());

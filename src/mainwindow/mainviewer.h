@@ -167,6 +167,7 @@ private:
   bool FSaved = false;
   QTimer* FVisibleTimer = nullptr;
   std::unique_ptr<TImageListCache> FCache;
+  std::unique_ptr<class TJobQueue> FHousekeeping;  // the thumbnail store's trimming
   TDirectoryTree* DirectoryTree1 = nullptr;
   QLabel* PanelDirectory = nullptr;
   QLabel* PanelPrintImages = nullptr;

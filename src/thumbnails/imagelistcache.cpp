@@ -1,5 +1,7 @@
 #include "imagelistcache.h"
 
+#include "thumbnailstore.h"
+
 #include "imagescaled.h"
 #include "imagetodraw.h"
 #include "jobqueue.h"
@@ -116,19 +118,96 @@ void TImageListCache::StartThumbnail(TEntry& entry, bool first) {
     FJobs->Add(std::move(work));
 }
 
+QImage TImageListCache::MakeThumbnail(TImageToDraw* record, const std::shared_ptr<TJob>& job) {
+  const QString path = record->FileName;
+  TThumbnailStore* store = Store.get();
+  bool knownFailed = false;
+  // Our own store first: the picture from there, the texts from the file's head.
+  if (store) {
+    const QImage stored = store->Find(path);
+    if (!stored.isNull() && stored.size() == FBlank.size()) {
+      record->LoadAttributes();
+      return stored;
+    }
+    QString message, reason;
+    knownFailed = store->IsFailed(path, &message, &reason) && !message.isEmpty();
+    if (knownFailed) {
+      // Known to fail: its message without another decode.
+      record->LoadAttributes();
+      QMutexLocker locker(&record->Lock);
+      if (record->ErrorMessage.isEmpty()) {
+        record->ErrorMessage = message;
+        record->ErrorReason = reason;
+      }
+    }
+  }
+  TImageScaled view(record);
+  view.ReducedDecode = ReducedDecode;
+  view.SetTargetRect(ThumbRect());
+  view.EnsureInit();
+  view.Recalc(false);
+  if (job->Cancelled) return {};
+  // A photo whose picture a file manager shows as we do: upright in the file,
+  // no red-eye corrections, no region of interest of its own.
+  bool plain = false;
+  {
+    QMutexLocker locker(&record->Lock);
+    plain = record->ErrorMessage.isEmpty() && record->ExifOrientation == 1 &&
+            (!record->RedEyes || record->RedEyes->empty()) &&
+            (record->ROI.IsEmpty() || record->ROI == record->ImageRect);
+  }
+  if (store && plain && !view.DrawRect.IsEmpty()) {
+    const QImage shared = store->FindShared(path);
+    if (!shared.isNull()) {
+      QImage thumb(FBlank.size(), QImage::Format_RGB32);
+      thumb.fill(Qt::white);
+      QPainter painter(&thumb);
+      painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+      const QImage turned = view.Rotation ? shared.transformed(QTransform().rotate(view.Rotation)) : shared;
+      painter.drawImage(view.DrawRect.ToQRect(), turned);
+      painter.end();
+      store->Put(path, thumb);
+      return thumb;
+    }
+  }
+  const bool fromDecode = view.Preview && view.Preview->isEmpty();  // no camera preview to stand in
+  if (store && plain && fromDecode) {
+    // One decode for both: the desktop's 128-pixel thumbnail, upright as
+    // the file holds it, and the list's, scaled down from it.
+    const TGPRect small = view.DrawRect;
+    view.SetTargetRect({0, 0, TThumbnailStore::SharedNormalSize, TThumbnailStore::SharedNormalSize});
+    const QImage* big = view.GetScaledBitmap();
+    if (big && record->ErrorMessage.isEmpty()) {
+      store->PutShared(path, view.Rotation ? big->transformed(QTransform().rotate(-view.Rotation)) : *big);
+      QImage thumb(FBlank.size(), QImage::Format_RGB32);
+      thumb.fill(Qt::white);
+      QPainter painter(&thumb);
+      painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+      painter.drawImage(small.ToQRect(), big->scaled(small.Width, small.Height, Qt::IgnoreAspectRatio,
+                                                     Qt::SmoothTransformation));
+      painter.end();
+      store->Put(path, thumb);
+      return thumb;
+    }
+    view.SetTargetRect(ThumbRect());
+  }
+  QImage thumb = RenderThumbnail(view);
+  if (store) {
+    if (!record->ErrorMessage.isEmpty()) {
+      if (!knownFailed) store->PutFailed(path, record->ErrorMessage, record->ErrorReason);
+    } else {
+      store->Put(path, thumb);
+    }
+  }
+  return thumb;
+}
+
 void TImageListCache::RenderJob(const std::shared_ptr<TJob>& job, TImageToDraw* record) {
   // On a worker. The view lives only here: the record's picture (when the
   // preview or a reduced decode could not serve) is released before the
   // thumbnail is handed over.
   QImage thumb;
-  if (!job->Cancelled) {
-    TImageScaled view(record);
-    view.ReducedDecode = ReducedDecode;
-    view.SetTargetRect(ThumbRect());
-    view.EnsureInit();
-    view.Recalc(false);
-    if (!job->Cancelled) thumb = RenderThumbnail(view);
-  }
+  if (!job->Cancelled) thumb = MakeThumbnail(record, job);
   bool post = false;
   {
     QMutexLocker locker(&FDoneLock);
@@ -350,6 +429,8 @@ void TImageListCache::UpdateItem(QStandardItem* item, const TEntry& entry) {
 }
 
 void TImageListCache::ImageChanged(TImageToDraw* record) {
+  // A save changed what the thumbnail shows: the stored one goes.
+  if (Store && record) Store->Drop(record->FileName);
   if (QThread::currentThread() != thread()) {
     QMetaObject::invokeMethod(this, [this, record] { DoImageChanged(record); }, Qt::QueuedConnection);
     return;

@@ -70,6 +70,8 @@ public:
   // off, every photo is decoded whole (the reference the benchmark compares
   // against).
   bool ReducedDecode = true;
+  // Thumbnails kept between runs (null: none); set before the first listing.
+  std::shared_ptr<class TThumbnailStore> Store;
 
   [[nodiscard]] TImageToDraw* GetImageRecord(const QString& path);
   void AddListItem(QStandardItem* item);
@@ -117,6 +119,8 @@ private:
   void Drain();
   void ThumbnailReady(TDone& done);
   [[nodiscard]] QImage RenderThumbnail(TImageScaled& view) const;
+  // The thumbnail from the stores, or rendered (and then stored); on a worker.
+  [[nodiscard]] QImage MakeThumbnail(TImageToDraw* record, const std::shared_ptr<TJob>& job);
   void StoreThumbnail(TEntry& entry, const QImage& thumb);
   void Touch(TEntry& entry);
   void DropOldest();
