@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -28,7 +30,28 @@ public:
 
 }  // namespace
 
+const char* const Usage =
+    "Usage: zelvane [FOLDER | PHOTO]\n"
+    "Zelvane is a photo organiser: it lists the photos of a folder as thumbnails and keeps\n"
+    "their names, descriptions, places, dates and people inside the JPEG files.\n"
+    "\n"
+    "  FOLDER   list the photos of this folder (default: the folder of the last run)\n"
+    "  PHOTO    list the photo's folder and show the photo full screen\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the version and exit\n";
+
 int main(int argc, char** argv) {
+  // Answered before any window system is needed, as desktop programs do.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::fputs(Usage, stdout);
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("zelvane %s\n", ZELVANE_VERSION);
+      return 0;
+    }
+  }
   TApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zelvane"));
   QApplication::setOrganizationName(QStringLiteral("VornSoftware"));
