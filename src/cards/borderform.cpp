@@ -26,20 +26,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-TNumericUpDown* UpDown(QWidget* parent, int min, int max, int value) {
-  auto* field = new TNumericUpDown(parent);
-  field->SetMin(min);
-  field->SetMax(max);
-  field->SetValue(value);
-  field->setMinimumWidth(60);
-  field->setMinimumHeight(field->MinimumHeight());
-  return field;
-}
-
-}  // namespace
-
 TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QString& ornamentFolder,
                                const QString& patternFolder, QWidget* parent)
     : QDialog(parent), FBack(back), FCard(card), FPatternFolder(patternFolder) {
@@ -68,9 +54,9 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   }
 
   GroupWidth = new QGroupBox(tr("Width (%)"), this);
-  NUpDownOuter = UpDown(GroupWidth, 1, 5, 1);
-  NUpDownInner = UpDown(GroupWidth, 1, 5, 1);
-  NUpDownSpace = UpDown(GroupWidth, 1, 5, 1);
+  NUpDownOuter = TNumericUpDown::Create(GroupWidth, 1, 5, 1);
+  NUpDownInner = TNumericUpDown::Create(GroupWidth, 1, 5, 1);
+  NUpDownSpace = TNumericUpDown::Create(GroupWidth, 1, 5, 1);
   auto* widths = new QGridLayout(GroupWidth);
   widths->addWidget(new QLabel(tr("Outer line"), GroupWidth), 0, 0);
   widths->addWidget(NUpDownOuter, 0, 1);
@@ -82,7 +68,7 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   auto* marginLayout = new QGridLayout(marginGroup);
   const QStringList marginNames{tr("Left"), tr("Top"), tr("Right"), tr("Bottom")};
   for (int i = 0; i < 4; ++i) {
-    Margins[size_t(i)] = UpDown(marginGroup, 2, 24, 4);
+    Margins[size_t(i)] = TNumericUpDown::Create(marginGroup, 2, 24, 4);
     marginLayout->addWidget(new QLabel(marginNames[i], marginGroup), i, 0);
     marginLayout->addWidget(Margins[size_t(i)], i, 1);
     Margins[size_t(i)]->OnChange = [this, i](TNumericUpDown* field) {
@@ -157,7 +143,7 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   TrackSize->setTickPosition(QSlider::TicksBelow);
   TrackSize->setValue(20);
   LabelSize = new QLabel(QStringLiteral("20 %"), ornaments);
-  nudOrnMargin = UpDown(ornaments, 2, 24, 2);
+  nudOrnMargin = TNumericUpDown::Create(ornaments, 2, 24, 2);
   auto* ornamentLayout = new QGridLayout(ornaments);
   ornamentLayout->addLayout(cornerLayout, 0, 0, 1, 2);
   ornamentLayout->addWidget(new QLabel(tr("Image"), ornaments), 1, 0);

@@ -40,16 +40,6 @@
 
 namespace {
 
-TNumericUpDown* UpDown(QWidget* parent, int min, int max, int value) {
-  auto* field = new TNumericUpDown(parent);
-  field->SetMin(min);
-  field->SetMax(max);
-  field->SetValue(value);
-  field->setMinimumWidth(60);
-  field->setMinimumHeight(field->MinimumHeight());
-  return field;
-}
-
 QToolButton* Tool(QWidget* parent, QAction* action, bool checkable = false) {
   auto* button = new QToolButton(parent);
   button->setDefaultAction(action);
@@ -208,8 +198,8 @@ void TCreateCardsFormViewer::CreateLayout() {
   typeLayout->addWidget(RadioPost);
 
   GroupPostcard = new QGroupBox(panel);
-  nudRows = UpDown(GroupPostcard, 1, 10, 2);
-  nudCols = UpDown(GroupPostcard, 1, 10, 2);
+  nudRows = TNumericUpDown::Create(GroupPostcard, 1, 10, 2);
+  nudCols = TNumericUpDown::Create(GroupPostcard, 1, 10, 2);
   auto* grid = new QGridLayout(GroupPostcard);
   grid->addWidget(new QLabel(tr("Rows"), GroupPostcard), 0, 0);
   grid->addWidget(nudRows, 0, 1);
@@ -217,7 +207,7 @@ void TCreateCardsFormViewer::CreateLayout() {
   grid->addWidget(nudCols, 1, 1);
 
   GroupFold = new QGroupBox(tr("Fold direction"), panel);
-  nudCards = UpDown(GroupFold, 1, 4, 1);
+  nudCards = TNumericUpDown::Create(GroupFold, 1, 4, 1);
   sbVouwX = new QToolButton(GroupFold);
   sbVouwY = new QToolButton(GroupFold);
   sbVouwXY = new QToolButton(GroupFold);
@@ -275,12 +265,12 @@ void TCreateCardsFormViewer::CreateLayout() {
   TabControlFB = new QTabBar(panel);
   TabControlFB->addTab(tr("Front"));
   TabControlFB->addTab(tr("Back"));
-  NUpDownBG = UpDown(panel, 0, 22, 0);
+  NUpDownBG = TNumericUpDown::Create(panel, 0, 22, 0);
   GroupMargins = new QGroupBox(tr("Image margin (%)"), panel);
   auto* marginLayout = new QGridLayout(GroupMargins);
   const QStringList marginNames{tr("Left"), tr("Top"), tr("Right"), tr("Bottom")};
   for (int i = 0; i < 4; ++i) {
-    Margins[size_t(i)] = UpDown(GroupMargins, 1, 50, 4);
+    Margins[size_t(i)] = TNumericUpDown::Create(GroupMargins, 1, 50, 4);
     marginLayout->addWidget(new QLabel(marginNames[i], GroupMargins), i / 2, (i % 2) * 2);
     marginLayout->addWidget(Margins[size_t(i)], i / 2, (i % 2) * 2 + 1);
   }

@@ -133,3 +133,14 @@ bool TNumericUpDown::eventFilter(QObject* watched, QEvent* event) {
   }
   return QWidget::eventFilter(watched, event);
 }
+
+TNumericUpDown* TNumericUpDown::Create(QWidget* parent, int min, int max, int value, int increment) {
+  auto* field = new TNumericUpDown(parent);
+  field->SetMin(min);
+  field->SetMax(max);
+  field->SetIncrement(increment);
+  field->SetValue(value);
+  field->setMinimumWidth(60);
+  field->setMinimumHeight(field->MinimumHeight());
+  return field;
+}

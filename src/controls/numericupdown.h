@@ -15,6 +15,8 @@ class TNumericUpDown : public QWidget {
   Q_OBJECT
 public:
   explicit TNumericUpDown(QWidget* parent = nullptr);
+  // A field of min..max showing value, sized for its digits.
+  static TNumericUpDown* Create(QWidget* parent, int min, int max, int value, int increment = 1);
 
   [[nodiscard]] int Min() const { return FMin; }
   void SetMin(int value);

@@ -84,16 +84,6 @@ void TPrintLayoutFormViewer::CreateActions() {
 
 namespace {
 
-TNumericUpDown* UpDown(QWidget* parent, int min, int max, int increment, int value) {
-  auto* field = new TNumericUpDown(parent);
-  field->SetMin(min);
-  field->SetMax(max);
-  field->SetIncrement(increment);
-  field->SetValue(value);
-  field->setMinimumWidth(70);
-  return field;
-}
-
 QPushButton* Button(QWidget* parent, QAction* action) {
   auto* button = new QPushButton(action->text(), parent);
   button->setToolTip(action->toolTip());
@@ -119,8 +109,8 @@ void TPrintLayoutFormViewer::CreateLayout() {
   auto* panel = new QWidget(this);
   auto* form = new QFormLayout;
   EditImages = ReadOnly(panel);
-  NUpDownRows = UpDown(panel, TPrintLayout::MinGrid, TPrintLayout::MaxGrid, 1, 2);
-  NUpDownCols = UpDown(panel, TPrintLayout::MinGrid, TPrintLayout::MaxGrid, 1, 2);
+  NUpDownRows = TNumericUpDown::Create(panel, TPrintLayout::MinGrid, TPrintLayout::MaxGrid, 2, 1);
+  NUpDownCols = TNumericUpDown::Create(panel, TPrintLayout::MinGrid, TPrintLayout::MaxGrid, 2, 1);
   EditPages = ReadOnly(panel);
   form->addRow(tr("Number of images"), EditImages);
   form->addRow(tr("Rows"), NUpDownRows);
@@ -157,8 +147,8 @@ void TPrintLayoutFormViewer::CreateLayout() {
   textLayout->addWidget(Button(text, Action("ActionFont")), 2, 1);
 
   auto* lower = new QFormLayout;
-  NUpDownMargin = UpDown(panel, TPrintLayout::MinMargin, TPrintLayout::MaxMargin, 2, 0);
-  NUpDownPage = UpDown(panel, 1, 1, 1, 1);
+  NUpDownMargin = TNumericUpDown::Create(panel, TPrintLayout::MinMargin, TPrintLayout::MaxMargin, 0, 2);
+  NUpDownPage = TNumericUpDown::Create(panel, 1, 1, 1, 1);
   lower->addRow(tr("Margin (%)"), NUpDownMargin);
   lower->addRow(tr("Show page"), NUpDownPage);
 
