@@ -25,25 +25,13 @@ bool BothSidesOnOnePage(const TCardGeneral& g) {
 
 std::vector<TGPRect> PrinterCells(const TCardGeneral& g, const TPageGeometry& geometry) {
   const QSize grid = Grid(g);
-  return CalcCellRects({0, 0, geometry.Physical.width(), geometry.Physical.height()},
-                       geometry.UnprintableMargins(g.Center), grid.height(), grid.width(), g.Center);
-}
-
-TGPRect TextArea(const std::vector<TGPRect>& cells) {
-  const TGPRect first = cells.empty() ? TGPRect{} : cells.front();
-  const int dx = first.Width / 50, dy = first.Height / 50;
-  return {dx, dy, first.Width - 2 * dx, first.Height - 2 * dy};
+  return geometry.Cells(grid.height(), grid.width(), g.Center);
 }
 
 void Compose(QPainter& painter, const TCardGeneral& g, TCardFront& front, TCardBack& back, const TGPRect& pageRect,
              const TPageGeometry& geometry, TCardSide side, bool highQuality) {
-  const int physicalWidth = geometry.Physical.width();
-  const int physicalHeight = geometry.Physical.height();
-  if (physicalWidth <= 0 || physicalHeight <= 0 || pageRect.IsEmpty()) return;
-  const TMargins unprintable = geometry.UnprintableMargins(g.Center);
-  const auto sx = [&](int v) { return int(qint64(v) * pageRect.Width / physicalWidth); };
-  const auto sy = [&](int v) { return int(qint64(v) * pageRect.Height / physicalHeight); };
-  const TMargins margins{sx(unprintable.Left), sy(unprintable.Top), sx(unprintable.Right), sy(unprintable.Bottom)};
+  if (geometry.Physical.isEmpty() || pageRect.IsEmpty()) return;
+  const TMargins margins = geometry.UnprintableMargins(g.Center, pageRect);
   const QSize grid = Grid(g);
   const std::vector<TGPRect> cells = CalcCellRects(pageRect, margins, grid.height(), grid.width(), g.Center);
   const std::vector<TGPRect> printer = PrinterCells(g, geometry);

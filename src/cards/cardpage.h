@@ -49,8 +49,6 @@ namespace CardPage {
 // The cards' cells on the printer's paper (whole page, unprintable margins,
 // symmetric when centring), in printer pixels.
 [[nodiscard]] std::vector<TGPRect> PrinterCells(const TCardGeneral& general, const TPageGeometry& geometry);
-// The text area of every block: the first printer cell shrunk by a fiftieth.
-[[nodiscard]] TGPRect TextArea(const std::vector<TGPRect>& printerCells);
 
 // Draws a page: pageRect is the paper on the surface; side as above.
 void Compose(QPainter& painter, const TCardGeneral& general, TCardFront& front, TCardBack& back,

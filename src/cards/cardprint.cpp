@@ -15,7 +15,7 @@ int PageCount(const TCardGeneral& general) {
 
 void FitTexts(TCardDesign& design, QPrinter& printer) {
   const TPageGeometry geometry = TPageGeometry::Of(printer);
-  const TGPRect area = CardPage::TextArea(CardPage::PrinterCells(design.General, geometry));
+  const TGPRect area = TPageGeometry::TextArea(CardPage::PrinterCells(design.General, geometry));
   for (TCard* side : std::initializer_list<TCard*>{&design.Front, &design.Back})
     for (TCardText& text : side->Texts) {
       text.Area = area;

@@ -479,7 +479,7 @@ void TCreateCardsFormViewer::UpdatePageGeometry() {
   Printer::SetPrinterOrientation(FDesign.General.Orientation);
   FGeometry = TPageGeometry::Of(Printer::Current());
   FPrinterCells = CardPage::PrinterCells(FDesign.General, FGeometry);
-  const TGPRect area = CardPage::TextArea(FPrinterCells);
+  const TGPRect area = TPageGeometry::TextArea(FPrinterCells);
   for (TCard* side : std::initializer_list<TCard*>{&FDesign.Front, &FDesign.Back})
     for (TCardText& text : side->Texts) {
       text.Area = area;

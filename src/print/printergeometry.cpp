@@ -32,8 +32,26 @@ TMargins TPageGeometry::UnprintableMargins(bool symmetric) const {
   return m;
 }
 
+TMargins TPageGeometry::UnprintableMargins(bool symmetric, const TGPRect& pageRect) const {
+  if (Physical.width() <= 0 || Physical.height() <= 0) return {};
+  const TMargins m = UnprintableMargins(symmetric);
+  const auto sx = [&](int v) { return int(qint64(v) * pageRect.Width / Physical.width()); };
+  const auto sy = [&](int v) { return int(qint64(v) * pageRect.Height / Physical.height()); };
+  return {sx(m.Left), sy(m.Top), sx(m.Right), sy(m.Bottom)};
+}
+
 TGPRect TPageGeometry::PageRect() const {
   return {-Offset.x(), -Offset.y(), Physical.width(), Physical.height()};
+}
+
+std::vector<TGPRect> TPageGeometry::Cells(int rows, int columns, bool center) const {
+  return CalcCellRects({0, 0, Physical.width(), Physical.height()}, UnprintableMargins(center), rows, columns, center);
+}
+
+TGPRect TPageGeometry::TextArea(const std::vector<TGPRect>& cells) {
+  const TGPRect first = cells.empty() ? TGPRect{} : cells.front();
+  const int dx = first.Width / 50, dy = first.Height / 50;
+  return {dx, dy, first.Width - 2 * dx, first.Height - 2 * dy};
 }
 
 namespace Printer {

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QSize>
+#include <vector>
 
 class QPageLayout;
 class QPrinter;
@@ -24,8 +25,16 @@ struct TPageGeometry {
   // what is left beyond the printable area. Symmetric: each pair takes the
   // larger of its two.
   [[nodiscard]] TMargins UnprintableMargins(bool symmetric) const;
+  // The same margins on a page drawn at pageRect (a preview), in proportion;
+  // none when the paper has no size.
+  [[nodiscard]] TMargins UnprintableMargins(bool symmetric, const TGPRect& pageRect) const;
   // The paper in drawing coordinates: (−offset X, −offset Y, paper size).
   [[nodiscard]] TGPRect PageRect() const;
+  // The cells of a rows × columns grid on the paper, inside the unprintable
+  // margins (symmetric when centring), in printer pixels.
+  [[nodiscard]] std::vector<TGPRect> Cells(int rows, int columns, bool center) const;
+  // The area of every text block: the first cell shrunk by a fiftieth.
+  [[nodiscard]] static TGPRect TextArea(const std::vector<TGPRect>& cells);
 };
 
 // The application's printer: one high-resolution QPrinter for every window

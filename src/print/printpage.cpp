@@ -14,9 +14,7 @@ namespace PrintPage {
 TPrinterPage TPrinterPage::Of(const TPrintLayout& layout, const TPageGeometry& geometry, const QPaintDevice* device) {
   TPrinterPage page;
   page.Geometry = geometry;
-  page.Margins = geometry.UnprintableMargins(layout.Center);
-  page.Cells = CalcCellRects({0, 0, geometry.Physical.width(), geometry.Physical.height()}, page.Margins, layout.Rows,
-                             layout.Columns, layout.Center);
+  page.Cells = geometry.Cells(layout.Rows, layout.Columns, layout.Center);
   page.Device = device;
   return page;
 }
@@ -27,9 +25,7 @@ void SetUpCaption(TCardText& caption, const TPrintLayout& layout, const TPrinter
                           int((layout.TextColor >> 16) & 0xFF))});
   caption.Alignment = 3;
   caption.YPosition = 5;
-  const TGPRect first = printer.Cells.empty() ? TGPRect{} : printer.Cells.front();
-  const int dx = first.Width / 50, dy = first.Height / 50;
-  caption.Area = {dx, dy, first.Width - 2 * dx, first.Height - 2 * dy};
+  caption.Area = TPageGeometry::TextArea(printer.Cells);
   caption.NeedsMeasure = true;
 }
 
@@ -68,13 +64,8 @@ void PlacePhoto(TImageScaled& view, const TPrintLayout& layout, const TGPRect& r
 
 void Draw(QPainter& painter, const TPrintLayout& layout, const TGPRect& pageRect, const TPrinterPage& printer,
           const QList<TImageToDraw*>& records, TCardText& caption, const TDrawPhoto& drawPhoto) {
-  const int physicalWidth = printer.Geometry.Physical.width();
-  const int physicalHeight = printer.Geometry.Physical.height();
-  if (physicalWidth <= 0 || physicalHeight <= 0) return;
-  const auto scaleX = [&](int v) { return int(qint64(v) * pageRect.Width / physicalWidth); };
-  const auto scaleY = [&](int v) { return int(qint64(v) * pageRect.Height / physicalHeight); };
-  const TMargins margins{scaleX(printer.Margins.Left), scaleY(printer.Margins.Top), scaleX(printer.Margins.Right),
-                         scaleY(printer.Margins.Bottom)};
+  if (printer.Geometry.Physical.isEmpty()) return;
+  const TMargins margins = printer.Geometry.UnprintableMargins(layout.Center, pageRect);
   const std::vector<TGPRect> cells = CalcCellRects(pageRect, margins, layout.Rows, layout.Columns, layout.Center);
   for (int i = 0; i < records.size() && i < int(cells.size()); ++i) {
     if (!records[i]) continue;

@@ -21,12 +21,11 @@ struct TPrintLayout;
 // proportions that will be printed, the caption's size included.
 namespace PrintPage {
 
-// The printer: its page geometry, the unprintable margins (symmetric when the
-// layout centres its photos), the cells on the paper and the device that
-// text is measured on.
+// The printer: its page geometry, the cells on the paper (inside the
+// unprintable margins, symmetric when the layout centres its photos) and the
+// device that text is measured on.
 struct TPrinterPage {
   TPageGeometry Geometry;
-  TMargins Margins;
   std::vector<TGPRect> Cells;
   const QPaintDevice* Device = nullptr;
 
