@@ -4,6 +4,7 @@
 #include "geometry.h"
 #include "imagescaled.h"
 #include "imagetodraw.h"
+#include "printpage.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -102,23 +103,13 @@ void TCardFront::Draw(QPainter& painter, const TGPRect& target, const TGPRect& r
           const QSize size(draw.Width, draw.Height);
           if (FPrinted.isNull() || FPrintedSize != size) {
             const int dpi = painter.device() ? std::max(1, painter.device()->logicalDpiY()) : 300;
-            const double factor = dpi > 300 ? 300.0 / dpi : 1.0;
-            const TGPRect full = FImage->TargetRect;
-            FImage->SetTargetRect({0, 0, std::max(1, int(full.Width * factor)), std::max(1, int(full.Height * factor))});
-            const QImage* bitmap = FImage->GetScaledBitmap();
-            FPrinted = bitmap ? *bitmap : QImage();
-            FImage->Bitmap = QImage();
-            FImage->SetTargetRect(full);
+            FPrinted = PrintPage::PrinterBitmap(*FImage, dpi);
             FPrintedSize = size;
           }
-          if (!FPrinted.isNull()) {
-            painter.save();
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-            painter.drawImage(QRectF(draw.X, draw.Y, draw.Width, draw.Height), FPrinted);
-            painter.restore();
-          } else {
+          if (!FPrinted.isNull())
+            PrintPage::DrawBitmap(painter, draw, FPrinted);
+          else
             FImage->Draw(painter);
-          }
         }
       } else {
         FImage->Draw(painter);

@@ -80,34 +80,37 @@ void Draw(QPainter& painter, const TPrintLayout& layout, const TGPRect& pageRect
   if (layout.GridLines) DrawGridLines(painter, pageRect, margins, layout.Rows, layout.Columns, layout.Center);
 }
 
+QImage PrinterBitmap(TImageScaled& view, int dpi) {
+  const TGPRect target = view.TargetRect;
+  const double factor = dpi > 300 ? 300.0 / dpi : 1.0;
+  if (factor < 1.0)
+    view.SetTargetRect({0, 0, std::max(1, int(target.Width * factor)), std::max(1, int(target.Height * factor))});
+  const QImage* bitmap = view.GetScaledBitmap();
+  const QImage result = bitmap ? *bitmap : QImage();
+  view.Bitmap = QImage();  // one photo's pixels at a time
+  if (factor < 1.0) view.SetTargetRect(target);
+  return result;
+}
+
+void DrawBitmap(QPainter& painter, const TGPRect& drawRect, const QImage& bitmap) {
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter.drawImage(QRectF(drawRect.X, drawRect.Y, drawRect.Width, drawRect.Height), bitmap);
+  painter.restore();
+}
+
 bool DrawOnPrinter(TImageScaled& view, QPainter& painter, int dpi) {
   view.EnsureInit();
   if (view.AutoRotate) view.FitOrientation();
-  if (!view.ImageToDraw->ErrorMessage.isEmpty()) {
-    view.Draw(painter);
-    return false;
+  if (view.ImageToDraw->ErrorMessage.isEmpty()) {
+    const TGPRect drawRect = view.DrawRect;
+    if (const QImage bitmap = PrinterBitmap(view, dpi); !bitmap.isNull()) {
+      DrawBitmap(painter, drawRect, bitmap);
+      return true;
+    }
   }
-  const TGPRect target = view.TargetRect;
-  const TGPRect drawRect = view.DrawRect;
-  const double factor = dpi > 300 ? 300.0 / dpi : 1.0;
-  if (factor < 1.0) {
-    view.SetTargetRect({int(target.X * factor), int(target.Y * factor), std::max(1, int(target.Width * factor)),
-                        std::max(1, int(target.Height * factor))});
-  }
-  const QImage* bitmap = view.GetScaledBitmap();
-  bool ok = bitmap != nullptr;
-  if (bitmap) {
-    painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(QRectF(drawRect.X, drawRect.Y, drawRect.Width, drawRect.Height), *bitmap);
-    painter.restore();
-  } else if (!view.ImageToDraw->ErrorMessage.isEmpty()) {
-    view.SetTargetRect(target);
-    view.Draw(painter);
-  }
-  view.Bitmap = QImage();  // one photo's pixels at a time
-  if (factor < 1.0) view.SetTargetRect(target);
-  return ok;
+  if (!view.ImageToDraw->ErrorMessage.isEmpty()) view.Draw(painter);
+  return false;
 }
 
 int PageCount(const TPrintLayout& layout, int images) {

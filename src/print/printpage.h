@@ -3,6 +3,7 @@
 #include "geometry.h"
 #include "printergeometry.h"
 
+#include <QImage>
 #include <QList>
 #include <functional>
 #include <vector>
@@ -53,10 +54,16 @@ using TDrawPhoto = std::function<void(int position, TImageToDraw* record, const 
 void Draw(QPainter& painter, const TPrintLayout& layout, const TGPRect& pageRect, const TPrinterPage& printer,
           const QList<TImageToDraw*>& records, TCardText& caption, const TDrawPhoto& drawPhoto);
 
-// Draws a placed view on a printer: decoded at the smallest DCT scale that
-// covers its drawing rectangle at min(dpi, 300) pixels per inch, turned at
-// that size and drawn scaled; a photo that cannot be read is drawn as the
-// red box with its message. False for such a photo.
+// The picture of a placed, initialised view for a printer: decoded at the
+// smallest DCT scale that covers its drawing rectangle at min(dpi, 300)
+// pixels per inch and turned at that size. The view keeps its rectangle and
+// no pixels of its own; null when the photo cannot be read.
+[[nodiscard]] QImage PrinterBitmap(TImageScaled& view, int dpi);
+// Draws such a picture smoothly scaled into drawRect.
+void DrawBitmap(QPainter& painter, const TGPRect& drawRect, const QImage& bitmap);
+
+// Draws a placed view on a printer through PrinterBitmap; a photo that cannot
+// be read is drawn as the red box with its message. False for such a photo.
 bool DrawOnPrinter(TImageScaled& view, QPainter& painter, int dpi);
 
 // The page count of a layout for a number of photos.
