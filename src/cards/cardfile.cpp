@@ -73,14 +73,6 @@ private:
   QStringList* FNotes;
 };
 
-quint32 ToColorRef(const QColor& c) {
-  return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
-}
-
-QColor FromColorRef(quint32 v) {
-  return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}
-
 void ResetText(TCardText& text) {
   text.Font = TTextFont();  // "Arial" 16 bold black
   text.Alignment = 3;

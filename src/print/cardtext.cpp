@@ -8,6 +8,14 @@
 #include <QTextBoundaryFinder>
 #include <algorithm>
 
+quint32 ToColorRef(const QColor& c) {
+  return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
+}
+
+QColor FromColorRef(qint64 v) {
+  return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
+
 QFont TTextFont::ToQFont(double pointSize) const {
   QFont font(Family);
   font.setPointSizeF(std::max(pointSize, 0.01));

@@ -22,6 +22,11 @@ struct TTextFont {
   [[nodiscard]] QFont ToQFont(double pointSize) const;
 };
 
+// Colours as the layout and card files store them: 0x00BBGGRR (black 0,
+// pure red 255). Bits above the blue byte are ignored.
+[[nodiscard]] quint32 ToColorRef(const QColor& color);
+[[nodiscard]] QColor FromColorRef(qint64 value);
+
 // A position and size in percent of an area.
 struct TPercentRect {
   float X = 0, Y = 0, W = 0, H = 0;

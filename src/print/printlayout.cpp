@@ -62,6 +62,17 @@ private:
 
 }  // namespace
 
+TTextFont TPrintLayout::Font() const {
+  return {FontFamily, double(FontSize), FontStyle, FromColorRef(TextColor)};
+}
+
+void TPrintLayout::SetFont(const TTextFont& font) {
+  FontFamily = font.Family;
+  FontSize = int(font.Size);
+  FontStyle = font.Style;
+  TextColor = ToColorRef(font.Color);
+}
+
 TKeyValueFile TPrintLayout::ToFile() const {
   TKeyValueFile file;
   file.Header = QStringLiteral("PRINT");

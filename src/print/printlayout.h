@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cardtext.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +31,10 @@ struct TPrintLayout {
   int Margin = 0;
 
   friend bool operator==(const TPrintLayout&, const TPrintLayout&) = default;
+
+  // The caption font: family, size, style and colour.
+  [[nodiscard]] TTextFont Font() const;
+  void SetFont(const TTextFont& font);
 
   // The file's lines: "PRINT", then the keys in their fixed order; a key
   // whose value is empty is left out.

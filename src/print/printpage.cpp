@@ -20,9 +20,7 @@ TPrinterPage TPrinterPage::Of(const TPrintLayout& layout, const TPageGeometry& g
 }
 
 void SetUpCaption(TCardText& caption, const TPrintLayout& layout, const TPrinterPage& printer) {
-  caption.SetFont({layout.FontFamily, double(layout.FontSize), layout.FontStyle,
-                   QColor(int(layout.TextColor & 0xFF), int((layout.TextColor >> 8) & 0xFF),
-                          int((layout.TextColor >> 16) & 0xFF))});
+  caption.SetFont(layout.Font());
   caption.Alignment = 3;
   caption.YPosition = 5;
   caption.Area = TPageGeometry::TextArea(printer.Cells);

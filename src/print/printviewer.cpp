@@ -237,10 +237,7 @@ TPrintLayout TPrintLayoutFormViewer::Layout() const {
                     : rbFileName->isChecked() ? TPrintLayout::TextFileName
                                               : TPrintLayout::TextNone;
   layout.Date = cbDate->isChecked();
-  layout.FontFamily = FFont.Family;
-  layout.FontSize = int(FFont.Size);
-  layout.FontStyle = FFont.Style;
-  layout.TextColor = FFont.Color.red() | (FFont.Color.green() << 8) | (FFont.Color.blue() << 16);
+  layout.SetFont(FFont);
   layout.Margin = NUpDownMargin->Value();
   return layout;
 }
@@ -259,9 +256,7 @@ void TPrintLayoutFormViewer::SetLayout(const TPrintLayout& layout) {
                                                    : rbNone)
       ->setChecked(true);
   cbDate->setChecked(layout.Date);
-  const qint64 c = layout.TextColor;
-  FFont = {layout.FontFamily, double(layout.FontSize), layout.FontStyle,
-           QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF))};
+  FFont = layout.Font();
   NUpDownMargin->SetValue(layout.Margin);
   FApplying = false;
   Printer::SetPrinterOrientation(layout.Landscape ? 1 : 0);
