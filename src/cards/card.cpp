@@ -45,6 +45,17 @@ void TCard::InitTexts(const TGPRect& area) {
   }
 }
 
+void TCard::AssignSide(const TCard& from) {
+  Background = from.Background;
+  BGMargin = from.BGMargin;
+  ImageMargins = from.ImageMargins;
+  Texts.resize(std::max(Texts.size(), from.Texts.size()));
+  for (size_t i = 0; i < from.Texts.size(); ++i) {
+    Texts[i].Assign(from.Texts[i]);
+    Texts[i].NeedsMeasure = true;
+  }
+}
+
 TGPRect TCard::MarginRect(const TGPRect& t) const {
   const int w = t.Width, h = t.Height;
   const auto& m = ImageMargins;
@@ -123,21 +134,21 @@ TCardBack::TCardBack() {
   for (int i = 0; i < 4; ++i) Ornaments[size_t(i)].Corner = i;
 }
 
+void TCardBack::Assign(const TCardBack& from) {
+  AssignSide(from);
+  OuterWidth = from.OuterWidth;
+  InnerWidth = from.InnerWidth;
+  SpaceWidth = from.SpaceWidth;
+  OuterColor = from.OuterColor;
+  InnerColor = from.InnerColor;
+  Ornaments = from.Ornaments;  // file, corner, size and margin
+  LineStyle = from.LineStyle;
+  Fill = from.Fill;
+}
+
 std::unique_ptr<TCardBack> TCardBack::Clone() const {
   auto copy = std::make_unique<TCardBack>();
-  copy->Background = Background;
-  copy->BGMargin = BGMargin;
-  copy->ImageMargins = ImageMargins;
-  copy->OuterWidth = OuterWidth;
-  copy->InnerWidth = InnerWidth;
-  copy->SpaceWidth = SpaceWidth;
-  copy->OuterColor = OuterColor;
-  copy->InnerColor = InnerColor;
-  copy->Ornaments = Ornaments;  // file, corner, size and margin
-  copy->LineStyle = LineStyle;
-  copy->Fill = Fill;
-  copy->InitTexts(Texts.empty() ? TGPRect{} : Texts.front().Area);
-  for (size_t i = 0; i < Texts.size() && i < copy->Texts.size(); ++i) copy->Texts[i].Assign(Texts[i]);
+  copy->Assign(*this);
   return copy;
 }
 

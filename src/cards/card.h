@@ -54,6 +54,9 @@ public:
 
   // Six text blocks in the area: centred at the top, "Arial" 16 bold black.
   void InitTexts(const TGPRect& area);
+  // Takes another side's background, margins and text blocks (their areas
+  // included); the blocks are measured again before they are drawn.
+  void AssignSide(const TCard& from);
   // Draws the side into target; highQuality on the printer.
   virtual void Draw(QPainter& painter, const TGPRect& target, const TGPRect& reference, bool highQuality) = 0;
 
@@ -99,6 +102,8 @@ public:
   int LineStyle = 0;  // 0 rectangle, 1 filled rectangle, 2 ellipse, 3 filled ellipse
   TBackGroundBrush Fill;
 
+  // Takes another back's side settings, border, fill and ornaments.
+  void Assign(const TCardBack& from);
   // An independent copy (its own brushes, ornaments and texts).
   [[nodiscard]] std::unique_ptr<TCardBack> Clone() const;
   void Draw(QPainter& painter, const TGPRect& target, const TGPRect& reference, bool highQuality) override;

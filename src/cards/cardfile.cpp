@@ -110,7 +110,9 @@ QString NotACardFile(const QString& path) {
   return QCoreApplication::translate("CardFile", "The file %1 is not a card settings file.").arg(path);
 }
 
-QByteArray Serialize(const TCardDesign& d) {
+namespace {
+
+TKeyValueFile ToFile(const TCardDesign& d) {
   TKeyValueFile file;
   file.Header = QStringLiteral("CARD");
   const auto put = [&](const QString& key, const QString& value) {
@@ -173,27 +175,22 @@ QByteArray Serialize(const TCardDesign& d) {
     put("B_ORNAMENTSIZE_" + num(n), num(o.Size));
     put("B_ORNAMENTMARGIN_" + num(n), num(o.Margin));
   }
-  return file.Serialize();
+  return file;
+}
+
+}  // namespace
+
+QByteArray Serialize(const TCardDesign& design) {
+  return ToFile(design).Serialize();
 }
 
 bool Load(const QString& path, TCardDesign& design, QString& message, QStringList* notes,
           const QString& patternFolder, const QString& ornamentFolder) {
-  if (QFileInfo(path).suffix().compare(QLatin1String("vzc"), Qt::CaseInsensitive) != 0) {
-    message = NotACardFile(path);
-    return false;
-  }
+  const QFileInfo info(path);
   TKeyValueFile file;
   QString reason;
-  if (!QFileInfo(path).isFile()) {
-    message = NotACardFile(path);
-    return false;
-  }
-  QFile device(path);
-  if (device.size() > MaxSize) {
-    message = NotACardFile(path);
-    return false;
-  }
-  if (!TKeyValueFile::Read(path, TKeyValueFile::TBlanks::Keep, file, reason)) {
+  if (info.suffix().compare(QLatin1String("vzc"), Qt::CaseInsensitive) != 0 || !info.isFile() ||
+      info.size() > MaxSize || !TKeyValueFile::Read(path, TKeyValueFile::TBlanks::Keep, file, reason)) {
     message = NotACardFile(path);
     return false;
   }
@@ -283,30 +280,15 @@ bool Load(const QString& path, TCardDesign& design, QString& message, QStringLis
     if (r.Has("B_ORNAMENTMARGIN_" + k)) r.Integer("B_ORNAMENTMARGIN_" + k, o.Margin, 2, 24);
   }
 
-  // Applied at once.
-  design.General = read.General;
+  // Applied at once; the blocks keep the areas they are fitted to.
   for (int s = 0; s < 2; ++s) {
-    TCard& to = s == 0 ? static_cast<TCard&>(design.Front) : static_cast<TCard&>(design.Back);
-    const TCard& from = *sides[s];
-    to.Background = from.Background;
-    to.BGMargin = from.BGMargin;
-    to.ImageMargins = from.ImageMargins;
-    for (size_t n = 0; n < 6; ++n) {
-      const TGPRect area = n < to.Texts.size() ? to.Texts[n].Area : TGPRect{};
-      if (n >= to.Texts.size()) to.Texts.resize(n + 1);
-      to.Texts[n].Assign(from.Texts[n]);
-      to.Texts[n].Area = area;
-      to.Texts[n].NeedsMeasure = true;
-    }
+    const TCard& to = s == 0 ? static_cast<const TCard&>(design.Front) : static_cast<const TCard&>(design.Back);
+    for (size_t n = 0; n < sides[s]->Texts.size(); ++n)
+      sides[s]->Texts[n].Area = n < to.Texts.size() ? to.Texts[n].Area : TGPRect{};
   }
-  design.Back.OuterWidth = b.OuterWidth;
-  design.Back.InnerWidth = b.InnerWidth;
-  design.Back.SpaceWidth = b.SpaceWidth;
-  design.Back.OuterColor = b.OuterColor;
-  design.Back.InnerColor = b.InnerColor;
-  design.Back.LineStyle = b.LineStyle;
-  design.Back.Fill = b.Fill;
-  design.Back.Ornaments = b.Ornaments;
+  design.General = read.General;
+  design.Front.AssignSide(read.Front);
+  design.Back.Assign(read.Back);
   return true;
 }
 
@@ -315,9 +297,8 @@ bool Save(const QString& path, const TCardDesign& design, QString& message) {
     message = NotACardFile(path);
     return false;
   }
-  TKeyValueFile file = TKeyValueFile::Parse(Serialize(design), TKeyValueFile::TBlanks::Keep);
   QString reason;
-  if (!file.Write(path, reason)) {
+  if (!ToFile(design).Write(path, reason)) {
     message = QCoreApplication::translate("CardFile", "Cannot save %1: %2").arg(path, reason);
     return false;
   }

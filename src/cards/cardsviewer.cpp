@@ -695,21 +695,7 @@ void TCreateCardsFormViewer::TakeBack(std::unique_ptr<TCardBack> back) {
   // The blocks of the old back go: undo entries name side and index only,
   // and the list is emptied all the same.
   FEditor.ClearUndo();
-  FDesign.Back.Background = back->Background;
-  FDesign.Back.BGMargin = back->BGMargin;
-  FDesign.Back.ImageMargins = back->ImageMargins;
-  FDesign.Back.OuterWidth = back->OuterWidth;
-  FDesign.Back.InnerWidth = back->InnerWidth;
-  FDesign.Back.SpaceWidth = back->SpaceWidth;
-  FDesign.Back.OuterColor = back->OuterColor;
-  FDesign.Back.InnerColor = back->InnerColor;
-  FDesign.Back.Ornaments = back->Ornaments;
-  FDesign.Back.LineStyle = back->LineStyle;
-  FDesign.Back.Fill = back->Fill;
-  for (size_t i = 0; i < back->Texts.size() && i < FDesign.Back.Texts.size(); ++i) {
-    FDesign.Back.Texts[i].Assign(back->Texts[i]);
-    FDesign.Back.Texts[i].NeedsMeasure = true;  // the copy may predate the last edit's measuring
-  }
+  FDesign.Back.Assign(*back);  // its blocks are measured again: the copy may predate the last edit's measuring
   if (FEditor.Side == TCardTextEditor::Back) {
     FApplying = true;
     for (int i = 0; i < 4; ++i) Margins[size_t(i)]->SetValue(FDesign.Back.ImageMargins[size_t(i)]);
