@@ -18,7 +18,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QProcess>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QGuiApplication>
@@ -344,12 +343,11 @@ TEST_F(MainViewerTest, FindShowsTheMatchesRefinesThemAndCancelKeepsTheList) {
   EXPECT_TRUE(WaitFor([&] { return Names(window.ResultRecords()) == QStringList{"a.jpg", "c.jpg"}; }, 5000))
       << Names(window.ResultRecords()).join(' ').toStdString();
   // zelvane-find finds the same photos on the same folder.
-  QProcess tool;
-  tool.start(QStringLiteral(ZELVANE_FIND_TOOL), {Folder, "--subfolders", "--name", "MOLEN"});
-  ASSERT_TRUE(tool.waitForFinished(30000));
+  const TProgramRun tool = RunProgram(QStringLiteral(ZELVANE_FIND_TOOL), {Folder, "--subfolders", "--name", "MOLEN"});
+  ASSERT_EQ(tool.Exit, 0);
   QStringList found;
   for (const TImageToDraw* record : window.ResultRecords()) found.append(record->FileName);
-  EXPECT_EQ(QString::fromUtf8(tool.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts), found);
+  EXPECT_EQ(tool.Out.split(u'\n', Qt::SkipEmptyParts), found);
   EXPECT_EQ(window.DirectoryCaption(), QStringLiteral("Search result"));
   EXPECT_FALSE(window.TreeViewResult->isColumnHidden(4));
   EXPECT_EQ(window.ResultModel()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Folder"));

@@ -212,9 +212,11 @@ TFileSizeLimit::~TFileSizeLimit() {
   std::signal(SIGXFSZ, FOldHandler);
 }
 
-TProgramRun RunProgram(const QString& program, const QStringList& args) {
+TProgramRun RunProgram(const QString& program, const QStringList& args, const QByteArray& input) {
   QProcess process;
   process.start(program, args);
+  process.write(input);
+  process.closeWriteChannel();
   EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
   return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
           QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};

@@ -56,12 +56,13 @@ private:
 // save must keep as it was.
 [[nodiscard]] QByteArray AllButExif(const QByteArray& jpeg);
 
-// A program run to its end: exit code (-1 when it crashed) and its output.
+// A program run to its end, as a script would run it, with input on its
+// standard input: exit code (-1 when it crashed) and its output.
 struct TProgramRun {
   int Exit = -1;
   QString Out, Err;
 };
-TProgramRun RunProgram(const QString& program, const QStringList& args);
+TProgramRun RunProgram(const QString& program, const QStringList& args, const QByteArray& input = QByteArray());
 
 // Runs exiftool; fails the test when it cannot run.
 QByteArray Exiftool(const QStringList& args);

@@ -6,7 +6,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <thread>
@@ -15,23 +14,12 @@ using namespace TestSupport;
 
 namespace {
 
-struct TRun {
-  int Exit = -1;
-  QString Out;
-  QString Err;
-};
-
-// Runs the real program, as a script would.
-TRun RunTool(const QStringList& args) {
-  QProcess process;
-  process.start(QStringLiteral(ZELVANE_ATTR_TOOL), args);
-  EXPECT_TRUE(process.waitForFinished(60000));
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+TProgramRun RunTool(const QStringList& args) {
+  return RunProgram(QStringLiteral(ZELVANE_ATTR_TOOL), args);
 }
 
 QJsonObject ShowOne(const QString& path) {
-  const TRun run = RunTool({"show", path});
+  const TProgramRun run = RunTool({"show", path});
   EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
   const QJsonDocument doc = QJsonDocument::fromJson(run.Out.toUtf8());
   EXPECT_TRUE(doc.isObject()) << run.Out.toStdString();
@@ -44,7 +32,7 @@ TEST(AttrTool, ShowPrintsOneJsonObjectPerFileInTheDocumentedOrder) {
   TSandbox box;
   const QString canon = box.Copy("Canon_40D.jpg");
   const QString missing = box.Path("missing.jpg");
-  const TRun run = RunTool({"show", canon, missing});
+  const TProgramRun run = RunTool({"show", canon, missing});
   EXPECT_EQ(run.Exit, 1);  // one file failed
   const QStringList lines = run.Out.split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 2);
@@ -69,7 +57,7 @@ TEST(AttrTool, ShowPrintsOneJsonObjectPerFileInTheDocumentedOrder) {
 TEST(AttrTool, SetChangesOnlyTheGivenAttributes) {
   TSandbox box;
   const QString path = box.Copy("Nikon_D70.jpg", "IMG_0002.JPG");
-  TRun run = RunTool({"set", path, "--name", "Molen \"De Adriaan\"", "--actors", "Anna;Bob", "--date",
+  TProgramRun run = RunTool({"set", path, "--name", "Molen \"De Adriaan\"", "--actors", "Anna;Bob", "--date",
                       "2004-07-15 14:03:22", "--rotation", "90", "--roi", "1,2,30,40", "--location", "Haarlem"});
   ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
   EXPECT_EQ(run.Out, QString());
@@ -129,12 +117,12 @@ TEST(AttrTool, AFailureSaysWhy) {
   TSandbox box;
   const QString pipe = box.Path("y.jpg");
   ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
-  const TRun show = RunTool({"show", pipe});
+  const TProgramRun show = RunTool({"show", pipe});
   EXPECT_EQ(show.Exit, 1);
   const QJsonObject o = QJsonDocument::fromJson(show.Out.toUtf8()).object();
   EXPECT_EQ(o.value("error").toString(), QStringLiteral("Error 7"));
   EXPECT_EQ(o.value("reason").toString(), QStringLiteral("not a regular file"));
-  const TRun set = RunTool({"set", pipe, "--name", "x"});
+  const TProgramRun set = RunTool({"set", pipe, "--name", "x"});
   EXPECT_EQ(set.Exit, 1);
   EXPECT_EQ(set.Err, "zelvane-attr: " + pipe + ": Error 7: not a regular file\n");
 }
@@ -144,7 +132,7 @@ TEST(AttrTool, RefusesFilesThatCannotBeSavedAndLeavesThemAlone) {
   const QString readOnly = box.Copy("Canon_40D.jpg", "ro.jpg");
   ASSERT_EQ(::chmod(QFile::encodeName(readOnly).constData(), 0444), 0);
   const QByteArray before = ReadFile(readOnly);
-  TRun run = RunTool({"set", readOnly, "--name", "X"});
+  TProgramRun run = RunTool({"set", readOnly, "--name", "X"});
   EXPECT_EQ(run.Exit, 1);
   EXPECT_TRUE(run.Err.contains("cannot be saved")) << run.Err.toStdString();
   EXPECT_EQ(ReadFile(readOnly), before);
@@ -169,12 +157,12 @@ TEST(AttrTool, WrongUsageExitsWithTwoAndHelpWithZero) {
                                   QStringList{"set", path, "--date", "15-07-2004"},
                                   QStringList{"set", path, "--roi", "1,2,3"},
                                   QStringList{"set", path, "--colour", "red"}}) {
-    const TRun run = RunTool(args);
+    const TProgramRun run = RunTool(args);
     EXPECT_EQ(run.Exit, 2) << args.join(' ').toStdString();
     EXPECT_TRUE(run.Err.contains("Usage:")) << args.join(' ').toStdString();
   }
   EXPECT_EQ(ReadFile(path), before);
-  const TRun help = RunTool({"--help"});
+  const TProgramRun help = RunTool({"--help"});
   EXPECT_EQ(help.Exit, 0);
   EXPECT_TRUE(help.Out.startsWith("Usage:"));
   EXPECT_EQ(help.Err, QString());

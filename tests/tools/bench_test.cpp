@@ -1,6 +1,5 @@
 #include "testsupport.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -8,11 +7,9 @@ using namespace TestSupport;
 
 namespace {
 QString RunBench(const QStringList& args, int& exitCode) {
-  QProcess process;
-  process.start(QStringLiteral(ZELVANE_BENCH_TOOL), args);
-  EXPECT_TRUE(process.waitForFinished(120000));
-  exitCode = process.exitCode();
-  return QString::fromUtf8(process.readAllStandardOutput());
+  const TProgramRun run = RunProgram(QStringLiteral(ZELVANE_BENCH_TOOL), args);
+  exitCode = run.Exit;
+  return run.Out;
 }
 }  // namespace
 

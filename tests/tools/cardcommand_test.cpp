@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 

@@ -2,7 +2,6 @@
 #include "testsupport.h"
 
 #include <QDir>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -15,16 +14,9 @@ struct TRun {
   QString Err;
 };
 
-// Runs the real program, as a script would, with the input on standard input.
 TRun Find(const QStringList& args, const QByteArray& input = QByteArray()) {
-  QProcess process;
-  process.start(QStringLiteral(ZELVANE_FIND_TOOL), args);
-  process.write(input);
-  process.closeWriteChannel();
-  EXPECT_TRUE(process.waitForFinished(60000));
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-          QString::fromUtf8(process.readAllStandardError())};
+  const TProgramRun run = RunProgram(QStringLiteral(ZELVANE_FIND_TOOL), args, input);
+  return {run.Exit, run.Out.split(u'\n', Qt::SkipEmptyParts), run.Err};
 }
 
 void Photo(const QString& path, const char* name, const char* location) {

@@ -2,7 +2,6 @@
 #include "testsupport.h"
 
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
