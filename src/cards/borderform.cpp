@@ -113,11 +113,7 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   auto* selectLayout = new QVBoxLayout(rgSelectLine);
   for (QRadioButton* r : {RadioOuter, RadioInner, RadioBoth}) selectLayout->addWidget(r);
   colorLayout->addWidget(rgSelectLine);
-  auto* colorButton = new QPushButton(Action("ActionColor")->text(), GroupColor);
-  colorButton->setToolTip(Action("ActionColor")->toolTip());
-  colorButton->setAutoDefault(false);
-  connect(colorButton, &QPushButton::clicked, Action("ActionColor"), &QAction::trigger);
-  colorLayout->addWidget(colorButton);
+  colorLayout->addWidget(WindowActions::Button(GroupColor, Action("ActionColor")));
   connect(Action("ActionColor"), &QAction::triggered, this, &TSetBorderForm::ActionColorExecute);
 
   auto* ornaments = new QGroupBox(tr("Ornaments"), this);

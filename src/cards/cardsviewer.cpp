@@ -295,11 +295,8 @@ void TCreateCardsFormViewer::CreateLayout() {
   int b = 0;
   for (const char* name : {"ActionLoad", "ActionSave", "ActionDefault", "ActionPrintSettings", "ActionPrint", "ActionHelp",
                            "ActionClose"}) {
-    auto* button = new QPushButton(Action(name)->text(), panel);
-    button->setToolTip(Action(name)->toolTip());
-    button->setAutoDefault(false);
+    auto* button = WindowActions::Button(panel, Action(name));
     if (QLatin1String(name) == QLatin1String("ActionPrint")) button->setDefault(true);
-    connect(button, &QPushButton::clicked, Action(name), &QAction::trigger);
     buttons->addWidget(button, b / 2, b % 2);
     ++b;
   }

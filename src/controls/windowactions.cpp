@@ -1,6 +1,7 @@
 #include "windowactions.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QWidget>
 
 namespace WindowActions {
@@ -16,6 +17,14 @@ QAction* Add(QWidget* window, QMap<QString, QAction*>& actions, const QString& n
   window->addAction(action);
   actions.insert(name, action);
   return action;
+}
+
+QPushButton* Button(QWidget* parent, QAction* action, const QString& caption) {
+  auto* button = new QPushButton(caption.isEmpty() ? action->text() : caption, parent);
+  button->setToolTip(action->toolTip());
+  button->setAutoDefault(false);
+  QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+  return button;
 }
 
 }  // namespace WindowActions

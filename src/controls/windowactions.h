@@ -5,6 +5,7 @@
 #include <QString>
 
 class QAction;
+class QPushButton;
 class QWidget;
 
 // The named commands of a window.
@@ -15,5 +16,9 @@ namespace WindowActions {
 // works with or without a menu item, and kept in actions under its name.
 QAction* Add(QWidget* window, QMap<QString, QAction*>& actions, const QString& name, const QString& caption,
              const QKeySequence& shortcut, const QString& hint = QString());
+
+// A push button that runs a command: the caption given (the command's when
+// none), the command's hint, and never the dialog's default through focus.
+QPushButton* Button(QWidget* parent, QAction* action, const QString& caption = QString());
 
 }  // namespace WindowActions

@@ -211,10 +211,7 @@ void TEditImagesFormViewer::CreateLayout() {
   const std::pair<const char*, QString> actorCommands[] = {
       {"ActionAddActor", tr("Add")}, {"ActionRemoveActor", tr("Remove")}, {"ActionUncheckActors", tr("Uncheck")}};
   for (const auto& [name, caption] : actorCommands) {
-    auto* button = new QPushButton(caption, actors);
-    button->setToolTip(Action(name)->text());
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, Action(name), &QAction::trigger);
+    auto* button = WindowActions::Button(actors, Action(name), caption);
     connect(Action(name), &QAction::enabledChanged, button, &QPushButton::setEnabled);
     actorButtons->addWidget(button);
   }
@@ -224,10 +221,7 @@ void TEditImagesFormViewer::CreateLayout() {
   form->addWidget(CheckAlways);
   auto* buttons = new QGridLayout;
   auto makeButton = [&](const char* action, const QString& caption, int row, int column) {
-    auto* button = new QPushButton(caption, right);
-    button->setToolTip(Action(action)->text());
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, Action(action), &QAction::trigger);
+    auto* button = WindowActions::Button(right, Action(action), caption);
     buttons->addWidget(button, row, column);
     return button;
   };

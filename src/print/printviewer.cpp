@@ -84,14 +84,6 @@ void TPrintLayoutFormViewer::CreateActions() {
 
 namespace {
 
-QPushButton* Button(QWidget* parent, QAction* action) {
-  auto* button = new QPushButton(action->text(), parent);
-  button->setToolTip(action->toolTip());
-  button->setAutoDefault(false);
-  QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
-  return button;
-}
-
 QLineEdit* ReadOnly(QWidget* parent) {
   auto* field = new QLineEdit(parent);
   field->setReadOnly(true);
@@ -144,7 +136,7 @@ void TPrintLayoutFormViewer::CreateLayout() {
   textLayout->addWidget(rbFileName, 1, 0);
   textLayout->addWidget(rbName, 2, 0);
   textLayout->addWidget(cbDate, 0, 1);
-  textLayout->addWidget(Button(text, Action("ActionFont")), 2, 1);
+  textLayout->addWidget(WindowActions::Button(text, Action("ActionFont")), 2, 1);
 
   auto* lower = new QFormLayout;
   NUpDownMargin = TNumericUpDown::Create(panel, TPrintLayout::MinMargin, TPrintLayout::MaxMargin, 0, 2);
@@ -154,13 +146,14 @@ void TPrintLayoutFormViewer::CreateLayout() {
 
   auto* files = new QGroupBox(tr("Print layout settings"), panel);
   auto* filesLayout = new QHBoxLayout(files);
-  for (const char* name : {"ActionLoad", "ActionSave", "ActionDefault"}) filesLayout->addWidget(Button(files, Action(name)));
+  for (const char* name : {"ActionLoad", "ActionSave", "ActionDefault"})
+    filesLayout->addWidget(WindowActions::Button(files, Action(name)));
 
   auto* buttons = new QGridLayout;
-  buttons->addWidget(Button(panel, Action("ActionHelp")), 0, 0);
-  buttons->addWidget(Button(panel, Action("ActionPrintSetttings")), 0, 1);
-  buttons->addWidget(Button(panel, Action("ActionPrint")), 1, 0);
-  buttons->addWidget(Button(panel, Action("ActionClose")), 1, 1);
+  buttons->addWidget(WindowActions::Button(panel, Action("ActionHelp")), 0, 0);
+  buttons->addWidget(WindowActions::Button(panel, Action("ActionPrintSetttings")), 0, 1);
+  buttons->addWidget(WindowActions::Button(panel, Action("ActionPrint")), 1, 0);
+  buttons->addWidget(WindowActions::Button(panel, Action("ActionClose")), 1, 1);
 
   auto* right = new QVBoxLayout(panel);
   right->addLayout(form);

@@ -132,11 +132,8 @@ void TFindImagesForm::CreateLayout() {
       {"ActionAdd", tr("Add")}, {"ActionRemove", tr("Remove")}, {"ActionUncheckAll", tr("Uncheck all")}};
   int place = 0;
   for (const auto& [name, caption] : actorCommands) {
-    auto* button = new QPushButton(caption, actors);
-    button->setToolTip(Action(name)->text());
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, Action(name), &QAction::trigger);
-    actorButtons->addWidget(button, place / 2, place % 2, 1, place == 2 ? 2 : 1);
+    actorButtons->addWidget(WindowActions::Button(actors, Action(name), caption), place / 2, place % 2, 1,
+                            place == 2 ? 2 : 1);
     ++place;
   }
   actorsLayout->addLayout(actorButtons);
@@ -158,11 +155,7 @@ void TFindImagesForm::CreateLayout() {
       {"ActionStart", tr("Start")}, {"ActionReset", tr("Reset")}, {"ActionHelp", tr("Help")}, {"ActionCancel", tr("Cancel")}};
   int index = 0;
   for (const auto& [name, caption] : commands) {
-    auto* button = new QPushButton(caption, this);
-    button->setToolTip(Action(name)->text());
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, Action(name), &QAction::trigger);
-    buttons->addWidget(button, index / 2, index % 2);
+    buttons->addWidget(WindowActions::Button(this, Action(name), caption), index / 2, index % 2);
     ++index;
   }
   form->addLayout(buttons);
