@@ -1,5 +1,7 @@
 #include "exportfile.h"
 
+#include "filereplacer.h"
+
 #include <QFile>
 #include <cerrno>
 #include <cstdlib>
@@ -36,9 +38,7 @@ bool Write(const QString& path, const QByteArray& content, QString& reason) {
     left -= written;
   }
   // The usual mode of a new file; mkostemp made it private.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  if (::fchmod(fd, 0666 & ~mask) != 0 || ::fsync(fd) != 0) return fail(errno);
+  if (::fchmod(fd, TFileReplacer::NewFileMode()) != 0 || ::fsync(fd) != 0) return fail(errno);
   if (::close(fd) != 0) {
     reason = QString::fromLocal8Bit(std::strerror(errno));
     ::unlink(temporary.constData());

@@ -55,6 +55,15 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 }  // namespace
 
+mode_t TFileReplacer::NewFileMode() {
+  static const mode_t mode = [] {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mode_t(0666 & ~mask);
+  }();
+  return mode;
+}
+
 TFileReplacer::TResult TFileReplacer::Replace(const QString& path, const QByteArray& content,
                                               const struct stat* expected, QString* reason) {
   const auto fail = [&](TResult result, const QString& why) {
@@ -77,6 +86,10 @@ TFileReplacer::TResult TFileReplacer::Replace(const QString& path, const QByteAr
   if (fd < 0) return fail(WriteFailed, TPhotoFile::SystemReason(errno));
   bool ok = WriteAll(fd, content);
   int error = errno;
+  if (ok && !haveOriginal) {
+    ok = ::fchmod(fd, NewFileMode()) == 0;
+    error = errno;
+  }
   if (ok && haveOriginal) {
     ok = ::fchmod(fd, original.st_mode & 07777) == 0;
     error = errno;

@@ -10,6 +10,9 @@
 // stays), is flushed to disk, takes over the old file's permission bits and
 // owner, and is renamed over the old file in one step.
 //
+// A file that did not exist yet gets the usual mode of a new file
+// (NewFileMode), not the temporary file's private one.
+//
 // The temporary file is the file's name + "_" when that name is free, else a
 // unique name with the same stem; it is created exclusively and never follows
 // a link, so no existing file or link is opened, truncated or overwritten. It
@@ -28,6 +31,11 @@ public:
   // replaced. Null: no such check. reason: the cause of a failure in words.
   [[nodiscard]] static TResult Replace(const QString& path, const QByteArray& content,
                                        const struct stat* expected = nullptr, QString* reason = nullptr);
+
+  // The mode a program's new file gets: 0666 less the process's umask. The
+  // umask is read once: reading it means setting it, which would race with
+  // files created meanwhile on other threads.
+  [[nodiscard]] static mode_t NewFileMode();
 
   // The preferred name of the temporary file for a file.
   [[nodiscard]] static QString TemporaryName(const QString& path) { return path + u'_'; }

@@ -1,5 +1,7 @@
 #include "pdftarget.h"
 
+#include "filereplacer.h"
+
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryFile>
@@ -41,8 +43,6 @@ bool TPdfTarget::Commit(QString& reason) {
     return false;
   }
   FCommitted = true;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::chmod(QFile::encodeName(FTarget).constData(), 0666 & ~mask);
+  ::chmod(QFile::encodeName(FTarget).constData(), TFileReplacer::NewFileMode());
   return true;
 }

@@ -76,13 +76,5 @@ QByteArray TKeyValueFile::Serialize() const {
 
 bool TKeyValueFile::Write(const QString& path, QString& reason) const {
   // Not QSaveFile: on a full disk it can commit a cut-off file as saved.
-  const bool existed = QFileInfo::exists(path);
-  if (TFileReplacer::Replace(path, Serialize(), nullptr, &reason) != TFileReplacer::Replaced) return false;
-  if (!existed) {
-    // A new file gets the usual mode, not the temporary file's private one.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(QFile::encodeName(path).constData(), 0666 & ~mask);
-  }
-  return true;
+  return TFileReplacer::Replace(path, Serialize(), nullptr, &reason) == TFileReplacer::Replaced;
 }

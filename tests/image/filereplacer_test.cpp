@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <thread>
+#include <vector>
 
 using namespace TestSupport;
 
@@ -18,6 +20,27 @@ TEST(FileReplacer, ReplacesContentKeepsModeAndLeavesNoTemporaryFile) {
   ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
   EXPECT_EQ(QDir(box.Path("")).entryList(QDir::Files | QDir::System | QDir::Hidden), QStringList{"a.jpg"});
+}
+
+TEST(FileReplacer, NewFilesGetTheUsualModeAndTheUmaskStaysWhateverTheThreads) {
+  TSandbox box;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  EXPECT_EQ(TFileReplacer::NewFileMode(), mode_t(0666 & ~mask));
+  // New files written on several threads at once: each gets the mode, and
+  // the process's umask is never left changed.
+  std::vector<std::thread> writers;
+  for (int t = 0; t < 4; ++t)
+    writers.emplace_back([&box, t] {
+      for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(TFileReplacer::Replace(box.Path(QStringLiteral("%1-%2.txt").arg(t).arg(i)), "new"),
+                  TFileReplacer::Replaced);
+    });
+  for (std::thread& writer : writers) writer.join();
+  EXPECT_EQ(::umask(mask), mask);
+  struct stat st{};
+  ASSERT_EQ(::stat(QFile::encodeName(box.Path("3-49.txt")).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, TFileReplacer::NewFileMode());
 }
 
 TEST(FileReplacer, FollowsASymbolicLink) {
