@@ -3,12 +3,12 @@
 <context>
     <name>CardFile</name>
     <message>
-        <location filename="../src/cards/cardfile.cpp" line="118" />
+        <location filename="../src/cards/cardfile.cpp" line="110" />
         <source>The file %1 is not a card settings file.</source>
         <translation>Het bestand %1 is geen kaartinstellingenbestand.</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardfile.cpp" line="329" />
+        <location filename="../src/cards/cardfile.cpp" line="302" />
         <source>Cannot save %1: %2</source>
         <translation>Kan %1 niet opslaan: %2</translation>
     </message>
@@ -29,6 +29,14 @@
         <location filename="../src/cards/cardprint.cpp" line="48" />
         <source>the print job could not be finished</source>
         <translation>de afdruktaak kon niet worden afgerond</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <location filename="../src/export/exportfile.cpp" line="57" />
+        <source>Could not save file: %1</source>
+        <translation>Kan bestand niet opslaan: %1</translation>
     </message>
 </context>
 <context>
@@ -178,366 +186,366 @@
 <context>
     <name>TCreateCardsFormViewer</name>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="64" />
+        <location filename="../src/cards/cardsviewer.cpp" line="54" />
         <source>Zelvane - Create cards</source>
         <translation>Zelvane - Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="97" />
-        <location filename="../src/cards/cardsviewer.cpp" line="281" />
+        <location filename="../src/cards/cardsviewer.cpp" line="87" />
+        <location filename="../src/cards/cardsviewer.cpp" line="271" />
         <source>Left</source>
         <translation>Links</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="97" />
+        <location filename="../src/cards/cardsviewer.cpp" line="87" />
         <source>Place left</source>
         <translation>Links plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="98" />
+        <location filename="../src/cards/cardsviewer.cpp" line="88" />
         <source>Center</source>
         <translation>Midden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="98" />
+        <location filename="../src/cards/cardsviewer.cpp" line="88" />
         <source>Center horizontal</source>
         <translation>Horizontaal centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="99" />
-        <location filename="../src/cards/cardsviewer.cpp" line="281" />
+        <location filename="../src/cards/cardsviewer.cpp" line="89" />
+        <location filename="../src/cards/cardsviewer.cpp" line="271" />
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="99" />
+        <location filename="../src/cards/cardsviewer.cpp" line="89" />
         <source>Place right</source>
         <translation>Rechts plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="100" />
-        <location filename="../src/cards/cardsviewer.cpp" line="281" />
+        <location filename="../src/cards/cardsviewer.cpp" line="90" />
+        <location filename="../src/cards/cardsviewer.cpp" line="271" />
         <source>Top</source>
         <translation>Boven</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="100" />
+        <location filename="../src/cards/cardsviewer.cpp" line="90" />
         <source>Place top</source>
         <translation>Bovenaan plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="101" />
+        <location filename="../src/cards/cardsviewer.cpp" line="91" />
         <source>Middle</source>
         <translation>Midden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="101" />
+        <location filename="../src/cards/cardsviewer.cpp" line="91" />
         <source>Center vertical</source>
         <translation>Verticaal centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="102" />
-        <location filename="../src/cards/cardsviewer.cpp" line="281" />
+        <location filename="../src/cards/cardsviewer.cpp" line="92" />
+        <location filename="../src/cards/cardsviewer.cpp" line="271" />
         <source>Bottom</source>
         <translation>Onder</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="102" />
+        <location filename="../src/cards/cardsviewer.cpp" line="92" />
         <source>Place bottom</source>
         <translation>Onderaan plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="103" />
+        <location filename="../src/cards/cardsviewer.cpp" line="93" />
         <source>Move left</source>
         <translation>Naar links</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="104" />
+        <location filename="../src/cards/cardsviewer.cpp" line="94" />
         <source>Move up</source>
         <translation>Omhoog</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="105" />
+        <location filename="../src/cards/cardsviewer.cpp" line="95" />
         <source>Move right</source>
         <translation>Naar rechts</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="106" />
+        <location filename="../src/cards/cardsviewer.cpp" line="96" />
         <source>Move down</source>
         <translation>Omlaag</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="107" />
+        <location filename="../src/cards/cardsviewer.cpp" line="97" />
         <source>Undo</source>
         <translation>Ongedaan maken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="108" />
+        <location filename="../src/cards/cardsviewer.cpp" line="98" />
         <source>Load</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="108" />
+        <location filename="../src/cards/cardsviewer.cpp" line="98" />
         <source>Load card settings</source>
         <translation>Kaartinstellingen laden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="109" />
+        <location filename="../src/cards/cardsviewer.cpp" line="99" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="109" />
+        <location filename="../src/cards/cardsviewer.cpp" line="99" />
         <source>Save card settings</source>
         <translation>Kaartinstellingen opslaan</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="110" />
+        <location filename="../src/cards/cardsviewer.cpp" line="100" />
         <source>Default</source>
         <translation>Standaard</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="110" />
+        <location filename="../src/cards/cardsviewer.cpp" line="100" />
         <source>Default card settings</source>
         <translation>Standaardkaartinstellingen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="111" />
-        <location filename="../src/cards/cardsviewer.cpp" line="267" />
+        <location filename="../src/cards/cardsviewer.cpp" line="101" />
+        <location filename="../src/cards/cardsviewer.cpp" line="257" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="111" />
+        <location filename="../src/cards/cardsviewer.cpp" line="101" />
         <source>Open print dialog</source>
         <translation>Afdrukvenster openen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="112" />
+        <location filename="../src/cards/cardsviewer.cpp" line="102" />
         <source>Printer settings</source>
         <translation>Printerinstellingen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="113" />
+        <location filename="../src/cards/cardsviewer.cpp" line="103" />
         <source>Open printer settings dialog</source>
         <translation>Printerinstellingen openen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="114" />
+        <location filename="../src/cards/cardsviewer.cpp" line="104" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="115" />
+        <location filename="../src/cards/cardsviewer.cpp" line="105" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="116" />
+        <location filename="../src/cards/cardsviewer.cpp" line="106" />
         <source>Background</source>
         <translation>Achtergrond</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="117" />
+        <location filename="../src/cards/cardsviewer.cpp" line="107" />
         <source>Set background color or pattern</source>
         <translation>Achtergrondkleur of -patroon kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="118" />
+        <location filename="../src/cards/cardsviewer.cpp" line="108" />
         <source>Border</source>
         <translation>Rand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="118" />
+        <location filename="../src/cards/cardsviewer.cpp" line="108" />
         <source>Set border</source>
         <translation>Rand instellen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="119" />
+        <location filename="../src/cards/cardsviewer.cpp" line="109" />
         <source>Font</source>
         <translation>Lettertype</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="119" />
+        <location filename="../src/cards/cardsviewer.cpp" line="109" />
         <source>Set font</source>
         <translation>Lettertype kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="120" />
+        <location filename="../src/cards/cardsviewer.cpp" line="110" />
         <source>Align left</source>
         <translation>Links uitlijnen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="121" />
+        <location filename="../src/cards/cardsviewer.cpp" line="111" />
         <source>Align center</source>
         <translation>Centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="122" />
+        <location filename="../src/cards/cardsviewer.cpp" line="112" />
         <source>Align right</source>
         <translation>Rechts uitlijnen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="167" />
+        <location filename="../src/cards/cardsviewer.cpp" line="157" />
         <source>Zelvane - Load card settings</source>
         <translation>Zelvane - Kaartinstellingen laden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="168" />
-        <location filename="../src/cards/cardsviewer.cpp" line="175" />
+        <location filename="../src/cards/cardsviewer.cpp" line="158" />
+        <location filename="../src/cards/cardsviewer.cpp" line="165" />
         <source>Card settings files (*.vzc)</source>
         <translation>Kaartinstellingen (*.vzc)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="174" />
+        <location filename="../src/cards/cardsviewer.cpp" line="164" />
         <source>Zelvane - Save card settings</source>
         <translation>Zelvane - Kaartinstellingen opslaan</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="202" />
+        <location filename="../src/cards/cardsviewer.cpp" line="192" />
         <source>Card type</source>
         <translation>Soort kaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="203" />
+        <location filename="../src/cards/cardsviewer.cpp" line="193" />
         <source>Foldcard</source>
         <translation>Vouwkaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="204" />
+        <location filename="../src/cards/cardsviewer.cpp" line="194" />
         <source>Postcard</source>
         <translation>Ansichtkaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="214" />
+        <location filename="../src/cards/cardsviewer.cpp" line="204" />
         <source>Rows</source>
         <translation>Rijen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="216" />
+        <location filename="../src/cards/cardsviewer.cpp" line="206" />
         <source>Columns</source>
         <translation>Kolommen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="219" />
+        <location filename="../src/cards/cardsviewer.cpp" line="209" />
         <source>Fold direction</source>
         <translation>Vouwrichting</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="224" />
+        <location filename="../src/cards/cardsviewer.cpp" line="214" />
         <source>Side by side</source>
         <translation>Naast elkaar</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="224" />
+        <location filename="../src/cards/cardsviewer.cpp" line="214" />
         <source>One above the other</source>
         <translation>Boven elkaar</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="224" />
+        <location filename="../src/cards/cardsviewer.cpp" line="214" />
         <source>Four parts</source>
         <translation>In vieren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="233" />
+        <location filename="../src/cards/cardsviewer.cpp" line="223" />
         <source>Front and back on one side</source>
         <translation>Voor- en achterkant op één zijde</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="237" />
+        <location filename="../src/cards/cardsviewer.cpp" line="227" />
         <source>Nr of cards on page</source>
         <translation>Aantal kaarten per pagina</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="250" />
+        <location filename="../src/cards/cardsviewer.cpp" line="240" />
         <source>Page settings</source>
         <translation>Pagina-instellingen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="251" />
+        <location filename="../src/cards/cardsviewer.cpp" line="241" />
         <source>Center cards</source>
         <translation>Kaarten centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="252" />
+        <location filename="../src/cards/cardsviewer.cpp" line="242" />
         <source>Draw grid lines</source>
         <translation>Rasterlijnen tekenen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="253" />
+        <location filename="../src/cards/cardsviewer.cpp" line="243" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="254" />
+        <location filename="../src/cards/cardsviewer.cpp" line="244" />
         <source>Use best position</source>
         <translation>Beste stand gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="260" />
+        <location filename="../src/cards/cardsviewer.cpp" line="250" />
         <source>Orientation</source>
         <translation>Stand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="261" />
+        <location filename="../src/cards/cardsviewer.cpp" line="251" />
         <source>Portrait</source>
         <translation>Staand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="262" />
+        <location filename="../src/cards/cardsviewer.cpp" line="252" />
         <source>Landscape</source>
         <translation>Liggend</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="268" />
-        <location filename="../src/cards/cardsviewer.cpp" line="276" />
+        <location filename="../src/cards/cardsviewer.cpp" line="258" />
+        <location filename="../src/cards/cardsviewer.cpp" line="266" />
         <source>Front</source>
         <translation>Voorkant</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="269" />
-        <location filename="../src/cards/cardsviewer.cpp" line="277" />
+        <location filename="../src/cards/cardsviewer.cpp" line="259" />
+        <location filename="../src/cards/cardsviewer.cpp" line="267" />
         <source>Back</source>
         <translation>Achterkant</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="270" />
+        <location filename="../src/cards/cardsviewer.cpp" line="260" />
         <source>Both</source>
         <translation>Beide</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="279" />
-        <location filename="../src/cards/cardsviewer.cpp" line="531" />
+        <location filename="../src/cards/cardsviewer.cpp" line="269" />
+        <location filename="../src/cards/cardsviewer.cpp" line="518" />
         <source>Image margin (%)</source>
         <translation>Fotomarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="301" />
+        <location filename="../src/cards/cardsviewer.cpp" line="291" />
         <source>Background margin (%)</source>
         <translation>Achtergrondmarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="341" />
+        <location filename="../src/cards/cardsviewer.cpp" line="328" />
         <source>Card</source>
         <translation>Kaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="342" />
+        <location filename="../src/cards/cardsviewer.cpp" line="329" />
         <source>Page</source>
         <translation>Pagina</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="531" />
+        <location filename="../src/cards/cardsviewer.cpp" line="518" />
         <source>Border margin (%)</source>
         <translation>Randmarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="656" />
+        <location filename="../src/cards/cardsviewer.cpp" line="643" />
         <source>Some settings of %1 were corrected:</source>
         <translation>Enkele instellingen van %1 zijn gecorrigeerd:</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="768" />
+        <location filename="../src/cards/cardsviewer.cpp" line="743" />
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
@@ -743,27 +751,27 @@
         <translation>Uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="223" />
+        <location filename="../src/edit/editviewer.cpp" line="220" />
         <source>Always save image</source>
         <translation>Foto altijd opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="234" />
+        <location filename="../src/edit/editviewer.cpp" line="228" />
         <source>Save all</source>
         <translation>Alles opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="235" />
+        <location filename="../src/edit/editviewer.cpp" line="229" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="236" />
+        <location filename="../src/edit/editviewer.cpp" line="230" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="237" />
+        <location filename="../src/edit/editviewer.cpp" line="231" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
@@ -985,17 +993,17 @@
         <translation>%1 zou %2 vervangen, een foto van deze export</translation>
     </message>
     <message>
-        <location filename="../src/export/exportrun.cpp" line="138" />
+        <location filename="../src/export/exportrun.cpp" line="134" />
         <source>Viewer</source>
         <translation>Viewer</translation>
     </message>
     <message>
-        <location filename="../src/export/exportrun.cpp" line="150" />
+        <location filename="../src/export/exportrun.cpp" line="146" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/export/exportrun.cpp" line="153" />
+        <location filename="../src/export/exportrun.cpp" line="149" />
         <source>%1: the help pages are missing</source>
         <translation>%1: de helppagina's ontbreken</translation>
     </message>
@@ -1016,7 +1024,7 @@
 <context>
     <name>TFileReplacer</name>
     <message>
-        <location filename="../src/image/filereplacer.cpp" line="102" />
+        <location filename="../src/image/filereplacer.cpp" line="115" />
         <source>the photo changed while it was being saved</source>
         <translation>de foto is tijdens het opslaan gewijzigd</translation>
     </message>
@@ -1046,7 +1054,7 @@
     </message>
     <message>
         <location filename="../src/search/findviewer.cpp" line="56" />
-        <location filename="../src/search/findviewer.cpp" line="158" />
+        <location filename="../src/search/findviewer.cpp" line="155" />
         <source>Start</source>
         <translation>Starten</translation>
     </message>
@@ -1062,7 +1070,7 @@
     </message>
     <message>
         <location filename="../src/search/findviewer.cpp" line="59" />
-        <location filename="../src/search/findviewer.cpp" line="158" />
+        <location filename="../src/search/findviewer.cpp" line="155" />
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
@@ -1085,10 +1093,6 @@
         <location filename="../src/search/findviewer.cpp" line="94" />
         <source>Date</source>
         <translation>Datum</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Einde</translation>
     </message>
     <message>
         <location filename="../src/search/findviewer.cpp" line="105" />
@@ -1128,44 +1132,44 @@
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="145" />
+        <location filename="../src/search/findviewer.cpp" line="142" />
         <source>Use previous result</source>
         <translation>Vorig resultaat gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="146" />
+        <location filename="../src/search/findviewer.cpp" line="143" />
         <source>Include subdirectories</source>
         <translation>Inclusief submappen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="158" />
+        <location filename="../src/search/findviewer.cpp" line="155" />
         <source>Reset</source>
         <translation>Wissen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="158" />
+        <location filename="../src/search/findviewer.cpp" line="155" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="236" />
+        <location filename="../src/search/findviewer.cpp" line="229" />
         <source>No actor to be added.</source>
         <translation>Er is geen persoon om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="265" />
+        <location filename="../src/search/findviewer.cpp" line="258" />
         <source>The name attribute is checked, but no value given.
 Do you want to resume the search without the name?</source>
         <translation>Het kenmerk naam is aangevinkt, maar zonder waarde.
 Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="271" />
+        <location filename="../src/search/findviewer.cpp" line="264" />
         <source>No attributes checked to search.</source>
         <translation>Geen kenmerken aangevinkt om op te zoeken.</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="275" />
+        <location filename="../src/search/findviewer.cpp" line="268" />
         <source>The enddate is smaller than the startdate.</source>
         <translation>De einddatum ligt voor de begindatum.</translation>
     </message>
@@ -1402,54 +1406,47 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>THTMLAlbum</name>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="91" />
+        <location filename="../src/export/htmlalbum.cpp" line="95" />
         <source>No templates found for HTML pages.</source>
         <translation>Geen sjablonen gevonden voor HTML-pagina's.</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="153" />
-        <location filename="../src/export/htmlalbum.cpp" line="195" />
-        <location filename="../src/export/htmlalbum.cpp" line="214" />
-        <source>Could not save file: %1</source>
-        <translation>Kan bestand niet opslaan: %1</translation>
-    </message>
-    <message>
-        <location filename="../src/export/htmlalbum.cpp" line="173" />
+        <location filename="../src/export/htmlalbum.cpp" line="171" />
         <source>Description:</source>
         <translation>Beschrijving:</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="177" />
+        <location filename="../src/export/htmlalbum.cpp" line="175" />
         <source>Location:</source>
         <translation>Plaats:</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="180" />
+        <location filename="../src/export/htmlalbum.cpp" line="178" />
         <source>Date and time:</source>
         <translation>Datum en tijd:</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="186" />
+        <location filename="../src/export/htmlalbum.cpp" line="184" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="189" />
+        <location filename="../src/export/htmlalbum.cpp" line="187" />
         <source>previous</source>
         <translation>vorige</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="190" />
+        <location filename="../src/export/htmlalbum.cpp" line="188" />
         <source>next</source>
         <translation>volgende</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="242" />
+        <location filename="../src/export/htmlalbum.cpp" line="225" />
         <source>The folders template has no line for %1</source>
         <translation>Het mappensjabloon heeft geen regel voor %1</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="263" />
+        <location filename="../src/export/htmlalbum.cpp" line="246" />
         <source>No images</source>
         <translation>Geen foto's</translation>
     </message>
@@ -1541,233 +1538,233 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TMainFormViewer</name>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="93" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="94" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
         <source>Result</source>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="95" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
         <source>Show result view</source>
         <translation>Resultaatweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="96" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
         <source>Show print view</source>
         <translation>Afdrukweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
         <source>Export</source>
         <translation>Exporteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="97" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
         <source>Show export view</source>
         <translation>Exportweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
         <source>Edit</source>
         <translation>Bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="98" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
         <source>Edit images</source>
         <translation>Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
         <source>Find</source>
         <translation>Zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="99" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
         <source>Find images</source>
         <translation>Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
         <source>View</source>
         <translation>Bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
         <source>View images</source>
         <translation>Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="494" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="504" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
         <source>Show HTML pages</source>
         <translation>HTML-pagina's tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
         <source>Sort result view by name</source>
         <translation>Resultaat sorteren op naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
         <source>Sort result view by date</source>
         <translation>Resultaat sorteren op datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
         <source>Sort result view by location</source>
         <translation>Resultaat sorteren op plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Create cards</source>
         <translation>Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>About Zelvane</source>
         <translation>Over Zelvane</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="179" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="185" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>Rename</source>
         <translation>Naam wijzigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
         <source>Select all</source>
         <translation>Alles selecteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
         <source>Add selected images</source>
         <translation>Geselecteerde foto's toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
         <source>Remove selected images</source>
         <translation>Geselecteerde foto's verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
         <source>Open print images form</source>
         <translation>Venster foto's afdrukken openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
         <source>Open export images form</source>
         <translation>Venster foto's exporteren openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
         <source>Move images to previous place</source>
         <translation>Foto's een plaats naar voren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
         <source>Move images to next place</source>
         <translation>Foto's een plaats naar achteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
         <source>Show details</source>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="163" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="169" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="167" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="173" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="172" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="178" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="174" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="180" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="176" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="182" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="184" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="190" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="241" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="247" />
         <source>Folder</source>
         <translation>Map</translation>
     </message>
@@ -1792,27 +1789,27 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Geen foto's gekozen om te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="421" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="431" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="434" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="444" />
         <source>No images selected to print.</source>
         <translation>Geen foto's gekozen om af te drukken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="445" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="455" />
         <source>No image selected to create cards.</source>
         <translation>Geen foto gekozen om kaarten van te maken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="458" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="468" />
         <source>No images to view.</source>
         <translation>Geen foto's om te bekijken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="493" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="503" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
@@ -1894,17 +1891,17 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TPrintLayout</name>
     <message>
-        <location filename="../src/print/printlayout.cpp" line="106" />
+        <location filename="../src/print/printlayout.cpp" line="117" />
         <source>The file %1 is not a print layout file.</source>
         <translation>Het bestand %1 is geen afdrukindelingsbestand.</translation>
     </message>
     <message>
-        <location filename="../src/print/printlayout.cpp" line="119" />
+        <location filename="../src/print/printlayout.cpp" line="130" />
         <source>Cannot read %1: %2</source>
         <translation>Kan %1 niet lezen: %2</translation>
     </message>
     <message>
-        <location filename="../src/print/printlayout.cpp" line="136" />
+        <location filename="../src/print/printlayout.cpp" line="147" />
         <source>Cannot save %1: %2</source>
         <translation>Kan %1 niet opslaan: %2</translation>
     </message>
@@ -1997,127 +1994,127 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Lettertype van de tekst kiezen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="125" />
+        <location filename="../src/print/printviewer.cpp" line="107" />
         <source>Number of images</source>
         <translation>Aantal foto's</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="126" />
+        <location filename="../src/print/printviewer.cpp" line="108" />
         <source>Rows</source>
         <translation>Rijen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="127" />
+        <location filename="../src/print/printviewer.cpp" line="109" />
         <source>Columns</source>
         <translation>Kolommen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="128" />
+        <location filename="../src/print/printviewer.cpp" line="110" />
         <source>Number of pages</source>
         <translation>Aantal pagina's</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="130" />
+        <location filename="../src/print/printviewer.cpp" line="112" />
         <source>Orientation</source>
         <translation>Stand</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="131" />
+        <location filename="../src/print/printviewer.cpp" line="113" />
         <source>Portrait</source>
         <translation>Staand</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="132" />
+        <location filename="../src/print/printviewer.cpp" line="114" />
         <source>Landscape</source>
         <translation>Liggend</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="138" />
+        <location filename="../src/print/printviewer.cpp" line="120" />
         <source>Center images</source>
         <translation>Foto's centreren</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="139" />
+        <location filename="../src/print/printviewer.cpp" line="121" />
         <source>Use best position</source>
         <translation>Beste stand gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="141" />
+        <location filename="../src/print/printviewer.cpp" line="123" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="143" />
+        <location filename="../src/print/printviewer.cpp" line="125" />
         <source>Draw grid lines</source>
         <translation>Rasterlijnen tekenen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="146" />
+        <location filename="../src/print/printviewer.cpp" line="128" />
         <source>Text</source>
         <translation>Tekst</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="147" />
+        <location filename="../src/print/printviewer.cpp" line="129" />
         <source>No name</source>
         <translation>Geen naam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="149" />
+        <location filename="../src/print/printviewer.cpp" line="131" />
         <source>Filename</source>
         <translation>Bestandsnaam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="150" />
+        <location filename="../src/print/printviewer.cpp" line="132" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="151" />
+        <location filename="../src/print/printviewer.cpp" line="133" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="162" />
+        <location filename="../src/print/printviewer.cpp" line="144" />
         <source>Margin (%)</source>
         <translation>Marge (%)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="163" />
+        <location filename="../src/print/printviewer.cpp" line="145" />
         <source>Show page</source>
         <translation>Pagina tonen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="165" />
+        <location filename="../src/print/printviewer.cpp" line="147" />
         <source>Print layout settings</source>
         <translation>Afdrukindeling</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="386" />
+        <location filename="../src/print/printviewer.cpp" line="364" />
         <source>Zelvane - Load print layout settings</source>
         <translation>Zelvane - Afdrukindeling laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="387" />
+        <location filename="../src/print/printviewer.cpp" line="365" />
         <source>Print layout files  (*.vzp)</source>
         <translation>Afdrukindelingen  (*.vzp)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="395" />
+        <location filename="../src/print/printviewer.cpp" line="373" />
         <source>Zelvane - Save print layout settings</source>
         <translation>Zelvane - Afdrukindeling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="396" />
+        <location filename="../src/print/printviewer.cpp" line="374" />
         <source>Print layout files (*.vzp)</source>
         <translation>Afdrukindelingen (*.vzp)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="473" />
+        <location filename="../src/print/printviewer.cpp" line="451" />
         <source>%1 of %2</source>
         <translation>%1 van %2</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="486" />
+        <location filename="../src/print/printviewer.cpp" line="464" />
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
@@ -2176,25 +2173,19 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TSaveImage</name>
     <message>
-        <location filename="../src/export/saveimage.cpp" line="39" />
+        <location filename="../src/export/saveimage.cpp" line="35" />
         <source>the photo could not be drawn</source>
         <translation>de foto kon niet worden getekend</translation>
     </message>
     <message>
-        <location filename="../src/export/saveimage.cpp" line="50" />
+        <location filename="../src/export/saveimage.cpp" line="46" />
         <source>the picture could not be encoded</source>
         <translation>de foto kon niet worden gecodeerd</translation>
     </message>
     <message>
-        <location filename="../src/export/saveimage.cpp" line="70" />
+        <location filename="../src/export/saveimage.cpp" line="66" />
         <source>the attributes could not be stored</source>
         <translation>de kenmerken konden niet worden opgeslagen</translation>
-    </message>
-    <message>
-        <location filename="../src/export/saveimage.cpp" line="87" />
-        <location filename="../src/export/saveimage.cpp" line="110" />
-        <source>Could not save file: %1</source>
-        <translation>Kan bestand niet opslaan: %1</translation>
     </message>
 </context>
 <context>
@@ -2229,233 +2220,233 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TSetBorderForm</name>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="46" />
+        <location filename="../src/cards/borderform.cpp" line="32" />
         <source>Zelvane - Set border</source>
         <translation>Zelvane - Rand instellen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="47" />
-        <location filename="../src/cards/borderform.cpp" line="120" />
+        <location filename="../src/cards/borderform.cpp" line="33" />
+        <location filename="../src/cards/borderform.cpp" line="106" />
         <source>Set line color</source>
         <translation>Lijnkleur</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="47" />
+        <location filename="../src/cards/borderform.cpp" line="33" />
         <source>Set color for line</source>
         <translation>Lijnkleur kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="48" />
+        <location filename="../src/cards/borderform.cpp" line="34" />
         <source>Upper left</source>
         <translation>Linksboven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="48" />
+        <location filename="../src/cards/borderform.cpp" line="34" />
         <source>Upper left ornament</source>
         <translation>Ornament linksboven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="49" />
+        <location filename="../src/cards/borderform.cpp" line="35" />
         <source>Upper right</source>
         <translation>Rechtsboven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="49" />
+        <location filename="../src/cards/borderform.cpp" line="35" />
         <source>Upper right ornament</source>
         <translation>Ornament rechtsboven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="50" />
+        <location filename="../src/cards/borderform.cpp" line="36" />
         <source>Bottom left</source>
         <translation>Linksonder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="50" />
+        <location filename="../src/cards/borderform.cpp" line="36" />
         <source>Bottom left ornament</source>
         <translation>Ornament linksonder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="51" />
+        <location filename="../src/cards/borderform.cpp" line="37" />
         <source>Bottom right</source>
         <translation>Rechtsonder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="51" />
+        <location filename="../src/cards/borderform.cpp" line="37" />
         <source>Bottom right ornament</source>
         <translation>Ornament rechtsonder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="52" />
+        <location filename="../src/cards/borderform.cpp" line="38" />
         <source>Fill</source>
         <translation>Vulling</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="52" />
+        <location filename="../src/cards/borderform.cpp" line="38" />
         <source>Select fill</source>
         <translation>Vulling kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="53" />
+        <location filename="../src/cards/borderform.cpp" line="39" />
         <source>Rectangle</source>
         <translation>Rechthoek</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="53" />
+        <location filename="../src/cards/borderform.cpp" line="39" />
         <source>Line style rectangle</source>
         <translation>Lijnstijl rechthoek</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="54" />
+        <location filename="../src/cards/borderform.cpp" line="40" />
         <source>Filled rectangle</source>
         <translation>Gevulde rechthoek</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="54" />
+        <location filename="../src/cards/borderform.cpp" line="40" />
         <source>Line style filled rectangle</source>
         <translation>Lijnstijl gevulde rechthoek</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="55" />
+        <location filename="../src/cards/borderform.cpp" line="41" />
         <source>Ellipse</source>
         <translation>Ellips</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="55" />
+        <location filename="../src/cards/borderform.cpp" line="41" />
         <source>Line style ellipse</source>
         <translation>Lijnstijl ellips</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="56" />
+        <location filename="../src/cards/borderform.cpp" line="42" />
         <source>Filled ellipse</source>
         <translation>Gevulde ellips</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="56" />
+        <location filename="../src/cards/borderform.cpp" line="42" />
         <source>Line style filled ellipse</source>
         <translation>Lijnstijl gevulde ellips</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="57" />
+        <location filename="../src/cards/borderform.cpp" line="43" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="57" />
+        <location filename="../src/cards/borderform.cpp" line="43" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="59" />
+        <location filename="../src/cards/borderform.cpp" line="45" />
         <source>Lines</source>
         <translation>Lijnen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="60" />
+        <location filename="../src/cards/borderform.cpp" line="46" />
         <source>None</source>
         <translation>Geen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="61" />
+        <location filename="../src/cards/borderform.cpp" line="47" />
         <source>Single</source>
         <translation>Enkel</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="62" />
+        <location filename="../src/cards/borderform.cpp" line="48" />
         <source>Double</source>
         <translation>Dubbel</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="70" />
+        <location filename="../src/cards/borderform.cpp" line="56" />
         <source>Width (%)</source>
         <translation>Breedte (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="75" />
+        <location filename="../src/cards/borderform.cpp" line="61" />
         <source>Outer line</source>
         <translation>Buitenlijn</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="77" />
+        <location filename="../src/cards/borderform.cpp" line="63" />
         <source>Inner line</source>
         <translation>Binnenlijn</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="79" />
+        <location filename="../src/cards/borderform.cpp" line="65" />
         <source>Space</source>
         <translation>Tussenruimte</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="81" />
+        <location filename="../src/cards/borderform.cpp" line="67" />
         <source>Margins (%)</source>
         <translation>Marges (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="83" />
+        <location filename="../src/cards/borderform.cpp" line="69" />
         <source>Left</source>
         <translation>Links</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="83" />
+        <location filename="../src/cards/borderform.cpp" line="69" />
         <source>Top</source>
         <translation>Boven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="83" />
+        <location filename="../src/cards/borderform.cpp" line="69" />
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="83" />
+        <location filename="../src/cards/borderform.cpp" line="69" />
         <source>Bottom</source>
         <translation>Onder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="99" />
+        <location filename="../src/cards/borderform.cpp" line="85" />
         <source>Style</source>
         <translation>Stijl</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="122" />
+        <location filename="../src/cards/borderform.cpp" line="108" />
         <source>Select line</source>
         <translation>Lijn kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="123" />
+        <location filename="../src/cards/borderform.cpp" line="109" />
         <source>Outer</source>
         <translation>Buiten</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="124" />
+        <location filename="../src/cards/borderform.cpp" line="110" />
         <source>Inner</source>
         <translation>Binnen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="125" />
+        <location filename="../src/cards/borderform.cpp" line="111" />
         <source>Both</source>
         <translation>Beide</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="137" />
+        <location filename="../src/cards/borderform.cpp" line="119" />
         <source>Ornaments</source>
         <translation>Ornamenten</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="163" />
+        <location filename="../src/cards/borderform.cpp" line="145" />
         <source>Image</source>
         <translation>Afbeelding</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="165" />
+        <location filename="../src/cards/borderform.cpp" line="147" />
         <source>Size</source>
         <translation>Grootte</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="168" />
+        <location filename="../src/cards/borderform.cpp" line="150" />
         <source>Margin (%)</source>
         <translation>Marge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="215" />
+        <location filename="../src/cards/borderform.cpp" line="197" />
         <source>Color</source>
         <translation>Kleur</translation>
     </message>

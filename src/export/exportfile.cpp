@@ -2,6 +2,7 @@
 
 #include "filereplacer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstdlib>
@@ -12,8 +13,9 @@
 
 namespace ExportFile {
 
-bool Write(const QString& path, const QByteArray& content, QString& reason) {
-  const QByteArray target = QFile::encodeName(path);
+namespace {
+
+bool WriteFile(const QByteArray& target, const QByteArray& content, QString& reason) {
   QByteArray temporary = target + ".XXXXXX";
   const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) {
@@ -39,17 +41,22 @@ bool Write(const QString& path, const QByteArray& content, QString& reason) {
   }
   // The usual mode of a new file; mkostemp made it private.
   if (::fchmod(fd, TFileReplacer::NewFileMode()) != 0 || ::fsync(fd) != 0) return fail(errno);
-  if (::close(fd) != 0) {
-    reason = QString::fromLocal8Bit(std::strerror(errno));
-    ::unlink(temporary.constData());
-    return false;
-  }
-  if (::rename(temporary.constData(), target.constData()) != 0) {
+  if (::close(fd) != 0 || ::rename(temporary.constData(), target.constData()) != 0) {
     reason = QString::fromLocal8Bit(std::strerror(errno));
     ::unlink(temporary.constData());
     return false;
   }
   return true;
+}
+
+}  // namespace
+
+bool Write(const QString& path, const QByteArray& content, QString& error) {
+  QString reason;
+  if (WriteFile(QFile::encodeName(path), content, reason)) return true;
+  error = QCoreApplication::translate("ExportFile", "Could not save file: %1").arg(path) +
+          QStringLiteral(" (%1)").arg(reason);
+  return false;
 }
 
 bool SameFile(const QString& a, const QString& b) {

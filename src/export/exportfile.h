@@ -9,8 +9,9 @@
 // written through) and a failure leaves no partial or temporary file.
 namespace ExportFile {
 
-// false, with the reason, when the file could not be written.
-[[nodiscard]] bool Write(const QString& path, const QByteArray& content, QString& reason);
+// false, with the message to show ("Could not save file: %1 (reason)"), when
+// the file could not be written.
+[[nodiscard]] bool Write(const QString& path, const QByteArray& content, QString& error);
 
 // The same file (device and inode) under both names; false when either is missing.
 [[nodiscard]] bool SameFile(const QString& a, const QString& b);

@@ -68,11 +68,8 @@ QString JpegExtension(const QString& fileName) {
   return QStringLiteral(".jpg");
 }
 
-QString SizedFileName(const QString& fileName, int width, int height) {
-  const qsizetype slash = fileName.lastIndexOf(u'/');
-  const QString folder = fileName.left(slash + 1);
-  const QString name = fileName.mid(slash + 1);
-  return folder + QStringLiteral("%1_%2x%3%4").arg(Stem(name)).arg(width).arg(height).arg(JpegExtension(name));
+QString SizeSuffix(int width, int height) {
+  return QStringLiteral("_%1x%2").arg(width).arg(height);
 }
 
 QString UniqueStem(const QString& stem, const QString& extension, QStringList& taken, const QStringList& reserved) {

@@ -39,9 +39,8 @@ namespace ExportNames {
 // The extension a re-encoded picture keeps: the photo's own for the JPEG
 // extensions (.jpg, .jpeg, .jpe, .jfif in any case), else ".jpg".
 [[nodiscard]] QString JpegExtension(const QString& fileName);
-// "IMG_0001.jpg" at 800 × 600: "IMG_0001_800x600.jpg"; the extension as
-// JpegExtension gives it.
-[[nodiscard]] QString SizedFileName(const QString& fileName, int width, int height);
+// What a resized copy's stem gets: "_800x600" at 800 × 600.
+[[nodiscard]] QString SizeSuffix(int width, int height);
 // The stem (B) of a file name: everything before its last ".".
 [[nodiscard]] QString Stem(const QString& fileName);
 // The extension (E) with its ".", or empty.

@@ -127,11 +127,7 @@ bool TExportRun::PlanOutputs(QString& error) {
       const QByteArray autorun = QStringLiteral("[autorun]\r\nicon=Viewer\\zelvane,0\r\nopen=Viewer\\zelvane \"\\%1\"\r\n")
                                      .arg(QString(FPlan.Folders.front().Path).replace(u'/', u'\\'))
                                      .toUtf8();
-      QString reason;
-      if (!ExportFile::Write(destination + QStringLiteral("autorun.inf"), autorun, reason)) {
-        error = reason;
-        return false;
-      }
+      if (!ExportFile::Write(destination + QStringLiteral("autorun.inf"), autorun, error)) return false;
     }
     const QString viewer = destination + QStringLiteral("Viewer/");
     auto program = std::make_unique<TJobEntry>();
@@ -216,7 +212,7 @@ bool TExportRun::PlanOutputs(QString& error) {
         image->Stem = stem;
         image->Extension = ExportNames::JpegExtension(fileName);
         const QString picture = destination + html->Path + stem +
-                                QStringLiteral("_%1x%2").arg(FOptions.Width).arg(FOptions.Height) + image->Extension;
+                                ExportNames::SizeSuffix(FOptions.Width, FOptions.Height) + image->Extension;
         const QString clash = guard(record->FileName, picture, false);
         job->Written = html->Path + image->PageName();
         job->Work = [image, clash](QString& error) {
@@ -229,7 +225,7 @@ bool TExportRun::PlanOutputs(QString& error) {
       } else {
         const bool full = FOptions.FullSize;
         const QString extension = full ? ExportNames::Extension(fileName)
-                                       : QStringLiteral("_%1x%2").arg(FOptions.Width).arg(FOptions.Height) +
+                                       : ExportNames::SizeSuffix(FOptions.Width, FOptions.Height) +
                                              ExportNames::JpegExtension(fileName);
         const QString out = ExportNames::UniqueStem(stemIn, extension, taken) + extension;
         auto copy = std::make_shared<TFileToCopy>();

@@ -21,6 +21,10 @@ QString Tr(const char* text) {
   return QCoreApplication::translate("THTMLAlbum", text);
 }
 
+bool WritePage(const QString& path, const QStringList& lines, QString& error) {
+  return ExportFile::Write(path, HtmlTemplate::Bytes(lines), error);
+}
+
 QString NameOf(const QString& line) {
   const qsizetype equals = line.indexOf(u'=');
   return equals < 0 ? QString() : line.left(equals);
@@ -134,8 +138,8 @@ bool THTMLAlbum::BuildRootPage(QString& error) {
 bool THTMLImage::Execute(QString& error) {
   THTMLAlbum& album = *Folder->Album;
   const QString folder = album.Destination + Folder->Path;
-  const QString picture = Stem + QStringLiteral("_%1x%2").arg(album.Width).arg(album.Height) + Extension;
-  const QString thumbnail = Stem + QStringLiteral("_64x64") + Extension;
+  const QString picture = Stem + ExportNames::SizeSuffix(album.Width, album.Height) + Extension;
+  const QString thumbnail = Stem + ExportNames::SizeSuffix(64, 64) + Extension;
   // The thumbnail comes from the resized picture: one decode per photo.
   const QImage resized = album.Render(*Record, 0, 0, error);
   if (resized.isNull()) {
@@ -145,15 +149,9 @@ bool THTMLImage::Execute(QString& error) {
   const TGPRect fit = FitRectKeepAspect(64, 64, resized.width(), resized.height());
   const QImage small = resized.scaled(std::max(1, fit.Width), std::max(1, fit.Height), Qt::IgnoreAspectRatio,
                                       Qt::SmoothTransformation);
-  QString reason;
   for (const auto& [image, name] : {std::pair{&resized, picture}, std::pair{&small, thumbnail}}) {
     const QByteArray jpeg = TSaveImage::Encode(*image, nullptr, error);
-    if (jpeg.isEmpty() || !ExportFile::Write(folder + name, jpeg, reason)) {
-      if (!reason.isEmpty())
-        error = Tr(QT_TRANSLATE_NOOP("THTMLAlbum", "Could not save file: %1")).arg(folder + name) +
-                QStringLiteral(" (%1)").arg(reason);
-      return false;
-    }
+    if (jpeg.isEmpty() || !ExportFile::Write(folder + name, jpeg, error)) return false;
   }
 
   QString name, description, location;
@@ -191,11 +189,7 @@ bool THTMLImage::Execute(QString& error) {
   HtmlTemplate::Replace(page, QStringLiteral("<%folder%>"), Html(Folder->Name));
   HtmlTemplate::Replace(page, QStringLiteral("<%image%>"), LinkSegment(picture));
   HtmlTemplate::Replace(page, QStringLiteral("<%imagename%>"), Html(name));
-  if (!ExportFile::Write(folder + PageName(), HtmlTemplate::Bytes(page), reason)) {
-    error = Tr(QT_TRANSLATE_NOOP("THTMLAlbum", "Could not save file: %1")).arg(folder + PageName()) +
-            QStringLiteral(" (%1)").arg(reason);
-    return false;
-  }
+  if (!WritePage(folder + PageName(), page, error)) return false;
   Folder->Pages[size_t(Slot)] = PageName();
   Folder->ImageLines[size_t(Slot)] = QStringLiteral("<P><A HREF=\"%1\"><IMG SRC=\"%2\" ALT=\"%3\"></A></P>")
                                          .arg(LinkSegment(PageName()), LinkSegment(thumbnail), Html(name));
@@ -205,17 +199,6 @@ bool THTMLImage::Execute(QString& error) {
 bool THTMLFolder::Execute(QString& error) {
   return LinkImagePages(error) && WriteFoldersPage(error) && WriteIndexPage(error);
 }
-
-namespace {
-
-bool WritePage(const QString& path, const QStringList& lines, QString& error) {
-  QString reason;
-  if (ExportFile::Write(path, HtmlTemplate::Bytes(lines), reason)) return true;
-  error = Tr(QT_TRANSLATE_NOOP("THTMLAlbum", "Could not save file: %1")).arg(path) + QStringLiteral(" (%1)").arg(reason);
-  return false;
-}
-
-}  // namespace
 
 bool THTMLFolder::LinkImagePages(QString& error) {
   QStringList pages;

@@ -19,10 +19,6 @@ QString Tr(const char* text) {
 
 }  // namespace
 
-QString TSaveImage::SizedFileName(const QString& fileName, int width, int height) const {
-  return ExportNames::SizedFileName(fileName, width ? width : Width, height ? height : Height);
-}
-
 QImage TSaveImage::Render(TImageToDraw& record, int width, int height, QString& error) const {
   TImageScaled view(&record);
   view.ReducedDecode = !FullDecode;
@@ -82,12 +78,7 @@ bool TSaveImage::SaveScaled(TImageToDraw& record, bool keepAttributes, int width
   }
   const QByteArray jpeg = Encode(picture, keepAttributes ? &record : nullptr, error);
   if (jpeg.isEmpty()) return false;
-  QString reason;
-  if (!ExportFile::Write(target, jpeg, reason)) {
-    error = Tr(QT_TRANSLATE_NOOP("TSaveImage", "Could not save file: %1")).arg(target) + QStringLiteral(" (%1)").arg(reason);
-    return false;
-  }
-  return true;
+  return ExportFile::Write(target, jpeg, error);
 }
 
 bool TFileToCopy::Execute(QString& error) const {
@@ -105,11 +96,5 @@ bool TFileToCopy::Execute(QString& error) const {
     error = QStringLiteral("%1: %2").arg(SourceFileName, source.errorString());
     return false;
   }
-  QString reason;
-  if (!ExportFile::Write(DestFileName, content, reason)) {
-    error = Tr(QT_TRANSLATE_NOOP("TSaveImage", "Could not save file: %1")).arg(DestFileName) +
-            QStringLiteral(" (%1)").arg(reason);
-    return false;
-  }
-  return true;
+  return ExportFile::Write(DestFileName, content, error);
 }

@@ -19,9 +19,6 @@ public:
   int Width = 0;
   int Height = 0;
 
-  // The sized file name of a name, at the job's size when width or height is 0.
-  [[nodiscard]] QString SizedFileName(const QString& fileName, int width = 0, int height = 0) const;
-
   // The picture as the copy shows it (null with the record's error and reason
   // in error when it cannot be read).
   [[nodiscard]] QImage Render(TImageToDraw& record, int width, int height, QString& error) const;

@@ -151,6 +151,8 @@ TEST_F(ExportTest, SourcesAreNeverHarmedAndFailuresLeaveNoPartialFile) {
     ASSERT_TRUE(Export(two, sized, failures));
   }
   EXPECT_EQ(failures.Errors.size(), 2);
+  EXPECT_TRUE(failures.Errors.contains("Could not save file: " + Dest + "/Photos/big_300x300.jpg (File too large)"))
+      << failures.Errors.join(u'\n').toStdString();
   EXPECT_EQ(failures.Labels.size(), 2);  // every job steps the progress
   EXPECT_EQ(Files(), QStringList());     // no partial or temporary file
   // Cancel in the error box ends the run; what was written is whole.
