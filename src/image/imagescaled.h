@@ -95,6 +95,9 @@ public:
   void DrawDirect(QPainter& painter);
 
   [[nodiscard]] bool IsReady() const;
+  // Initialised with nothing left to render: its bitmap is made, the photo
+  // failed (the error box is drawn) or there is nothing to draw.
+  [[nodiscard]] bool IsSettled() const;
   // Queues the rendering unless it is ready (or the record failed); true
   // when the caller may draw at once.
   bool QueueJob(TJobQueue& queue, bool first = false);

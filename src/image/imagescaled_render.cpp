@@ -126,6 +126,10 @@ bool TImageScaled::IsReady() const {
   return Initialized && !Bitmap.isNull();
 }
 
+bool TImageScaled::IsSettled() const {
+  return Initialized && (!Bitmap.isNull() || !ImageToDraw->ErrorMessage.isEmpty() || DrawRect.IsEmpty());
+}
+
 bool TImageScaled::QueueJob(TJobQueue& queue, bool first) {
   const bool ready = IsReady() || !ImageToDraw->ErrorMessage.isEmpty();
   if (!ready && !Queued) {

@@ -55,9 +55,7 @@ bool TPageViews::Request(int index) {
   if (it == FPage.end() || it->second->Jobs > 0) return false;
   TEntry* entry = it->second.get();
   TImageScaled* view = entry->View.get();
-  if (view->Initialized &&
-      (!view->Bitmap.isNull() || !view->ImageToDraw->ErrorMessage.isEmpty() || view->DrawRect.IsEmpty()))
-    return true;
+  if (view->IsSettled()) return true;
   ++entry->Jobs;
   ++FJobs;
   FQueue->Add([this, entry, view](TJobThread& worker) {

@@ -74,8 +74,7 @@ bool TViewLoader::IsBusy(const TImageScaled* view) const {
 }
 
 bool TViewLoader::IsReady(const TImageScaled* view) const {
-  if (!view || IsBusy(view) || !view->Initialized) return false;
-  return !view->Bitmap.isNull() || !view->ImageToDraw->ErrorMessage.isEmpty() || view->DrawRect.IsEmpty();
+  return view && !IsBusy(view) && view->IsSettled();
 }
 
 bool TViewLoader::Request(const TViewRequest& request) {
