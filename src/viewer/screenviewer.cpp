@@ -141,14 +141,14 @@ void TFullScreenViewer::CreateActions() {
   connect(Action("ActionZoomOut"), &QAction::triggered, this, [this] {
     if (Loading()) return;
     Scaled()->ZoomOut();
-    UpdateZoomActions();
+    UpdateSizeActions();
     ViewerFullSize->update();
   });
   Action("ActionResetZoom")->setEnabled(false);
   connect(Action("ActionResetZoom"), &QAction::triggered, this, [this] {
     if (Loading()) return;
     Scaled()->ResetZoom();
-    UpdateZoomActions();
+    UpdateSizeActions();
     ViewerFullSize->update();
   });
 
@@ -232,9 +232,7 @@ void TFullScreenViewer::FormShow() {
   ShowImageAt(photos.Index);
 
   UpdateNavigation();
-  for (const char* name : {"ActionMoveLeft", "ActionMoveUp", "ActionMoveRight", "ActionMoveDown"})
-    Action(name)->setEnabled(SizeMode() == TSizeMode::FullSize);
-  UpdateZoomActions();
+  UpdateSizeActions();
   TimerSlideShow->setInterval(Seconds * 1000);
 }
 
@@ -255,7 +253,7 @@ void TFullScreenViewer::ShowImageAt(int index) {
   FIndex = index;
   FViewArea = {};
   UpdateNavigation();
-  UpdateZoomActions();
+  UpdateSizeActions();
   ViewerFullSize->update();
 }
 
@@ -304,7 +302,9 @@ void TFullScreenViewer::SelectTool() {
     ViewerFullSize->SetMouseHandler(nullptr);
 }
 
-void TFullScreenViewer::UpdateZoomActions() {
+void TFullScreenViewer::UpdateSizeActions() {
+  for (const char* name : {"ActionMoveLeft", "ActionMoveUp", "ActionMoveRight", "ActionMoveDown"})
+    Action(name)->setEnabled(SizeMode() == TSizeMode::FullSize);
   if (SizeMode() == TSizeMode::ZoomFit) {
     const bool zoomed = !Loading() && Scaled() && Scaled()->IsZoomed();
     Action("ActionZoomIn")->setEnabled(true);
@@ -323,12 +323,9 @@ void TFullScreenViewer::ActionSizeExecute(QAction* action) {
   }
   for (TSizeMode mode : {TSizeMode::ZoomFit, TSizeMode::FullSize, TSizeMode::ROI})
     if (SizeAction(mode) == action) FSizeMode = mode;
-  const bool fullSize = SizeMode() == TSizeMode::FullSize;
-  for (const char* name : {"ActionMoveLeft", "ActionMoveUp", "ActionMoveRight", "ActionMoveDown"})
-    Action(name)->setEnabled(fullSize);
   FLoader.DropPrepared();
   if (TImageScaled* view = Scaled(); view && view->IsZoomed()) view->ResetZoom();
-  UpdateZoomActions();
+  UpdateSizeActions();
   UpdateViewArea();
   ViewerFullSize->update();
   SelectTool();
@@ -352,7 +349,7 @@ void TFullScreenViewer::ZoomToolUp() {
   const TGPRect rect{int(std::lround(r.X * dpr)), int(std::lround(r.Y * dpr)), int(std::lround(r.Width * dpr)),
                      int(std::lround(r.Height * dpr))};
   if (!Loading() && Scaled() && ViewArea::IsZoomRect(rect)) Scaled()->SetZoomFromScreen(rect);
-  UpdateZoomActions();
+  UpdateSizeActions();
   ViewerFullSize->update();
 }
 
@@ -391,10 +388,7 @@ void TFullScreenViewer::ActionSlideShowSettingsExecute() {
 
 int TFullScreenViewer::NextIndex() const {
   const int count = int(FImageList.size());
-  if (FShow.IsRunning()) {
-    const int next = FIndex + 1 >= count ? 0 : FIndex + 1;
-    return !RepeatShow && next == FShow.StartIndex() ? -1 : next;
-  }
+  if (FShow.IsRunning()) return FShow.Next(FIndex, count, RepeatShow);
   return FIndex + 1 < count ? FIndex + 1 : -1;
 }
 

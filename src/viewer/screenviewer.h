@@ -68,7 +68,8 @@ public:
   void UpdateViewArea();
   void MoveView(int dx, int dy);
   void SelectTool();
-  void UpdateZoomActions();
+  // The zoom and move commands, as the size mode and the photo allow.
+  void UpdateSizeActions();
   // A slide-show tick.
   void NextSlide();
   void ActionSlideShowSettingsExecute();

@@ -5,12 +5,14 @@ void TSlideShow::Start(int currentIndex) {
   FRunning = true;
 }
 
-int TSlideShow::Tick(int currentIndex, int count, bool repeat) {
+int TSlideShow::Next(int currentIndex, int count, bool repeat) const {
   if (!FRunning || count <= 0) return -1;
   const int next = currentIndex + 1 >= count ? 0 : currentIndex + 1;
-  if (!repeat && next == FStartIndex) {
-    FRunning = false;
-    return -1;
-  }
+  return !repeat && next == FStartIndex ? -1 : next;
+}
+
+int TSlideShow::Tick(int currentIndex, int count, bool repeat) {
+  const int next = Next(currentIndex, count, repeat);
+  if (next < 0) FRunning = false;
   return next;
 }

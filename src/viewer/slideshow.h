@@ -10,6 +10,8 @@ public:
   [[nodiscard]] bool IsRunning() const { return FRunning; }
   [[nodiscard]] int StartIndex() const { return FStartIndex; }
 
+  // The index the next tick will show, or -1 when the show ends there.
+  [[nodiscard]] int Next(int currentIndex, int count, bool repeat) const;
   // The index to show on a tick, or -1 when the show ends here (it is then
   // stopped and the photo stays).
   [[nodiscard]] int Tick(int currentIndex, int count, bool repeat);
