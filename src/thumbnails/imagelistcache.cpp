@@ -100,6 +100,15 @@ QImage TImageListCache::RenderThumbnail(TImageScaled& view) const {
   return thumb;
 }
 
+QImage TImageListCache::DrawThumbnail(const QRect& rect, const QImage& picture) const {
+  QImage thumb(FBlank.size(), QImage::Format_RGB32);
+  thumb.fill(Qt::white);
+  QPainter painter(&thumb);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter.drawImage(rect, picture);
+  return thumb;
+}
+
 void TImageListCache::StartThumbnail(TEntry& entry, bool first) {
   TImageToDraw* record = entry.Record;
   if (!record->ErrorMessage.isEmpty()) {
@@ -159,13 +168,8 @@ QImage TImageListCache::MakeThumbnail(TImageToDraw* record, const std::shared_pt
   if (store && plain && !view.DrawRect.IsEmpty()) {
     const QImage shared = store->FindShared(path);
     if (!shared.isNull()) {
-      QImage thumb(FBlank.size(), QImage::Format_RGB32);
-      thumb.fill(Qt::white);
-      QPainter painter(&thumb);
-      painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-      const QImage turned = view.Rotation ? shared.transformed(QTransform().rotate(view.Rotation)) : shared;
-      painter.drawImage(view.DrawRect.ToQRect(), turned);
-      painter.end();
+      const QImage thumb = DrawThumbnail(
+          view.DrawRect.ToQRect(), view.Rotation ? shared.transformed(QTransform().rotate(view.Rotation)) : shared);
       store->Put(path, thumb);
       return thumb;
     }
@@ -179,13 +183,8 @@ QImage TImageListCache::MakeThumbnail(TImageToDraw* record, const std::shared_pt
     const QImage* big = view.GetScaledBitmap();
     if (big && record->ErrorMessage.isEmpty()) {
       store->PutShared(path, view.Rotation ? big->transformed(QTransform().rotate(-view.Rotation)) : *big);
-      QImage thumb(FBlank.size(), QImage::Format_RGB32);
-      thumb.fill(Qt::white);
-      QPainter painter(&thumb);
-      painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-      painter.drawImage(small.ToQRect(), big->scaled(small.Width, small.Height, Qt::IgnoreAspectRatio,
-                                                     Qt::SmoothTransformation));
-      painter.end();
+      const QImage thumb = DrawThumbnail(
+          small.ToQRect(), big->scaled(small.Width, small.Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
       store->Put(path, thumb);
       return thumb;
     }

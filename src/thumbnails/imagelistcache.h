@@ -119,6 +119,8 @@ private:
   void Drain();
   void ThumbnailReady(TDone& done);
   [[nodiscard]] QImage RenderThumbnail(TImageScaled& view) const;
+  // A thumbnail of a picture drawn (smoothly scaled) into rect on white.
+  [[nodiscard]] QImage DrawThumbnail(const QRect& rect, const QImage& picture) const;
   // The thumbnail from the stores, or rendered (and then stored); on a worker.
   [[nodiscard]] QImage MakeThumbnail(TImageToDraw* record, const std::shared_ptr<TJob>& job);
   void StoreThumbnail(TEntry& entry, const QImage& thumb);
