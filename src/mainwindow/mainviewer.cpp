@@ -472,10 +472,7 @@ void TMainFormViewer::ViewList(QAbstractItemView* list) {
   viewer->ShowOnViewer = FSettings.ShowOnViewer;
   viewer->SlideShow = FSettings.SlideShow;
   viewer->SetListView(list);
-  const QPointer<QWidget> focus = QApplication::focusWidget();
-  viewer->Run();
-  activateWindow();
-  if (focus && focus->window() == this) focus->setFocus(Qt::OtherFocusReason);
+  RunModal([viewer] { return viewer->Run(); });
   FSettings.ShowOnViewer = viewer->ShowOnViewer;
   FSettings.SlideShow = viewer->SlideShow;
   FClosingViewers.removeAll(nullptr);
@@ -515,11 +512,15 @@ void TMainFormViewer::ActionAboutExecute() {
 }
 
 int TMainFormViewer::RunModal(QDialog& dialog) {
+  return RunModal([&dialog] { return dialog.exec(); });
+}
+
+int TMainFormViewer::RunModal(const std::function<int()>& run) {
   // Without a window manager nobody hands the keyboard back when a modal
   // window closes: the main window takes it back itself, so that its
   // shortcuts work at once, on the widget that had it before.
   const QPointer<QWidget> focus = QApplication::focusWidget();
-  const int result = dialog.exec();
+  const int result = run();
   activateWindow();
   if (focus && focus->window() == this) focus->setFocus(Qt::OtherFocusReason);
   return result;

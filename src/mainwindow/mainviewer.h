@@ -108,6 +108,7 @@ public:
   [[nodiscard]] class TFindImagesForm* FindForm() const { return FFindForm; }
   // Shows a modal window and gives the keyboard back to this window after.
   int RunModal(class QDialog& dialog);
+  int RunModal(const std::function<int()>& run);
   void ActionDetailsExecute();
   void ActionSelectAllExecute();
   void ActionRefreshExecute();
