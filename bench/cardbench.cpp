@@ -3,6 +3,7 @@
 #include "cardfile.h"
 #include "cardimages.h"
 #include "cardprint.h"
+#include "pdfprinter.h"
 #include "imagetodraw.h"
 #include "jpegcodec.h"
 #include "photomaker.h"
@@ -10,8 +11,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -63,10 +62,9 @@ TCardBenchResult RunCardBench() {
   TImageToDraw record(photo);
   design.Front.SetImage(&record);
 
+  const QString pdf = dir.filePath(QStringLiteral("cards.pdf"));
   QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setResolution(300);
-  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
+  TPdfPrinter().SetUp(printer, pdf, true);  // A4, 300 dpi
   CardPrint::FitTexts(design, printer);
   const TPageGeometry geometry = TPageGeometry::Of(printer);
 
@@ -96,8 +94,6 @@ TCardBenchResult RunCardBench() {
 
   // 4 × 4 postcards, both sides, to a 300 dpi PDF.
   design.General.Rows = design.General.Columns = 4;
-  const QString pdf = qEnvironmentVariableIsSet("ZELVANE_BENCH_KEEP") ? QStringLiteral("/tmp/cards-bench.pdf") : dir.filePath(QStringLiteral("cards.pdf"));
-  printer.setOutputFileName(pdf);
   QElapsedTimer clock;
   clock.start();
   QString reason;

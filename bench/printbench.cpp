@@ -1,14 +1,13 @@
 #include "printbench.h"
 
 #include "imagetodraw.h"
+#include "pdfprinter.h"
 #include "printjob.h"
 #include "printlayout.h"
 #include "thumbbench.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <memory>
@@ -30,11 +29,7 @@ QString RunPrintBench(const QString& folder, const QString& layoutFile, bool ful
   QTemporaryDir scratch;
   const QString pdf = scratch.filePath(QStringLiteral("bench.pdf"));
   QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(pdf);
-  printer.setResolution(300);
-  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                    layout.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
+  TPdfPrinter().SetUp(printer, pdf, layout.Landscape);  // A4, 300 dpi
   TPrintJob job;
   job.FullDecode = full;
   QElapsedTimer clock;

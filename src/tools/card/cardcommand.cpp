@@ -3,11 +3,9 @@
 #include "cardfile.h"
 #include "cardprint.h"
 #include "imagetodraw.h"
+#include "pdfprinter.h"
 
 #include <QFileInfo>
-#include <QMap>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPrinter>
 
 QString TCardCommand::Usage() {
@@ -36,9 +34,7 @@ int TCardCommand::Run(const QStringList& args, QTextStream& out, QTextStream& er
   if (args.isEmpty() || args[0].startsWith(QLatin1String("--"))) return usage(QStringLiteral("the card file comes first"));
   const QString card = args[0];
   QString pdf, write, photo;
-  QPageSize::PageSizeId paper = QPageSize::A4;
-  int dpi = 300;
-  QMarginsF margins;
+  TPdfPrinter pdfPrinter;
   for (int i = 1; i < args.size(); ++i) {
     const QString& a = args[i];
     QString v;
@@ -53,26 +49,8 @@ int TCardCommand::Run(const QStringList& args, QTextStream& out, QTextStream& er
       if (!next(write)) return usage(QStringLiteral("--write needs a file"));
     } else if (a == QLatin1String("--photo")) {
       if (!next(photo)) return usage(QStringLiteral("--photo needs a file"));
-    } else if (a == QLatin1String("--paper")) {
-      const QMap<QString, QPageSize::PageSizeId> sizes{{"A3", QPageSize::A3}, {"A4", QPageSize::A4},
-                                                       {"A5", QPageSize::A5}, {"LETTER", QPageSize::Letter},
-                                                       {"LEGAL", QPageSize::Legal}};
-      if (!next(v) || !sizes.contains(v.toUpper())) return usage(QStringLiteral("--paper needs A3, A4, A5, Letter or Legal"));
-      paper = sizes.value(v.toUpper());
-    } else if (a == QLatin1String("--dpi")) {
-      bool ok = false;
-      if (!next(v) || (dpi = v.toInt(&ok), !ok) || dpi < 72 || dpi > 1200)
-        return usage(QStringLiteral("--dpi needs a number from 72 to 1200"));
-    } else if (a == QLatin1String("--margins")) {
-      const QStringList parts = next(v) ? v.split(u',') : QStringList();
-      QList<double> mm;
-      for (const QString& p : parts) {
-        bool ok = false;
-        mm.append(p.toDouble(&ok));
-        if (!ok || mm.last() < 0) return usage(QStringLiteral("--margins needs L,T,R,B in millimetres"));
-      }
-      if (mm.size() != 4) return usage(QStringLiteral("--margins needs L,T,R,B in millimetres"));
-      margins = QMarginsF(mm[0], mm[1], mm[2], mm[3]);
+    } else if (pdfPrinter.TakeOption(args, i, v)) {
+      if (!v.isEmpty()) return usage(v);
     } else {
       return usage(QStringLiteral("unknown argument %1").arg(a));
     }
@@ -111,12 +89,7 @@ int TCardCommand::Run(const QStringList& args, QTextStream& out, QTextStream& er
   design.Front.BestPosition = design.General.BestPosition;
   design.Front.UseROI = design.General.UseROI;
   QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(QFileInfo(pdf).absoluteFilePath());
-  printer.setResolution(dpi);
-  printer.setPageLayout(QPageLayout(QPageSize(paper),
-                                    design.General.Orientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                    margins, QPageLayout::Millimeter));
+  pdfPrinter.SetUp(printer, pdf, design.General.Orientation == 1);
   const int pages = CardPrint::PageCount(design.General);
   QString reason;
   if (!CardPrint::Print(printer, design, 1, pages, reason)) {

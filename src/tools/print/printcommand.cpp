@@ -3,6 +3,7 @@
 #include "geometry.h"
 #include "imagetodraw.h"
 #include "keyvaluefile.h"
+#include "pdfprinter.h"
 #include "printjob.h"
 #include "printlayout.h"
 #include "printpage.h"
@@ -10,8 +11,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPrinter>
 #include <memory>
 
@@ -21,9 +20,7 @@ struct TOptions {
   QString Layout;  // empty: --default
   enum { Pdf, Show, Write } Mode = Show;
   QString Out;
-  QPageSize::PageSizeId Paper = QPageSize::A4;
-  int Dpi = 300;
-  QMarginsF Margins;
+  TPdfPrinter Printer;
   int FromPage = 0, ToPage = 0;  // 0: all
   QStringList Photos;
 };
@@ -52,29 +49,8 @@ QString Parse(const QStringList& args, TOptions& o) {
       if (modeSet) return QStringLiteral("choose one of --pdf, --show and --write");
       o.Mode = TOptions::Show;
       modeSet = true;
-    } else if (a == QLatin1String("--paper")) {
-      if (!value(v)) return QStringLiteral("--paper needs a size");
-      const QMap<QString, QPageSize::PageSizeId> sizes{{"A3", QPageSize::A3},
-                                                       {"A4", QPageSize::A4},
-                                                       {"A5", QPageSize::A5},
-                                                       {"LETTER", QPageSize::Letter},
-                                                       {"LEGAL", QPageSize::Legal}};
-      if (!sizes.contains(v.toUpper())) return QStringLiteral("unknown paper %1").arg(v);
-      o.Paper = sizes.value(v.toUpper());
-    } else if (a == QLatin1String("--dpi")) {
-      bool ok = false;
-      if (!value(v) || (o.Dpi = v.toInt(&ok), !ok) || o.Dpi < 72 || o.Dpi > 1200)
-        return QStringLiteral("--dpi needs a number from 72 to 1200");
-    } else if (a == QLatin1String("--margins")) {
-      const QStringList parts = value(v) ? v.split(u',') : QStringList();
-      QList<double> mm;
-      for (const QString& p : parts) {
-        bool ok = false;
-        mm.append(p.toDouble(&ok));
-        if (!ok || mm.last() < 0) return QStringLiteral("--margins needs L,T,R,B in millimetres");
-      }
-      if (mm.size() != 4) return QStringLiteral("--margins needs L,T,R,B in millimetres");
-      o.Margins = QMarginsF(mm[0], mm[1], mm[2], mm[3]);
+    } else if (o.Printer.TakeOption(args, i, v)) {
+      if (!v.isEmpty()) return v;
     } else if (a == QLatin1String("--pages")) {
       const QStringList parts = value(v) ? v.split(u'-') : QStringList();
       bool ok1 = false, ok2 = false;
@@ -181,12 +157,7 @@ int TPrintCommand::Run(const QStringList& args, QTextStream& out, QTextStream& e
     return ExitUsage;
   }
   QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(QFileInfo(o.Out).absoluteFilePath());
-  printer.setResolution(o.Dpi);
-  printer.setPageLayout(QPageLayout(QPageSize(o.Paper),
-                                    layout.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait, o.Margins,
-                                    QPageLayout::Millimeter));
+  o.Printer.SetUp(printer, o.Out, layout.Landscape);
   std::vector<std::unique_ptr<TImageToDraw>> records;
   QList<TImageToDraw*> list;
   for (const QString& photo : std::as_const(o.Photos)) {
