@@ -13,6 +13,7 @@
 #include "numericupdown.h"
 #include "photosettings.h"
 #include "printergeometry.h"
+#include "delayedrepaint.h"
 #include "windowactions.h"
 #include "windowplacement.h"
 
@@ -56,14 +57,7 @@ TCreateCardsFormViewer::TCreateCardsFormViewer(TImageToDraw* image, QWidget* par
   CreateActions();
   CreateLayout();
   ConnectControls();
-  TimerRepaint = new QTimer(this);
-  TimerRepaint->setInterval(200);
-  connect(TimerRepaint, &QTimer::timeout, this, [this] {
-    if (FCountdown > 0) --FCountdown;
-    if (FCountdown > 0) return;
-    TimerRepaint->stop();
-    RepaintNow();
-  });
+  TimerRepaint = new TDelayedRepaint([this] { RepaintNow(); }, this);
   DragTool.OnToolMouseMove = [this](TMouseHandler*) {
     if (DragTool.IsDown) DragMove();
   };
@@ -567,8 +561,7 @@ void TCreateCardsFormViewer::MemoChanged() {
 }
 
 void TCreateCardsFormViewer::ScheduleRepaint() {
-  FCountdown = 3;
-  TimerRepaint->start();
+  TimerRepaint->Schedule();
 }
 
 void TCreateCardsFormViewer::MeasureTexts() {
@@ -578,8 +571,7 @@ void TCreateCardsFormViewer::MeasureTexts() {
 }
 
 void TCreateCardsFormViewer::RepaintNow() {
-  TimerRepaint->stop();
-  FCountdown = 0;
+  TimerRepaint->Cancel();
   MeasureTexts();
   viewerCard->update();
 }

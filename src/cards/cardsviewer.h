@@ -6,7 +6,6 @@
 
 #include <QDialog>
 #include <QMap>
-#include <QTimer>
 #include <memory>
 
 class QAction;
@@ -16,6 +15,7 @@ class QPlainTextEdit;
 class QRadioButton;
 class QTabBar;
 class QToolButton;
+class TDelayedRepaint;
 class TImageToDraw;
 class TImageViewer;
 class TNumericUpDown;
@@ -84,7 +84,7 @@ public:
   std::array<TNumericUpDown*, 4> Margins{};
   QToolButton* ButtonBorder = nullptr;
   TImageViewer* viewerCard = nullptr;
-  QTimer* TimerRepaint = nullptr;
+  TDelayedRepaint* TimerRepaint = nullptr;
   TDragMouseHandler DragTool;
 
   // The border dialog's work after OK, without the dialog: the clone
@@ -123,7 +123,6 @@ private:
   TPageGeometry FGeometry;
   std::vector<TGPRect> FPrinterCells;
   TSelectBackgroundForm* FBackgroundForm = nullptr;
-  int FCountdown = 0;
   bool FApplying = false;
   bool FShown = false;
 };

@@ -14,6 +14,7 @@
 #include "printergeometry.h"
 #include "printjob.h"
 #include "progressform.h"
+#include "delayedrepaint.h"
 #include "windowactions.h"
 #include "windowplacement.h"
 
@@ -34,6 +35,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <atomic>
 
@@ -44,9 +46,12 @@ TPrintLayoutFormViewer::TPrintLayoutFormViewer(QWidget* parent)
   CreateActions();
   CreateLayout();
   ConnectControls();
-  TimerRepaint = new QTimer(this);
-  TimerRepaint->setInterval(200);
-  connect(TimerRepaint, &QTimer::timeout, this, &TPrintLayoutFormViewer::TimerRepaintTick);
+  TimerRepaint = new TDelayedRepaint(
+      [this] {
+        ++FRepaints;
+        pagePreview->update();
+      },
+      this);
   FViews.OnRendered = [this] { pagePreview->update(); };
   resize(900, 640);
   WindowPlacement::Apply(this, ProcessSettings().PrintForm, parent);
@@ -301,21 +306,11 @@ void TPrintLayoutFormViewer::RowsColumnsChange() {
 }
 
 void TPrintLayoutFormViewer::ScheduleRepaint() {
-  FCountdown = 3;
-  TimerRepaint->start();
-}
-
-void TPrintLayoutFormViewer::TimerRepaintTick() {
-  if (FCountdown > 0) --FCountdown;
-  if (FCountdown > 0) return;
-  TimerRepaint->stop();
-  ++FRepaints;
-  pagePreview->update();
+  TimerRepaint->Schedule();
 }
 
 void TPrintLayoutFormViewer::PagePreviewPaint(QPainter& canvas) {
-  TimerRepaint->stop();
-  FCountdown = 0;
+  TimerRepaint->Cancel();
   const QSize physical = FPrinterPage.Geometry.Physical;
   canvas.fillRect(pagePreview->rect(), QColor(128, 128, 128));
   if (physical.isEmpty()) return;

@@ -7,7 +7,6 @@
 
 #include <QDialog>
 #include <QMap>
-#include <QTimer>
 
 class QAbstractItemView;
 class QAction;
@@ -16,6 +15,7 @@ class QLineEdit;
 class QPainter;
 class QPushButton;
 class QRadioButton;
+class TDelayedRepaint;
 class TImageToDraw;
 class TImageViewer;
 class TNumericUpDown;
@@ -75,7 +75,7 @@ public:
   QCheckBox* cbDate = nullptr;
   TNumericUpDown* NUpDownMargin = nullptr;
   TNumericUpDown* NUpDownPage = nullptr;
-  QTimer* TimerRepaint = nullptr;
+  TDelayedRepaint* TimerRepaint = nullptr;
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -92,7 +92,6 @@ private:
   void LoadPageImages(int page);
   void OrientationClick();
   void RowsColumnsChange();
-  void TimerRepaintTick();
   void PagePreviewPaint(QPainter& canvas);
   void ShowError(const QString& message);
 
@@ -101,7 +100,6 @@ private:
   QList<TImageToDraw*> FImages;
   int FPages = 0;
   int FFirstIndex = 0;
-  int FCountdown = 0;
   int FRepaints = 0;
   bool FShown = false;
   bool FApplying = false;  // controls being set together: no handlers

@@ -4,6 +4,7 @@
 #include "imageviewer.h"
 #include "numericupdown.h"
 #include "printergeometry.h"
+#include "delayedrepaint.h"
 #include "printviewer.h"
 #include "testsupport.h"
 
@@ -71,7 +72,7 @@ TEST_F(PrintViewerTest, PagesRepaintOncePerBurstAndLayoutFilesLoadSaveAndReset) 
   EXPECT_NE(form->PageViews().View(4), nullptr);  // page 2: the fifth photo alone
   EXPECT_EQ(form->PageViews().View(0), nullptr);
   // A burst of changes gives one repaint, 0.6 to 0.8 s after the last.
-  ASSERT_TRUE(WaitFor([&] { return !form->TimerRepaint->isActive() && form->PageViews().IsIdle(); }));
+  ASSERT_TRUE(WaitFor([&] { return !form->TimerRepaint->IsWaiting() && form->PageViews().IsIdle(); }));
   const int before = form->RepaintCount();
   for (int i = 0; i < 3; ++i) {
     form->ScheduleRepaint();
@@ -79,9 +80,9 @@ TEST_F(PrintViewerTest, PagesRepaintOncePerBurstAndLayoutFilesLoadSaveAndReset) 
   }
   QElapsedTimer clock;
   clock.start();
-  EXPECT_TRUE(form->TimerRepaint->isActive());
+  EXPECT_TRUE(form->TimerRepaint->IsWaiting());
   EXPECT_EQ(form->RepaintCount(), before);
-  ASSERT_TRUE(WaitFor([&] { return !form->TimerRepaint->isActive(); }, 3000));
+  ASSERT_TRUE(WaitFor([&] { return !form->TimerRepaint->IsWaiting(); }, 3000));
   EXPECT_GE(clock.elapsed(), 350);  // 600 ms after the last change, 100 of them already waited
   QTest::qWait(300);
   EXPECT_EQ(form->RepaintCount(), before + 1);
