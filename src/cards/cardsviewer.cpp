@@ -657,15 +657,9 @@ void TCreateCardsFormViewer::ActionFontExecute() {
   TFontColorDialog dialog(this);
   dialog.SetChoice(kept.ToQFont(kept.Size), kept.Color);
   dialog.SetApplyVisible(true);
-  const auto toTextFont = [](const QFont& font, const QColor& color) {
-    return TTextFont{font.family(), std::max(1.0, std::round(font.pointSizeF())),
-                     (font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0) | (font.underline() ? fsUnderline : 0) |
-                         (font.strikeOut() ? fsStrikeOut : 0),
-                     color};
-  };
-  dialog.OnApply = [&](const QFont& font, const QColor& color) { ApplyFont(toTextFont(font, color)); };
+  dialog.OnApply = [&](const QFont& font, const QColor& color) { ApplyFont(TTextFont::FromQFont(font, color)); };
   if (dialog.exec() == QDialog::Accepted)
-    ApplyFont(toTextFont(dialog.ChosenFont(), dialog.ChosenColor()));
+    ApplyFont(TTextFont::FromQFont(dialog.ChosenFont(), dialog.ChosenColor()));
   else
     ApplyFont(kept);  // Cancel takes back any Apply
 }

@@ -2,6 +2,7 @@
 
 #include "geometry.h"
 
+#include <cmath>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -24,6 +25,12 @@ QFont TTextFont::ToQFont(double pointSize) const {
   font.setUnderline(Style & fsUnderline);
   font.setStrikeOut(Style & fsStrikeOut);
   return font;
+}
+
+TTextFont TTextFont::FromQFont(const QFont& font, const QColor& color) {
+  const int style = (font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0) |
+                    (font.underline() ? fsUnderline : 0) | (font.strikeOut() ? fsStrikeOut : 0);
+  return {font.family(), std::max(1.0, std::round(font.pointSizeF())), style, color};
 }
 
 void TCardText::SetFont(const TTextFont& font) {

@@ -20,6 +20,9 @@ struct TTextFont {
 
   // The Qt font at a size in points (the family kept as stored).
   [[nodiscard]] QFont ToQFont(double pointSize) const;
+  // A font chosen in a font dialog, its size rounded to whole points (at
+  // least 1), with its colour.
+  [[nodiscard]] static TTextFont FromQFont(const QFont& font, const QColor& color);
 };
 
 // Colours as the layout and card files store them: 0x00BBGGRR (black 0,

@@ -382,10 +382,7 @@ void TPrintLayoutFormViewer::ActionFontExecute() {
   QFont font = FFont.ToQFont(FFont.Size);
   QColor color = FFont.Color;
   if (!TFontColorDialog::Choose(this, font, color)) return;
-  FFont = {font.family(), std::max(1.0, std::round(font.pointSizeF())),
-           (font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0) | (font.underline() ? fsUnderline : 0) |
-               (font.strikeOut() ? fsStrikeOut : 0),
-           color};
+  FFont = TTextFont::FromQFont(font, color);
   UpdatePrinterCells();
   pagePreview->update();
 }
