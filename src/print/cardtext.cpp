@@ -2,12 +2,12 @@
 
 #include "geometry.h"
 
-#include <cmath>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <cmath>
 
 quint32 ToColorRef(const QColor& c) {
   return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
