@@ -14,13 +14,13 @@
 #include "photosettings.h"
 #include "printergeometry.h"
 #include "delayedrepaint.h"
+#include "filechoice.h"
 #include "windowactions.h"
 #include "windowplacement.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -148,18 +148,14 @@ void TCreateCardsFormViewer::CreateActions() {
   align("ActionAlignCenter", 3);
   align("ActionAlignRight", 2);
   connect(Action("ActionLoad"), &QAction::triggered, this, [this] {
-    QFileDialog dialog(this, tr("Zelvane - Load card settings"));
-    dialog.setNameFilter(tr("Card settings files (*.vzc)"));
-    dialog.setDefaultSuffix(QStringLiteral("vzc"));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) LoadFile(dialog.selectedFiles().first());
+    const QString path = FileChoice::Load(this, tr("Zelvane - Load card settings"),
+                                          tr("Card settings files (*.vzc)"), QStringLiteral("vzc"));
+    if (!path.isEmpty()) LoadFile(path);
   });
   connect(Action("ActionSave"), &QAction::triggered, this, [this] {
-    QFileDialog dialog(this, tr("Zelvane - Save card settings"));
-    dialog.setNameFilter(tr("Card settings files (*.vzc)"));
-    dialog.setDefaultSuffix(QStringLiteral("vzc"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) SaveFile(dialog.selectedFiles().first());
+    const QString path = FileChoice::Save(this, tr("Zelvane - Save card settings"),
+                                          tr("Card settings files (*.vzc)"), QStringLiteral("vzc"));
+    if (!path.isEmpty()) SaveFile(path);
   });
   connect(Action("ActionDefault"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionDefaultExecute);
   connect(Action("ActionPrint"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionPrintExecute);

@@ -15,13 +15,13 @@
 #include "printjob.h"
 #include "progressform.h"
 #include "delayedrepaint.h"
+#include "filechoice.h"
 #include "windowactions.h"
 #include "windowplacement.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -356,22 +356,17 @@ bool TPrintLayoutFormViewer::SaveFile(const QString& path) {
 }
 
 void TPrintLayoutFormViewer::ActionLoadExecute() {
-  QFileDialog dialog(this, tr("Zelvane - Load print layout settings"));
-  dialog.setNameFilter(tr("Print layout files  (*.vzp)"));
-  dialog.setDefaultSuffix(QStringLiteral("vzp"));
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.selectFile(QStringLiteral("*.VZP"));
-  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) LoadFile(dialog.selectedFiles().first());
+  const QString path = FileChoice::Load(this, tr("Zelvane - Load print layout settings"),
+                                        tr("Print layout files  (*.vzp)"), QStringLiteral("vzp"),
+                                        QStringLiteral("*.VZP"));
+  if (!path.isEmpty()) LoadFile(path);
 }
 
 void TPrintLayoutFormViewer::ActionSaveExecute() {
-  QFileDialog dialog(this, tr("Zelvane - Save print layout settings"));
-  dialog.setNameFilter(tr("Print layout files (*.vzp)"));
-  dialog.setDefaultSuffix(QStringLiteral("vzp"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-  dialog.selectFile(QStringLiteral("*.VZP"));
-  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) SaveFile(dialog.selectedFiles().first());
+  const QString path = FileChoice::Save(this, tr("Zelvane - Save print layout settings"),
+                                        tr("Print layout files (*.vzp)"), QStringLiteral("vzp"),
+                                        QStringLiteral("*.VZP"));
+  if (!path.isEmpty()) SaveFile(path);
 }
 
 void TPrintLayoutFormViewer::ActionDefaultExecute() {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The file dialogs of the settings files (print layouts, card designs): the
+// window's title, one name filter and the suffix a typed name gets.
+namespace FileChoice {
+
+// An existing file to load; empty when cancelled.
+[[nodiscard]] QString Load(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
+                           const QString& select = QString());
+// A file to save to, asking before an existing one is replaced; empty when
+// cancelled.
+[[nodiscard]] QString Save(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
+                           const QString& select = QString());
+
+}  // namespace FileChoice
