@@ -70,6 +70,14 @@ protected:
         image.setPixelColor(x, y, x < w / 2 ? (y < h / 2 ? Qt::red : Qt::blue) : (y < h / 2 ? Qt::green : Qt::white));
     return image;
   }
+  // Options for copies resized to fit width × height.
+  static TExportOptions Resized(int width, int height) {
+    TExportOptions options;
+    options.FullSize = false;
+    options.Width = width;
+    options.Height = height;
+    return options;
+  }
   static QString PageText(const QString& path) { return QString::fromUtf8(ReadFile(path)); }
 
   TSandbox Box;
@@ -124,12 +132,8 @@ TEST_F(ExportTest, SourcesAreNeverHarmedAndFailuresLeaveNoPartialFile) {
   ASSERT_TRUE(Export(plan, {}, same));  // a full-size copy onto itself writes nothing
   EXPECT_EQ(same.Errors, QStringList());
   plan.Folders[0].Photos = {b, c};      // b.jpg resized would become b_80x60.jpg, which is b
-  TExportOptions resized;
-  resized.FullSize = false;
-  resized.Width = 80;
-  resized.Height = 60;
   TReport clash;
-  ASSERT_TRUE(Export(plan, resized, clash));
+  ASSERT_TRUE(Export(plan, Resized(80, 60), clash));
   ASSERT_EQ(clash.Errors.size(), 1);
   EXPECT_TRUE(clash.Errors[0].contains("would replace")) << clash.Errors[0].toStdString();
   EXPECT_EQ(ReadFile(a->FileName) + ReadFile(b->FileName) + ReadFile(c->FileName), before);
@@ -142,9 +146,7 @@ TEST_F(ExportTest, SourcesAreNeverHarmedAndFailuresLeaveNoPartialFile) {
   two.AddFolder(-1, "Photos");
   two.Folders[0].Photos = {broken, big};
   TReport failures;
-  TExportOptions sized;
-  sized.FullSize = false;
-  sized.Width = sized.Height = 300;
+  const TExportOptions sized = Resized(300, 300);
   {
     TFileSizeLimit full(2000);
     ASSERT_TRUE(full.Active());
@@ -193,10 +195,7 @@ TEST_F(ExportTest, ResizedCopiesCarryRotationRoiAndTheNineItemsOnly) {
   TExportPlan plan;
   plan.AddFolder(-1, "Photos");
   plan.Folders[0].Photos = {photo};
-  TExportOptions options;
-  options.FullSize = false;
-  options.Width = 200;
-  options.Height = 200;
+  TExportOptions options = Resized(200, 200);
   TReport whole;
   ASSERT_TRUE(Export(plan, options, whole));
   ASSERT_EQ(whole.Paths, QStringList{"Photos/turned_200x200.jpg"});
