@@ -3,6 +3,7 @@
 #include "cardimages.h"
 #include "geometry.h"
 #include "keyvaluefile.h"
+#include "photosettings.h"
 #include "programfiles.h"
 
 #include <QCoreApplication>
@@ -310,11 +311,11 @@ bool Save(const QString& path, const TCardDesign& design, QString& message) {
 namespace CardFolders {
 
 QString Patterns() {
-  return ProgramFiles::DataFolder(QStringLiteral("BackGround"));
+  return ProgramFiles::ConfiguredFolder(ProcessSettings().BGPatterns, QStringLiteral("BackGround"));
 }
 
 QString Ornaments() {
-  return ProgramFiles::DataFolder(QStringLiteral("Ornament"));
+  return ProgramFiles::ConfiguredFolder(ProcessSettings().Ornaments, QStringLiteral("Ornament"));
 }
 
 QStringList Images(const QString& folder, const QStringList& patterns) {

@@ -44,6 +44,8 @@ constexpr qint64 MaxSize = 1024 * 1024;
 
 // Where the card images are: "BackGround/" and "Ornament/" beside the program
 // when present, else under share/zelvane/.
+// The folders of the patterns and ornaments: the "BGPatterns" and
+// "Ornaments" settings when they name a folder, else the program's own.
 namespace CardFolders {
 [[nodiscard]] QString Patterns();
 [[nodiscard]] QString Ornaments();

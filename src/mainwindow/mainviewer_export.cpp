@@ -164,8 +164,7 @@ void TMainFormViewer::ActionExportStartExecute() {
   if (RunModal(*FExportForm) != QDialog::Accepted) return;
   FSettings.ExportDirectory = FExportForm->DirectoryTreeExport->Directory();
   TExportOptions options = FExportForm->Options();
-  const QString templates = ProcessSettings().Templates;
-  options.TemplateFolder = QFileInfo(templates).isDir() ? templates : ProgramFiles::TemplateFolder();
+  options.TemplateFolder = ProgramFiles::ConfiguredFolder(ProcessSettings().Templates, QStringLiteral("Templates"));
   options.ProgramFile = QApplication::applicationDirPath() + QStringLiteral("/zelvane");
   options.HelpFolder = ProgramFiles::HelpFolder();
   options.Threads = TJobQueue::ProcessorCount();

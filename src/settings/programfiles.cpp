@@ -13,4 +13,8 @@ QString DataFolder(const QString& name) {
   return QDir::cleanPath(program + QStringLiteral("/../share/zelvane/") + name);
 }
 
+QString ConfiguredFolder(const QString& setting, const QString& name) {
+  return !setting.isEmpty() && QFileInfo(setting).isDir() ? setting : DataFolder(name);
+}
+
 }  // namespace ProgramFiles

@@ -8,6 +8,10 @@ namespace ProgramFiles {
 
 // The folder of that name (as "Templates", "help", "BackGround", "Ornament").
 [[nodiscard]] QString DataFolder(const QString& name);
+// The folder a setting names ("Templates", "BGPatterns", "Ornaments") when
+// it exists, else DataFolder(name): a setting left at its default names the
+// folder beside the executable, which an installed program does not have.
+[[nodiscard]] QString ConfiguredFolder(const QString& setting, const QString& name);
 [[nodiscard]] inline QString TemplateFolder() { return DataFolder(QStringLiteral("Templates")); }
 [[nodiscard]] inline QString HelpFolder() { return DataFolder(QStringLiteral("help")); }
 

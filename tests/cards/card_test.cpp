@@ -2,6 +2,8 @@
 #include "cardfile.h"
 #include "cardimages.h"
 #include "cardpage.h"
+#include "photosettings.h"
+#include "programfiles.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -213,4 +215,10 @@ TEST(CardImages, OnlyRegularImageFilesAreReadAndNothingBlocks) {
   const QStringList found = CardFolders::Images(box.Path(""), {QStringLiteral("*.png")});
   EXPECT_TRUE(found.contains(png));
   EXPECT_TRUE(found.contains(text));
+  // The folders come from the settings when they name one.
+  ProcessSettings().Ornaments = box.Path("");
+  ProcessSettings().BGPatterns = box.Path("missing/");
+  EXPECT_EQ(CardFolders::Ornaments(), box.Path(""));
+  EXPECT_EQ(CardFolders::Patterns(), ProgramFiles::DataFolder(QStringLiteral("BackGround")));
+  ProcessSettings() = TProcessSettings();
 }
