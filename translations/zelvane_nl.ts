@@ -3,12 +3,12 @@
 <context>
     <name>CardFile</name>
     <message>
-        <location filename="../src/cards/cardfile.cpp" line="110" />
+        <location filename="../src/cards/cardfile.cpp" line="111" />
         <source>The file %1 is not a card settings file.</source>
         <translation>Het bestand %1 is geen kaartinstellingenbestand.</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardfile.cpp" line="302" />
+        <location filename="../src/cards/cardfile.cpp" line="303" />
         <source>Cannot save %1: %2</source>
         <translation>Kan %1 niet opslaan: %2</translation>
     </message>
@@ -186,366 +186,366 @@
 <context>
     <name>TCreateCardsFormViewer</name>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="54" />
+        <location filename="../src/cards/cardsviewer.cpp" line="55" />
         <source>Zelvane - Create cards</source>
         <translation>Zelvane - Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="87" />
-        <location filename="../src/cards/cardsviewer.cpp" line="271" />
+        <location filename="../src/cards/cardsviewer.cpp" line="81" />
+        <location filename="../src/cards/cardsviewer.cpp" line="261" />
         <source>Left</source>
         <translation>Links</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="87" />
+        <location filename="../src/cards/cardsviewer.cpp" line="81" />
         <source>Place left</source>
         <translation>Links plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="88" />
+        <location filename="../src/cards/cardsviewer.cpp" line="82" />
         <source>Center</source>
         <translation>Midden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="88" />
+        <location filename="../src/cards/cardsviewer.cpp" line="82" />
         <source>Center horizontal</source>
         <translation>Horizontaal centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="89" />
-        <location filename="../src/cards/cardsviewer.cpp" line="271" />
+        <location filename="../src/cards/cardsviewer.cpp" line="83" />
+        <location filename="../src/cards/cardsviewer.cpp" line="261" />
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="89" />
+        <location filename="../src/cards/cardsviewer.cpp" line="83" />
         <source>Place right</source>
         <translation>Rechts plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="90" />
-        <location filename="../src/cards/cardsviewer.cpp" line="271" />
+        <location filename="../src/cards/cardsviewer.cpp" line="84" />
+        <location filename="../src/cards/cardsviewer.cpp" line="261" />
         <source>Top</source>
         <translation>Boven</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="90" />
+        <location filename="../src/cards/cardsviewer.cpp" line="84" />
         <source>Place top</source>
         <translation>Bovenaan plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="91" />
+        <location filename="../src/cards/cardsviewer.cpp" line="85" />
         <source>Middle</source>
         <translation>Midden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="91" />
+        <location filename="../src/cards/cardsviewer.cpp" line="85" />
         <source>Center vertical</source>
         <translation>Verticaal centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="92" />
-        <location filename="../src/cards/cardsviewer.cpp" line="271" />
+        <location filename="../src/cards/cardsviewer.cpp" line="86" />
+        <location filename="../src/cards/cardsviewer.cpp" line="261" />
         <source>Bottom</source>
         <translation>Onder</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="92" />
+        <location filename="../src/cards/cardsviewer.cpp" line="86" />
         <source>Place bottom</source>
         <translation>Onderaan plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="93" />
+        <location filename="../src/cards/cardsviewer.cpp" line="87" />
         <source>Move left</source>
         <translation>Naar links</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="94" />
+        <location filename="../src/cards/cardsviewer.cpp" line="88" />
         <source>Move up</source>
         <translation>Omhoog</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="95" />
+        <location filename="../src/cards/cardsviewer.cpp" line="89" />
         <source>Move right</source>
         <translation>Naar rechts</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="96" />
+        <location filename="../src/cards/cardsviewer.cpp" line="90" />
         <source>Move down</source>
         <translation>Omlaag</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="97" />
+        <location filename="../src/cards/cardsviewer.cpp" line="91" />
         <source>Undo</source>
         <translation>Ongedaan maken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="98" />
+        <location filename="../src/cards/cardsviewer.cpp" line="92" />
         <source>Load</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="98" />
+        <location filename="../src/cards/cardsviewer.cpp" line="92" />
         <source>Load card settings</source>
         <translation>Kaartinstellingen laden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="99" />
+        <location filename="../src/cards/cardsviewer.cpp" line="93" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="99" />
+        <location filename="../src/cards/cardsviewer.cpp" line="93" />
         <source>Save card settings</source>
         <translation>Kaartinstellingen opslaan</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="100" />
+        <location filename="../src/cards/cardsviewer.cpp" line="94" />
         <source>Default</source>
         <translation>Standaard</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="100" />
+        <location filename="../src/cards/cardsviewer.cpp" line="94" />
         <source>Default card settings</source>
         <translation>Standaardkaartinstellingen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="101" />
-        <location filename="../src/cards/cardsviewer.cpp" line="257" />
+        <location filename="../src/cards/cardsviewer.cpp" line="95" />
+        <location filename="../src/cards/cardsviewer.cpp" line="247" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="101" />
+        <location filename="../src/cards/cardsviewer.cpp" line="95" />
         <source>Open print dialog</source>
         <translation>Afdrukvenster openen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="102" />
+        <location filename="../src/cards/cardsviewer.cpp" line="96" />
         <source>Printer settings</source>
         <translation>Printerinstellingen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="103" />
+        <location filename="../src/cards/cardsviewer.cpp" line="97" />
         <source>Open printer settings dialog</source>
         <translation>Printerinstellingen openen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="104" />
+        <location filename="../src/cards/cardsviewer.cpp" line="98" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="105" />
+        <location filename="../src/cards/cardsviewer.cpp" line="99" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="106" />
+        <location filename="../src/cards/cardsviewer.cpp" line="100" />
         <source>Background</source>
         <translation>Achtergrond</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="107" />
+        <location filename="../src/cards/cardsviewer.cpp" line="101" />
         <source>Set background color or pattern</source>
         <translation>Achtergrondkleur of -patroon kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="108" />
+        <location filename="../src/cards/cardsviewer.cpp" line="102" />
         <source>Border</source>
         <translation>Rand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="108" />
+        <location filename="../src/cards/cardsviewer.cpp" line="102" />
         <source>Set border</source>
         <translation>Rand instellen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="109" />
+        <location filename="../src/cards/cardsviewer.cpp" line="103" />
         <source>Font</source>
         <translation>Lettertype</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="109" />
+        <location filename="../src/cards/cardsviewer.cpp" line="103" />
         <source>Set font</source>
         <translation>Lettertype kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="110" />
+        <location filename="../src/cards/cardsviewer.cpp" line="104" />
         <source>Align left</source>
         <translation>Links uitlijnen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="111" />
+        <location filename="../src/cards/cardsviewer.cpp" line="105" />
         <source>Align center</source>
         <translation>Centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="112" />
+        <location filename="../src/cards/cardsviewer.cpp" line="106" />
         <source>Align right</source>
         <translation>Rechts uitlijnen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="157" />
+        <location filename="../src/cards/cardsviewer.cpp" line="151" />
         <source>Zelvane - Load card settings</source>
         <translation>Zelvane - Kaartinstellingen laden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="158" />
-        <location filename="../src/cards/cardsviewer.cpp" line="165" />
+        <location filename="../src/cards/cardsviewer.cpp" line="152" />
+        <location filename="../src/cards/cardsviewer.cpp" line="157" />
         <source>Card settings files (*.vzc)</source>
         <translation>Kaartinstellingen (*.vzc)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="164" />
+        <location filename="../src/cards/cardsviewer.cpp" line="156" />
         <source>Zelvane - Save card settings</source>
         <translation>Zelvane - Kaartinstellingen opslaan</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="192" />
+        <location filename="../src/cards/cardsviewer.cpp" line="182" />
         <source>Card type</source>
         <translation>Soort kaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="193" />
+        <location filename="../src/cards/cardsviewer.cpp" line="183" />
         <source>Foldcard</source>
         <translation>Vouwkaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="194" />
+        <location filename="../src/cards/cardsviewer.cpp" line="184" />
         <source>Postcard</source>
         <translation>Ansichtkaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="204" />
+        <location filename="../src/cards/cardsviewer.cpp" line="194" />
         <source>Rows</source>
         <translation>Rijen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="206" />
+        <location filename="../src/cards/cardsviewer.cpp" line="196" />
         <source>Columns</source>
         <translation>Kolommen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="209" />
+        <location filename="../src/cards/cardsviewer.cpp" line="199" />
         <source>Fold direction</source>
         <translation>Vouwrichting</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="214" />
+        <location filename="../src/cards/cardsviewer.cpp" line="204" />
         <source>Side by side</source>
         <translation>Naast elkaar</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="214" />
+        <location filename="../src/cards/cardsviewer.cpp" line="204" />
         <source>One above the other</source>
         <translation>Boven elkaar</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="214" />
+        <location filename="../src/cards/cardsviewer.cpp" line="204" />
         <source>Four parts</source>
         <translation>In vieren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="223" />
+        <location filename="../src/cards/cardsviewer.cpp" line="213" />
         <source>Front and back on one side</source>
         <translation>Voor- en achterkant op één zijde</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="227" />
+        <location filename="../src/cards/cardsviewer.cpp" line="217" />
         <source>Nr of cards on page</source>
         <translation>Aantal kaarten per pagina</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="240" />
+        <location filename="../src/cards/cardsviewer.cpp" line="230" />
         <source>Page settings</source>
         <translation>Pagina-instellingen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="241" />
+        <location filename="../src/cards/cardsviewer.cpp" line="231" />
         <source>Center cards</source>
         <translation>Kaarten centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="242" />
+        <location filename="../src/cards/cardsviewer.cpp" line="232" />
         <source>Draw grid lines</source>
         <translation>Rasterlijnen tekenen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="243" />
+        <location filename="../src/cards/cardsviewer.cpp" line="233" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="244" />
+        <location filename="../src/cards/cardsviewer.cpp" line="234" />
         <source>Use best position</source>
         <translation>Beste stand gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="250" />
+        <location filename="../src/cards/cardsviewer.cpp" line="240" />
         <source>Orientation</source>
         <translation>Stand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="251" />
+        <location filename="../src/cards/cardsviewer.cpp" line="241" />
         <source>Portrait</source>
         <translation>Staand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="252" />
+        <location filename="../src/cards/cardsviewer.cpp" line="242" />
         <source>Landscape</source>
         <translation>Liggend</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="258" />
-        <location filename="../src/cards/cardsviewer.cpp" line="266" />
+        <location filename="../src/cards/cardsviewer.cpp" line="248" />
+        <location filename="../src/cards/cardsviewer.cpp" line="256" />
         <source>Front</source>
         <translation>Voorkant</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="259" />
-        <location filename="../src/cards/cardsviewer.cpp" line="267" />
+        <location filename="../src/cards/cardsviewer.cpp" line="249" />
+        <location filename="../src/cards/cardsviewer.cpp" line="257" />
         <source>Back</source>
         <translation>Achterkant</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="260" />
+        <location filename="../src/cards/cardsviewer.cpp" line="250" />
         <source>Both</source>
         <translation>Beide</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="269" />
-        <location filename="../src/cards/cardsviewer.cpp" line="518" />
+        <location filename="../src/cards/cardsviewer.cpp" line="259" />
+        <location filename="../src/cards/cardsviewer.cpp" line="508" />
         <source>Image margin (%)</source>
         <translation>Fotomarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="291" />
+        <location filename="../src/cards/cardsviewer.cpp" line="281" />
         <source>Background margin (%)</source>
         <translation>Achtergrondmarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="328" />
+        <location filename="../src/cards/cardsviewer.cpp" line="318" />
         <source>Card</source>
         <translation>Kaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="329" />
+        <location filename="../src/cards/cardsviewer.cpp" line="319" />
         <source>Page</source>
         <translation>Pagina</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="518" />
+        <location filename="../src/cards/cardsviewer.cpp" line="508" />
         <source>Border margin (%)</source>
         <translation>Randmarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="643" />
+        <location filename="../src/cards/cardsviewer.cpp" line="631" />
         <source>Some settings of %1 were corrected:</source>
         <translation>Enkele instellingen van %1 zijn gecorrigeerd:</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="743" />
+        <location filename="../src/cards/cardsviewer.cpp" line="725" />
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
@@ -1609,7 +1609,7 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="504" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="501" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
@@ -1809,7 +1809,7 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Geen foto's om te bekijken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="503" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="500" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
@@ -1909,212 +1909,212 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TPrintLayoutFormViewer</name>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="42" />
+        <location filename="../src/print/printviewer.cpp" line="44" />
         <source>Zelvane - Print images</source>
         <translation>Zelvane - Foto's afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="65" />
+        <location filename="../src/print/printviewer.cpp" line="70" />
         <source>Load</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="65" />
+        <location filename="../src/print/printviewer.cpp" line="70" />
         <source>Load layout settings</source>
         <translation>Indeling laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="66" />
+        <location filename="../src/print/printviewer.cpp" line="71" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="66" />
+        <location filename="../src/print/printviewer.cpp" line="71" />
         <source>Save layout settings</source>
         <translation>Indeling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="67" />
+        <location filename="../src/print/printviewer.cpp" line="72" />
         <source>Default</source>
         <translation>Standaard</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="67" />
+        <location filename="../src/print/printviewer.cpp" line="72" />
         <source>Set default layout settings</source>
         <translation>Standaardindeling instellen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="68" />
+        <location filename="../src/print/printviewer.cpp" line="73" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="68" />
+        <location filename="../src/print/printviewer.cpp" line="73" />
         <source>Show help</source>
         <translation>Help tonen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="69" />
+        <location filename="../src/print/printviewer.cpp" line="74" />
         <source>Printer settings</source>
         <translation>Printerinstellingen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="70" />
+        <location filename="../src/print/printviewer.cpp" line="75" />
         <source>Open printer settings dialog</source>
         <translation>Printerinstellingen openen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="71" />
+        <location filename="../src/print/printviewer.cpp" line="76" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="71" />
+        <location filename="../src/print/printviewer.cpp" line="76" />
         <source>Start printing</source>
         <translation>Afdrukken starten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="72" />
+        <location filename="../src/print/printviewer.cpp" line="77" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="72" />
+        <location filename="../src/print/printviewer.cpp" line="77" />
         <source>Close form</source>
         <translation>Venster sluiten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="73" />
+        <location filename="../src/print/printviewer.cpp" line="78" />
         <source>Font</source>
         <translation>Lettertype</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="73" />
+        <location filename="../src/print/printviewer.cpp" line="78" />
         <source>Set text font</source>
         <translation>Lettertype van de tekst kiezen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="107" />
+        <location filename="../src/print/printviewer.cpp" line="112" />
         <source>Number of images</source>
         <translation>Aantal foto's</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="108" />
+        <location filename="../src/print/printviewer.cpp" line="113" />
         <source>Rows</source>
         <translation>Rijen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="109" />
+        <location filename="../src/print/printviewer.cpp" line="114" />
         <source>Columns</source>
         <translation>Kolommen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="110" />
+        <location filename="../src/print/printviewer.cpp" line="115" />
         <source>Number of pages</source>
         <translation>Aantal pagina's</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="112" />
+        <location filename="../src/print/printviewer.cpp" line="117" />
         <source>Orientation</source>
         <translation>Stand</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="113" />
+        <location filename="../src/print/printviewer.cpp" line="118" />
         <source>Portrait</source>
         <translation>Staand</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="114" />
+        <location filename="../src/print/printviewer.cpp" line="119" />
         <source>Landscape</source>
         <translation>Liggend</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="120" />
+        <location filename="../src/print/printviewer.cpp" line="125" />
         <source>Center images</source>
         <translation>Foto's centreren</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="121" />
+        <location filename="../src/print/printviewer.cpp" line="126" />
         <source>Use best position</source>
         <translation>Beste stand gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="123" />
+        <location filename="../src/print/printviewer.cpp" line="128" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="125" />
+        <location filename="../src/print/printviewer.cpp" line="130" />
         <source>Draw grid lines</source>
         <translation>Rasterlijnen tekenen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="128" />
+        <location filename="../src/print/printviewer.cpp" line="133" />
         <source>Text</source>
         <translation>Tekst</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="129" />
+        <location filename="../src/print/printviewer.cpp" line="134" />
         <source>No name</source>
         <translation>Geen naam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="131" />
+        <location filename="../src/print/printviewer.cpp" line="136" />
         <source>Filename</source>
         <translation>Bestandsnaam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="132" />
+        <location filename="../src/print/printviewer.cpp" line="137" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="133" />
+        <location filename="../src/print/printviewer.cpp" line="138" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="144" />
+        <location filename="../src/print/printviewer.cpp" line="149" />
         <source>Margin (%)</source>
         <translation>Marge (%)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="145" />
+        <location filename="../src/print/printviewer.cpp" line="150" />
         <source>Show page</source>
         <translation>Pagina tonen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="147" />
+        <location filename="../src/print/printviewer.cpp" line="152" />
         <source>Print layout settings</source>
         <translation>Afdrukindeling</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="364" />
+        <location filename="../src/print/printviewer.cpp" line="359" />
         <source>Zelvane - Load print layout settings</source>
         <translation>Zelvane - Afdrukindeling laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="365" />
+        <location filename="../src/print/printviewer.cpp" line="360" />
         <source>Print layout files  (*.vzp)</source>
         <translation>Afdrukindelingen  (*.vzp)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="373" />
+        <location filename="../src/print/printviewer.cpp" line="366" />
         <source>Zelvane - Save print layout settings</source>
         <translation>Zelvane - Afdrukindeling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="374" />
+        <location filename="../src/print/printviewer.cpp" line="367" />
         <source>Print layout files (*.vzp)</source>
         <translation>Afdrukindelingen (*.vzp)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="451" />
+        <location filename="../src/print/printviewer.cpp" line="438" />
         <source>%1 of %2</source>
         <translation>%1 van %2</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="464" />
+        <location filename="../src/print/printviewer.cpp" line="451" />
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
