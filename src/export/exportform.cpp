@@ -208,7 +208,7 @@ void TExportOptionsForm::ActionStartExecute() {
   bool okWidth = false, okHeight = false;
   const int width = EditWidth->text().trimmed().toInt(&okWidth);
   const int height = EditHeight->text().trimmed().toInt(&okHeight);
-  if (!okWidth || !okHeight || width < 1 || height < 1 || width > 10000 || height > 10000) {
+  if (!okWidth || !okHeight || !TExportOptions::IsValidSize(width, height)) {
     QMessageBox::critical(this, QStringLiteral("Zelvane"), tr("Incorrect image width and/or height."));
     return;
   }

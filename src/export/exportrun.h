@@ -43,6 +43,11 @@ struct TExportOptions {
   QString HelpFolder;      // and its help pages ("en/", "nl/")
   int Threads = 1;
   bool FullDecode = false;  // the benchmark's reference: every photo decoded whole
+
+  // A size resized copies may have: 1..10000 pixels each way.
+  [[nodiscard]] static bool IsValidSize(int width, int height) {
+    return width >= 1 && height >= 1 && width <= 10000 && height <= 10000;
+  }
 };
 
 // One export: copies (whole or resized), a CD with its viewer, or the HTML

@@ -182,7 +182,7 @@ int TExportCommand::Run(const QStringList& args, QTextStream& out, QTextStream& 
     return ExitUsage;
   }
   const TExportOptions& o = c.Options;
-  if (c.BadSize || ((c.SizeGiven || c.Album) && (o.Width < 1 || o.Height < 1 || o.Width > 10000 || o.Height > 10000))) {
+  if (c.BadSize || ((c.SizeGiven || c.Album) && !TExportOptions::IsValidSize(o.Width, o.Height))) {
     err << "zelvane-export: " << QCoreApplication::translate("TExportOptionsForm", "Incorrect image width and/or height.")
         << '\n'
         << Usage();
