@@ -44,11 +44,19 @@ QString FromWindows1252(const QByteArray& bytes) {
   return text;
 }
 
-QByteArray Encode(const QString& text) {
-  if (!FitsWindows1252(text)) return text.toUtf8();
+QByteArray ToWindows1252(const QString& text) {
   QByteArray bytes;
   bytes.reserve(text.size());
-  for (QChar c : text) bytes.append(char(ToWindows1252(c.unicode())));
+  for (QChar c : text) {
+    const int b = ToWindows1252(c.unicode());
+    bytes.append(b < 0 ? '?' : char(b));
+  }
+  return bytes;
+}
+
+QByteArray Encode(const QString& text) {
+  if (!FitsWindows1252(text)) return text.toUtf8();
+  const QByteArray bytes = ToWindows1252(text);
   // Bytes that happen to be valid UTF-8 ("Ã©" is C3 A9) would read back as
   // another text; UTF-8 itself reads back as written.
   return IsValidUtf8(bytes) ? text.toUtf8() : bytes;

@@ -17,6 +17,8 @@ namespace AttributeText {
 [[nodiscard]] QString Decode(const QByteArray& value);
 
 [[nodiscard]] bool FitsWindows1252(const QString& text);
+// The Windows-1252 bytes of a text; characters that do not fit become '?'.
+[[nodiscard]] QByteArray ToWindows1252(const QString& text);
 [[nodiscard]] QString FromWindows1252(const QByteArray& bytes);
 
 }  // namespace AttributeText

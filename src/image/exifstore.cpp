@@ -3,13 +3,13 @@
 #include <QLoggingCategory>
 #include <QMutex>
 #include <algorithm>
-#include <mutex>
 #include <cstring>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "jpegsegments.h"
+#include "metadatalibrary.h"
 
 // The metadata library's headers still use std::auto_ptr.
 #pragma GCC diagnostic push
@@ -19,23 +19,6 @@
 Q_LOGGING_CATEGORY(lcExif, "zelvane.exif", QtWarningMsg)
 
 namespace {
-
-// The library keeps global state (its log handler, tag tables built on first
-// use); all calls into it go through this one lock.
-QMutex& LibraryLock() {
-  static QMutex lock;
-  return lock;
-}
-
-void LogHandler(int level, const char* message) { qCDebug(lcExif) << "metadata library:" << level << message; }
-
-void InitLibrary() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    Exiv2::LogMsg::setHandler(LogHandler);
-    Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
-  });
-}
 
 const char* const GroupIfd0 = "Image";
 const char* const GroupExif = "Photo";
@@ -87,8 +70,8 @@ TExifStore::TExifStore() : D(std::make_unique<TData>()) {}
 TExifStore::~TExifStore() = default;
 
 TGPStatus TExifStore::Load(const QByteArray& tiff) {
-  QMutexLocker locker(&LibraryLock());
-  InitLibrary();
+  MetadataLibrary::Initialize();
+  QMutexLocker locker(&MetadataLibrary::Lock());
   D = std::make_unique<TData>();
   FStatus = Ok;
   if (tiff.isEmpty()) return FStatus;
@@ -116,7 +99,7 @@ bool TExifStore::IsEmpty() const { return D->Data.empty(); }
 
 bool TExifStore::GetPropertyItem(quint32 id, TPropertyItem& item) const {
   if (id > 0xFFFF) return false;
-  QMutexLocker locker(&LibraryLock());
+  QMutexLocker locker(&MetadataLibrary::Lock());
   try {
     return D->Find(id, GroupIfd0, item) || D->Find(id, GroupExif, item);
   } catch (...) {
@@ -124,10 +107,20 @@ bool TExifStore::GetPropertyItem(quint32 id, TPropertyItem& item) const {
   }
 }
 
+bool TExifStore::GetIfd0Item(quint32 id, TPropertyItem& item) const {
+  if (id > 0xFFFF) return false;
+  QMutexLocker locker(&MetadataLibrary::Lock());
+  try {
+    return D->Find(id, GroupIfd0, item);
+  } catch (...) {
+    return false;
+  }
+}
+
 TGPStatus TExifStore::SetPropertyItem(const TPropertyItem& item) {
   if (item.Id > 0xFFFF || item.Type == 0 || item.Type > 13) return FStatus = InvalidParameter;
-  QMutexLocker locker(&LibraryLock());
-  InitLibrary();
+  MetadataLibrary::Initialize();
+  QMutexLocker locker(&MetadataLibrary::Lock());
   try {
     const Exiv2::ExifKey key(static_cast<uint16_t>(item.Id), GroupIfd0);
     Exiv2::Value::AutoPtr value = Exiv2::Value::create(static_cast<Exiv2::TypeId>(item.Type));
@@ -149,7 +142,7 @@ TGPStatus TExifStore::SetPropertyItem(const TPropertyItem& item) {
 }
 
 QByteArray TExifStore::Thumbnail() const {
-  QMutexLocker locker(&LibraryLock());
+  QMutexLocker locker(&MetadataLibrary::Lock());
   try {
     const Exiv2::ExifThumbC thumb(D->Data);
     if (std::string(thumb.mimeType()) != "image/jpeg") return {};
@@ -163,8 +156,8 @@ QByteArray TExifStore::Thumbnail() const {
 
 TGPStatus TExifStore::SetThumbnail(const QByteArray& jpeg) {
   if (!TJpegSegments::HasJpegSignature(jpeg)) return FStatus = InvalidParameter;
-  QMutexLocker locker(&LibraryLock());
-  InitLibrary();
+  MetadataLibrary::Initialize();
+  QMutexLocker locker(&MetadataLibrary::Lock());
   try {
     Exiv2::ExifThumb thumb(D->Data);
     thumb.setJpegThumbnail(reinterpret_cast<const Exiv2::byte*>(jpeg.constData()), long(jpeg.size()));
@@ -175,8 +168,8 @@ TGPStatus TExifStore::SetThumbnail(const QByteArray& jpeg) {
 }
 
 QByteArray TExifStore::Save(TGPStatus& status) const {
-  QMutexLocker locker(&LibraryLock());
-  InitLibrary();
+  MetadataLibrary::Initialize();
+  QMutexLocker locker(&MetadataLibrary::Lock());
   try {
     QByteArray block = D->Original;  // updated in place when the library can
     Exiv2::Blob blob;
@@ -252,8 +245,8 @@ std::vector<TItemImage> ItemImages(const Exiv2::ExifData& data, Exiv2::ByteOrder
 
 bool TExifStore::SameOtherItems(const TExifStore& before, const TExifStore& after,
                                 const std::vector<quint32>& ifd0Ids, QString* difference) {
-  QMutexLocker locker(&LibraryLock());
-  InitLibrary();
+  MetadataLibrary::Initialize();
+  QMutexLocker locker(&MetadataLibrary::Lock());
   const auto differ = [&](const QString& what) {
     if (difference) *difference = what;
     return false;

@@ -8,9 +8,10 @@
 #include <vector>
 
 // The property items of one EXIF block (the TIFF structure that a JPEG keeps
-// in its APP1 segment). This is the only class that talks to the metadata
-// library: every call into it is guarded, so a damaged block gives a status,
-// never an exception or a crash. Items are read from IFD0 or, failing that,
+// in its APP1 segment). It wraps the metadata library for EXIF, as TXmpPacket
+// and TIptcBlock do for the other blocks: every call into it is guarded and
+// holds the library's one lock, so a damaged block gives a status, never an
+// exception or a crash. Items are read from IFD0 or, failing that,
 // from the EXIF sub-IFD. SetPropertyItem and Save build new blocks through
 // the library (test photos, the benchmark); a photo's attributes are saved
 // by TExifWriter, which moves nothing, and checked here with SameOtherItems.
@@ -30,6 +31,8 @@ public:
 
   // false when the item is absent (or its id cannot be a TIFF tag).
   [[nodiscard]] bool GetPropertyItem(quint32 id, TPropertyItem& item) const;
+  // The item of IFD0 only.
+  [[nodiscard]] bool GetIfd0Item(quint32 id, TPropertyItem& item) const;
   // Replaces or adds the item in IFD0.
   TGPStatus SetPropertyItem(const TPropertyItem& item);
 

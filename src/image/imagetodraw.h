@@ -14,13 +14,29 @@
 #include <vector>
 
 class TGPImage;
+class TExifStore;
+struct TJpegHeader;
+struct TStandardValues;
+
+// Where a record's attributes came from when the file was last read.
+enum class TAttributeSource {
+  Derived,   // nothing stored: the file name, the camera's or the file's date
+  Standard,  // at least one from the places other programs write (XMP, IPTC, EXIF)
+  Zelvane,   // Zelvane's own items ("Vorn Software" marker)
+};
+
+// What a save writes: Zelvane's own items only, or also the attributes in
+// the places other programs read (XMP, IPTC-IIM when the photo has it, EXIF
+// ImageDescription when the photo has one).
+enum class TMetadataScope { PrivateOnly, PrivateAndStandard };
 
 // The photo record: one image file, the attributes the user gives it and,
 // while somebody needs them, its decoded pixels.
 //
 // The attributes live in the JPEG file itself as private EXIF items 61000 to
-// 61008; a file without them gets a name from its file name and a date from
-// the camera or the file. Creating a record opens nothing; the pixels are
+// 61008; a file without them takes what other programs wrote (XMP, IPTC,
+// EXIF ImageDescription), else a name from its file name and a date from the
+// camera or the file, and its rotation from the EXIF orientation. Creating a record opens nothing; the pixels are
 // loaded on demand (EnsureLoaded), counted by their holders (AcquireImage /
 // ReleaseImage) and freed when the last one lets go, while the attributes stay.
 //
@@ -75,6 +91,10 @@ public:
   bool HasMarker = false;
   // The camera's EXIF orientation (1 upright, also when absent).
   int ExifOrientation = 1;
+  TAttributeSource Source = TAttributeSource::Derived;
+  // The file's date when DateTime was derived from it (not written to the
+  // standard places, where it would pass for the date taken); else 0.
+  TDateTime DerivedFileDate = 0;
 
   [[nodiscard]] QString ShortName() const;
   // Why the photo cannot take its attributes, in one line ("Read-only file",
@@ -96,12 +116,21 @@ public:
   bool LoadAttributes(QByteArray* preview = nullptr);
   // Decodes the file and re-reads every attribute. Callers use EnsureLoaded.
   void LoadImage();
-  // Writes the attributes into the file's EXIF block, moving nothing else;
-  // throws EZelvaneError (the message with its reason on a second line) on
-  // failure, the file then untouched.
-  void Save();
+  // Writes the attributes into the file's EXIF block and, with
+  // PrivateAndStandard, into its XMP packet (made when there is none), its
+  // IPTC block and its ImageDescription (when there are), moving nothing
+  // else; throws EZelvaneError (the message with its reason on a second
+  // line) on failure, the file then untouched.
+  void Save(TMetadataScope scope = TMetadataScope::PrivateAndStandard);
   // The nine stored items as Save writes them (61007 only when RedEyes is set).
   [[nodiscard]] std::vector<TPropertyItem> StoredItems() const;
+  // The attributes as the standard places get them: only what the user
+  // gave, so not a name that is the file name nor a date that is the file's.
+  [[nodiscard]] TStandardValues StandardValues() const;
+
+  // The clockwise quarter turn that shows a photo of this EXIF orientation
+  // upright (a mirrored one is shown with its turn, unmirrored).
+  [[nodiscard]] static int RotationOfOrientation(int orientation);
   void DoChange();
 
   // Red-eye corrections painted into Image, each under Lock. CreateRedEye
@@ -118,7 +147,9 @@ public:
   [[nodiscard]] int LoadCount() const { return FLoadCount.load(); }
 
 private:
-  void ReadAttributes(const class TExifStore& exif);
+  // head: the file's bytes up to its first scan at least (the XMP and IPTC
+  // blocks are read from there when the marker is absent).
+  void ReadAttributes(const TExifStore& exif, const QByteArray& head, const TJpegHeader& header);
   void CheckReadOnly();
   [[nodiscard]] bool HasSaveableName() const;  // ".jpg" in any letter case
   [[nodiscard]] bool IsWritable() const;

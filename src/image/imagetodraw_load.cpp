@@ -3,10 +3,12 @@
 #include "imagetodraw.h"
 
 #include "attributeitems.h"
+#include "attributetext.h"
 #include "exifstore.h"
 #include "gpimage.h"
 #include "jpegsegments.h"
 #include "photofile.h"
+#include "standardattributes.h"
 #include "zelvaneerror.h"
 
 #include <QCoreApplication>
@@ -41,6 +43,26 @@ void LoadExif(const QByteArray& data, const TJpegHeader& header, TExifStore& exi
   if (header.HasExif()) exif.Load(data.mid(header.TiffOffset, header.TiffLength));
 }
 
+// The places other programs write, from the head of a JPEG file.
+TStandardSources StandardSources(const TExifStore& exif, const QByteArray& head, const TJpegHeader& header) {
+  TStandardSources sources;
+  TPropertyItem item;
+  if (exif.GetPropertyItem(0x010E, item) && item.Type == TPropertyItem::TypeAscii)
+    sources.ImageDescription = AttributeText::Decode(item.Value);
+  sources.Make = AttributeItems::ReadText(exif, 0x010F);
+  sources.Model = AttributeItems::ReadText(exif, 0x0110);
+  if (header.HasXmp()) {
+    TXmpPacket xmp;
+    if (xmp.Load(header.Xmp(head)) == TXmpPacket::Loaded) sources.Xmp = xmp.Attributes();
+  }
+  if (header.HasIrb()) {
+    TIptcBlock iptc;
+    iptc.Load(header.Irb(head));
+    sources.Iptc = iptc.Attributes();
+  }
+  return sources;
+}
+
 }  // namespace
 
 template <typename Step>
@@ -65,7 +87,23 @@ void TImageToDraw::CheckReadOnly() {
   if (CanSave && !IsWritable()) CanSave = false;
 }
 
-void TImageToDraw::ReadAttributes(const TExifStore& exif) {
+int TImageToDraw::RotationOfOrientation(int orientation) {
+  switch (orientation) {
+    case 3:
+    case 4:
+      return 180;
+    case 6:
+    case 7:
+      return 90;
+    case 5:
+    case 8:
+      return 270;
+    default:
+      return 0;
+  }
+}
+
+void TImageToDraw::ReadAttributes(const TExifStore& exif, const QByteArray& head, const TJpegHeader& header) {
   using namespace AttributeItems;
   HasMarker = !ReadText(exif, IdMarker).isEmpty();
   TPropertyItem orientation;
@@ -75,6 +113,7 @@ void TImageToDraw::ReadAttributes(const TExifStore& exif) {
     const auto b = reinterpret_cast<const uchar*>(orientation.Value.constData());
     ExifOrientation = b[0] != 0 ? b[0] : b[1];
   }
+  DerivedFileDate = 0;
   if (HasMarker) {
     Name = ReadText(exif, IdName);
     Description = ReadText(exif, IdDescription);
@@ -84,16 +123,22 @@ void TImageToDraw::ReadAttributes(const TExifStore& exif) {
     Rotation = ReadRotation(exif, IdRotation);
     RedEyes = ReadRedEyes(exif, IdRedEyes);
     ROI = ReadRect(exif, IdROI);
+    Source = TAttributeSource::Zelvane;
   } else {
-    Name = ShortName();
-    Description.clear();
-    Location.clear();
-    Actors.clear();
+    // What other programs wrote, read only now that it counts.
+    const TStandardAttributes standard =
+        header.IsJpeg ? StandardAttributes::Reconcile(StandardSources(exif, head, header)) : TStandardAttributes();
+    Name = standard.Name.value_or(ShortName());
+    Description = standard.Description.value_or(QString());
+    Location = standard.Location.value_or(QString());
+    Actors = standard.Actors.value_or(QString());
     DateTime = DateTimeUtil::FromAttributeText(ReadText(exif, 36867));
-    if (DateTime == 0) DateTime = DateTimeUtil::FileDate(FileName);
-    Rotation = 0;
+    if (DateTime == 0) DateTime = standard.DateTime;
+    if (DateTime == 0) DerivedFileDate = DateTime = DateTimeUtil::FileDate(FileName);
+    Rotation = RotationOfOrientation(ExifOrientation);
     ROI = ImageRect;
     RedEyes = std::make_shared<TRedEyesList>();
+    Source = standard.Any() ? TAttributeSource::Standard : TAttributeSource::Derived;
   }
   AttributesLoaded = true;
 }
@@ -116,8 +161,9 @@ void TImageToDraw::LoadImage() {
     if (!isJpeg) CanSave = false;
     SetImage(std::move(image));
     TExifStore exif;
-    if (isJpeg) LoadExif(data, TJpegSegments::Parse(data), exif);
-    ReadAttributes(exif);
+    const TJpegHeader header = isJpeg ? TJpegSegments::Parse(data) : TJpegHeader();
+    LoadExif(data, header, exif);
+    ReadAttributes(exif, data, header);
   });
 }
 
@@ -151,7 +197,7 @@ bool TImageToDraw::LoadAttributes(QByteArray* preview) {
       CanSave = false;
     }
     IsBitmap = true;
-    ReadAttributes(exif);
+    ReadAttributes(exif, head, header);
   });
   return jpeg && ErrorMessage.isEmpty();
 }

@@ -1,18 +1,24 @@
-// Saving a photo record: the attributes go into the file's EXIF block; the
-// compressed picture, every other metadata block and every other EXIF item
-// stay byte for byte.
+// Saving a photo record: the attributes go into the file's EXIF block and,
+// for other programs, into its XMP packet, its IPTC block and its EXIF
+// ImageDescription; the compressed picture, every other segment and every
+// other item, property and dataset of those blocks stay as they were.
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
 
+#include "actorlist.h"
+#include "afcptrailer.h"
 #include "attributeitems.h"
 #include "exifstore.h"
 #include "exifwriter.h"
 #include "filereplacer.h"
 #include "gpimage.h"
 #include "imagetodraw.h"
+#include "iptcblock.h"
 #include "jpegsegments.h"
 #include "photofile.h"
+#include "standardvalues.h"
+#include "xmppacket.h"
 #include "zelvaneerror.h"
 
 Q_LOGGING_CATEGORY(lcSave, "zelvane.save", QtWarningMsg)
@@ -26,6 +32,24 @@ const char* const TooLargeText =
 const char* const UnsafeText = QT_TRANSLATE_NOOP("TImageToDraw", "the photo's other metadata would not stay unchanged");
 const char* const NotJpegText = QT_TRANSLATE_NOOP("TImageToDraw", "the file is not a complete JPEG photo");
 const char* const RenameFailedText = QT_TRANSLATE_NOOP("TImageToDraw", "Could not rename saved file to original name");
+const char* const XmpDamagedText = QT_TRANSLATE_NOOP(
+    "TImageToDraw",
+    "the photo's XMP block is damaged (with \"Also write the attributes for other programs\" switched off, "
+    "Zelvane's own items can still be saved)");
+const char* const IptcDamagedText = QT_TRANSLATE_NOOP(
+    "TImageToDraw",
+    "the photo's IPTC block is damaged (with \"Also write the attributes for other programs\" switched off, "
+    "Zelvane's own items can still be saved)");
+const char* const XmpTooLargeText =
+    QT_TRANSLATE_NOOP("TImageToDraw", "the attributes do not fit in the photo's XMP block (64 KiB)");
+const char* const IptcTooLargeText =
+    QT_TRANSLATE_NOOP("TImageToDraw", "the attributes do not fit in the photo's IPTC block (64 KiB)");
+const char* const AfcpText =
+    QT_TRANSLATE_NOOP("TImageToDraw", "the IPTC trailer at the end of the photo (AFCP) could not be kept valid");
+
+// The ImageDescription tag, which other programs read first for the description.
+constexpr quint32 IdImageDescription = 0x010E;
+constexpr quint32 IdDateTimeOriginal = 0x9003;
 
 QString Tr(const char* text) { return QCoreApplication::translate("TImageToDraw", text); }
 
@@ -67,7 +91,105 @@ QByteArray NewExifBlock(const QString& fileName, const QByteArray& oldTiff, cons
   return tiff;
 }
 
+bool SameText(const std::optional<QString>& read, const QString& written) {
+  return written.isEmpty() ? !read.has_value() : read == written;
+}
+
+// The new XMP packet (a new one when the photo has none), checked: the
+// attributes read back as given, and every other property as before. Empty
+// when no property is left: the photo then has no XMP segment.
+QByteArray NewXmpPacket(const QString& fileName, const QByteArray& oldPacket, const TStandardValues& values) {
+  TXmpPacket old;
+  if (old.Load(oldPacket) == TXmpPacket::Damaged) SaveFailed(fileName, Tr(XmpDamagedText));
+  TXmpPacket xmp;
+  (void)xmp.Load(oldPacket);
+  if (!xmp.SetAttributes(values)) SaveFailed(fileName, Tr(UnsafeText));
+  QByteArray packet;
+  if (!xmp.Save(packet)) SaveFailed(fileName, Tr(XmpTooLargeText));
+  TXmpPacket check;
+  if (check.Load(packet) == TXmpPacket::Damaged) {
+    qCWarning(lcSave) << fileName << "the new XMP packet does not read back:" << packet;
+    SaveFailed(fileName, Tr(UnsafeText));
+  }
+  const TXmpAttributes read = check.Attributes();
+  const QString date = values.Date == 0 ? QString() : TXmpPacket::DateText(values.Date);
+  const bool same = SameText(read.Title, values.Title) && SameText(read.Description, values.Description) &&
+                    SameText(read.Location, values.Location) && SameText(read.LocationShown, values.Location) &&
+                    SameText(read.DateCreated, date) &&
+                    (values.Persons.isEmpty() ? !read.Persons.has_value() : read.Persons == values.Persons);
+  if (!same) {
+    qCWarning(lcSave) << fileName << "the attributes did not read back from the XMP packet";
+    SaveFailed(fileName, Tr(UnsafeText));
+  }
+  QString difference;
+  if (!TXmpPacket::SameOtherProperties(old, check, &difference)) {
+    qCWarning(lcSave) << fileName << "other XMP properties would change:" << difference;
+    SaveFailed(fileName, Tr(UnsafeText));
+  }
+  return packet;
+}
+
+// The new Photoshop resource blocks with the IPTC block's attributes, or
+// nothing when the photo has no IPTC block (none is made).
+std::optional<QByteArray> NewIrb(const QString& fileName, const QByteArray& data, const TJpegHeader& header,
+                                 const TStandardValues& values) {
+  if (!header.HasIrb()) return std::nullopt;
+  TIptcBlock old;
+  old.Load(header.Irb(data));
+  if (!old.HasIptc()) return std::nullopt;
+  // Resources spread over several segments are not rewritten in pieces.
+  if (old.IsDamaged() || header.IrbSegments > 1) SaveFailed(fileName, Tr(IptcDamagedText));
+  QString reason;
+  const QByteArray irb = old.Apply(values, &reason);
+  if (irb.isEmpty()) {
+    qCWarning(lcSave) << fileName << "the IPTC block could not be written:" << reason;
+    SaveFailed(fileName, Tr(UnsafeText));
+  }
+  if (irb.size() > TJpegSegments::MaxIrbLength) SaveFailed(fileName, Tr(IptcTooLargeText));
+  TIptcBlock check;
+  check.Load(irb);
+  const TIptcAttributes read = check.Attributes();
+  const auto cutOf = [](const QString& text, const std::optional<QString>& stored) {
+    return text.isEmpty() ? !stored.has_value() : stored && !stored->isEmpty() && text.startsWith(*stored);
+  };
+  QString difference;
+  if (check.IsDamaged() || !cutOf(values.Title, read.ObjectName) || !cutOf(values.Description, read.Caption) ||
+      !cutOf(values.Location, read.SubLocation) || !TIptcBlock::SameOtherData(old, check, &difference)) {
+    qCWarning(lcSave) << fileName << "the IPTC block would not read back as meant:" << difference;
+    SaveFailed(fileName, Tr(UnsafeText));
+  }
+  return irb;
+}
+
+// Whether the date stored by an earlier save is the file's date rather than
+// one the user gave: no camera date, and an XMP packet (which such a save
+// makes) and an IPTC block without one.
+bool StoredDateIsFileDate(const TExifStore& exif, const QByteArray& data, const TJpegHeader& header) {
+  if (DateTimeUtil::FromAttributeText(AttributeItems::ReadText(exif, IdDateTimeOriginal)) != 0) return false;
+  TXmpPacket xmp;
+  if (xmp.Load(header.Xmp(data)) != TXmpPacket::Loaded || xmp.Attributes().DateCreated) return false;
+  if (header.HasIrb()) {
+    TIptcBlock iptc;
+    iptc.Load(header.Irb(data));
+    if (iptc.Attributes().DateCreated != 0) return false;
+  }
+  return true;
+}
+
+bool SameSecond(TDateTime a, TDateTime b) { return std::abs(a - b) < 0.5 / 86400.0; }
+
 }  // namespace
+
+TStandardValues TImageToDraw::StandardValues() const {
+  TStandardValues values;
+  values.Title = Name == ShortName() ? QString() : Name;
+  values.Description = Description;
+  values.Location = Location;
+  for (const QString& person : ActorList::Split(Actors))
+    if (!person.trimmed().isEmpty()) values.Persons.append(person);
+  values.Date = DerivedFileDate != 0 && SameSecond(DateTime, DerivedFileDate) ? 0 : DateTime;
+  return values;
+}
 
 std::vector<TPropertyItem> TImageToDraw::StoredItems() const {
   using namespace AttributeItems;
@@ -85,7 +207,7 @@ std::vector<TPropertyItem> TImageToDraw::StoredItems() const {
   return items;
 }
 
-void TImageToDraw::Save() {
+void TImageToDraw::Save(TMetadataScope scope) {
   {
     QMutexLocker locker(&Lock);
     // The pixels in memory may hold painted red-eye corrections; they are
@@ -101,10 +223,26 @@ void TImageToDraw::Save() {
     const TJpegHeader header = TJpegSegments::Parse(data);
     if (!header.IsJpeg || !header.Complete) SaveFailed(FileName, Tr(NotJpegText));
 
-    const QByteArray oldTiff = header.HasExif() ? data.mid(header.TiffOffset, header.TiffLength) : QByteArray();
-    const QByteArray tiff = NewExifBlock(FileName, oldTiff, StoredItems());
-    const QByteArray newFile = TJpegSegments::ReplaceExif(data, header, tiff);
+    const QByteArray oldTiff = header.Tiff(data);
+    std::vector<TPropertyItem> items = StoredItems();
+    TMetadataSegments segments;
+    if (scope == TMetadataScope::PrivateAndStandard) {
+      TExifStore old;
+      if (!oldTiff.isEmpty() && old.Load(oldTiff) != Ok) SaveFailed(FileName, Tr(DamagedText));
+      TStandardValues values = StandardValues();
+      if (HasMarker && values.Date != 0 && StoredDateIsFileDate(old, data, header) &&
+          SameSecond(DateTime, DateTimeUtil::FromAttributeText(AttributeItems::ReadText(old, IdDateTime))))
+        values.Date = 0;
+      TPropertyItem description;
+      if (old.GetIfd0Item(IdImageDescription, description))
+        items.push_back({IdImageDescription, TPropertyItem::TypeAscii, values.Description.toUtf8() + '\0'});
+      segments.XmpPacket = NewXmpPacket(FileName, header.Xmp(data), values);
+      segments.Irb = NewIrb(FileName, data, header, values);
+    }
+    segments.Tiff = NewExifBlock(FileName, oldTiff, items);
+    QByteArray newFile = TJpegSegments::ReplaceMetadata(data, header, segments);
     if (newFile.isEmpty()) SaveFailed(FileName, Tr(TooLargeText));
+    if (AfcpTrailer::Follow(data, newFile) == AfcpTrailer::Unmovable) SaveFailed(FileName, Tr(AfcpText));
 
     QString reason;
     switch (TFileReplacer::Replace(FileName, newFile, &photo.Info(), &reason)) {
@@ -117,6 +255,7 @@ void TImageToDraw::Save() {
         throw EZelvaneError(EZelvaneError::WithReason(Tr(RenameFailedText), reason), reason);
     }
     HasMarker = true;
+    Source = TAttributeSource::Zelvane;
     // Holders of the picture get it back, freshly decoded, with the
     // corrections they show painted in again.
     if (UsageCount > 0) {

@@ -2,7 +2,9 @@
 
 #include "photofile.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -15,6 +17,26 @@ int Be16(const QByteArray& d, qsizetype pos) {
 }
 
 const char ExifId[6] = {'E', 'x', 'i', 'f', 0, 0};
+const char XmpId[] = "http://ns.adobe.com/xap/1.0/";  // and its NUL: 29 bytes
+const char IrbId[] = "Photoshop 3.0";                 // and its NUL: 14 bytes
+
+bool StartsWith(const QByteArray& data, qsizetype payload, qsizetype end, const char* id, qsizetype length) {
+  return end - payload >= length && memcmp(data.constData() + payload, id, size_t(length)) == 0;
+}
+
+// One segment: its marker, its length and the payload.
+QByteArray Segment(unsigned char marker, const QByteArray& id, const QByteArray& content) {
+  const qsizetype length = 2 + id.size() + content.size();
+  QByteArray out;
+  out.reserve(length + 2);
+  out.append(char(0xFF));
+  out.append(char(marker));
+  out.append(char(length >> 8));
+  out.append(char(length & 0xFF));
+  out.append(id);
+  out.append(content);
+  return out;
+}
 
 }  // namespace
 
@@ -61,6 +83,21 @@ TJpegHeader TJpegSegments::Parse(const QByteArray& data) {
       h.ExifSegmentEnd = end;
       h.TiffOffset = payload + 6;
       h.TiffLength = end - h.TiffOffset;
+    } else if (marker == 0xE1 && StartsWith(data, payload, end, XmpId, sizeof XmpId)) {
+      if (!h.HasXmp()) {
+        h.XmpSegmentStart = segmentStart;
+        h.XmpSegmentEnd = end;
+        h.XmpOffset = payload + qsizetype(sizeof XmpId);
+        h.XmpLength = end - h.XmpOffset;
+      }
+    } else if (marker == 0xED && StartsWith(data, payload, end, IrbId, sizeof IrbId)) {
+      if (!h.HasIrb()) {
+        h.IrbSegmentStart = segmentStart;
+        h.IrbSegmentEnd = end;
+        h.IrbOffset = payload + qsizetype(sizeof IrbId);
+        h.IrbLength = end - h.IrbOffset;
+      }
+      ++h.IrbSegments;
     } else if (IsFrameMarker(marker) && !h.HasFrame && length >= 2 + 6) {
       h.HasFrame = true;
       h.Height = Be16(data, payload + 1);
@@ -98,19 +135,52 @@ QByteArray TJpegSegments::ReadHead(TPhotoFile& file) {
 }
 
 QByteArray TJpegSegments::ReplaceExif(const QByteArray& jpeg, const TJpegHeader& header, const QByteArray& tiff) {
-  if (!header.IsJpeg || tiff.size() > MaxTiffLength) return {};
-  const qsizetype cutStart = header.HasExif() ? header.ExifSegmentStart : header.InsertPos;
-  const qsizetype cutEnd = header.HasExif() ? header.ExifSegmentEnd : header.InsertPos;
-  const int length = int(2 + 6 + tiff.size());
+  return ReplaceMetadata(jpeg, header, {tiff, std::nullopt, std::nullopt});
+}
+
+QByteArray TJpegSegments::ReplaceMetadata(const QByteArray& jpeg, const TJpegHeader& header,
+                                          const TMetadataSegments& segments) {
+  if (!header.IsJpeg || segments.Tiff.size() > MaxTiffLength) return {};
+  if (segments.XmpPacket && segments.XmpPacket->size() > MaxXmpLength) return {};
+  if (segments.Irb && segments.Irb->size() > MaxIrbLength) return {};
+  // The pieces that change, as (from, to, new bytes), in file order; the
+  // new XMP segment follows the EXIF segment at the same place.
+  struct TEdit {
+    qsizetype From, To;
+    QByteArray Bytes;
+  };
+  std::vector<TEdit> edits;
+  const QByteArray exif = Segment(0xE1, QByteArray(ExifId, 6), segments.Tiff);
+  if (header.HasExif())
+    edits.push_back({header.ExifSegmentStart, header.ExifSegmentEnd, exif});
+  else
+    edits.push_back({header.InsertPos, header.InsertPos, exif});
+  if (segments.XmpPacket) {
+    const QByteArray xmp =
+        segments.XmpPacket->isEmpty() ? QByteArray() : Segment(0xE1, QByteArray(XmpId, sizeof XmpId), *segments.XmpPacket);
+    if (header.HasXmp())
+      edits.push_back({header.XmpSegmentStart, header.XmpSegmentEnd, xmp});
+    else {
+      const qsizetype at = header.HasExif() ? header.ExifSegmentEnd : header.InsertPos;
+      edits.push_back({at, at, xmp});
+    }
+  }
+  if (segments.Irb && header.HasIrb())
+    edits.push_back(
+        {header.IrbSegmentStart, header.IrbSegmentEnd, Segment(0xED, QByteArray(IrbId, sizeof IrbId), *segments.Irb)});
+  std::stable_sort(edits.begin(), edits.end(), [](const TEdit& a, const TEdit& b) { return a.From < b.From; });
+
   QByteArray out;
-  out.reserve(jpeg.size() + length + 2);
-  out.append(jpeg.constData(), cutStart);
-  out.append(char(0xFF));
-  out.append(char(0xE1));
-  out.append(char(length >> 8));
-  out.append(char(length & 0xFF));
-  out.append(ExifId, 6);
-  out.append(tiff);
-  out.append(jpeg.constData() + cutEnd, jpeg.size() - cutEnd);
+  qsizetype grown = 0;
+  for (const TEdit& e : edits) grown += e.Bytes.size();
+  out.reserve(jpeg.size() + grown);
+  qsizetype pos = 0;
+  for (const TEdit& e : edits) {
+    if (e.From < pos) return {};  // overlapping segments: never from Parse
+    out.append(jpeg.constData() + pos, e.From - pos);
+    out.append(e.Bytes);
+    pos = e.To;
+  }
+  out.append(jpeg.constData() + pos, jpeg.size() - pos);
   return out;
 }

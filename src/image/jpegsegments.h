@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 class TPhotoFile;
 
@@ -24,14 +25,52 @@ struct TJpegHeader {
   qsizetype TiffOffset = -1;  // the TIFF block inside it, after "Exif\0\0"
   qsizetype TiffLength = 0;
   qsizetype InsertPos = 2;  // where a new EXIF segment goes: after SOI and any APP0 segments
+  // The first APP1 "http://ns.adobe.com/xap/1.0/" segment (the main XMP
+  // packet; the extended packets of a large one are segments of their own).
+  qsizetype XmpSegmentStart = -1;
+  qsizetype XmpSegmentEnd = -1;
+  qsizetype XmpOffset = -1;  // the packet, after the namespace and its NUL
+  qsizetype XmpLength = 0;
+  // The first APP13 "Photoshop 3.0" segment: the image resource blocks that
+  // hold the IPTC-IIM block; IrbSegments counts all of them.
+  qsizetype IrbSegmentStart = -1;
+  qsizetype IrbSegmentEnd = -1;
+  qsizetype IrbOffset = -1;  // the resource blocks, after "Photoshop 3.0\0"
+  qsizetype IrbLength = 0;
+  int IrbSegments = 0;
 
   [[nodiscard]] bool HasExif() const { return TiffOffset >= 0; }
+  [[nodiscard]] bool HasXmp() const { return XmpOffset >= 0; }
+  [[nodiscard]] bool HasIrb() const { return IrbOffset >= 0; }
+  [[nodiscard]] QByteArray Tiff(const QByteArray& data) const {
+    return HasExif() ? data.mid(TiffOffset, TiffLength) : QByteArray();
+  }
+  [[nodiscard]] QByteArray Xmp(const QByteArray& data) const {
+    return HasXmp() ? data.mid(XmpOffset, XmpLength) : QByteArray();
+  }
+  [[nodiscard]] QByteArray Irb(const QByteArray& data) const {
+    return HasIrb() ? data.mid(IrbOffset, IrbLength) : QByteArray();
+  }
+};
+
+// The metadata segments a save writes: the EXIF block always, the XMP packet
+// and the Photoshop resource blocks when set. A new XMP segment goes right
+// after the EXIF segment, and an empty packet removes the segment; resource
+// blocks only replace the ones there are.
+struct TMetadataSegments {
+  QByteArray Tiff;
+  std::optional<QByteArray> XmpPacket;
+  std::optional<QByteArray> Irb;
 };
 
 class TJpegSegments {
 public:
   // The largest TIFF block one APP1 segment can carry.
   static constexpr qsizetype MaxTiffLength = 65535 - 2 - 6;
+  // The largest XMP packet one APP1 segment can carry (after its namespace).
+  static constexpr qsizetype MaxXmpLength = 65535 - 2 - 29;
+  // The largest block of Photoshop resources one APP13 segment can carry.
+  static constexpr qsizetype MaxIrbLength = 65535 - 2 - 14;
 
   // The data starts with the start-of-image marker. That alone makes it JPEG
   // for the decoder and the parser; what follows may still be damaged.
@@ -47,4 +86,8 @@ public:
   // TIFF block; every other byte is kept. Empty when the block is too large.
   [[nodiscard]] static QByteArray ReplaceExif(const QByteArray& jpeg, const TJpegHeader& header,
                                               const QByteArray& tiff);
+  // The file with its metadata segments replaced (or added) as given; every
+  // other byte is kept. Empty when a block is too large for its segment.
+  [[nodiscard]] static QByteArray ReplaceMetadata(const QByteArray& jpeg, const TJpegHeader& header,
+                                                  const TMetadataSegments& segments);
 };

@@ -1,20 +1,20 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QBuffer>
+#include <QFile>
+
 #include "attributeitems.h"
 #include "gpimage.h"
 #include "imagetodraw.h"
 #include "testsupport.h"
-
-#include <QBuffer>
-#include <QFile>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
+#include "zelvaneerror.h"
 
 using namespace TestSupport;
 
 namespace {
 
-TPropertyItem Marker() {
-  return AttributeItems::TextItem(61000, QStringLiteral("Vorn Software"));
-}
+TPropertyItem Marker() { return AttributeItems::TextItem(61000, QStringLiteral("Vorn Software")); }
 
 void SetFileTime(const QString& path, const QDateTime& time) {
   QFile file(path);
@@ -93,11 +93,16 @@ TEST(ImageToDrawLoad, StoredItemsAndTheirTypeRules) {
     int RedEyes;
   };
   QByteArray fortyBytes;
-  for (int i = 1; i <= 10; ++i) fortyBytes += QByteArray::fromHex(QByteArray::number(i, 16).rightJustified(2, '0') + "000000");
+  for (int i = 1; i <= 10; ++i)
+    fortyBytes += QByteArray::fromHex(QByteArray::number(i, 16).rightJustified(2, '0') + "000000");
   const std::vector<TCase> cases = {
       {"long rotation", {Marker(), {61006, TPropertyItem::TypeLong, QByteArray("\x0E\x01\0\0", 4)}}, 270, {}, 0},
       {"byte rotation", {Marker(), {61006, TPropertyItem::TypeByte, QByteArray("\x5A", 1)}}, 90, {}, 0},
-      {"rational rotation", {Marker(), {61006, TPropertyItem::TypeRational, QByteArray("\x5A\0\0\0\1\0\0\0", 8)}}, 0, {}, 0},
+      {"rational rotation",
+       {Marker(), {61006, TPropertyItem::TypeRational, QByteArray("\x5A\0\0\0\1\0\0\0", 8)}},
+       0,
+       {},
+       0},
       {"odd rotation", {Marker(), {61006, TPropertyItem::TypeShort, QByteArray("\x2D\0", 2)}}, 0, {}, 0},
       {"short roi", {Marker(), {61008, TPropertyItem::TypeUndefined, QByteArray(12, '\x01')}}, 0, {}, 0},
       {"long roi", {Marker(), {61008, TPropertyItem::TypeUndefined, QByteArray(20, '\x01')}}, 0, {}, 0},
@@ -125,11 +130,11 @@ TEST(ImageToDrawLoad, StoredItemsAndTheirTypeRules) {
 
 TEST(ImageToDrawLoad, TextsOfTheWrongTypeReadAsEmpty) {
   TSandbox box;
-  const QString path = box.Write("t.jpg", WithItems(EncodeJpeg(Pattern(16, 16)),
-                                                    {Marker(),
-                                                     {61001, TPropertyItem::TypeUndefined, QByteArray("Anna\0", 5)},
-                                                     {61004, TPropertyItem::TypeAscii, QByteArray("Delft\0junk", 10)},
-                                                     {61002, TPropertyItem::TypeAscii, QByteArray("Caf\xE9\0", 5)}}));
+  const QString path = box.Write(
+      "t.jpg", WithItems(EncodeJpeg(Pattern(16, 16)), {Marker(),
+                                                       {61001, TPropertyItem::TypeUndefined, QByteArray("Anna\0", 5)},
+                                                       {61004, TPropertyItem::TypeAscii, QByteArray("Delft\0junk", 10)},
+                                                       {61002, TPropertyItem::TypeAscii, QByteArray("Caf\xE9\0", 5)}}));
   TImageToDraw record(path);
   record.EnsureLoaded();
   EXPECT_EQ(record.Name, QString());
@@ -191,8 +196,8 @@ TEST(ImageToDrawLoad, DamagedFilesGiveErrorNumbersAndRetry) {
 
 TEST(ImageToDrawLoad, EveryLoadRereadsTheAttributesButFreeingKeepsThem) {
   TSandbox box;
-  const QString path = box.Write("a.jpg", WithItems(EncodeJpeg(Pattern(16, 16)),
-                                                    {Marker(), AttributeItems::TextItem(61001, "Stored")}));
+  const QString path =
+      box.Write("a.jpg", WithItems(EncodeJpeg(Pattern(16, 16)), {Marker(), AttributeItems::TextItem(61001, "Stored")}));
   TImageToDraw record(path);
   record.AcquireImage();
   record.EnsureLoaded();
@@ -212,10 +217,10 @@ TEST(ImageToDrawLoad, LoadAttributesReadsTheSameFieldsWithoutDecoding) {
   std::vector<QString> paths;
   for (const char* name : {"Canon_40D.jpg", "Nikon_D70.jpg", "DSCN0010.jpg", "portrait_6.jpg", "bad_exif_offset.jpg"})
     paths.push_back(box.Copy(name));
-  paths.push_back(box.Write("marked.jpg", WithItems(EncodeJpeg(Pattern(33, 22)),
-                                                    {Marker(), AttributeItems::TextItem(61001, "Anna"),
-                                                     AttributeItems::RotationItem(61006, 180),
-                                                     AttributeItems::RectItem(61008, {1, 1, 9, 9})})));
+  paths.push_back(
+      box.Write("marked.jpg", WithItems(EncodeJpeg(Pattern(33, 22)), {Marker(), AttributeItems::TextItem(61001, "Anna"),
+                                                                      AttributeItems::RotationItem(61006, 180),
+                                                                      AttributeItems::RectItem(61008, {1, 1, 9, 9})})));
   paths.push_back(box.Write("text.jpg", "hello"));
   paths.push_back(box.Path("missing.jpg"));
   for (const QString& path : paths) {
@@ -233,18 +238,180 @@ TEST(ImageToDrawLoad, LoadAttributesReadsTheSameFieldsWithoutDecoding) {
 }
 
 TEST(ImageToDrawLoad, CameraSamplesLoadWithTheirDates) {
-  // The orientation tag of portrait_6 is not consulted: the photo keeps rotation 0.
   const std::vector<std::pair<QString, QString>> samples = {{"Canon_40D.jpg", "2008-05-30T15:56:01"},
-                                                             {"Nikon_D70.jpg", "2008-03-15T09:52:01"}};
+                                                            {"Nikon_D70.jpg", "2008-03-15T09:52:01"}};
   TSandbox box;
   for (const auto& [name, date] : samples) {
     TImageToDraw record(box.Copy(name));
     record.EnsureLoaded();
     EXPECT_EQ(record.ErrorMessage, QString());
     EXPECT_EQ(DateTimeUtil::ToIsoText(record.DateTime), date);
+    EXPECT_EQ(record.Source, TAttributeSource::Derived);
   }
+  // A portrait stored sideways, as phones store them: shown upright.
   TImageToDraw portrait(box.Copy("portrait_6.jpg"));
   portrait.EnsureLoaded();
-  EXPECT_EQ(portrait.Rotation, 0);
+  EXPECT_EQ(portrait.ExifOrientation, 6);
+  EXPECT_EQ(portrait.Rotation, 90);
   EXPECT_EQ(portrait.ImageRect, (TGPRect{0, 0, 600, 450}));
+  EXPECT_EQ(portrait.ROI, (TGPRect{0, 0, 600, 450}));  // stored pixels: nothing else turns
+}
+
+TEST(ImageToDrawLoad, TheEXIFOrientationGivesTheRotationUnlessZelvaneStoredOne) {
+  // Absent, 1 and unknown values: upright; mirrored ones: the turn they hold.
+  const std::vector<std::pair<int, int>> turns = {{0, 0},   {1, 0},  {2, 0},  {3, 180}, {4, 180},
+                                                  {5, 270}, {6, 90}, {7, 90}, {8, 270}, {9, 0}};
+  TSandbox box;
+  const QByteArray jpeg = EncodeJpeg(Pattern(60, 40));
+  for (const auto& [orientation, rotation] : turns) {
+    const QString path = box.Write(QStringLiteral("o%1.jpg").arg(orientation), jpeg);
+    if (orientation != 0)
+      Exiftool({"-q", "-overwrite_original", "-n", QStringLiteral("-Orientation=%1").arg(orientation), path});
+    TImageToDraw quick(path), full(path);
+    quick.LoadAttributes();
+    full.EnsureLoaded();
+    EXPECT_EQ(quick.Rotation, rotation) << orientation;
+    EXPECT_EQ(full.Rotation, rotation) << orientation;
+    EXPECT_EQ(TImageToDraw::RotationOfOrientation(orientation), rotation);
+  }
+  // Saved once with rotation 0: the stored rotation wins from then on.
+  const QString path = box.Path("o6.jpg");
+  {
+    TImageToDraw record(path);
+    record.LoadAttributes();
+    record.Rotation = 0;
+    record.Save();
+  }
+  TImageToDraw reread(path);
+  reread.LoadAttributes();
+  EXPECT_TRUE(reread.HasMarker);
+  EXPECT_EQ(reread.ExifOrientation, 6);
+  EXPECT_EQ(reread.Rotation, 0);
+}
+
+TEST(ImageToDrawLoad, CaptionsOtherProgramsWroteAreReadWhenTheMarkerIsAbsent) {
+  TSandbox box;
+  const QByteArray jpeg = EncodeJpeg(Pattern(40, 30));
+  const auto tagged = [&](const QString& name, const QStringList& tags) {
+    const QString path = box.Write(name, jpeg);
+    Exiftool(QStringList{"-q", "-overwrite_original"} + tags + QStringList{path});
+    TImageToDraw quick(path), full(path);
+    quick.LoadAttributes();
+    full.EnsureLoaded();
+    EXPECT_EQ(quick.Name, full.Name) << name.toStdString();
+    EXPECT_EQ(quick.Description, full.Description) << name.toStdString();
+    EXPECT_EQ(quick.Location, full.Location) << name.toStdString();
+    EXPECT_EQ(quick.Actors, full.Actors) << name.toStdString();
+    EXPECT_EQ(quick.DateTime, full.DateTime) << name.toStdString();
+    return path;
+  };
+
+  // XMP only, as another organiser writes it.
+  const QString xmp =
+      tagged("xmp.jpg", {"-XMP-dc:Title=Molen", "-XMP-dc:Description=Bij de <dijk> & \"zee\"",
+                         "-XMP-iptcExt:LocationShownSublocation=Kinderdijk", "-XMP-iptcCore:Location=Alblasserdam",
+                         "-XMP-iptcExt:PersonInImage=Anna", "-XMP-iptcExt:PersonInImage=Bob;Jr",
+                         "-XMP-photoshop:DateCreated=1987:06:05 04:03:02"});
+  TImageToDraw fromXmp(xmp);
+  fromXmp.LoadAttributes();
+  EXPECT_EQ(fromXmp.Source, TAttributeSource::Standard);
+  EXPECT_FALSE(fromXmp.HasMarker);
+  EXPECT_EQ(fromXmp.Name, QStringLiteral("Molen"));
+  EXPECT_EQ(fromXmp.Description, QStringLiteral("Bij de <dijk> & \"zee\""));
+  EXPECT_EQ(fromXmp.Location, QStringLiteral("Kinderdijk"));  // the location shown comes first
+  EXPECT_EQ(fromXmp.Actors, QStringLiteral("Anna;Bob,Jr;"));
+  EXPECT_EQ(DateTimeUtil::ToIsoText(fromXmp.DateTime), QStringLiteral("1987-06-05T04:03:02"));
+
+  // IPTC only, as a news agency writes it (Windows-1252 without a character set).
+  const QString iptc =
+      tagged("iptc.jpg", {"-charset", "iptc=cp1252", "-IPTC:ObjectName=Stormvloed",
+                          "-IPTC:Caption-Abstract=Dijk doorgebroken, café dicht", "-IPTC:Sub-location=Zeeland",
+                          "-IPTC:DateCreated=1953:02:01", "-IPTC:TimeCreated=05:00:00+01:00"});
+  TImageToDraw fromIptc(iptc);
+  fromIptc.LoadAttributes();
+  EXPECT_EQ(fromIptc.Source, TAttributeSource::Standard);
+  EXPECT_EQ(fromIptc.Name, QStringLiteral("Stormvloed"));
+  EXPECT_EQ(fromIptc.Description, QStringLiteral("Dijk doorgebroken, café dicht"));
+  EXPECT_EQ(fromIptc.Location, QStringLiteral("Zeeland"));
+  EXPECT_EQ(fromIptc.Actors, QString());
+  EXPECT_EQ(DateTimeUtil::ToIsoText(fromIptc.DateTime), QStringLiteral("1953-02-01T05:00:00"));
+
+  // A camera's placeholder hides nothing; a real ImageDescription comes first.
+  const QString placeholder = tagged("olympus.jpg", {"-Make=OLYMPUS IMAGING CORP.", "-Model=E-M10",
+                                                     "-ImageDescription=OLYMPUS DIGITAL CAMERA         ",
+                                                     "-XMP-dc:Description=Het echte onderschrift"});
+  TImageToDraw fromPlaceholder(placeholder);
+  fromPlaceholder.LoadAttributes();
+  EXPECT_EQ(fromPlaceholder.Description, QStringLiteral("Het echte onderschrift"));
+  EXPECT_EQ(fromPlaceholder.Name, QStringLiteral("olympus.jpg"));
+  const QString exif = tagged("exif.jpg", {"-ImageDescription=Opa in de tuin", "-XMP-dc:Description=Other"});
+  TImageToDraw fromExif(exif);
+  fromExif.LoadAttributes();
+  EXPECT_EQ(fromExif.Description, QStringLiteral("Opa in de tuin"));
+
+  // A camera photo with nothing of the kind stays derived, and one with a
+  // stale IPTC digest (changed by a program that does not know XMP) lets its
+  // IPTC win over the XMP, as exiftool's MWG reading does.
+  const QString stale =
+      tagged("stale.jpg", {"-XMP-dc:Description=Old XMP caption", "-IPTC:Caption-Abstract=Old", "-IPTCDigest=new"});
+  Exiftool({"-q", "-overwrite_original", "-IPTC:Caption-Abstract=New IPTC caption", stale});
+  TImageToDraw fromStale(stale);
+  fromStale.LoadAttributes();
+  EXPECT_EQ(fromStale.Description, QStringLiteral("New IPTC caption"));
+  EXPECT_EQ(fromStale.Description,
+            ExiftoolJson(stale, {"-use", "MWG", "-MWG:Description"}).value("MWG:Description").toString());
+  // Once Zelvane saved the photo, its own items are the only truth.
+  fromXmp.Name = QStringLiteral("Eigen naam");
+  fromXmp.Save(TMetadataScope::PrivateOnly);
+  TImageToDraw marked(xmp);
+  marked.LoadAttributes();
+  EXPECT_EQ(marked.Source, TAttributeSource::Zelvane);
+  EXPECT_EQ(marked.Name, QStringLiteral("Eigen naam"));
+  EXPECT_EQ(marked.Location, QStringLiteral("Kinderdijk"));
+}
+
+TEST(ImageToDrawLoad, DamagedForeignBlocksGiveWhatIsSoundAndNeverFail) {
+  TSandbox box;
+  // Text in the XMP segment that is no XML, and an IPTC block cut short
+  // after its object name.
+  QByteArray jpeg = EncodeJpeg(Pattern(40, 30));
+  const QByteArray xmp = QByteArray("http://ns.adobe.com/xap/1.0/\0", 29) + "<x:xmpmeta><rdf:RDF><dc:title>not closed";
+  QByteArray iim = QByteArray("\x1C\x02\x05\x00\x05Molen", 10) + QByteArray("\x1C\x02\x78\x01\x00short", 10);
+  QByteArray irb = QByteArray("Photoshop 3.0\0", 14) + "8BIM" + QByteArray("\x04\x04\0\0", 4);
+  irb += QByteArray(1, '\0') + QByteArray(1, '\0') + QByteArray(1, '\0') + QByteArray(1, char(iim.size())) + iim;
+  const auto segment = [](char marker, const QByteArray& payload) {
+    const int length = int(payload.size()) + 2;
+    return QByteArray("\xFF", 1) + marker + char(length >> 8) + char(length & 0xFF) + payload;
+  };
+  jpeg.insert(2, segment(char(0xE1), xmp) + segment(char(0xED), irb));
+  const QString path = box.Write("damaged.jpg", jpeg);
+  TImageToDraw record(path);
+  record.LoadAttributes();
+  EXPECT_EQ(record.ErrorMessage, QString());
+  EXPECT_TRUE(record.CanSave);
+  EXPECT_EQ(record.Name, QStringLiteral("Molen"));  // the sound dataset before the cut
+  EXPECT_EQ(record.Description, QString());
+  record.EnsureLoaded();
+  EXPECT_EQ(record.ErrorMessage, QString());
+
+  // A save does not replace what it cannot read, and says how to go on.
+  const QByteArray before = ReadFile(path);
+  try {
+    record.Save();
+    ADD_FAILURE() << "saved over a damaged XMP block";
+  } catch (const EZelvaneError& e) {
+    EXPECT_EQ(e.Reason(), QStringLiteral("the photo's XMP block is damaged (with \"Also write the attributes for other "
+                                         "programs\" switched off, Zelvane's own items can still be saved)"));
+  }
+  EXPECT_EQ(ReadFile(path), before);
+  record.Save(TMetadataScope::PrivateOnly);
+  EXPECT_EQ(AllButExif(ReadFile(path)), AllButExif(before));
+  // With a sound XMP packet the damaged IPTC block refuses the save too.
+  const QString iptcOnly =
+      box.Write("damaged-iptc.jpg", EncodeJpeg(Pattern(40, 30)).insert(2, segment(char(0xED), irb)));
+  TImageToDraw second(iptcOnly);
+  second.LoadAttributes();
+  EXPECT_EQ(second.Name, QStringLiteral("Molen"));
+  EXPECT_THROW(second.Save(), EZelvaneError);
+  EXPECT_NO_THROW(second.Save(TMetadataScope::PrivateOnly));
 }

@@ -54,9 +54,9 @@ TEST(PhotoFile, ASaveWaitsForAnotherProgramsSaveAndBuildsOnItsResult) {
   TSandbox box;
   const QString path = box.Write("p.jpg", EncodeJpeg(Pattern(30, 20)));
   // What the other program will put in the photo's place: the photo with an
-  // XMP title of its own.
+  // XMP rights notice of its own.
   const QString theirs = box.Write("theirs.tmp", ReadFile(path));
-  Exiftool({"-q", "-overwrite_original", "-XMP-dc:Title=Theirs", theirs});
+  Exiftool({"-q", "-overwrite_original", "-XMP-dc:Rights=Theirs", theirs});
   TImageToDraw record(path);
   record.LoadAttributes();
   record.Name = QStringLiteral("Mine");
@@ -72,6 +72,7 @@ TEST(PhotoFile, ASaveWaitsForAnotherProgramsSaveAndBuildsOnItsResult) {
   record.Save();
   other.join();
   const QJsonObject tags = ExiftoolJson(path, {"-u"});
-  EXPECT_EQ(tags.value("XMP-dc:Title").toString(), QStringLiteral("Theirs"));
+  EXPECT_EQ(tags.value("XMP-dc:Rights").toString(), QStringLiteral("Theirs"));
+  EXPECT_EQ(tags.value("XMP-dc:Title").toString(), QStringLiteral("Mine"));
   EXPECT_EQ(tags.value("IFD0:Exif_0xee49").toString(), QStringLiteral("Mine"));
 }

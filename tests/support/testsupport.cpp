@@ -96,6 +96,20 @@ QByteArray AllButExif(const QByteArray& jpeg) {
   return jpeg.left(header.ExifSegmentStart) + jpeg.mid(header.ExifSegmentEnd);
 }
 
+QByteArray AllButMetadata(const QByteArray& jpeg) {
+  QByteArray rest = jpeg;
+  for (;;) {
+    // One segment at a time, the last first, so the others' offsets hold.
+    const TJpegHeader h = TJpegSegments::Parse(rest);
+    qsizetype start = -1, end = -1;
+    for (const auto& [s, e] : {std::pair(h.ExifSegmentStart, h.ExifSegmentEnd), std::pair(h.XmpSegmentStart, h.XmpSegmentEnd),
+                               std::pair(h.IrbSegmentStart, h.IrbSegmentEnd)})
+      if (s >= 0 && s > start) start = s, end = e;
+    if (start < 0) return rest;
+    rest.remove(start, end - start);
+  }
+}
+
 QByteArray Exiftool(const QStringList& args) {
   QProcess process;
   process.start(QStringLiteral("exiftool"), args);
@@ -118,6 +132,19 @@ QJsonObject CameraTags(const QString& path) {
   QJsonObject tags = ExiftoolJson(path, {"-u", "-n", "-b", "-G1:4", "-x", "System:all", "-x", "File:all"});
   for (const QString& key : tags.keys())
     if (ours.match(key).hasMatch() || key == QLatin1String("SourceFile")) tags.remove(key);
+  return tags;
+}
+
+QJsonObject OtherTags(const QString& path) {
+  static const QRegularExpression written(QStringLiteral(
+      "^(XMP-dc:(Title|Description)|XMP-iptcCore:Location|XMP-iptcExt:(LocationShown(Sublocation)?|PersonInImage)|"
+      "XMP-photoshop:DateCreated|XMP-x:XMPToolkit|IPTC:(ObjectName|Caption-Abstract|Sub-location|DateCreated|"
+      "TimeCreated|CodedCharacterSet)|Photoshop:IPTCDigest|IFD0:ImageDescription|"
+      "Composite:(DateTimeCreated|DateTimeOriginal))$"));
+  static const QRegularExpression copy(QStringLiteral(":Copy\\d+:"));
+  QJsonObject tags = CameraTags(path);
+  for (const QString& key : tags.keys())
+    if (written.match(QString(key).replace(copy, QStringLiteral(":"))).hasMatch()) tags.remove(key);
   return tags;
 }
 

@@ -69,10 +69,19 @@ QByteArray Exiftool(const QStringList& args);
 // exiftool -j of one file, as an object (keys "Group:Tag").
 [[nodiscard]] QJsonObject ExiftoolJson(const QString& path, const QStringList& extra = {});
 
+// The bytes of a JPEG file without its EXIF, main XMP and Photoshop (IPTC)
+// segments: the picture and every other segment, which a save keeps.
+[[nodiscard]] QByteArray AllButMetadata(const QByteArray& jpeg);
+
 // Every tag exiftool reads from the file, its warnings and binary values
 // (base64) included, but the file system's facts and Zelvane's nine items:
-// what a save must leave exactly as it was.
+// what a save of the private items only must leave exactly as it was.
 [[nodiscard]] QJsonObject CameraTags(const QString& path);
+// The same without the tags a save also writes for other programs (the XMP
+// and IPTC attribute tags, the IPTC digest and character set, the EXIF
+// ImageDescription, the XMP toolkit's name, and the dates exiftool makes up
+// from those): what every save must keep.
+[[nodiscard]] QJsonObject OtherTags(const QString& path);
 
 // Every IFD0 item of the file as exiftool reads it (id, type code, raw bytes
 // in the file's byte order), from its verbose dump.

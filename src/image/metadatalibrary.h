@@ -1,0 +1,19 @@
+#pragma once
+
+class QMutex;
+
+// The metadata library's global state, in one place: its log handler, the
+// XMP parser it carries (which must be initialised before the first packet
+// is read, and is not safe to use from two threads at once) and the XMP
+// namespaces that Zelvane reads and writes. Every call into the library,
+// from whichever class, holds Lock().
+namespace MetadataLibrary {
+
+// Sets the library up; the programs call it at start, and every user of the
+// library calls it again (only the first call does anything).
+void Initialize();
+
+// The one lock around the library.
+[[nodiscard]] QMutex& Lock();
+
+}  // namespace MetadataLibrary

@@ -1,0 +1,440 @@
+#include "xmppacket.h"
+
+#include <QLoggingCategory>
+#include <QMutex>
+#include <QRegularExpression>
+#include <QSet>
+#include <QXmlStreamReader>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "jpegsegments.h"
+#include "metadatalibrary.h"
+
+// The metadata library's headers still use std::auto_ptr.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+#include <exiv2/exiv2.hpp>
+
+Q_LOGGING_CATEGORY(lcXmp, "zelvane.xmp", QtWarningMsg)
+
+namespace {
+
+const char* const CoreUri = "http://iptc.org/std/Iptc4xmpCore/1.0/xmlns/";
+const char* const ExtUri = "http://iptc.org/std/Iptc4xmpExt/2008-02-29/";
+const char* const PhotoshopUri = "http://ns.adobe.com/photoshop/1.0/";
+
+// The library's keys of the attribute properties. Its keys name a
+// namespace by the prefix it registered for it, so they are made from the
+// namespaces' URIs once the library is set up.
+struct TKeys {
+  std::string Title = "Xmp.dc.title";
+  std::string Description = "Xmp.dc.description";
+  std::string Location, Shown, ShownFirst, Persons, DateCreated, ExtPrefix;
+
+  static const TKeys& Get() {
+    static const TKeys keys = [] {
+      TKeys k;
+      const std::string core = Exiv2::XmpProperties::prefix(CoreUri);
+      const std::string ext = Exiv2::XmpProperties::prefix(ExtUri);
+      const std::string photoshop = Exiv2::XmpProperties::prefix(PhotoshopUri);
+      k.Location = "Xmp." + core + ".Location";
+      k.Shown = "Xmp." + ext + ".LocationShown";
+      k.ShownFirst = k.Shown + "[1]";
+      k.ExtPrefix = ext;
+      k.Persons = "Xmp." + ext + ".PersonInImage";
+      k.DateCreated = "Xmp." + photoshop + ".DateCreated";
+      return k;
+    }();
+    return keys;
+  }
+
+  // A field's key within a structure names the field with the prefix the
+  // packet itself used for its namespace, whatever the library's own is.
+  [[nodiscard]] bool IsShownSublocation(const std::string& key) const {
+    const std::string start = ShownFirst + "/";
+    return key.size() > start.size() && key.rfind(start, 0) == 0 && key.find('/', start.size()) == std::string::npos &&
+           key.size() >= 12 && key.compare(key.size() - 12, 12, ":Sublocation") == 0;
+  }
+
+  [[nodiscard]] bool IsAttribute(const std::string& key) const {
+    return key == Title || key == Description || key == Location || key == Shown || key == ShownFirst ||
+           IsShownSublocation(key) || key == Persons || key == DateCreated;
+  }
+
+  // The key of the first location's sublocation: the one there is, else one
+  // with the prefix of its sibling fields, else with the library's prefix.
+  [[nodiscard]] std::string ShownSublocation(const Exiv2::XmpData& data) const {
+    const std::string start = ShownFirst + "/";
+    std::string sibling;
+    for (const Exiv2::Xmpdatum& d : data) {
+      const std::string key = d.key();
+      if (IsShownSublocation(key)) return key;
+      if (sibling.empty() && key.rfind(start, 0) == 0) {
+        const auto colon = key.find(':', start.size());
+        if (colon != std::string::npos) sibling = key.substr(start.size(), colon - start.size());
+      }
+    }
+    return start + (sibling.empty() ? ExtPrefix : sibling) + ":Sublocation";
+  }
+};
+
+QString FromStd(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+std::string ToStd(const QString& text) { return text.toUtf8().toStdString(); }
+
+Exiv2::XmpData::iterator Find(Exiv2::XmpData& data, const std::string& key) { return data.findKey(Exiv2::XmpKey(key)); }
+Exiv2::XmpData::const_iterator Find(const Exiv2::XmpData& data, const std::string& key) {
+  return data.findKey(Exiv2::XmpKey(key));
+}
+
+void Erase(Exiv2::XmpData& data, const std::string& key) {
+  for (auto it = Find(data, key); it != data.end(); it = Find(data, key)) data.erase(it);
+}
+
+bool HasKeyStartingWith(const Exiv2::XmpData& data, const std::string& start) {
+  return std::any_of(data.begin(), data.end(), [&](const Exiv2::Xmpdatum& d) { return d.key().rfind(start, 0) == 0; });
+}
+
+// A language alternative's x-default text, else its first; a plain text as it is.
+std::optional<QString> AltText(const Exiv2::XmpData& data, const std::string& key) {
+  const auto it = Find(data, key);
+  if (it == data.end()) return std::nullopt;
+  if (const auto* alt = dynamic_cast<const Exiv2::LangAltValue*>(&it->value())) {
+    if (alt->value_.empty()) return QString();
+    const auto def = alt->value_.find("x-default");
+    return FromStd(def != alt->value_.end() ? def->second : alt->value_.begin()->second);
+  }
+  return FromStd(it->toString());
+}
+
+std::optional<QString> Text(const Exiv2::XmpData& data, const std::string& key) {
+  const auto it = Find(data, key);
+  if (it == data.end()) return std::nullopt;
+  return FromStd(it->toString());
+}
+
+// Sets the x-default text of a language alternative, keeping its other
+// languages; an empty text removes it (and the property with its last).
+void SetAltText(Exiv2::XmpData& data, const std::string& key, const QString& text) {
+  Exiv2::LangAltValue value;
+  const auto it = Find(data, key);
+  if (it != data.end()) {
+    if (const auto* alt = dynamic_cast<const Exiv2::LangAltValue*>(&it->value())) value.value_ = alt->value_;
+  }
+  if (text.isEmpty())
+    value.value_.erase("x-default");
+  else
+    value.value_["x-default"] = ToStd(text);
+  Erase(data, key);
+  if (!value.value_.empty()) data.add(Exiv2::XmpKey(key), &value);
+}
+
+void SetText(Exiv2::XmpData& data, const std::string& key, const QString& text) {
+  if (text.isEmpty()) {
+    Erase(data, key);
+    return;
+  }
+  const Exiv2::XmpTextValue value(ToStd(text));
+  const auto it = Find(data, key);
+  if (it != data.end())
+    it->setValue(&value);
+  else
+    data.add(Exiv2::XmpKey(key), &value);
+}
+
+void SetLocationShown(Exiv2::XmpData& data, const TKeys& k, const QString& text) {
+  if (text.isEmpty()) {
+    Erase(data, k.ShownSublocation(data));
+    // The first location is ours alone when it has no other field and no
+    // location follows it; then it goes, and the bag with it.
+    if (!HasKeyStartingWith(data, k.ShownFirst + "/") && !HasKeyStartingWith(data, k.Shown + "[2]")) {
+      Erase(data, k.ShownFirst);
+      Erase(data, k.Shown);
+    }
+    return;
+  }
+  if (Find(data, k.Shown) == data.end()) {
+    Exiv2::XmpTextValue bag;
+    bag.setXmpArrayType(Exiv2::XmpValue::xaBag);
+    data.add(Exiv2::XmpKey(k.Shown), &bag);
+  }
+  if (Find(data, k.ShownFirst) == data.end()) {
+    Exiv2::XmpTextValue item;
+    item.setXmpStruct();
+    data.add(Exiv2::XmpKey(k.ShownFirst), &item);
+  }
+  SetText(data, k.ShownSublocation(data), text);
+}
+
+void SetPersons(Exiv2::XmpData& data, const std::string& key, const QStringList& persons) {
+  Erase(data, key);
+  if (persons.isEmpty()) return;
+  Exiv2::XmpArrayValue bag(Exiv2::xmpBag);
+  for (const QString& person : persons) bag.read(ToStd(person));
+  data.add(Exiv2::XmpKey(key), &bag);
+}
+
+// One property as the comparison sees it.
+struct TPropertyImage {
+  std::string Key;
+  std::string Type;
+  std::string Value;
+  friend auto operator<=>(const TPropertyImage&, const TPropertyImage&) = default;
+};
+
+std::vector<TPropertyImage> OtherProperties(const Exiv2::XmpData& data) {
+  const TKeys& keys = TKeys::Get();
+  std::vector<TPropertyImage> images;
+  for (const Exiv2::Xmpdatum& d : data) {
+    if (keys.IsAttribute(d.key())) continue;
+    images.push_back({d.key(), d.typeName() ? d.typeName() : "", d.toString()});
+  }
+  std::sort(images.begin(), images.end());
+  return images;
+}
+
+// What a packet says, seen by an XML reader of its own rather than through
+// the library: the namespaces it declares, every element and attribute name
+// (namespace and local name) and its rdf:about values.
+struct TVocabulary {
+  bool Read = false;
+  QSet<QString> Namespaces;
+  QSet<QString> Names;  // "namespace|local name"
+  QSet<QString> Abouts;
+};
+
+const QString RdfUri = QStringLiteral("http://www.w3.org/1999/02/22-rdf-syntax-ns#");
+
+TVocabulary Vocabulary(const QByteArray& packet) {
+  TVocabulary v;
+  // The names of RDF's own syntax, of the packet's wrapper and xml:lang vary
+  // with the way a serializer writes the same properties.
+  const auto add = [&v](QStringView uri, QStringView name) {
+    if (uri.isEmpty() || uri == RdfUri || uri == QLatin1String("adobe:ns:meta/") ||
+        uri == QLatin1String("http://www.w3.org/XML/1998/namespace"))
+      return;
+    v.Names.insert(uri.toString() + u'|' + name.toString());
+  };
+  QXmlStreamReader reader(packet);
+  while (!reader.atEnd()) {
+    if (reader.readNext() != QXmlStreamReader::StartElement) continue;
+    for (const QXmlStreamNamespaceDeclaration& d : reader.namespaceDeclarations())
+      v.Namespaces.insert(d.namespaceUri().toString());
+    add(reader.namespaceUri(), reader.name());
+    for (const QXmlStreamAttribute& a : reader.attributes()) {
+      add(a.namespaceUri(), a.name());
+      if (a.namespaceUri() == RdfUri && a.name() == QLatin1String("about")) v.Abouts.insert(a.value().toString());
+    }
+  }
+  v.Read = !reader.hasError();
+  return v;
+}
+
+// The names of the attribute properties (and of the sublocation field).
+bool IsAttributeName(const QString& name) {
+  static const QSet<QString> names = {
+      QStringLiteral("http://purl.org/dc/elements/1.1/|title"),
+      QStringLiteral("http://purl.org/dc/elements/1.1/|description"),
+      QString::fromLatin1(CoreUri) + QStringLiteral("|Location"),
+      QString::fromLatin1(ExtUri) + QStringLiteral("|LocationShown"),
+      QString::fromLatin1(ExtUri) + QStringLiteral("|Sublocation"),
+      QString::fromLatin1(ExtUri) + QStringLiteral("|PersonInImage"),
+      QString::fromLatin1(PhotoshopUri) + QStringLiteral("|DateCreated"),
+  };
+  return names.contains(name);
+}
+
+// The library turns every namespace that does not end in "/" or "#" into
+// one that does (http://ns.microsoft.com/photo/1.0 becomes .../1.0/), which
+// would move the packet's properties out of the namespace their readers
+// look in; and it writes every description with an empty rdf:about. The
+// new packet gets the old packet's namespaces and rdf:about back.
+QByteArray Restore(const QByteArray& packet, const QByteArray& original) {
+  const TVocabulary old = Vocabulary(original);
+  if (!old.Read) return packet;
+  QString text = QString::fromUtf8(packet);
+  for (const QString& uri : old.Namespaces) {
+    if (uri.isEmpty() || uri.endsWith(u'/') || uri.endsWith(u'#') || old.Namespaces.contains(uri + u'/')) continue;
+    const QRegularExpression declaration(
+        QStringLiteral("(xmlns:[\\w.-]+=\")%1/\"").arg(QRegularExpression::escape(uri.toHtmlEscaped())));
+    text.replace(declaration, QStringLiteral("\\1%1\"").arg(uri.toHtmlEscaped()));
+  }
+  QSet<QString> abouts = old.Abouts;
+  abouts.remove(QString());
+  if (abouts.size() == 1)
+    text.replace(QStringLiteral("rdf:about=\"\""),
+                 QStringLiteral("rdf:about=\"%1\"").arg(abouts.begin()->toHtmlEscaped()));
+  return text.toUtf8();
+}
+
+}  // namespace
+
+struct TXmpPacket::TData {
+  Exiv2::XmpData Data;
+  QByteArray Original;  // the packet as loaded
+};
+
+TXmpPacket::TXmpPacket() : D(std::make_unique<TData>()) {}
+TXmpPacket::~TXmpPacket() = default;
+
+TXmpPacket::TStatus TXmpPacket::Load(const QByteArray& packet) {
+  MetadataLibrary::Initialize();
+  QMutexLocker locker(&MetadataLibrary::Lock());
+  D = std::make_unique<TData>();
+  if (packet.isEmpty()) return FStatus = Empty;
+  if (packet.size() > TJpegSegments::MaxXmpLength * 2) return FStatus = Damaged;
+  try {
+    if (Exiv2::XmpParser::decode(D->Data, packet.toStdString()) == 0) {
+      D->Original = packet;
+      return FStatus = Loaded;
+    }
+  } catch (const std::exception& e) {
+    qCDebug(lcXmp) << "cannot read XMP packet:" << e.what();
+  } catch (...) {
+  }
+  D = std::make_unique<TData>();
+  return FStatus = Damaged;
+}
+
+TXmpAttributes TXmpPacket::Attributes() const {
+  MetadataLibrary::Initialize();
+  QMutexLocker locker(&MetadataLibrary::Lock());
+  TXmpAttributes a;
+  if (FStatus != Loaded) return a;
+  try {
+    const TKeys& k = TKeys::Get();
+    const Exiv2::XmpData& data = D->Data;
+    a.Title = AltText(data, k.Title);
+    a.Description = AltText(data, k.Description);
+    a.LocationShown = Text(data, k.ShownSublocation(data));
+    a.Location = Text(data, k.Location);
+    a.DateCreated = Text(data, k.DateCreated);
+    const auto persons = Find(data, k.Persons);
+    if (persons != data.end()) {
+      QStringList list;
+      const Exiv2::Value& value = persons->value();
+      if (dynamic_cast<const Exiv2::XmpArrayValue*>(&value)) {
+        for (long i = 0; i < value.count(); ++i) list.append(FromStd(value.toString(i)));
+      } else if (!value.toString().empty()) {
+        list.append(FromStd(value.toString()));
+      }
+      a.Persons = list;
+    }
+  } catch (const std::exception& e) {
+    qCDebug(lcXmp) << "cannot read the attributes of an XMP packet:" << e.what();
+    return {};
+  } catch (...) {
+    return {};
+  }
+  return a;
+}
+
+bool TXmpPacket::SetAttributes(const TStandardValues& values) {
+  if (FStatus == Damaged) return false;
+  MetadataLibrary::Initialize();
+  QMutexLocker locker(&MetadataLibrary::Lock());
+  try {
+    const TKeys& k = TKeys::Get();
+    Exiv2::XmpData& data = D->Data;
+    SetAltText(data, k.Title, values.Title);
+    SetAltText(data, k.Description, values.Description);
+    SetText(data, k.Location, values.Location);
+    SetLocationShown(data, k, values.Location);
+    SetPersons(data, k.Persons, values.Persons);
+    SetText(data, k.DateCreated, values.Date == 0 ? QString() : DateText(values.Date));
+    FStatus = Loaded;
+    return true;
+  } catch (const std::exception& e) {
+    qCDebug(lcXmp) << "cannot set the attributes of an XMP packet:" << e.what();
+  } catch (...) {
+  }
+  return false;
+}
+
+bool TXmpPacket::Save(QByteArray& result) const {
+  MetadataLibrary::Initialize();
+  QMutexLocker locker(&MetadataLibrary::Lock());
+  result.clear();
+  if (FStatus == Damaged) return false;
+  if (D->Data.empty()) return true;
+  try {
+    // Indented with the usual padding for editing in place when it fits,
+    // else as small as the serializer makes it.
+    for (const uint16_t flags : {uint16_t(Exiv2::XmpParser::useCompactFormat),
+                                 uint16_t(Exiv2::XmpParser::useCompactFormat | Exiv2::XmpParser::omitAllFormatting)}) {
+      std::string packet;
+      if (Exiv2::XmpParser::encode(packet, D->Data, flags) != 0 || packet.empty()) return false;
+      const QByteArray restored = Restore(QByteArray(packet.data(), qsizetype(packet.size())), D->Original);
+      if (restored.size() <= TJpegSegments::MaxXmpLength) {
+        result = restored;
+        return true;
+      }
+    }
+  } catch (const std::exception& e) {
+    qCDebug(lcXmp) << "cannot write XMP packet:" << e.what();
+  } catch (...) {
+  }
+  return false;
+}
+
+bool TXmpPacket::SameOtherProperties(const TXmpPacket& before, const TXmpPacket& after, QString* difference) {
+  MetadataLibrary::Initialize();
+  QMutexLocker locker(&MetadataLibrary::Lock());
+  const auto differ = [&](const QString& what) {
+    if (difference) *difference = what;
+    return false;
+  };
+  if (before.FStatus == Damaged) return differ(QStringLiteral("the old packet cannot be read"));
+  if (after.FStatus == Damaged) return differ(QStringLiteral("the new packet cannot be read"));
+  // Seen by an XML reader: no name, namespace or rdf:about of the old
+  // packet is missing from the new one.
+  if (before.FStatus == Loaded) {
+    const TVocabulary old = Vocabulary(before.D->Original), now = Vocabulary(after.D->Original);
+    if (!old.Read || !now.Read) return differ(QStringLiteral("a packet is not well-formed XML"));
+    for (const QString& name : old.Names)
+      if (!IsAttributeName(name) && !now.Names.contains(name)) return differ(name);
+    if (old.Abouts - QSet<QString>{QString()} != now.Abouts - QSet<QString>{QString()})
+      return differ(QStringLiteral("rdf:about"));
+  }
+  try {
+    const std::vector<TPropertyImage> old = OtherProperties(before.D->Data);
+    const std::vector<TPropertyImage> now = OtherProperties(after.D->Data);
+    if (old == now) return true;
+    const auto mismatch = std::mismatch(old.begin(), old.end(), now.begin(), now.end());
+    const TPropertyImage& first = mismatch.first != old.end() ? *mismatch.first : *mismatch.second;
+    return differ(FromStd(first.Key));
+  } catch (const std::exception& e) {
+    return differ(QString::fromLocal8Bit(e.what()));
+  } catch (...) {
+    return differ(QStringLiteral("the metadata library failed"));
+  }
+}
+
+QString TXmpPacket::DateText(TDateTime date) {
+  const DateTimeUtil::TDateTimeParts p = DateTimeUtil::Decode(date);
+  return QStringLiteral("%1-%2-%3T%4:%5:%6")
+      .arg(p.Year, 4, 10, QChar(u'0'))
+      .arg(p.Month, 2, 10, QChar(u'0'))
+      .arg(p.Day, 2, 10, QChar(u'0'))
+      .arg(p.Hour, 2, 10, QChar(u'0'))
+      .arg(p.Minute, 2, 10, QChar(u'0'))
+      .arg(p.Second, 2, 10, QChar(u'0'));
+}
+
+TDateTime TXmpPacket::ParseDate(const QString& text) {
+  // Also the EXIF form ("2004:07:15 14:03:22") that some programs put here.
+  static const QRegularExpression pattern(QStringLiteral(
+      "^\\s*(\\d{4})(?:[-:](\\d{2})(?:[-:](\\d{2})(?:[T ](\\d{2}):(\\d{2})(?::(\\d{2})(?:[.,]\\d+)?)?)?)?)?"
+      "\\s*(?:Z|[+-]\\d{2}(?::?\\d{2})?)?\\s*$"));
+  const QRegularExpressionMatch m = pattern.match(text);
+  if (!m.hasMatch()) return 0;
+  const auto field = [&](int i, int absent) { return m.capturedLength(i) ? m.captured(i).toInt() : absent; };
+  TDateTime value = 0;
+  // A month or day of 0 ("2004-00-00") stands for an unknown one.
+  const int month = std::max(1, field(2, 1)), day = std::max(1, field(3, 1));
+  if (!DateTimeUtil::TryEncode(field(1, 0), month, day, field(4, 0), field(5, 0), field(6, 0), 0, value)) return 0;
+  return value;
+}
+
+#pragma GCC diagnostic pop

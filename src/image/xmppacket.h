@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+#include "standardvalues.h"
+
+// The attribute properties of an XMP packet as another program left them;
+// absent ones are empty optionals (a property that is there but empty is an
+// empty text).
+struct TXmpAttributes {
+  std::optional<QString> Title;          // dc:title, x-default (else its first language)
+  std::optional<QString> Description;    // dc:description, likewise
+  std::optional<QString> LocationShown;  // Iptc4xmpExt:LocationShown[1]/Iptc4xmpExt:Sublocation
+  std::optional<QString> Location;       // Iptc4xmpCore:Location
+  std::optional<QStringList> Persons;    // Iptc4xmpExt:PersonInImage
+  std::optional<QString> DateCreated;    // photoshop:DateCreated as written ("2004-07-15T14:03:22")
+};
+
+// One XMP packet (the main one of a JPEG's APP1 segments): read, given the
+// attributes, and written again through the metadata library's serializer.
+// Every property that is not an attribute keeps its value; the check for
+// that is SameOtherProperties. Nothing here throws: a packet that cannot be
+// parsed is Damaged and yields no attributes.
+class TXmpPacket {
+public:
+  enum TStatus { Empty, Loaded, Damaged };
+
+  TXmpPacket();
+  ~TXmpPacket();
+  TXmpPacket(const TXmpPacket&) = delete;
+  TXmpPacket& operator=(const TXmpPacket&) = delete;
+
+  // The packet's bytes (UTF-8 XML, with or without its xpacket wrapper);
+  // empty gives an empty packet.
+  TStatus Load(const QByteArray& packet);
+  [[nodiscard]] TStatus Status() const { return FStatus; }
+
+  [[nodiscard]] TXmpAttributes Attributes() const;
+  // Writes the attributes: dc:title and dc:description (x-default, other
+  // languages kept), the location both as Iptc4xmpCore:Location and as the
+  // sublocation of the first Iptc4xmpExt:LocationShown (its other fields
+  // kept), Iptc4xmpExt:PersonInImage and photoshop:DateCreated. An empty
+  // value removes the property. false on a damaged packet.
+  bool SetAttributes(const TStandardValues& values);
+
+  // The serialized packet, with its xpacket wrapper: empty when the packet
+  // holds no property. false when it cannot be made or would not fit one
+  // APP1 segment.
+  [[nodiscard]] bool Save(QByteArray& packet) const;
+
+  // Whether two packets hold the same properties, value for value, apart
+  // from the attribute properties; what differs first goes to difference.
+  [[nodiscard]] static bool SameOtherProperties(const TXmpPacket& before, const TXmpPacket& after,
+                                                QString* difference = nullptr);
+
+  // "YYYY-MM-DDThh:mm:ss" for a date; and a date read back from the forms
+  // XMP allows ("YYYY", "YYYY-MM", "YYYY-MM-DD", with a time of minutes,
+  // seconds or fractions, with or without a zone, which is ignored: the
+  // clock time the photo was taken at is kept). 0 when unreadable.
+  [[nodiscard]] static QString DateText(TDateTime date);
+  [[nodiscard]] static TDateTime ParseDate(const QString& text);
+
+private:
+  struct TData;
+  std::unique_ptr<TData> D;
+  TStatus FStatus = Empty;
+};
