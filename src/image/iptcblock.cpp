@@ -334,7 +334,7 @@ QByteArray TIptcBlock::TimeText(TDateTime date) {
       .arg(p.Hour, 2, 10, QChar(u'0'))
       .arg(p.Minute, 2, 10, QChar(u'0'))
       .arg(p.Second, 2, 10, QChar(u'0'))
-      .arg(offset < 0 ? u'-' : u'+')
+      .arg(QChar(offset < 0 ? u'-' : u'+'))
       .arg(magnitude / 60, 2, 10, QChar(u'0'))
       .arg(magnitude % 60, 2, 10, QChar(u'0'))
       .toLatin1();

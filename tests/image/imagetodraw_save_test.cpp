@@ -366,3 +366,71 @@ TEST_F(ImageToDrawSave, RefusesFilesThatAreNoLongerJpeg) {
   }
   EXPECT_EQ(ReadFile(path), QByteArray("replaced by text"));
 }
+
+TEST_F(ImageToDrawSave, TenSavesLeaveOnePacketAndOneIptcBlockWithTheValuesAsTyped) {
+  const QString path = Box.Copy("BlueSquare.jpg");
+  const QString description = QStringLiteral("<b>&amp;</b> \"quoted\" 'single'\r\nΑθήνα 東京 🌷");
+  for (int i = 0; i < 10; ++i) {
+    TImageToDraw record(path);
+    record.LoadAttributes();
+    record.Name = QStringLiteral("Save %1").arg(i);
+    record.Description = description;
+    record.Save();
+  }
+  const QByteArray data = ReadFile(path);
+  EXPECT_EQ(data.count(QByteArray("http://ns.adobe.com/xap/1.0/\0", 29)), 1);
+  EXPECT_EQ(data.count(QByteArray("Photoshop 3.0\0", 14)), 1);
+  const QJsonObject tags =
+      ExiftoolJson(path, {"-XMP-dc:Title", "-XMP-dc:Description", "-IPTC:Caption-Abstract", "-IPTC:ObjectName"});
+  EXPECT_EQ(tags.value("XMP-dc:Title").toString(), QStringLiteral("Save 9"));
+  EXPECT_EQ(tags.value("XMP-dc:Description").toString(), description);
+  EXPECT_EQ(tags.value("IPTC:ObjectName").toString(), QStringLiteral("Save 9"));
+  EXPECT_EQ(tags.value("IPTC:Caption-Abstract").toString(), description);
+}
+
+TEST_F(ImageToDrawSave, OnlyWhatTheUserGaveGoesToTheStandardPlaces) {
+  // A photo without a camera date: its name is its file name and its date
+  // the file's; neither is a title or a date taken for other programs.
+  const QString path = Box.Write("IMG_0001.JPG", EncodeJpeg(Pattern(40, 30)));
+  {
+    TImageToDraw record(path);
+    record.LoadAttributes();
+    ASSERT_NE(record.DerivedFileDate, 0.0);
+    record.Location = QStringLiteral("Delft");
+    record.Save();
+  }
+  // Saved again after a reload: the stored date is still the file's.
+  {
+    TImageToDraw record(path);
+    record.LoadAttributes();
+    record.Description = QStringLiteral("Second save");
+    record.Save();
+  }
+  QJsonObject tags = ExiftoolJson(path, {"-XMP:all"});
+  EXPECT_EQ(tags.value("XMP-iptcCore:Location").toString(), QStringLiteral("Delft"));
+  EXPECT_EQ(tags.value("XMP-dc:Description").toString(), QStringLiteral("Second save"));
+  EXPECT_FALSE(tags.contains("XMP-dc:Title"));
+  EXPECT_FALSE(tags.contains("XMP-photoshop:DateCreated"));
+  // A date the user gives goes out, and the camera's DateTimeOriginal is
+  // never rewritten.
+  {
+    TImageToDraw record(path);
+    record.LoadAttributes();
+    ASSERT_TRUE(DateTimeUtil::TryEncode(1965, 7, 1, 12, 0, 0, 0, record.DateTime));
+    record.Name = QStringLiteral("Oma");
+    record.Save();
+  }
+  tags = ExiftoolJson(path, {"-XMP:all", "-DateTimeOriginal"});
+  EXPECT_EQ(tags.value("XMP-photoshop:DateCreated").toString(), QStringLiteral("1965:07:01 12:00:00"));
+  EXPECT_EQ(tags.value("XMP-dc:Title").toString(), QStringLiteral("Oma"));
+  EXPECT_FALSE(tags.contains("ExifIFD:DateTimeOriginal"));
+  // An emptied description empties a camera's ImageDescription too.
+  const QString sanyo = Box.Copy("sanyo_sx113.jpg");
+  TImageToDraw camera(sanyo);
+  camera.LoadAttributes();
+  EXPECT_EQ(camera.Description, QString());  // "SANYO DIGITAL CAMERA" describes nothing
+  camera.Save();
+  tags = ExiftoolJson(sanyo, {"-ImageDescription", "-DateTimeOriginal", "-XMP-photoshop:DateCreated"});
+  EXPECT_EQ(tags.value("IFD0:ImageDescription").toString(), QString());
+  EXPECT_EQ(tags.value("ExifIFD:DateTimeOriginal").toString(), tags.value("XMP-photoshop:DateCreated").toString());
+}

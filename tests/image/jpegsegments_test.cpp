@@ -56,3 +56,50 @@ TEST(JpegSegments, EveryPrefixOfARealFileParsesWithinBounds) {
   EXPECT_FALSE(TJpegSegments::Parse(canon.left(100)).Damaged);  // only short
   EXPECT_FALSE(TJpegSegments::Parse(canon.left(100)).Complete);
 }
+
+TEST(JpegSegments, XmpFollowsTheExifSegmentAndPhotoshopBlocksAreOnlyReplaced) {
+  const QByteArray plain = EncodeJpeg(Pattern(40, 30));
+  const QByteArray tiff("II*\0\x08\0\0\0\0\0\0\0\0\0", 14);
+  TJpegHeader h = TJpegSegments::Parse(plain);
+  // A new packet lands right after the new EXIF segment; resource blocks
+  // are never added to a photo that has none.
+  const QByteArray first = TJpegSegments::ReplaceMetadata(plain, h, {tiff, QByteArray("<x/>"), QByteArray("8BIM")});
+  h = TJpegSegments::Parse(first);
+  ASSERT_TRUE(h.HasExif() && h.HasXmp());
+  EXPECT_FALSE(h.HasIrb());
+  EXPECT_EQ(h.XmpSegmentStart, h.ExifSegmentEnd);
+  EXPECT_EQ(h.Xmp(first), QByteArray("<x/>"));
+  EXPECT_EQ(AllButMetadata(first), plain);
+
+  // With a Photoshop segment after them: each replaced in its place.
+  QByteArray withIrb = first;
+  const QByteArray irb = QByteArray("Photoshop 3.0\0", 14) + "8BIMold";
+  withIrb.insert(h.XmpSegmentEnd, QByteArray("\xFF\xED", 2) + char(0) + char(irb.size() + 2) + irb);
+  h = TJpegSegments::Parse(withIrb);
+  ASSERT_TRUE(h.HasIrb());
+  EXPECT_EQ(h.IrbSegments, 1);
+  EXPECT_EQ(h.Irb(withIrb), QByteArray("8BIMold"));
+  const QByteArray second =
+      TJpegSegments::ReplaceMetadata(withIrb, h, {tiff + "more", QByteArray("<y>longer</y>"), QByteArray("8BIMnew!")});
+  const TJpegHeader h2 = TJpegSegments::Parse(second);
+  EXPECT_EQ(h2.Tiff(second), tiff + "more");
+  EXPECT_EQ(h2.Xmp(second), QByteArray("<y>longer</y>"));
+  EXPECT_EQ(h2.Irb(second), QByteArray("8BIMnew!"));
+  EXPECT_EQ(AllButMetadata(second), plain);
+
+  // An empty packet takes the XMP segment away; a packet or block too large
+  // for its segment is refused whole.
+  const QByteArray third = TJpegSegments::ReplaceMetadata(second, h2, {tiff, QByteArray(), std::nullopt});
+  const TJpegHeader h3 = TJpegSegments::Parse(third);
+  EXPECT_FALSE(h3.HasXmp());
+  EXPECT_EQ(h3.Irb(third), QByteArray("8BIMnew!"));
+  EXPECT_TRUE(TJpegSegments::ReplaceMetadata(
+                  second, h2, {tiff, QByteArray(TJpegSegments::MaxXmpLength + 1, ' '), std::nullopt})
+                  .isEmpty());
+  EXPECT_FALSE(TJpegSegments::ReplaceMetadata(
+                   second, h2, {tiff, QByteArray(TJpegSegments::MaxXmpLength, ' '), std::nullopt})
+                   .isEmpty());
+  EXPECT_TRUE(
+      TJpegSegments::ReplaceMetadata(second, h2, {tiff, std::nullopt, QByteArray(TJpegSegments::MaxIrbLength + 1, 'x')})
+          .isEmpty());
+}
