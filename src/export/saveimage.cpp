@@ -7,6 +7,8 @@
 #include "imagetodraw.h"
 #include "jpegcodec.h"
 #include "jpegsegments.h"
+#include "standardvalues.h"
+#include "xmppacket.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -47,8 +49,11 @@ QByteArray TSaveImage::Encode(const QImage& picture, const TImageToDraw* attribu
     return {};
   }
   if (!attributesOf) return jpeg;
-  // The copy's own record: the source's texts, the whole copy as ROI.
+  // The copy's own record: the source's texts, the whole copy as ROI; and
+  // the same attributes for other programs, by the source's rules (its file
+  // name is no title, its file date no date taken).
   TImageToDraw copy(QStringLiteral("copy.jpg"));
+  TStandardValues standard;
   {
     QMutexLocker locker(&const_cast<TImageToDraw*>(attributesOf)->Lock);
     copy.Name = attributesOf->Name;
@@ -56,6 +61,7 @@ QByteArray TSaveImage::Encode(const QImage& picture, const TImageToDraw* attribu
     copy.DateTime = attributesOf->DateTime;
     copy.Location = attributesOf->Location;
     copy.Actors = attributesOf->Actors;
+    standard = attributesOf->StandardValues();
   }
   copy.ROI = {0, 0, picture.width(), picture.height()};
   copy.RedEyes = std::make_shared<TRedEyesList>();
@@ -66,7 +72,14 @@ QByteArray TSaveImage::Encode(const QImage& picture, const TImageToDraw* attribu
     error = Tr(QT_TRANSLATE_NOOP("TSaveImage", "the attributes could not be stored"));
     return {};
   }
-  return TJpegSegments::ReplaceExif(jpeg, TJpegSegments::Parse(jpeg), tiff);
+  TXmpPacket xmp;
+  QByteArray packet;
+  if (!xmp.SetAttributes(standard) || !xmp.Save(packet)) {
+    error = Tr(QT_TRANSLATE_NOOP("TSaveImage", "the attributes could not be stored"));
+    return {};
+  }
+  return TJpegSegments::ReplaceMetadata(jpeg, TJpegSegments::Parse(jpeg),
+                                        {tiff, packet.isEmpty() ? std::nullopt : std::optional(packet), std::nullopt});
 }
 
 bool TSaveImage::SaveScaled(TImageToDraw& record, bool keepAttributes, int width, int height, const QString& target,

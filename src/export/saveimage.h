@@ -22,9 +22,11 @@ public:
   // The picture as the copy shows it (null with the record's error and reason
   // in error when it cannot be read).
   [[nodiscard]] QImage Render(TImageToDraw& record, int width, int height, QString& error) const;
-  // JPEG bytes of a picture; with keepAttributes, the source's attributes go
-  // with it as the nine items (the whole copy as region of interest, no red
-  // eyes, no rotation) and nothing else of the source's EXIF.
+  // JPEG bytes of a picture, upright as drawn and without an orientation
+  // tag; with attributesOf, the source's attributes go with it as the nine
+  // items (the whole copy as region of interest, no red eyes, no rotation)
+  // and in an XMP packet for other programs, and nothing else of the
+  // source's metadata.
   [[nodiscard]] static QByteArray Encode(const QImage& picture, const TImageToDraw* attributesOf, QString& error);
   // Renders, encodes and writes a sized copy; false with the error.
   bool SaveScaled(TImageToDraw& record, bool keepAttributes, int width, int height, const QString& target,

@@ -133,7 +133,8 @@ QImage TThumbnailStore::Find(const QString& path) const {
   QImage image = ReadPng(file, reader);
   if (image.isNull() || image.text(QStringLiteral("Thumb::URI")) != UriOf(path) ||
       image.text(QStringLiteral("Thumb::Size")) != QString::number(stamp.Size) ||
-      image.text(QStringLiteral("Zelvane::MTimeNs")) != StampText(stamp))
+      image.text(QStringLiteral("Zelvane::MTimeNs")) != StampText(stamp) ||
+      image.text(QStringLiteral("Zelvane::Render")) != QString::number(RenderVersion))
     return {};
   // Used: the trimming keeps it longer.
   ::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), nullptr, 0);
@@ -142,7 +143,7 @@ QImage TThumbnailStore::Find(const QString& path) const {
 
 void TThumbnailStore::Put(const QString& path, const QImage& thumb) {
   if (InsideThumbnailFolder(path, FShared) || InsideThumbnailFolder(path, FOwn)) return;
-  Write(FOwn, NameOf(path), thumb, path);
+  Write(FOwn, NameOf(path), thumb, path, {QStringLiteral("Zelvane::Render"), QString::number(RenderVersion)});
 }
 
 void TThumbnailStore::Drop(const QString& path) {

@@ -10,8 +10,9 @@
 // Zelvane's own store holds the 64 × 64 list thumbnails under
 // <cache home>/zelvane/thumbnails/, one PNG per photo named by the MD5 of the
 // file's URI, with the thumbnail standard's Thumb::URI, Thumb::MTime and
-// Thumb::Size chunks and our own nanosecond time beside them; a stored
-// thumbnail counts only while the file's size and time still match.
+// Thumb::Size chunks and our own nanosecond time and render version beside
+// them; a stored thumbnail counts only while the file's size and time still
+// match and it was drawn the way this version draws.
 //
 // The desktop's shared store (<cache home>/thumbnails/normal, large and
 // fail/zelvane-<version>) follows the freedesktop.org thumbnail standard:
@@ -28,6 +29,10 @@ public:
   explicit TThumbnailStore(const QString& cacheHome = QString());
 
   static constexpr int SharedNormalSize = 128;
+  // How list thumbnails are drawn; raised when that changes (2: photos
+  // without Zelvane's items turned upright by their EXIF orientation), so
+  // thumbnails drawn the old way are made again.
+  static constexpr int RenderVersion = 2;
 
   [[nodiscard]] QString OwnFolder() const { return FOwn; }
   [[nodiscard]] QString SharedFolder() const { return FShared; }

@@ -6,6 +6,7 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QImageReader>
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
@@ -208,6 +209,10 @@ TEST_F(ExportTest, ResizedCopiesCarryRotationRoiAndTheNineItemsOnly) {
   EXPECT_GT(copy.pixelColor(130, 180).green(), 200);
   const QJsonObject tags = ExiftoolJson(out);
   EXPECT_FALSE(tags.contains("IFD0:Make"));
+  EXPECT_FALSE(tags.contains("IFD0:Orientation"));
+  // Other programs see the attributes too.
+  EXPECT_EQ(tags.value("XMP-dc:Title").toString(), QStringLiteral("Molen"));
+  EXPECT_EQ(tags.value("XMP-iptcCore:Location").toString(), QStringLiteral("Delft"));
   TImageToDraw back(out);
   back.LoadAttributes();
   EXPECT_EQ(back.Name, QStringLiteral("Molen"));
@@ -225,6 +230,28 @@ TEST_F(ExportTest, ResizedCopiesCarryRotationRoiAndTheNineItemsOnly) {
   EXPECT_GT(copy.pixelColor(20, 60).blue(), 200);
   EXPECT_GT(copy.pixelColor(180, 60).red(), 200);
   EXPECT_GT(copy.pixelColor(180, 180).green(), 200);
+}
+
+TEST_F(ExportTest, APortraitStoredSidewaysIsCopiedUprightAndAWholeCopyKeepsItsBytes) {
+  // 400 × 300 stored, orientation 6: a 300 × 400 portrait.
+  const QString source = Box.Write("portrait.jpg", EncodeJpeg(Pattern(400, 300)));
+  Exiftool({"-q", "-overwrite_original", "-n", "-Orientation=6", "-XMP-dc:Title=Staand", source});
+  const QByteArray bytes = ReadFile(source);
+  TImageToDraw* photo = Photo("portrait.jpg", bytes);
+  TExportPlan plan;
+  plan.AddFolder(-1, "Photos");
+  plan.Folders[0].Photos = {photo};
+  TReport resized;
+  ASSERT_TRUE(Export(plan, Resized(200, 200), resized));
+  const QString out = Dest + "/Photos/portrait_200x200.jpg";
+  EXPECT_EQ(QImageReader(out).size(), QSize(150, 200));
+  const QJsonObject tags = ExiftoolJson(out, {"-n"});
+  EXPECT_FALSE(tags.contains("IFD0:Orientation"));
+  EXPECT_EQ(tags.value("XMP-dc:Title").toString(), QStringLiteral("Staand"));
+  EXPECT_FALSE(tags.contains("XMP-photoshop:DateCreated"));  // the file's date is no date taken
+  TReport whole;
+  ASSERT_TRUE(Export(plan, TExportOptions(), whole));
+  EXPECT_EQ(ReadFile(Dest + "/Photos/portrait.jpg"), bytes);
 }
 
 TEST_F(ExportTest, ACdCarriesTheViewerAndItsAutorun) {

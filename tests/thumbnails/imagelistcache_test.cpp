@@ -161,6 +161,42 @@ TEST(ImageListCache, ASaveOnAWorkerUpdatesThumbnailCaptionAndDate) {
   EXPECT_NE(cache.ThumbList().first().pixel(32, 2), qRgb(255, 255, 255));
 }
 
+TEST(ImageListCache, PortraitsStoredSidewaysAreShownUpright) {
+  // A landscape picture, red on the left and blue on the right, stored as
+  // cameras store a turned photo; the orientation says how to show it.
+  QImage picture(96, 64, QImage::Format_RGB32);
+  picture.fill(Qt::blue);
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 48; ++x) picture.setPixel(x, y, qRgb(255, 0, 0));
+  const QByteArray jpeg = EncodeJpeg(picture);
+  TSandbox box;
+  const auto near = [](QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) < 60 && std::abs(qGreen(a) - qGreen(b)) < 60 && std::abs(qBlue(a) - qBlue(b)) < 60;
+  };
+  const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255), white = qRgb(255, 255, 255);
+  struct TCase {
+    int Orientation;
+    QPoint Red, Blue, Band;  // where each colour shows, and a white band of the fitted picture
+  };
+  const TCase cases[] = {
+      {6, {32, 12}, {32, 52}, {3, 32}},  // turned 90° clockwise: red on top
+      {8, {32, 52}, {32, 12}, {3, 32}},  // 270°: red at the bottom
+      {3, {52, 32}, {12, 32}, {32, 3}},  // 180°: red on the right
+  };
+  for (const TCase& c : cases) {
+    const QString path = box.Write(QStringLiteral("o%1.jpg").arg(c.Orientation), jpeg);
+    Exiftool({"-q", "-overwrite_original", "-n", QStringLiteral("-Orientation=%1").arg(c.Orientation), path});
+    TImageListCache cache;
+    QStandardItemModel model;
+    Show(cache, model, path);
+    ASSERT_TRUE(WaitFor([&] { return cache.FindEntry(path)->Ready; }));
+    const QImage thumb = cache.ThumbList().first();
+    EXPECT_TRUE(near(thumb.pixel(c.Red), red)) << c.Orientation;
+    EXPECT_TRUE(near(thumb.pixel(c.Blue), blue)) << c.Orientation;
+    EXPECT_EQ(thumb.pixel(c.Band), white) << c.Orientation;
+  }
+}
+
 TEST(ImageListCache, APhotoThatCannotBeOpenedGetsTheRedBox) {
   TSandbox box;
   const QString path = box.Write("broken.jpg", "not a picture");

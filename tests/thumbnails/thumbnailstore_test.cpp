@@ -42,7 +42,8 @@ QImage Solid(QColor colour, QSize size) {
 }
 
 // A PNG with the standard's chunks, as another program writes it.
-void WriteThumbnail(const QString& file, const QImage& picture, const QString& path, bool ownTime) {
+void WriteThumbnail(const QString& file, const QImage& picture, const QString& path, bool ownTime,
+                    int render = TThumbnailStore::RenderVersion) {
   QDir().mkpath(QFileInfo(file).path());
   QImage tagged = picture;
   struct stat st {};
@@ -53,6 +54,7 @@ void WriteThumbnail(const QString& file, const QImage& picture, const QString& p
   if (ownTime)
     tagged.setText("Zelvane::MTimeNs",
                    QStringLiteral("%1.%2").arg(st.st_mtim.tv_sec).arg(st.st_mtim.tv_nsec, 9, 10, QChar(u'0')));
+  if (ownTime && render > 1) tagged.setText("Zelvane::Render", QString::number(render));
   ASSERT_TRUE(tagged.save(file, "PNG"));
 }
 
@@ -91,6 +93,12 @@ TEST(ThumbnailStore, StoredThumbnailsAreUsedUntilTheFileChanges) {
   int loads = -1;
   EXPECT_TRUE(IsColour(ListThumbnail(path, home, &loads), Qt::red));
   EXPECT_EQ(loads, 0);
+  // One drawn by an earlier version (sideways portraits) is made again.
+  for (int render : {1, TThumbnailStore::RenderVersion - 1}) {
+    WriteThumbnail(own, Solid(Qt::red, {64, 64}), path, true, render);
+    EXPECT_TRUE(IsColour(ListThumbnail(path, home), Qt::blue)) << render;
+  }
+  WriteThumbnail(own, Solid(Qt::red, {64, 64}), path, true);
   // A new time or size retires it.
   struct timespec times[2] = {{0, UTIME_OMIT}, {0, 0}};
   clock_gettime(CLOCK_REALTIME, &times[1]);
