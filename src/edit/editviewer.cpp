@@ -177,7 +177,7 @@ void TEditImagesFormViewer::CreateLayout() {
   form->addWidget(TextFileName);
   label(tr("Name"));
   EditName = new QLineEdit(right);
-  EditName->setMaxLength(50);
+  EditName->setMaxLength(NameLength);
   form->addWidget(EditName);
   label(tr("Description"));
   MemoDescription = new QPlainTextEdit(right);
@@ -219,6 +219,11 @@ void TEditImagesFormViewer::CreateLayout() {
   form->addWidget(actors, 2);
   CheckAlways = new QCheckBox(tr("Always save image"), right);
   form->addWidget(CheckAlways);
+  CheckStandard = new QCheckBox(tr("Also write the attributes for other programs"), right);
+  CheckStandard->setToolTip(tr("Saves the name, description, location, people and date also in the XMP, IPTC and "
+                               "EXIF fields that other photo programs read"));
+  connect(CheckStandard, &QCheckBox::toggled, this, [this](bool on) { WriteStandardMetadata = on; });
+  form->addWidget(CheckStandard);
   auto* buttons = new QGridLayout;
   auto makeButton = [&](const char* action, const QString& caption, int row, int column) {
     auto* button = WindowActions::Button(right, Action(action), caption);
@@ -265,6 +270,7 @@ void TEditImagesFormViewer::showEvent(QShowEvent* event) {
 void TEditImagesFormViewer::FormShow() {
   Modified = false;
   FillKnownActors();
+  CheckStandard->setChecked(WriteStandardMetadata);
 
   const TListPhotos photos =
       FListView ? TListPhotos::From(FListView->model(), FListView->selectionModel()) : TListPhotos();

@@ -24,6 +24,7 @@ class QTimeEdit;
 class TImageScaled;
 class TImageToDraw;
 class TImageViewer;
+enum class TMetadataScope;
 class TSaveAttributesForm;
 
 // "Zelvane - Edit images": steps through a set of photos taken from a list,
@@ -35,12 +36,17 @@ class TEditImagesFormViewer : public QDialog {
   Q_OBJECT
 public:
   enum TNavigate { NavigateFirst, NavigatePrevious, NavigateNext, NavigateLast };
+  // The longest name typed here (a longer one from a file is kept whole).
+  static constexpr int NameLength = 50;
 
   explicit TEditImagesFormViewer(QWidget* parent = nullptr);
   ~TEditImagesFormViewer() override;
 
   // Known people, each followed by ";"; read back after the window closes.
   QString KnownActors;
+  // Whether a save also writes the attributes for other programs (the
+  // "WriteStandardMetadata" setting); read back after the window closes.
+  bool WriteStandardMetadata = true;
   // The list whose photos (RecordRole of column 0) and selection make the set.
   void SetListView(QAbstractItemView* list) { FListView = list; }
 
@@ -92,6 +98,7 @@ public:
   QListWidget* CheckListActors = nullptr;
   QLineEdit* EditActor = nullptr;
   QCheckBox* CheckAlways = nullptr;
+  QCheckBox* CheckStandard = nullptr;  // "Also write the attributes for other programs"
   QPushButton* BitBtnSaveAll = nullptr;
   QPushButton* BitBtnSave = nullptr;
   QStatusBar* StatusBar = nullptr;    // what Save and Save all did
@@ -135,6 +142,8 @@ private:
   void ClearUndo();
   // Where the photo is fitted: the viewer inside a one-pixel margin.
   [[nodiscard]] TGPRect ViewerTarget() const;
+  // What a save writes, as the check box says.
+  [[nodiscard]] TMetadataScope Scope() const;
   // The description as the file keeps it: trimmed, CR LF line breaks.
   [[nodiscard]] QString StoredDescription() const;
   void ImageViewerEditPaint(QPainter& canvas);

@@ -65,6 +65,9 @@ void TEditImagesFormViewer::LoadAttributes() {
   const TImageToDraw* record = FScaled->ImageToDraw;
   FLoading = true;
   TextFileName->setText(record->ShortName());
+  // A title another program gave may be longer than the names typed here;
+  // it is shown and kept whole.
+  EditName->setMaxLength(std::max<int>(NameLength, int(record->Name.size())));
   EditName->setText(record->Name);
   MemoDescription->setPlainText(QString(record->Description).replace(QLatin1String("\r\n"), QLatin1String("\n")));
   EditLocation->setText(record->Location);
@@ -86,6 +89,10 @@ void TEditImagesFormViewer::LoadAttributes() {
   if (added) RebuildKnownActors();
   FLoading = false;
   Modified = false;
+}
+
+TMetadataScope TEditImagesFormViewer::Scope() const {
+  return WriteStandardMetadata ? TMetadataScope::PrivateAndStandard : TMetadataScope::PrivateOnly;
 }
 
 void TEditImagesFormViewer::AttributeChange() {
@@ -179,7 +186,7 @@ bool TEditImagesFormViewer::SaveCurrent() {
     record->ROI = FScaled->GetStoredROI();
   }
   try {
-    record->Save();
+    record->Save(Scope());
   } catch (const EZelvaneError& e) {
     StatusBar->showMessage(tr("Not saved"));
     ShowError(e.Message());
@@ -206,6 +213,7 @@ void TEditImagesFormViewer::ActionSaveAllExecute() {
   const QString description = StoredDescription();
   const QString location = TrimBlanks(EditLocation->text());
   const QString actors = CheckedActors();
+  const TMetadataScope scope = Scope();
 
   TProgressForm progress(this);
   progress.SetMaximum(count);
@@ -239,7 +247,7 @@ void TEditImagesFormViewer::ActionSaveAllExecute() {
             if (setLocation) record->Location = location;
             if (setActors) record->Actors = actors;
           }
-          record->Save();
+          record->Save(scope);
           ++saved;
         }
         worker.SyncCall([&progress, record] { progress.Step(record->Name); });

@@ -433,9 +433,11 @@ void TMainFormViewer::ActionEditExecute() {
   }
   TEditImagesFormViewer form(this);
   form.KnownActors = FSettings.Actors;
+  form.WriteStandardMetadata = FSettings.WriteStandardMetadata != 0;
   form.SetListView(list);
   RunModal(form);
   FSettings.Actors = form.KnownActors;
+  FSettings.WriteStandardMetadata = form.WriteStandardMetadata ? 1 : 0;
 }
 
 void TMainFormViewer::ActionPrintStartExecute() {

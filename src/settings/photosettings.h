@@ -13,6 +13,9 @@ struct TPhotoSettings {
   QString ShowOnViewer;      // letter codes of the full-screen caption lines: "N;D;L;T;"
   QString SlideShow;         // "seconds;repeat;"
   int ListSort = 0;          // result list order: 0 name, 1 date, 2 location
+  // 1: a save also writes the attributes where other programs read them
+  // (XMP, IPTC, EXIF ImageDescription); 0: only Zelvane's own items.
+  int WriteStandardMetadata = 1;
 
   friend bool operator==(const TPhotoSettings&, const TPhotoSettings&) = default;
 };
@@ -20,7 +23,7 @@ struct TPhotoSettings {
 inline QDebug operator<<(QDebug d, const TPhotoSettings& s) {
   QDebugStateSaver saver(d);
   d.nospace() << "TPhotoSettings(" << s.Actors << ", " << s.CurrentDirectory << ", " << s.ExportDirectory << ", "
-              << s.ShowOnViewer << ", " << s.SlideShow << ", " << s.ListSort << ')';
+              << s.ShowOnViewer << ", " << s.SlideShow << ", " << s.ListSort << ", " << s.WriteStandardMetadata << ')';
   return d;
 }
 

@@ -293,6 +293,48 @@ TEST_F(EditTest, SavingWritesEveryAttributeAndCorrectionIntoTheFile) {
   EXPECT_EQ(second.Name, QStringLiteral("p001.jpg"));
 }
 
+TEST_F(EditTest, TheAttributesGoWhereOtherProgramsReadThemUnlessSwitchedOff) {
+  MakePhotos(2);
+  // A title another program gave, longer than the names typed here.
+  const QString title = QStringLiteral("Zonsondergang boven de Waddenzee, gezien vanaf de dijk bij Harlingen");
+  ASSERT_GT(title.size(), TEditImagesFormViewer::NameLength);
+  Exiftool({"-q", "-overwrite_original", "-XMP-dc:Title=" + title, Records[1]->FileName});
+  auto form = Open();
+  EXPECT_TRUE(form->CheckStandard->isChecked());
+  // p000: its file name and file date go to no standard place.
+  form->EditLocation->setText(QStringLiteral("Harlingen"));
+  ASSERT_TRUE(form->SaveCurrent());
+  QJsonObject tags = ExiftoolJson(Records[0]->FileName, {"-XMP:all"});
+  EXPECT_EQ(tags.value("XMP-iptcCore:Location").toString(), QStringLiteral("Harlingen"));
+  EXPECT_FALSE(tags.contains("XMP-dc:Title"));
+  EXPECT_FALSE(tags.contains("XMP-photoshop:DateCreated"));
+
+  // p001: the imported title is shown and saved whole.
+  form->Action("ActionNext")->trigger();
+  EXPECT_EQ(form->EditName->text(), title);
+  form->EditLocation->setText(QStringLiteral("Harlingen"));
+  ASSERT_TRUE(form->SaveCurrent());
+  EXPECT_EQ(StoredName(Records[1]->FileName), title);
+  EXPECT_EQ(ExiftoolJson(Records[1]->FileName, {"-XMP-dc:Title"}).value("XMP-dc:Title").toString(), title);
+
+  // Switched off: Zelvane's own items only, and the setting comes back.
+  QTest::mouseClick(form->CheckStandard, Qt::LeftButton);
+  EXPECT_FALSE(form->WriteStandardMetadata);
+  const QByteArray before = ReadFile(Records[1]->FileName);
+  form->EditName->setText(QStringLiteral("Kort"));
+  ASSERT_TRUE(form->SaveCurrent());
+  EXPECT_EQ(StoredName(Records[1]->FileName), QStringLiteral("Kort"));
+  EXPECT_EQ(AllButExif(ReadFile(Records[1]->FileName)), AllButExif(before));
+  EXPECT_EQ(ExiftoolJson(Records[1]->FileName, {"-XMP-dc:Title"}).value("XMP-dc:Title").toString(), title);
+  form->close();
+  auto again = std::make_unique<TEditImagesFormViewer>();
+  again->WriteStandardMetadata = false;
+  again->SetListView(&List);
+  again->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(again.get()));
+  EXPECT_FALSE(again->CheckStandard->isChecked());
+}
+
 TEST_F(EditTest, ActorsAreFoundRegardlessOfCaseAndNewOnesBecomeKnown) {
   MakePhotos(0, {WithItems(EncodeJpeg(Pattern(40, 30)), {AttributeItems::TextItem(61000, "Vorn Software"),
                                                           AttributeItems::TextItem(61001, "Met mensen"),

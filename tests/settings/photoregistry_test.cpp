@@ -21,6 +21,7 @@ TEST(PhotoRegistry, FirstRunGivesTheDefaults) {
   EXPECT_EQ(settings.ShowOnViewer, QStringLiteral("N;"));
   EXPECT_EQ(settings.SlideShow, QStringLiteral("3;1;"));
   EXPECT_EQ(settings.ListSort, 0);
+  EXPECT_EQ(settings.WriteStandardMetadata, 1);
   const QString program = TPhotoRegistry::ProgramFolder();
   EXPECT_TRUE(program.endsWith(u'/'));
   EXPECT_EQ(process.Templates, program + "Templates/");
@@ -33,7 +34,7 @@ TEST(PhotoRegistry, FirstRunGivesTheDefaults) {
 TEST(PhotoRegistry, EveryValueRoundTripsAndTheFoldersAreNeverWritten) {
   TSandbox box;
   const QString file = box.Path("Zelvane.ini");
-  const TPhotoSettings saved{"Anna;Bob, Jr.;Zoë;", "/home/u/Foto's", "/media/usb", "N;D;L;T;", "5;0", 2};
+  const TPhotoSettings saved{"Anna;Bob, Jr.;Zoë;", "/home/u/Foto's", "/media/usb", "N;D;L;T;", "5;0", 2, 0};
   TProcessSettings process;
   process.Templates = "/elsewhere/Templates/";
   process.MainForm = "0;222;131;805;697;";
@@ -56,7 +57,7 @@ TEST(PhotoRegistry, EveryValueRoundTripsAndTheFoldersAreNeverWritten) {
 
   const QString text = QString::fromUtf8(ReadFile(file));
   // Values holding ";" are quoted, as the INI format needs.
-  for (const char* line : {"ListSort=2", "MainForm=\"0;222;131;805;697;\"", "SlideShow=\"5;0\"",
+  for (const char* line : {"ListSort=2", "WriteStandardMetadata=0", "MainForm=\"0;222;131;805;697;\"", "SlideShow=\"5;0\"",
                            "ShowOnViewer=\"N;D;L;T;\"", "Actors=\"Anna;Bob, Jr.;Zo"})
     EXPECT_TRUE(text.contains(QLatin1String(line))) << line << "\n" << text.toStdString();
   EXPECT_FALSE(text.contains("Templates"));
@@ -67,7 +68,8 @@ TEST(PhotoRegistry, EveryValueRoundTripsAndTheFoldersAreNeverWritten) {
 TEST(PhotoRegistry, ValuesOfTheWrongKindGiveTheDefaults) {
   TSandbox box;
   const QString file = box.Write("Zelvane.ini",
-                                 "[General]\nListSort=name\nActors=Anna, Bob\nShowOnViewer=\"D;\"\nSlideShow=\n");
+                                 "[General]\nListSort=name\nActors=Anna, Bob\nShowOnViewer=\"D;\"\nSlideShow=\n"
+                                 "WriteStandardMetadata=yes\n");
   TPhotoRegistry registry(file);
   EXPECT_EQ(registry.ReadIntegerDefault("ListSort", 7), 7);
   EXPECT_EQ(registry.ReadIntegerDefault("Missing", 3), 3);
@@ -79,6 +81,13 @@ TEST(PhotoRegistry, ValuesOfTheWrongKindGiveTheDefaults) {
   EXPECT_EQ(settings.Actors, QStringLiteral("No actors;"));
   EXPECT_EQ(settings.ShowOnViewer, QStringLiteral("D;"));
   EXPECT_EQ(settings.SlideShow, QString());  // present and empty is a value
+  EXPECT_EQ(settings.WriteStandardMetadata, 1);
+  // Any number but 0 means on.
+  TPhotoSettings other;
+  TPhotoRegistry(box.Write("Other.ini", "[General]\nWriteStandardMetadata=7\n")).LoadSettings(other, process);
+  EXPECT_EQ(other.WriteStandardMetadata, 1);
+  TPhotoRegistry(box.Write("Off.ini", "[General]\nWriteStandardMetadata=0\n")).LoadSettings(other, process);
+  EXPECT_EQ(other.WriteStandardMetadata, 0);
 }
 
 TEST(PhotoRegistry, SavingReplacesTheFileInOneStep) {

@@ -88,6 +88,35 @@ TEST(AttrTool, SetChangesOnlyTheGivenAttributes) {
   }
 }
 
+TEST(AttrTool, SourceSaysWhereTheAttributesCameFromAndPrivateOnlyWritesOnlyOurItems) {
+  TSandbox box;
+  const QString derived = box.Copy("Canon_40D.jpg");
+  const QString standard = box.Copy("BlueSquare.jpg");
+  EXPECT_EQ(ShowOne(derived).value("source").toString(), QStringLiteral("derived"));
+  const QJsonObject blue = ShowOne(standard);
+  EXPECT_EQ(blue.value("source").toString(), QStringLiteral("standard"));
+  EXPECT_EQ(blue.value("name").toString(), QStringLiteral("Blue Square Test File - .jpg"));
+  EXPECT_FALSE(blue.value("hasMarker").toBool());
+  // The documented order: source right after hasMarker.
+  EXPECT_TRUE(RunTool({"show", derived}).Out.contains("\"hasMarker\":false,\"source\":\"derived\",\"name\":"));
+
+  // --private-only: Zelvane's items, nothing else of the file.
+  const QByteArray before = ReadFile(standard);
+  TProgramRun run = RunTool({"set", standard, "--private-only", "--name", "Eigen"});
+  ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+  EXPECT_EQ(AllButExif(ReadFile(standard)), AllButExif(before));
+  EXPECT_EQ(ShowOne(standard).value("source").toString(), QStringLiteral("zelvane"));
+  EXPECT_EQ(ExiftoolJson(standard, {"-XMP-dc:Title"}).value("XMP-dc:Title").toString(),
+            QStringLiteral("Blue Square Test File - .jpg"));
+  // Without it, the standard places follow.
+  run = RunTool({"set", standard, "--location", "Delft"});
+  ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+  const QJsonObject tags = ExiftoolJson(standard, {"-XMP-dc:Title", "-XMP-iptcCore:Location", "-IPTC:ObjectName"});
+  EXPECT_EQ(tags.value("XMP-dc:Title").toString(), QStringLiteral("Eigen"));
+  EXPECT_EQ(tags.value("XMP-iptcCore:Location").toString(), QStringLiteral("Delft"));
+  EXPECT_EQ(tags.value("IPTC:ObjectName").toString(), QStringLiteral("Eigen"));
+}
+
 TEST(AttrTool, TwoProgramsSavingOnePhotoNeverMixTheirWrites) {
   TSandbox box;
   const QString path = box.Copy("Canon_40D.jpg");

@@ -33,7 +33,20 @@ struct TChanges {
   std::optional<TDateTime> DateTime;
   std::optional<int> Rotation;
   std::optional<TGPRect> ROI;
+  TMetadataScope Scope = TMetadataScope::PrivateAndStandard;
 };
+
+QString SourceText(TAttributeSource source) {
+  switch (source) {
+    case TAttributeSource::Zelvane:
+      return QStringLiteral("zelvane");
+    case TAttributeSource::Standard:
+      return QStringLiteral("standard");
+    case TAttributeSource::Derived:
+      break;
+  }
+  return QStringLiteral("derived");
+}
 
 bool ParseRoi(const QString& text, TGPRect& rect) {
   static const QRegularExpression pattern(QStringLiteral("^\\s*(-?\\d+)\\s*,\\s*(-?\\d+)\\s*,\\s*(-?\\d+)\\s*,\\s*(-?\\d+)\\s*$"));
@@ -49,6 +62,11 @@ bool ParseRoi(const QString& text, TGPRect& rect) {
 QString ParseChanges(const QStringList& options, TChanges& changes) {
   for (int i = 0; i < options.size(); i += 2) {
     const QString& option = options[i];
+    if (option == QLatin1String("--private-only")) {
+      changes.Scope = TMetadataScope::PrivateOnly;
+      --i;  // takes no value
+      continue;
+    }
     if (i + 1 >= options.size()) return QStringLiteral("option %1 needs a value").arg(option);
     const QString& value = options[i + 1];
     if (option == QLatin1String("--name")) {
@@ -105,14 +123,19 @@ QString TAttrCommand::Usage() {
       "Usage:\n"
       "  zelvane-attr show FILE...\n"
       "      Prints the stored attributes of each photo as one JSON object per line:\n"
-      "      file, canSave, error, reason, hasMarker, name, description, dateTime,\n"
-      "      location, actors, rotation, roi, redEyes, width, height. Only the file's\n"
-      "      metadata and header are read.\n"
+      "      file, canSave, error, reason, hasMarker, source, name, description,\n"
+      "      dateTime, location, actors, rotation, roi, redEyes, width, height.\n"
+      "      source is \"zelvane\" (Zelvane's own items), \"standard\" (read from\n"
+      "      XMP, IPTC or EXIF ImageDescription, as other programs wrote them) or\n"
+      "      \"derived\" (file name and date). Only the file's metadata and header\n"
+      "      are read.\n"
       "  zelvane-attr set FILE [--name T] [--description T] [--location T]\n"
       "                        [--date \"YYYY-MM-DD hh:mm:ss\"] [--actors \"Anna;Bob;\"]\n"
-      "                        [--rotation 0|90|180|270] [--roi X,Y,W,H]\n"
-      "      Changes the given attributes and saves them into the photo; the\n"
-      "      picture itself is not touched.\n"
+      "                        [--rotation 0|90|180|270] [--roi X,Y,W,H] [--private-only]\n"
+      "      Changes the given attributes and saves them into the photo, in\n"
+      "      Zelvane's own items and where other programs read them (XMP, IPTC,\n"
+      "      EXIF ImageDescription); with --private-only in Zelvane's own items\n"
+      "      only. The picture itself is not touched.\n"
       "  zelvane-attr --help\n"
       "\n"
       "Exit status: 0 when every file succeeded, 1 when any failed, 2 for wrong usage.\n");
@@ -125,12 +148,13 @@ QString TAttrCommand::RecordJson(const QString& file, const TImageToDraw& record
   if (record.RedEyes)
     for (const auto& r : *record.RedEyes) redEyes.append(QJsonArray{r->X, r->Y, r->Radius, r->Tolerance});
   const TGPRect& roi = record.ROI;
-  return QStringLiteral("{\"file\":%1,\"canSave\":%2,\"error\":%3,\"reason\":%4,\"hasMarker\":%5,\"name\":%6,"
-                        "\"description\":%7,\"dateTime\":%8,\"location\":%9,\"actors\":%10,\"rotation\":%11,"
-                        "\"roi\":%12,\"redEyes\":%13,\"width\":%14,\"height\":%15}")
+  return QStringLiteral("{\"file\":%1,\"canSave\":%2,\"error\":%3,\"reason\":%4,\"hasMarker\":%5,\"source\":%6,"
+                        "\"name\":%7,\"description\":%8,\"dateTime\":%9,\"location\":%10,\"actors\":%11,"
+                        "\"rotation\":%12,\"roi\":%13,\"redEyes\":%14,\"width\":%15,\"height\":%16}")
       .arg(JsonString(file), JsonBool(record.CanSave), JsonString(record.ErrorMessage), JsonString(record.ErrorReason),
-           JsonBool(record.HasMarker), JsonString(record.Name), JsonString(record.Description),
-           JsonString(DateTimeUtil::ToIsoText(record.DateTime)), JsonString(record.Location))
+           JsonBool(record.HasMarker), JsonString(SourceText(record.Source)), JsonString(record.Name),
+           JsonString(record.Description), JsonString(DateTimeUtil::ToIsoText(record.DateTime)))
+      .arg(JsonString(record.Location))
       .arg(JsonArray(actors))
       .arg(record.Rotation)
       .arg(JsonArray(QJsonArray{roi.X, roi.Y, roi.Width, roi.Height}), JsonArray(redEyes))
@@ -171,7 +195,7 @@ int TAttrCommand::Set(const QStringList& args, QTextStream& err) {
   }
   ApplyChanges(changes, record);
   try {
-    record.Save();
+    record.Save(changes.Scope);
   } catch (const EZelvaneError& e) {
     err << "zelvane-attr: " << file << ": " << OneLine(e.Message(), {}) << '\n';
     return ExitFailed;
