@@ -37,6 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The same bytes as an EXIF block of their own, for the attribute writer.
   const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
   if (!ExerciseExifBlock(bytes)) __builtin_trap();
+  // As the XMP and IPTC blocks of a photo.
+  if (ExerciseMetadataBlocks(bytes, path).isEmpty()) __builtin_trap();
   // And as a card settings file, read and drawn.
   ExerciseCardFile(bytes);
   QFile::remove(path);

@@ -10,10 +10,14 @@
 #include "cardfile.h"
 #include "cardpage.h"
 #include "exifstore.h"
+#include "afcptrailer.h"
 #include "exifwriter.h"
 #include "imagescaled.h"
 #include "imagetodraw.h"
+#include "iptcblock.h"
+#include "jpegcodec.h"
 #include "jpegsegments.h"
+#include "xmppacket.h"
 #include "zelvaneerror.h"
 
 QString ExercisePhoto(const QString& path) {
@@ -75,6 +79,64 @@ bool ExerciseExifBlock(const QByteArray& tiff) {
   (void)check.Load(result);
   (void)TExifStore::SameOtherItems(old, check, ids);
   return true;
+}
+
+QString ExerciseMetadataBlocks(const QByteArray& bytes, const QString& path) {
+  TStandardValues values;
+  values.Title = QStringLiteral("Molen <&>");
+  values.Description = QStringLiteral("Regel\r\nŁódź");
+  values.Location = QStringLiteral("Kinderdijk");
+  values.Persons = {QStringLiteral("Anna")};
+  (void)DateTimeUtil::TryEncode(2004, 7, 15, 14, 3, 22, 0, values.Date);
+
+  TXmpPacket xmp;
+  if (xmp.Load(bytes) != TXmpPacket::Damaged) {
+    (void)xmp.Attributes();
+    QByteArray packet;
+    if (xmp.SetAttributes(values) && xmp.Save(packet)) {
+      TXmpPacket again;
+      if (again.Load(packet) == TXmpPacket::Loaded) {
+        (void)again.Attributes();
+        (void)TXmpPacket::SameOtherProperties(xmp, again);
+      }
+    }
+  }
+  TIptcBlock iptc;
+  iptc.Load(bytes);
+  (void)iptc.Attributes();
+  const QByteArray irb = iptc.Apply(values);
+  if (!irb.isEmpty()) {
+    TIptcBlock again;
+    again.Load(irb);
+    (void)again.Attributes();
+    (void)TIptcBlock::SameOtherData(iptc, again);
+  }
+
+  // The bytes in a photo: as its XMP segment, its Photoshop segment and an
+  // AFCP trailer.
+  static const QByteArray picture = [] {
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    TGPStatus status = Ok;
+    return TJpegCodec::Encode(image, 80, status);
+  }();
+  const auto segment = [](char marker, const QByteArray& payload) {
+    const QByteArray cut = payload.left(65533);
+    const int length = int(cut.size()) + 2;
+    return QByteArray("\xFF", 1) + marker + char(length >> 8) + char(length & 0xFF) + cut;
+  };
+  QByteArray photo = picture;
+  photo.insert(2, segment(char(0xE1), QByteArray("http://ns.adobe.com/xap/1.0/\0", 29) + bytes) +
+                      segment(char(0xED), QByteArray("Photoshop 3.0\0", 14) + bytes));
+  photo += bytes;
+  QByteArray shifted = QByteArray(7, 'x') + photo;
+  (void)AfcpTrailer::Follow(photo, shifted);
+  {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
+    file.write(photo);
+  }
+  return ExercisePhoto(path);
 }
 
 QStringList ExerciseCardFile(const QByteArray& bytes) {

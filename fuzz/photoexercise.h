@@ -16,6 +16,12 @@ QString ExercisePhoto(const QString& path);
 // segment or whose header does not lead to a directory within it.
 bool ExerciseExifBlock(const QByteArray& tiff);
 
+// Takes bytes as an XMP packet and as Photoshop resource blocks (with an
+// IPTC block among them): reads their attributes, writes ours into them and
+// reads the result again, then puts both into a small JPEG at path and opens
+// and saves that as a photo (ExercisePhoto). Returns its JSON lines.
+QString ExerciseMetadataBlocks(const QByteArray& bytes, const QString& path);
+
 // Reads bytes as a card settings file (.vzc) and draws both sides of the
 // design, and a page of them, at 200 × 140. Returns the notes the reader made.
 QStringList ExerciseCardFile(const QByteArray& bytes);

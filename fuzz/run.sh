@@ -23,6 +23,18 @@ if compgen -G "tests/data/fuzz/*" >/dev/null; then cp tests/data/fuzz/* fuzz/cor
 # the attribute writer, which also takes each input as a block of its own.
 for f in Canon_40D Nikon_D70 sanyo_sx113; do exiftool -b -EXIF "tests/data/$f.jpg" > "fuzz/corpus/$f.tiff"; done
 exiftool -b -EXIF fuzz/corpus/marked.jpg > fuzz/corpus/marked.tiff
+# XMP packets and Photoshop resource blocks with IPTC, from other programs and
+# from a save of ours, for the XMP and IPTC readers and writers.
+cp tests/data/BlueSquare.jpg fuzz/corpus/
+exiftool -b -XMP tests/data/BlueSquare.jpg > fuzz/corpus/BlueSquare.xmp
+exiftool -b -XMP fuzz/corpus/marked.jpg > fuzz/corpus/marked.xmp
+python3 - tests/data/BlueSquare.jpg fuzz/corpus/BlueSquare.irb <<'PY'
+import sys
+data = open(sys.argv[1], 'rb').read()
+start = data.index(b'Photoshop 3.0\0')
+length = int.from_bytes(data[start - 2:start], 'big') - 2
+open(sys.argv[2], 'wb').write(data[start + 14:start + length])
+PY
 
 export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

@@ -73,6 +73,16 @@ DUTCH = {
     "Remove": "Verwijderen",
     "Uncheck": "Uitvinken",
     "Always save image": "Foto altijd opslaan",
+    "Also write the attributes for other programs": "Kenmerken ook voor andere programma's opslaan",
+    "Saves the name, description, location, people and date also in the XMP, IPTC and EXIF fields that other photo programs read":
+        "Slaat de naam, de beschrijving, de plaats, de personen en de datum ook op in de XMP-, IPTC- en EXIF-velden die andere fotoprogramma's lezen",
+    "the photo's XMP block is damaged (with \"Also write the attributes for other programs\" switched off, Zelvane's own items can still be saved)":
+        "het XMP-blok van de foto is beschadigd (met \"Kenmerken ook voor andere programma's opslaan\" uitgeschakeld kunnen de eigen gegevens van Zelvane nog worden opgeslagen)",
+    "the photo's IPTC block is damaged (with \"Also write the attributes for other programs\" switched off, Zelvane's own items can still be saved)":
+        "het IPTC-blok van de foto is beschadigd (met \"Kenmerken ook voor andere programma's opslaan\" uitgeschakeld kunnen de eigen gegevens van Zelvane nog worden opgeslagen)",
+    "the attributes do not fit in the photo's XMP block (64 KiB)": "de kenmerken passen niet in het XMP-blok van de foto (64 KiB)",
+    "the attributes do not fit in the photo's IPTC block (64 KiB)": "de kenmerken passen niet in het IPTC-blok van de foto (64 KiB)",
+    "the IPTC trailer at the end of the photo (AFCP) could not be kept valid": "het IPTC-aanhangsel aan het eind van de foto (AFCP) kon niet geldig blijven",
     "Save all": "Alles opslaan",
     "Save": "Opslaan",
     "Close": "Sluiten",

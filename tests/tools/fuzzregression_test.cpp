@@ -21,6 +21,7 @@ TEST(FuzzRegression, EveryCaughtInputOpensCleanly) {
     for (const QString& line : lines)
       EXPECT_TRUE(QJsonDocument::fromJson(line.toUtf8()).isObject()) << line.toStdString();
     EXPECT_TRUE(ExerciseExifBlock(ReadFile(path))) << name.toStdString();
+    EXPECT_FALSE(ExerciseMetadataBlocks(ReadFile(path), box.Path("blocks.jpg")).isEmpty()) << name.toStdString();
     ExerciseCardFile(ReadFile(path));
   }
 }
