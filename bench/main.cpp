@@ -11,6 +11,7 @@
 //   zelvane-bench make FOLDER COUNT [--size WxH] [--quality Q]
 
 #include "exifstore.h"
+#include "metadatalibrary.h"
 #include "jpegcodec.h"
 #include "jpegsegments.h"
 #include "findbench.h"
@@ -279,6 +280,7 @@ int Make(const QStringList& args, QTextStream& out, QTextStream& err) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  MetadataLibrary::Initialize();  // the XMP parser and namespaces, before any worker reads a photo
   QTextStream out(stdout), err(stderr);
   const QStringList args = app.arguments().mid(1);
   if (args.value(0) == QLatin1String("thumbs")) return Thumbs(args.mid(1), out, err);

@@ -1,6 +1,7 @@
 // Zelvane: the program entry.
 
 #include "mainviewer.h"
+#include "metadatalibrary.h"
 #include "translations.h"
 #include "zelvaneerror.h"
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
     }
   }
   TApplication app(argc, argv);
+  MetadataLibrary::Initialize();  // the XMP parser and namespaces, before any worker reads a photo
   QApplication::setApplicationName(QStringLiteral("Zelvane"));
   QApplication::setOrganizationName(QStringLiteral("VornSoftware"));
   QApplication::setApplicationVersion(QStringLiteral(ZELVANE_VERSION));

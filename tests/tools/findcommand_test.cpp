@@ -86,3 +86,24 @@ TEST(FindTool, WrongUsageExitsWithTwoAndSaysWhy) {
   EXPECT_EQ(help.Exit, 0);
   EXPECT_TRUE(help.Out.first().startsWith("Usage:"));
 }
+
+TEST(FindTool, FindsCaptionsOtherProgramsWrote) {
+  TSandbox box;
+  const QByteArray jpeg = EncodeJpeg(Pattern(16, 16));
+  const QString xmp = box.Write("xmp.jpg", jpeg);
+  const QString iptc = box.Write("iptc.jpg", jpeg);
+  const QString placeholder = box.Write("olympus.jpg", jpeg);
+  box.Write("plain.jpg", jpeg);
+  Exiftool({"-q", "-overwrite_original", "-XMP-dc:Title=Molen", "-XMP-iptcExt:PersonInImage=Anna",
+            "-XMP-photoshop:DateCreated=1987:06:05 04:03:02", xmp});
+  Exiftool({"-q", "-overwrite_original", "-IPTC:Caption-Abstract=Storm bij de molen", "-IPTC:Sub-location=Zeeland", iptc});
+  Exiftool({"-q", "-overwrite_original", "-ImageDescription=OLYMPUS DIGITAL CAMERA", placeholder});
+  const QString root = QDir(box.Path("")).absolutePath();
+  EXPECT_EQ(Find({root, "--name", "molen"}).Out, QStringList{root + "/xmp.jpg"});
+  EXPECT_EQ(Find({root, "--description", "molen"}).Out, QStringList{root + "/iptc.jpg"});
+  EXPECT_EQ(Find({root, "--location", "zeeland"}).Out, QStringList{root + "/iptc.jpg"});
+  EXPECT_EQ(Find({root, "--actors", "Anna;"}).Out, QStringList{root + "/xmp.jpg"});
+  EXPECT_EQ(Find({root, "--from", "1987-06-05", "--to", "1987-06-05"}).Out, QStringList{root + "/xmp.jpg"});
+  // A camera's placeholder is no description.
+  EXPECT_EQ(Find({root, "--description", "camera"}).Exit, 1);
+}

@@ -1,10 +1,12 @@
 #include "attrcommand.h"
+#include "metadatalibrary.h"
 
 #include <QCoreApplication>
 #include <cstdio>
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
+  MetadataLibrary::Initialize();  // the XMP parser and namespaces, before any worker reads a photo
   QTextStream out(stdout);
   QTextStream err(stderr);
   const int result = TAttrCommand::Run(app.arguments().mid(1), out, err);

@@ -1,4 +1,5 @@
 #include "exportcommand.h"
+#include "metadatalibrary.h"
 
 #include <QGuiApplication>
 
@@ -6,6 +7,7 @@ int main(int argc, char** argv) {
   // Drawing and encoding pictures needs no display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  MetadataLibrary::Initialize();  // the XMP parser and namespaces, before any worker reads a photo
   QTextStream out(stdout);
   QTextStream err(stderr);
   const int result = TExportCommand::Run(app.arguments().mid(1), out, err);

@@ -1,10 +1,12 @@
 #include "findcommand.h"
+#include "metadatalibrary.h"
 
 #include <QCoreApplication>
 #include <cstdio>
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
+  MetadataLibrary::Initialize();  // the XMP parser and namespaces, before any worker reads a photo
   QTextStream in(stdin);
   QTextStream out(stdout);
   QTextStream err(stderr);
