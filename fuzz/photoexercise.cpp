@@ -93,7 +93,7 @@ QString ExerciseMetadataBlocks(const QByteArray& bytes, const QString& path) {
   if (xmp.Load(bytes) != TXmpPacket::Damaged) {
     (void)xmp.Attributes();
     QByteArray packet;
-    if (xmp.SetAttributes(values) && xmp.Save(packet)) {
+    if (xmp.SetAttributes(values) && xmp.Save(packet) == TXmpPacket::Saved) {
       TXmpPacket again;
       if (again.Load(packet) == TXmpPacket::Loaded) {
         (void)again.Attributes();

@@ -74,7 +74,7 @@ QByteArray TSaveImage::Encode(const QImage& picture, const TImageToDraw* attribu
   }
   TXmpPacket xmp;
   QByteArray packet;
-  if (!xmp.SetAttributes(standard) || !xmp.Save(packet)) {
+  if (!xmp.SetAttributes(standard) || xmp.Save(packet) != TXmpPacket::Saved) {
     error = Tr(QT_TRANSLATE_NOOP("TSaveImage", "the attributes could not be stored"));
     return {};
   }

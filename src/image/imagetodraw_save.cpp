@@ -105,14 +105,21 @@ QByteArray NewXmpPacket(const QString& fileName, const QByteArray& oldPacket, co
   (void)xmp.Load(oldPacket);
   if (!xmp.SetAttributes(values)) SaveFailed(fileName, Tr(UnsafeText));
   QByteArray packet;
-  if (!xmp.Save(packet)) SaveFailed(fileName, Tr(XmpTooLargeText));
+  switch (xmp.Save(packet)) {
+    case TXmpPacket::Saved:
+      break;
+    case TXmpPacket::TooLarge:
+      SaveFailed(fileName, Tr(XmpTooLargeText));
+    case TXmpPacket::Failed:
+      SaveFailed(fileName, Tr(UnsafeText));
+  }
   TXmpPacket check;
   if (check.Load(packet) == TXmpPacket::Damaged) {
     qCWarning(lcSave) << fileName << "the new XMP packet does not read back:" << packet;
     SaveFailed(fileName, Tr(UnsafeText));
   }
   const TXmpAttributes read = check.Attributes();
-  const QString date = values.Date == 0 ? QString() : TXmpPacket::DateText(values.Date);
+  const QString date = DateTimeUtil::ToIsoText(values.Date);
   const bool same = SameText(read.Title, values.Title) && SameText(read.Description, values.Description) &&
                     SameText(read.Location, values.Location) && SameText(read.LocationShown, values.Location) &&
                     SameText(read.DateCreated, date) &&

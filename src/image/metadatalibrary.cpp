@@ -36,6 +36,12 @@ QMutex& Lock() {
   return lock;
 }
 
+void ResetXmpNamespaces() {
+  Exiv2::XmpProperties::unregisterNs();
+  for (const auto& ns : Namespaces)
+    if (Exiv2::XmpProperties::prefix(ns.Uri).empty()) Exiv2::XmpProperties::registerNs(ns.Uri, ns.Prefix);
+}
+
 void Initialize() {
   static std::once_flag once;
   std::call_once(once, [] {
@@ -44,8 +50,7 @@ void Initialize() {
     Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
     try {
       Exiv2::XmpParser::initialize();
-      for (const auto& ns : Namespaces)
-        if (Exiv2::XmpProperties::prefix(ns.Uri).empty()) Exiv2::XmpProperties::registerNs(ns.Uri, ns.Prefix);
+      ResetXmpNamespaces();
     } catch (const std::exception& e) {
       qCWarning(lcMetadata) << "the XMP parser could not be set up:" << e.what();
     } catch (...) {

@@ -16,4 +16,10 @@ void Initialize();
 // The one lock around the library.
 [[nodiscard]] QMutex& Lock();
 
+// Undoes every namespace the XMP parser registered for the packets it read
+// (the library lets a packet rebind a prefix such as "dc" for the rest of
+// the process) and registers Zelvane's own again. Called with Lock() held,
+// before a packet is read.
+void ResetXmpNamespaces();
+
 }  // namespace MetadataLibrary

@@ -268,119 +268,135 @@ QByteArray Restore(const QByteArray& packet, const QByteArray& original) {
   return text.toUtf8();
 }
 
+// The attributes of a decoded packet.
+TXmpAttributes ReadAttributes(const Exiv2::XmpData& data) {
+  const TKeys& k = TKeys::Get();
+  TXmpAttributes a;
+  a.Title = AltText(data, k.Title);
+  a.Description = AltText(data, k.Description);
+  a.LocationShown = Text(data, k.ShownSublocation(data));
+  a.Location = Text(data, k.Location);
+  a.DateCreated = Text(data, k.DateCreated);
+  const auto persons = Find(data, k.Persons);
+  if (persons != data.end()) {
+    QStringList list;
+    const Exiv2::Value& value = persons->value();
+    if (dynamic_cast<const Exiv2::XmpArrayValue*>(&value)) {
+      for (long i = 0; i < value.count(); ++i) list.append(FromStd(value.toString(i)));
+    } else if (!value.toString().empty()) {
+      list.append(FromStd(value.toString()));
+    }
+    a.Persons = list;
+  }
+  return a;
+}
+
+void WriteAttributes(Exiv2::XmpData& data, const TStandardValues& values) {
+  const TKeys& k = TKeys::Get();
+  SetAltText(data, k.Title, values.Title);
+  SetAltText(data, k.Description, values.Description);
+  SetText(data, k.Location, values.Location);
+  SetLocationShown(data, k, values.Location);
+  SetPersons(data, k.Persons, values.Persons);
+  SetText(data, k.DateCreated, DateTimeUtil::ToIsoText(values.Date));
+}
+
+// A packet decoded with the library's namespaces as they are at start. The
+// library binds a prefix to whatever namespace a packet declares for it, for
+// the rest of the process (a packet saying xmlns:dc="..." of another URI
+// would send every later title there), so every use of a packet decodes it
+// afresh after undoing what earlier packets registered; callers hold the
+// library's lock.
+bool Decode(const QByteArray& packet, Exiv2::XmpData& data) {
+  MetadataLibrary::ResetXmpNamespaces();
+  data.clear();
+  if (packet.isEmpty()) return true;
+  if (Exiv2::XmpParser::decode(data, packet.toStdString()) == 0) return true;
+  data.clear();
+  return false;
+}
+
+// Every attribute with a value stands under its own namespace's URI in the
+// new packet (not under a namespace a packet bound one of our prefixes to).
+bool AttributesInPlace(const QByteArray& packet, const TStandardValues& values) {
+  const TVocabulary v = Vocabulary(packet);
+  const auto has = [&v](const char* uri, const char* name) {
+    return v.Names.contains(QString::fromLatin1(uri) + u'|' + QLatin1String(name));
+  };
+  const char* const dc = "http://purl.org/dc/elements/1.1/";
+  return v.Read && (values.Title.isEmpty() || has(dc, "title")) &&
+         (values.Description.isEmpty() || has(dc, "description")) &&
+         (values.Location.isEmpty() || (has(CoreUri, "Location") && has(ExtUri, "Sublocation"))) &&
+         (values.Persons.isEmpty() || has(ExtUri, "PersonInImage")) &&
+         (values.Date == 0 || has(PhotoshopUri, "DateCreated"));
+}
+
 }  // namespace
 
-struct TXmpPacket::TData {
-  Exiv2::XmpData Data;
-  QByteArray Original;  // the packet as loaded
-};
-
-TXmpPacket::TXmpPacket() : D(std::make_unique<TData>()) {}
+TXmpPacket::TXmpPacket() = default;
 TXmpPacket::~TXmpPacket() = default;
 
 TXmpPacket::TStatus TXmpPacket::Load(const QByteArray& packet) {
-  MetadataLibrary::Initialize();
-  QMutexLocker locker(&MetadataLibrary::Lock());
-  D = std::make_unique<TData>();
+  FPacket.clear();
+  FAttributes = {};
+  FValues.reset();
   if (packet.isEmpty()) return FStatus = Empty;
   if (packet.size() > TJpegSegments::MaxXmpLength * 2) return FStatus = Damaged;
+  MetadataLibrary::Initialize();
+  QMutexLocker locker(&MetadataLibrary::Lock());
   try {
-    if (Exiv2::XmpParser::decode(D->Data, packet.toStdString()) == 0) {
-      D->Original = packet;
+    Exiv2::XmpData data;
+    if (Decode(packet, data)) {
+      FPacket = packet;
+      FAttributes = ReadAttributes(data);
       return FStatus = Loaded;
     }
   } catch (const std::exception& e) {
     qCDebug(lcXmp) << "cannot read XMP packet:" << e.what();
   } catch (...) {
   }
-  D = std::make_unique<TData>();
+  FAttributes = {};
   return FStatus = Damaged;
-}
-
-TXmpAttributes TXmpPacket::Attributes() const {
-  MetadataLibrary::Initialize();
-  QMutexLocker locker(&MetadataLibrary::Lock());
-  TXmpAttributes a;
-  if (FStatus != Loaded) return a;
-  try {
-    const TKeys& k = TKeys::Get();
-    const Exiv2::XmpData& data = D->Data;
-    a.Title = AltText(data, k.Title);
-    a.Description = AltText(data, k.Description);
-    a.LocationShown = Text(data, k.ShownSublocation(data));
-    a.Location = Text(data, k.Location);
-    a.DateCreated = Text(data, k.DateCreated);
-    const auto persons = Find(data, k.Persons);
-    if (persons != data.end()) {
-      QStringList list;
-      const Exiv2::Value& value = persons->value();
-      if (dynamic_cast<const Exiv2::XmpArrayValue*>(&value)) {
-        for (long i = 0; i < value.count(); ++i) list.append(FromStd(value.toString(i)));
-      } else if (!value.toString().empty()) {
-        list.append(FromStd(value.toString()));
-      }
-      a.Persons = list;
-    }
-  } catch (const std::exception& e) {
-    qCDebug(lcXmp) << "cannot read the attributes of an XMP packet:" << e.what();
-    return {};
-  } catch (...) {
-    return {};
-  }
-  return a;
 }
 
 bool TXmpPacket::SetAttributes(const TStandardValues& values) {
   if (FStatus == Damaged) return false;
-  MetadataLibrary::Initialize();
-  QMutexLocker locker(&MetadataLibrary::Lock());
-  try {
-    const TKeys& k = TKeys::Get();
-    Exiv2::XmpData& data = D->Data;
-    SetAltText(data, k.Title, values.Title);
-    SetAltText(data, k.Description, values.Description);
-    SetText(data, k.Location, values.Location);
-    SetLocationShown(data, k, values.Location);
-    SetPersons(data, k.Persons, values.Persons);
-    SetText(data, k.DateCreated, values.Date == 0 ? QString() : DateText(values.Date));
-    FStatus = Loaded;
-    return true;
-  } catch (const std::exception& e) {
-    qCDebug(lcXmp) << "cannot set the attributes of an XMP packet:" << e.what();
-  } catch (...) {
-  }
-  return false;
+  FValues = values;
+  return true;
 }
 
-bool TXmpPacket::Save(QByteArray& result) const {
+TXmpPacket::TSaveResult TXmpPacket::Save(QByteArray& result) const {
+  result.clear();
+  if (FStatus == Damaged) return Failed;
   MetadataLibrary::Initialize();
   QMutexLocker locker(&MetadataLibrary::Lock());
-  result.clear();
-  if (FStatus == Damaged) return false;
-  if (D->Data.empty()) return true;
   try {
+    Exiv2::XmpData data;
+    if (!Decode(FPacket, data)) return Failed;
+    if (FValues) WriteAttributes(data, *FValues);
+    if (data.empty()) return Saved;  // nothing left: no packet
     // Indented with the usual padding for editing in place when it fits,
     // else as small as the serializer makes it.
     for (const uint16_t flags : {uint16_t(Exiv2::XmpParser::useCompactFormat),
                                  uint16_t(Exiv2::XmpParser::useCompactFormat | Exiv2::XmpParser::omitAllFormatting)}) {
       std::string packet;
-      if (Exiv2::XmpParser::encode(packet, D->Data, flags) != 0 || packet.empty()) return false;
-      const QByteArray restored = Restore(QByteArray(packet.data(), qsizetype(packet.size())), D->Original);
+      if (Exiv2::XmpParser::encode(packet, data, flags) != 0 || packet.empty()) return Failed;
+      const QByteArray restored = Restore(QByteArray(packet.data(), qsizetype(packet.size())), FPacket);
+      if (FValues && !AttributesInPlace(restored, *FValues)) return Failed;
       if (restored.size() <= TJpegSegments::MaxXmpLength) {
         result = restored;
-        return true;
+        return Saved;
       }
     }
+    return TooLarge;
   } catch (const std::exception& e) {
     qCDebug(lcXmp) << "cannot write XMP packet:" << e.what();
   } catch (...) {
   }
-  return false;
+  return Failed;
 }
 
 bool TXmpPacket::SameOtherProperties(const TXmpPacket& before, const TXmpPacket& after, QString* difference) {
-  MetadataLibrary::Initialize();
-  QMutexLocker locker(&MetadataLibrary::Lock());
   const auto differ = [&](const QString& what) {
     if (difference) *difference = what;
     return false;
@@ -390,16 +406,21 @@ bool TXmpPacket::SameOtherProperties(const TXmpPacket& before, const TXmpPacket&
   // Seen by an XML reader: no name, namespace or rdf:about of the old
   // packet is missing from the new one.
   if (before.FStatus == Loaded) {
-    const TVocabulary old = Vocabulary(before.D->Original), now = Vocabulary(after.D->Original);
+    const TVocabulary old = Vocabulary(before.FPacket), now = Vocabulary(after.FPacket);
     if (!old.Read || !now.Read) return differ(QStringLiteral("a packet is not well-formed XML"));
     for (const QString& name : old.Names)
       if (!IsAttributeName(name) && !now.Names.contains(name)) return differ(name);
     if (old.Abouts - QSet<QString>{QString()} != now.Abouts - QSet<QString>{QString()})
       return differ(QStringLiteral("rdf:about"));
   }
+  MetadataLibrary::Initialize();
+  QMutexLocker locker(&MetadataLibrary::Lock());
   try {
-    const std::vector<TPropertyImage> old = OtherProperties(before.D->Data);
-    const std::vector<TPropertyImage> now = OtherProperties(after.D->Data);
+    Exiv2::XmpData oldData, newData;
+    if (!Decode(before.FPacket, oldData)) return differ(QStringLiteral("the old packet cannot be read"));
+    const std::vector<TPropertyImage> old = OtherProperties(oldData);
+    if (!Decode(after.FPacket, newData)) return differ(QStringLiteral("the new packet cannot be read"));
+    const std::vector<TPropertyImage> now = OtherProperties(newData);
     if (old == now) return true;
     const auto mismatch = std::mismatch(old.begin(), old.end(), now.begin(), now.end());
     const TPropertyImage& first = mismatch.first != old.end() ? *mismatch.first : *mismatch.second;
@@ -409,17 +430,6 @@ bool TXmpPacket::SameOtherProperties(const TXmpPacket& before, const TXmpPacket&
   } catch (...) {
     return differ(QStringLiteral("the metadata library failed"));
   }
-}
-
-QString TXmpPacket::DateText(TDateTime date) {
-  const DateTimeUtil::TDateTimeParts p = DateTimeUtil::Decode(date);
-  return QStringLiteral("%1-%2-%3T%4:%5:%6")
-      .arg(p.Year, 4, 10, QChar(u'0'))
-      .arg(p.Month, 2, 10, QChar(u'0'))
-      .arg(p.Day, 2, 10, QChar(u'0'))
-      .arg(p.Hour, 2, 10, QChar(u'0'))
-      .arg(p.Minute, 2, 10, QChar(u'0'))
-      .arg(p.Second, 2, 10, QChar(u'0'));
 }
 
 TDateTime TXmpPacket::ParseDate(const QString& text) {

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <memory>
 #include <optional>
 
 #include "standardvalues.h"
@@ -25,6 +24,11 @@ struct TXmpAttributes {
 // Every property that is not an attribute keeps its value; the check for
 // that is SameOtherProperties. Nothing here throws: a packet that cannot be
 // parsed is Damaged and yields no attributes.
+//
+// The object keeps the packet's text, not the library's parse of it: the
+// library's namespace prefixes are process-wide and any packet may rebind
+// them, so each use parses the text again from the library's own bindings,
+// under the library's lock.
 class TXmpPacket {
 public:
   enum TStatus { Empty, Loaded, Damaged };
@@ -39,7 +43,7 @@ public:
   TStatus Load(const QByteArray& packet);
   [[nodiscard]] TStatus Status() const { return FStatus; }
 
-  [[nodiscard]] TXmpAttributes Attributes() const;
+  [[nodiscard]] const TXmpAttributes& Attributes() const { return FAttributes; }
   // Writes the attributes: dc:title and dc:description (x-default, other
   // languages kept), the location both as Iptc4xmpCore:Location and as the
   // sublocation of the first Iptc4xmpExt:LocationShown (its other fields
@@ -47,25 +51,28 @@ public:
   // value removes the property. false on a damaged packet.
   bool SetAttributes(const TStandardValues& values);
 
+  enum TSaveResult { Saved, TooLarge, Failed };
   // The serialized packet, with its xpacket wrapper: empty when the packet
-  // holds no property. false when it cannot be made or would not fit one
-  // APP1 segment.
-  [[nodiscard]] bool Save(QByteArray& packet) const;
+  // holds no property. TooLarge when it would not fit one APP1 segment;
+  // Failed when it cannot be made, or an attribute would not land in its
+  // own namespace.
+  [[nodiscard]] TSaveResult Save(QByteArray& packet) const;
 
   // Whether two packets hold the same properties, value for value, apart
   // from the attribute properties; what differs first goes to difference.
   [[nodiscard]] static bool SameOtherProperties(const TXmpPacket& before, const TXmpPacket& after,
                                                 QString* difference = nullptr);
 
-  // "YYYY-MM-DDThh:mm:ss" for a date; and a date read back from the forms
-  // XMP allows ("YYYY", "YYYY-MM", "YYYY-MM-DD", with a time of minutes,
-  // seconds or fractions, with or without a zone, which is ignored: the
-  // clock time the photo was taken at is kept). 0 when unreadable.
-  [[nodiscard]] static QString DateText(TDateTime date);
+  // A date read back from the forms XMP allows ("YYYY", "YYYY-MM",
+  // "YYYY-MM-DD", with a time of minutes, seconds or fractions, with or
+  // without a zone, which is ignored: the clock time the photo was taken at
+  // is kept). 0 when unreadable. Dates are written as "YYYY-MM-DDThh:mm:ss"
+  // (DateTimeUtil::ToIsoText).
   [[nodiscard]] static TDateTime ParseDate(const QString& text);
 
 private:
-  struct TData;
-  std::unique_ptr<TData> D;
+  QByteArray FPacket;  // as loaded
+  TXmpAttributes FAttributes;
+  std::optional<TStandardValues> FValues;  // what SetAttributes gave
   TStatus FStatus = Empty;
 };

@@ -69,7 +69,7 @@ TEST(XmpPacket, WritesTheAttributesExactlyAndKeepsEveryOtherProperty) {
   ASSERT_EQ(xmp.Load(Foreign), TXmpPacket::Loaded);
   ASSERT_TRUE(xmp.SetAttributes(Values()));
   QByteArray packet;
-  ASSERT_TRUE(xmp.Save(packet));
+  ASSERT_EQ(xmp.Save(packet), TXmpPacket::Saved);
 
   TXmpPacket again;
   ASSERT_EQ(again.Load(packet), TXmpPacket::Loaded);
@@ -106,7 +106,7 @@ TEST(XmpPacket, AnEmptyAttributeRemovesItsPropertyAndNothingElse) {
   ASSERT_EQ(xmp.Load(Foreign), TXmpPacket::Loaded);
   ASSERT_TRUE(xmp.SetAttributes({}));
   QByteArray packet;
-  ASSERT_TRUE(xmp.Save(packet));
+  ASSERT_EQ(xmp.Save(packet), TXmpPacket::Saved);
   const QJsonObject tags = ExiftoolOf(box, packet);
   EXPECT_FALSE(tags.contains("XMP-dc:Title"));
   EXPECT_EQ(tags.value("XMP-dc:Title-nl").toString(), QStringLiteral("De molen"));  // not ours
@@ -119,12 +119,12 @@ TEST(XmpPacket, AnEmptyAttributeRemovesItsPropertyAndNothingElse) {
   TXmpPacket ours;
   ASSERT_EQ(ours.Load({}), TXmpPacket::Empty);
   ASSERT_TRUE(ours.SetAttributes(Values()));
-  ASSERT_TRUE(ours.Save(packet));
+  ASSERT_EQ(ours.Save(packet), TXmpPacket::Saved);
   ASSERT_FALSE(packet.isEmpty());
   TXmpPacket emptied;
   ASSERT_EQ(emptied.Load(packet), TXmpPacket::Loaded);
   ASSERT_TRUE(emptied.SetAttributes({}));
-  ASSERT_TRUE(emptied.Save(packet));
+  ASSERT_EQ(emptied.Save(packet), TXmpPacket::Saved);
   EXPECT_TRUE(packet.isEmpty());
 }
 
@@ -136,7 +136,7 @@ TEST(XmpPacket, ADamagedOrOversizedPacketIsNeverWritten) {
     EXPECT_FALSE(xmp.Attributes().Title.has_value());
     EXPECT_FALSE(xmp.SetAttributes(Values()));
     QByteArray packet;
-    EXPECT_FALSE(xmp.Save(packet));
+    EXPECT_EQ(xmp.Save(packet), TXmpPacket::Failed);
   }
   TXmpPacket big;
   ASSERT_EQ(big.Load({}), TXmpPacket::Empty);
@@ -144,7 +144,7 @@ TEST(XmpPacket, ADamagedOrOversizedPacketIsNeverWritten) {
   values.Description = QString(70000, u'x');
   ASSERT_TRUE(big.SetAttributes(values));
   QByteArray packet;
-  EXPECT_FALSE(big.Save(packet));
+  EXPECT_EQ(big.Save(packet), TXmpPacket::TooLarge);
 }
 
 TEST(XmpPacket, DatesInEveryFormXmpAllows) {
@@ -166,7 +166,36 @@ TEST(XmpPacket, DatesInEveryFormXmpAllows) {
   for (const auto& [text, iso] : dates)
     EXPECT_EQ(DateTimeUtil::ToIsoText(TXmpPacket::ParseDate(QString::fromLatin1(text))), QString::fromLatin1(iso))
         << text;
-  TDateTime date = 0;
-  ASSERT_TRUE(DateTimeUtil::TryEncode(1953, 2, 1, 5, 0, 9, 0, date));
-  EXPECT_EQ(TXmpPacket::DateText(date), QStringLiteral("1953-02-01T05:00:09"));
+}
+
+TEST(XmpPacket, APacketThatRebindsOurPrefixesChangesNothingForTheNextPhoto) {
+  // The prefixes dc, photoshop and Iptc4xmpCore bound to other namespaces.
+  const QByteArray hostile = R"(<x:xmpmeta xmlns:x="adobe:ns:meta/">
+ <rdf:RDF xmlns:rdf="http://www.w3.org/1999/02/22-rdf-syntax-ns#">
+  <rdf:Description rdf:about="" xmlns:dc="http://example.com/not-dc/" xmlns:photoshop="http://example.com/ps/"
+    xmlns:Iptc4xmpCore="http://iptc.org/std/Iptc4xmpCore/2.0/xmlns/">
+   <dc:title>Theirs</dc:title><photoshop:DateCreated>1</photoshop:DateCreated>
+   <Iptc4xmpCore:Location>There</Iptc4xmpCore:Location>
+  </rdf:Description>
+ </rdf:RDF>
+</x:xmpmeta>)";
+  TSandbox box;
+  TXmpPacket bad;
+  ASSERT_EQ(bad.Load(hostile), TXmpPacket::Loaded);
+  QByteArray packet;
+  // Our title cannot go where its readers look without taking another
+  // namespace's place: refused.
+  ASSERT_TRUE(bad.SetAttributes(Values()));
+  EXPECT_EQ(bad.Save(packet), TXmpPacket::Failed);
+
+  // The next photo's attributes land in their own namespaces.
+  TXmpPacket next;
+  ASSERT_EQ(next.Load(Foreign), TXmpPacket::Loaded);
+  ASSERT_TRUE(next.SetAttributes(Values()));
+  ASSERT_EQ(next.Save(packet), TXmpPacket::Saved);
+  const QJsonObject tags = ExiftoolOf(box, packet);
+  EXPECT_EQ(tags.value("XMP-dc:Title").toString(), Values().Title);
+  EXPECT_EQ(tags.value("XMP-photoshop:DateCreated").toString(), QStringLiteral("1999:12:31 23:59:58"));
+  EXPECT_EQ(tags.value("XMP-iptcCore:Location").toString(), Values().Location);
+  EXPECT_FALSE(packet.contains("example.com"));
 }
