@@ -99,10 +99,8 @@ bool SameText(const std::optional<QString>& read, const QString& written) {
 // attributes read back as given, and every other property as before. Empty
 // when no property is left: the photo then has no XMP segment.
 QByteArray NewXmpPacket(const QString& fileName, const QByteArray& oldPacket, const TStandardValues& values) {
-  TXmpPacket old;
-  if (old.Load(oldPacket) == TXmpPacket::Damaged) SaveFailed(fileName, Tr(XmpDamagedText));
   TXmpPacket xmp;
-  (void)xmp.Load(oldPacket);
+  if (xmp.Load(oldPacket) == TXmpPacket::Damaged) SaveFailed(fileName, Tr(XmpDamagedText));
   if (!xmp.SetAttributes(values)) SaveFailed(fileName, Tr(UnsafeText));
   QByteArray packet;
   switch (xmp.Save(packet)) {
@@ -129,7 +127,7 @@ QByteArray NewXmpPacket(const QString& fileName, const QByteArray& oldPacket, co
     SaveFailed(fileName, Tr(UnsafeText));
   }
   QString difference;
-  if (!TXmpPacket::SameOtherProperties(old, check, &difference)) {
+  if (!TXmpPacket::SameOtherProperties(xmp, check, &difference)) {
     qCWarning(lcSave) << fileName << "other XMP properties would change:" << difference;
     SaveFailed(fileName, Tr(UnsafeText));
   }
