@@ -51,9 +51,10 @@ TStandardSources StandardSources(const TExifStore& exif, const QByteArray& head,
     sources.ImageDescription = AttributeText::Decode(item.Value);
   sources.Make = AttributeItems::ReadText(exif, 0x010F);
   sources.Model = AttributeItems::ReadText(exif, 0x0110);
-  if (header.HasXmp()) {
+  const QByteArray packet = header.Xmp(head);
+  if (TXmpPacket::MayHoldAttributes(packet)) {
     TXmpPacket xmp;
-    if (xmp.Load(header.Xmp(head)) == TXmpPacket::Loaded) sources.Xmp = xmp.Attributes();
+    if (xmp.Load(packet) == TXmpPacket::Loaded) sources.Xmp = xmp.Attributes();
   }
   if (header.HasIrb()) {
     TIptcBlock iptc;

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -357,6 +358,20 @@ TXmpPacket::TStatus TXmpPacket::Load(const QByteArray& packet) {
   }
   FAttributes = {};
   return FStatus = Damaged;
+}
+
+bool TXmpPacket::MayHoldAttributes(const QByteArray& packet) {
+  // The local names as an element or attribute ("<p:Location>",
+  // "p:Location="), whatever prefix a packet gives their namespaces.
+  for (const char* name :
+       {":title", ":description", ":Location", ":LocationShown", ":Sublocation", ":PersonInImage", ":DateCreated"}) {
+    const qsizetype length = qsizetype(std::strlen(name));
+    for (qsizetype at = packet.indexOf(name); at >= 0; at = packet.indexOf(name, at + 1)) {
+      const qsizetype after = at + length;
+      if (after < packet.size() && std::strchr(" \t\r\n>=/", packet[after])) return true;
+    }
+  }
+  return false;
 }
 
 bool TXmpPacket::SetAttributes(const TStandardValues& values) {

@@ -44,6 +44,9 @@ public:
   [[nodiscard]] TStatus Status() const { return FStatus; }
 
   [[nodiscard]] const TXmpAttributes& Attributes() const { return FAttributes; }
+  // Whether a packet's text names any attribute property at all; one that
+  // does not (a phone's or a camera's packet) need not be parsed to be read.
+  [[nodiscard]] static bool MayHoldAttributes(const QByteArray& packet);
   // Writes the attributes: dc:title and dc:description (x-default, other
   // languages kept), the location both as Iptc4xmpCore:Location and as the
   // sublocation of the first Iptc4xmpExt:LocationShown (its other fields

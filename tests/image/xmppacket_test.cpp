@@ -4,6 +4,7 @@
 
 #include <QJsonArray>
 
+#include "jpegsegments.h"
 #include "testsupport.h"
 
 using namespace TestSupport;
@@ -61,6 +62,24 @@ TEST(XmpPacket, ReadsTheAttributesOtherProgramsWrote) {
   EXPECT_EQ(a.Persons, std::nullopt);
   EXPECT_EQ(a.DateCreated, QStringLiteral("2004-07-15T14:03:22+02:00"));
   EXPECT_EQ(DateTimeUtil::ToIsoText(TXmpPacket::ParseDate(*a.DateCreated)), QStringLiteral("2004-07-15T14:03:22"));
+}
+
+TEST(XmpPacket, OnlyPacketsNamingAnAttributeNeedParsing) {
+  EXPECT_TRUE(TXmpPacket::MayHoldAttributes(Foreign));
+  for (const char* name :
+       {"title", "description", "Location", "LocationShown", "Sublocation", "PersonInImage", "DateCreated"})
+    for (const char* form : {"<x:xmpmeta><p:%1>", "<rdf:li p:%1=\"x\"", "<p:%1\n"})
+      EXPECT_TRUE(TXmpPacket::MayHoldAttributes(QString::fromLatin1(form).arg(QLatin1String(name)).toLatin1()))
+          << name << " " << form;
+  EXPECT_FALSE(TXmpPacket::MayHoldAttributes("<x xmlns:LocationDetails=\"u\"><p:Titles>"));
+  TSandbox box;
+  const QByteArray phone = ReadFile(DataPath("jolla.jpg"));
+  const QByteArray camera = ReadFile(DataPath("DSCN0010.jpg"));
+  for (const QByteArray& data : {phone, camera}) {
+    const TJpegHeader h = TJpegSegments::Parse(data);
+    ASSERT_TRUE(h.HasXmp());
+    EXPECT_FALSE(TXmpPacket::MayHoldAttributes(h.Xmp(data)));
+  }
 }
 
 TEST(XmpPacket, WritesTheAttributesExactlyAndKeepsEveryOtherProperty) {
