@@ -108,6 +108,8 @@ QByteArray NewXmpPacket(const QString& fileName, const QByteArray& oldPacket, co
       break;
     case TXmpPacket::TooLarge:
       SaveFailed(fileName, Tr(XmpTooLargeText));
+    case TXmpPacket::Unreadable:
+      SaveFailed(fileName, Tr(XmpDamagedText));
     case TXmpPacket::Failed:
       SaveFailed(fileName, Tr(UnsafeText));
   }

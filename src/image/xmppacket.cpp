@@ -85,9 +85,6 @@ QString FromStd(const std::string& text) { return QString::fromUtf8(text.data(),
 std::string ToStd(const QString& text) { return text.toUtf8().toStdString(); }
 
 Exiv2::XmpData::iterator Find(Exiv2::XmpData& data, const std::string& key) { return data.findKey(Exiv2::XmpKey(key)); }
-Exiv2::XmpData::const_iterator Find(const Exiv2::XmpData& data, const std::string& key) {
-  return data.findKey(Exiv2::XmpKey(key));
-}
 
 void Erase(Exiv2::XmpData& data, const std::string& key) {
   for (auto it = Find(data, key); it != data.end(); it = Find(data, key)) data.erase(it);
@@ -95,24 +92,6 @@ void Erase(Exiv2::XmpData& data, const std::string& key) {
 
 bool HasKeyStartingWith(const Exiv2::XmpData& data, const std::string& start) {
   return std::any_of(data.begin(), data.end(), [&](const Exiv2::Xmpdatum& d) { return d.key().rfind(start, 0) == 0; });
-}
-
-// A language alternative's x-default text, else its first; a plain text as it is.
-std::optional<QString> AltText(const Exiv2::XmpData& data, const std::string& key) {
-  const auto it = Find(data, key);
-  if (it == data.end()) return std::nullopt;
-  if (const auto* alt = dynamic_cast<const Exiv2::LangAltValue*>(&it->value())) {
-    if (alt->value_.empty()) return QString();
-    const auto def = alt->value_.find("x-default");
-    return FromStd(def != alt->value_.end() ? def->second : alt->value_.begin()->second);
-  }
-  return FromStd(it->toString());
-}
-
-std::optional<QString> Text(const Exiv2::XmpData& data, const std::string& key) {
-  const auto it = Find(data, key);
-  if (it == data.end()) return std::nullopt;
-  return FromStd(it->toString());
 }
 
 // Sets the x-default text of a language alternative, keeping its other
@@ -269,26 +248,150 @@ QByteArray Restore(const QByteArray& packet, const QByteArray& original) {
   return text.toUtf8();
 }
 
-// The attributes of a decoded packet.
-TXmpAttributes ReadAttributes(const Exiv2::XmpData& data) {
-  const TKeys& k = TKeys::Get();
-  TXmpAttributes a;
-  a.Title = AltText(data, k.Title);
-  a.Description = AltText(data, k.Description);
-  a.LocationShown = Text(data, k.ShownSublocation(data));
-  a.Location = Text(data, k.Location);
-  a.DateCreated = Text(data, k.DateCreated);
-  const auto persons = Find(data, k.Persons);
-  if (persons != data.end()) {
-    QStringList list;
-    const Exiv2::Value& value = persons->value();
-    if (dynamic_cast<const Exiv2::XmpArrayValue*>(&value)) {
-      for (long i = 0; i < value.count(); ++i) list.append(FromStd(value.toString(i)));
-    } else if (!value.toString().empty()) {
-      list.append(FromStd(value.toString()));
-    }
-    a.Persons = list;
+// One element of a packet as the attribute reader keeps it: its name, its
+// text, its xml:lang, its other attributes and its child elements.
+struct TNode {
+  QString Name;  // "namespace|local name"
+  QString Text;
+  QString Lang;
+  std::vector<std::pair<QString, QString>> Attributes;  // name, value
+  std::vector<TNode> Children;
+
+  [[nodiscard]] const TNode* Child(const QString& name) const {
+    for (const TNode& c : Children)
+      if (c.Name == name) return &c;
+    return nullptr;
   }
+  [[nodiscard]] std::optional<QString> Attribute(const QString& name) const {
+    for (const auto& [n, v] : Attributes)
+      if (n == name) return v;
+    return std::nullopt;
+  }
+};
+
+QString NameOf(QStringView uri, QStringView local) { return uri.toString() + u'|' + local.toString(); }
+
+const QString RdfDescription = RdfUri + QStringLiteral("|Description");
+const QString RdfLi = RdfUri + QStringLiteral("|li");
+
+// The element the reader stands on, with everything inside it.
+TNode ReadNode(QXmlStreamReader& reader, int depth = 0) {
+  TNode node;
+  node.Name = NameOf(reader.namespaceUri(), reader.name());
+  for (const QXmlStreamAttribute& a : reader.attributes()) {
+    if (a.qualifiedName() == QLatin1String("xml:lang"))
+      node.Lang = a.value().toString();
+    else
+      node.Attributes.emplace_back(NameOf(a.namespaceUri(), a.name()), a.value().toString());
+  }
+  while (!reader.atEnd()) {
+    const QXmlStreamReader::TokenType token = reader.readNext();
+    if (token == QXmlStreamReader::StartElement) {
+      if (depth < 16)
+        node.Children.push_back(ReadNode(reader, depth + 1));
+      else
+        reader.skipCurrentElement();
+    } else if (token == QXmlStreamReader::Characters) {
+      node.Text += reader.text();
+    } else if (token == QXmlStreamReader::EndElement) {
+      break;
+    }
+  }
+  return node;
+}
+
+// The items of a property's rdf:Alt, rdf:Bag or rdf:Seq.
+std::vector<const TNode*> Items(const TNode& property) {
+  std::vector<const TNode*> items;
+  for (const TNode& container : property.Children)
+    if (container.Name.startsWith(RdfUri))
+      for (const TNode& item : container.Children)
+        if (item.Name == RdfLi) items.push_back(&item);
+  return items;
+}
+
+// A simple property's text; of a language alternative its x-default (else
+// first) item's.
+QString ValueOf(const TNode& property) {
+  const std::vector<const TNode*> items = Items(property);
+  if (items.empty()) return property.Text;
+  for (const TNode* item : items)
+    if (item->Lang == QLatin1String("x-default")) return item->Text;
+  return items.front()->Text;
+}
+
+// A field of a structure: an attribute or a child of the item itself or of
+// the rdf:Description inside it.
+std::optional<QString> FieldOf(const TNode& item, const QString& name) {
+  for (const TNode* node : {&item, item.Child(RdfDescription)}) {
+    if (!node) continue;
+    if (const auto value = node->Attribute(name)) return value;
+    if (const TNode* child = node->Child(name)) return ValueOf(*child);
+  }
+  return std::nullopt;
+}
+
+// The attributes of a packet as an XML reader of our own reads them, in any
+// of the forms RDF allows (attributes or elements, one rdf:Description or
+// several). This needs no lock and no parse by the library, so listing a
+// folder reads photos on every worker at once; only the attribute
+// properties are kept, the others skipped. wellFormed: the packet is XML.
+TXmpAttributes ReadAttributesOf(const QByteArray& packet, bool& wellFormed) {
+  static const QString dc = QStringLiteral("http://purl.org/dc/elements/1.1/");
+  static const QString core = QString::fromLatin1(CoreUri), ext = QString::fromLatin1(ExtUri);
+  static const QString photoshop = QString::fromLatin1(PhotoshopUri);
+  static const QString sublocation = ext + QStringLiteral("|Sublocation");
+  enum TWhich { None, Title, Description, Location, Shown, Persons, Date };
+  const auto which = [](QStringView uri, QStringView name) {
+    if (uri == dc) return name == u"title" ? Title : name == u"description" ? Description : None;
+    if (uri == core) return name == u"Location" ? Location : None;
+    if (uri == ext) return name == u"LocationShown" ? Shown : name == u"PersonInImage" ? Persons : None;
+    if (uri == photoshop) return name == u"DateCreated" ? Date : None;
+    return None;
+  };
+
+  TXmpAttributes a;
+  const auto simple = [&a](TWhich w, const QString& value) {
+    std::optional<QString>* field = w == Title         ? &a.Title
+                                    : w == Description ? &a.Description
+                                    : w == Location    ? &a.Location
+                                    : w == Date        ? &a.DateCreated
+                                                       : nullptr;
+    if (field && !*field) *field = value;
+  };
+  QXmlStreamReader reader(packet);
+  while (!reader.atEnd()) {
+    const QXmlStreamReader::TokenType token = reader.readNext();
+    if (token == QXmlStreamReader::EndElement && reader.namespaceUri() == RdfUri && reader.name() == u"RDF") break;
+    if (token != QXmlStreamReader::StartElement || reader.namespaceUri() != RdfUri || reader.name() != u"Description")
+      continue;
+    // Simple properties written as attributes of the description.
+    for (const QXmlStreamAttribute& attribute : reader.attributes())
+      simple(which(attribute.namespaceUri(), attribute.name()), attribute.value().toString());
+    // The properties inside it; nested descriptions (structures) go with them.
+    while (reader.readNextStartElement()) {
+      const TWhich w = which(reader.namespaceUri(), reader.name());
+      if (w == None) {
+        reader.skipCurrentElement();
+        continue;
+      }
+      const TNode property = ReadNode(reader);
+      if (w == Persons) {
+        if (a.Persons) continue;
+        QStringList list;
+        for (const TNode* item : Items(property)) list.append(item->Text);
+        if (list.isEmpty() && !property.Text.trimmed().isEmpty()) list.append(property.Text);
+        a.Persons = list;
+      } else if (w == Shown) {
+        const std::vector<const TNode*> items = Items(property);
+        if (!a.LocationShown && !items.empty()) a.LocationShown = FieldOf(*items.front(), sublocation);
+      } else {
+        simple(w, ValueOf(property));
+      }
+    }
+  }
+  wellFormed = !reader.hasError();
+  if (!wellFormed) return {};
   return a;
 }
 
@@ -343,21 +446,11 @@ TXmpPacket::TStatus TXmpPacket::Load(const QByteArray& packet) {
   FValues.reset();
   if (packet.isEmpty()) return FStatus = Empty;
   if (packet.size() > TJpegSegments::MaxXmpLength * 2) return FStatus = Damaged;
-  MetadataLibrary::Initialize();
-  QMutexLocker locker(&MetadataLibrary::Lock());
-  try {
-    Exiv2::XmpData data;
-    if (Decode(packet, data)) {
-      FPacket = packet;
-      FAttributes = ReadAttributes(data);
-      return FStatus = Loaded;
-    }
-  } catch (const std::exception& e) {
-    qCDebug(lcXmp) << "cannot read XMP packet:" << e.what();
-  } catch (...) {
-  }
-  FAttributes = {};
-  return FStatus = Damaged;
+  bool wellFormed = false;
+  FAttributes = ReadAttributesOf(packet, wellFormed);
+  if (!wellFormed) return FStatus = Damaged;
+  FPacket = packet;
+  return FStatus = Loaded;
 }
 
 bool TXmpPacket::MayHoldAttributes(const QByteArray& packet) {
@@ -387,7 +480,7 @@ TXmpPacket::TSaveResult TXmpPacket::Save(QByteArray& result) const {
   QMutexLocker locker(&MetadataLibrary::Lock());
   try {
     Exiv2::XmpData data;
-    if (!Decode(FPacket, data)) return Failed;
+    if (!Decode(FPacket, data)) return Unreadable;
     if (FValues) WriteAttributes(data, *FValues);
     if (data.empty()) return Saved;  // nothing left: no packet
     // Indented with the usual padding for editing in place when it fits,

@@ -22,10 +22,12 @@ struct TXmpAttributes {
 // One XMP packet (the main one of a JPEG's APP1 segments): read, given the
 // attributes, and written again through the metadata library's serializer.
 // Every property that is not an attribute keeps its value; the check for
-// that is SameOtherProperties. Nothing here throws: a packet that cannot be
-// parsed is Damaged and yields no attributes.
+// that is SameOtherProperties. Nothing here throws: a packet that is not XML
+// is Damaged and yields no attributes.
 //
-// The object keeps the packet's text, not the library's parse of it: the
+// The attributes are read by an XML reader of our own (no lock, so listing
+// reads on every worker at once); the library parses a packet only to write
+// it. The object keeps the packet's text, not the library's parse of it: the
 // library's namespace prefixes are process-wide and any packet may rebind
 // them, so each use parses the text again from the library's own bindings,
 // under the library's lock.
@@ -39,7 +41,7 @@ public:
   TXmpPacket& operator=(const TXmpPacket&) = delete;
 
   // The packet's bytes (UTF-8 XML, with or without its xpacket wrapper);
-  // empty gives an empty packet.
+  // empty gives an empty packet. Reads the attributes.
   TStatus Load(const QByteArray& packet);
   [[nodiscard]] TStatus Status() const { return FStatus; }
 
@@ -54,11 +56,12 @@ public:
   // value removes the property. false on a damaged packet.
   bool SetAttributes(const TStandardValues& values);
 
-  enum TSaveResult { Saved, TooLarge, Failed };
+  enum TSaveResult { Saved, TooLarge, Unreadable, Failed };
   // The serialized packet, with its xpacket wrapper: empty when the packet
   // holds no property. TooLarge when it would not fit one APP1 segment;
-  // Failed when it cannot be made, or an attribute would not land in its
-  // own namespace.
+  // Unreadable when the library cannot parse the packet (XML, but not
+  // XMP); Failed when it cannot be made, or an attribute would not land in
+  // its own namespace.
   [[nodiscard]] TSaveResult Save(QByteArray& packet) const;
 
   // Whether two packets hold the same properties, value for value, apart

@@ -64,6 +64,62 @@ TEST(XmpPacket, ReadsTheAttributesOtherProgramsWrote) {
   EXPECT_EQ(DateTimeUtil::ToIsoText(TXmpPacket::ParseDate(*a.DateCreated)), QStringLiteral("2004-07-15T14:03:22"));
 }
 
+TEST(XmpPacket, ReadsEveryFormRdfAllows) {
+  const auto wrap = [](const char* body) {
+    return QByteArray(
+               R"(<x:xmpmeta xmlns:x="adobe:ns:meta/"><rdf:RDF xmlns:rdf="http://www.w3.org/1999/02/22-rdf-syntax-ns#")"
+               R"( xmlns:d="http://purl.org/dc/elements/1.1/" xmlns:e="http://iptc.org/std/Iptc4xmpExt/2008-02-29/")"
+               R"( xmlns:c="http://iptc.org/std/Iptc4xmpCore/1.0/xmlns/" xmlns:p="http://ns.adobe.com/photoshop/1.0/">)") +
+           body + "</rdf:RDF></x:xmpmeta>";
+  };
+  struct TCase {
+    const char* What;
+    const char* Body;
+    std::optional<QString> Title, Location, Shown, Date;
+  };
+  const TCase cases[] = {
+      {"attributes", R"(<rdf:Description d:title="T" c:Location="L" p:DateCreated="2001"/>)", "T", "L", {}, "2001"},
+      {"several descriptions",
+       R"(<rdf:Description><d:title><rdf:Alt><rdf:li xml:lang="nl">N</rdf:li></rdf:Alt></d:title></rdf:Description>)"
+       R"(<rdf:Description><c:Location>L</c:Location></rdf:Description>)",
+       "N",
+       "L",
+       {},
+       {}},
+      {"a plain title", R"(<rdf:Description><d:title>Plain</d:title></rdf:Description>)", "Plain", {}, {}, {}},
+      {"a location as parseType Resource",
+       R"(<rdf:Description><e:LocationShown><rdf:Bag><rdf:li rdf:parseType="Resource"><e:Sublocation>S</e:Sublocation>)"
+       R"(</rdf:li></rdf:Bag></e:LocationShown></rdf:Description>)",
+       {},
+       {},
+       "S",
+       {}},
+      {"a location as a nested description",
+       R"(<rdf:Description><e:LocationShown><rdf:Bag><rdf:li><rdf:Description e:Sublocation="S"/></rdf:li>)"
+       R"(<rdf:li e:Sublocation="Second"/></rdf:Bag></e:LocationShown></rdf:Description>)",
+       {},
+       {},
+       "S",
+       {}},
+      {"a location as item attributes",
+       R"(<rdf:Description><e:LocationShown><rdf:Bag><rdf:li e:City="C" e:Sublocation="S"/></rdf:Bag></e:LocationShown></rdf:Description>)",
+       {},
+       {},
+       "S",
+       {}},
+      {"another namespace's title", R"(<rdf:Description xmlns:o="http://example.com/" o:title="No"/>)", {}, {}, {}, {}},
+  };
+  for (const TCase& c : cases) {
+    TXmpPacket xmp;
+    ASSERT_EQ(xmp.Load(wrap(c.Body)), TXmpPacket::Loaded) << c.What;
+    const TXmpAttributes& a = xmp.Attributes();
+    EXPECT_EQ(a.Title, c.Title) << c.What;
+    EXPECT_EQ(a.Location, c.Location) << c.What;
+    EXPECT_EQ(a.LocationShown, c.Shown) << c.What;
+    EXPECT_EQ(a.DateCreated, c.Date) << c.What;
+  }
+}
+
 TEST(XmpPacket, OnlyPacketsNamingAnAttributeNeedParsing) {
   EXPECT_TRUE(TXmpPacket::MayHoldAttributes(Foreign));
   for (const char* name :
