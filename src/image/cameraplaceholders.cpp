@@ -1,6 +1,5 @@
 #include "cameraplaceholders.h"
 
-#include <QRegularExpression>
 #include <QSet>
 
 namespace CameraPlaceholders {
@@ -8,8 +7,18 @@ namespace {
 
 // The words of a text in capitals, punctuation and spacing dropped.
 QStringList Words(const QString& text) {
-  static const QRegularExpression separators(QStringLiteral("[^\\p{L}\\p{N}]+"));
-  return text.toUpper().split(separators, Qt::SkipEmptyParts);
+  QStringList words;
+  QString word;
+  for (const QChar c : text) {
+    if (c.isLetterOrNumber()) {
+      word.append(c.toUpper());
+    } else if (!word.isEmpty()) {
+      words.append(word);
+      word.clear();
+    }
+  }
+  if (!word.isEmpty()) words.append(word);
+  return words;
 }
 
 }  // namespace
