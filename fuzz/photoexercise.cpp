@@ -120,14 +120,12 @@ QString ExerciseMetadataBlocks(const QByteArray& bytes, const QString& path) {
     TGPStatus status = Ok;
     return TJpegCodec::Encode(image, 80, status);
   }();
-  const auto segment = [](char marker, const QByteArray& payload) {
-    const QByteArray cut = payload.left(65533);
-    const int length = int(cut.size()) + 2;
-    return QByteArray("\xFF", 1) + marker + char(length >> 8) + char(length & 0xFF) + cut;
+  const auto segment = [](unsigned char marker, const QByteArray& payload) {
+    return TJpegSegments::Segment(marker, payload.left(65533));
   };
   QByteArray photo = picture;
-  photo.insert(2, segment(char(0xE1), QByteArray("http://ns.adobe.com/xap/1.0/\0", 29) + bytes) +
-                      segment(char(0xED), QByteArray("Photoshop 3.0\0", 14) + bytes));
+  photo.insert(2, segment(0xE1, QByteArray("http://ns.adobe.com/xap/1.0/\0", 29) + bytes) +
+                      segment(0xED, QByteArray("Photoshop 3.0\0", 14) + bytes));
   photo += bytes;
   QByteArray shifted = QByteArray(7, 'x') + photo;
   (void)AfcpTrailer::Follow(photo, shifted);

@@ -20,13 +20,13 @@ int ToWindows1252(char16_t c) {
   return -1;
 }
 
+}  // namespace
+
 bool IsValidUtf8(const QByteArray& bytes) {
   QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   const QString decoded = decoder.decode(bytes);
   return !decoder.hasError();
 }
-
-}  // namespace
 
 bool FitsWindows1252(const QString& text) {
   for (QChar c : text)

@@ -17,6 +17,7 @@ namespace AttributeText {
 [[nodiscard]] QString Decode(const QByteArray& value);
 
 [[nodiscard]] bool FitsWindows1252(const QString& text);
+[[nodiscard]] bool IsValidUtf8(const QByteArray& bytes);
 // The Windows-1252 bytes of a text; characters that do not fit become '?'.
 [[nodiscard]] QByteArray ToWindows1252(const QString& text);
 [[nodiscard]] QString FromWindows1252(const QByteArray& bytes);

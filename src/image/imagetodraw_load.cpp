@@ -3,7 +3,6 @@
 #include "imagetodraw.h"
 
 #include "attributeitems.h"
-#include "attributetext.h"
 #include "exifstore.h"
 #include "gpimage.h"
 #include "jpegsegments.h"
@@ -40,15 +39,15 @@ QString StatusReason(TGPStatus status) {
 // The EXIF block of JPEG data; an unreadable block counts as none, as the
 // picture itself is still good.
 void LoadExif(const QByteArray& data, const TJpegHeader& header, TExifStore& exif) {
-  if (header.HasExif()) exif.Load(data.mid(header.TiffOffset, header.TiffLength));
+  if (header.HasExif()) exif.Load(header.Tiff(data));
 }
 
 // The places other programs write, from the head of a JPEG file.
 TStandardSources StandardSources(const TExifStore& exif, const QByteArray& head, const TJpegHeader& header) {
   TStandardSources sources;
-  TPropertyItem item;
-  if (exif.GetPropertyItem(0x010E, item) && item.Type == TPropertyItem::TypeAscii)
-    sources.ImageDescription = AttributeText::Decode(item.Value);
+  // An empty one is as blank as none.
+  const QString description = AttributeItems::ReadText(exif, 0x010E);
+  if (!description.isEmpty()) sources.ImageDescription = description;
   sources.Make = AttributeItems::ReadText(exif, 0x010F);
   sources.Model = AttributeItems::ReadText(exif, 0x0110);
   const QByteArray packet = header.Xmp(head);

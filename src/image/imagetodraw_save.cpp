@@ -60,9 +60,8 @@ QString Tr(const char* text) { return QCoreApplication::translate("TImageToDraw"
 // The new EXIF block, checked: the items read back as they were given, and
 // every other item of the old block, the preview included, reads exactly as
 // before. Anything else refuses the save, with the file untouched.
-QByteArray NewExifBlock(const QString& fileName, const QByteArray& oldTiff, const std::vector<TPropertyItem>& items) {
-  TExifStore old;
-  if (!oldTiff.isEmpty() && old.Load(oldTiff) != Ok) SaveFailed(fileName, Tr(DamagedText));
+QByteArray NewExifBlock(const QString& fileName, const QByteArray& oldTiff, const TExifStore& old,
+                        const std::vector<TPropertyItem>& items) {
   QByteArray tiff;
   switch (TExifWriter::Write(oldTiff, items, tiff)) {
     case TExifWriter::Written:
@@ -231,11 +230,11 @@ void TImageToDraw::Save(TMetadataScope scope) {
     if (!header.IsJpeg || !header.Complete) SaveFailed(FileName, Tr(NotJpegText));
 
     const QByteArray oldTiff = header.Tiff(data);
+    TExifStore old;
+    if (!oldTiff.isEmpty() && old.Load(oldTiff) != Ok) SaveFailed(FileName, Tr(DamagedText));
     std::vector<TPropertyItem> items = StoredItems();
     TMetadataSegments segments;
     if (scope == TMetadataScope::PrivateAndStandard) {
-      TExifStore old;
-      if (!oldTiff.isEmpty() && old.Load(oldTiff) != Ok) SaveFailed(FileName, Tr(DamagedText));
       TStandardValues values = StandardValues();
       if (HasMarker && values.Date != 0 && StoredDateIsFileDate(old, data, header) &&
           SameSecond(DateTime, DateTimeUtil::FromAttributeText(AttributeItems::ReadText(old, IdDateTime))))
@@ -246,7 +245,7 @@ void TImageToDraw::Save(TMetadataScope scope) {
       segments.XmpPacket = NewXmpPacket(FileName, header.Xmp(data), values);
       segments.Irb = NewIrb(FileName, data, header, values);
     }
-    segments.Tiff = NewExifBlock(FileName, oldTiff, items);
+    segments.Tiff = NewExifBlock(FileName, oldTiff, old, items);
     QByteArray newFile = TJpegSegments::ReplaceMetadata(data, header, segments);
     if (newFile.isEmpty()) SaveFailed(FileName, Tr(TooLargeText));
     if (AfcpTrailer::Follow(data, newFile) == AfcpTrailer::Unmovable) SaveFailed(FileName, Tr(AfcpText));

@@ -3,7 +3,6 @@
 #include <QCryptographicHash>
 #include <QLoggingCategory>
 #include <QMutex>
-#include <QStringDecoder>
 #include <algorithm>
 
 #include "attributetext.h"
@@ -48,12 +47,6 @@ bool IsTextDataset(int record, int number) {
     return number == 5 || number == 30 || number == 40 || number == 50 || number == 60 || number == 100;
   if (record == Application) return (number >= 3 && number <= 199 && number != 125) || (number >= 221 && number <= 232);
   return false;
-}
-
-bool IsValidUtf8(const QByteArray& bytes) {
-  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  (void)QString(decoder.decode(bytes));
-  return !decoder.hasError();
 }
 
 QByteArray Md5(const QByteArray& data) { return QCryptographicHash::hash(data, QCryptographicHash::Md5); }
@@ -240,7 +233,7 @@ QByteArray TIptcBlock::Apply(const TStandardValues& values, QString* reason) con
   if (!utf8 && !fits) {
     utf8 = true;
     for (TDataset& d : sets)
-      if (IsTextDataset(d.Record, d.Number) && !IsValidUtf8(d.Value))
+      if (IsTextDataset(d.Record, d.Number) && !AttributeText::IsValidUtf8(d.Value))
         d.Value = AttributeText::FromWindows1252(d.Value).toUtf8();
     SetDataset(sets, Envelope, CharacterSet, Utf8Escape);
   }

@@ -24,20 +24,6 @@ bool StartsWith(const QByteArray& data, qsizetype payload, qsizetype end, const 
   return end - payload >= length && memcmp(data.constData() + payload, id, size_t(length)) == 0;
 }
 
-// One segment: its marker, its length and the payload.
-QByteArray Segment(unsigned char marker, const QByteArray& id, const QByteArray& content) {
-  const qsizetype length = 2 + id.size() + content.size();
-  QByteArray out;
-  out.reserve(length + 2);
-  out.append(char(0xFF));
-  out.append(char(marker));
-  out.append(char(length >> 8));
-  out.append(char(length & 0xFF));
-  out.append(id);
-  out.append(content);
-  return out;
-}
-
 }  // namespace
 
 bool TJpegSegments::HasJpegSignature(const QByteArray& data) {
@@ -134,6 +120,18 @@ QByteArray TJpegSegments::ReadHead(TPhotoFile& file) {
   return data;
 }
 
+QByteArray TJpegSegments::Segment(unsigned char marker, const QByteArray& payload) {
+  const qsizetype length = 2 + payload.size();
+  QByteArray out;
+  out.reserve(length + 2);
+  out.append(char(0xFF));
+  out.append(char(marker));
+  out.append(char(length >> 8));
+  out.append(char(length & 0xFF));
+  out.append(payload);
+  return out;
+}
+
 QByteArray TJpegSegments::ReplaceExif(const QByteArray& jpeg, const TJpegHeader& header, const QByteArray& tiff) {
   return ReplaceMetadata(jpeg, header, {tiff, std::nullopt, std::nullopt});
 }
@@ -150,14 +148,14 @@ QByteArray TJpegSegments::ReplaceMetadata(const QByteArray& jpeg, const TJpegHea
     QByteArray Bytes;
   };
   std::vector<TEdit> edits;
-  const QByteArray exif = Segment(0xE1, QByteArray(ExifId, 6), segments.Tiff);
+  const QByteArray exif = Segment(0xE1, QByteArray(ExifId, 6) + segments.Tiff);
   if (header.HasExif())
     edits.push_back({header.ExifSegmentStart, header.ExifSegmentEnd, exif});
   else
     edits.push_back({header.InsertPos, header.InsertPos, exif});
   if (segments.XmpPacket) {
     const QByteArray xmp =
-        segments.XmpPacket->isEmpty() ? QByteArray() : Segment(0xE1, QByteArray(XmpId, sizeof XmpId), *segments.XmpPacket);
+        segments.XmpPacket->isEmpty() ? QByteArray() : Segment(0xE1, QByteArray(XmpId, sizeof XmpId) + *segments.XmpPacket);
     if (header.HasXmp())
       edits.push_back({header.XmpSegmentStart, header.XmpSegmentEnd, xmp});
     else {
@@ -167,7 +165,7 @@ QByteArray TJpegSegments::ReplaceMetadata(const QByteArray& jpeg, const TJpegHea
   }
   if (segments.Irb && header.HasIrb())
     edits.push_back(
-        {header.IrbSegmentStart, header.IrbSegmentEnd, Segment(0xED, QByteArray(IrbId, sizeof IrbId), *segments.Irb)});
+        {header.IrbSegmentStart, header.IrbSegmentEnd, Segment(0xED, QByteArray(IrbId, sizeof IrbId) + *segments.Irb)});
   std::stable_sort(edits.begin(), edits.end(), [](const TEdit& a, const TEdit& b) { return a.From < b.From; });
 
   QByteArray out;

@@ -82,6 +82,10 @@ public:
   [[nodiscard]] static QByteArray ReadHead(const QString& path, TGPStatus& status, QString* reason = nullptr);
   [[nodiscard]] static QByteArray ReadHead(TPhotoFile& file);
 
+  // One marker segment: the marker, its length and the payload (at most
+  // 65533 bytes).
+  [[nodiscard]] static QByteArray Segment(unsigned char marker, const QByteArray& payload);
+
   // The file with its EXIF block replaced by (or, if it had none, given) the
   // TIFF block; every other byte is kept. Empty when the block is too large.
   [[nodiscard]] static QByteArray ReplaceExif(const QByteArray& jpeg, const TJpegHeader& header,

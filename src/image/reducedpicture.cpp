@@ -47,7 +47,7 @@ TReducedPicture TReducedPicture::Load(const QString& path, int fullWidth, int fu
       return result;
     }
     TExifStore exif;
-    if (header.HasExif() && exif.Load(head.mid(header.TiffOffset, header.TiffLength)) == Ok) preview = exif.Thumbnail();
+    if (header.HasExif() && exif.Load(header.Tiff(head)) == Ok) preview = exif.Thumbnail();
   }
   if (!preview.isEmpty()) {
     TGPImage image = TGPImage::FromData(preview);

@@ -7,6 +7,7 @@
 #include "attributeitems.h"
 #include "gpimage.h"
 #include "imagetodraw.h"
+#include "jpegsegments.h"
 #include "testsupport.h"
 #include "zelvaneerror.h"
 
@@ -379,11 +380,7 @@ TEST(ImageToDrawLoad, DamagedForeignBlocksGiveWhatIsSoundAndNeverFail) {
   QByteArray iim = QByteArray("\x1C\x02\x05\x00\x05Molen", 10) + QByteArray("\x1C\x02\x78\x01\x00short", 10);
   QByteArray irb = QByteArray("Photoshop 3.0\0", 14) + "8BIM" + QByteArray("\x04\x04\0\0", 4);
   irb += QByteArray(1, '\0') + QByteArray(1, '\0') + QByteArray(1, '\0') + QByteArray(1, char(iim.size())) + iim;
-  const auto segment = [](char marker, const QByteArray& payload) {
-    const int length = int(payload.size()) + 2;
-    return QByteArray("\xFF", 1) + marker + char(length >> 8) + char(length & 0xFF) + payload;
-  };
-  jpeg.insert(2, segment(char(0xE1), xmp) + segment(char(0xED), irb));
+  jpeg.insert(2, TJpegSegments::Segment(0xE1, xmp) + TJpegSegments::Segment(0xED, irb));
   const QString path = box.Write("damaged.jpg", jpeg);
   TImageToDraw record(path);
   record.LoadAttributes();
@@ -408,7 +405,7 @@ TEST(ImageToDrawLoad, DamagedForeignBlocksGiveWhatIsSoundAndNeverFail) {
   EXPECT_EQ(AllButExif(ReadFile(path)), AllButExif(before));
   // With a sound XMP packet the damaged IPTC block refuses the save too.
   const QString iptcOnly =
-      box.Write("damaged-iptc.jpg", EncodeJpeg(Pattern(40, 30)).insert(2, segment(char(0xED), irb)));
+      box.Write("damaged-iptc.jpg", EncodeJpeg(Pattern(40, 30)).insert(2, TJpegSegments::Segment(0xED, irb)));
   TImageToDraw second(iptcOnly);
   second.LoadAttributes();
   EXPECT_EQ(second.Name, QStringLiteral("Molen"));

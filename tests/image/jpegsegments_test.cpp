@@ -74,7 +74,7 @@ TEST(JpegSegments, XmpFollowsTheExifSegmentAndPhotoshopBlocksAreOnlyReplaced) {
   // With a Photoshop segment after them: each replaced in its place.
   QByteArray withIrb = first;
   const QByteArray irb = QByteArray("Photoshop 3.0\0", 14) + "8BIMold";
-  withIrb.insert(h.XmpSegmentEnd, QByteArray("\xFF\xED", 2) + char(0) + char(irb.size() + 2) + irb);
+  withIrb.insert(h.XmpSegmentEnd, TJpegSegments::Segment(0xED, irb));
   h = TJpegSegments::Parse(withIrb);
   ASSERT_TRUE(h.HasIrb());
   EXPECT_EQ(h.IrbSegments, 1);
