@@ -24,13 +24,13 @@ QString RunFindBench(const QString& folder, QStringList options, TFindBenchResul
     }
   }
   TSearchAttributes criteria;
-  bool subfolders = false;
-  const QString problem = TFindCommand::ParseCriteria(options, criteria, subfolders);
+  SearchCandidates::TWalkOptions walk;
+  const QString problem = TFindCommand::ParseCriteria(options, criteria, walk);
   if (!problem.isEmpty()) return problem;
 
   QElapsedTimer clock;
   clock.start();
-  QStringList candidates = SearchCandidates::Collect(folder, subfolders);
+  QStringList candidates = SearchCandidates::Collect(folder, walk);
   if (limit >= 0 && candidates.size() > limit) candidates.resize(limit);
   TSearchRun run(candidates, criteria);
   run.FullDecode = fullDecode;

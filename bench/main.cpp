@@ -12,6 +12,7 @@
 
 #include "exifstore.h"
 #include "metadatalibrary.h"
+#include "runtimefolder.h"
 #include "jpegcodec.h"
 #include "jpegsegments.h"
 #include "findbench.h"
@@ -279,6 +280,7 @@ int Make(const QStringList& args, QTextStream& out, QTextStream& err) {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  RuntimeFolder::Prepare();  // no warning from Qt about it on standard error
   QApplication app(argc, argv);
   MetadataLibrary::Initialize();  // the XMP parser and namespaces, before any worker reads a photo
   QTextStream out(stdout), err(stderr);

@@ -157,8 +157,8 @@ QStandardItem* TDirectoryTree::AddFolderNode(QStandardItem* parent, const QStrin
 bool TDirectoryTree::CanExpand(QStandardItem* node) {
   if (!node->data(MayHaveChildrenRole).toBool() || node->rowCount() > 0) return node->data(MayHaveChildrenRole).toBool();
   // A folder we may not read lists as empty: it simply has no children.
-  const QStringList names = QDir(FullPath(node)).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System,
-                                                           QDir::Name | QDir::LocaleAware);
+  const QDir::Filters filter = QDir::Dirs | QDir::NoDotAndDotDot | QDir::System | (FShowHidden ? QDir::Hidden : QDir::Filters());
+  const QStringList names = QDir(FullPath(node)).entryList(filter, QDir::Name | QDir::LocaleAware);
   for (const QString& name : names) AddFolderNode(node, name, true);
   if (names.isEmpty()) {
     node->setData(false, MayHaveChildrenRole);
@@ -200,10 +200,25 @@ void TDirectoryTree::SetDirectory(const QString& path) {
     QStandardItem* child = nullptr;
     for (int row = 0; row < node->rowCount(); ++row)
       if (node->child(row)->data(PathPartRole).toString() == part) child = node->child(row);
+    // A hidden folder asked for by name is shown although hidden ones are not.
+    if (!child && part.startsWith(u'.') && QFileInfo(FullPath(node) + part).isDir())
+      child = AddFolderNode(node, part.chopped(1), true);
     if (!child) break;
     node = child;
   }
   Select(node);
+}
+
+void TDirectoryTree::SetShowHidden(bool show) {
+  if (show == FShowHidden) return;
+  FShowHidden = show;
+  QString directory = Directory();
+  if (!show) {
+    const qsizetype hidden = directory.indexOf(QLatin1String("/."));
+    if (hidden >= 0) directory.truncate(hidden + 1);
+  }
+  LoadDrives();
+  SetDirectory(directory);
 }
 
 void TDirectoryTree::GoToCurrentDirectory() {

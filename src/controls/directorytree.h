@@ -18,6 +18,9 @@ class QStandardItem;
 // the deepest existing folder along the path. Unless read-only, the tree
 // creates, renames and deletes folders on disk; refusals and failures are
 // thrown as EZelvaneError for the window to show.
+//
+// Hidden folders (names starting with ".") are left out unless ShowHidden is
+// set; a hidden folder named to SetDirectory is still shown and selected.
 class TDirectoryTree : public QTreeView {
   Q_OBJECT
 public:
@@ -31,6 +34,10 @@ public:
   void SetDirectory(const QString& path);
   [[nodiscard]] bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool readOnly);
+  [[nodiscard]] bool ShowHidden() const { return FShowHidden; }
+  // Reloads the tree; switched off while a hidden folder is selected, the
+  // selection moves up to the nearest folder that is shown.
+  void SetShowHidden(bool show);
   QString NewFolderName;
 
   void LoadDrives();
@@ -60,6 +67,7 @@ private:
   class TModel;
   TModel* FModel;
   bool FReadOnly = true;
+  bool FShowHidden = false;
   QTimer FChangeTimer;
   QString FLastReported;
 };

@@ -85,21 +85,19 @@ void TExportTree::Select(TExportFolder* folder) {
 
 TExportFolder* TExportTree::AddFolder(TExportFolder* parent, const QString& text) {
   if (!parent) parent = FRoot;
-  auto* folder = new TExportFolder(text);
+  // A name no sibling has: two equal names would become one folder on disk.
+  QString name = text;
+  for (int n = 2; !SiblingNameFree(parent, name, nullptr); ++n) name = QStringLiteral("%1 (%2)").arg(text).arg(n);
+  auto* folder = new TExportFolder(name);
   folder->setIcon(style()->standardIcon(QStyle::SP_DirClosedIcon));
-  folder->Payload.Path = parent->Payload.Path + u'/' + text;
+  folder->Payload.Path = parent->Payload.Path + u'/' + name;
   parent->appendRow(folder);
   parent->sortChildren(0);
   return folder;
 }
 
 TExportFolder* TExportTree::NewFolder() {
-  // A name no sibling has: two equal names would become one folder on disk.
-  TExportFolder* parent = SelectedFolder() ? SelectedFolder() : FRoot;
-  const QString base = tr("New folder");
-  QString name = base;
-  for (int n = 2; !SiblingNameFree(parent, name, nullptr); ++n) name = QStringLiteral("%1 (%2)").arg(base).arg(n);
-  TExportFolder* folder = AddFolder(parent, name);
+  TExportFolder* folder = AddFolder(SelectedFolder() ? SelectedFolder() : FRoot, tr("New folder"));
   Select(folder);
   edit(folder->index());
   return folder;

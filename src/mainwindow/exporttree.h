@@ -43,7 +43,8 @@ public:
   [[nodiscard]] TExportFolder* SelectedFolder() const;
   void Select(TExportFolder* folder);
 
-  // Adds a subfolder (path set, tree kept sorted) without selecting it.
+  // Adds a subfolder (path set, tree kept sorted) without selecting it,
+  // named text or, when a sibling has that name already, "text (2)", …
   TExportFolder* AddFolder(TExportFolder* parent, const QString& text);
   // New folder under the selected folder (the root when none is selected),
   // selected and opened for in-place editing.

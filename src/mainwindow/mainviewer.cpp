@@ -122,6 +122,8 @@ void TMainFormViewer::CreateActions() {
   AddAction("ActionMovePrevious", QString(), QKeySequence(Qt::CTRL | Qt::Key_Left), tr("Move images to previous place"));
   AddAction("ActionMoveNext", QString(), QKeySequence(Qt::CTRL | Qt::Key_Right), tr("Move images to next place"));
   AddAction("ActionDetails", tr("Details"), QKeySequence(Qt::CTRL | Qt::Key_T), tr("Show details"));
+  AddAction("ActionShowHidden", tr("Show hidden folders"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H),
+            tr("Show hidden folders and files"));
 
   auto* views = new QActionGroup(this);
   for (const char* name : {"ActionResult", "ActionPrint", "ActionExport"}) {
@@ -136,6 +138,7 @@ void TMainFormViewer::CreateActions() {
   }
   Action("ActionName")->setChecked(true);
   Action("ActionDetails")->setCheckable(true);
+  Action("ActionShowHidden")->setCheckable(true);
 
   connect(Action("ActionExit"), &QAction::triggered, this, &QWidget::close);
   connect(Action("ActionRefresh"), &QAction::triggered, this, &TMainFormViewer::ActionRefreshExecute);
@@ -143,6 +146,7 @@ void TMainFormViewer::CreateActions() {
   connect(Action("ActionPrint"), &QAction::triggered, this, [this] { ShowView(ViewPrint); });
   connect(Action("ActionExport"), &QAction::triggered, this, [this] { ShowView(ViewExport); });
   connect(Action("ActionDetails"), &QAction::triggered, this, &TMainFormViewer::ActionDetailsExecute);
+  connect(Action("ActionShowHidden"), &QAction::triggered, this, &TMainFormViewer::ActionShowHiddenExecute);
   connect(Action("ActionSelectAll"), &QAction::triggered, this, &TMainFormViewer::ActionSelectAllExecute);
   connect(Action("ActionHTML"), &QAction::triggered, this, &TMainFormViewer::ActionHTMLExecute);
   connect(Action("ActionAbout"), &QAction::triggered, this, &TMainFormViewer::ActionAboutExecute);
@@ -174,6 +178,7 @@ void TMainFormViewer::CreateMenus() {
   views->addActions({Action("ActionResult"), Action("ActionPrint"), Action("ActionExport")});
   views->addSeparator();
   views->addAction(Action("ActionDetails"));
+  views->addAction(Action("ActionShowHidden"));
   views->addSeparator();
   QMenu* sort = views->addMenu(tr("Sort"));
   sort->addActions({Action("ActionName"), Action("ActionDate"), Action("ActionLocation")});
@@ -382,6 +387,8 @@ void TMainFormViewer::StartUp(const QStringList& arguments) {
   const qint64 maxBytes = qint64(registry.ReadIntegerDefault(QStringLiteral("ThumbnailCacheMB"), 256)) * 1024 * 1024;
   FHousekeeping = std::make_unique<TJobQueue>(1, QThread::LowPriority);
   FHousekeeping->Add([store = FCache->Store, maxBytes](TJobThread&) { store->Trim(maxBytes); });
+  Action("ActionShowHidden")->setChecked(FSettings.ShowHidden != 0);
+  DirectoryTree1->SetShowHidden(FSettings.ShowHidden != 0);
   QDir::setCurrent(start);  // a failure leaves the previous current folder
   DirectoryTree1->GoToCurrentDirectory();
   ListFolder(DirectoryTree1->Directory());
@@ -408,6 +415,15 @@ void TMainFormViewer::ShowView(TView view) {
 void TMainFormViewer::ActionDetailsExecute() {
   const bool details = Action("ActionDetails")->isChecked();
   FResultStack->setCurrentWidget(details ? static_cast<QWidget*>(TreeViewResult) : ListViewResult);
+}
+
+void TMainFormViewer::ActionShowHiddenExecute() {
+  const bool show = Action("ActionShowHidden")->isChecked();
+  FSettings.ShowHidden = show ? 1 : 0;
+  DirectoryTree1->SetShowHidden(show);
+  // The folder's hidden files come or go (the tree may have moved up).
+  const QString directory = DirectoryTree1->Directory();
+  if (!directory.isEmpty()) ListFolder(directory);
 }
 
 void TMainFormViewer::ActionSelectAllExecute() {

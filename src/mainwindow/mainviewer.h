@@ -110,6 +110,7 @@ public:
   int RunModal(class QDialog& dialog);
   int RunModal(const std::function<int()>& run);
   void ActionDetailsExecute();
+  void ActionShowHiddenExecute();
   void ActionSelectAllExecute();
   void ActionRefreshExecute();
   void ActionHTMLExecute();

@@ -29,7 +29,7 @@ void TMainFormViewer::ListFolder(const QString& directory) {
   TreeViewResult->setColumnHidden(4, true);  // the folder column is for search results
   if (FFindForm) FFindForm->DisablePrevious();
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  ShowFiles(directory.isEmpty() ? QStringList() : SearchCandidates::Collect(directory, false));
+  ShowFiles(directory.isEmpty() ? QStringList() : SearchCandidates::Collect(directory, {.Hidden = FSettings.ShowHidden != 0}));
   QApplication::restoreOverrideCursor();
   if (!FFileToShow.isEmpty()) {
     // Select the photo named on the command line and view the list from it,
@@ -233,8 +233,10 @@ void TMainFormViewer::RunSearch(const TSearchAttributes& criteria) {
   } else {
     progress.SetMaximum(0);
     walk = std::make_unique<TJobQueue>(1, QThread::LowPriority);
-    walk->Add([&, folder = FListedDirectory, subfolders = criteria.IncludeSubfolders](TJobThread& worker) {
-      QStringList found = SearchCandidates::Collect(folder, subfolders, &walkCancelled);
+    const SearchCandidates::TWalkOptions options{
+        .Subfolders = criteria.IncludeSubfolders, .Hidden = FSettings.ShowHidden != 0, .Cancelled = &walkCancelled};
+    walk->Add([&, folder = FListedDirectory, options](TJobThread& worker) {
+      QStringList found = SearchCandidates::Collect(folder, options);
       worker.SyncCall([&] {
         candidates = std::move(found);
         search();

@@ -73,6 +73,7 @@ void TPhotoRegistry::LoadSettings(TPhotoSettings& settings, TProcessSettings& pr
   process.Ornaments = ReadStringDefault(QStringLiteral("Ornaments"), program + QStringLiteral("Ornament/"));
   settings.ListSort = ReadIntegerDefault(QStringLiteral("ListSort"), 0);
   settings.WriteStandardMetadata = ReadIntegerDefault(QStringLiteral("WriteStandardMetadata"), 1) != 0 ? 1 : 0;
+  settings.ShowHidden = ReadIntegerDefault(QStringLiteral("ShowHidden"), 0) != 0 ? 1 : 0;
   for (const auto& [name, field] : Placements) process.*field = ReadStringDefault(QLatin1String(name), QString());
 }
 
@@ -84,6 +85,7 @@ void TPhotoRegistry::SaveSettings(const TPhotoSettings& settings, const TProcess
   FSettings->setValue(QStringLiteral("SlideShow"), settings.SlideShow);
   FSettings->setValue(QStringLiteral("ListSort"), settings.ListSort);
   FSettings->setValue(QStringLiteral("WriteStandardMetadata"), settings.WriteStandardMetadata);
+  FSettings->setValue(QStringLiteral("ShowHidden"), settings.ShowHidden);
   for (const auto& [name, field] : Placements) FSettings->setValue(QLatin1String(name), process.*field);
   FSettings->sync();
   if (FSettings->status() != QSettings::NoError)

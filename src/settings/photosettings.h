@@ -16,6 +16,9 @@ struct TPhotoSettings {
   // 1: a save also writes the attributes where other programs read them
   // (XMP, IPTC, EXIF ImageDescription); 0: only Zelvane's own items.
   int WriteStandardMetadata = 1;
+  // 1: hidden folders and files (names starting with ".") are shown in the
+  // folder tree and walked by listings, searches and drops; 0: left out.
+  int ShowHidden = 0;
 
   friend bool operator==(const TPhotoSettings&, const TPhotoSettings&) = default;
 };
@@ -23,7 +26,8 @@ struct TPhotoSettings {
 inline QDebug operator<<(QDebug d, const TPhotoSettings& s) {
   QDebugStateSaver saver(d);
   d.nospace() << "TPhotoSettings(" << s.Actors << ", " << s.CurrentDirectory << ", " << s.ExportDirectory << ", "
-              << s.ShowOnViewer << ", " << s.SlideShow << ", " << s.ListSort << ", " << s.WriteStandardMetadata << ')';
+              << s.ShowOnViewer << ", " << s.SlideShow << ", " << s.ListSort << ", " << s.WriteStandardMetadata << ", "
+              << s.ShowHidden << ')';
   return d;
 }
 

@@ -275,7 +275,8 @@ TEST_F(ExportTest, DeletingFoldersRefusesTheRootAndTakesTheBranchOutOfTheTotal) 
 }
 
 TEST_F(ExportTest, AFolderTreeDroppedOnTheExportTreeIsCopiedWithItsPhotos) {
-  Photos("photos", {"a.jpg", "b.jpg", "notes.txt"});
+  Photos("photos", {"a.jpg", "b.jpg", "notes.txt", "._a.jpg"});
+  Photos("photos/.hidden", {"h.jpg"});
   Photos("photos/one", {"c.jpg"});
   Photos("photos/one/two", {"e.jpg", "d.jpg"});
   Photos("photos/empty", {});
@@ -311,6 +312,26 @@ TEST_F(ExportTest, AFolderTreeDroppedOnTheExportTreeIsCopiedWithItsPhotos) {
   EXPECT_EQ(MessageShownBy([&] { window.DropOnExportTree(window.ListViewResult, tree->Root()); }),
             QStringLiteral("Cannot drop this here."));
   EXPECT_EQ(tree->Folders().size(), 5);
+
+  // The same folder again takes a free name; with hidden folders shown,
+  // their photos and hidden files come along.
+  window.DirectoryTree()->SetDirectory(Folder);
+  window.DropOnExportTree(window.DirectoryTree(), tree->Root());
+  window.Action("ActionShowHidden")->trigger();
+  ASSERT_TRUE(window.DirectoryTree()->ShowHidden());
+  window.DirectoryTree()->SetDirectory(Folder);
+  window.DropOnExportTree(window.DirectoryTree(), tree->Root());
+  QStringList top;
+  for (const TExportFolder* folder : tree->Root()->SubFolders()) top.append(folder->text());
+  EXPECT_EQ(top, (QStringList{"photos", "photos (2)", "photos (3)"}));
+  const TExportFolder* third = tree->Root()->SubFolders().at(2);
+  EXPECT_EQ(ItemNames(third), (QStringList{"._a.jpg", "a.jpg", "b.jpg"}));
+  EXPECT_EQ(third->SubFolders().size(), 3);
+  EXPECT_EQ(third->SubFolders().at(0)->Payload.Path, QStringLiteral("Photos/photos (3)/.hidden"));
+  EXPECT_EQ(ItemNames(third->SubFolders().at(0)), QStringList{"h.jpg"});
+  EXPECT_EQ(tree->Folders().size(), 5 + 4 + 5);
+  // An export of this tree is not refused for two folders of one name.
+  EXPECT_EQ(window.ExportPlan().Problem(), QString());
 }
 
 TEST_F(ExportTest, DropsOnTheExportListAddFromTheResultAndMoveWithinItself) {

@@ -155,7 +155,8 @@ TEST_F(MainViewerTest, EveryCommandWithItsCaptionAndShortcut) {
       {"ActionSelectAll", "Select all", "Ctrl+A"}, {"ActionAdd", "", "Ctrl+Down"},
       {"ActionRemove", "", "Ctrl+Up"},           {"ActionPrintStart", "", "Alt+P"},
       {"ActionExportStart", "", "Alt+E"},        {"ActionMovePrevious", "", "Ctrl+Left"},
-      {"ActionMoveNext", "", "Ctrl+Right"},      {"ActionDetails", "Details", "Ctrl+T"}};
+      {"ActionMoveNext", "", "Ctrl+Right"},      {"ActionDetails", "Details", "Ctrl+T"},
+      {"ActionShowHidden", "Show hidden folders", "Ctrl+Shift+H"}};
   EXPECT_EQ(window.Actions().size(), int(table.size()));
   for (const auto& [name, caption, shortcut] : table) {
     QAction* action = window.Action(QString::fromLatin1(name));
@@ -363,4 +364,66 @@ TEST_F(MainViewerTest, FindShowsTheMatchesRefinesThemAndCancelKeepsTheList) {
   EXPECT_FALSE(window.FindForm()->CheckPrevious->isEnabled());
   EXPECT_TRUE(WaitFor([&] { return Names(window.ResultRecords()) == QStringList{"b.jpg", "a.jpg"}; }, 5000))
       << Names(window.ResultRecords()).join(' ').toStdString();
+}
+
+TEST_F(MainViewerTest, HiddenFoldersAndFilesOnlyWhenShownOrNamedInTreeListingAndSearch) {
+  const QByteArray jpeg = EncodeJpeg(Pattern(24, 16));
+  for (const char* file : {"photos/a.jpg", "photos/._a.jpg", "photos/.trip/h.jpg", "photos/sub/.old/d.jpg"}) {
+    QDir().mkpath(QFileInfo(Box.Path(file)).absolutePath());
+    Box.Write(file, jpeg);
+  }
+  for (const char* file : {"photos/a.jpg", "photos/.trip/h.jpg", "photos/sub/.old/d.jpg"}) {
+    TImageToDraw record(Box.Path(file));
+    record.LoadAttributes();
+    record.Name = QStringLiteral("Molen");
+    record.Save();
+  }
+  const auto childFolders = [](TDirectoryTree* tree) {
+    QStringList names;
+    QStandardItem* node = tree->SelectedNode();
+    tree->CanExpand(node);
+    for (int row = 0; row < node->rowCount(); ++row) names.append(node->child(row)->text());
+    return names;
+  };
+  const auto findMolen = [](TMainFormViewer& window) {
+    AnswerDialogs([&] { window.Action("ActionFind")->trigger(); }, [&](QDialog* dialog) {
+      if (auto* form = qobject_cast<TFindImagesForm*>(dialog)) {
+        form->CheckPrevious->setChecked(false);
+        form->EditName->setText("molen");
+        form->CheckIncludeSub->setChecked(true);
+        form->Action("ActionStart")->trigger();
+      }
+    });
+    QStringList names = Names(window.ResultRecords());
+    names.sort();
+    return names;
+  };
+  {
+    TMainFormViewer window({Folder}, Settings);
+    window.show();
+    EXPECT_FALSE(window.Action("ActionShowHidden")->isChecked());
+    EXPECT_EQ(childFolders(window.DirectoryTree()), QStringList{"sub"});
+    EXPECT_EQ(Names(window.ResultRecords()), QStringList{"a.jpg"});
+    EXPECT_EQ(findMolen(window), QStringList{"a.jpg"});
+
+    window.ListFolder(Folder + u'/');
+    window.Action("ActionShowHidden")->trigger();
+    EXPECT_EQ(childFolders(window.DirectoryTree()), (QStringList{".trip", "sub"}));
+    EXPECT_EQ(Names(window.ResultRecords()).size(), 2);  // ._a.jpg too
+    EXPECT_EQ(findMolen(window), (QStringList{"a.jpg", "d.jpg", "h.jpg"}));
+
+    // Switched off inside a hidden folder, the tree goes up to one it shows.
+    window.DirectoryTree()->SetDirectory(Folder + "/.trip");
+    window.Action("ActionShowHidden")->trigger();  // off
+    EXPECT_EQ(window.DirectoryTree()->Directory(), Folder + u'/');
+    window.Action("ActionShowHidden")->trigger();  // on again, and so saved
+    window.Action("ActionExit")->trigger();
+    EXPECT_EQ(QSettings(Settings, QSettings::IniFormat).value("ShowHidden").toInt(), 1);
+  }
+  QSettings(Settings, QSettings::IniFormat).setValue("ShowHidden", 0);
+  // A hidden folder named on the command line is shown and listed.
+  TMainFormViewer named({Folder + "/.trip"}, Settings);
+  EXPECT_FALSE(named.Action("ActionShowHidden")->isChecked());
+  EXPECT_EQ(named.DirectoryTree()->Directory(), Folder + "/.trip/");
+  EXPECT_EQ(Names(named.ResultRecords()), QStringList{"h.jpg"});
 }

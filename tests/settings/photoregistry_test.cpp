@@ -22,6 +22,7 @@ TEST(PhotoRegistry, FirstRunGivesTheDefaults) {
   EXPECT_EQ(settings.SlideShow, QStringLiteral("3;1;"));
   EXPECT_EQ(settings.ListSort, 0);
   EXPECT_EQ(settings.WriteStandardMetadata, 1);
+  EXPECT_EQ(settings.ShowHidden, 0);
   const QString program = TPhotoRegistry::ProgramFolder();
   EXPECT_TRUE(program.endsWith(u'/'));
   EXPECT_EQ(process.Templates, program + "Templates/");
@@ -34,7 +35,7 @@ TEST(PhotoRegistry, FirstRunGivesTheDefaults) {
 TEST(PhotoRegistry, EveryValueRoundTripsAndTheFoldersAreNeverWritten) {
   TSandbox box;
   const QString file = box.Path("Zelvane.ini");
-  const TPhotoSettings saved{"Anna;Bob, Jr.;Zoë;", "/home/u/Foto's", "/media/usb", "N;D;L;T;", "5;0", 2, 0};
+  const TPhotoSettings saved{"Anna;Bob, Jr.;Zoë;", "/home/u/Foto's", "/media/usb", "N;D;L;T;", "5;0", 2, 0, 1};
   TProcessSettings process;
   process.Templates = "/elsewhere/Templates/";
   process.MainForm = "0;222;131;805;697;";
@@ -57,7 +58,7 @@ TEST(PhotoRegistry, EveryValueRoundTripsAndTheFoldersAreNeverWritten) {
 
   const QString text = QString::fromUtf8(ReadFile(file));
   // Values holding ";" are quoted, as the INI format needs.
-  for (const char* line : {"ListSort=2", "WriteStandardMetadata=0", "MainForm=\"0;222;131;805;697;\"", "SlideShow=\"5;0\"",
+  for (const char* line : {"ListSort=2", "WriteStandardMetadata=0", "ShowHidden=1", "MainForm=\"0;222;131;805;697;\"", "SlideShow=\"5;0\"",
                            "ShowOnViewer=\"N;D;L;T;\"", "Actors=\"Anna;Bob, Jr.;Zo"})
     EXPECT_TRUE(text.contains(QLatin1String(line))) << line << "\n" << text.toStdString();
   EXPECT_FALSE(text.contains("Templates"));

@@ -239,14 +239,36 @@ TFileSizeLimit::~TFileSizeLimit() {
   std::signal(SIGXFSZ, FOldHandler);
 }
 
-TProgramRun RunProgram(const QString& program, const QStringList& args, const QByteArray& input) {
-  QProcess process;
+namespace {
+
+TProgramRun Run(QProcess& process, const QString& program, const QStringList& args, const QByteArray& input) {
   process.start(program, args);
   process.write(input);
   process.closeWriteChannel();
   EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
   return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
           QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+}  // namespace
+
+TProgramRun RunProgram(const QString& program, const QStringList& args, const QByteArray& input) {
+  QProcess process;
+  return Run(process, program, args, input);
+}
+
+void ExpectOnlyOwnLines(const QString& err, const QString& tool) {
+  for (const QString& line : err.split(u'\n', Qt::SkipEmptyParts))
+    EXPECT_TRUE(line.startsWith(tool + QStringLiteral(": "))) << line.toStdString();
+}
+
+TProgramRun RunOutsideSession(const QString& program, const QStringList& args, const QString& tempFolder) {
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+  environment.insert(QStringLiteral("TMPDIR"), tempFolder);
+  process.setProcessEnvironment(environment);
+  return Run(process, program, args, QByteArray());
 }
 
 }  // namespace TestSupport

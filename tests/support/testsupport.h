@@ -63,6 +63,12 @@ struct TProgramRun {
   QString Out, Err;
 };
 TProgramRun RunProgram(const QString& program, const QStringList& args, const QByteArray& input = QByteArray());
+// Runs a program as a script or cron job would: no desktop session
+// (XDG_RUNTIME_DIR unset), with temporary files under tempFolder.
+TProgramRun RunOutsideSession(const QString& program, const QStringList& args, const QString& tempFolder);
+// Fails the test for any standard-error line not starting with "tool: "
+// (Qt's own warnings, for instance).
+void ExpectOnlyOwnLines(const QString& err, const QString& tool);
 
 // Runs exiftool; fails the test when it cannot run.
 QByteArray Exiftool(const QStringList& args);

@@ -198,3 +198,19 @@ TEST(AttrTool, WrongUsageExitsWithTwoAndHelpWithZero) {
   EXPECT_TRUE(help.Out.startsWith("Usage:"));
   EXPECT_EQ(help.Err, QString());
 }
+
+TEST(AttrTool, NothingButItsOwnLinesOnStandardErrorOutsideADesktopSession) {
+  TSandbox box;
+  ASSERT_TRUE(QDir().mkpath(box.Path("tmp")));
+  const QString photo = box.Copy("Canon_40D.jpg");
+  const TProgramRun run = RunOutsideSession(QStringLiteral(ZELVANE_ATTR_TOOL), {"show", photo}, box.Path("tmp"));
+  EXPECT_EQ(run.Exit, 0);
+  EXPECT_EQ(run.Err, QString());
+  EXPECT_TRUE(run.Out.startsWith("{\"file\":"));
+  // A failure still says so, in the tool's own words.
+  const TProgramRun missing =
+      RunOutsideSession(QStringLiteral(ZELVANE_ATTR_TOOL), {"set", box.Path("missing.jpg"), "--name", "x"}, box.Path("tmp"));
+  EXPECT_NE(missing.Exit, 0);
+  EXPECT_FALSE(missing.Err.isEmpty());
+  ExpectOnlyOwnLines(missing.Err, "zelvane-attr");
+}

@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -52,4 +54,14 @@ TEST(BenchTool, MakesPhotosAndReportsThumbnailFiguresInTheDocumentedForm) {
   }
   RunBench({"find", box.Path("photos")}, exitCode);  // no criterion
   EXPECT_EQ(exitCode, 2);
+}
+
+TEST(BenchTool, NothingButItsOwnLinesOnStandardErrorOutsideADesktopSession) {
+  TSandbox box;
+  ASSERT_TRUE(QDir().mkpath(box.Path("tmp")));
+  const TProgramRun run = RunOutsideSession(QStringLiteral(ZELVANE_BENCH_TOOL),
+                                            {"make", box.Path("photos"), "1", "--size", "64x48"}, box.Path("tmp"));
+  EXPECT_EQ(run.Exit, 0);
+  EXPECT_EQ(run.Err, QString());
+  EXPECT_TRUE(QFileInfo::exists(box.Path("photos/IMG_0001.jpg")));
 }

@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
@@ -72,4 +73,15 @@ TEST(CardTool, PrintsPostcardsAndFoldCardsWithTheirPagesAndExitCodes) {
   EXPECT_EQ(Card({postcards}).Exit, 2);
   EXPECT_EQ(Card({postcards, "--pdf", pdf, "--dpi", "5"}).Exit, 2);
   EXPECT_EQ(Card({"--help"}).Exit, 0);
+}
+
+TEST(CardTool, NothingButItsOwnLinesOnStandardErrorOutsideADesktopSession) {
+  TSandbox box;
+  ASSERT_TRUE(QDir().mkpath(box.Path("tmp")));
+  const QString card = box.Write("post.vzc", "CARD\r\nTYPE=1\r\n");
+  const TProgramRun run =
+      RunOutsideSession(QStringLiteral(ZELVANE_CARD_TOOL), {card, "--pdf", box.Path("post.pdf")}, box.Path("tmp"));
+  EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
+  EXPECT_EQ(Pages(box.Path("post.pdf")), 2);  // front and back
+  ExpectOnlyOwnLines(run.Err, "zelvane-card");
 }

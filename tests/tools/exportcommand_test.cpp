@@ -52,3 +52,30 @@ TEST(ExportTool, ExportsFoldersAndPhotosInTreeOrderWithItsExitCodes) {
   EXPECT_EQ(Export({"--root", "a/b", "--to", dest, single}).Exit, 1);        // not a folder name
   EXPECT_EQ(Export({"--help"}).Exit, 0);
 }
+
+TEST(ExportTool, ASourceThatIsNoPhotoIsWrongUsageAndHiddenEntriesComeOnlyWhenAsked) {
+  TSandbox box;
+  ASSERT_TRUE(QDir().mkpath(box.Path("dest")));
+  ASSERT_TRUE(QDir().mkpath(box.Path("tmp")));
+  ASSERT_TRUE(QDir().mkpath(box.Path("trip/.old")));
+  const QString notes = box.Write("notes.txt", "a text");
+  const QString photo = box.Write("trip/a.jpg", EncodeJpeg(Pattern(64, 48)));
+  box.Write("trip/._a.jpg", EncodeJpeg(Pattern(64, 48)));
+  box.Write("trip/.old/o.jpg", EncodeJpeg(Pattern(64, 48)));
+  const QString dest = box.Path("dest");
+  const TProgramRun refused = Export({"--to", dest, photo, notes});
+  EXPECT_EQ(refused.Exit, 2);
+  EXPECT_TRUE(refused.Err.startsWith(QStringLiteral("zelvane-export: %1: not a photo or a folder\n").arg(notes)))
+      << refused.Err.toStdString();
+  EXPECT_TRUE(QDir(dest).isEmpty());  // nothing written, not even the photo before it
+
+  const TProgramRun plain = RunOutsideSession(QStringLiteral(ZELVANE_EXPORT_TOOL), {"--to", dest, box.Path("trip")},
+                                              box.Path("tmp"));
+  EXPECT_EQ(plain.Exit, 0);
+  EXPECT_EQ(plain.Err, QString());  // outside a desktop session too
+  EXPECT_EQ(plain.Out, QStringLiteral("Photos/trip/a.jpg\nexported: 1 of 1 images, 0 errors\n"));
+  const TProgramRun hidden = Export({"--hidden", "--root", "All", "--to", dest, box.Path("trip")});
+  EXPECT_EQ(hidden.Exit, 0) << hidden.Err.toStdString();
+  EXPECT_EQ(hidden.Out, QStringLiteral("All/trip/._a.jpg\nAll/trip/a.jpg\nAll/trip/.old/o.jpg\n"
+                                       "exported: 3 of 3 images, 0 errors\n"));
+}

@@ -107,3 +107,33 @@ TEST(FindTool, FindsCaptionsOtherProgramsWrote) {
   // A camera's placeholder is no description.
   EXPECT_EQ(Find({root, "--description", "camera"}).Exit, 1);
 }
+
+TEST(FindTool, WalksEntriesInByteOrderAndHiddenOnesOnlyWhenAsked) {
+  TSandbox box;
+  const QByteArray jpeg = EncodeJpeg(Pattern(16, 16));
+  for (const char* file : {"Alpha.jpg", "beta.JPG", "Folder_Strand.jpg/Inside.jpg", "a/x.jpg", "a/B/y.jpg",
+                           ".hidden/h.jpg", "._Alpha.jpg"}) {
+    QDir().mkpath(QFileInfo(box.Path(file)).absolutePath());
+    box.Write(file, jpeg);
+  }
+  ASSERT_TRUE(QDir().mkpath(box.Path("tmp")));
+  const QString root = QDir(box.Path("")).absolutePath();
+  const auto relative = [&](const QStringList& paths) {
+    QStringList names;
+    for (const QString& path : paths) names.append(QDir(root).relativeFilePath(path));
+    return names;
+  };
+  // Every photo is without a description; the run happens outside a
+  // desktop session, and standard error stays empty.
+  const TProgramRun run = RunOutsideSession(QStringLiteral(ZELVANE_FIND_TOOL),
+                                            {root, "--subfolders", "--description", ""}, box.Path("tmp"));
+  EXPECT_EQ(run.Exit, 0);
+  EXPECT_EQ(run.Err, QString());
+  EXPECT_EQ(relative(run.Out.split(u'\n', Qt::SkipEmptyParts)),
+            (QStringList{"Alpha.jpg", "Folder_Strand.jpg/Inside.jpg", "a/B/y.jpg", "a/x.jpg", "beta.JPG"}));
+  EXPECT_EQ(relative(Find({root, "--subfolders", "--hidden", "--description", ""}).Out),
+            (QStringList{"._Alpha.jpg", ".hidden/h.jpg", "Alpha.jpg", "Folder_Strand.jpg/Inside.jpg", "a/B/y.jpg",
+                         "a/x.jpg", "beta.JPG"}));
+  // A hidden folder named as FOLDER is walked.
+  EXPECT_EQ(relative(Find({box.Path(".hidden"), "--description", ""}).Out), QStringList{".hidden/h.jpg"});
+}

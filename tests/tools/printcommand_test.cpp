@@ -1,9 +1,12 @@
 #include "attributeitems.h"
 #include "testsupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace TestSupport;
 
@@ -134,4 +137,21 @@ TEST(PrintTool, LayoutsShownWrittenAndRefusedWithTheirExitCodes) {
   EXPECT_EQ(letter.Exit, 0) << letter.Err.toStdString();
   EXPECT_TRUE(RunProgram(QStringLiteral("pdfinfo"), {pdf}).Out.contains(QStringLiteral("792 x 612 pts (letter)")));
   EXPECT_EQ(Print({"--help"}).Exit, 0);
+}
+
+TEST(PrintTool, NothingButItsOwnLinesOnStandardErrorOutsideADesktopSession) {
+  TSandbox box;
+  ASSERT_TRUE(QDir().mkpath(box.Path("tmp")));
+  const QString layout = box.Write("short.vzp", "PRINT\r\nROWS=1\r\n");  // the tool names each missing key
+  const QString pdf = box.Path("out.pdf");
+  const TProgramRun run = RunOutsideSession(QStringLiteral(ZELVANE_PRINT_TOOL),
+                                            {layout, "--pdf", pdf, SolidPhoto(box, "a.jpg", Qt::red, "A")}, box.Path("tmp"));
+  EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
+  EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+  EXPECT_TRUE(run.Err.contains("COLS: missing"));
+  ExpectOnlyOwnLines(run.Err, "zelvane-print");
+  // Qt's own fallback runtime folder, private to the user.
+  struct stat info{};
+  ASSERT_EQ(::stat(QFile::encodeName(box.Path("tmp/runtime-" + qEnvironmentVariable("USER", "root"))).constData(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
 }

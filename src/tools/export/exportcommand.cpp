@@ -1,6 +1,7 @@
 #include "exportcommand.h"
 
 #include "exportrun.h"
+#include "imageformats.h"
 #include "imagetodraw.h"
 #include "jobqueue.h"
 #include "searchcandidates.h"
@@ -42,6 +43,7 @@ struct TCommand {
   QStringList Sources;
   bool SizeGiven = false, Album = false, Roi = false, NoRoi = false, Cd = false;
   bool BadSize = false;
+  bool Hidden = false;
 };
 
 bool ParseSize(const QString& text, TExportOptions& options) {
@@ -102,6 +104,8 @@ QString Parse(const QStringList& args, TCommand& c) {
         return QStringLiteral("--cd needs autorun or viewer");
       c.Cd = true;
       o.Include = v == QLatin1String("autorun") ? TExportOptions::AutorunAndViewer : TExportOptions::OnlyViewer;
+    } else if (a == QLatin1String("--hidden")) {
+      c.Hidden = true;
     } else if (a == QLatin1String("--root")) {
       if (!next(c.Root)) return QStringLiteral("--root needs a name");
     } else if (a == QLatin1String("--to")) {
@@ -132,15 +136,15 @@ QString Parse(const QStringList& args, TCommand& c) {
 }
 
 // A folder as a folder-tree drop makes it: its photos in file-name order,
-// its subfolders below it.
-void AddFolder(TExportPlan& plan, int parent, const QString& path, std::vector<std::unique_ptr<TImageToDraw>>& records) {
+// its subfolders below it (hidden ones only with --hidden).
+void AddFolder(TExportPlan& plan, int parent, const QString& path, bool hidden,
+               std::vector<std::unique_ptr<TImageToDraw>>& records) {
   const int index = plan.AddFolder(parent, QFileInfo(path).fileName());
-  for (const QString& photo : SearchCandidates::Collect(path, false)) {
+  for (const QString& photo : SearchCandidates::Collect(path, {.Hidden = hidden})) {
     records.push_back(std::make_unique<TImageToDraw>(photo));
     plan.Folders[index].Photos.append(records.back().get());
   }
-  const QStringList subfolders = QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-  for (const QString& sub : subfolders) AddFolder(plan, index, QDir(path).filePath(sub), records);
+  for (const QString& sub : SearchCandidates::Subfolders(path, hidden)) AddFolder(plan, index, sub, hidden, records);
 }
 
 }  // namespace
@@ -150,10 +154,12 @@ QString TExportCommand::Usage() {
       "Usage:\n"
       "  zelvane-export [--size WxH | --preset 0..6] [--roi | --no-roi]\n"
       "                 [--album [--attrs LIST] [--templates DIR]] [--cd autorun|viewer]\n"
-      "                 [--root NAME] --to DEST SOURCE...\n"
+      "                 [--root NAME] [--hidden] --to DEST SOURCE...\n"
       "Exports photos as the export window does. A photo SOURCE joins the root export\n"
       "folder (--root, default \"Photos\"); a folder SOURCE becomes a child of it with its\n"
-      "photos in file-name order and its subfolders below. DEST must exist.\n"
+      "photos in file-name order and its subfolders below (hidden files and folders only\n"
+      "with --hidden). A SOURCE that is neither a photo nor a folder is wrong usage.\n"
+      "DEST must exist.\n"
       "  No size: the files are copied as they are. --size or --preset (320x240, 512x384,\n"
       "  640x480, 800x600, 1024x768, 1280x1024, 1600x1200) re-encodes them, with --roi\n"
       "  cut to their region of interest.\n"
@@ -188,19 +194,28 @@ int TExportCommand::Run(const QStringList& args, QTextStream& out, QTextStream& 
         << Usage();
     return ExitUsage;
   }
+  // Every source is checked before anything is planned or written.
+  for (const QString& source : std::as_const(c.Sources)) {
+    const QFileInfo info(source);
+    if (!info.exists()) {
+      err << "zelvane-export: " << source << ": no such photo or folder\n" << Usage();
+      return ExitUsage;
+    }
+    if (!info.isDir() && !(info.isFile() && ImageFormats::IsSupportedFile(info.fileName()))) {
+      err << "zelvane-export: " << source << ": not a photo or a folder\n" << Usage();
+      return ExitUsage;
+    }
+  }
   TExportPlan plan;
   std::vector<std::unique_ptr<TImageToDraw>> records;
   plan.AddFolder(-1, c.Root);
   for (const QString& source : std::as_const(c.Sources)) {
     const QFileInfo info(source);
     if (info.isDir()) {
-      AddFolder(plan, 0, info.absoluteFilePath(), records);
-    } else if (info.isFile()) {
+      AddFolder(plan, 0, info.absoluteFilePath(), c.Hidden, records);
+    } else {
       records.push_back(std::make_unique<TImageToDraw>(info.absoluteFilePath()));
       plan.Folders[0].Photos.append(records.back().get());
-    } else {
-      err << "zelvane-export: " << source << ": no such photo or folder\n" << Usage();
-      return ExitUsage;
     }
   }
   TCommandReport report(out, err);

@@ -27,10 +27,12 @@ std::optional<TDateTime> ParseDay(const QString& text) {
 QString TFindCommand::Usage() {
   return QStringLiteral(
       "Usage:\n"
-      "  zelvane-find FOLDER|- [--subfolders] [--name T] [--description T] [--location T]\n"
-      "               [--from YYYY-MM-DD --to YYYY-MM-DD] [--actors \"A;B;\"] [--all|--any]\n"
+      "  zelvane-find FOLDER|- [--subfolders] [--hidden] [--name T] [--description T]\n"
+      "               [--location T] [--from YYYY-MM-DD --to YYYY-MM-DD] [--actors \"A;B;\"]\n"
+      "               [--all|--any]\n"
       "      Prints the photos of FOLDER (with --subfolders, of the folders below it\n"
-      "      too) or of the paths on standard input (-) whose stored attributes match,\n"
+      "      too; with --hidden, hidden files and folders as well) or of the paths on\n"
+      "      standard input (-) whose stored attributes match,\n"
       "      one absolute path per line. Each option given takes part with its text as\n"
       "      given: --description \"\" finds photos without a description, --actors \"\"\n"
       "      photos without people. Names fold ASCII letters, dates are whole local days\n"
@@ -40,15 +42,18 @@ QString TFindCommand::Usage() {
       "Exit status: 0 when something matched, 1 when nothing did, 2 for wrong usage.\n");
 }
 
-QString TFindCommand::ParseCriteria(const QStringList& options, TSearchAttributes& c, bool& subfolders) {
+QString TFindCommand::ParseCriteria(const QStringList& options, TSearchAttributes& c,
+                                   SearchCandidates::TWalkOptions& walk) {
   using A = TSearchAttributes;
-  subfolders = false;
+  walk = {};
   bool all = false, any = false;
   std::optional<TDateTime> from, to;
   for (int i = 0; i < options.size(); ++i) {
     const QString& option = options[i];
     if (option == QLatin1String("--subfolders")) {
-      subfolders = true;
+      walk.Subfolders = true;
+    } else if (option == QLatin1String("--hidden")) {
+      walk.Hidden = true;
     } else if (option == QLatin1String("--all")) {
       all = true;
     } else if (option == QLatin1String("--any")) {
@@ -103,14 +108,14 @@ int TFindCommand::Run(const QStringList& args, QTextStream& in, QTextStream& out
   const QString where = args.first();
   if (where.startsWith(QLatin1String("--"))) return usage(QStringLiteral("the first argument is FOLDER or -"));
   TSearchAttributes criteria;
-  bool subfolders = false;
-  const QString problem = ParseCriteria(args.mid(1), criteria, subfolders);
+  SearchCandidates::TWalkOptions walk;
+  const QString problem = ParseCriteria(args.mid(1), criteria, walk);
   if (!problem.isEmpty()) return usage(problem);
 
   QStringList candidates;
   const QDir current = QDir::current();
   if (where == QLatin1String("-")) {
-    if (subfolders) return usage(QStringLiteral("--subfolders does not go with -"));
+    if (walk.Subfolders) return usage(QStringLiteral("--subfolders does not go with -"));
     while (!in.atEnd()) {
       const QString line = in.readLine();
       if (!line.isEmpty()) candidates.append(current.absoluteFilePath(line));
@@ -119,7 +124,7 @@ int TFindCommand::Run(const QStringList& args, QTextStream& in, QTextStream& out
     const QFileInfo folder(current.absoluteFilePath(where));
     if (!folder.isDir() || !folder.isReadable())
       return usage(QStringLiteral("%1 is not a folder that can be read").arg(where));
-    candidates = SearchCandidates::Collect(folder.absoluteFilePath(), subfolders);
+    candidates = SearchCandidates::Collect(folder.absoluteFilePath(), walk);
   }
 
   TSearchRun run(candidates, criteria);

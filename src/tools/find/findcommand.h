@@ -1,5 +1,7 @@
 #pragma once
 
+#include "searchcandidates.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -25,5 +27,5 @@ public:
 
   // Fills the criteria from the options; an error text for wrong usage.
   [[nodiscard]] static QString ParseCriteria(const QStringList& options, TSearchAttributes& criteria,
-                                             bool& subfolders);
+                                             SearchCandidates::TWalkOptions& walk);
 };

@@ -1,10 +1,12 @@
 #include "findcommand.h"
 #include "metadatalibrary.h"
+#include "runtimefolder.h"
 
 #include <QCoreApplication>
 #include <cstdio>
 
 int main(int argc, char** argv) {
+  RuntimeFolder::Prepare();  // no warning from Qt about it on standard error
   QCoreApplication app(argc, argv);
   MetadataLibrary::Initialize();  // the XMP parser and namespaces, before any worker reads a photo
   QTextStream in(stdin);
