@@ -626,9 +626,7 @@ bool TCreateCardsFormViewer::LoadFile(const QString& path) {
   }
   FEditor.ClearUndo();
   ShowDesign();
-  if (!notes.isEmpty())
-    QMessageBox::warning(this, QStringLiteral("Zelvane"),
-                         tr("Some settings of %1 were corrected:").arg(path) + u'\n' + notes.join(u'\n'));
+  FileChoice::ShowCorrections(this, path, notes);
   return true;
 }
 

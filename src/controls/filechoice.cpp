@@ -1,6 +1,8 @@
 #include "filechoice.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QMessageBox>
 
 namespace FileChoice {
 
@@ -32,6 +34,13 @@ QString Load(QWidget* parent, const QString& title, const QString& filter, const
 QString Save(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
              const QString& select) {
   return Choose(parent, title, filter, suffix, select, true);
+}
+
+void ShowCorrections(QWidget* parent, const QString& path, const QStringList& notes) {
+  if (notes.isEmpty()) return;
+  QMessageBox::warning(parent, QStringLiteral("Zelvane"),
+                       QCoreApplication::translate("FileChoice", "Some settings of %1 were corrected:").arg(path) +
+                           u'\n' + notes.join(u'\n'));
 }
 
 }  // namespace FileChoice

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -15,5 +16,10 @@ namespace FileChoice {
 // cancelled.
 [[nodiscard]] QString Save(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
                            const QString& select = QString());
+
+// After a load: the values of the file that were replaced by defaults or
+// clamped ("Some settings of %1 were corrected:" and one line each); nothing
+// when notes is empty.
+void ShowCorrections(QWidget* parent, const QString& path, const QStringList& notes);
 
 }  // namespace FileChoice

@@ -338,11 +338,13 @@ void TPrintLayoutFormViewer::PagePreviewPaint(QPainter& canvas) {
 bool TPrintLayoutFormViewer::LoadFile(const QString& path) {
   TPrintLayout layout;
   QString message;
-  if (!TPrintLayout::Load(path, layout, message)) {
+  QStringList notes;
+  if (!TPrintLayout::Load(path, layout, message, &notes)) {
     ShowError(message);
     return false;
   }
   SetLayout(layout);
+  FileChoice::ShowCorrections(this, path, notes);
   return true;
 }
 

@@ -182,16 +182,11 @@ void TFindImagesForm::hideEvent(QHideEvent* event) {
 }
 
 void TFindImagesForm::FormShow() {
-  // The known actors, with the previous search's actors checked again while
-  // "Actors" stays checked: the window shows what the next search applies.
+  // The known actors, none checked: the previous search's ticks do not come
+  // back to narrow the next one. "Actors" itself keeps its state.
   const QSignalBlocker quiet(CheckListActors);
   CheckListActors->clear();
-  for (const QString& name : KnownActors.split(u';', Qt::SkipEmptyParts)) {
-    QListWidgetItem* item = NewActor(name);
-    if (CheckActors->isChecked() && Attributes.Actors.contains(name, Qt::CaseInsensitive))
-      item->setCheckState(Qt::Checked);
-    CheckListActors->addItem(item);
-  }
+  for (const QString& name : KnownActors.split(u';', Qt::SkipEmptyParts)) CheckListActors->addItem(NewActor(name));
 }
 
 void TFindImagesForm::DateChange(bool startChanged) {

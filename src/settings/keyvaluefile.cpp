@@ -15,8 +15,9 @@ TKeyValueFile TKeyValueFile::Parse(const QByteArray& content, TBlanks blanks) {
   QStringList lines = text.split(u'\n');
   for (QString& line : lines)
     if (line.endsWith(u'\r')) line.chop(1);
-  if (lines.isEmpty()) return file;
-  file.Header = lines.takeFirst();
+  // The marker line is simply not a KEY=VALUE line: a file without one
+  // (written by hand or by another editor) keeps its first key.
+  if (!lines.isEmpty() && !lines.first().contains(u'=')) file.Header = lines.takeFirst();
   for (const QString& line : std::as_const(lines)) {
     const qsizetype equals = line.indexOf(u'=');
     if (equals < 0) continue;

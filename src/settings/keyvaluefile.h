@@ -8,7 +8,8 @@
 // The small layout files (print layouts, card designs): a first line naming
 // the kind, then one KEY=VALUE line per setting, lines ending in CR LF.
 //
-// Reading accepts LF-only lines and a UTF-8 byte-order mark; a line's key
+// Reading accepts LF-only lines and a UTF-8 byte-order mark; the first line
+// is the marker (Header) only when it holds no "="; a line's key
 // is its text before the first "=" (a line without one is ignored), keys
 // are compared without regard to case, and the first of equal keys wins.
 // Whether blanks around a value are trimmed is the file kind's choice.

@@ -176,6 +176,15 @@ TEST(CardFile, EveryFieldRoundTripsAndBadValuesTakeDefaults) {
   EXPECT_EQ(loaded.Front.Background.FileName, box.Path("pattern.png"));  // found by its name here
   EXPECT_TRUE(notes.contains(QStringLiteral("ROWS: 25 is outside 1..10; using 10")));
 
+  // Without the marker line (after a BOM here) the first line is a key.
+  const QByteArray unmarked = "\xEF\xBB\xBF" + bytes.mid(bytes.indexOf("\r\n") + 2);
+  ASSERT_TRUE(unmarked.startsWith("\xEF\xBB\xBFTYPE=0\r\nROWS=3\r\n"));
+  TCardDesign nomarker;
+  ASSERT_TRUE(CardFile::Load(box.Write("nomarker.vzc", unmarked), nomarker, message)) << message.toStdString();
+  EXPECT_EQ(CardFile::Serialize(nomarker), bytes);
+  ASSERT_TRUE(CardFile::Load(box.Write("rowsfirst.vzc", "rows=4\r\n"), nomarker, message));
+  EXPECT_EQ(nomarker.General.Rows, 4);
+
   // Files that are not card files change nothing.
   const QByteArray before = CardFile::Serialize(loaded);
   QDir().mkpath(box.Path("folder.vzc"));

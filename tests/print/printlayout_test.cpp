@@ -59,6 +59,18 @@ TEST(PrintLayoutFile, TheExampleByteForByteAndRoundTrips) {
                  "fontfamily=Arial\ndate=1\ngridlines=1\nroi=1\nbestposition=1\ncenter=1\nlandscape=0\ncols=4\n"
                  "rows=3\nrows=9\n"),
             ThreeByFour());
+  // No marker line at all: the first line is a key like any other, also
+  // after a BOM, in a file loaded from disk.
+  const QByteArray keys = "rows=3\r\ncols=4\r\nlandscape=0\r\ncenter=1\r\nbestposition=1\r\nroi=1\r\ngridlines=1\r\n"
+                          "name=2\r\ndate=1\r\nfontfamily=Arial\r\nfontsize=12\r\nfontstyle=Bold;Italic;\r\n"
+                          "textcolor=255\r\n";
+  QStringList notes;
+  EXPECT_EQ(Read("margin=4\r\n" + keys, &notes), ThreeByFour());
+  EXPECT_TRUE(notes.isEmpty()) << notes.join(", ").toStdString();
+  back = TPrintLayout();
+  ASSERT_TRUE(TPrintLayout::Load(box.Write("nomarker.vzp", "\xEF\xBB\xBFmargin=4\r\n" + keys), back, message, &notes));
+  EXPECT_EQ(back, ThreeByFour());
+  EXPECT_TRUE(notes.isEmpty()) << notes.join(", ").toStdString();
 }
 
 TEST(PrintLayoutFile, BadValuesTakeDefaultsOrAreClampedAndBadFilesChangeNothing) {

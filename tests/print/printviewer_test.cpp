@@ -5,6 +5,7 @@
 #include "numericupdown.h"
 #include "printergeometry.h"
 #include "delayedrepaint.h"
+#include "dialogsupport.h"
 #include "printviewer.h"
 #include "testsupport.h"
 
@@ -105,6 +106,17 @@ TEST_F(PrintViewerTest, PagesRepaintOncePerBurstAndLayoutFilesLoadSaveAndReset) 
   form->ActionDefaultExecute();
   EXPECT_EQ(form->Layout(), TPrintLayout());
   EXPECT_EQ(form->PageCount(), 2);
+  // A good file loads without a word.
+  bool loaded = false;
+  EXPECT_EQ(MessageShownBy([&] { loaded = form->LoadFile(path); }), QString());
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(form->Layout(), layout);
+  // A damaged one says what was corrected, and applies the corrected layout.
+  const QString damaged = Box.Write("damaged.vzp", QByteArray(ReadFile(path)).replace("ROWS=3", "ROWS=25"));
+  const QString note = MessageShownBy([&] { loaded = form->LoadFile(damaged); });
+  EXPECT_TRUE(loaded);
+  EXPECT_EQ(note, QStringLiteral("Some settings of %1 were corrected:\nROWS: 25 is outside 1..10; using 10").arg(damaged));
+  EXPECT_EQ(form->Layout().Rows, 10);
   ASSERT_TRUE(form->LoadFile(path));
   EXPECT_EQ(form->Layout(), layout);
   // The printer cells follow the orientation: portrait paper, 3 rows.
