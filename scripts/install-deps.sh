@@ -9,7 +9,7 @@ packages=(
   libgl-dev libvulkan-dev
   libexiv2-dev libjpeg62-turbo-dev
   libgtest-dev googletest
-  libimage-exiftool-perl poppler-utils fonts-liberation2
+  libimage-exiftool-perl poppler-utils fonts-liberation2 tidy
   xvfb xauth
 )
 # The sanitizer and fuzzing builds use clang and its runtime.

@@ -115,7 +115,15 @@ bool THTMLAlbum::ChildFragments(int folder, int level, QString& value, QString& 
 bool THTMLAlbum::BuildFolderFragment(int folder, int level, QStringList& lines, QString& error) {
   if (!HtmlTemplate::Load(FoldersTemplate, lines, error)) return false;
   const auto& node = Plan->Folders[folder];
-  HtmlTemplate::Replace(lines, QStringLiteral("<%level%>"), QStringLiteral("<%level%>=%1").arg(level));
+  // A line holding only the level placeholder becomes the line named
+  // "<%level%>" (older templates); inside a line the placeholder stays for
+  // the folders page to fill, so a link is never split over lines.
+  const QString levelMark = QStringLiteral("<%level%>");
+  for (QString& line : lines) {
+    if (!line.contains(levelMark)) continue;
+    if (line.trimmed() == levelMark) line = QStringLiteral("<%level%>=%1").arg(level);
+    break;
+  }
   HtmlTemplate::Replace(lines, QStringLiteral("<%path%>"), LinkPath(node.Path) + u'/', true);
   HtmlTemplate::Replace(lines, QStringLiteral("<%folder%>"), Html(node.Text));
   QString children;
@@ -220,6 +228,7 @@ bool THTMLFolder::WriteFoldersPage(QString& error) {
   QStringList lines = Album->RootPage;
   const QString up = QStringLiteral("../").repeated(Level + 1);
   for (int at; (at = HtmlTemplate::FindNamed(lines, QStringLiteral("<%level%>"))) >= 0;) lines[at] = up;
+  for (QString& line : lines) line.replace(QStringLiteral("<%level%>"), up);
   const int own = HtmlTemplate::FindNamed(lines, LinkPath(Path));
   if (own < 0) {
     error = Tr(QT_TRANSLATE_NOOP("THTMLAlbum", "The folders template has no line for %1")).arg(Path);

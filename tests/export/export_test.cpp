@@ -80,6 +80,34 @@ protected:
     return options;
   }
   static QString PageText(const QString& path) { return QString::fromUtf8(ReadFile(path)); }
+  // Checks every album page below the destination: valid HTML to the HTML
+  // checker (exit status 2 means errors), no placeholder or script left,
+  // and every HREF, SRC and refresh URL, each on one line, leading to a
+  // written file. Returns the number of links.
+  int CheckedLinks() const {
+    static const QRegularExpression link(QStringLiteral(R"re((?:href|HREF|src|SRC)="([^"]*)")re"));
+    static const QRegularExpression refresh(QStringLiteral(R"re(url=([^"]*)")re"));
+    int links = 0;
+    for (QDirIterator it(Dest, {"*.html"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+      const QString page = it.next();
+      const TProgramRun tidy = RunProgram(QStringLiteral("tidy"), {"-errors", "-quiet", page});
+      EXPECT_TRUE(tidy.Exit == 0 || tidy.Exit == 1) << page.toStdString() << "\n" << tidy.Err.toStdString();
+      const QString text = PageText(page);
+      EXPECT_FALSE(text.contains("<%")) << page.toStdString();
+      EXPECT_FALSE(text.contains("<script>")) << page.toStdString();
+      QStringList targets;
+      for (auto m = link.globalMatch(text); m.hasNext();) targets.append(m.next().captured(1));
+      for (auto m = refresh.globalMatch(text); m.hasNext();) targets.append(m.next().captured(1));
+      for (const QString& target : targets) {
+        EXPECT_FALSE(target.contains('\r') || target.contains('\n')) << page.toStdString();
+        const QString file = QUrl::fromPercentEncoding(target.toUtf8());
+        EXPECT_TRUE(QFileInfo(QFileInfo(page).path() + "/" + file).isFile())
+            << page.toStdString() << " -> " << target.toStdString();
+        ++links;
+      }
+    }
+    return links;
+  }
 
   TSandbox Box;
   QString Dest, Error;
@@ -325,34 +353,39 @@ TEST_F(ExportTest, TheAlbumLinksEveryPageEscapesEveryTextAndEncodesEveryName) {
   EXPECT_TRUE(PageText(oddFolder + "x #1 100%=.html").contains("<a href=\"index_2.html\">next</a>"));
   EXPECT_TRUE(PageText(root + "Empty/main.html").contains("No images"));
   EXPECT_TRUE(PageText(root + "Empty/index.html").contains("url=main.html"));
-  EXPECT_TRUE(PageText(oddFolder + "Deeper/folders.html").contains("\r\n../../../\r\n"));
-
-  // Every link of every page leads to a written file, and no placeholder is left.
-  static const QRegularExpression link(QStringLiteral(R"re((?:href|HREF|src|SRC)="([^"]*)")re"));
-  static const QRegularExpression refresh(QStringLiteral(R"re(url=([^"]*)")re"));
-  int links = 0;
-  for (QDirIterator it(Dest, {"*.html"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-    const QString page = it.next();
-    const QString text = PageText(page);
-    EXPECT_FALSE(text.contains("<%")) << page.toStdString();
-    EXPECT_FALSE(text.contains("<script>")) << page.toStdString();
-    QStringList targets;
-    for (auto m = link.globalMatch(text); m.hasNext();) targets.append(m.next().captured(1));
-    for (auto m = refresh.globalMatch(text); m.hasNext();) targets.append(m.next().captured(1));
-    for (QString target : targets) {
-      target.remove('\r').remove('\n');
-      const QString file = QUrl::fromPercentEncoding(target.toUtf8());
-      EXPECT_TRUE(QFileInfo::exists(QFileInfo(page).path() + "/" + file)) << page.toStdString() << " -> " << target.toStdString();
-      ++links;
-    }
-  }
-  EXPECT_GT(links, 40);
+  // Each link on one line, climbing from its folder to the destination.
+  EXPECT_TRUE(PageText(oddFolder + "Deeper/folders.html").contains("<a href=\"../../../Photos/index.html\">"));
+  EXPECT_GT(CheckedLinks(), 40);
 
   // No attribute chosen: no <HR>.
   options.ShowName = options.ShowDescription = options.ShowLocation = options.ShowDateTime = false;
   TReport bare;
   ASSERT_TRUE(Export(plan, options, bare));
   EXPECT_FALSE(PageText(root + "b.html").contains("<HR>"));
+  // Templates with the level placeholder on a line of its own still work.
+  const QString oldStyle = Box.Path("old");
+  ASSERT_TRUE(QDir().mkpath(oldStyle));
+  for (const char* name : {"IndexTemplate.html", "ImagesTemplate.html", "MainTemplate.html"})
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZELVANE_TEMPLATES) + "/" + name, oldStyle + "/" + name));
+  Box.Write("old/RootTemplate.html", "<!DOCTYPE html>\n<html lang=\"en\"><head><title>Album</title></head><body><ul>\n"
+                                     "<li><a href=\"\n<%level%>=\n<%path%>index.html\"><%root%></a>\n"
+                                     "<%path%>=<%images%>\n<%folders%>\n</li></ul></body></html>\n");
+  Box.Write("old/FoldersTemplate.html", "<li><a href=\"\n<%level%>\n<%path%>index.html\"><%folder%></a>\n"
+                                        "<%path%>=<%images%>\n<%folders%>\n</li>\n");
+  QDir(Dest).removeRecursively();
+  ASSERT_TRUE(QDir().mkpath(Dest));
+  options.TemplateFolder = oldStyle;
+  options.Destination = Dest;
+  TReport older;
+  {
+    TExportRun run(plan, options, older);
+    ASSERT_TRUE(run.Prepare(Error)) << Error.toStdString();
+    run.Start();
+    EXPECT_TRUE(WaitFor([&] { return older.Done; }));
+  }
+  EXPECT_TRUE(PageText(oddFolder + "Deeper/folders.html").contains("\r\n../../../\r\nPhotos/"));
+  EXPECT_TRUE(PageText(root + "folders.html").contains("\r\n../\r\nPhotos/index.html"));
+
   // Missing templates stop the run before anything is written.
   options.TemplateFolder = Box.Path("nowhere");
   options.Destination = Dest;
