@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Zelvane and starts it, on an optional folder or photo:
 #   ./run.sh [FOLDER|PHOTO]
 # Only the program and its command-line tools are built here (in build/bin);

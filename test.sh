@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Zelvane and runs every test. --sanitize builds and runs the whole
 # suite with AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize/.
 set -euo pipefail

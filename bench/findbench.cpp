@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "findbench.h"
 
 #include "findcommand.h"

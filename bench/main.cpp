@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelvane-bench: figures for the thumbnail path.
 //
 //   zelvane-bench thumbs FOLDER [--threads N] [--full-decode]

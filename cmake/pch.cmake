@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Precompiled headers: the Qt and standard headers that most files include,
 # compiled once per build and reused by every library and program (a first
 # build takes about half as long). Two sets, so that the core libraries

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The steps the fuzzer runs on each input, also replayed by the tests over the
 # inputs it once crashed on (tests/data/fuzz).
 add_library(zelvane_photoexercise STATIC

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes, written to a file and opened as a photo.
 
 #include "photoexercise.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the photo fuzzer with clang and runs it.
 #   fuzz/run.sh [SECONDS] [JOBS]     (default 600 seconds, 2 jobs)
 set -euo pipefail

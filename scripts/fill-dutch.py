@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fills translations/zelvane_nl.ts from the Dutch word list below.
 
 Run after `lupdate` has added new texts; a text without a Dutch entry is
@@ -21,6 +22,10 @@ DUTCH = {
     "Date": "Datum",
     "Delete": "Verwijderen",
     "Details": "Details",
+    "Show hidden folders": "Verborgen mappen tonen",
+    "Show hidden folders and files": "Verborgen mappen en bestanden tonen",
+    "Copyright 2026 Vorn Software.\nZelvane is free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), and comes with no warranty.":
+        "Copyright 2026 Vorn Software.\nZelvane is vrije software onder de GNU General Public License, versie 3 of later (GPL-3.0-or-later), en wordt zonder enige garantie geleverd.",
     "Edit": "Bewerken",
     "Edit images": "Foto's bewerken",
     "Error %1": "Fout %1",

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building and testing Zelvane need, only when
 # some are missing. Runs "apt-get update" once, and only when it has to install.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of Zelvane: a clean Release build in
 # build-package/ and cpack, then the checks (desktop-file-validate,
 # appstreamcli, lintian). The last line names the folder holding

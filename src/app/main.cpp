@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zelvane: the program entry.
 
 #include "mainviewer.h"
@@ -41,6 +42,12 @@ const char* const Usage =
     "  --help     show this help and exit\n"
     "  --version  show the version and exit\n";
 
+const char* const Licence =
+    "Copyright 2026 Vorn Software\n"
+    "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
 int main(int argc, char** argv) {
   // Answered before any window system is needed, as desktop programs do.
   for (int i = 1; i < argc; ++i) {
@@ -49,7 +56,7 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (std::strcmp(argv[i], "--version") == 0) {
-      std::printf("zelvane %s\n", ZELVANE_VERSION);
+      std::printf("zelvane %s\n%s", ZELVANE_VERSION, Licence);
       return 0;
     }
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCreateCardsFormViewer: the create cards window.
 
 #include "cardsviewer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "delayedrepaint.h"
 
 TDelayedRepaint::TDelayedRepaint(std::function<void()> repaint, QObject* parent)

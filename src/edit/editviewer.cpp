@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TEditImagesFormViewer: its commands and controls, the set of photos and
 // stepping through it, closing.
 

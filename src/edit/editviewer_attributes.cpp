@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TEditImagesFormViewer: the attribute controls and the people list, and
 // saving them into the photos (one, or all of the set).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TEditImagesFormViewer: the edits of the photo shown (rotation, zoom, red
 // eyes, region of interest), their undo records, and its painting.
 

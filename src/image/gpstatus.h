@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Status numbers of the graphics layer. The numbers are the ones users see in

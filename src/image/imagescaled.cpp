@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TImageScaled: set-up, orientation, zoom, region of interest and red eyes.
 // Rendering and drawing are in imagescaled_render.cpp.
 

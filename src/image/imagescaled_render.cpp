@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TImageScaled: the cached rendering, drawing, and the background job.
 
 #include "imagescaled.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a photo record: decoding the file and reading its attributes.
 
 #include "imagetodraw.h"

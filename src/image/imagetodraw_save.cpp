@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a photo record: the attributes go into the file's EXIF block and,
 // for other programs, into its XMP packet, its IPTC block and its EXIF
 // ImageDescription; the compressed picture, every other segment and every

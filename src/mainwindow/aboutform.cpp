@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aboutform.h"
 
 #include "versioninfo.h"
@@ -33,10 +34,19 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(name, 1, 0, 1, 2, Qt::AlignHCenter);
   layout->addWidget(new QLabel(tr("Version:"), this), 2, 0);
   layout->addWidget(FVersion, 2, 1);
-  layout->addWidget(buttons, 3, 0, 1, 2);
-  resize(215, 250);
+  FLicence = new QLabel(tr("Copyright 2026 Vorn Software.\nZelvane is free software under the GNU General Public "
+                           "License, version 3 or later (GPL-3.0-or-later), and comes with no warranty."),
+                        this);
+  FLicence->setWordWrap(true);
+  layout->addWidget(FLicence, 3, 0, 1, 2);
+  layout->addWidget(buttons, 4, 0, 1, 2);
+  resize(215, 250);  // grows to fit the licence lines
 }
 
 QString TAboutForm::VersionText() const {
   return FVersion->text();
+}
+
+QString TAboutForm::LicenceText() const {
+  return FLicence->text();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMainFormViewer: the export folders, their lists and the copying of folder
 // trees into them.
 

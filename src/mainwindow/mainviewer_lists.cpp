@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMainFormViewer: listing folders into the result list, its order, and the
 // print list's commands.
 

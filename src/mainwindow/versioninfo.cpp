@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "versioninfo.h"
 
 QString TVersionInfo::ProductVersion(const QString& version, bool preRelease) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFullScreenViewer: the window, its commands and its painting.
 
 #include "screenviewer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aboutform.h"
 #include "dialogsupport.h"
 #include "editviewer.h"
@@ -199,9 +200,10 @@ TEST_F(MainViewerTest, ViewSwitchingShowsOnePanelAndChecksOneCommand) {
   EXPECT_TRUE(window.ListViewResult->isVisible());
 }
 
-TEST_F(MainViewerTest, TheAboutBoxShowsTheVersion) {
+TEST_F(MainViewerTest, TheAboutBoxShowsTheVersionAndTheLicence) {
   TAboutForm about;
   EXPECT_EQ(about.VersionText(), QStringLiteral("2.3"));
+  EXPECT_TRUE(about.LicenceText().contains(QStringLiteral("GPL-3.0-or-later")));
   EXPECT_EQ(about.windowTitle(), QStringLiteral("About Zelvane"));
   EXPECT_EQ(TVersionInfo::ProductVersion("2.3", true), QStringLiteral("2.3 beta"));
 }

@@ -1,7 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "testsupport.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
@@ -37,7 +41,33 @@ TEST(InstalledTree, ProgramsFindTheirDataUnderThePrefix) {
   EXPECT_FALSE(printed.Err.contains("F_BGIMAGE")) << printed.Err.toStdString();  // found in the installed patterns
   EXPECT_FALSE(printed.Err.contains("B_ORNAMENT_0")) << printed.Err.toStdString();
   const TProgramRun version = RunProgram(prefix + "/bin/zelvane", {"--version"});
-  EXPECT_EQ(version.Out, QStringLiteral("zelvane %1\n").arg(QStringLiteral(ZELVANE_VERSION_TEXT)));
+  EXPECT_TRUE(version.Out.startsWith(QStringLiteral("zelvane %1\nCopyright 2026 Vorn Software\n"
+                                                    "License GPL-3.0-or-later: GNU GPL version 3 or later")
+                                         .arg(QStringLiteral(ZELVANE_VERSION_TEXT))))
+      << version.Out.toStdString();
+
+  // The machine-readable copyright: Format 1.0, our files under GPL-3.0 or
+  // later, the sample photos under their own licence, each licence named in
+  // a stanza of its own; the AppStream file says the same.
+  const QString copyright = QString::fromUtf8(ReadFile(prefix + "/share/doc/zelvane/copyright"));
+  EXPECT_TRUE(copyright.startsWith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"));
+  QHash<QString, QString> licenceOf;  // Files pattern -> licence
+  QStringList standalone;
+  for (const QString& stanza : copyright.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts)) {
+    QString files, licence;
+    for (const QString& line : stanza.split(u'\n')) {
+      if (line.startsWith("Files: ")) files = line.mid(7);
+      if (line.startsWith("License: ")) licence = line.mid(9);
+    }
+    if (files.isEmpty() && !licence.isEmpty() && stanza.startsWith("License: ")) standalone.append(licence);
+    else if (!files.isEmpty()) licenceOf.insert(files, licence);
+  }
+  EXPECT_EQ(licenceOf.value("*"), QStringLiteral("GPL-3.0-or-later"));
+  EXPECT_EQ(licenceOf.value("tests/data/*.jpg"), QStringLiteral("CC-BY-SA-4.0"));
+  for (const QString& licence : licenceOf) EXPECT_TRUE(standalone.contains(licence)) << licence.toStdString();
+  EXPECT_FALSE(copyright.contains("proprietary", Qt::CaseInsensitive));
+  EXPECT_TRUE(QString::fromUtf8(ReadFile(prefix + "/share/metainfo/nl.vornsoftware.Zelvane.metainfo.xml"))
+                  .contains("<project_license>GPL-3.0-or-later</project_license>"));
 
   if (const QString validate = QStandardPaths::findExecutable("desktop-file-validate"); !validate.isEmpty()) {
     const TProgramRun desktop = RunProgram(validate, {prefix + "/share/applications/zelvane.desktop"});
@@ -48,4 +78,28 @@ TEST(InstalledTree, ProgramsFindTheirDataUnderThePrefix) {
         RunProgram(appstream, {"validate", "--no-net", prefix + "/share/metainfo/nl.vornsoftware.Zelvane.metainfo.xml"});
     EXPECT_EQ(metainfo.Exit, 0) << metainfo.Out.toStdString() << metainfo.Err.toStdString();
   }
+}
+
+// Every source file says under which licence it is, in its first lines, and
+// the licence text is beside them.
+TEST(SourceTree, EachSourceFileCarriesItsLicenceLine) {
+  const QString root = QStringLiteral(ZELVANE_SOURCE_DIR);
+  EXPECT_TRUE(QString::fromUtf8(ReadFile(root + "/COPYING")).contains("GNU GENERAL PUBLIC LICENSE\n                       Version 3"));
+  int checked = 0;
+  for (const char* folder : {"src", "tests", "bench", "fuzz", "scripts", "cmake"}) {
+    for (QDirIterator it(root + "/" + folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+      const QString path = it.next();
+      const QString name = it.fileName();
+      if (path.contains("/tests/data/")) continue;
+      if (!(name.endsWith(".cpp") || name.endsWith(".h") || name == "CMakeLists.txt" || name.endsWith(".cmake") ||
+            name.endsWith(".sh") || name.endsWith(".py")))
+        continue;
+      QFile file(path);
+      ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+      const QByteArray head = file.read(200);
+      EXPECT_TRUE(head.contains("SPDX-License-Identifier: GPL-3.0-or-later\n")) << path.toStdString();
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 300);
 }

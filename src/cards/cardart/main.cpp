@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelvane-cardart: draws Zelvane's own card patterns and ornaments at build
 // time. Patterns are seamless (every shape is drawn wrapped around the tile's
 // edges) 24-bit BMP files; ornaments are symmetric PNG images with alpha, so
