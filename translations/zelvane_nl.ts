@@ -32,11 +32,50 @@
     </message>
 </context>
 <context>
+    <name>DateFormats</name>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="200" />
+        <source>mmm dd, yyyy</source>
+        <translation>dd mmm yyyy</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="204" />
+        <source>mmmm d, yyyy</source>
+        <translation>d mmmm yyyy</translation>
+    </message>
+    <message>
+        <location filename="../src/image/datetime.cpp" line="208" />
+        <source>mmmm d, yyyy hh:nn:ss</source>
+        <translation>d mmmm yyyy hh:nn:ss</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopOpener</name>
+    <message>
+        <location filename="../src/controls/desktopopener.cpp" line="29" />
+        <source>No program could be started to open %1.</source>
+        <translation>Er kon geen programma worden gestart om %1 te openen.</translation>
+    </message>
+</context>
+<context>
     <name>ExportFile</name>
     <message>
         <location filename="../src/export/exportfile.cpp" line="58" />
         <source>Could not save file: %1</source>
         <translation>Kan bestand niet opslaan: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportProgress</name>
+    <message>
+        <location filename="../src/export/exportprogress.cpp" line="37" />
+        <source>1 file in %1 will be replaced. Continue?</source>
+        <translation>1 bestand in %1 wordt vervangen. Doorgaan?</translation>
+    </message>
+    <message>
+        <location filename="../src/export/exportprogress.cpp" line="38" />
+        <source>%1 files in %2 will be replaced. Continue?</source>
+        <translation>%1 bestanden in %2 worden vervangen. Doorgaan?</translation>
     </message>
 </context>
 <context>
@@ -825,12 +864,12 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Opgeslagen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="263" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="264" />
         <source>Saved %1 of %2 photos</source>
         <translation>%1 van %2 foto's opgeslagen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="264" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="265" />
         <source>Saved %1 of %2 photos, %3 not saved</source>
         <translation>%1 van %2 foto's opgeslagen, %3 niet opgeslagen</translation>
     </message>
@@ -994,7 +1033,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/export/exportform.cpp" line="213" />
-        <location filename="../src/tools/export/exportcommand.cpp" line="193" />
+        <location filename="../src/tools/export/exportcommand.cpp" line="194" />
         <source>Incorrect image width and/or height.</source>
         <translation>Onjuiste breedte en/of hoogte van de foto.</translation>
     </message>
@@ -1007,27 +1046,27 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Kan map niet maken: %1</translation>
     </message>
     <message>
-        <location filename="../src/export/exportrun.cpp" line="92" />
+        <location filename="../src/export/exportrun.cpp" line="99" />
         <source>No images selected to export.</source>
         <translation>Geen foto's gekozen om te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/export/exportrun.cpp" line="121" />
+        <location filename="../src/export/exportrun.cpp" line="128" />
         <source>%1 would replace %2, a photo of this export</source>
         <translation>%1 zou %2 vervangen, een foto van deze export</translation>
     </message>
     <message>
-        <location filename="../src/export/exportrun.cpp" line="135" />
+        <location filename="../src/export/exportrun.cpp" line="153" />
         <source>Viewer</source>
         <translation>Viewer</translation>
     </message>
     <message>
-        <location filename="../src/export/exportrun.cpp" line="147" />
+        <location filename="../src/export/exportrun.cpp" line="165" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/export/exportrun.cpp" line="150" />
+        <location filename="../src/export/exportrun.cpp" line="168" />
         <source>%1: the help pages are missing</source>
         <translation>%1: de helppagina's ontbreken</translation>
     </message>
@@ -1597,303 +1636,364 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
         <source>Result</source>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="102" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
         <source>Show result view</source>
         <translation>Resultaatweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="103" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
         <source>Show print view</source>
         <translation>Afdrukweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
         <source>Export</source>
         <translation>Exporteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
         <source>Show export view</source>
         <translation>Exportweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
         <source>Edit</source>
         <translation>Bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
         <source>Edit images</source>
         <translation>Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
         <source>Find</source>
         <translation>Zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
         <source>Find images</source>
         <translation>Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
         <source>View</source>
         <translation>Bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
         <source>View images</source>
         <translation>Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="520" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="566" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
         <source>Show HTML pages</source>
         <translation>HTML-pagina's tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="253" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="255" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Sort result view by name</source>
         <translation>Resultaat sorteren op naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="253" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="255" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>Sort result view by date</source>
         <translation>Resultaat sorteren op datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="253" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="255" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Sort result view by location</source>
         <translation>Resultaat sorteren op plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>Create cards</source>
         <translation>Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>About Zelvane</source>
         <translation>Over Zelvane</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="191" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="193" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
         <source>Rename</source>
         <translation>Naam wijzigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
         <source>Select all</source>
         <translation>Alles selecteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
         <source>Add selected images</source>
         <translation>Geselecteerde foto's toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
         <source>Remove selected images</source>
         <translation>Geselecteerde foto's verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
         <source>Open print images form</source>
         <translation>Venster foto's afdrukken openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
         <source>Open export images form</source>
         <translation>Venster foto's exporteren openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="125" />
         <source>Move images to previous place</source>
         <translation>Foto's een plaats naar voren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="126" />
         <source>Move images to next place</source>
         <translation>Foto's een plaats naar achteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="125" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="127" />
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="125" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="127" />
         <source>Show details</source>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="126" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="128" />
         <source>Show hidden folders</source>
         <translation>Verborgen mappen tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="127" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="129" />
         <source>Show hidden folders and files</source>
         <translation>Verborgen mappen en bestanden tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="174" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="253" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="176" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="255" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="178" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="180" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="184" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="186" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="186" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="188" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="188" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="190" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="196" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="198" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="253" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="255" />
         <source>Folder</source>
         <translation>Map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="351" />
+        <source>Open folder</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="352" />
+        <source>Open the folder of the last export</source>
+        <translation>De map van de laatste export openen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="450" />
+        <source>1 photo</source>
+        <translation>1 foto</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="450" />
+        <source>%1 photos</source>
+        <translation>%1 foto's</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="121" />
         <source>Number of images selected: </source>
         <translation>Aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="42" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="43" />
         <source>Number of images selected for this folder: </source>
         <translation>Aantal geselecteerde foto's voor deze map: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="44" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="45" />
         <source>Total number of images selected: </source>
         <translation>Totaal aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="158" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="159" />
         <source>No images selected to export.</source>
         <translation>Geen foto's gekozen om te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="448" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="181" />
+        <source>Exported 1 photo to %1</source>
+        <translation>1 foto geëxporteerd naar %1</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="182" />
+        <source>Exported %1 photos to %2</source>
+        <translation>%1 foto's geëxporteerd naar %2</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="183" />
+        <source> (%1 errors)</source>
+        <translation> (%1 fouten)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="184" />
+        <source> (cancelled)</source>
+        <translation> (afgebroken)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer.cpp" line="489" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="463" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="504" />
         <source>No images selected to print.</source>
         <translation>Geen foto's gekozen om af te drukken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="474" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="516" />
         <source>No image selected to create cards.</source>
         <translation>Geen foto gekozen om kaarten van te maken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="487" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="529" />
         <source>No images to view.</source>
         <translation>Geen foto's om te bekijken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="519" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="565" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="146" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="149" />
         <source>No images selected to add.</source>
         <translation>Geen foto's geselecteerd om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="150" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="153" />
         <source>No folder to export images to.</source>
         <translation>Er is geen map om foto's naar te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="208" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="211" />
         <source>Search result</source>
         <translation>Zoekresultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="82" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="259" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="269" />
+        <source>No photos found</source>
+        <translation>Geen foto's gevonden</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="260" />
+        <source>1 photo found</source>
+        <translation>1 foto gevonden</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="261" />
+        <source>%1 photos found</source>
+        <translation>%1 foto's gevonden</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="269" />
+        <source>Search cancelled</source>
+        <translation>Zoeken afgebroken</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="83" />
         <source>Cannot delete the root folder.</source>
         <translation>De hoofdmap kan niet worden verwijderd.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="94" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="95" />
         <source>Cannot drop this here.</source>
         <translation>Dit kan hier niet worden neergezet.</translation>
     </message>
@@ -2177,6 +2277,36 @@ Wilt u zoeken zonder de naam?</translation>
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="458" />
+        <source>Printed 1 page</source>
+        <translation>1 pagina afgedrukt</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="458" />
+        <source>Printed %1 pages</source>
+        <translation>%1 pagina's afgedrukt</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="459" />
+        <source>Printed 1 page to %1</source>
+        <translation>1 pagina afgedrukt naar %1</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="460" />
+        <source>Printed %1 pages to %2</source>
+        <translation>%1 pagina's afgedrukt naar %2</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="462" />
+        <source>Printing cancelled</source>
+        <translation>Afdrukken afgebroken</translation>
+    </message>
+    <message>
+        <location filename="../src/print/printviewer.cpp" line="464" />
+        <source>Printing failed</source>
+        <translation>Afdrukken mislukt</translation>
+    </message>
 </context>
 <context>
     <name>TProgressForm</name>
@@ -2194,39 +2324,49 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TSaveAttributesForm</name>
     <message>
-        <location filename="../src/edit/saveattributes.cpp" line="11" />
+        <location filename="../src/edit/saveattributes.cpp" line="12" />
         <source>Zelvane- Save attributes</source>
         <translation>Zelvane- Gegevens opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/saveattributes.cpp" line="13" />
+        <location filename="../src/edit/saveattributes.cpp" line="16" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/edit/saveattributes.cpp" line="14" />
+        <location filename="../src/edit/saveattributes.cpp" line="17" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/edit/saveattributes.cpp" line="15" />
+        <location filename="../src/edit/saveattributes.cpp" line="18" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/edit/saveattributes.cpp" line="16" />
+        <location filename="../src/edit/saveattributes.cpp" line="19" />
         <source>Actors</source>
         <translation>Personen</translation>
     </message>
     <message>
-        <location filename="../src/edit/saveattributes.cpp" line="22" />
+        <location filename="../src/edit/saveattributes.cpp" line="25" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../src/edit/saveattributes.cpp" line="23" />
+        <location filename="../src/edit/saveattributes.cpp" line="26" />
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/saveattributes.cpp" line="34" />
+        <source>Save the ticked attributes into 1 photo</source>
+        <translation>De aangevinkte gegevens in 1 foto opslaan</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/saveattributes.cpp" line="35" />
+        <source>Save the ticked attributes into %1 photos</source>
+        <translation>De aangevinkte gegevens in %1 foto's opslaan</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpfiles.h"
 
+#include "desktopopener.h"
 #include "programfiles.h"
 
-#include <QDesktopServices>
+#include <QApplication>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -20,7 +21,9 @@ QUrl Url(int context) {
 
 bool Show(int context) {
   const QUrl url = Url(context);
-  return url.isValid() && QDesktopServices::openUrl(url);
+  if (!url.isValid()) return false;
+  DesktopOpener::Open(QApplication::activeWindow(), url);
+  return true;
 }
 
 }  // namespace HelpFiles

@@ -11,7 +11,8 @@ namespace HelpFiles {
 
 // The page for the user's language (Dutch or English) at the context's section.
 [[nodiscard]] QUrl Url(int context);
-// Opens it in the user's browser; false when no help pages are found.
+// Opens it in the user's browser (a warning when none starts); false when
+// no help pages are found.
 bool Show(int context);
 
 }  // namespace HelpFiles

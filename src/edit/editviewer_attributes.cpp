@@ -57,7 +57,7 @@ QListWidgetItem* FindActor(const QListWidget* list, const QString& name) {
 void TEditImagesFormViewer::FillKnownActors() {
   FLoading = true;
   CheckListActors->clear();
-  for (const QString& name : KnownActors.split(u';', Qt::SkipEmptyParts)) CheckListActors->addItem(new TActorItem(name));
+  for (const QString& name : ActorList::Names(KnownActors)) CheckListActors->addItem(new TActorItem(name));
   FLoading = false;
 }
 
@@ -200,9 +200,10 @@ bool TEditImagesFormViewer::SaveCurrent() {
 
 void TEditImagesFormViewer::ActionSaveAllExecute() {
   if (!SaveAttributesForm) SaveAttributesForm = new TSaveAttributesForm(this);
-  if (SaveAttributesForm->exec() != QDialog::Accepted) return;
   const int count = int(FImageList.size());
   if (count == 0) return;
+  SaveAttributesForm->SetPhotoCount(count);
+  if (SaveAttributesForm->exec() != QDialog::Accepted) return;
   const int digits = int(QString::number(count).size());
   // The progress window is modal, so the controls cannot change during the
   // run: their values are taken once.

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -10,6 +11,8 @@ TSaveAttributesForm::TSaveAttributesForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(tr("Zelvane- Save attributes"));
   auto* layout = new QVBoxLayout(this);
+  FCount = new QLabel(this);
+  layout->addWidget(FCount);
   CheckName = new QCheckBox(tr("Name"), this);
   CheckDescription = new QCheckBox(tr("Description"), this);
   CheckLocation = new QCheckBox(tr("Location"), this);
@@ -25,4 +28,13 @@ TSaveAttributesForm::TSaveAttributesForm(QWidget* parent)
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
+}
+
+void TSaveAttributesForm::SetPhotoCount(int count) {
+  FCount->setText(count == 1 ? tr("Save the ticked attributes into 1 photo")
+                             : tr("Save the ticked attributes into %1 photos").arg(count));
+}
+
+QString TSaveAttributesForm::CountText() const {
+  return FCount->text();
 }

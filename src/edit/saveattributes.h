@@ -13,8 +13,16 @@ class TSaveAttributesForm : public QDialog {
 public:
   explicit TSaveAttributesForm(QWidget* parent = nullptr);
 
+  // How many photos Save all will change: "Save the ticked attributes into
+  // N photos", above the check boxes.
+  void SetPhotoCount(int count);
+  [[nodiscard]] QString CountText() const;
+
   QCheckBox* CheckName;
   QCheckBox* CheckDescription;
   QCheckBox* CheckLocation;
   QCheckBox* CheckActors;
+
+private:
+  class QLabel* FCount;
 };

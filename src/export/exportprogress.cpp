@@ -4,6 +4,7 @@
 #include "exportrun.h"
 #include "progressform.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -32,21 +33,38 @@ private:
 
 namespace ExportProgress {
 
-bool Run(QWidget* parent, const TExportPlan& plan, const TExportOptions& options) {
+QString ReplaceQuestion(int count, const QString& destination) {
+  return count == 1 ? QCoreApplication::translate("ExportProgress", "1 file in %1 will be replaced. Continue?").arg(destination)
+                    : QCoreApplication::translate("ExportProgress", "%1 files in %2 will be replaced. Continue?")
+                          .arg(count)
+                          .arg(destination);
+}
+
+TOutcome Run(QWidget* parent, const TExportPlan& plan, const TExportOptions& options) {
+  TOutcome outcome;
   TProgressForm progress(parent);
   TWindowReport report(progress);
   TExportRun run(plan, options, report);
   QString error;
   if (!run.Prepare(error)) {
     QMessageBox::critical(parent, QStringLiteral("Zelvane"), error);
-    return false;
+    return outcome;
   }
+  if (const qsizetype existing = run.ExistingOutputs().size(); existing > 0) {
+    const auto answer = QMessageBox::question(parent, QStringLiteral("Zelvane"),
+                                              ReplaceQuestion(int(existing), options.Destination),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes) return outcome;
+  }
+  outcome.Started = true;
   progress.SetMaximum(run.JobCount());
   // Started once the window runs, so that no report comes before it shows.
   QTimer::singleShot(0, &progress, [&run] { run.Start(); });
-  const bool ok = progress.exec() == QDialog::Accepted;
+  outcome.Completed = progress.exec() == QDialog::Accepted;
   run.Cancel();
-  return ok;
+  outcome.PhotosWritten = run.PhotosWritten();
+  outcome.Errors = run.Errors();
+  return outcome;
 }
 
 }  // namespace ExportProgress

@@ -81,6 +81,13 @@ int TExportRun::JobCount() const {
   return int(FJobs.size());
 }
 
+QStringList TExportRun::ExistingOutputs() const {
+  QStringList existing;
+  for (const QString& path : FOutputs)
+    if (QFileInfo::exists(path)) existing.append(path);
+  return existing;
+}
+
 bool TExportRun::MakeFolders(QString& error) {
   for (const TExportFolderPlan& folder : FPlan.Folders)
     if (!MakePath(FOptions.Destination, folder.Path, error)) return false;
@@ -125,12 +132,23 @@ bool TExportRun::PlanOutputs(QString& error) {
   if (FOptions.Kind == TExportOptions::CD && FOptions.Include != TExportOptions::Nothing) {
     if (!MakePath(FOptions.Destination, QStringLiteral("Viewer"), error)) return false;
     if (FOptions.Include == TExportOptions::AutorunAndViewer) {
+      // Written by a job like every other file, so that nothing is written
+      // before the run starts (the window may still ask about replacing).
       const QByteArray autorun = QStringLiteral("[autorun]\r\nicon=Viewer\\zelvane,0\r\nopen=Viewer\\zelvane \"\\%1\"\r\n")
                                      .arg(QString(FPlan.Folders.front().Path).replace(u'/', u'\\'))
                                      .toUtf8();
-      if (!ExportFile::Write(destination + QStringLiteral("autorun.inf"), autorun, error)) return false;
+      auto job = std::make_unique<TJobEntry>();
+      job->Label = QStringLiteral("autorun.inf");
+      job->Work = [autorun, file = destination + QStringLiteral("autorun.inf")](QString& error) {
+        return ExportFile::Write(file, autorun, error);
+      };
+      FOutputs.append(destination + QStringLiteral("autorun.inf"));
+      FJobs.push_back(std::move(job));
     }
     const QString viewer = destination + QStringLiteral("Viewer/");
+    FOutputs.append(viewer + QStringLiteral("zelvane"));
+    for (QDirIterator it(FOptions.HelpFolder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+      FOutputs.append(viewer + QStringLiteral("help/") + QDir(FOptions.HelpFolder).relativeFilePath(it.next()));
     auto program = std::make_unique<TJobEntry>();
     program->Label = Tr(QT_TRANSLATE_NOOP("TExportRun", "Viewer"));
     program->Work = [source = FOptions.ProgramFile, viewer](QString& error) {
@@ -216,6 +234,9 @@ bool TExportRun::PlanOutputs(QString& error) {
                                 ExportNames::SizeSuffix(FOptions.Width, FOptions.Height) + image->Extension;
         const QString clash = guard(record->FileName, picture, false);
         job->Written = html->Path + image->PageName();
+        FOutputs.append(destination + job->Written);
+        FOutputs.append(picture);
+        FOutputs.append(destination + html->Path + stem + ExportNames::SizeSuffix(64, 64) + image->Extension);
         job->Work = [image, clash](QString& error) {
           if (!clash.isEmpty()) {
             error = clash;
@@ -241,6 +262,7 @@ bool TExportRun::PlanOutputs(QString& error) {
         copy->Label = job->Label;
         const QString clash = guard(record->FileName, copy->DestFileName, full);
         job->Written = folder.Path + u'/' + out;
+        FOutputs.append(copy->DestFileName);
         job->Work = [copy, clash](QString& error) {
           if (!clash.isEmpty()) {
             error = clash;
@@ -254,6 +276,10 @@ bool TExportRun::PlanOutputs(QString& error) {
     }
   }
   for (const auto& html : FHtmlFolders) {
+    const QString folder = destination + html->Path;
+    FOutputs.append(folder + QStringLiteral("folders.html"));
+    FOutputs.append(folder + QStringLiteral("index.html"));
+    if (html->Pages.empty()) FOutputs.append(folder + QStringLiteral("main.html"));
     auto job = std::make_unique<TJobEntry>();
     job->Label = html->Name;
     job->Work = [folder = html.get()](QString& error) { return folder->Execute(error); };

@@ -5,6 +5,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -66,6 +67,9 @@ public:
   [[nodiscard]] bool Prepare(QString& error);
   // The jobs the progress counts.
   [[nodiscard]] int JobCount() const;
+  // After Prepare: the files the run would write that exist already (and
+  // would be replaced), full paths. Nothing is written before Start.
+  [[nodiscard]] QStringList ExistingOutputs() const;
   void Start();
   // Ends the run: the jobs not started are dropped.
   void Cancel();
@@ -88,6 +92,7 @@ private:
   const TExportOptions FOptions;
   IExportReport& FReport;
   std::vector<std::unique_ptr<TJobEntry>> FJobs;
+  QStringList FOutputs;  // every file the run writes, full paths
   std::vector<TJobEntry*> FFolderJobs;  // the album's, queued after every photo
   std::unique_ptr<THTMLAlbum> FAlbum;
   std::vector<std::unique_ptr<THTMLFolder>> FHtmlFolders;

@@ -18,7 +18,14 @@ QStringList Split(const QString& actors) {
   text.replace(u';', u'\n');
   static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
   QStringList names = text.split(lineBreak);
+  for (QString& name : names) name = name.trimmed();
   if (!names.isEmpty() && names.last().isEmpty()) names.removeLast();
+  return names;
+}
+
+QStringList Names(const QString& actors) {
+  QStringList names = Split(actors);
+  names.removeAll(QString());
   return names;
 }
 

@@ -11,7 +11,11 @@ namespace ActorList {
 [[nodiscard]] QString Join(const QStringList& names);
 
 // Every ";" ends a name; a trailing ";" adds no empty name, but an empty name
-// between two separators is kept, as is the text after the last ";".
+// between two separators is kept, as is the text after the last ";". Blanks
+// around a name are not part of it ("Anna; Bob;" names Anna and Bob).
 [[nodiscard]] QStringList Split(const QString& actors);
+// The names without the empty ones: the people lists of the windows, search
+// criteria and settings.
+[[nodiscard]] QStringList Names(const QString& actors);
 
 }  // namespace ActorList

@@ -171,29 +171,41 @@ QString ShortMonthName(int month) {
   return TranslatedMonth("ShortMonths", names, month);
 }
 
-QString ToShortDateText(TDateTime value) {
+QString Format(const QString& format, TDateTime value) {
   const TDateTimeParts p = Decode(value);
-  return QStringLiteral("%1 %2, %3")
-      .arg(ShortMonthName(p.Month))
-      .arg(p.Day, 2, 10, QChar(u'0'))
-      .arg(p.Year, 4, 10, QChar(u'0'));
+  const auto number = [](int n, int width) { return QStringLiteral("%1").arg(n, width, 10, QChar(u'0')); };
+  QString out;
+  for (qsizetype i = 0; i < format.size();) {
+    const QChar c = format[i].toLower();
+    qsizetype run = 1;
+    while (i + run < format.size() && format[i + run].toLower() == c) ++run;
+    switch (c.unicode()) {
+      case 'y': out += run >= 4 ? number(p.Year, 4) : number(p.Year % 100, 2); break;
+      case 'm':
+        out += run >= 4 ? LongMonthName(p.Month) : run == 3 ? ShortMonthName(p.Month) : number(p.Month, run == 2 ? 2 : 1);
+        break;
+      case 'd': out += number(p.Day, run >= 2 ? 2 : 1); break;
+      case 'h': out += number(p.Hour, run >= 2 ? 2 : 1); break;
+      case 'n': out += number(p.Minute, run >= 2 ? 2 : 1); break;
+      case 's': out += number(p.Second, run >= 2 ? 2 : 1); break;
+      case ':': out += QString(TimeSeparator()).repeated(run); break;
+      default: out += format.mid(i, run); break;
+    }
+    i += run;
+  }
+  return out;
+}
+
+QString ToShortDateText(TDateTime value) {
+  return Format(QCoreApplication::translate("DateFormats", "mmm dd, yyyy"), value);
 }
 
 QString ToLongDateText(TDateTime value) {
-  const TDateTimeParts p = Decode(value);
-  return QStringLiteral("%1 %2, %3").arg(LongMonthName(p.Month)).arg(p.Day).arg(p.Year, 4, 10, QChar(u'0'));
+  return Format(QCoreApplication::translate("DateFormats", "mmmm d, yyyy"), value);
 }
 
 QString ToLongDateTimeText(TDateTime value) {
-  const TDateTimeParts p = Decode(value);
-  const QChar sep = TimeSeparator();
-  return QStringLiteral("%1 %2%3%4%5%6")
-      .arg(ToLongDateText(value))
-      .arg(p.Hour, 2, 10, QChar(u'0'))
-      .arg(sep)
-      .arg(p.Minute, 2, 10, QChar(u'0'))
-      .arg(sep)
-      .arg(p.Second, 2, 10, QChar(u'0'));
+  return Format(QCoreApplication::translate("DateFormats", "mmmm d, yyyy hh:nn:ss"), value);
 }
 
 QString ToIsoText(TDateTime value) {

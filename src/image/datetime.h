@@ -48,6 +48,14 @@ struct TDateTimeParts {
 [[nodiscard]] QString LongMonthName(int month);
 // The short month name (1-12), as every "mmm" shows it.
 [[nodiscard]] QString ShortMonthName(int month);
+// A date-time in a format of the program's own kind: "yyyy" (or "yy") the
+// year, "mmmm" the long and "mmm" the short month name, "mm" or "m" the
+// month's number, "dd"/"d" the day, "hh"/"h" the hour, "nn"/"n" the minute,
+// "ss"/"s" the second (two letters: two digits), ":" the locale's time
+// separator; every other character stands for itself.
+[[nodiscard]] QString Format(const QString& format, TDateTime value);
+// The three display formats are translatable texts (in Dutch "dd mmm yyyy",
+// "d mmmm yyyy", "d mmmm yyyy hh:nn:ss").
 // "mmm dd, yyyy": "Jul 05, 2004".
 [[nodiscard]] QString ToShortDateText(TDateTime value);
 // "mmmm d, yyyy": "July 15, 2004".

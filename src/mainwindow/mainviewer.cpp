@@ -22,7 +22,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -37,6 +36,7 @@
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QToolBar>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QTreeView>
 #include <QUrl>
@@ -99,6 +99,8 @@ QAction* TMainFormViewer::AddAction(const QString& name, const QString& caption,
 void TMainFormViewer::CreateActions() {
   AddAction("ActionRefresh", tr("Refresh"), Qt::Key_F5, tr("Refresh"));
   AddAction("ActionExit", tr("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), tr("Exit"));
+  // Ctrl+Q as well, the key every Linux desktop program quits with.
+  Action("ActionExit")->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
   AddAction("ActionResult", tr("Result"), QKeySequence(Qt::CTRL | Qt::Key_R), tr("Show result view"));
   AddAction("ActionPrint", tr("Print"), QKeySequence(Qt::CTRL | Qt::Key_P), tr("Show print view"));
   AddAction("ActionExport", tr("Export"), QKeySequence(Qt::CTRL | Qt::Key_E), tr("Show export view"));
@@ -343,10 +345,27 @@ void TMainFormViewer::CreateLayout() {
   setCentralWidget(outer);
   ShowView(ViewResult);
 
+  FStatusPlace = new QLabel(this);
+  FStatusCount = new QLabel(this);
+  FOpenFolder = new QToolButton(this);
+  FOpenFolder->setText(tr("Open folder"));
+  FOpenFolder->setToolTip(tr("Open the folder of the last export"));
+  FOpenFolder->setVisible(false);
+  connect(FOpenFolder, &QToolButton::clicked, this, [this] { OpenInBrowser(QUrl::fromLocalFile(FExportedTo)); });
+  statusBar()->addPermanentWidget(FOpenFolder);
+  statusBar()->addPermanentWidget(FStatusPlace);
+  statusBar()->addPermanentWidget(FStatusCount);
+
   // The tree reports its selection 50 ms after it settles; a folder already
   // listed (at start-up) is not listed again.
   connect(DirectoryTree1, &TDirectoryTree::DirectoryChanged, this, [this](const QString& directory) {
     if (directory != FListedDirectory) ListFolder(directory);
+  });
+  // A click on the folder already listed lists it again (after a search,
+  // say); a click on another one is listed by the change above.
+  connect(DirectoryTree1, &QAbstractItemView::clicked, this, [this] {
+    const QString directory = DirectoryTree1->Directory();
+    if (!directory.isEmpty() && directory == FListedDirectory) ListFolder(directory);
   });
   // Arriving thumbnails bring the stored names and dates: the result order
   // follows by itself (TResultSortModel), at most five times a second.
@@ -413,6 +432,28 @@ void TMainFormViewer::ShowView(TView view) {
   UpdateListCommands();
 }
 
+QString TMainFormViewer::StatusPlace() const {
+  return FStatusPlace->text();
+}
+
+QString TMainFormViewer::StatusCount() const {
+  return FStatusCount->text();
+}
+
+QString TMainFormViewer::StatusMessage() const {
+  return statusBar()->currentMessage();
+}
+
+void TMainFormViewer::UpdateStatus() {
+  FStatusPlace->setText(PanelDirectory->text());
+  const int count = FResultModel->rowCount();
+  FStatusCount->setText(count == 1 ? tr("1 photo") : tr("%1 photos").arg(count));
+}
+
+void TMainFormViewer::ShowOutcome(const QString& message) {
+  statusBar()->showMessage(message);
+}
+
 void TMainFormViewer::ActionDetailsExecute() {
   const bool details = Action("ActionDetails")->isChecked();
   FResultStack->setCurrentWidget(details ? static_cast<QWidget*>(TreeViewResult) : ListViewResult);
@@ -466,6 +507,7 @@ void TMainFormViewer::ActionPrintStartExecute() {
   TPrintLayoutFormViewer form(this);
   form.SetImages(ListViewPrint);
   RunModal(form);
+  if (!form.Outcome().isEmpty()) ShowOutcome(form.Outcome());
 }
 
 void TMainFormViewer::ActionCardsExecute() {
@@ -513,6 +555,10 @@ bool TMainFormViewer::eventFilter(QObject* watched, QEvent* event) {
 
 void TMainFormViewer::ActionRefreshExecute() {
   DirectoryTree1->Refresh();
+  // The folder is listed again even when it was the last one listed: the
+  // way back from a search result, and to new files.
+  const QString directory = DirectoryTree1->Directory();
+  if (!directory.isEmpty()) ListFolder(directory);
 }
 
 void TMainFormViewer::ActionHTMLExecute() {
@@ -522,7 +568,7 @@ void TMainFormViewer::ActionHTMLExecute() {
   dialog.selectFile(QStringLiteral("Index.html"));
   dialog.setFileMode(QFileDialog::ExistingFile);
   if (RunModal(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-    QDesktopServices::openUrl(QUrl::fromLocalFile(dialog.selectedFiles().first()));
+    OpenInBrowser(QUrl::fromLocalFile(dialog.selectedFiles().first()));
 }
 
 void TMainFormViewer::ActionAboutExecute() {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "desktopopener.h"
 #include "photolistmodel.h"
 #include "photosettings.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QUrl>
 #include <QMainWindow>
 #include <QTimer>
@@ -95,8 +95,9 @@ public:
   // The export tree as values.
   [[nodiscard]] struct TExportPlan ExportPlan() const;
   [[nodiscard]] class TExportOptionsForm* ExportForm() const { return FExportForm; }
-  // Opens the album in the user's browser; replaceable (tests).
-  std::function<void(const QUrl&)> OpenInBrowser = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+  // Opens the album in the user's browser, or a folder in the file manager
+  // (a warning when nothing starts); replaceable (tests).
+  std::function<void(const QUrl&)> OpenInBrowser = [this](const QUrl& url) { DesktopOpener::Open(this, url); };
   // Views the chosen list full screen ("No images to view." when it is empty).
   void ActionViewExecute();
   // The full-screen viewer on the list ("No images to view." when it is
@@ -110,6 +111,13 @@ public:
   // Shows a modal window and gives the keyboard back to this window after.
   int RunModal(class QDialog& dialog);
   int RunModal(const std::function<int()>& run);
+  // The status bar: what the result list shows (the folder or "Search
+  // result"), how many photos, and the last action's outcome.
+  [[nodiscard]] QString StatusPlace() const;
+  [[nodiscard]] QString StatusCount() const;
+  [[nodiscard]] QString StatusMessage() const;
+  // Shown after an export: opens its destination in the file manager.
+  [[nodiscard]] class QToolButton* OpenFolderButton() const { return FOpenFolder; }
   void ActionDetailsExecute();
   void ActionShowHiddenExecute();
   void ActionSelectAllExecute();
@@ -156,6 +164,8 @@ private:
   void RemoveFromAllExport(const QList<TImageToDraw*>& records);
   void PrioritizeVisible();
   void ShowError(const QString& message);
+  void UpdateStatus();
+  void ShowOutcome(const QString& message);
   QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut, const QString& hint);
 
   QMap<QString, QAction*> FActions;
@@ -176,6 +186,10 @@ private:
   QLabel* PanelPrintImages = nullptr;
   QLabel* PanelExportFolder = nullptr;
   QLabel* PanelExportTotal = nullptr;
+  QLabel* FStatusPlace = nullptr;
+  QLabel* FStatusCount = nullptr;
+  class QToolButton* FOpenFolder = nullptr;
+  QString FExportedTo;  // the destination of the last export
   TPhotoListModel* FResultModel = nullptr;
   class TResultSortModel* FResultSort = nullptr;
   class QStackedWidget* FResultStack = nullptr;

@@ -14,9 +14,10 @@
 #include "progressform.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QDir>
 #include <QHash>
 #include <QMessageBox>
+#include <QToolButton>
 #include <QUrl>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -170,10 +171,19 @@ void TMainFormViewer::ActionExportStartExecute() {
   options.HelpFolder = ProgramFiles::HelpFolder();
   options.Threads = TJobQueue::ProcessorCount();
   const TExportPlan plan = ExportPlan();
-  const bool completed = ExportProgress::Run(this, plan, options);
-  if (completed && options.Kind == TExportOptions::Html && FExportForm->LaunchBrowser()) {
-    const QString destination = options.Destination.endsWith(u'/') ? options.Destination : options.Destination + u'/';
+  const ExportProgress::TOutcome outcome = ExportProgress::Run(this, plan, options);
+  if (!outcome.Started) return;
+  const QString destination = options.Destination.endsWith(u'/') ? options.Destination : options.Destination + u'/';
+  if (outcome.Completed && options.Kind == TExportOptions::Html && FExportForm->LaunchBrowser())
     OpenInBrowser(QUrl::fromLocalFile(destination + plan.Folders.front().Path + QStringLiteral("/index.html")));
-  }
+  // What was written, and the way to it.
+  const QString where = QDir::toNativeSeparators(QDir::cleanPath(destination));
+  QString message = outcome.PhotosWritten == 1 ? tr("Exported 1 photo to %1").arg(where)
+                                               : tr("Exported %1 photos to %2").arg(outcome.PhotosWritten).arg(where);
+  if (outcome.Errors > 0) message += tr(" (%1 errors)").arg(outcome.Errors);
+  if (!outcome.Completed) message += tr(" (cancelled)");
+  ShowOutcome(message);
+  FExportedTo = QDir::cleanPath(destination);
+  FOpenFolder->setVisible(true);
   DirectoryTree1->Refresh();
 }

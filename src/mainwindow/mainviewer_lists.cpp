@@ -22,11 +22,13 @@
 #include <QStandardItemModel>
 #include <QSet>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTreeView>
 
 void TMainFormViewer::ListFolder(const QString& directory) {
   FListedDirectory = directory;
   PanelDirectory->setText(directory);
+  statusBar()->clearMessage();
   TreeViewResult->setColumnHidden(4, true);  // the folder column is for search results
   if (FFindForm) FFindForm->DisablePrevious();
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -63,6 +65,7 @@ void TMainFormViewer::ShowFiles(const QStringList& files) {
   }
   FResultModel->ReplaceRows(rows, [this](QStandardItem* item) { FCache->AddListItem(item); });
   UpdateListCommands();
+  UpdateStatus();
   FVisibleTimer->start();
 }
 
@@ -214,8 +217,10 @@ void TMainFormViewer::RunSearch(const TSearchAttributes& criteria) {
   TProgressForm progress(this);
   std::unique_ptr<TSearchRun> run;
   int stepped = 0;
+  bool nothingToSearch = false;
   const auto search = [&] {
     if (candidates.isEmpty()) {
+      nothingToSearch = true;
       progress.reject();
       return;
     }
@@ -250,6 +255,10 @@ void TMainFormViewer::RunSearch(const TSearchAttributes& criteria) {
   walk.reset();
   if (run && run->IsFinished()) {
     ShowFiles(run->Matches());
+    const qsizetype found = run->Matches().size();
+    ShowOutcome(found == 0   ? tr("No photos found")
+                : found == 1 ? tr("1 photo found")
+                             : tr("%1 photos found").arg(found));
     return;
   }
   // Cancelled (or nothing to search): the previous list stays, with its own
@@ -257,4 +266,5 @@ void TMainFormViewer::RunSearch(const TSearchAttributes& criteria) {
   if (run) run->Cancel();
   PanelDirectory->setText(caption);
   TreeViewResult->setColumnHidden(4, !folderShown);
+  ShowOutcome(nothingToSearch ? tr("No photos found") : tr("Search cancelled"));
 }

@@ -452,6 +452,17 @@ void TPrintLayoutFormViewer::ActionPrintExecute() {
   FPrinting = false;
   activateWindow();  // the keyboard back from the dialogs, window manager or not
   if (result == TPrintJob::Failed) ShowError(tr("Printing failed: %1").arg(reason));
+  if (result == TPrintJob::Printed) {
+    const int pages = std::max(0, std::min(to, FPages) - from + 1);
+    const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    FOutcome = file.isEmpty() ? (pages == 1 ? tr("Printed 1 page") : tr("Printed %1 pages").arg(pages))
+                              : (pages == 1 ? tr("Printed 1 page to %1").arg(file)
+                                            : tr("Printed %1 pages to %2").arg(pages).arg(file));
+  } else if (result == TPrintJob::Cancelled) {
+    FOutcome = tr("Printing cancelled");
+  } else {
+    FOutcome = tr("Printing failed");
+  }
   LoadPageImages(ShownPage());
   pagePreview->update();
 }

@@ -34,6 +34,8 @@ public:
 
   // The list whose photos (RecordRole of column 0) are printed, in its order.
   void SetImages(QAbstractItemView* list);
+  // How the last print ended ("Printed 3 pages"); empty before any.
+  [[nodiscard]] QString Outcome() const { return FOutcome; }
 
   [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
   [[nodiscard]] QList<QAction*> Actions() const { return FActions.values(); }
@@ -105,6 +107,7 @@ private:
   bool FShown = false;
   bool FApplying = false;  // controls being set together: no handlers
   bool FPrinting = false;
+  QString FOutcome;
   TTextFont FFont{QStringLiteral("Arial"), 8, 0, Qt::black};
   TCardText FCaption;
   PrintPage::TPrinterPage FPrinterPage;

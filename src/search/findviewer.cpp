@@ -187,7 +187,7 @@ void TFindImagesForm::FormShow() {
   // back to narrow the next one. "Actors" itself keeps its state.
   const QSignalBlocker quiet(CheckListActors);
   CheckListActors->clear();
-  for (const QString& name : KnownActors.split(u';', Qt::SkipEmptyParts)) CheckListActors->addItem(NewActor(name));
+  for (const QString& name : ActorList::Names(KnownActors)) CheckListActors->addItem(NewActor(name));
 }
 
 void TFindImagesForm::DateChange(bool startChanged) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "searchmatch.h"
 
+#include "actorlist.h"
+
 #include "imagetodraw.h"
 #include "searchattributes.h"
 
@@ -43,7 +45,7 @@ QString Fold(const QString& text) {
 }
 
 QStringList ActorNames(const QString& actors) {
-  return actors.split(u';', Qt::SkipEmptyParts);
+  return ActorList::Names(actors);
 }
 
 bool Matches(const TSearchAttributes& c, const TSearchedPhoto& photo) {

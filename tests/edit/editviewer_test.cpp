@@ -370,9 +370,14 @@ TEST_F(EditTest, SaveAllNumbersTheNamesOrCopiesOnlyWhatIsChecked) {
   auto form = Open();
   form->EditName->setText(QStringLiteral("Holiday"));
   form->MemoDescription->setPlainText(QStringLiteral("Sea"));
-  AnswerDialogs([&] { form->Action("ActionSaveAll")->trigger(); }, [](QDialog* dialog) {
-    if (auto* choice = qobject_cast<TSaveAttributesForm*>(dialog)) choice->accept();
+  QString countText;
+  AnswerDialogs([&] { form->Action("ActionSaveAll")->trigger(); }, [&](QDialog* dialog) {
+    if (auto* choice = qobject_cast<TSaveAttributesForm*>(dialog)) {
+      countText = choice->CountText();  // says how many photos it will change
+      choice->accept();
+    }
   });
+  EXPECT_EQ(countText, QStringLiteral("Save the ticked attributes into 101 photos"));
   EXPECT_EQ(StoredName(Records[0]->FileName), QStringLiteral("Holiday 001"));
   EXPECT_EQ(StoredName(Records[41]->FileName), QStringLiteral("Holiday 042"));
   EXPECT_EQ(StoredName(Records[99]->FileName), QStringLiteral("Holiday 100"));

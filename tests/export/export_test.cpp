@@ -299,11 +299,29 @@ TEST_F(ExportTest, ACdCarriesTheViewerAndItsAutorun) {
   TReport report;
   ASSERT_TRUE(Export(plan, options, report));
   EXPECT_EQ(report.Errors, QStringList());
-  EXPECT_EQ(report.Labels.size(), 3);  // viewer, help, one photo
+  EXPECT_EQ(report.Labels.size(), 4);  // autorun.inf, viewer, help, one photo
   EXPECT_EQ(ReadFile(Dest + "/autorun.inf"),
             QByteArray("[autorun]\r\nicon=Viewer\\zelvane,0\r\nopen=Viewer\\zelvane \"\\Photos\"\r\n"));
-  EXPECT_EQ(Files(), (QStringList{"Photos/a.jpg", "Viewer/help/en/index.html", "Viewer/help/nl/index.html",
-                                  "Viewer/zelvane", "autorun.inf"}));
+  const QStringList written{"Photos/a.jpg", "Viewer/help/en/index.html", "Viewer/help/nl/index.html", "Viewer/zelvane",
+                            "autorun.inf"};
+  EXPECT_EQ(Files(), written);
+  // Prepared again, the run names every file it would replace, and nothing
+  // is written before it starts.
+  {
+    TReport again;
+    options.Destination = Dest;
+    TExportRun run(plan, options, again);
+    ASSERT_TRUE(run.Prepare(Error)) << Error.toStdString();
+    QStringList existing;
+    for (const QString& path : run.ExistingOutputs()) existing.append(QDir(Dest).relativeFilePath(path));
+    existing.sort();
+    EXPECT_EQ(existing, written);
+    ASSERT_TRUE(QFile::remove(Dest + "/autorun.inf"));
+    TExportRun fresh(plan, options, again);
+    ASSERT_TRUE(fresh.Prepare(Error));
+    EXPECT_FALSE(QFileInfo::exists(Dest + "/autorun.inf"));
+    EXPECT_EQ(fresh.ExistingOutputs().size(), written.size() - 1);
+  }
   EXPECT_TRUE(QFileInfo(Dest + "/Viewer/zelvane").isExecutable());
   // Only the viewer, and a missing program file is a copy error.
   QDir(Dest).removeRecursively();

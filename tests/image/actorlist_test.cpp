@@ -10,6 +10,9 @@ TEST(ActorList, SplitsOnSemicolonsAndKeepsInnerEmptyNames) {
   EXPECT_EQ(ActorList::Split(QString()), QStringList());
   // A line break inside a stored value separates names as well.
   EXPECT_EQ(ActorList::Split(QStringLiteral("Anna\r\nBob;")), (QStringList{"Anna", "Bob"}));
+  // Blanks around names are not part of them.
+  EXPECT_EQ(ActorList::Split(QStringLiteral(" Anna ; Bob Jr.; ;")), (QStringList{"Anna", "Bob Jr.", ""}));
+  EXPECT_EQ(ActorList::Names(QStringLiteral(" Anna ; Bob Jr.; ;")), (QStringList{"Anna", "Bob Jr."}));
 }
 
 TEST(ActorList, JoinEndsEveryNameWithSemicolon) {

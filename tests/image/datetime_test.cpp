@@ -79,3 +79,14 @@ TEST(DateTime, StoredTextUsesTheLocalesTimeSeparator) {
   EXPECT_EQ(dutch, u':');
   EXPECT_DOUBLE_EQ(FromAttributeText(text), Make(2004, 7, 15, 14, 3, 22));
 }
+
+TEST(DateTime, DisplayFormatsByTheirLetters) {
+  TDateTime value = 0;
+  ASSERT_TRUE(DateTimeUtil::TryEncode(2004, 7, 5, 9, 3, 7, 0, value));
+  const QString sep(DateTimeUtil::TimeSeparator());
+  EXPECT_EQ(DateTimeUtil::ToShortDateText(value), QStringLiteral("Jul 05, 2004"));
+  EXPECT_EQ(DateTimeUtil::ToLongDateText(value), QStringLiteral("July 5, 2004"));
+  EXPECT_EQ(DateTimeUtil::ToLongDateTimeText(value), "July 5, 2004 09" + sep + "03" + sep + "07");
+  EXPECT_EQ(DateTimeUtil::Format("d mmmm yyyy", value), QStringLiteral("5 July 2004"));
+  EXPECT_EQ(DateTimeUtil::Format("yyyy/mm/dd h.n.s yy m", value), QStringLiteral("2004/07/05 9.3.7 04 7"));
+}

@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QToolButton>
+#include <QMessageBox>
 #include <QDir>
 #include <QDrag>
 #include <QDropEvent>
@@ -378,6 +380,36 @@ TEST_F(ExportTest, StartExportWritesTheAlbumAndOpensItsIndex) {
   EXPECT_TRUE(QFileInfo::exists(dest + "/Photos/a.html"));
   EXPECT_TRUE(QFileInfo::exists(dest + "/Photos/b_800x600.jpg"));
   EXPECT_EQ(window.Settings().ExportDirectory, dest + u'/');
+  // The status bar says what was written, and a button opens the folder.
+  EXPECT_EQ(window.StatusMessage(), QStringLiteral("Exported 2 photos to %1").arg(QDir::cleanPath(dest)));
+  ASSERT_TRUE(window.OpenFolderButton()->isVisible());
+  window.OpenFolderButton()->click();
+  EXPECT_EQ(opened, QUrl::fromLocalFile(QDir::cleanPath(dest)));
+
+  // Again into the same folder: one question names the files it would
+  // replace; No (the default) writes nothing.
+  ASSERT_TRUE(QFile::remove(dest + "/Photos/a.html"));
+  const auto exportAgain = [&](QMessageBox::StandardButton button) {
+    QString question;
+    QMessageBox::StandardButton proposed = QMessageBox::NoButton;
+    AnswerDialogs([&] { window.Action("ActionExportStart")->trigger(); }, [&](QDialog* dialog) {
+      if (auto* form = qobject_cast<TExportOptionsForm*>(dialog)) {
+        form->Action("ActionStart")->trigger();
+      } else if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+        question = box->text();
+        proposed = box->standardButton(box->defaultButton());
+        Answer(box, button);
+      }
+    });
+    EXPECT_EQ(proposed, QMessageBox::No);
+    return question;
+  };
+  // 2 pictures and a page for b, 2 thumbnails, folders.html and index.html.
+  EXPECT_EQ(exportAgain(QMessageBox::No), QStringLiteral("7 files in %1/ will be replaced. Continue?").arg(dest));
+  EXPECT_FALSE(QFileInfo::exists(dest + "/Photos/a.html"));
+  EXPECT_EQ(exportAgain(QMessageBox::Yes), QStringLiteral("7 files in %1/ will be replaced. Continue?").arg(dest));
+  EXPECT_TRUE(QFileInfo::exists(dest + "/Photos/a.html"));
+
   // New folder twice gives two names; a rename onto a sibling's name is refused.
   TExportFolder* first = window.TreeViewExport->NewFolder();
   window.TreeViewExport->Select(window.TreeViewExport->Root());

@@ -23,6 +23,8 @@
 #include <QLineEdit>
 #include <QGuiApplication>
 #include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardItemModel>
@@ -215,11 +217,23 @@ TEST_F(MainViewerTest, DutchTextsUnderADutchLocale) {
     EXPECT_EQ(window.Action("ActionRefresh")->text(), QStringLiteral("Vernieuwen"));
     EXPECT_EQ(window.Action("ActionResult")->toolTip(), QStringLiteral("Resultaatweergave tonen"));
     EXPECT_EQ(DateTimeUtil::LongMonthName(7), QStringLiteral("juli"));
+    // Dates read as Dutch dates.
+    TDateTime day = 0;
+    ASSERT_TRUE(DateTimeUtil::TryEncode(2015, 7, 14, 16, 0, 56, 0, day));
+    const QString sep(DateTimeUtil::TimeSeparator());
+    EXPECT_EQ(DateTimeUtil::ToLongDateText(day), QStringLiteral("14 juli 2015"));
+    EXPECT_EQ(DateTimeUtil::ToLongDateTimeText(day), "14 juli 2015 16" + sep + "00" + sep + "56");
+    EXPECT_EQ(DateTimeUtil::ToShortDateText(day), QStringLiteral("14 jul 2015"));
     TSandbox other;
     TPhotoSettings settings;
     TProcessSettings process;
     TPhotoRegistry(other.Path("fresh.ini")).LoadSettings(settings, process);
     EXPECT_EQ(settings.Actors, QStringLiteral("Geen personen;"));
+    // Qt's own texts too (the standard buttons of every dialog).
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Cancel | QMessageBox::Yes);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Annuleren"));
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
   }
   EXPECT_FALSE(Translations::Install(QLocale(QLocale::English, QLocale::UnitedStates)));
   EXPECT_EQ(DateTimeUtil::LongMonthName(7), QStringLiteral("July"));
@@ -246,6 +260,10 @@ TEST(HelpPages, EveryHelpContextHasASectionInBothLanguages) {
                                                         .arg(QLatin1String(language))));
     for (int context = 100; context <= 600; context += 100)
       EXPECT_TRUE(page.contains(QStringLiteral("id=\"context-%1\"").arg(context))) << language << " " << context;
+    // Each page's title in its own language.
+    EXPECT_TRUE(page.contains(QLatin1String(language) == "nl" ? QStringLiteral("<title>Help bij Zelvane</title>")
+                                                              : QStringLiteral("<title>Zelvane Help</title>")))
+        << language;
   }
 }
 
@@ -428,4 +446,43 @@ TEST_F(MainViewerTest, HiddenFoldersAndFilesOnlyWhenShownOrNamedInTreeListingAnd
   EXPECT_FALSE(named.Action("ActionShowHidden")->isChecked());
   EXPECT_EQ(named.DirectoryTree()->Directory(), Folder + "/.trip/");
   EXPECT_EQ(Names(named.ResultRecords()), QStringList{"h.jpg"});
+}
+
+TEST_F(MainViewerTest, TheStatusBarSaysWhatIsShownAndF5OrAClickListsTheFolderAgain) {
+  const QByteArray jpeg = EncodeJpeg(Pattern(24, 16));
+  for (const char* file : {"photos/a.jpg", "photos/b.jpg"}) Box.Write(file, jpeg);
+  TMainFormViewer window({Folder}, Settings);
+  window.show();
+  EXPECT_EQ(window.StatusPlace(), Folder + u'/');
+  EXPECT_EQ(window.StatusCount(), QStringLiteral("2 photos"));
+  const auto find = [&](const QString& name) {
+    AnswerDialogs([&] { window.Action("ActionFind")->trigger(); }, [&](QDialog* dialog) {
+      if (auto* form = qobject_cast<TFindImagesForm*>(dialog)) {
+        form->CheckPrevious->setChecked(false);
+        form->EditName->setText(name);
+        form->Action("ActionStart")->trigger();
+      }
+    });
+  };
+  // A search without a match says so.
+  find("nothing like this");
+  EXPECT_EQ(window.StatusMessage(), QStringLiteral("No photos found"));
+  EXPECT_EQ(window.StatusPlace(), QStringLiteral("Search result"));
+  EXPECT_EQ(window.StatusCount(), QStringLiteral("0 photos"));
+  // F5 lists the folder again although it was the last one listed.
+  window.Action("ActionRefresh")->trigger();
+  EXPECT_EQ(window.ResultRecords().size(), 2);
+  EXPECT_EQ(window.StatusPlace(), Folder + u'/');
+  EXPECT_EQ(window.StatusMessage(), QString());
+  // So does a click on the folder that is selected.
+  find("nothing like this");
+  ASSERT_EQ(window.ResultRecords().size(), 0);
+  TDirectoryTree* tree = window.DirectoryTree();
+  const QRect selected = tree->visualRect(tree->currentIndex());
+  ASSERT_TRUE(selected.isValid());
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, selected.center());
+  EXPECT_EQ(window.ResultRecords().size(), 2);
+  EXPECT_EQ(window.DirectoryCaption(), Folder + u'/');
+  // Ctrl+Q quits as well as the description's Ctrl+X.
+  EXPECT_TRUE(window.Action("ActionExit")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Q)));
 }

@@ -18,7 +18,7 @@ using A = TSearchAttributes;
 
 TEST(FindForm, CheckBoxesFollowTheirEntriesAndStartFillsTheCriteria) {
   TFindImagesForm form;
-  form.KnownActors = QStringLiteral("Anna;Bob;");
+  form.KnownActors = QStringLiteral(" Anna; Bob;");  // blanks around names are no part of them
   form.show();
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Zelvane - Find images"));
   EXPECT_FALSE(form.CheckPrevious->isEnabled());

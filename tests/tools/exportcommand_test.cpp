@@ -75,6 +75,10 @@ TEST(ExportTool, ASourceThatIsNoPhotoIsWrongUsageAndHiddenEntriesComeOnlyWhenAsk
   EXPECT_EQ(plain.Exit, 0);
   EXPECT_EQ(plain.Err, QString());  // outside a desktop session too
   EXPECT_EQ(plain.Out, QStringLiteral("Photos/trip/a.jpg\nexported: 1 of 1 images, 0 errors\n"));
+  // Again: no question, but the replaced file is named.
+  const TProgramRun again = Export({"--to", dest, box.Path("trip")});
+  EXPECT_EQ(again.Exit, 0);
+  EXPECT_EQ(again.Err, QStringLiteral("zelvane-export: replacing Photos/trip/a.jpg\n"));
   const TProgramRun hidden = Export({"--hidden", "--root", "All", "--to", dest, box.Path("trip")});
   EXPECT_EQ(hidden.Exit, 0) << hidden.Err.toStdString();
   EXPECT_EQ(hidden.Out, QStringLiteral("All/trip/._a.jpg\nAll/trip/a.jpg\nAll/trip/.old/o.jpg\n"

@@ -104,6 +104,7 @@ TEST(FindTool, FindsCaptionsOtherProgramsWrote) {
   EXPECT_EQ(Find({root, "--description", "molen"}).Out, QStringList{root + "/iptc.jpg"});
   EXPECT_EQ(Find({root, "--location", "zeeland"}).Out, QStringList{root + "/iptc.jpg"});
   EXPECT_EQ(Find({root, "--actors", "Anna;"}).Out, QStringList{root + "/xmp.jpg"});
+  EXPECT_EQ(Find({root, "--actors", " anna ; "}).Out, QStringList{root + "/xmp.jpg"});
   EXPECT_EQ(Find({root, "--from", "1987-06-05", "--to", "1987-06-05"}).Out, QStringList{root + "/xmp.jpg"});
   // A camera's placeholder is no description.
   EXPECT_EQ(Find({root, "--description", "camera"}).Exit, 1);

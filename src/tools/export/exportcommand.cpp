@@ -169,7 +169,8 @@ QString TExportCommand::Usage() {
       "  location, date or none (default all); --templates the templates folder.\n"
       "  --cd adds the viewer (and with autorun an autorun.inf) for a CD.\n"
       "Prints each photo written, its path below DEST, and last\n"
-      "\"exported: N of M images, E errors\"; errors go to standard error.\n"
+      "\"exported: N of M images, E errors\"; errors go to standard error, as does\n"
+      "\"replacing PATH\" for each file of DEST that the export replaces.\n"
       "Exit status: 0 all written, 1 any error, 2 wrong usage or size.\n");
 }
 
@@ -226,6 +227,9 @@ int TExportCommand::Run(const QStringList& args, QTextStream& out, QTextStream& 
     err << "zelvane-export: " << error << '\n';
     return ExitFailed;
   }
+  // No question here: the files that are replaced are named.
+  for (const QString& path : run.ExistingOutputs())
+    err << "zelvane-export: replacing " << QDir(o.Destination).relativeFilePath(path) << '\n';
   run.Start();
   if (!run.IsFinished()) report.FLoop.exec();
   out << "exported: " << run.PhotosWritten() << " of " << plan.PhotoCount() << " images, " << run.Errors()

@@ -72,7 +72,7 @@ QString TFindCommand::ParseCriteria(const QStringList& options, TSearchAttribute
         c.Location = value;
         c.SetEnabled(A::CriterionLocation, true);
       } else if (option == QLatin1String("--actors")) {
-        c.Actors = value.split(u';', Qt::SkipEmptyParts);
+        c.Actors = ActorList::Names(value);
         c.SetEnabled(A::CriterionActors, true);
       } else if (option == QLatin1String("--from") || option == QLatin1String("--to")) {
         const std::optional<TDateTime> day = ParseDay(value);
