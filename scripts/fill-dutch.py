@@ -23,6 +23,7 @@ DUTCH = {
     "Delete": "Verwijderen",
     "Details": "Details",
     "Show hidden folders": "Verborgen mappen tonen",
+    "Replace this card design by the default settings?": "Dit kaartontwerp vervangen door de standaardinstellingen?",
     "No program could be started to open %1.": "Er kon geen programma worden gestart om %1 te openen.",
     "1 file in %1 will be replaced. Continue?": "1 bestand in %1 wordt vervangen. Doorgaan?",
     "%1 files in %2 will be replaced. Continue?": "%1 bestanden in %2 worden vervangen. Doorgaan?",

@@ -594,11 +594,16 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Randmarge (%)</translation>
     </message>
     <message>
+        <location filename="../src/cards/cardsviewer.cpp" line="634" />
+        <source>Replace this card design by the default settings?</source>
+        <translation>Dit kaartontwerp vervangen door de standaardinstellingen?</translation>
+    </message>
+    <message>
         <source>Some settings of %1 were corrected:</source>
         <translation>Enkele instellingen van %1 zijn gecorrigeerd:</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="724" />
+        <location filename="../src/cards/cardsviewer.cpp" line="745" />
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
@@ -634,242 +639,242 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
 <context>
     <name>TEditImagesFormViewer</name>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="40" />
+        <location filename="../src/edit/editviewer.cpp" line="41" />
         <source>Zelvane - Edit images</source>
         <translation>Zelvane - Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="66" />
+        <location filename="../src/edit/editviewer.cpp" line="67" />
         <source>Rotate left</source>
         <translation>Linksom draaien</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="67" />
+        <location filename="../src/edit/editviewer.cpp" line="68" />
         <source>Rotate right</source>
         <translation>Rechtsom draaien</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="68" />
+        <location filename="../src/edit/editviewer.cpp" line="69" />
         <source>Zoom in</source>
         <translation>Inzoomen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="69" />
+        <location filename="../src/edit/editviewer.cpp" line="70" />
         <source>Zoom out</source>
         <translation>Uitzoomen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="70" />
+        <location filename="../src/edit/editviewer.cpp" line="71" />
         <source>Edit red eyes</source>
         <translation>Rode ogen bewerken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="71" />
+        <location filename="../src/edit/editviewer.cpp" line="72" />
         <source>Restore red eyes</source>
         <translation>Rode ogen herstellen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="72" />
+        <location filename="../src/edit/editviewer.cpp" line="73" />
         <source>Show ROI</source>
         <translation>Uitsnede tonen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="73" />
+        <location filename="../src/edit/editviewer.cpp" line="74" />
         <source>Set ROI</source>
         <translation>Uitsnede kiezen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="74" />
+        <location filename="../src/edit/editviewer.cpp" line="75" />
         <source>Reset ROI</source>
         <translation>Uitsnede opheffen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="75" />
+        <location filename="../src/edit/editviewer.cpp" line="76" />
         <source>Undo</source>
         <translation>Ongedaan maken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="77" />
+        <location filename="../src/edit/editviewer.cpp" line="78" />
         <source>First image</source>
         <translation>Eerste foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="78" />
+        <location filename="../src/edit/editviewer.cpp" line="79" />
         <source>Previous image</source>
         <translation>Vorige foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="79" />
+        <location filename="../src/edit/editviewer.cpp" line="80" />
         <source>Next image</source>
         <translation>Volgende foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="80" />
+        <location filename="../src/edit/editviewer.cpp" line="81" />
         <source>Last image</source>
         <translation>Laatste foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="81" />
+        <location filename="../src/edit/editviewer.cpp" line="82" />
         <source>Save all images</source>
         <translation>Alle foto's opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="82" />
+        <location filename="../src/edit/editviewer.cpp" line="83" />
         <source>Save image</source>
         <translation>Foto opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="83" />
+        <location filename="../src/edit/editviewer.cpp" line="84" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="84" />
+        <location filename="../src/edit/editviewer.cpp" line="85" />
         <source>Close form</source>
         <translation>Venster sluiten</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="85" />
+        <location filename="../src/edit/editviewer.cpp" line="86" />
         <source>Add actor</source>
         <translation>Persoon toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="86" />
+        <location filename="../src/edit/editviewer.cpp" line="87" />
         <source>Remove actor</source>
         <translation>Persoon verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="87" />
+        <location filename="../src/edit/editviewer.cpp" line="88" />
         <source>Uncheck all actors</source>
         <translation>Alle personen uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="154" />
+        <location filename="../src/edit/editviewer.cpp" line="158" />
         <source>Area</source>
         <translation>Gebied</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="155" />
+        <location filename="../src/edit/editviewer.cpp" line="159" />
         <source>Color</source>
         <translation>Kleur</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="175" />
+        <location filename="../src/edit/editviewer.cpp" line="179" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="179" />
+        <location filename="../src/edit/editviewer.cpp" line="183" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="183" />
+        <location filename="../src/edit/editviewer.cpp" line="187" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="188" />
+        <location filename="../src/edit/editviewer.cpp" line="192" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="194" />
+        <location filename="../src/edit/editviewer.cpp" line="198" />
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="200" />
+        <location filename="../src/edit/editviewer.cpp" line="204" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="203" />
+        <location filename="../src/edit/editviewer.cpp" line="207" />
         <source>Actors</source>
         <translation>Personen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="213" />
+        <location filename="../src/edit/editviewer.cpp" line="217" />
         <source>Add</source>
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="213" />
+        <location filename="../src/edit/editviewer.cpp" line="217" />
         <source>Remove</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="213" />
+        <location filename="../src/edit/editviewer.cpp" line="217" />
         <source>Uncheck</source>
         <translation>Uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="221" />
+        <location filename="../src/edit/editviewer.cpp" line="225" />
         <source>Always save image</source>
         <translation>Foto altijd opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="223" />
+        <location filename="../src/edit/editviewer.cpp" line="227" />
         <source>Also write the attributes for other programs</source>
         <translation>Kenmerken ook voor andere programma's opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="224" />
+        <location filename="../src/edit/editviewer.cpp" line="228" />
         <source>Saves the name, description, location, people and date also in the XMP, IPTC and EXIF fields that other photo programs read</source>
         <translation>Slaat de naam, de beschrijving, de plaats, de personen en de datum ook op in de XMP-, IPTC- en EXIF-velden die andere fotoprogramma's lezen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="234" />
+        <location filename="../src/edit/editviewer.cpp" line="238" />
         <source>Save all</source>
         <translation>Alles opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="235" />
+        <location filename="../src/edit/editviewer.cpp" line="239" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="236" />
+        <location filename="../src/edit/editviewer.cpp" line="240" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="237" />
+        <location filename="../src/edit/editviewer.cpp" line="241" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="124" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="128" />
         <source>No actor to be added.</source>
         <translation>Er is geen persoon om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="163" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="170" />
         <source>The image attributes have changed. Do you want to save the changes?</source>
         <translation>De gegevens van de foto zijn gewijzigd. Wilt u de wijzigingen opslaan?</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="174" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="181" />
         <source>No name given, not possible to save the image.</source>
         <translation>Geen naam opgegeven, de foto kan niet worden opgeslagen.</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="192" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="199" />
         <source>Not saved</source>
         <translation>Niet opgeslagen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="197" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="205" />
         <source>Saved</source>
         <translation>Opgeslagen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="264" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="272" />
         <source>Saved %1 of %2 photos</source>
         <translation>%1 van %2 foto's opgeslagen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="265" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="273" />
         <source>Saved %1 of %2 photos, %3 not saved</source>
         <translation>%1 van %2 foto's opgeslagen, %3 niet opgeslagen</translation>
     </message>
@@ -1095,144 +1100,144 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
 <context>
     <name>TFindImagesForm</name>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="51" />
+        <location filename="../src/search/findviewer.cpp" line="52" />
         <source>Zelvane - Find images</source>
         <translation>Zelvane - Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="54" />
+        <location filename="../src/search/findviewer.cpp" line="55" />
         <source>Add actor</source>
         <translation>Persoon toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="55" />
+        <location filename="../src/search/findviewer.cpp" line="56" />
         <source>Remove actor</source>
         <translation>Persoon verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="56" />
-        <location filename="../src/search/findviewer.cpp" line="133" />
+        <location filename="../src/search/findviewer.cpp" line="57" />
+        <location filename="../src/search/findviewer.cpp" line="135" />
         <source>Uncheck all</source>
         <translation>Alles uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="57" />
-        <location filename="../src/search/findviewer.cpp" line="156" />
+        <location filename="../src/search/findviewer.cpp" line="58" />
+        <location filename="../src/search/findviewer.cpp" line="158" />
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="58" />
+        <location filename="../src/search/findviewer.cpp" line="59" />
         <source>Reset search attributes</source>
         <translation>Zoekkenmerken wissen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="59" />
+        <location filename="../src/search/findviewer.cpp" line="60" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="60" />
-        <location filename="../src/search/findviewer.cpp" line="156" />
+        <location filename="../src/search/findviewer.cpp" line="61" />
+        <location filename="../src/search/findviewer.cpp" line="158" />
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="92" />
+        <location filename="../src/search/findviewer.cpp" line="93" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="93" />
+        <location filename="../src/search/findviewer.cpp" line="94" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="94" />
+        <location filename="../src/search/findviewer.cpp" line="95" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="95" />
+        <location filename="../src/search/findviewer.cpp" line="96" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="106" />
+        <location filename="../src/search/findviewer.cpp" line="107" />
         <source>Start</source>
         <comment>the first day of the range</comment>
         <translation>Begin</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="107" />
+        <location filename="../src/search/findviewer.cpp" line="108" />
         <source>End</source>
         <comment>the last day of the range</comment>
         <translation>Einde</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="114" />
+        <location filename="../src/search/findviewer.cpp" line="115" />
         <source>Actors</source>
         <translation>Personen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="118" />
+        <location filename="../src/search/findviewer.cpp" line="119" />
         <source>All</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="119" />
+        <location filename="../src/search/findviewer.cpp" line="120" />
         <source>Any</source>
         <translation>Een van</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="133" />
+        <location filename="../src/search/findviewer.cpp" line="135" />
         <source>Add</source>
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="133" />
+        <location filename="../src/search/findviewer.cpp" line="135" />
         <source>Remove</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="143" />
+        <location filename="../src/search/findviewer.cpp" line="145" />
         <source>Use previous result</source>
         <translation>Vorig resultaat gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="144" />
+        <location filename="../src/search/findviewer.cpp" line="146" />
         <source>Include subdirectories</source>
         <translation>Inclusief submappen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="156" />
+        <location filename="../src/search/findviewer.cpp" line="158" />
         <source>Reset</source>
         <translation>Wissen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="156" />
+        <location filename="../src/search/findviewer.cpp" line="158" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="225" />
+        <location filename="../src/search/findviewer.cpp" line="227" />
         <source>No actor to be added.</source>
         <translation>Er is geen persoon om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="254" />
+        <location filename="../src/search/findviewer.cpp" line="257" />
         <source>The name attribute is checked, but no value given.
 Do you want to resume the search without the name?</source>
         <translation>Het kenmerk naam is aangevinkt, maar zonder waarde.
 Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="260" />
+        <location filename="../src/search/findviewer.cpp" line="263" />
         <source>No attributes checked to search.</source>
         <translation>Geen kenmerken aangevinkt om op te zoeken.</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="264" />
+        <location filename="../src/search/findviewer.cpp" line="267" />
         <source>The enddate is smaller than the startdate.</source>
         <translation>De einddatum ligt voor de begindatum.</translation>
     </message>
@@ -1295,173 +1300,173 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TFullScreenViewer</name>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="28" />
+        <location filename="../src/viewer/screenviewer.cpp" line="30" />
         <source>Zelvane - View images</source>
         <translation>Zelvane - Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="83" />
-        <location filename="../src/viewer/screenviewer.cpp" line="176" />
+        <location filename="../src/viewer/screenviewer.cpp" line="85" />
+        <location filename="../src/viewer/screenviewer.cpp" line="181" />
         <source>Show</source>
         <translation>Tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="84" />
+        <location filename="../src/viewer/screenviewer.cpp" line="86" />
         <source>Size</source>
         <translation>Grootte</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="85" />
+        <location filename="../src/viewer/screenviewer.cpp" line="87" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="85" />
+        <location filename="../src/viewer/screenviewer.cpp" line="87" />
         <source>Show name</source>
         <translation>Naam tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="86" />
+        <location filename="../src/viewer/screenviewer.cpp" line="88" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="86" />
+        <location filename="../src/viewer/screenviewer.cpp" line="88" />
         <source>Show description</source>
         <translation>Beschrijving tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="87" />
+        <location filename="../src/viewer/screenviewer.cpp" line="89" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="87" />
+        <location filename="../src/viewer/screenviewer.cpp" line="89" />
         <source>Show location</source>
         <translation>Plaats tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="88" />
+        <location filename="../src/viewer/screenviewer.cpp" line="90" />
         <source>Date and time</source>
         <translation>Datum en tijd</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="88" />
+        <location filename="../src/viewer/screenviewer.cpp" line="90" />
         <source>Show date and time</source>
         <translation>Datum en tijd tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="89" />
+        <location filename="../src/viewer/screenviewer.cpp" line="91" />
         <source>First image</source>
         <translation>Eerste foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="90" />
+        <location filename="../src/viewer/screenviewer.cpp" line="92" />
         <source>Previous image</source>
         <translation>Vorige foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="91" />
+        <location filename="../src/viewer/screenviewer.cpp" line="93" />
         <source>Next image</source>
         <translation>Volgende foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="92" />
+        <location filename="../src/viewer/screenviewer.cpp" line="97" />
         <source>Last image</source>
         <translation>Laatste foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="93" />
+        <location filename="../src/viewer/screenviewer.cpp" line="98" />
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="93" />
+        <location filename="../src/viewer/screenviewer.cpp" line="98" />
         <source>Start slide show</source>
         <translation>Diavoorstelling starten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="94" />
+        <location filename="../src/viewer/screenviewer.cpp" line="99" />
         <source>Settings</source>
         <translation>Instellingen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="95" />
+        <location filename="../src/viewer/screenviewer.cpp" line="100" />
         <source>Set slide show settings</source>
         <translation>Diavoorstelling instellen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="96" />
+        <location filename="../src/viewer/screenviewer.cpp" line="101" />
         <source>Rotate left</source>
         <translation>Linksom draaien</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="97" />
+        <location filename="../src/viewer/screenviewer.cpp" line="102" />
         <source>Rotate right</source>
         <translation>Rechtsom draaien</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="98" />
+        <location filename="../src/viewer/screenviewer.cpp" line="103" />
         <source>Zoom to fit</source>
         <translation>Passend maken</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="99" />
+        <location filename="../src/viewer/screenviewer.cpp" line="104" />
         <source>Full size</source>
         <translation>Ware grootte</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="100" />
+        <location filename="../src/viewer/screenviewer.cpp" line="105" />
         <source>ROI</source>
         <translation>Interessegebied</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="101" />
+        <location filename="../src/viewer/screenviewer.cpp" line="106" />
         <source>Zoom in</source>
         <translation>Inzoomen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="102" />
+        <location filename="../src/viewer/screenviewer.cpp" line="107" />
         <source>Zoom out</source>
         <translation>Uitzoomen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="103" />
+        <location filename="../src/viewer/screenviewer.cpp" line="108" />
         <source>Reset zoom</source>
         <translation>Zoom herstellen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="104" />
+        <location filename="../src/viewer/screenviewer.cpp" line="109" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="105" />
+        <location filename="../src/viewer/screenviewer.cpp" line="110" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="106" />
+        <location filename="../src/viewer/screenviewer.cpp" line="111" />
         <source>Move left</source>
         <translation>Naar links</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="107" />
+        <location filename="../src/viewer/screenviewer.cpp" line="112" />
         <source>Move up</source>
         <translation>Omhoog</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="108" />
+        <location filename="../src/viewer/screenviewer.cpp" line="113" />
         <source>Move right</source>
         <translation>Naar rechts</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="109" />
+        <location filename="../src/viewer/screenviewer.cpp" line="114" />
         <source>Move down</source>
         <translation>Omlaag</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="182" />
+        <location filename="../src/viewer/screenviewer.cpp" line="187" />
         <source>Slide show</source>
         <translation>Diavoorstelling</translation>
     </message>

@@ -605,15 +605,36 @@ void TCreateCardsFormViewer::DragMove() {
   RepaintNow();
 }
 
-void TCreateCardsFormViewer::ActionDefaultExecute() {
-  for (TCard* side : std::initializer_list<TCard*>{&FDesign.Front, &FDesign.Back}) {
-    // The texts keep their lines.
+namespace {
+
+// The defaults, with each text block keeping its lines.
+void ApplyDefaultsKeepingLines(TCardDesign& design) {
+  for (TCard* side : std::initializer_list<TCard*>{&design.Front, &design.Back}) {
     std::vector<QStringList> lines;
     for (const TCardText& text : side->Texts) lines.push_back(text.Lines);
     side->Texts.assign(6, TCardText());
     for (size_t i = 0; i < lines.size() && i < 6; ++i) side->Texts[i].Lines = lines[i];
   }
-  FDesign.ApplyDefaults();
+  design.ApplyDefaults();
+}
+
+}  // namespace
+
+void TCreateCardsFormViewer::ActionDefaultExecute() {
+  // A design that differs from the defaults is the user's work: asked first.
+  TCardDesign defaults;
+  defaults.Front.Texts.resize(6);
+  defaults.Back.Texts.resize(6);
+  for (size_t i = 0; i < 6; ++i) {
+    if (i < FDesign.Front.Texts.size()) defaults.Front.Texts[i].Lines = FDesign.Front.Texts[i].Lines;
+    if (i < FDesign.Back.Texts.size()) defaults.Back.Texts[i].Lines = FDesign.Back.Texts[i].Lines;
+  }
+  ApplyDefaultsKeepingLines(defaults);
+  if (CardFile::Serialize(defaults) != CardFile::Serialize(FDesign) &&
+      QMessageBox::question(this, QStringLiteral("Zelvane"), tr("Replace this card design by the default settings?"),
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+    return;
+  ApplyDefaultsKeepingLines(FDesign);
   FEditor.ClearUndo();
   ShowDesign();
 }

@@ -3,6 +3,7 @@
 // stepping through it, closing.
 
 #include "editviewer.h"
+#include "peoplelist.h"
 
 #include "datetimetyping.h"
 #include "editicons.h"
@@ -88,6 +89,9 @@ void TEditImagesFormViewer::CreateActions() {
   for (const char* name : {"ActionZoomIn", "ActionRedEyes", "ActionShowROI", "ActionSetROI"})
     Action(name)->setCheckable(true);
   Action("ActionUndo")->setEnabled(false);
+  // Ctrl+Z as well; while a text field has the focus it stays that field's
+  // own undo (the field takes the key first).
+  Action("ActionUndo")->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_Z)});
 
   auto bind = [this](const char* name, auto slot) { connect(Action(name), &QAction::triggered, this, slot); };
   bind("ActionRotateL", [this] { ActionRotateExecute(-90); });
@@ -204,7 +208,7 @@ void TEditImagesFormViewer::CreateLayout() {
   auto* actorsLayout = new QVBoxLayout(actors);
   CheckListActors = new QListWidget(actors);
   CheckListActors->setSortingEnabled(true);
-  CheckListActors->setMinimumHeight(48);
+  PeopleList::ShowRows(CheckListActors);
   actorsLayout->addWidget(CheckListActors, 1);
   EditActor = new QLineEdit(actors);
   actorsLayout->addWidget(EditActor);
@@ -295,6 +299,7 @@ void TEditImagesFormViewer::UpdateNavigation() {
 void TEditImagesFormViewer::Navigate(TNavigate mode) {
   if (!CheckSaved()) return;
   ClearUndo();
+  StatusBar->clearMessage();  // "Saved" was about the photo left
   const int count = int(FImageList.size());
   switch (mode) {
     case NavigateFirst: FIndex = 0; break;

@@ -58,6 +58,9 @@ public:
   [[nodiscard]] TImageScaled* Scaled() const { return FScaled.get(); }
   [[nodiscard]] int UndoCount() const { return FUndo.Count(); }
   bool Modified = false;
+  // The controls' values and the photo's corrections as one value: equal to
+  // the value taken when the photo was shown (or saved) means nothing to save.
+  [[nodiscard]] QByteArray EditedState() const;
 
   // Builds the set and shows its first photo (done when the window shows).
   void FormShow();
@@ -129,6 +132,7 @@ private:
   void UpdateNavigation();
   // Save, Save all and "Always save image" follow whether the photo can be saved.
   void UpdateSaveControls(bool canSave);
+  QByteArray FStoredState;
   void FillKnownActors();
   void LoadAttributes();
   void AttributeChange();

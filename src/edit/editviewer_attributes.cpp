@@ -3,9 +3,11 @@
 // saving them into the photos (one, or all of the set).
 
 #include "actorlist.h"
+#include "attributeitems.h"
 #include "datetime.h"
 #include "editviewer.h"
 #include "imagescaled.h"
+#include "peoplelist.h"
 #include "imagetodraw.h"
 #include "jobqueue.h"
 #include "progressform.h"
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMutexLocker>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -90,6 +93,7 @@ void TEditImagesFormViewer::LoadAttributes() {
   if (added) RebuildKnownActors();
   FLoading = false;
   Modified = false;
+  FStoredState = EditedState();
 }
 
 TMetadataScope TEditImagesFormViewer::Scope() const {
@@ -133,6 +137,7 @@ void TEditImagesFormViewer::ActionAddActorExecute() {
   item->setCheckState(Qt::Checked);
   FLoading = false;
   Modified = true;
+  PeopleList::Reveal(CheckListActors, item);
   EditActor->clear();
   EditActor->setFocus();
   RebuildKnownActors();
@@ -158,7 +163,9 @@ bool TEditImagesFormViewer::CheckSaved() {
     SaveCurrent();
     return true;
   }
-  if (!Modified) return true;
+  // Changed and changed back (a rotation undone, a name typed and erased)
+  // leaves nothing to save.
+  if (!Modified || EditedState() == FStoredState) return true;
   const auto answer = QMessageBox::question(
       this, QStringLiteral("Zelvane"), tr("The image attributes have changed. Do you want to save the changes?"),
       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -194,6 +201,7 @@ bool TEditImagesFormViewer::SaveCurrent() {
     return false;
   }
   Modified = false;
+  FStoredState = EditedState();
   StatusBar->showMessage(tr("Saved"));
   return true;
 }
@@ -263,4 +271,23 @@ void TEditImagesFormViewer::ActionSaveAllExecute() {
   const int done = saved.load();
   StatusBar->showMessage(done == count ? tr("Saved %1 of %2 photos").arg(done).arg(count)
                                        : tr("Saved %1 of %2 photos, %3 not saved").arg(done).arg(count).arg(count - done));
+}
+
+QByteArray TEditImagesFormViewer::EditedState() const {
+  QByteArray state;
+  const auto add = [&state](const QString& text) { state += text.toUtf8() + '\0'; };
+  add(TrimBlanks(EditName->text()));
+  add(StoredDescription());
+  add(TrimBlanks(EditLocation->text()));
+  add(DTPDate->date().toString(Qt::ISODate));
+  add(DTPTime->time().toString(Qt::ISODate));
+  add(CheckedActors());
+  if (FScaled) {
+    // The corrections as a save would write them from the view.
+    using namespace AttributeItems;
+    state += RotationItem(TImageToDraw::IdRotation, FScaled->Rotation).Value + '\0';
+    state += RectItem(TImageToDraw::IdROI, FScaled->GetStoredROI()).Value + '\0';
+    if (FScaled->RedEyes) state += RedEyesItem(TImageToDraw::IdRedEyes, *FScaled->RedEyes).Value;
+  }
+  return state;
 }

@@ -99,7 +99,10 @@ void TImageScaled::Draw(QPainter& painter) {
     font.setPointSize(16);
     painter.setFont(font);
     painter.setPen(QColor::fromRgba(0xFFFFFFFFu));
-    painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, error);
+    // The message and its cause, as the list's tool tip gives them.
+    const QString& reason = ImageToDraw->ErrorReason;
+    painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     reason.isEmpty() ? error : error + u'\n' + reason);
     painter.restore();
     return;
   }

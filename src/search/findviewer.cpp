@@ -4,6 +4,7 @@
 #include "actorlist.h"
 #include "datetimetyping.h"
 #include "helpfiles.h"
+#include "peoplelist.h"
 #include "photosettings.h"
 #include "windowactions.h"
 #include "windowplacement.h"
@@ -123,6 +124,7 @@ void TFindImagesForm::CreateLayout() {
   actorsLayout->addLayout(radios);
   CheckListActors = new QListWidget(actors);
   CheckListActors->setSortingEnabled(true);
+  PeopleList::ShowRows(CheckListActors);
   actorsLayout->addWidget(CheckListActors, 1);
   connect(CheckListActors, &QListWidget::itemChanged, this, [this] { UpdateCheckActors(); });
   EditActor = new QLineEdit(actors);
@@ -231,6 +233,7 @@ void TFindImagesForm::ActionAddExecute() {
     }
     item->setCheckState(Qt::Checked);
     CheckActors->setChecked(true);
+    PeopleList::Reveal(CheckListActors, item);
   }
   EditActor->clear();
   EditActor->setFocus();

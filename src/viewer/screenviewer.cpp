@@ -17,7 +17,9 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QWheelEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -89,6 +91,9 @@ void TFullScreenViewer::CreateActions() {
   AddAction("ActionFirst", tr("First image"), QKeySequence(Qt::Key_Home));
   AddAction("ActionPrevious", tr("Previous image"), QKeySequence(Qt::Key_PageUp));
   AddAction("ActionNext", tr("Next image"), QKeySequence(Qt::Key_PageDown));
+  // Space and Backspace as well, as image viewers on Linux step.
+  Action("ActionPrevious")->setShortcuts({QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_Backspace)});
+  Action("ActionNext")->setShortcuts({QKeySequence(Qt::Key_PageDown), QKeySequence(Qt::Key_Space)});
   AddAction("ActionLast", tr("Last image"), QKeySequence(Qt::Key_End));
   AddAction("ActionStartSlideShow", tr("Start"), QKeySequence(Qt::Key_S), tr("Start slide show"));
   AddAction("ActionSlideShowSettings", tr("Settings"), QKeySequence(Qt::ALT | Qt::Key_S),
@@ -284,8 +289,11 @@ TViewRequest TFullScreenViewer::Request() const {
 void TFullScreenViewer::UpdateViewArea() {
   const TImageScaled* view = Scaled();
   QSize photo;
-  if (view && !Loading() && view->ImageToDraw->ErrorMessage.isEmpty())
-    photo = QSize(view->Frame.Width, view->Frame.Height);
+  if (view && !Loading() && !view->ImageToDraw->ErrorMessage.isEmpty()) {
+    FViewArea = ViewArea::ErrorBox(WindowSize());
+    return;
+  }
+  if (view && !Loading()) photo = QSize(view->Frame.Width, view->Frame.Height);
   FViewArea = ViewArea::Compute(SizeMode(), photo, WindowSize());
 }
 
@@ -460,7 +468,42 @@ void TFullScreenViewer::contextMenuEvent(QContextMenuEvent* event) {
   event->accept();
 }
 
+void TFullScreenViewer::keyPressEvent(QKeyEvent* event) {
+  // Left and Right pan a photo larger than the screen (their actions are
+  // enabled then); otherwise they step. "+" and "-" zoom about the middle.
+  const QPointF middle(ViewerFullSize->width() / 2.0, ViewerFullSize->height() / 2.0);
+  switch (event->key()) {
+    case Qt::Key_Right: ShowImageAt(FIndex + 1); return;
+    case Qt::Key_Left: ShowImageAt(FIndex - 1); return;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: ZoomStep(true, middle); return;
+    case Qt::Key_Minus: ZoomStep(false, middle); return;
+    default: QDialog::keyPressEvent(event);
+  }
+}
+
+void TFullScreenViewer::ZoomStep(bool in, QPointF at) {
+  if (Loading() || !Scaled() || SizeMode() != TSizeMode::ZoomFit) return;
+  const qreal dpr = devicePixelRatioF();
+  if (in)
+    Scaled()->ZoomAt(QPoint(int(std::lround(at.x() * dpr)), int(std::lround(at.y() * dpr))));
+  else
+    Scaled()->ZoomOut();
+  UpdateSizeActions();
+  ViewerFullSize->update();
+}
+
+bool TFullScreenViewer::WheelTurned(QWheelEvent* wheel) {
+  // A notch (120) at a time: a touchpad's small deltas add up.
+  FWheelTurn += wheel->angleDelta().y();
+  const bool zoom = wheel->modifiers() & Qt::ControlModifier;
+  for (; FWheelTurn >= 120; FWheelTurn -= 120) zoom ? ZoomStep(true, wheel->position()) : ShowImageAt(FIndex - 1);
+  for (; FWheelTurn <= -120; FWheelTurn += 120) zoom ? ZoomStep(false, wheel->position()) : ShowImageAt(FIndex + 1);
+  return true;
+}
+
 bool TFullScreenViewer::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ViewerFullSize && event->type() == QEvent::Wheel) return WheelTurned(static_cast<QWheelEvent*>(event));
   // The right button opens the context menu and nothing else: the mouse
   // tools never see it (the menu would take its release from them).
   if (watched == ViewerFullSize &&

@@ -98,12 +98,18 @@ protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
                      const QString& hint = QString(), const QString& category = QString());
   void CreateActions();
   void CreateMenu();
+  // Zooms in about a point of the window (or out), in the fitting mode only.
+  void ZoomStep(bool in, QPointF at);
+  // The wheel steps through the photos; with Ctrl it zooms about the pointer.
+  bool WheelTurned(class QWheelEvent* wheel);
+  int FWheelTurn = 0;
   void UpdateNavigation();
   void ActionSizeExecute(QAction* action);
   [[nodiscard]] QAction* SizeAction(TSizeMode mode) const;

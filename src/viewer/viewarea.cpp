@@ -11,6 +11,11 @@ TGPRect Compute(TSizeMode mode, QSize photo, QSize window) {
           photo.height()};
 }
 
+TGPRect ErrorBox(QSize window) {
+  const int side = std::max(1, std::min(window.width(), window.height()) / 3);
+  return {(window.width() - side) / 2, (window.height() - side) / 2, side, side};
+}
+
 TGPRect Move(TGPRect area, int dx, int dy, QSize window) {
   const auto pan = [](int& origin, int size, int delta, int room) {
     if (size <= room) return;

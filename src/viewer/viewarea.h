@@ -18,6 +18,10 @@ namespace ViewArea {
 // unknown (it failed to load: its message needs room), take the whole window.
 [[nodiscard]] TGPRect Compute(TSizeMode mode, QSize photo, QSize window);
 
+// Where a photo that could not be read shows its message: a square box in
+// the middle third of the window (as a thumbnail's box sits in its cell).
+[[nodiscard]] TGPRect ErrorBox(QSize window);
+
 // Pans the area by (dx, dy) in each direction where it is larger than the
 // window, never so far that the window shows past the photo's edge; a
 // direction in which the photo fits does not move.

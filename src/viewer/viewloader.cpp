@@ -127,8 +127,8 @@ void TViewLoader::Render(TImageScaled* view, const TViewRequest& request) {
   }
   if (view->Cancelled) return;
   if (view->GetScaledBitmap()) ++FRendered;
-  // A photo that turned out damaged shows its message on the whole window.
-  if (!error.isEmpty()) view->SetTargetRect(ViewArea::Compute(request.Mode, QSize(), request.Window));
+  // A photo that turned out damaged shows its message in the middle.
+  if (!error.isEmpty()) view->SetTargetRect(ViewArea::ErrorBox(request.Window));
 }
 
 void TViewLoader::JobEnded(TImageScaled* view) {

@@ -195,6 +195,16 @@ TEST_F(CardsWindowTest, LoadAndSaveThroughTheWindow) {
   EXPECT_EQ(MessageShownBy([&] { Form->LoadFile(Box.Write("design.txt", "CARD\r\nTYPE=1\r\n")); }),
             CardFile::NotACardFile(Box.Path("design.txt")));
   EXPECT_EQ(CardFile::Serialize(Form->Design()), before);
+
+  // Default asks before it replaces a design of the user's; No keeps it,
+  // Yes applies the defaults, and a design at its defaults is not asked about.
+  EXPECT_EQ(MessageShownBy([&] { Form->Action("ActionDefault")->trigger(); }, QMessageBox::No),
+            QStringLiteral("Replace this card design by the default settings?"));
+  EXPECT_EQ(CardFile::Serialize(Form->Design()), before);
+  MessageShownBy([&] { Form->Action("ActionDefault")->trigger(); }, QMessageBox::Yes);
+  EXPECT_NE(CardFile::Serialize(Form->Design()), before);
+  EXPECT_EQ(Form->Margins[0]->Value(), 4);  // the default margin
+  EXPECT_EQ(MessageShownBy([&] { Form->Action("ActionDefault")->trigger(); }), QString());
 }
 
 TEST(CardDialogs, BorderDialogLinesOrnamentsAndTheirLists) {

@@ -8,6 +8,8 @@
 #include "screenviewer.h"
 #include "testsupport.h"
 
+#include <QApplication>
+#include <QWheelEvent>
 #include <QAction>
 #include <QListView>
 #include <QMenu>
@@ -234,9 +236,13 @@ TEST_F(ScreenViewerTest, ADamagedPhotoShowsItsMessageInEveryModeAndTheShowGoesOn
       Trigger(mode);
       ASSERT_TRUE(WaitDrawn(index)) << mode;
       EXPECT_FALSE(viewer->Scaled()->ImageToDraw->ErrorMessage.isEmpty());
+      // A red box in the middle third of the screen, nothing red around it.
       const QImage screen = Screen();
-      EXPECT_GT(CountPixels(screen, QRect(QPoint(0, 0), screen.size()).adjusted(0, 0, -1, -1), Red),
-                screen.width() * screen.height() / 4)
+      const int side = std::min(screen.width(), screen.height()) / 3;
+      const QRect middle((screen.width() - side) / 2, (screen.height() - side) / 2, side, side);
+      EXPECT_GT(CountPixels(screen, middle.adjusted(0, 0, -1, -1), Red), side * side / 2) << index << mode;
+      EXPECT_LT(CountPixels(screen, QRect(QPoint(0, 0), screen.size()).adjusted(0, 0, -1, -1), Red),
+                side * side + side * 4)
           << index << mode;
     }
   }
@@ -306,4 +312,48 @@ TEST_F(ScreenViewerTest, ClosingWhileLoadingHidesAtOnceAndFreesAfterTheJob) {
   const QPointer<TFullScreenViewer> guard(viewer);
   viewer->DeleteWhenIdle();
   ASSERT_TRUE(WaitFor([&] { return guard.isNull(); }));
+}
+
+TEST_F(ScreenViewerTest, SpaceBackspaceArrowsAndTheWheelStepAndCtrlWheelOrPlusMinusZoom) {
+  for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) AddDark(name, name);
+  TFullScreenViewer* viewer = Open();
+  ASSERT_TRUE(WaitDrawn(0));
+  QWidget* area = viewer->ViewerFullSize;
+  area->setFocus();
+  QTest::keyClick(viewer, Qt::Key_Space);
+  EXPECT_EQ(viewer->CurrentIndex(), 1);
+  QTest::keyClick(viewer, Qt::Key_Backspace);
+  EXPECT_EQ(viewer->CurrentIndex(), 0);
+  // The photo fits: Right and Left step.
+  QTest::keyClick(area, Qt::Key_Right);
+  EXPECT_EQ(viewer->CurrentIndex(), 1);
+  QTest::keyClick(area, Qt::Key_Left);
+  EXPECT_EQ(viewer->CurrentIndex(), 0);
+  const auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
+    const QPointF at(area->width() / 2.0, area->height() / 2.0);
+    QWheelEvent event(at, area->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(area, &event);
+  };
+  wheel(-120, Qt::NoModifier);  // turned towards the user: next
+  EXPECT_EQ(viewer->CurrentIndex(), 1);
+  wheel(60, Qt::NoModifier);  // half a notch does nothing yet
+  EXPECT_EQ(viewer->CurrentIndex(), 1);
+  wheel(60, Qt::NoModifier);
+  EXPECT_EQ(viewer->CurrentIndex(), 0);
+  ASSERT_TRUE(WaitDrawn(0));
+  wheel(120, Qt::ControlModifier);  // Ctrl: zoom in about the pointer
+  EXPECT_TRUE(viewer->Scaled()->IsZoomed());
+  EXPECT_EQ(viewer->CurrentIndex(), 0);
+  const int zoomed = viewer->Scaled()->ZoomRect.Width;
+  QTest::keyClick(area, Qt::Key_Minus);  // a step out: more of the photo
+  const int out = viewer->Scaled()->ZoomRect.Width;
+  EXPECT_GT(out, zoomed);
+  QTest::keyClick(area, Qt::Key_Plus);  // and in again
+  EXPECT_LT(viewer->Scaled()->ZoomRect.Width, out);
+  // At full size the arrows pan, as before: no step.
+  Trigger("ActionFullSize");
+  ASSERT_TRUE(WaitDrawn(0));
+  QTest::keyClick(area, Qt::Key_Right);
+  EXPECT_EQ(viewer->CurrentIndex(), 0);
 }
