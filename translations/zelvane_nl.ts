@@ -81,7 +81,7 @@
 <context>
     <name>FileChoice</name>
     <message>
-        <location filename="../src/controls/filechoice.cpp" line="43" />
+        <location filename="../src/controls/filechoice.cpp" line="47" />
         <source>Some settings of %1 were corrected:</source>
         <translation>Enkele instellingen van %1 zijn gecorrigeerd:</translation>
     </message>
@@ -246,7 +246,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/cards/cardsviewer.cpp" line="82" />
-        <location filename="../src/cards/cardsviewer.cpp" line="262" />
+        <location filename="../src/cards/cardsviewer.cpp" line="264" />
         <source>Left</source>
         <translation>Links</translation>
     </message>
@@ -267,7 +267,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/cards/cardsviewer.cpp" line="84" />
-        <location filename="../src/cards/cardsviewer.cpp" line="262" />
+        <location filename="../src/cards/cardsviewer.cpp" line="264" />
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
@@ -278,7 +278,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/cards/cardsviewer.cpp" line="85" />
-        <location filename="../src/cards/cardsviewer.cpp" line="262" />
+        <location filename="../src/cards/cardsviewer.cpp" line="264" />
         <source>Top</source>
         <translation>Boven</translation>
     </message>
@@ -299,7 +299,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/cards/cardsviewer.cpp" line="87" />
-        <location filename="../src/cards/cardsviewer.cpp" line="262" />
+        <location filename="../src/cards/cardsviewer.cpp" line="264" />
         <source>Bottom</source>
         <translation>Onder</translation>
     </message>
@@ -365,7 +365,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/cards/cardsviewer.cpp" line="96" />
-        <location filename="../src/cards/cardsviewer.cpp" line="248" />
+        <location filename="../src/cards/cardsviewer.cpp" line="250" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
@@ -446,155 +446,155 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/cards/cardsviewer.cpp" line="153" />
-        <location filename="../src/cards/cardsviewer.cpp" line="158" />
+        <location filename="../src/cards/cardsviewer.cpp" line="159" />
         <source>Card settings files (*.vzc)</source>
         <translation>Kaartinstellingen (*.vzc)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="157" />
+        <location filename="../src/cards/cardsviewer.cpp" line="158" />
         <source>Zelvane - Save card settings</source>
         <translation>Zelvane - Kaartinstellingen opslaan</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="183" />
+        <location filename="../src/cards/cardsviewer.cpp" line="185" />
         <source>Card type</source>
         <translation>Soort kaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="184" />
+        <location filename="../src/cards/cardsviewer.cpp" line="186" />
         <source>Foldcard</source>
         <translation>Vouwkaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="185" />
+        <location filename="../src/cards/cardsviewer.cpp" line="187" />
         <source>Postcard</source>
         <translation>Ansichtkaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="195" />
+        <location filename="../src/cards/cardsviewer.cpp" line="197" />
         <source>Rows</source>
         <translation>Rijen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="197" />
+        <location filename="../src/cards/cardsviewer.cpp" line="199" />
         <source>Columns</source>
         <translation>Kolommen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="200" />
+        <location filename="../src/cards/cardsviewer.cpp" line="202" />
         <source>Fold direction</source>
         <translation>Vouwrichting</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="205" />
+        <location filename="../src/cards/cardsviewer.cpp" line="207" />
         <source>Side by side</source>
         <translation>Naast elkaar</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="205" />
+        <location filename="../src/cards/cardsviewer.cpp" line="207" />
         <source>One above the other</source>
         <translation>Boven elkaar</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="205" />
+        <location filename="../src/cards/cardsviewer.cpp" line="207" />
         <source>Four parts</source>
         <translation>In vieren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="214" />
+        <location filename="../src/cards/cardsviewer.cpp" line="216" />
         <source>Front and back on one side</source>
         <translation>Voor- en achterkant op één zijde</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="218" />
+        <location filename="../src/cards/cardsviewer.cpp" line="220" />
         <source>Nr of cards on page</source>
         <translation>Aantal kaarten per pagina</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="231" />
+        <location filename="../src/cards/cardsviewer.cpp" line="233" />
         <source>Page settings</source>
         <translation>Pagina-instellingen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="232" />
+        <location filename="../src/cards/cardsviewer.cpp" line="234" />
         <source>Center cards</source>
         <translation>Kaarten centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="233" />
+        <location filename="../src/cards/cardsviewer.cpp" line="235" />
         <source>Draw grid lines</source>
         <translation>Rasterlijnen tekenen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="234" />
+        <location filename="../src/cards/cardsviewer.cpp" line="236" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="235" />
+        <location filename="../src/cards/cardsviewer.cpp" line="237" />
         <source>Use best position</source>
         <translation>Beste stand gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="241" />
+        <location filename="../src/cards/cardsviewer.cpp" line="243" />
         <source>Orientation</source>
         <translation>Stand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="242" />
+        <location filename="../src/cards/cardsviewer.cpp" line="244" />
         <source>Portrait</source>
         <translation>Staand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="243" />
+        <location filename="../src/cards/cardsviewer.cpp" line="245" />
         <source>Landscape</source>
         <translation>Liggend</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="249" />
-        <location filename="../src/cards/cardsviewer.cpp" line="257" />
+        <location filename="../src/cards/cardsviewer.cpp" line="251" />
+        <location filename="../src/cards/cardsviewer.cpp" line="259" />
         <source>Front</source>
         <translation>Voorkant</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="250" />
-        <location filename="../src/cards/cardsviewer.cpp" line="258" />
+        <location filename="../src/cards/cardsviewer.cpp" line="252" />
+        <location filename="../src/cards/cardsviewer.cpp" line="260" />
         <source>Back</source>
         <translation>Achterkant</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="251" />
+        <location filename="../src/cards/cardsviewer.cpp" line="253" />
         <source>Both</source>
         <translation>Beide</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="260" />
-        <location filename="../src/cards/cardsviewer.cpp" line="509" />
+        <location filename="../src/cards/cardsviewer.cpp" line="262" />
+        <location filename="../src/cards/cardsviewer.cpp" line="511" />
         <source>Image margin (%)</source>
         <translation>Fotomarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="282" />
+        <location filename="../src/cards/cardsviewer.cpp" line="284" />
         <source>Background margin (%)</source>
         <translation>Achtergrondmarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="319" />
+        <location filename="../src/cards/cardsviewer.cpp" line="321" />
         <source>Card</source>
         <translation>Kaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="320" />
+        <location filename="../src/cards/cardsviewer.cpp" line="322" />
         <source>Page</source>
         <translation>Pagina</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="509" />
+        <location filename="../src/cards/cardsviewer.cpp" line="511" />
         <source>Border margin (%)</source>
         <translation>Randmarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="634" />
+        <location filename="../src/cards/cardsviewer.cpp" line="636" />
         <source>Replace this card design by the default settings?</source>
         <translation>Dit kaartontwerp vervangen door de standaardinstellingen?</translation>
     </message>
@@ -603,7 +603,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Enkele instellingen van %1 zijn gecorrigeerd:</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="745" />
+        <location filename="../src/cards/cardsviewer.cpp" line="747" />
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
@@ -1631,268 +1631,268 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TMainFormViewer</name>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="100" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="101" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
         <source>Result</source>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="104" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
         <source>Show result view</source>
         <translation>Resultaatweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
         <source>Show print view</source>
         <translation>Afdrukweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Export</source>
         <translation>Exporteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Show export view</source>
         <translation>Exportweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>Edit</source>
         <translation>Bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>Edit images</source>
         <translation>Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Find</source>
         <translation>Zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Find images</source>
         <translation>Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>View</source>
         <translation>Bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>View images</source>
         <translation>Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="566" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="572" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>Show HTML pages</source>
         <translation>HTML-pagina's tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="255" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>Sort result view by name</source>
         <translation>Resultaat sorteren op naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="255" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
         <source>Sort result view by date</source>
         <translation>Resultaat sorteren op datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="255" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
         <source>Sort result view by location</source>
         <translation>Resultaat sorteren op plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
         <source>Create cards</source>
         <translation>Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
         <source>About Zelvane</source>
         <translation>Over Zelvane</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="193" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="198" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
         <source>Rename</source>
         <translation>Naam wijzigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="125" />
         <source>Select all</source>
         <translation>Alles selecteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="126" />
         <source>Add selected images</source>
         <translation>Geselecteerde foto's toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="127" />
         <source>Remove selected images</source>
         <translation>Geselecteerde foto's verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="128" />
         <source>Open print images form</source>
         <translation>Venster foto's afdrukken openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="129" />
         <source>Open export images form</source>
         <translation>Venster foto's exporteren openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="125" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="130" />
         <source>Move images to previous place</source>
         <translation>Foto's een plaats naar voren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="126" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="131" />
         <source>Move images to next place</source>
         <translation>Foto's een plaats naar achteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="127" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="132" />
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="127" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="132" />
         <source>Show details</source>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="128" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="133" />
         <source>Show hidden folders</source>
         <translation>Verborgen mappen tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="129" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="134" />
         <source>Show hidden folders and files</source>
         <translation>Verborgen mappen en bestanden tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="176" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="255" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="181" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="180" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="185" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="186" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="191" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="188" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="193" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="190" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="195" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="198" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="203" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="255" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
         <source>Folder</source>
         <translation>Map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="351" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="357" />
         <source>Open folder</source>
         <translation>Map openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="352" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="358" />
         <source>Open the folder of the last export</source>
         <translation>De map van de laatste export openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="450" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="456" />
         <source>1 photo</source>
         <translation>1 foto</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="450" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="456" />
         <source>%1 photos</source>
         <translation>%1 foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="121" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="136" />
         <source>Number of images selected: </source>
         <translation>Aantal geselecteerde foto's: </translation>
     </message>
@@ -1932,63 +1932,63 @@ Wilt u zoeken zonder de naam?</translation>
         <translation> (afgebroken)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="489" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="495" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="504" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="510" />
         <source>No images selected to print.</source>
         <translation>Geen foto's gekozen om af te drukken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="516" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="522" />
         <source>No image selected to create cards.</source>
         <translation>Geen foto gekozen om kaarten van te maken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="529" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="535" />
         <source>No images to view.</source>
         <translation>Geen foto's om te bekijken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="565" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="571" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="149" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="164" />
         <source>No images selected to add.</source>
         <translation>Geen foto's geselecteerd om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="153" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="168" />
         <source>No folder to export images to.</source>
         <translation>Er is geen map om foto's naar te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="211" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="226" />
         <source>Search result</source>
         <translation>Zoekresultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="259" />
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="269" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="274" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="284" />
         <source>No photos found</source>
         <translation>Geen foto's gevonden</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="260" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="275" />
         <source>1 photo found</source>
         <translation>1 foto gevonden</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="261" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="276" />
         <source>%1 photos found</source>
         <translation>%1 foto's gevonden</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="269" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="284" />
         <source>Search cancelled</source>
         <translation>Zoeken afgebroken</translation>
     </message>
@@ -2019,12 +2019,12 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TPhotoRegistry</name>
     <message>
-        <location filename="../src/settings/photoregistry.cpp" line="67" />
+        <location filename="../src/settings/photoregistry.cpp" line="69" />
         <source>No actors;</source>
         <translation>Geen personen;</translation>
     </message>
     <message>
-        <location filename="../src/settings/photoregistry.cpp" line="93" />
+        <location filename="../src/settings/photoregistry.cpp" line="95" />
         <source>Could not save the settings to %1</source>
         <translation>De instellingen konden niet worden opgeslagen in %1</translation>
     </message>
@@ -2073,242 +2073,242 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TPrintLayoutFormViewer</name>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="45" />
+        <location filename="../src/print/printviewer.cpp" line="46" />
         <source>Zelvane - Print images</source>
         <translation>Zelvane - Foto's afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="71" />
+        <location filename="../src/print/printviewer.cpp" line="82" />
         <source>Load</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="71" />
+        <location filename="../src/print/printviewer.cpp" line="82" />
         <source>Load layout settings</source>
         <translation>Indeling laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="72" />
+        <location filename="../src/print/printviewer.cpp" line="83" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="72" />
+        <location filename="../src/print/printviewer.cpp" line="83" />
         <source>Save layout settings</source>
         <translation>Indeling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="73" />
+        <location filename="../src/print/printviewer.cpp" line="84" />
         <source>Default</source>
         <translation>Standaard</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="73" />
+        <location filename="../src/print/printviewer.cpp" line="84" />
         <source>Set default layout settings</source>
         <translation>Standaardindeling instellen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="74" />
+        <location filename="../src/print/printviewer.cpp" line="85" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="74" />
+        <location filename="../src/print/printviewer.cpp" line="85" />
         <source>Show help</source>
         <translation>Help tonen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="75" />
+        <location filename="../src/print/printviewer.cpp" line="86" />
         <source>Printer settings</source>
         <translation>Printerinstellingen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="76" />
+        <location filename="../src/print/printviewer.cpp" line="87" />
         <source>Open printer settings dialog</source>
         <translation>Printerinstellingen openen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="77" />
+        <location filename="../src/print/printviewer.cpp" line="88" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="77" />
+        <location filename="../src/print/printviewer.cpp" line="88" />
         <source>Start printing</source>
         <translation>Afdrukken starten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="78" />
+        <location filename="../src/print/printviewer.cpp" line="89" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="78" />
+        <location filename="../src/print/printviewer.cpp" line="89" />
         <source>Close form</source>
         <translation>Venster sluiten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="79" />
+        <location filename="../src/print/printviewer.cpp" line="90" />
         <source>Font</source>
         <translation>Lettertype</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="79" />
+        <location filename="../src/print/printviewer.cpp" line="90" />
         <source>Set text font</source>
         <translation>Lettertype van de tekst kiezen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="113" />
+        <location filename="../src/print/printviewer.cpp" line="124" />
         <source>Number of images</source>
         <translation>Aantal foto's</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="114" />
+        <location filename="../src/print/printviewer.cpp" line="125" />
         <source>Rows</source>
         <translation>Rijen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="115" />
+        <location filename="../src/print/printviewer.cpp" line="126" />
         <source>Columns</source>
         <translation>Kolommen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="116" />
+        <location filename="../src/print/printviewer.cpp" line="127" />
         <source>Number of pages</source>
         <translation>Aantal pagina's</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="118" />
+        <location filename="../src/print/printviewer.cpp" line="129" />
         <source>Orientation</source>
         <translation>Stand</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="119" />
+        <location filename="../src/print/printviewer.cpp" line="130" />
         <source>Portrait</source>
         <translation>Staand</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="120" />
+        <location filename="../src/print/printviewer.cpp" line="131" />
         <source>Landscape</source>
         <translation>Liggend</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="126" />
+        <location filename="../src/print/printviewer.cpp" line="137" />
         <source>Center images</source>
         <translation>Foto's centreren</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="127" />
+        <location filename="../src/print/printviewer.cpp" line="138" />
         <source>Use best position</source>
         <translation>Beste stand gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="129" />
+        <location filename="../src/print/printviewer.cpp" line="140" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="131" />
+        <location filename="../src/print/printviewer.cpp" line="142" />
         <source>Draw grid lines</source>
         <translation>Rasterlijnen tekenen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="134" />
+        <location filename="../src/print/printviewer.cpp" line="145" />
         <source>Text</source>
         <translation>Tekst</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="135" />
+        <location filename="../src/print/printviewer.cpp" line="146" />
         <source>No name</source>
         <translation>Geen naam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="137" />
+        <location filename="../src/print/printviewer.cpp" line="148" />
         <source>Filename</source>
         <translation>Bestandsnaam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="138" />
+        <location filename="../src/print/printviewer.cpp" line="149" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="139" />
+        <location filename="../src/print/printviewer.cpp" line="150" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="150" />
+        <location filename="../src/print/printviewer.cpp" line="161" />
         <source>Margin (%)</source>
         <translation>Marge (%)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="151" />
+        <location filename="../src/print/printviewer.cpp" line="162" />
         <source>Show page</source>
         <translation>Pagina tonen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="153" />
+        <location filename="../src/print/printviewer.cpp" line="164" />
         <source>Print layout settings</source>
         <translation>Afdrukindeling</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="362" />
+        <location filename="../src/print/printviewer.cpp" line="373" />
         <source>Zelvane - Load print layout settings</source>
         <translation>Zelvane - Afdrukindeling laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="363" />
+        <location filename="../src/print/printviewer.cpp" line="374" />
         <source>Print layout files  (*.vzp)</source>
         <translation>Afdrukindelingen  (*.vzp)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="369" />
+        <location filename="../src/print/printviewer.cpp" line="380" />
         <source>Zelvane - Save print layout settings</source>
         <translation>Zelvane - Afdrukindeling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="370" />
+        <location filename="../src/print/printviewer.cpp" line="381" />
         <source>Print layout files (*.vzp)</source>
         <translation>Afdrukindelingen (*.vzp)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="441" />
+        <location filename="../src/print/printviewer.cpp" line="452" />
         <source>%1 of %2</source>
         <translation>%1 van %2</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="454" />
+        <location filename="../src/print/printviewer.cpp" line="465" />
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="458" />
+        <location filename="../src/print/printviewer.cpp" line="469" />
         <source>Printed 1 page</source>
         <translation>1 pagina afgedrukt</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="458" />
+        <location filename="../src/print/printviewer.cpp" line="469" />
         <source>Printed %1 pages</source>
         <translation>%1 pagina's afgedrukt</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="459" />
+        <location filename="../src/print/printviewer.cpp" line="470" />
         <source>Printed 1 page to %1</source>
         <translation>1 pagina afgedrukt naar %1</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="460" />
+        <location filename="../src/print/printviewer.cpp" line="471" />
         <source>Printed %1 pages to %2</source>
         <translation>%1 pagina's afgedrukt naar %2</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="462" />
+        <location filename="../src/print/printviewer.cpp" line="473" />
         <source>Printing cancelled</source>
         <translation>Afdrukken afgebroken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="464" />
+        <location filename="../src/print/printviewer.cpp" line="475" />
         <source>Printing failed</source>
         <translation>Afdrukken mislukt</translation>
     </message>
@@ -2659,17 +2659,17 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TSlideShowForm</name>
     <message>
-        <location filename="../src/viewer/slideshowform.cpp" line="15" />
+        <location filename="../src/viewer/slideshowform.cpp" line="16" />
         <source>Slide show settings</source>
         <translation>Instellingen diavoorstelling</translation>
     </message>
     <message>
-        <location filename="../src/viewer/slideshowform.cpp" line="18" />
+        <location filename="../src/viewer/slideshowform.cpp" line="19" />
         <source>Seconds till next image</source>
         <translation>Seconden tot volgende foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/slideshowform.cpp" line="26" />
+        <location filename="../src/viewer/slideshowform.cpp" line="27" />
         <source>Repeat show</source>
         <translation>Voorstelling herhalen</translation>
     </message>

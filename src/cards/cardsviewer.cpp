@@ -150,12 +150,14 @@ void TCreateCardsFormViewer::CreateActions() {
   align("ActionAlignRight", 2);
   connect(Action("ActionLoad"), &QAction::triggered, this, [this] {
     const QString path = FileChoice::Load(this, tr("Zelvane - Load card settings"),
-                                          tr("Card settings files (*.vzc)"), QStringLiteral("vzc"));
+                                          tr("Card settings files (*.vzc)"), QStringLiteral("vzc"), QString(),
+                                          &ProcessSettings().CardFolder);
     if (!path.isEmpty()) LoadFile(path);
   });
   connect(Action("ActionSave"), &QAction::triggered, this, [this] {
     const QString path = FileChoice::Save(this, tr("Zelvane - Save card settings"),
-                                          tr("Card settings files (*.vzc)"), QStringLiteral("vzc"));
+                                          tr("Card settings files (*.vzc)"), QStringLiteral("vzc"), QString(),
+                                          &ProcessSettings().CardFolder);
     if (!path.isEmpty()) SaveFile(path);
   });
   connect(Action("ActionDefault"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionDefaultExecute);

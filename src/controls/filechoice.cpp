@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace FileChoice {
@@ -10,8 +11,9 @@ namespace FileChoice {
 namespace {
 
 QString Choose(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
-               const QString& select, bool save) {
+               const QString& select, bool save, QString* folder) {
   QFileDialog dialog(parent, title);
+  if (folder && !folder->isEmpty() && QFileInfo(*folder).isDir()) dialog.setDirectory(*folder);
   dialog.setNameFilter(filter);
   dialog.setDefaultSuffix(suffix);
   if (save) {
@@ -22,19 +24,21 @@ QString Choose(QWidget* parent, const QString& title, const QString& filter, con
   }
   if (!select.isEmpty()) dialog.selectFile(select);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-  return dialog.selectedFiles().first();
+  const QString chosen = dialog.selectedFiles().first();
+  if (folder) *folder = QFileInfo(chosen).absolutePath();
+  return chosen;
 }
 
 }  // namespace
 
 QString Load(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
-             const QString& select) {
-  return Choose(parent, title, filter, suffix, select, false);
+             const QString& select, QString* folder) {
+  return Choose(parent, title, filter, suffix, select, false, folder);
 }
 
 QString Save(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
-             const QString& select) {
-  return Choose(parent, title, filter, suffix, select, true);
+             const QString& select, QString* folder) {
+  return Choose(parent, title, filter, suffix, select, true, folder);
 }
 
 void ShowCorrections(QWidget* parent, const QString& path, const QStringList& notes) {

@@ -10,13 +10,15 @@ class QWidget;
 // window's title, one name filter and the suffix a typed name gets.
 namespace FileChoice {
 
-// An existing file to load; empty when cancelled.
+// An existing file to load; empty when cancelled. folder, when given, is
+// where the dialog starts (the folder last used for this kind of file) and
+// becomes the chosen file's folder.
 [[nodiscard]] QString Load(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
-                           const QString& select = QString());
+                           const QString& select = QString(), QString* folder = nullptr);
 // A file to save to, asking before an existing one is replaced; empty when
 // cancelled.
 [[nodiscard]] QString Save(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
-                           const QString& select = QString());
+                           const QString& select = QString(), QString* folder = nullptr);
 
 // After a load: the values of the file that were replaced by defaults or
 // clamped ("Some settings of %1 were corrected:" and one line each); nothing

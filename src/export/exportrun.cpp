@@ -17,12 +17,12 @@
 
 namespace {
 
-QString Tr(const char* text) {
+QString TrRun(const char* text) {
   return QCoreApplication::translate("TExportRun", text);
 }
 
 QString CouldNotCreate(const QString& path) {
-  return Tr(QT_TRANSLATE_NOOP("TExportRun", "Could not create folder: %1")).arg(path);
+  return TrRun(QT_TRANSLATE_NOOP("TExportRun", "Could not create folder: %1")).arg(path);
 }
 
 // Makes the folder and every missing one above it below base; a component
@@ -96,7 +96,7 @@ bool TExportRun::MakeFolders(QString& error) {
 
 bool TExportRun::Prepare(QString& error) {
   if (FPlan.Folders.isEmpty() || FPlan.PhotoCount() == 0) {
-    error = Tr(QT_TRANSLATE_NOOP("TExportRun", "No images selected to export."));
+    error = TrRun(QT_TRANSLATE_NOOP("TExportRun", "No images selected to export."));
     return false;
   }
   if (const QString problem = FPlan.Problem(); !problem.isEmpty()) {
@@ -125,7 +125,7 @@ bool TExportRun::PlanOutputs(QString& error) {
     const QString canonical = Canonical(target);
     const bool own = canonical == Canonical(source);
     if (sources.contains(canonical) && !(own && mayBeOwn))
-      return Tr(QT_TRANSLATE_NOOP("TExportRun", "%1 would replace %2, a photo of this export")).arg(target, canonical);
+      return TrRun(QT_TRANSLATE_NOOP("TExportRun", "%1 would replace %2, a photo of this export")).arg(target, canonical);
     return QString();
   };
 
@@ -150,7 +150,7 @@ bool TExportRun::PlanOutputs(QString& error) {
     for (QDirIterator it(FOptions.HelpFolder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
       FOutputs.append(viewer + QStringLiteral("help/") + QDir(FOptions.HelpFolder).relativeFilePath(it.next()));
     auto program = std::make_unique<TJobEntry>();
-    program->Label = Tr(QT_TRANSLATE_NOOP("TExportRun", "Viewer"));
+    program->Label = TrRun(QT_TRANSLATE_NOOP("TExportRun", "Viewer"));
     program->Work = [source = FOptions.ProgramFile, viewer](QString& error) {
       TFileToCopy copy;
       copy.SourceFileName = source;
@@ -162,10 +162,10 @@ bool TExportRun::PlanOutputs(QString& error) {
     };
     FJobs.push_back(std::move(program));
     auto help = std::make_unique<TJobEntry>();
-    help->Label = Tr(QT_TRANSLATE_NOOP("TExportRun", "Help"));
+    help->Label = TrRun(QT_TRANSLATE_NOOP("TExportRun", "Help"));
     help->Work = [source = FOptions.HelpFolder, viewer](QString& error) {
       if (!QFileInfo(source).isDir()) {
-        error = Tr(QT_TRANSLATE_NOOP("TExportRun", "%1: the help pages are missing")).arg(source);
+        error = TrRun(QT_TRANSLATE_NOOP("TExportRun", "%1: the help pages are missing")).arg(source);
         return false;
       }
       for (QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {

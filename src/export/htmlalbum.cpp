@@ -18,7 +18,7 @@ using ExportNames::LinkSegment;
 
 namespace {
 
-QString Tr(const char* text) {
+QString TrAlbum(const char* text) {
   return QCoreApplication::translate("THTMLAlbum", text);
 }
 
@@ -93,7 +93,7 @@ bool THTMLAlbum::Create(const QString& templateFolder, QString& error) {
   ImagesTemplate = folder + QStringLiteral("ImagesTemplate.html");
   for (const QString& path : {RootTemplate, FoldersTemplate, IndexTemplate, MainTemplate, ImagesTemplate})
     if (!QFileInfo(path).isFile()) {
-      error = Tr(QT_TRANSLATE_NOOP("THTMLAlbum", "No templates found for HTML pages."));
+      error = TrAlbum(QT_TRANSLATE_NOOP("THTMLAlbum", "No templates found for HTML pages."));
       return false;
     }
   return true;
@@ -177,24 +177,24 @@ bool THTMLImage::Execute(QString& error) {
   if (album.ShowDescription) {
     QString text = Html(description);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("<BR>")).replace(u'\n', QStringLiteral("<BR>"));
-    attributes += QStringLiteral("<H6>%1 %2</H6>").arg(Html(Tr(QT_TRANSLATE_NOOP("THTMLAlbum", "Description:"))), text);
+    attributes += QStringLiteral("<H6>%1 %2</H6>").arg(Html(TrAlbum(QT_TRANSLATE_NOOP("THTMLAlbum", "Description:"))), text);
   }
   if (album.ShowLocation)
     attributes +=
-        QStringLiteral("<H6>%1 %2</H6>").arg(Html(Tr(QT_TRANSLATE_NOOP("THTMLAlbum", "Location:"))), Html(location));
+        QStringLiteral("<H6>%1 %2</H6>").arg(Html(TrAlbum(QT_TRANSLATE_NOOP("THTMLAlbum", "Location:"))), Html(location));
   if (album.ShowDateTime)
     attributes += QStringLiteral("<H6>%1 %2</H6>")
-                      .arg(Html(Tr(QT_TRANSLATE_NOOP("THTMLAlbum", "Date and time:"))),
+                      .arg(Html(TrAlbum(QT_TRANSLATE_NOOP("THTMLAlbum", "Date and time:"))),
                            Html(date == 0 ? QString() : DateTimeUtil::ToLongDateTimeText(date)));
   if (!attributes.isEmpty()) attributes.prepend(QStringLiteral("<HR>"));
 
   QStringList page;
   if (!HtmlTemplate::Load(album.ImagesTemplate, page, error)) return false;
-  HtmlTemplate::Replace(page, QStringLiteral("<%images_str%>"), Html(Tr(QT_TRANSLATE_NOOP("THTMLAlbum", "Images"))));
+  HtmlTemplate::Replace(page, QStringLiteral("<%images_str%>"), Html(TrAlbum(QT_TRANSLATE_NOOP("THTMLAlbum", "Images"))));
   HtmlTemplate::Replace(page, QStringLiteral("<%attrs_str%>"), attributes);
   HtmlTemplate::Replace(page, QStringLiteral("<%previous_str%>"),
-                        Html(Tr(QT_TRANSLATE_NOOP("THTMLAlbum", "previous"))));
-  HtmlTemplate::Replace(page, QStringLiteral("<%next_str%>"), Html(Tr(QT_TRANSLATE_NOOP("THTMLAlbum", "next"))));
+                        Html(TrAlbum(QT_TRANSLATE_NOOP("THTMLAlbum", "previous"))));
+  HtmlTemplate::Replace(page, QStringLiteral("<%next_str%>"), Html(TrAlbum(QT_TRANSLATE_NOOP("THTMLAlbum", "next"))));
   HtmlTemplate::Replace(page, QStringLiteral("<%folder%>"), Html(Folder->Name));
   HtmlTemplate::Replace(page, QStringLiteral("<%image%>"), LinkSegment(picture));
   HtmlTemplate::Replace(page, QStringLiteral("<%imagename%>"), Html(name));
@@ -232,7 +232,7 @@ bool THTMLFolder::WriteFoldersPage(QString& error) {
   for (QString& line : lines) line.replace(QStringLiteral("<%level%>"), up);
   const int own = HtmlTemplate::FindNamed(lines, LinkPath(Path));
   if (own < 0) {
-    error = Tr(QT_TRANSLATE_NOOP("THTMLAlbum", "The folders template has no line for %1")).arg(Path);
+    error = TrAlbum(QT_TRANSLATE_NOOP("THTMLAlbum", "The folders template has no line for %1")).arg(Path);
     return false;
   }
   QStringList images;
@@ -253,7 +253,7 @@ bool THTMLFolder::WriteIndexPage(QString& error) {
     QStringList main;
     if (!HtmlTemplate::Load(Album->MainTemplate, main, error)) return false;
     HtmlTemplate::Replace(main, QStringLiteral("<%no_images_str%>"),
-                          Html(Tr(QT_TRANSLATE_NOOP("THTMLAlbum", "No images"))));
+                          Html(TrAlbum(QT_TRANSLATE_NOOP("THTMLAlbum", "No images"))));
     HtmlTemplate::Replace(main, QStringLiteral("<%folder%>"), Html(Name));
     if (!WritePage(Album->Destination + Path + QStringLiteral("main.html"), main, error)) return false;
     HtmlTemplate::Replace(index, QStringLiteral("<%main%>"), QStringLiteral("main.html"));

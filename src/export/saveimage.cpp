@@ -16,7 +16,7 @@
 
 namespace {
 
-QString Tr(const char* text) {
+QString TrSaveImage(const char* text) {
   return QCoreApplication::translate("TSaveImage", text);
 }
 
@@ -35,7 +35,7 @@ QImage TSaveImage::Render(TImageToDraw& record, int width, int height, QString& 
   }
   if (picture.isNull()) {
     QMutexLocker locker(&record.Lock);
-    error = record.ErrorMessage.isEmpty() ? Tr(QT_TRANSLATE_NOOP("TSaveImage", "the photo could not be drawn"))
+    error = record.ErrorMessage.isEmpty() ? TrSaveImage(QT_TRANSLATE_NOOP("TSaveImage", "the photo could not be drawn"))
                                           : record.ErrorMessage;
     if (!record.ErrorReason.isEmpty()) error += QStringLiteral(" (%1)").arg(record.ErrorReason);
   }
@@ -46,7 +46,7 @@ QByteArray TSaveImage::Encode(const QImage& picture, const TImageToDraw* attribu
   TGPStatus status = Ok;
   QByteArray jpeg = TJpegCodec::Encode(picture, JpegQuality, status);
   if (status != Ok) {
-    error = Tr(QT_TRANSLATE_NOOP("TSaveImage", "the picture could not be encoded"));
+    error = TrSaveImage(QT_TRANSLATE_NOOP("TSaveImage", "the picture could not be encoded"));
     return {};
   }
   if (!attributesOf) return jpeg;
@@ -70,13 +70,13 @@ QByteArray TSaveImage::Encode(const QImage& picture, const TImageToDraw* attribu
   for (const TPropertyItem& item : copy.StoredItems()) exif.SetPropertyItem(item);
   const QByteArray tiff = exif.Save(status);
   if (status != Ok) {
-    error = Tr(QT_TRANSLATE_NOOP("TSaveImage", "the attributes could not be stored"));
+    error = TrSaveImage(QT_TRANSLATE_NOOP("TSaveImage", "the attributes could not be stored"));
     return {};
   }
   TXmpPacket xmp;
   QByteArray packet;
   if (!xmp.SetAttributes(standard) || xmp.Save(packet) != TXmpPacket::Saved) {
-    error = Tr(QT_TRANSLATE_NOOP("TSaveImage", "the attributes could not be stored"));
+    error = TrSaveImage(QT_TRANSLATE_NOOP("TSaveImage", "the attributes could not be stored"));
     return {};
   }
   return TJpegSegments::ReplaceMetadata(jpeg, TJpegSegments::Parse(jpeg),

@@ -52,10 +52,10 @@ const char* const AfcpText =
 constexpr quint32 IdImageDescription = 0x010E;
 constexpr quint32 IdDateTimeOriginal = 0x9003;
 
-QString Tr(const char* text) { return QCoreApplication::translate("TImageToDraw", text); }
+QString TrImage(const char* text) { return QCoreApplication::translate("TImageToDraw", text); }
 
 [[noreturn]] void SaveFailed(const QString& fileName, const QString& reason) {
-  throw EZelvaneError(EZelvaneError::WithReason(Tr(SaveFailedText).arg(fileName), reason), reason);
+  throw EZelvaneError(EZelvaneError::WithReason(TrImage(SaveFailedText).arg(fileName), reason), reason);
 }
 
 // The new EXIF block, checked: the items read back as they were given, and
@@ -68,25 +68,25 @@ QByteArray NewExifBlock(const QString& fileName, const QByteArray& oldTiff, cons
     case TExifWriter::Written:
       break;
     case TExifWriter::Damaged:
-      SaveFailed(fileName, Tr(DamagedText));
+      SaveFailed(fileName, TrImage(DamagedText));
     case TExifWriter::TooLarge:
-      SaveFailed(fileName, Tr(TooLargeText));
+      SaveFailed(fileName, TrImage(TooLargeText));
   }
   TExifStore check;
-  if (check.Load(tiff) != Ok) SaveFailed(fileName, Tr(UnsafeText));
+  if (check.Load(tiff) != Ok) SaveFailed(fileName, TrImage(UnsafeText));
   std::vector<quint32> ids;
   for (const TPropertyItem& item : items) {
     TPropertyItem found;
     if (!check.GetPropertyItem(item.Id, found) || !(found == item)) {
       qCWarning(lcSave) << fileName << "item did not read back:" << item;
-      SaveFailed(fileName, Tr(UnsafeText));
+      SaveFailed(fileName, TrImage(UnsafeText));
     }
     ids.push_back(item.Id);
   }
   QString difference;
   if (!TExifStore::SameOtherItems(old, check, ids, &difference)) {
     qCWarning(lcSave) << fileName << "other metadata would change:" << difference;
-    SaveFailed(fileName, Tr(UnsafeText));
+    SaveFailed(fileName, TrImage(UnsafeText));
   }
   return tiff;
 }
@@ -100,23 +100,23 @@ bool SameText(const std::optional<QString>& read, const QString& written) {
 // when no property is left: the photo then has no XMP segment.
 QByteArray NewXmpPacket(const QString& fileName, const QByteArray& oldPacket, const TStandardValues& values) {
   TXmpPacket xmp;
-  if (xmp.Load(oldPacket) == TXmpPacket::Damaged) SaveFailed(fileName, Tr(XmpDamagedText));
-  if (!xmp.SetAttributes(values)) SaveFailed(fileName, Tr(UnsafeText));
+  if (xmp.Load(oldPacket) == TXmpPacket::Damaged) SaveFailed(fileName, TrImage(XmpDamagedText));
+  if (!xmp.SetAttributes(values)) SaveFailed(fileName, TrImage(UnsafeText));
   QByteArray packet;
   switch (xmp.Save(packet)) {
     case TXmpPacket::Saved:
       break;
     case TXmpPacket::TooLarge:
-      SaveFailed(fileName, Tr(XmpTooLargeText));
+      SaveFailed(fileName, TrImage(XmpTooLargeText));
     case TXmpPacket::Unreadable:
-      SaveFailed(fileName, Tr(XmpDamagedText));
+      SaveFailed(fileName, TrImage(XmpDamagedText));
     case TXmpPacket::Failed:
-      SaveFailed(fileName, Tr(UnsafeText));
+      SaveFailed(fileName, TrImage(UnsafeText));
   }
   TXmpPacket check;
   if (check.Load(packet) == TXmpPacket::Damaged) {
     qCWarning(lcSave) << fileName << "the new XMP packet does not read back:" << packet;
-    SaveFailed(fileName, Tr(UnsafeText));
+    SaveFailed(fileName, TrImage(UnsafeText));
   }
   const TXmpAttributes read = check.Attributes();
   const QString date = DateTimeUtil::ToIsoText(values.Date);
@@ -126,12 +126,12 @@ QByteArray NewXmpPacket(const QString& fileName, const QByteArray& oldPacket, co
                     (values.Persons.isEmpty() ? !read.Persons.has_value() : read.Persons == values.Persons);
   if (!same) {
     qCWarning(lcSave) << fileName << "the attributes did not read back from the XMP packet";
-    SaveFailed(fileName, Tr(UnsafeText));
+    SaveFailed(fileName, TrImage(UnsafeText));
   }
   QString difference;
   if (!TXmpPacket::SameOtherProperties(xmp, check, &difference)) {
     qCWarning(lcSave) << fileName << "other XMP properties would change:" << difference;
-    SaveFailed(fileName, Tr(UnsafeText));
+    SaveFailed(fileName, TrImage(UnsafeText));
   }
   return packet;
 }
@@ -145,14 +145,14 @@ std::optional<QByteArray> NewIrb(const QString& fileName, const QByteArray& data
   old.Load(header.Irb(data));
   if (!old.HasIptc()) return std::nullopt;
   // Resources spread over several segments are not rewritten in pieces.
-  if (old.IsDamaged() || header.IrbSegments > 1) SaveFailed(fileName, Tr(IptcDamagedText));
+  if (old.IsDamaged() || header.IrbSegments > 1) SaveFailed(fileName, TrImage(IptcDamagedText));
   QString reason;
   const QByteArray irb = old.Apply(values, &reason);
   if (irb.isEmpty()) {
     qCWarning(lcSave) << fileName << "the IPTC block could not be written:" << reason;
-    SaveFailed(fileName, Tr(UnsafeText));
+    SaveFailed(fileName, TrImage(UnsafeText));
   }
-  if (irb.size() > TJpegSegments::MaxIrbLength) SaveFailed(fileName, Tr(IptcTooLargeText));
+  if (irb.size() > TJpegSegments::MaxIrbLength) SaveFailed(fileName, TrImage(IptcTooLargeText));
   TIptcBlock check;
   check.Load(irb);
   const TIptcAttributes read = check.Attributes();
@@ -163,7 +163,7 @@ std::optional<QByteArray> NewIrb(const QString& fileName, const QByteArray& data
   if (check.IsDamaged() || !cutOf(values.Title, read.ObjectName) || !cutOf(values.Description, read.Caption) ||
       !cutOf(values.Location, read.SubLocation) || !TIptcBlock::SameOtherData(old, check, &difference)) {
     qCWarning(lcSave) << fileName << "the IPTC block would not read back as meant:" << difference;
-    SaveFailed(fileName, Tr(UnsafeText));
+    SaveFailed(fileName, TrImage(UnsafeText));
   }
   return irb;
 }
@@ -228,11 +228,11 @@ void TImageToDraw::Save(TMetadataScope scope) {
     const QByteArray data = photo.ReadAll();
     if (photo.Status() != Ok) SaveFailed(FileName, photo.Reason());
     const TJpegHeader header = TJpegSegments::Parse(data);
-    if (!header.IsJpeg || !header.Complete) SaveFailed(FileName, Tr(NotJpegText));
+    if (!header.IsJpeg || !header.Complete) SaveFailed(FileName, TrImage(NotJpegText));
 
     const QByteArray oldTiff = header.Tiff(data);
     TExifStore old;
-    if (!oldTiff.isEmpty() && old.Load(oldTiff) != Ok) SaveFailed(FileName, Tr(DamagedText));
+    if (!oldTiff.isEmpty() && old.Load(oldTiff) != Ok) SaveFailed(FileName, TrImage(DamagedText));
     std::vector<TPropertyItem> items = StoredItems();
     TMetadataSegments segments;
     if (scope == TMetadataScope::PrivateAndStandard) {
@@ -248,8 +248,8 @@ void TImageToDraw::Save(TMetadataScope scope) {
     }
     segments.Tiff = NewExifBlock(FileName, oldTiff, old, items);
     QByteArray newFile = TJpegSegments::ReplaceMetadata(data, header, segments);
-    if (newFile.isEmpty()) SaveFailed(FileName, Tr(TooLargeText));
-    if (AfcpTrailer::Follow(data, newFile) == AfcpTrailer::Unmovable) SaveFailed(FileName, Tr(AfcpText));
+    if (newFile.isEmpty()) SaveFailed(FileName, TrImage(TooLargeText));
+    if (AfcpTrailer::Follow(data, newFile) == AfcpTrailer::Unmovable) SaveFailed(FileName, TrImage(AfcpText));
 
     QString reason;
     switch (TFileReplacer::Replace(FileName, newFile, &photo.Info(), &reason)) {
@@ -259,7 +259,7 @@ void TImageToDraw::Save(TMetadataScope scope) {
       case TFileReplacer::Changed:
         SaveFailed(FileName, reason);
       case TFileReplacer::RenameFailed:
-        throw EZelvaneError(EZelvaneError::WithReason(Tr(RenameFailedText), reason), reason);
+        throw EZelvaneError(EZelvaneError::WithReason(TrImage(RenameFailedText), reason), reason);
     }
     HasMarker = true;
     Source = TAttributeSource::Zelvane;

@@ -8,6 +8,7 @@
 #include "helpfiles.h"
 #include "imagelistcache.h"
 #include "jobqueue.h"
+#include "thumbnaildelegate.h"
 #include "thumbnailstore.h"
 #include "imagelistview.h"
 #include "photolistmodel.h"
@@ -52,6 +53,10 @@ TList* MakeList(QWidget* parent, QAbstractItemModel* model) {
   list->setViewMode(QListView::IconMode);
   list->setIconSize(QSize(64, 64));
   list->setGridSize(QSize(64 + 24, 64 + 40));  // icon spacing: thumbnail + 24
+  // Two caption lines within the cell, the name's end always visible.
+  list->setWordWrap(true);
+  list->setTextElideMode(Qt::ElideMiddle);
+  list->setItemDelegate(new TThumbnailDelegate(64 + 24 - 8, list));
   list->setResizeMode(QListView::Adjust);
   list->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -273,13 +278,14 @@ void TMainFormViewer::CreateLayout() {
   TreeViewResult->setEditTriggers(QAbstractItemView::NoEditTriggers);
   TreeViewResult->setIconSize(QSize(32, 32));
   TreeViewResult->setContextMenuPolicy(Qt::ActionsContextMenu);
-  const int widths[] = {150, 150, 100, 100};
+  // Name wider than the description's 150 pixels: typical names (with the
+  // 32-pixel thumbnail before them) are not cut.
+  const int widths[] = {240, 150, 100, 100};
   for (int c = 0; c < 4; ++c) TreeViewResult->setColumnWidth(c, widths[c]);
   TreeViewResult->setColumnHidden(4, true);
   TreeViewResult->header()->setSectionsClickable(true);
-  connect(TreeViewResult->header(), &QHeaderView::sectionClicked, this, [this](int column) {
-    if (column >= 0 && column <= 2) SetListSort(column);
-  });
+  TreeViewResult->header()->setSortIndicatorShown(true);
+  connect(TreeViewResult->header(), &QHeaderView::sectionClicked, this, &TMainFormViewer::ResultColumnClicked);
   FResultStack->addWidget(ListViewResult);
   FResultStack->addWidget(TreeViewResult);
   resultLayout->addWidget(PanelDirectory);

@@ -50,6 +50,8 @@ public:
   void ListFolder(const QString& directory);
   void ShowFiles(const QStringList& files);
   void SetListSort(int listSort);
+  // A click on a column of the detail rows: sorts by it, or reverses.
+  void ResultColumnClicked(int column);
   void ActionAddExecute();
   void ActionRemoveExecute();
   void ActionMovePreviousExecute();

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListView>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QStandardItemModel>
 #include <QSet>
@@ -102,10 +103,24 @@ QList<TImageToDraw*> TMainFormViewer::ResultRecords() const {
 }
 
 void TMainFormViewer::SetListSort(int listSort) {
-  FSettings.ListSort = (listSort >= 0 && listSort <= 2) ? listSort : 0;
-  Action(FSettings.ListSort == 1 ? "ActionDate" : FSettings.ListSort == 2 ? "ActionLocation" : "ActionName")
-      ->setChecked(true);
+  FSettings.ListSort = TResultSortModel::IsValidListSort(listSort) ? listSort : 0;
+  const int kind = FSettings.ListSort & ~TResultSortModel::Reversed;
+  // The sort commands name three orders; the file and folder orders (column
+  // clicks only) leave them all unchecked.
+  for (const char* name : {"ActionName", "ActionDate", "ActionLocation"}) Action(name)->setChecked(false);
+  if (kind <= TResultSortModel::SortLocation)
+    Action(kind == 1 ? "ActionDate" : kind == 2 ? "ActionLocation" : "ActionName")->setChecked(true);
   FResultSort->SetListSort(FSettings.ListSort);
+  TreeViewResult->header()->setSortIndicator(kind, (FSettings.ListSort & TResultSortModel::Reversed)
+                                                       ? Qt::DescendingOrder
+                                                       : Qt::AscendingOrder);
+}
+
+void TMainFormViewer::ResultColumnClicked(int column) {
+  // Every column sorts; a second click on the sorting column reverses.
+  if (column < 0 || column > TResultSortModel::SortFolder) return;
+  const int current = FSettings.ListSort;
+  SetListSort((current & ~TResultSortModel::Reversed) == column ? current ^ TResultSortModel::Reversed : column);
 }
 
 QString TMainFormViewer::PrintCaption() const {

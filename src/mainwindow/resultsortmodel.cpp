@@ -62,8 +62,12 @@ void TResultSortModel::setSourceModel(QAbstractItemModel* source) {
   endResetModel();
 }
 
+bool TResultSortModel::IsValidListSort(int listSort) {
+  return (listSort & ~Reversed) >= 0 && (listSort & ~Reversed) <= SortFolder && (listSort & ~(Reversed | 7)) == 0;
+}
+
 void TResultSortModel::SetListSort(int listSort) {
-  FListSort = (listSort >= 0 && listSort <= 2) ? listSort : 0;
+  FListSort = IsValidListSort(listSort) ? listSort : 0;
   const int rows = int(FKeys.size());
   for (int row = 0; row < rows; ++row) FKeys[size_t(row)] = KeyOf(row);
   FChanged.clear();
@@ -83,11 +87,18 @@ TResultSortModel::TKey TResultSortModel::KeyOf(int sourceRow) const {
   TKey key;
   key.HasRecord = index.data(TImageListCache::RecordRole).value<TImageToDraw*>() != nullptr;
   if (!key.HasRecord) return key;
-  if (FListSort == 1)
-    key.Date = DateKey(index.data(TImageListCache::DateTimeRole).toDouble());
-  else
-    key.Text = lowered(index.data(FListSort == 2 ? TImageListCache::LocationRole : int(Qt::DisplayRole)).toString());
   key.File = lowered(index.data(TImageListCache::FileNameRole).toString());
+  switch (FListSort & ~Reversed) {
+    case SortDate: key.Date = DateKey(index.data(TImageListCache::DateTimeRole).toDouble()); break;
+    case SortLocation: key.Text = lowered(index.data(TImageListCache::LocationRole).toString()); break;
+    case SortFile: key.Text = key.File; break;
+    case SortFolder: {
+      const QString path = index.data(TImageListCache::RecordRole).value<TImageToDraw*>()->FileName;
+      key.Text = lowered(path.left(std::max<qsizetype>(0, path.lastIndexOf(u'/'))));
+      break;
+    }
+    default: key.Text = lowered(index.data(Qt::DisplayRole).toString()); break;
+  }
   return key;
 }
 
@@ -96,12 +107,10 @@ bool TResultSortModel::Before(int a, int b) const {
   const TKey& y = FKeys[size_t(b)];
   if (x.HasRecord != y.HasRecord) return !x.HasRecord;
   if (x.HasRecord) {
-    if (FListSort == 1) {
-      if (x.Date != y.Date) return x.Date < y.Date;
-    } else if (const int c = QString::compare(x.Text, y.Text, Qt::CaseSensitive); c != 0) {
-      return c < 0;
-    }
-    if (const int c = QString::compare(x.File, y.File, Qt::CaseSensitive); c != 0) return c < 0;
+    int c = (FListSort & ~Reversed) == SortDate ? (x.Date < y.Date ? -1 : x.Date > y.Date ? 1 : 0)
+                                                : QString::compare(x.Text, y.Text, Qt::CaseSensitive);
+    if (c == 0) c = QString::compare(x.File, y.File, Qt::CaseSensitive);
+    if (c != 0) return (FListSort & Reversed) ? c > 0 : c < 0;
   }
   return a < b;
 }
@@ -178,9 +187,11 @@ void TResultSortModel::SourceDataChanged(const QModelIndex& topLeft, const QMode
 
 bool TResultSortModel::KeyRoleChanged(const QList<int>& roles) const {
   if (roles.isEmpty()) return true;
-  const int keyRole = FListSort == 1 ? TImageListCache::DateTimeRole
-                      : FListSort == 2 ? TImageListCache::LocationRole
-                                       : int(Qt::DisplayRole);
+  const int kind = FListSort & ~Reversed;
+  const int keyRole = kind == SortDate       ? TImageListCache::DateTimeRole
+                      : kind == SortLocation ? TImageListCache::LocationRole
+                      : kind == SortName     ? int(Qt::DisplayRole)
+                                             : TImageListCache::FileNameRole;
   for (int role : roles)
     if (role == keyRole || role == TImageListCache::FileNameRole || role == TImageListCache::RecordRole) return true;
   return false;

@@ -6,9 +6,10 @@
 
 class QTimer;
 
-// The result list's order: by name (0), date (1) or location (2), keys
-// compared as text ignoring ASCII letter case, equal keys by file name. A
-// flat proxy over the result model.
+// The result list's order: by name (0), date (1), location (2), file name
+// (3) or folder (4), keys compared as text ignoring ASCII letter case, equal
+// keys by file name; 8 added reverses the order. A flat proxy over the
+// result model.
 //
 // Each row's sort key is taken from its item once and kept; when arriving
 // attributes change a key, the row is marked and, 200 ms after the first
@@ -26,6 +27,9 @@ public:
 
   void setSourceModel(QAbstractItemModel* source) override;
 
+  enum : int { SortName = 0, SortDate = 1, SortLocation = 2, SortFile = 3, SortFolder = 4, Reversed = 8 };
+  [[nodiscard]] static bool IsValidListSort(int listSort);
+  // Unknown values sort by name.
   void SetListSort(int listSort);
   [[nodiscard]] int ListSort() const { return FListSort; }
   // Puts the rows whose keys changed in their place now (the timer does it

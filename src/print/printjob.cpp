@@ -17,7 +17,7 @@
 
 namespace {
 
-QString Tr(const char* text) {
+QString TrPrint(const char* text) {
   return QCoreApplication::translate("TPrintJob", text);
 }
 
@@ -30,7 +30,7 @@ TPrintJob::TResult TPrintJob::Run(QPrinter& printer, const TPrintLayout& layout,
   fromPage = std::max(fromPage, 1);
   toPage = std::min(toPage, pages);
   if (fromPage > toPage) {
-    reason = Tr(QT_TRANSLATE_NOOP("TPrintJob", "there is nothing to print"));
+    reason = TrPrint(QT_TRANSLATE_NOOP("TPrintJob", "there is nothing to print"));
     return Failed;
   }
   // A PDF goes to a file of its own first.
@@ -46,7 +46,7 @@ TPrintJob::TResult TPrintJob::Run(QPrinter& printer, const TPrintLayout& layout,
   const int end = std::min(int(records.size()), toPage * perPage);
   QPainter painter;
   if (!painter.begin(&printer)) {
-    reason = Tr(QT_TRANSLATE_NOOP("TPrintJob", "the print job could not be started"));
+    reason = TrPrint(QT_TRANSLATE_NOOP("TPrintJob", "the print job could not be started"));
     return finish(Failed);
   }
   const TPageGeometry geometry = TPageGeometry::Of(printer);
@@ -57,7 +57,7 @@ TPrintJob::TResult TPrintJob::Run(QPrinter& printer, const TPrintLayout& layout,
   for (int page = fromPage; page <= toPage && !cancelled; ++page) {
     if (page > fromPage && !printer.newPage()) {
       printer.abort();
-      reason = Tr(QT_TRANSLATE_NOOP("TPrintJob", "a new page could not be started"));
+      reason = TrPrint(QT_TRANSLATE_NOOP("TPrintJob", "a new page could not be started"));
       return finish(Failed);
     }
     const QList<TImageToDraw*> onPage = records.mid((page - 1) * perPage, perPage);
@@ -88,7 +88,7 @@ TPrintJob::TResult TPrintJob::Run(QPrinter& printer, const TPrintLayout& layout,
     return finish(Cancelled);
   }
   if (!painter.end()) {
-    reason = Tr(QT_TRANSLATE_NOOP("TPrintJob", "the print job could not be finished"));
+    reason = TrPrint(QT_TRANSLATE_NOOP("TPrintJob", "the print job could not be finished"));
     return finish(Failed);
   }
   return finish(Printed);

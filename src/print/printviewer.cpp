@@ -17,6 +17,7 @@
 #include "progressform.h"
 #include "delayedrepaint.h"
 #include "filechoice.h"
+#include "keyvaluefile.h"
 #include "windowactions.h"
 #include "windowplacement.h"
 
@@ -56,10 +57,20 @@ TPrintLayoutFormViewer::TPrintLayoutFormViewer(QWidget* parent)
   FViews.OnRendered = [this] { pagePreview->update(); };
   resize(900, 640);
   WindowPlacement::Apply(this, ProcessSettings().PrintForm, parent);
+  // The layout of the last print window comes back.
+  if (const QString& stored = ProcessSettings().PrintLayout; !stored.isEmpty()) {
+    TPrintLayout layout;
+    if (TPrintLayout::FromFile(TKeyValueFile::Parse(stored.toUtf8(), TKeyValueFile::TBlanks::Trim), layout))
+      SetLayout(layout);
+  }
 }
 
 TPrintLayoutFormViewer::~TPrintLayoutFormViewer() {
   ProcessSettings().PrintForm = WindowPlacement::Capture(this);
+  const TKeyValueFile file = Layout().ToFile();
+  QString text = file.Header + QStringLiteral("\r\n");
+  for (const auto& [key, value] : file.Items()) text += key + u'=' + value + QStringLiteral("\r\n");
+  ProcessSettings().PrintLayout = text;
 }
 
 QAction* TPrintLayoutFormViewer::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
@@ -361,14 +372,14 @@ bool TPrintLayoutFormViewer::SaveFile(const QString& path) {
 void TPrintLayoutFormViewer::ActionLoadExecute() {
   const QString path = FileChoice::Load(this, tr("Zelvane - Load print layout settings"),
                                         tr("Print layout files  (*.vzp)"), QStringLiteral("vzp"),
-                                        QStringLiteral("*.VZP"));
+                                        QStringLiteral("*.VZP"), &ProcessSettings().LayoutFolder);
   if (!path.isEmpty()) LoadFile(path);
 }
 
 void TPrintLayoutFormViewer::ActionSaveExecute() {
   const QString path = FileChoice::Save(this, tr("Zelvane - Save print layout settings"),
                                         tr("Print layout files (*.vzp)"), QStringLiteral("vzp"),
-                                        QStringLiteral("*.VZP"));
+                                        QStringLiteral("*.VZP"), &ProcessSettings().LayoutFolder);
   if (!path.isEmpty()) SaveFile(path);
 }
 

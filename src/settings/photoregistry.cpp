@@ -9,12 +9,14 @@
 
 namespace {
 
-// The seven window placements, in the order they are read and written.
+// The seven window placements, the last print layout and the folders of
+// the settings files, in the order they are read and written.
 const std::pair<const char*, QString TProcessSettings::*> Placements[] = {
-    {"MainForm", &TProcessSettings::MainForm},     {"EditForm", &TProcessSettings::EditForm},
-    {"PrintForm", &TProcessSettings::PrintForm},   {"CardsForm", &TProcessSettings::CardsForm},
-    {"ExportForm", &TProcessSettings::ExportForm}, {"FindForm", &TProcessSettings::FindForm},
-    {"BorderForm", &TProcessSettings::BorderForm}};
+    {"MainForm", &TProcessSettings::MainForm},       {"EditForm", &TProcessSettings::EditForm},
+    {"PrintForm", &TProcessSettings::PrintForm},     {"CardsForm", &TProcessSettings::CardsForm},
+    {"ExportForm", &TProcessSettings::ExportForm},   {"FindForm", &TProcessSettings::FindForm},
+    {"BorderForm", &TProcessSettings::BorderForm},   {"PrintLayout", &TProcessSettings::PrintLayout},
+    {"LayoutFolder", &TProcessSettings::LayoutFolder}, {"CardFolder", &TProcessSettings::CardFolder}};
 
 }  // namespace
 

@@ -33,7 +33,8 @@ inline QDebug operator<<(QDebug d, const TPhotoSettings& s) {
 }
 
 // The values every window reads and updates directly: three folders (each
-// with a trailing "/") and the placements of the seven windows that keep one.
+// with a trailing "/"), the placements of the seven windows that keep one,
+// the last print layout and the folders last used for layout and card files.
 struct TProcessSettings {
   QString Templates;
   QString BGPatterns;
@@ -45,6 +46,11 @@ struct TProcessSettings {
   QString ExportForm;
   QString FindForm;
   QString BorderForm;
+  // The print window's last layout, as the KEY=VALUE lines of a .vzp file.
+  QString PrintLayout;
+  // Where the Load and Save dialogs of print layouts and card designs start.
+  QString LayoutFolder;
+  QString CardFolder;
 
   friend bool operator==(const TProcessSettings&, const TProcessSettings&) = default;
 };

@@ -6,11 +6,13 @@
 #include "imagetodraw.h"
 #include "listoperations.h"
 #include "mainviewer.h"
+#include "thumbnaildelegate.h"
 #include "resultsortmodel.h"
 #include "testsupport.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QHeaderView>
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QListView>
@@ -111,6 +113,49 @@ TEST(MainLists, AFolderListsSortedAndResortsAsAttributesArrive) {
   const QStringList brokenTips = toolTips.filter(QRegularExpression(
       "^broken.jpg\n[^\n]+\nbroken.jpg\nError 13: not a picture in a format Zelvane can read$"));
   EXPECT_EQ(brokenTips.size(), 1) << toolTips.join("|").toStdString();
+
+  // Every column of the detail rows sorts; a second click reverses, and the
+  // choice is kept as ListSort (3 file name, 4 folder, 8 added: reversed).
+  QHeaderView* header = window.TreeViewResult->header();
+  const auto click = [&](int column) { emit header->sectionClicked(column); };
+  click(3);
+  EXPECT_EQ(Names(window.ResultRecords()), (QStringList{"1.jpg", "2.jpg", "3.JPG", "broken.jpg"}));
+  EXPECT_EQ(window.Settings().ListSort, 3);
+  EXPECT_FALSE(window.Action("ActionName")->isChecked() || window.Action("ActionDate")->isChecked() ||
+               window.Action("ActionLocation")->isChecked());
+  click(3);
+  EXPECT_EQ(Names(window.ResultRecords()), (QStringList{"broken.jpg", "3.JPG", "2.jpg", "1.jpg"}));
+  EXPECT_EQ(window.Settings().ListSort, 3 + 8);
+  EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+  click(1);  // another column: ascending again
+  EXPECT_EQ(window.Settings().ListSort, 1);
+  EXPECT_TRUE(window.Action("ActionDate")->isChecked());
+  click(1);
+  EXPECT_EQ(Names(window.ResultRecords()), (QStringList{"broken.jpg", "2.jpg", "3.JPG", "1.jpg"}));
+  click(4);  // one folder: by file name within it
+  EXPECT_EQ(Names(window.ResultRecords()), (QStringList{"1.jpg", "2.jpg", "3.JPG", "broken.jpg"}));
+  window.SetListSort(99);  // not an order: by name
+  EXPECT_EQ(window.Settings().ListSort, 0);
+}
+
+TEST(MainLists, AnIconCaptionShowsTheEndOfALongName) {
+  TSandbox box;
+  TMainFormViewer window({QDir(box.Path("")).absolutePath()}, box.Path("Zelvane.ini"));
+  window.show();
+  const QFontMetrics metrics(window.ListViewResult->font());
+  const int width = window.ListViewResult->gridSize().width() - 8;
+  const QStringList lines = TThumbnailDelegate::CaptionLines(metrics, "photo_000123.jpg", width);
+  ASSERT_LE(lines.size(), 2);
+  EXPECT_TRUE(lines.last().endsWith("123.jpg")) << lines.join('|').toStdString();
+  for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), width) << line.toStdString();
+  // Longer still: the start cut short, then the end whole.
+  const QStringList longer =
+      TThumbnailDelegate::CaptionLines(metrics, "Holiday at the seaside with everybody photo_000123.jpg", width);
+  ASSERT_EQ(longer.size(), 2);
+  EXPECT_TRUE(longer.first().startsWith("Holiday"));
+  EXPECT_TRUE(longer.last().endsWith("123.jpg")) << longer.join('|').toStdString();
+  EXPECT_TRUE(longer.first().endsWith(QChar(0x2026)));  // the middle left out
+  EXPECT_EQ(TThumbnailDelegate::CaptionLines(metrics, "a.jpg", width), QStringList{"a.jpg"});
 }
 
 TEST(MainLists, PrintListAddRemoveAndMoveKeepCountAndOrder) {

@@ -7,6 +7,7 @@
 #include "printergeometry.h"
 #include "delayedrepaint.h"
 #include "dialogsupport.h"
+#include "photoregistry.h"
 #include "printviewer.h"
 #include "testsupport.h"
 
@@ -145,4 +146,32 @@ TEST_F(PrintViewerTest, ATenByTenPageHoldsNoDecodedPhotoAndClosingWhileRendering
   EXPECT_FALSE(form->PageViews().IsIdle());
   form->close();
   form.reset();
+}
+
+TEST_F(PrintViewerTest, TheLastLayoutComesBackAndIsKeptInTheSettings) {
+  AddPhotos(2, Box.Copy("DSCN0010.jpg", "source.jpg"));
+  TPrintLayout layout;
+  layout.Rows = 3;
+  layout.Columns = 1;
+  layout.TextMode = TPrintLayout::TextName;
+  layout.Margin = 6;
+  layout.FontFamily = QStringLiteral("Liberation Serif");
+  {
+    auto form = Open();
+    form->SetLayout(layout);
+  }
+  EXPECT_TRUE(ProcessSettings().PrintLayout.startsWith("PRINT\r\nROWS=3\r\nCOLS=1\r\n"));
+  // Through the settings file, as between two runs.
+  const QString ini = Box.Path("Zelvane.ini");
+  TPhotoSettings settings;
+  TPhotoRegistry(ini).SaveSettings(settings, ProcessSettings());
+  ProcessSettings() = TProcessSettings();
+  TPhotoRegistry(ini).LoadSettings(settings, ProcessSettings());
+  {
+    auto form = Open();
+    EXPECT_EQ(form->Layout(), layout);
+    form->ActionDefaultExecute();  // Defaults resets it, and that is kept
+  }
+  auto again = Open();
+  EXPECT_EQ(again->Layout(), TPrintLayout());
 }

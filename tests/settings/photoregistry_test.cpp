@@ -46,6 +46,9 @@ TEST(PhotoRegistry, EveryValueRoundTripsAndTheFoldersAreNeverWritten) {
   process.ExportForm = "0;9;10;11;12;";
   process.FindForm = "0;13;14;15;16;";
   process.BorderForm = "0;17;18;19;20;";
+  process.PrintLayout = "PRINT\r\nROWS=3\r\nFONTFAMILY=Noto Sans; Bold\r\n";
+  process.LayoutFolder = "/home/u/Layouts";
+  process.CardFolder = "/home/u/Kaarten";
   TPhotoRegistry(file).SaveSettings(saved, process);
 
   TPhotoSettings loaded;
@@ -55,6 +58,9 @@ TEST(PhotoRegistry, EveryValueRoundTripsAndTheFoldersAreNeverWritten) {
   EXPECT_EQ(reread.MainForm, process.MainForm);
   EXPECT_EQ(reread.EditForm, process.EditForm);
   EXPECT_EQ(reread.BorderForm, process.BorderForm);
+  EXPECT_EQ(reread.PrintLayout, process.PrintLayout);  // line breaks and all
+  EXPECT_EQ(reread.LayoutFolder, process.LayoutFolder);
+  EXPECT_EQ(reread.CardFolder, process.CardFolder);
   EXPECT_EQ(reread.Templates, TPhotoRegistry::ProgramFolder() + "Templates/");
 
   const QString text = QString::fromUtf8(ReadFile(file));
