@@ -241,6 +241,9 @@ void TSetBorderForm::SetLines(int lines) {
 }
 
 void TSetBorderForm::LinesClick() {
+  // The controls of a single or double line keep their places when hidden:
+  // the dialog does not rearrange itself between the choices.
+  WindowPlacement::KeepPlaceWhenHidden({GroupStyle, GroupWidth, GroupColor, NUpDownInner, NUpDownSpace, rgSelectLine});
   const int lines = Lines();
   for (QWidget* group : std::initializer_list<QWidget*>{GroupStyle, GroupWidth, GroupColor}) group->setVisible(lines > 0);
   for (QWidget* field : std::initializer_list<QWidget*>{NUpDownInner, NUpDownSpace, rgSelectLine}) field->setVisible(lines == 2);

@@ -63,7 +63,7 @@ TCreateCardsFormViewer::TCreateCardsFormViewer(TImageToDraw* image, QWidget* par
     if (DragTool.IsDown) DragMove();
   };
   viewerCard->SetMouseHandler(&DragTool);
-  resize(980, 680);
+  WindowPlacement::FitDefaultSize(this, QSize(980, 680));
   WindowPlacement::Apply(this, ProcessSettings().CardsForm, parent);
 }
 

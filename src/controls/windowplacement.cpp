@@ -4,6 +4,7 @@
 #include "formplacement.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
@@ -38,6 +39,26 @@ void Apply(QWidget* window, const QString& placement, const QWidget* owner) {
 QString Capture(const QWidget* window) {
   const QRect bounds = window->normalGeometry().isValid() ? window->normalGeometry() : window->geometry();
   return TFormPlacement{window->isMaximized(), bounds}.ToString();
+}
+
+void KeepPlaceWhenHidden(std::initializer_list<QWidget*> widgets) {
+  for (QWidget* widget : widgets) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+  }
+}
+
+QSize SmallScreenRoom() {
+  return {1366 - 16, 768 - 72};
+}
+
+void FitDefaultSize(QWidget* window, QSize preferred) {
+  const QLayout* layout = window->layout();
+  const QSize hint = layout ? layout->totalSizeHint() : window->sizeHint();
+  const QSize minimum = layout ? layout->totalMinimumSize() : window->minimumSizeHint();
+  window->setMinimumSize(window->minimumSize().expandedTo(minimum.boundedTo(SmallScreenRoom())));
+  window->resize(preferred.expandedTo(hint).boundedTo(SmallScreenRoom()).expandedTo(window->minimumSize()));
 }
 
 }  // namespace WindowPlacement

@@ -39,10 +39,12 @@
 
 TEditImagesFormViewer::TEditImagesFormViewer(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Zelvane - Edit images"));
-  resize(583, 537);
   setMinimumSize(580, 430);
   CreateActions();
   CreateLayout();
+  // Larger than the description's 583 × 537 where the controls need it, with
+  // a larger preview: everything shows on a 1366 × 768 screen.
+  WindowPlacement::FitDefaultSize(this, QSize(760, 640));
   WindowPlacement::Apply(this, ProcessSettings().EditForm, parent);
   ZoomTool.OnToolMouseUp = [this](TMouseHandler*) { ZoomToolUp(); };
   ROITool.OnToolMouseUp = [this](TMouseHandler*) { ROIToolUp(); };

@@ -109,6 +109,9 @@ TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
   }
   (new QVBoxLayout(GroupAttrs))->addWidget(clbAttrs);
   GroupAttrs->setVisible(false);
+  // Each kind's controls keep their places when hidden: the folder tree
+  // keeps its width whichever kind is chosen.
+  WindowPlacement::KeepPlaceWhenHidden({RadioCD, PanelSize, cLaunch, GroupAttrs, cOrigSize});
 
   auto* buttons = new QDialogButtonBox(this);
   for (const char* name : {"ActionStart", "ActionHelp", "ActionCancel"}) {

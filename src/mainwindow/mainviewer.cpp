@@ -77,7 +77,6 @@ TMainFormViewer::TMainFormViewer(const QStringList& arguments, const QString& se
     : QMainWindow(parent), FSettingsFile(settingsFile) {
   setWindowTitle(QStringLiteral("Zelvane"));
   setMinimumSize(400, 410);
-  resize(805, 697);
   FCache = std::make_unique<TImageListCache>(QSize(64, 64));
   // Thumbnails kept between runs; a redirected settings file (tests) keeps
   // them beside it, away from the user's cache.
@@ -86,6 +85,8 @@ TMainFormViewer::TMainFormViewer(const QStringList& arguments, const QString& se
   CreateActions();
   CreateLayout();
   CreateMenus();
+  // Wide enough for the whole toolbar (the description's 805 × 697 is not).
+  WindowPlacement::FitDefaultSize(this, QSize(805, 697));
   StartUp(arguments);
 }
 

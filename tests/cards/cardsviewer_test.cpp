@@ -230,9 +230,19 @@ TEST(CardDialogs, BorderDialogLinesOrnamentsAndTheirLists) {
   EXPECT_TRUE(form.ComboImage->itemData(form.ComboImage->IndexOfPath(box.Path("ornaments/notes.png")),
                                         TImageCombo::IconRole).isNull());
   // Double, then Single: inner and space 0; Double again takes them from the fields.
+  // The dialog does not rearrange itself for Double (at its smallest, where
+  // the rows have no room to spare).
+  form.resize(form.minimumSizeHint());
+  QCoreApplication::processEvents();
+  const QRect outer = form.NUpDownOuter->geometry();
+  const QRect preview = form.ViewerBorder->geometry();
   form.NUpDownInner->SetValue(2);
   form.NUpDownSpace->SetValue(3);
   form.SetLines(2);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(form.NUpDownInner->isVisible());
+  EXPECT_EQ(form.NUpDownOuter->geometry(), outer);
+  EXPECT_EQ(form.ViewerBorder->geometry(), preview);
   EXPECT_EQ(back.InnerWidth, 2);
   EXPECT_EQ(back.SpaceWidth, 3);
   form.SetLines(1);

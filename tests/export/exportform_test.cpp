@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogsupport.h"
+#include "directorytree.h"
 #include "exportform.h"
 
 #include <QAction>
@@ -23,8 +24,13 @@ TEST(ExportOptionsForm, KindsSizesAndTheStartCheck) {
   EXPECT_FALSE(form.PanelSize->isVisible());
   EXPECT_FALSE(form.cLaunch->isVisible());
   EXPECT_FALSE(form.RadioCD->isVisible());
+  form.resize(form.minimumSizeHint());  // no room to spare
+  QCoreApplication::processEvents();
+  const QRect tree = form.DirectoryTreeExport->geometry();
   // HTML pages: ROI on, full size off and hidden, launch and attributes shown.
   form.RadioHtml->click();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.DirectoryTreeExport->geometry(), tree);  // the layout stays put
   EXPECT_TRUE(form.CheckROI->isChecked());
   EXPECT_FALSE(form.cOrigSize->isChecked());
   EXPECT_FALSE(form.cOrigSize->isVisible());
@@ -38,6 +44,8 @@ TEST(ExportOptionsForm, KindsSizesAndTheStartCheck) {
   EXPECT_TRUE(form.cOrigSize->isChecked());
   EXPECT_FALSE(form.PanelSize->isVisible());
   form.RadioCd->click();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.DirectoryTreeExport->geometry(), tree);
   EXPECT_TRUE(form.RadioCD->isVisible());
   EXPECT_EQ(form.Options().Include, TExportOptions::AutorunAndViewer);
   // Use ROI asks for a size; full size gives it up again.

@@ -9,6 +9,8 @@
 #include "datetime.h"
 #include "directorytree.h"
 #include "mainviewer.h"
+#include "cardsviewer.h"
+#include "windowplacement.h"
 #include "photoregistry.h"
 #include "imagescaled.h"
 #include "screenviewer.h"
@@ -29,6 +31,8 @@
 #include <QSettings>
 #include <QStandardItemModel>
 #include <QTest>
+#include <QLayout>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -485,4 +489,31 @@ TEST_F(MainViewerTest, TheStatusBarSaysWhatIsShownAndF5OrAClickListsTheFolderAga
   EXPECT_EQ(window.DirectoryCaption(), Folder + u'/');
   // Ctrl+Q quits as well as the description's Ctrl+X.
   EXPECT_TRUE(window.Action("ActionExit")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Q)));
+}
+
+// Without a stored placement the main, edit and cards windows open at a size
+// that shows every control and whole toolbars, on a 1366 × 768 screen. (The
+// test screen is smaller, and the placement shrinks a window to it; the
+// size chosen is checked before that.)
+TEST_F(MainViewerTest, DefaultSizesShowEverythingOnASmallScreen) {
+  const auto check = [](QWidget* window, QSize preferred, const char* name) {
+    WindowPlacement::FitDefaultSize(window, preferred);
+    window->show();
+    QCoreApplication::processEvents();
+    const QSize room = WindowPlacement::SmallScreenRoom();
+    EXPECT_LE(window->width(), room.width()) << name;
+    EXPECT_LE(window->height(), room.height()) << name;
+    EXPECT_GE(window->width(), window->layout()->totalMinimumSize().width()) << name;
+    EXPECT_GE(window->height(), window->layout()->totalMinimumSize().height()) << name;
+    EXPECT_GE(window->minimumHeight(), window->layout()->totalMinimumSize().height()) << name;  // never squeezed
+    for (QToolBar* bar : window->findChildren<QToolBar*>())
+      EXPECT_GE(bar->width(), bar->sizeHint().width()) << name << " toolbar";
+  };
+  TMainFormViewer window({Folder}, Settings);
+  check(&window, QSize(805, 697), "main");
+  TEditImagesFormViewer edit;
+  check(&edit, QSize(760, 640), "edit");
+  TImageToDraw photo(Box.Write("photos/card.jpg", EncodeJpeg(Pattern(32, 32))));
+  TCreateCardsFormViewer cards(&photo);
+  check(&cards, QSize(980, 680), "cards");
 }
