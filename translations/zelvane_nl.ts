@@ -644,202 +644,202 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Zelvane - Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="67" />
+        <location filename="../src/edit/editviewer.cpp" line="69" />
         <source>Rotate left</source>
         <translation>Linksom draaien</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="68" />
+        <location filename="../src/edit/editviewer.cpp" line="70" />
         <source>Rotate right</source>
         <translation>Rechtsom draaien</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="69" />
+        <location filename="../src/edit/editviewer.cpp" line="71" />
         <source>Zoom in</source>
         <translation>Inzoomen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="70" />
+        <location filename="../src/edit/editviewer.cpp" line="72" />
         <source>Zoom out</source>
         <translation>Uitzoomen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="71" />
+        <location filename="../src/edit/editviewer.cpp" line="73" />
         <source>Edit red eyes</source>
         <translation>Rode ogen bewerken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="72" />
+        <location filename="../src/edit/editviewer.cpp" line="74" />
         <source>Restore red eyes</source>
         <translation>Rode ogen herstellen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="73" />
+        <location filename="../src/edit/editviewer.cpp" line="75" />
         <source>Show ROI</source>
         <translation>Uitsnede tonen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="74" />
+        <location filename="../src/edit/editviewer.cpp" line="76" />
         <source>Set ROI</source>
         <translation>Uitsnede kiezen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="75" />
+        <location filename="../src/edit/editviewer.cpp" line="77" />
         <source>Reset ROI</source>
         <translation>Uitsnede opheffen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="76" />
+        <location filename="../src/edit/editviewer.cpp" line="78" />
         <source>Undo</source>
         <translation>Ongedaan maken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="78" />
+        <location filename="../src/edit/editviewer.cpp" line="80" />
         <source>First image</source>
         <translation>Eerste foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="79" />
+        <location filename="../src/edit/editviewer.cpp" line="81" />
         <source>Previous image</source>
         <translation>Vorige foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="80" />
+        <location filename="../src/edit/editviewer.cpp" line="82" />
         <source>Next image</source>
         <translation>Volgende foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="81" />
+        <location filename="../src/edit/editviewer.cpp" line="83" />
         <source>Last image</source>
         <translation>Laatste foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="82" />
+        <location filename="../src/edit/editviewer.cpp" line="84" />
         <source>Save all images</source>
         <translation>Alle foto's opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="83" />
+        <location filename="../src/edit/editviewer.cpp" line="85" />
         <source>Save image</source>
         <translation>Foto opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="84" />
+        <location filename="../src/edit/editviewer.cpp" line="86" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="85" />
+        <location filename="../src/edit/editviewer.cpp" line="87" />
         <source>Close form</source>
         <translation>Venster sluiten</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="86" />
+        <location filename="../src/edit/editviewer.cpp" line="88" />
         <source>Add actor</source>
         <translation>Persoon toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="87" />
+        <location filename="../src/edit/editviewer.cpp" line="89" />
         <source>Remove actor</source>
         <translation>Persoon verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="88" />
+        <location filename="../src/edit/editviewer.cpp" line="90" />
         <source>Uncheck all actors</source>
         <translation>Alle personen uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="158" />
+        <location filename="../src/edit/editviewer.cpp" line="160" />
         <source>Area</source>
         <translation>Gebied</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="159" />
+        <location filename="../src/edit/editviewer.cpp" line="161" />
         <source>Color</source>
         <translation>Kleur</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="179" />
+        <location filename="../src/edit/editviewer.cpp" line="181" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="183" />
+        <location filename="../src/edit/editviewer.cpp" line="185" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="187" />
+        <location filename="../src/edit/editviewer.cpp" line="189" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="192" />
+        <location filename="../src/edit/editviewer.cpp" line="194" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="198" />
+        <location filename="../src/edit/editviewer.cpp" line="200" />
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="204" />
+        <location filename="../src/edit/editviewer.cpp" line="206" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="207" />
+        <location filename="../src/edit/editviewer.cpp" line="209" />
         <source>Actors</source>
         <translation>Personen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="217" />
+        <location filename="../src/edit/editviewer.cpp" line="219" />
         <source>Add</source>
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="217" />
+        <location filename="../src/edit/editviewer.cpp" line="219" />
         <source>Remove</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="217" />
+        <location filename="../src/edit/editviewer.cpp" line="219" />
         <source>Uncheck</source>
         <translation>Uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="225" />
+        <location filename="../src/edit/editviewer.cpp" line="227" />
         <source>Always save image</source>
         <translation>Foto altijd opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="227" />
+        <location filename="../src/edit/editviewer.cpp" line="229" />
         <source>Also write the attributes for other programs</source>
         <translation>Kenmerken ook voor andere programma's opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="228" />
+        <location filename="../src/edit/editviewer.cpp" line="230" />
         <source>Saves the name, description, location, people and date also in the XMP, IPTC and EXIF fields that other photo programs read</source>
         <translation>Slaat de naam, de beschrijving, de plaats, de personen en de datum ook op in de XMP-, IPTC- en EXIF-velden die andere fotoprogramma's lezen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="238" />
+        <location filename="../src/edit/editviewer.cpp" line="240" />
         <source>Save all</source>
         <translation>Alles opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="239" />
+        <location filename="../src/edit/editviewer.cpp" line="241" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="240" />
+        <location filename="../src/edit/editviewer.cpp" line="242" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="241" />
+        <location filename="../src/edit/editviewer.cpp" line="243" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
@@ -1037,7 +1037,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Datum en tijd</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="213" />
+        <location filename="../src/export/exportform.cpp" line="216" />
         <location filename="../src/tools/export/exportcommand.cpp" line="194" />
         <source>Incorrect image width and/or height.</source>
         <translation>Onjuiste breedte en/of hoogte van de foto.</translation>
@@ -1631,263 +1631,263 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TMainFormViewer</name>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="105" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
         <source>Result</source>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
         <source>Show result view</source>
         <translation>Resultaatweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Show print view</source>
         <translation>Afdrukweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>Export</source>
         <translation>Exporteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>Show export view</source>
         <translation>Exportweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Edit</source>
         <translation>Bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Edit images</source>
         <translation>Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>Find</source>
         <translation>Zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>Find images</source>
         <translation>Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>View</source>
         <translation>Bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>View images</source>
         <translation>Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="572" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="573" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>Show HTML pages</source>
         <translation>HTML-pagina's tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="261" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
         <source>Sort result view by name</source>
         <translation>Resultaat sorteren op naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="261" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
         <source>Sort result view by date</source>
         <translation>Resultaat sorteren op datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="261" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
         <source>Sort result view by location</source>
         <translation>Resultaat sorteren op plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
         <source>Create cards</source>
         <translation>Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
         <source>About Zelvane</source>
         <translation>Over Zelvane</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="198" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="199" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
         <source>Rename</source>
         <translation>Naam wijzigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="125" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="125" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="126" />
         <source>Select all</source>
         <translation>Alles selecteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="126" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="127" />
         <source>Add selected images</source>
         <translation>Geselecteerde foto's toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="127" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="128" />
         <source>Remove selected images</source>
         <translation>Geselecteerde foto's verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="128" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="129" />
         <source>Open print images form</source>
         <translation>Venster foto's afdrukken openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="129" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="130" />
         <source>Open export images form</source>
         <translation>Venster foto's exporteren openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="130" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="131" />
         <source>Move images to previous place</source>
         <translation>Foto's een plaats naar voren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="131" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="132" />
         <source>Move images to next place</source>
         <translation>Foto's een plaats naar achteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="132" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="133" />
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="132" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="133" />
         <source>Show details</source>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="133" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="134" />
         <source>Show hidden folders</source>
         <translation>Verborgen mappen tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="134" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="135" />
         <source>Show hidden folders and files</source>
         <translation>Verborgen mappen en bestanden tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="181" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="182" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="261" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="185" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="186" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="191" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="192" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="193" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="194" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="195" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="196" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="203" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="204" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="261" />
         <source>Folder</source>
         <translation>Map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="357" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="358" />
         <source>Open folder</source>
         <translation>Map openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="358" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="359" />
         <source>Open the folder of the last export</source>
         <translation>De map van de laatste export openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="456" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="457" />
         <source>1 photo</source>
         <translation>1 foto</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="456" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="457" />
         <source>%1 photos</source>
         <translation>%1 foto's</translation>
     </message>
@@ -1932,27 +1932,27 @@ Wilt u zoeken zonder de naam?</translation>
         <translation> (afgebroken)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="495" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="496" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="510" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="511" />
         <source>No images selected to print.</source>
         <translation>Geen foto's gekozen om af te drukken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="522" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="523" />
         <source>No image selected to create cards.</source>
         <translation>Geen foto gekozen om kaarten van te maken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="535" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="536" />
         <source>No images to view.</source>
         <translation>Geen foto's om te bekijken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="571" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="572" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>

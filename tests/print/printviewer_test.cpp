@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QStandardItemModel>
 #include <QTest>
+#include <QFileInfo>
+#include <QPrintDialog>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -174,4 +176,24 @@ TEST_F(PrintViewerTest, TheLastLayoutComesBackAndIsKeptInTheSettings) {
   }
   auto again = Open();
   EXPECT_EQ(again->Layout(), TPrintLayout());
+}
+
+TEST_F(PrintViewerTest, APrintSaysHowManyPagesWentWhere) {
+  AddPhotos(3, Box.Copy("DSCN0010.jpg", "source.jpg"));
+  auto form = Open();
+  TPrintLayout layout;
+  layout.Rows = 1;
+  layout.Columns = 2;
+  form->SetLayout(layout);  // three photos, two a page: two pages
+  QPrinter& printer = Printer::Current();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const QString pdf = Box.Path("out.pdf");
+  printer.setOutputFileName(pdf);
+  EXPECT_EQ(form->Outcome(), QString());
+  AnswerDialogs([&] { form->Action("ActionPrint")->trigger(); }, [](QDialog* dialog) {
+    if (qobject_cast<QPrintDialog*>(dialog)) dialog->accept();
+  });
+  ASSERT_TRUE(WaitFor([&] { return !form->Outcome().isEmpty(); }, 20000));
+  EXPECT_EQ(form->Outcome(), QStringLiteral("Printed 2 pages to %1").arg(pdf));
+  EXPECT_GT(QFileInfo(pdf).size(), 0);
 }
