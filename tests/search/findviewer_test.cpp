@@ -117,3 +117,23 @@ TEST(FindForm, EnterMovesOnAndAddsAnActor) {
   EXPECT_EQ(form.CheckListActors->item(0)->checkState(), Qt::Checked);
   EXPECT_EQ(form.KnownActors, QStringLiteral("Zoe;"));
 }
+
+TEST(FindForm, ThePeopleListShowsFiveRowsAndANewPersonInSight) {
+  TFindImagesForm form;
+  QStringList many;
+  for (int i = 0; i < 30; ++i) many.append(QStringLiteral("Person %1").arg(i, 2, 10, QLatin1Char('0')));
+  form.KnownActors = many.join(u';') + u';';
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  QListWidget* list = form.CheckListActors;
+  const int row = list->visualItemRect(list->item(0)).height();
+  ASSERT_GT(row, 0);
+  EXPECT_GE(list->viewport()->height(), 5 * row - 2);
+  // "Zz", sorted last, is scrolled into sight once added.
+  form.EditActor->setText(QStringLiteral("Zz"));
+  form.Action("ActionAdd")->trigger();
+  QListWidgetItem* added = list->findItems(QStringLiteral("Zz"), Qt::MatchExactly).value(0);
+  ASSERT_NE(added, nullptr);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(added)));
+}
