@@ -56,7 +56,8 @@ TList* MakeList(QWidget* parent, QAbstractItemModel* model) {
   // Two caption lines within the cell, the name's end always visible.
   list->setWordWrap(true);
   list->setTextElideMode(Qt::ElideMiddle);
-  list->setItemDelegate(new TThumbnailDelegate(64 + 24 - 8, list));
+  // The style wraps a caption to the thumbnail's width less its margins.
+  list->setItemDelegate(new TThumbnailDelegate(64 - 6, list));
   list->setResizeMode(QListView::Adjust);
   list->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -7,10 +7,10 @@
 class QFontMetrics;
 
 // The captions of the thumbnail lists: up to two lines of the name under
-// each thumbnail. A name longer than a line shows its end whole on the
-// second line and its start on the first (cut short with "…" when there is
-// more), so the part that tells photo_000123.jpg from photo_000124.jpg stays
-// in sight (the tool tip gives the whole name).
+// each thumbnail, broken between its parts. A name too long for two lines
+// shows its end whole on the second line and its start on the first (cut
+// short with "…"), so the part that tells photo_000123.jpg from
+// photo_000124.jpg stays in sight (the tool tip gives the whole name).
 class TThumbnailDelegate : public QStyledItemDelegate {
   Q_OBJECT
 public:

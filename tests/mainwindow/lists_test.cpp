@@ -143,10 +143,11 @@ TEST(MainLists, AnIconCaptionShowsTheEndOfALongName) {
   TMainFormViewer window({QDir(box.Path("")).absolutePath()}, box.Path("Zelvane.ini"));
   window.show();
   const QFontMetrics metrics(window.ListViewResult->font());
-  const int width = window.ListViewResult->gridSize().width() - 8;
+  const int width = window.ListViewResult->iconSize().width() - 6;
   const QStringList lines = TThumbnailDelegate::CaptionLines(metrics, "photo_000123.jpg", width);
   ASSERT_LE(lines.size(), 2);
   EXPECT_TRUE(lines.last().endsWith("123.jpg")) << lines.join('|').toStdString();
+  EXPECT_EQ(lines.join(QString()), QStringLiteral("photo_000123.jpg"));  // broken between its parts, nothing lost
   for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), width) << line.toStdString();
   // Longer still: the start cut short, then the end whole.
   const QStringList longer =
