@@ -230,13 +230,12 @@ bool TExportRun::PlanOutputs(QString& error) {
         image->Record = record;
         image->Stem = stem;
         image->Extension = ExportNames::JpegExtension(fileName);
-        const QString picture = destination + html->Path + stem +
-                                ExportNames::SizeSuffix(FOptions.Width, FOptions.Height) + image->Extension;
+        const QString picture = destination + html->Path + image->PictureName();
         const QString clash = guard(record->FileName, picture, false);
         job->Written = html->Path + image->PageName();
         FOutputs.append(destination + job->Written);
         FOutputs.append(picture);
-        FOutputs.append(destination + html->Path + stem + ExportNames::SizeSuffix(64, 64) + image->Extension);
+        FOutputs.append(destination + html->Path + image->ThumbnailName());
         job->Work = [image, clash](QString& error) {
           if (!clash.isEmpty()) {
             error = clash;

@@ -144,11 +144,19 @@ bool THTMLAlbum::BuildRootPage(QString& error) {
   return true;
 }
 
+QString THTMLImage::PictureName() const {
+  return Stem + ExportNames::SizeSuffix(Folder->Album->Width, Folder->Album->Height) + Extension;
+}
+
+QString THTMLImage::ThumbnailName() const {
+  return Stem + ExportNames::SizeSuffix(64, 64) + Extension;
+}
+
 bool THTMLImage::Execute(QString& error) {
   THTMLAlbum& album = *Folder->Album;
   const QString folder = album.Destination + Folder->Path;
-  const QString picture = Stem + ExportNames::SizeSuffix(album.Width, album.Height) + Extension;
-  const QString thumbnail = Stem + ExportNames::SizeSuffix(64, 64) + Extension;
+  const QString picture = PictureName();
+  const QString thumbnail = ThumbnailName();
   // The thumbnail comes from the resized picture: one decode per photo.
   const QImage resized = album.Render(*Record, 0, 0, error);
   if (resized.isNull()) {

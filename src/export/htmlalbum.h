@@ -86,6 +86,9 @@ public:
   QString Extension;  // of the pictures
 
   [[nodiscard]] QString PageName() const { return Stem + QStringLiteral(".html"); }
+  // The resized picture (at the album's size) and the 64 × 64 thumbnail.
+  [[nodiscard]] QString PictureName() const;
+  [[nodiscard]] QString ThumbnailName() const;
   // Writes picture, thumbnail and page (with its ring links still open).
   [[nodiscard]] bool Execute(QString& error);
 };

@@ -372,8 +372,7 @@ void TMainFormViewer::CreateLayout() {
   // A click on the folder already listed lists it again (after a search,
   // say); a click on another one is listed by the change above.
   connect(DirectoryTree1, &QAbstractItemView::clicked, this, [this] {
-    const QString directory = DirectoryTree1->Directory();
-    if (!directory.isEmpty() && directory == FListedDirectory) ListFolder(directory);
+    if (DirectoryTree1->Directory() == FListedDirectory) ListTreeFolder();
   });
   // Arriving thumbnails bring the stored names and dates: the result order
   // follows by itself (TResultSortModel), at most five times a second.
@@ -471,7 +470,10 @@ void TMainFormViewer::ActionShowHiddenExecute() {
   const bool show = Action("ActionShowHidden")->isChecked();
   FSettings.ShowHidden = show ? 1 : 0;
   DirectoryTree1->SetShowHidden(show);
-  // The folder's hidden files come or go (the tree may have moved up).
+  ListTreeFolder();  // its hidden files come or go (the tree may have moved up)
+}
+
+void TMainFormViewer::ListTreeFolder() {
   const QString directory = DirectoryTree1->Directory();
   if (!directory.isEmpty()) ListFolder(directory);
 }
@@ -565,8 +567,7 @@ void TMainFormViewer::ActionRefreshExecute() {
   DirectoryTree1->Refresh();
   // The folder is listed again even when it was the last one listed: the
   // way back from a search result, and to new files.
-  const QString directory = DirectoryTree1->Directory();
-  if (!directory.isEmpty()) ListFolder(directory);
+  ListTreeFolder();
 }
 
 void TMainFormViewer::ActionHTMLExecute() {

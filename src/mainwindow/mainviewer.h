@@ -167,6 +167,8 @@ private:
   void PrioritizeVisible();
   void ShowError(const QString& message);
   void UpdateStatus();
+  // Lists the folder tree's selected folder, also when it was listed last.
+  void ListTreeFolder();
   void ShowOutcome(const QString& message);
   QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut, const QString& hint);
 

@@ -177,13 +177,13 @@ void TMainFormViewer::ActionExportStartExecute() {
   if (outcome.Completed && options.Kind == TExportOptions::Html && FExportForm->LaunchBrowser())
     OpenInBrowser(QUrl::fromLocalFile(destination + plan.Folders.front().Path + QStringLiteral("/index.html")));
   // What was written, and the way to it.
-  const QString where = QDir::toNativeSeparators(QDir::cleanPath(destination));
+  FExportedTo = QDir::cleanPath(destination);
+  const QString where = QDir::toNativeSeparators(FExportedTo);
   QString message = outcome.PhotosWritten == 1 ? tr("Exported 1 photo to %1").arg(where)
                                                : tr("Exported %1 photos to %2").arg(outcome.PhotosWritten).arg(where);
   if (outcome.Errors > 0) message += tr(" (%1 errors)").arg(outcome.Errors);
   if (!outcome.Completed) message += tr(" (cancelled)");
   ShowOutcome(message);
-  FExportedTo = QDir::cleanPath(destination);
   FOpenFolder->setVisible(true);
   DirectoryTree1->Refresh();
 }

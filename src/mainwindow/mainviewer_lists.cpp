@@ -109,7 +109,10 @@ void TMainFormViewer::SetListSort(int listSort) {
   // clicks only) leave them all unchecked.
   for (const char* name : {"ActionName", "ActionDate", "ActionLocation"}) Action(name)->setChecked(false);
   if (kind <= TResultSortModel::SortLocation)
-    Action(kind == 1 ? "ActionDate" : kind == 2 ? "ActionLocation" : "ActionName")->setChecked(true);
+    Action(kind == TResultSortModel::SortDate       ? "ActionDate"
+           : kind == TResultSortModel::SortLocation ? "ActionLocation"
+                                                    : "ActionName")
+        ->setChecked(true);
   FResultSort->SetListSort(FSettings.ListSort);
   TreeViewResult->header()->setSortIndicator(kind, (FSettings.ListSort & TResultSortModel::Reversed)
                                                        ? Qt::DescendingOrder

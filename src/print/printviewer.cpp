@@ -67,10 +67,7 @@ TPrintLayoutFormViewer::TPrintLayoutFormViewer(QWidget* parent)
 
 TPrintLayoutFormViewer::~TPrintLayoutFormViewer() {
   ProcessSettings().PrintForm = WindowPlacement::Capture(this);
-  const TKeyValueFile file = Layout().ToFile();
-  QString text = file.Header + QStringLiteral("\r\n");
-  for (const auto& [key, value] : file.Items()) text += key + u'=' + value + QStringLiteral("\r\n");
-  ProcessSettings().PrintLayout = text;
+  ProcessSettings().PrintLayout = Layout().ToFile().Text();
 }
 
 QAction* TPrintLayoutFormViewer::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,

@@ -70,10 +70,14 @@ void TKeyValueFile::Append(const QString& key, const QString& value) {
   FItems.append({key, value});
 }
 
-QByteArray TKeyValueFile::Serialize() const {
+QString TKeyValueFile::Text() const {
   QString text = Header + QStringLiteral("\r\n");
   for (const auto& item : FItems) text += item.first + u'=' + item.second + QStringLiteral("\r\n");
-  return AttributeText::Encode(text);
+  return text;
+}
+
+QByteArray TKeyValueFile::Serialize() const {
+  return AttributeText::Encode(Text());
 }
 
 bool TKeyValueFile::Write(const QString& path, QString& reason) const {

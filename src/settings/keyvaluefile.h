@@ -36,6 +36,8 @@ public:
   [[nodiscard]] const QList<QPair<QString, QString>>& Items() const { return FItems; }
 
   void Append(const QString& key, const QString& value);
+  // The lines as text (kept in the settings) and as a file's bytes.
+  [[nodiscard]] QString Text() const;
   [[nodiscard]] QByteArray Serialize() const;
   // Writes the file through a temporary file: false, with the reason, when
   // it could not be written (the old file then stays as it was).

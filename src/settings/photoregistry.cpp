@@ -11,7 +11,7 @@ namespace {
 
 // The seven window placements, the last print layout and the folders of
 // the settings files, in the order they are read and written.
-const std::pair<const char*, QString TProcessSettings::*> Placements[] = {
+const std::pair<const char*, QString TProcessSettings::*> Remembered[] = {
     {"MainForm", &TProcessSettings::MainForm},       {"EditForm", &TProcessSettings::EditForm},
     {"PrintForm", &TProcessSettings::PrintForm},     {"CardsForm", &TProcessSettings::CardsForm},
     {"ExportForm", &TProcessSettings::ExportForm},   {"FindForm", &TProcessSettings::FindForm},
@@ -77,7 +77,7 @@ void TPhotoRegistry::LoadSettings(TPhotoSettings& settings, TProcessSettings& pr
   settings.ListSort = ReadIntegerDefault(QStringLiteral("ListSort"), 0);
   settings.WriteStandardMetadata = ReadIntegerDefault(QStringLiteral("WriteStandardMetadata"), 1) != 0 ? 1 : 0;
   settings.ShowHidden = ReadIntegerDefault(QStringLiteral("ShowHidden"), 0) != 0 ? 1 : 0;
-  for (const auto& [name, field] : Placements) process.*field = ReadStringDefault(QLatin1String(name), QString());
+  for (const auto& [name, field] : Remembered) process.*field = ReadStringDefault(QLatin1String(name), QString());
 }
 
 void TPhotoRegistry::SaveSettings(const TPhotoSettings& settings, const TProcessSettings& process) {
@@ -89,7 +89,7 @@ void TPhotoRegistry::SaveSettings(const TPhotoSettings& settings, const TProcess
   FSettings->setValue(QStringLiteral("ListSort"), settings.ListSort);
   FSettings->setValue(QStringLiteral("WriteStandardMetadata"), settings.WriteStandardMetadata);
   FSettings->setValue(QStringLiteral("ShowHidden"), settings.ShowHidden);
-  for (const auto& [name, field] : Placements) FSettings->setValue(QLatin1String(name), process.*field);
+  for (const auto& [name, field] : Remembered) FSettings->setValue(QLatin1String(name), process.*field);
   FSettings->sync();
   if (FSettings->status() != QSettings::NoError)
     throw EZelvaneError(QCoreApplication::translate("TPhotoRegistry", "Could not save the settings to %1")
