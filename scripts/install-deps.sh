@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential clang cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgl-dev libvulkan-dev
   libexiv2-dev libjpeg62-turbo-dev
@@ -13,9 +13,9 @@ packages=(
   libimage-exiftool-perl poppler-utils fonts-liberation2 tidy
   xvfb xauth
 )
-# The sanitizer and fuzzing builds use clang and its runtime.
+# ./run.sh compiles with clang; the fuzzing build also needs its runtime.
 if [ "${ZELVANE_WITH_CLANG:-0}" = 1 ]; then
-  packages+=(clang libclang-rt-dev)
+  packages+=(libclang-rt-dev)
 fi
 
 missing=()

@@ -104,3 +104,5 @@ void TSelectBackgroundForm::ActionColorExecute() {
   opaque.setAlpha(255);
   Brush.Color = opaque.rgba();
 }
+
+#include "moc_backgroundform.cpp"

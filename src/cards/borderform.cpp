@@ -328,3 +328,5 @@ void TSetBorderForm::ImageChanged(int index) {
   UpdateOrnamentControls();
   ViewerBorder->update();
 }
+
+#include "moc_borderform.cpp"

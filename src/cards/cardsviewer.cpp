@@ -752,3 +752,5 @@ void TCreateCardsFormViewer::ActionPrintExecute() {
 void TCreateCardsFormViewer::ShowError(const QString& message) {
   QMessageBox::critical(this, QStringLiteral("Zelvane"), message);
 }
+
+#include "moc_cardsviewer.cpp"

@@ -130,3 +130,5 @@ void TImageCombo::QueueIcon(int row, const QString& path) {
     });
   });
 }
+
+#include "moc_imagecombo.cpp"

@@ -35,3 +35,5 @@ bool TDateTimeTyping::eventFilter(QObject* watched, QEvent* event) {
   FAdvanced = digit && field->currentSection() != before;
   return true;
 }
+
+#include "moc_datetimetyping.cpp"

@@ -274,3 +274,5 @@ bool TDirectoryTree::RenameNode(QStandardItem* node, const QString& newName) {
   node->setText(newName);
   return true;
 }
+
+#include "moc_directorytree.cpp"

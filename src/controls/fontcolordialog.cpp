@@ -112,3 +112,5 @@ bool TFontColorDialog::Choose(QWidget* parent, QFont& font, QColor& color) {
   color = dialog.ChosenColor();
   return true;
 }
+
+#include "moc_fontcolordialog.cpp"

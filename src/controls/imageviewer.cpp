@@ -101,3 +101,5 @@ void TImageViewer::mouseReleaseEvent(QMouseEvent* event) {
   else
     emit MouseUp(event);
 }
+
+#include "moc_imageviewer.cpp"

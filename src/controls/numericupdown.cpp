@@ -145,3 +145,5 @@ TNumericUpDown* TNumericUpDown::Create(QWidget* parent, int min, int max, int va
   field->setMinimumHeight(field->MinimumHeight());
   return field;
 }
+
+#include "moc_numericupdown.cpp"

@@ -50,3 +50,5 @@ void TProgressForm::Step(const QString& text) {
   FLabel->setText(text);
   if (FBar->value() >= FBar->maximum()) accept();
 }
+
+#include "moc_progressform.cpp"

@@ -386,3 +386,5 @@ bool TEditImagesFormViewer::eventFilter(QObject* watched, QEvent* event) {
   }
   return QDialog::eventFilter(watched, event);
 }
+
+#include "moc_editviewer.cpp"

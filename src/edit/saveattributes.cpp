@@ -38,3 +38,5 @@ void TSaveAttributesForm::SetPhotoCount(int count) {
 QString TSaveAttributesForm::CountText() const {
   return FCount->text();
 }
+
+#include "moc_saveattributes.cpp"

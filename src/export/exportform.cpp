@@ -223,3 +223,5 @@ void TExportOptionsForm::hideEvent(QHideEvent* event) {
   ProcessSettings().ExportForm = WindowPlacement::Capture(this);
   QDialog::hideEvent(event);
 }
+
+#include "moc_exportform.cpp"

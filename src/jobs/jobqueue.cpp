@@ -1,33 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jobqueue.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QMutex>
 #include <QWaitCondition>
 #include <deque>
-#include <sys/resource.h>
-#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcJobs, "zelvane.jobs", QtWarningMsg)
-
-namespace {
-
-// One call handed to the user-interface thread.
-struct TSyncCall {
-  enum TPhase { Pending, Running, Done, Dropped };
-  QMutex Mutex;
-  QWaitCondition Finished;
-  TPhase Phase = Pending;
-  std::function<void()> Call;
-  const QThread* Owner = nullptr;  // the worker waiting for it
-};
-
-}  // namespace
 
 // Everything workers share with the queue. Workers hold it too, so it stays
 // valid for as long as any of them runs.
 struct TJobQueue::TState {
+  // One call handed to the user-interface thread.
+  struct TSyncCall {
+    enum TPhase { Pending, Running, Done, Dropped };
+    QMutex Mutex;
+    QWaitCondition Finished;
+    TPhase Phase = Pending;
+    std::function<void()> Call;
+    const QThread* Owner = nullptr;  // the worker waiting for it
+  };
+
   QMutex Lock;  // guards Jobs, Terminating and Calls
   QWaitCondition JobAdded;
   std::deque<TJob> Jobs;
@@ -44,6 +41,8 @@ struct TJobQueue::TState {
     return job;
   }
 };
+
+using TSyncCall = TJobQueue::TState::TSyncCall;
 
 TJobQueue::TJobQueue(int workerCount, QThread::Priority priority) : FState(std::make_shared<TState>()) {
   FState->OnJobError = &OnJobError;
@@ -105,9 +104,7 @@ void TJobQueue::AddFirst(TJob job) {
   FState->JobAdded.wakeOne();
 }
 
-int TJobQueue::WorkerCount() const {
-  return int(FWorkers.size());
-}
+int TJobQueue::WorkerCount() const { return int(FWorkers.size()); }
 
 int TJobQueue::PendingCount() const {
   QMutexLocker locker(&FState->Lock);
@@ -119,9 +116,7 @@ void TJobQueue::DiscardPending() {
   FState->Jobs.clear();
 }
 
-int TJobQueue::ProcessorCount() {
-  return qMax(1, QThread::idealThreadCount());
-}
+int TJobQueue::ProcessorCount() { return qMax(1, QThread::idealThreadCount()); }
 
 TJobThread::TJobThread(std::shared_ptr<TJobQueue::TState> state, QThread::Priority priority)
     : FState(std::move(state)), FPriority(priority) {}
@@ -184,8 +179,7 @@ void TJobThread::run() {
       failure = QStringLiteral("unknown exception");
     }
     if (failure.isNull()) continue;
-    const QString message =
-        QCoreApplication::translate("TJobQueue", "Exception in background task") + u'\n' + failure;
+    const QString message = QCoreApplication::translate("TJobQueue", "Exception in background task") + u'\n' + failure;
     TJobErrorAnswer answer = TJobErrorAnswer::GoOn;
     const bool shown = SyncCall([&] {
       QMutexLocker locker(&FState->Lock);

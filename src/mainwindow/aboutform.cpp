@@ -50,3 +50,5 @@ QString TAboutForm::VersionText() const {
 QString TAboutForm::LicenceText() const {
   return FLicence->text();
 }
+
+#include "moc_aboutform.cpp"

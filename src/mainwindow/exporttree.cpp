@@ -188,3 +188,5 @@ void TExportTree::dropEvent(QDropEvent* event) {
   event->accept();
   if (OnDrop) OnDrop(event->source(), DropTargetAt(event->position().toPoint()));
 }
+
+#include "moc_exporttree.cpp"

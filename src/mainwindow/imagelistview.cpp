@@ -41,3 +41,5 @@ void TImageListView::dropEvent(QDropEvent* event) {
   event->accept();
   if (OnDropAt) OnDropAt(source, DropIndexAt(event->position().toPoint()));
 }
+
+#include "moc_imagelistview.cpp"

@@ -617,3 +617,5 @@ void TMainFormViewer::closeEvent(QCloseEvent* event) {
   SaveSettings();
   event->accept();
 }
+
+#include "moc_mainviewer.cpp"

@@ -46,3 +46,5 @@ QMimeData* TPhotoListModel::mimeData(const QModelIndexList& indexes) const {
   data->setData(QString::fromLatin1(MimeType), text.trimmed());
   return data;
 }
+
+#include "moc_photolistmodel.cpp"

@@ -274,3 +274,5 @@ int TResultSortModel::Compare(const QModelIndex& a, const QModelIndex& b, int li
   return CompareText(a.data(TImageListCache::FileNameRole).toString(),
                      b.data(TImageListCache::FileNameRole).toString());
 }
+
+#include "moc_resultsortmodel.cpp"

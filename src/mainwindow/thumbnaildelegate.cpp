@@ -32,3 +32,5 @@ void TThumbnailDelegate::initStyleOption(QStyleOptionViewItem* option, const QMo
   option->features |= QStyleOptionViewItem::WrapText;
   option->textElideMode = Qt::ElideMiddle;
 }
+
+#include "moc_thumbnaildelegate.cpp"

@@ -478,3 +478,5 @@ void TPrintLayoutFormViewer::ActionPrintExecute() {
 void TPrintLayoutFormViewer::ShowError(const QString& message) {
   QMessageBox::critical(this, QStringLiteral("Zelvane"), message);
 }
+
+#include "moc_printviewer.cpp"

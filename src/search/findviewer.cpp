@@ -320,3 +320,5 @@ bool TFindImagesForm::eventFilter(QObject* watched, QEvent* event) {
   }
   return QDialog::eventFilter(watched, event);
 }
+
+#include "moc_findviewer.cpp"

@@ -72,3 +72,5 @@ void TSearchRun::Poll() {
   FFinished = true;
   emit Finished();
 }
+
+#include "moc_searchrun.cpp"

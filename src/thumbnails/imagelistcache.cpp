@@ -451,3 +451,5 @@ void TImageListCache::DoImageChanged(TImageToDraw* record) {
   StoreThumbnail(*entry, thumb);
   for (QStandardItem* item : entry->ListItems) UpdateItem(item, *entry);
 }
+
+#include "moc_imagelistcache.cpp"

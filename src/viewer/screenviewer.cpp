@@ -547,3 +547,5 @@ void TFullScreenViewer::closeEvent(QCloseEvent* event) {
   event->ignore();
   reject();
 }
+
+#include "moc_screenviewer.cpp"

@@ -58,3 +58,5 @@ void TSlideShowForm::accept() {
   RepeatShow = CheckContinu->isChecked();
   QDialog::accept();
 }
+
+#include "moc_slideshowform.cpp"
