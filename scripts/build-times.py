@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Where a build's time went, from Ninja's log of its last run.
 
-    scripts/build-times.py BUILD_DIR|NINJA_LOG
+    scripts/build-times.py [--first] BUILD_DIR|NINJA_LOG
 
-Prints one line per target: the compiler time of its files (precompiled
+Takes the log's last run, or with --first its first run (in build-run/ that
+is ./run.sh's build of the program, the tools' build comes after it). Prints one line per target: the compiler time of its files (precompiled
 headers, meta-object code and sources), its link or archive step, and when
 it was done after the build started. Times are processor seconds summed
 over the steps; the build's wall time is the last "ready" figure.
@@ -15,23 +16,25 @@ import re
 import sys
 
 
-def last_run(path):
-    """The steps of the log's last run. Ninja appends each run's steps in the
-    order they finish, with times from that run's start; a step with several
-    outputs gives one line per output."""
-    entries = []
+def runs(path):
+    """The log's runs, each a list of its steps. Ninja appends each run's
+    steps in the order they finish, with times from that run's start; a step
+    with several outputs gives one line per output."""
+    result = [[]]
     with open(path) as log:
         for line in log:
             if line.startswith("#"):
                 continue
             start, end, _, output, _ = line.rstrip("\n").split("\t")
             start, end = int(start), int(end)
+            entries = result[-1]
             if entries and end < entries[-1][1]:
                 entries = []  # a new run
+                result.append(entries)
             if entries and (start, end) == entries[-1][:2]:
                 continue  # another output of the same step
             entries.append((start, end, output))
-    return entries
+    return result
 
 
 def target_of(output):
@@ -51,10 +54,15 @@ def target_of(output):
 
 
 def main():
-    if len(sys.argv) != 2:
+    args = sys.argv[1:]
+    first = args[:1] == ["--first"]
+    if first:
+        args = args[1:]
+    if len(args) != 1:
         sys.exit(__doc__.strip())
-    path = sys.argv[1]
-    entries = last_run(os.path.join(path, ".ninja_log") if os.path.isdir(path) else path)
+    path = args[0]
+    all_runs = runs(os.path.join(path, ".ninja_log") if os.path.isdir(path) else path)
+    entries = all_runs[0] if first else all_runs[-1]
     if not entries:
         sys.exit("build-times.py: the log holds no run")
     times = collections.defaultdict(lambda: {"compile": 0.0, "moc": 0.0, "link": 0.0, "ready": 0.0})
