@@ -186,7 +186,7 @@ void TCreateCardsFormViewer::CreateLayout() {
   RadioFold = new QRadioButton(tr("Foldcard"), type);
   RadioPost = new QRadioButton(tr("Postcard"), type);
   RadioPost->setChecked(true);
-  auto* typeLayout = new QHBoxLayout(type);
+  auto* typeLayout = new QVBoxLayout(type);
   typeLayout->addWidget(RadioFold);
   typeLayout->addWidget(RadioPost);
 
@@ -198,6 +198,7 @@ void TCreateCardsFormViewer::CreateLayout() {
   grid->addWidget(nudRows, 0, 1);
   grid->addWidget(new QLabel(tr("Columns"), GroupPostcard), 1, 0);
   grid->addWidget(nudCols, 1, 1);
+  grid->setRowStretch(2, 1);
 
   GroupFold = new QGroupBox(tr("Fold direction"), panel);
   nudCards = TNumericUpDown::Create(GroupFold, 1, 4, 1);
@@ -217,12 +218,14 @@ void TCreateCardsFormViewer::CreateLayout() {
   cbOneSide->setChecked(true);
   cbOneSide->setVisible(false);
   auto* fold = new QGridLayout(GroupFold);
-  fold->addWidget(new QLabel(tr("Nr of cards on page"), GroupFold), 0, 0);
-  fold->addWidget(nudCards, 0, 1);
-  fold->addWidget(sbVouwX, 1, 0);
-  fold->addWidget(sbVouwY, 1, 1);
-  fold->addWidget(sbVouwXY, 2, 0);
-  fold->addWidget(cbOneSide, 3, 0, 1, 2);
+  // The count under its label keeps the group as narrow as its buttons.
+  fold->addWidget(new QLabel(tr("Nr of cards on page"), GroupFold), 0, 0, 1, 2);
+  fold->addWidget(nudCards, 1, 0);
+  fold->addWidget(sbVouwX, 2, 0);
+  fold->addWidget(sbVouwY, 2, 1);
+  fold->addWidget(sbVouwXY, 3, 0);
+  fold->addWidget(cbOneSide, 4, 0, 1, 2);
+  fold->setRowStretch(5, 1);
   GroupFold->setVisible(false);
   connect(folds, &QButtonGroup::idClicked, this, [this](int id) {
     if (FApplying) return;
@@ -244,7 +247,7 @@ void TCreateCardsFormViewer::CreateLayout() {
   RadioPortrait = new QRadioButton(tr("Portrait"), orientation);
   RadioLandscape = new QRadioButton(tr("Landscape"), orientation);
   RadioLandscape->setChecked(true);
-  auto* orientationLayout = new QHBoxLayout(orientation);
+  auto* orientationLayout = new QVBoxLayout(orientation);
   orientationLayout->addWidget(RadioPortrait);
   orientationLayout->addWidget(RadioLandscape);
   RadioPrint = new QGroupBox(tr("Print"), panel);
@@ -252,7 +255,7 @@ void TCreateCardsFormViewer::CreateLayout() {
   RadioPrintBack = new QRadioButton(tr("Back"), RadioPrint);
   RadioPrintBoth = new QRadioButton(tr("Both"), RadioPrint);
   RadioPrintFront->setChecked(true);
-  auto* printLayout = new QHBoxLayout(RadioPrint);
+  auto* printLayout = new QVBoxLayout(RadioPrint);
   for (QRadioButton* r : {RadioPrintFront, RadioPrintBack, RadioPrintBoth}) printLayout->addWidget(r);
 
   TabControlFB = new QTabBar(panel);
@@ -284,23 +287,32 @@ void TCreateCardsFormViewer::CreateLayout() {
   bg->addWidget(new QLabel(tr("Background margin (%)"), panel));
   bg->addWidget(NUpDownBG);
 
-  auto* buttons = new QGridLayout;
-  int b = 0;
-  for (const char* name : {"ActionLoad", "ActionSave", "ActionDefault", "ActionPrintSettings", "ActionPrint", "ActionHelp",
-                           "ActionClose"}) {
-    auto* button = WindowActions::Button(panel, Action(name));
+  // The window's commands in one row under the preview and the panel, the
+  // files' and the printer's on the left, printing and closing on the right.
+  auto* buttons = new QHBoxLayout;
+  for (const char* name : {"ActionLoad", "ActionSave", "ActionDefault", "ActionPrintSettings", "", "ActionPrint",
+                           "ActionHelp", "ActionClose"}) {
+    if (!*name) {
+      buttons->addStretch();
+      continue;
+    }
+    auto* button = WindowActions::Button(this, Action(name));
     if (QLatin1String(name) == QLatin1String("ActionPrint")) button->setDefault(true);
-    buttons->addWidget(button, b / 2, b % 2);
-    ++b;
+    buttons->addWidget(button);
   }
 
+  // The card's kind, orientation and printed sides side by side, then its
+  // grid or fold beside the page settings: the panel fits a 768-pixel
+  // screen without scrolling.
+  auto* choices = new QHBoxLayout;
+  for (QGroupBox* group : {type, orientation, RadioPrint}) choices->addWidget(group);
+  auto* layoutRow = new QHBoxLayout;
+  layoutRow->addWidget(GroupPostcard);
+  layoutRow->addWidget(GroupFold);
+  layoutRow->addWidget(page);
   auto* right = new QVBoxLayout(panel);
-  right->addWidget(type);
-  right->addWidget(GroupPostcard);
-  right->addWidget(GroupFold);
-  right->addWidget(page);
-  right->addWidget(orientation);
-  right->addWidget(RadioPrint);
+  right->addLayout(choices);
+  right->addLayout(layoutRow);
   right->addWidget(TabControlFB);
   right->addLayout(sideTools);
   right->addLayout(bg);
@@ -309,7 +321,6 @@ void TCreateCardsFormViewer::CreateLayout() {
   right->addWidget(MemoText);
   right->addLayout(textTools);
   right->addStretch();
-  right->addLayout(buttons);
 
   auto* toolbar = new QToolBar(this);
   for (const char* name : {"ActionLeftX", "ActionCenterX", "ActionRightX", "ActionTopY", "ActionCenterY", "ActionBottomY"})
@@ -334,10 +345,15 @@ void TCreateCardsFormViewer::CreateLayout() {
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  scroll->setMinimumWidth(panel->sizeHint().width() + 20);
-  auto* layout = new QHBoxLayout(this);
-  layout->addLayout(left, 1);
-  layout->addWidget(scroll);
+  // Wide enough for the fold settings too, which take the grid's place.
+  const int foldWider = std::max(0, GroupFold->sizeHint().width() - GroupPostcard->sizeHint().width());
+  scroll->setMinimumWidth(panel->sizeHint().width() + foldWider + 20);
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left, 1);
+  columns->addWidget(scroll);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(columns, 1);
+  layout->addLayout(buttons);
 }
 
 void TCreateCardsFormViewer::ConnectControls() {

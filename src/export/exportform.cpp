@@ -25,8 +25,6 @@
 
 TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Zelvane - Export images"));
-  setMinimumSize(490, 280);
-  resize(620, 384);
 
   AddAction("ActionStart", tr("Start"), QKeySequence(Qt::ALT | Qt::Key_S), tr("Start export"));
   AddAction("ActionHelp", tr("Help"), QKeySequence(), tr("Show help for this form"));
@@ -107,6 +105,8 @@ TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Checked);
   }
+  // All four attributes in sight, without scrolling or empty rows.
+  clbAttrs->setFixedHeight(clbAttrs->count() * clbAttrs->sizeHintForRow(0) + 2 * clbAttrs->frameWidth());
   (new QVBoxLayout(GroupAttrs))->addWidget(clbAttrs);
   GroupAttrs->setVisible(false);
   // Each kind's controls keep their places when hidden: the folder tree
@@ -134,6 +134,9 @@ TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(buttons);
+  // The room every kind's controls need (the hidden ones keep theirs), never
+  // less; the description's 620 x 384 where that is more.
+  WindowPlacement::FitDefaultSize(this, QSize(620, 384));
 
   connect(Action("ActionStart"), &QAction::triggered, this, &TExportOptionsForm::ActionStartExecute);
   connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(500); });

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jobqueue.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QMutex>
 #include <QWaitCondition>
 #include <deque>
+#include <sys/resource.h>
+#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcJobs, "zelvane.jobs", QtWarningMsg)
 

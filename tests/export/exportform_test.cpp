@@ -2,6 +2,7 @@
 #include "dialogsupport.h"
 #include "directorytree.h"
 #include "exportform.h"
+#include "photosettings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -71,4 +72,36 @@ TEST(ExportOptionsForm, KindsSizesAndTheStartCheck) {
   form.Action("ActionStart")->trigger();
   EXPECT_EQ(form.result(), QDialog::Accepted);
   EXPECT_FALSE(form.isVisible());
+}
+
+// At the size it opens with, every kind's controls get the room they need:
+// no check box, radio button, slider or list is squeezed below its smallest
+// legible size.
+TEST(ExportOptionsForm, OpensWithRoomForEveryKind) {
+  ProcessSettings().ExportForm.clear();  // no placement stored by an earlier window
+  TExportOptionsForm form;
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  for (QRadioButton* kind : {form.RadioCopy, form.RadioHtml, form.RadioCd}) {
+    kind->click();
+    if (kind == form.RadioCd) form.CheckROI->click();  // shows the size panel as well
+    QCoreApplication::processEvents();
+    int checked = 0;
+    for (QWidget* child : form.findChildren<QWidget*>()) {
+      if (!child->isVisibleTo(&form) || child->isWindow() || !child->parentWidget()->layout()) continue;
+      // What a layout gives at least: the widget's own minimum where it has
+      // one, else its hint.
+      QSize least = child->minimumSizeHint();
+      if (!least.isValid()) continue;
+      if (child->minimumWidth() > 0) least.setWidth(child->minimumWidth());
+      if (child->minimumHeight() > 0) least.setHeight(child->minimumHeight());
+      EXPECT_GE(child->height(), least.height())
+          << kind->text().toStdString() << ": " << child->metaObject()->className() << " " << child->height() << " < "
+          << least.height();
+      EXPECT_GE(child->width(), least.width()) << kind->text().toStdString() << ": " << child->metaObject()->className()
+                                               << " " << child->width() << " < " << least.width();
+      ++checked;
+    }
+    EXPECT_GT(checked, 10);
+  }
 }

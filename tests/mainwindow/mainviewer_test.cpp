@@ -28,6 +28,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardItemModel>
 #include <QTest>
@@ -508,6 +510,12 @@ TEST_F(MainViewerTest, DefaultSizesShowEverythingOnASmallScreen) {
     EXPECT_GE(window->minimumHeight(), window->layout()->totalMinimumSize().height()) << name;  // never squeezed
     for (QToolBar* bar : window->findChildren<QToolBar*>())
       EXPECT_GE(bar->width(), bar->sizeHint().width()) << name << " toolbar";
+    // A panel that scrolls on lower screens shows whole at this size.
+    for (QScrollArea* area : window->findChildren<QScrollArea*>()) {
+      if (area->widget() && area->widgetResizable()) {
+        EXPECT_FALSE(area->verticalScrollBar()->isVisible()) << name << " panel scrolls";
+      }
+    }
   };
   TMainFormViewer window({Folder}, Settings);
   check(&window, QSize(805, 697), "main");

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
+#include "testsupport.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -7,8 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QStandardPaths>
-
-#include "testsupport.h"
+#include <gtest/gtest.h>
 
 using namespace TestSupport;
 
@@ -20,11 +19,11 @@ TEST(InstalledTree, ProgramsFindTheirDataUnderThePrefix) {
   const TProgramRun install =
       RunProgram(QStringLiteral(ZELVANE_CMAKE), {"--install", QStringLiteral(ZELVANE_BUILD_DIR), "--prefix", prefix});
   ASSERT_EQ(install.Exit, 0) << install.Err.toStdString();
-  for (const char* file :
-       {"bin/zelvane", "bin/zelvane-attr", "bin/zelvane-find", "bin/zelvane-print", "bin/zelvane-export",
-        "bin/zelvane-card", "share/applications/zelvane.desktop", "share/icons/hicolor/scalable/apps/zelvane.svg",
-        "share/metainfo/nl.vornsoftware.Zelvane.metainfo.xml", "share/zelvane/help/en/index.html",
-        "share/zelvane/help/nl/index.html", "share/zelvane/Templates/RootTemplate.html"})
+  for (const char* file : {"bin/zelvane", "bin/zelvane-attr", "bin/zelvane-find", "bin/zelvane-print",
+                           "bin/zelvane-export", "bin/zelvane-card", "share/applications/zelvane.desktop",
+                           "share/icons/hicolor/scalable/apps/zelvane.svg",
+                           "share/metainfo/nl.vornsoftware.Zelvane.metainfo.xml", "share/zelvane/help/en/index.html",
+                           "share/zelvane/help/nl/index.html", "share/zelvane/Templates/RootTemplate.html"})
     EXPECT_TRUE(QFileInfo::exists(prefix + "/" + file)) << file;
   EXPECT_EQ(QDir(prefix + "/share/zelvane/BackGround").entryList({"*.bmp"}).size(), 6);
   EXPECT_EQ(QDir(prefix + "/share/zelvane/Ornament").entryList({"*.png"}).size(), 6);
@@ -60,10 +59,8 @@ TEST(InstalledTree, ProgramsFindTheirDataUnderThePrefix) {
       if (line.startsWith("Files: ")) files = line.mid(7);
       if (line.startsWith("License: ")) licence = line.mid(9);
     }
-    if (files.isEmpty() && !licence.isEmpty() && stanza.startsWith("License: "))
-      standalone.append(licence);
-    else if (!files.isEmpty())
-      licenceOf.insert(files, licence);
+    if (files.isEmpty() && !licence.isEmpty() && stanza.startsWith("License: ")) standalone.append(licence);
+    else if (!files.isEmpty()) licenceOf.insert(files, licence);
   }
   EXPECT_EQ(licenceOf.value("*"), QStringLiteral("GPL-3.0-or-later"));
   EXPECT_EQ(licenceOf.value("tests/data/*.jpg"), QStringLiteral("CC-BY-SA-4.0"));
@@ -77,8 +74,8 @@ TEST(InstalledTree, ProgramsFindTheirDataUnderThePrefix) {
     EXPECT_EQ(desktop.Exit, 0) << desktop.Out.toStdString() << desktop.Err.toStdString();
   }
   if (const QString appstream = QStandardPaths::findExecutable("appstreamcli"); !appstream.isEmpty()) {
-    const TProgramRun metainfo = RunProgram(
-        appstream, {"validate", "--no-net", prefix + "/share/metainfo/nl.vornsoftware.Zelvane.metainfo.xml"});
+    const TProgramRun metainfo =
+        RunProgram(appstream, {"validate", "--no-net", prefix + "/share/metainfo/nl.vornsoftware.Zelvane.metainfo.xml"});
     EXPECT_EQ(metainfo.Exit, 0) << metainfo.Out.toStdString() << metainfo.Err.toStdString();
   }
 }
@@ -87,8 +84,7 @@ TEST(InstalledTree, ProgramsFindTheirDataUnderThePrefix) {
 // the licence text is beside them.
 TEST(SourceTree, EachSourceFileCarriesItsLicenceLine) {
   const QString root = QStringLiteral(ZELVANE_SOURCE_DIR);
-  EXPECT_TRUE(QString::fromUtf8(ReadFile(root + "/COPYING"))
-                  .contains("GNU GENERAL PUBLIC LICENSE\n                       Version 3"));
+  EXPECT_TRUE(QString::fromUtf8(ReadFile(root + "/COPYING")).contains("GNU GENERAL PUBLIC LICENSE\n                       Version 3"));
   int checked = 0;
   for (const char* folder : {"src", "tests", "bench", "fuzz", "scripts", "cmake"}) {
     for (QDirIterator it(root + "/" + folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {

@@ -77,8 +77,10 @@ TEST(PrintTool, PrintsPhotosCaptionsAndAFailedPhotoIntoAPdf) {
 
   // Name at the bottom left and date at the bottom right of each cell (421 × 297 points).
   const QList<TWord> words = Words(pdf, 1);
-  for (const auto& [name, cell] : std::vector<std::pair<QString, QPointF>>{{"Anna", {0, 0}}, {"Bert", {421, 0}},
-                                                                           {"Dirk", {421, 297}}}) {
+  for (const auto& expected : std::vector<std::pair<QString, QPointF>>{{"Anna", {0, 0}}, {"Bert", {421, 0}},
+                                                                        {"Dirk", {421, 297}}}) {
+    const QString& name = expected.first;  // (clang 14 cannot capture structured bindings)
+    const QPointF& cell = expected.second;
     const auto found = std::find_if(words.begin(), words.end(), [&](const TWord& w) { return w.Text == name; });
     ASSERT_NE(found, words.end()) << name.toStdString();
     EXPECT_LT(found->Box.left() - cell.x(), 60) << name.toStdString();
