@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "photofile.h"
 
+#include "systemerror.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -16,7 +18,7 @@ TPhotoFile::TPhotoFile(const QString& path) : FPath(path) { Open(); }
 
 TPhotoFile::~TPhotoFile() { Close(); }
 
-QString TPhotoFile::SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString TPhotoFile::SystemReason(int error) { return SystemError::Reason(error); }
 
 TGPStatus TPhotoFile::SystemStatus(int error) {
   return error == ENOENT || error == ENOTDIR ? FileNotFound : Win32Error;

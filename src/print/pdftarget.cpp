@@ -1,49 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pdftarget.h"
 
-#include "filereplacer.h"
+#include "stagedfile.h"
 
-#include <QFile>
 #include <QPrinter>
-#include <QTemporaryFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <sys/stat.h>
 
 TPdfTarget::TPdfTarget(QPrinter& printer) : FPrinter(printer) {
-  FPdf = printer.outputFormat() == QPrinter::PdfFormat;
-  if (!FPdf) return;
+  if (printer.outputFormat() != QPrinter::PdfFormat) return;
   FTarget = printer.outputFileName();
-  QTemporaryFile temporary(FTarget + QStringLiteral(".XXXXXX"));
-  temporary.setAutoRemove(false);
-  if (!temporary.open()) {
-    FError = temporary.errorString();
-    return;
-  }
-  FPart = temporary.fileName();
-  printer.setOutputFileName(FPart);
+  FStaged = std::make_unique<TStagedFile>(FTarget);
+  // The printer writes the temporary file by its name; the staged file's own
+  // handle flushes it before it takes the target's place.
+  if (FStaged->IsOpen()) printer.setOutputFileName(FStaged->TemporaryPath());
 }
 
 TPdfTarget::~TPdfTarget() {
-  if (!FPdf) return;
-  FPrinter.setOutputFileName(FTarget);
-  if (!FCommitted && !FPart.isEmpty()) QFile::remove(FPart);
+  if (FStaged) FPrinter.setOutputFileName(FTarget);
 }
 
 bool TPdfTarget::Ok(QString& reason) const {
-  if (FError.isEmpty()) return true;
-  reason = FError;
+  if (!FStaged || FStaged->IsOpen()) return true;
+  reason = FStaged->Reason();
   return false;
 }
 
 bool TPdfTarget::Commit(QString& reason) {
-  if (!FPdf) return true;
-  if (std::rename(QFile::encodeName(FPart).constData(), QFile::encodeName(FTarget).constData()) != 0) {
-    reason = QString::fromLocal8Bit(std::strerror(errno));
-    return false;
-  }
-  FCommitted = true;
-  ::chmod(QFile::encodeName(FTarget).constData(), TFileReplacer::NewFileMode());
-  return true;
+  if (!FStaged) return true;
+  if (FStaged->Commit(TStagedFile::NewFileMode())) return true;
+  reason = FStaged->Reason();
+  return false;
 }

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class QPrinter;
+class TStagedFile;
 
 // A PDF printer's output goes to a temporary file beside the file asked for
 // and takes its place only when the job is done (Commit), so a failed or
@@ -25,9 +27,6 @@ public:
 
 private:
   QPrinter& FPrinter;
-  bool FPdf = false;
-  bool FCommitted = false;
   QString FTarget;
-  QString FPart;
-  QString FError;
+  std::unique_ptr<TStagedFile> FStaged;  // a PDF printer's only
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "thumbnailstore.h"
 
+#include "stagedfile.h"
+
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
@@ -107,21 +109,12 @@ bool TThumbnailStore::Write(const QString& folder, const QString& name, const QI
   QImageWriter writer(&buffer, "png");
   writer.setQuality(90);  // light compression: thumbnails are small, writing them is on the listing's path
   if (!writer.write(tagged)) return false;
-  const QByteArray target = QFile::encodeName(folder + u'/' + name);
-  QByteArray temporary = target + ".XXXXXX";
-  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);  // mode 0600
-  if (fd < 0) {
-    if (!FWarned.exchange(true)) qCWarning(lcStore) << "thumbnails are not kept:" << strerror(errno);
-    return false;
-  }
-  const QByteArray& bytes = buffer.data();
-  bool ok = ::write(fd, bytes.constData(), size_t(bytes.size())) == ssize_t(bytes.size());
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && ::rename(temporary.constData(), target.constData()) == 0;
-  if (!ok) {
-    ::unlink(temporary.constData());
-    if (!FWarned.exchange(true)) qCWarning(lcStore) << "thumbnails are not kept:" << strerror(errno);
-  }
+  // Private (0600, as the standard asks) and not flushed: a thumbnail lost
+  // in a crash is made again, and flushing would slow the listing down.
+  TStagedFile staged(folder + u'/' + name);
+  const bool ok = staged.Write(buffer.data()) &&
+                  staged.Commit(S_IRUSR | S_IWUSR, TStagedFile::TDurability::Cached);
+  if (!ok && !FWarned.exchange(true)) qCWarning(lcStore) << "thumbnails are not kept:" << staged.Reason();
   return ok;
 }
 

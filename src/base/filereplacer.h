@@ -12,12 +12,11 @@
 // owner, and is renamed over the old file in one step.
 //
 // A file that did not exist yet gets the usual mode of a new file
-// (NewFileMode), not the temporary file's private one.
+// (TStagedFile::NewFileMode), not the temporary file's private one.
 //
-// The temporary file is the file's name + "_" when that name is free, else a
-// unique name with the same stem; it is created exclusively and never follows
-// a link, so no existing file or link is opened, truncated or overwritten. It
-// is removed on every failure, and the old file is then untouched.
+// The content is staged in a TStagedFile (its temporary name, created
+// exclusively, never through a link), which is removed on every failure; the
+// old file is then untouched.
 class TFileReplacer {
 public:
   enum TResult {
@@ -32,12 +31,4 @@ public:
   // replaced. Null: no such check. reason: the cause of a failure in words.
   [[nodiscard]] static TResult Replace(const QString& path, const QByteArray& content,
                                        const struct stat* expected = nullptr, QString* reason = nullptr);
-
-  // The mode a program's new file gets: 0666 less the process's umask. The
-  // umask is read once: reading it means setting it, which would race with
-  // files created meanwhile on other threads.
-  [[nodiscard]] static mode_t NewFileMode();
-
-  // The preferred name of the temporary file for a file.
-  [[nodiscard]] static QString TemporaryName(const QString& path) { return path + u'_'; }
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filereplacer.h"
+#include "stagedfile.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -27,7 +28,7 @@ TEST(FileReplacer, NewFilesGetTheUsualModeAndTheUmaskStaysWhateverTheThreads) {
   TSandbox box;
   const mode_t mask = ::umask(0);
   ::umask(mask);
-  EXPECT_EQ(TFileReplacer::NewFileMode(), mode_t(0666 & ~mask));
+  EXPECT_EQ(TStagedFile::NewFileMode(), mode_t(0666 & ~mask));
   // New files written on several threads at once: each gets the mode, and
   // the process's umask is never left changed.
   std::vector<std::thread> writers;
@@ -41,7 +42,7 @@ TEST(FileReplacer, NewFilesGetTheUsualModeAndTheUmaskStaysWhateverTheThreads) {
   EXPECT_EQ(::umask(mask), mask);
   struct stat st{};
   ASSERT_EQ(::stat(QFile::encodeName(box.Path("3-49.txt")).constData(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777, TFileReplacer::NewFileMode());
+  EXPECT_EQ(st.st_mode & 07777, TStagedFile::NewFileMode());
 }
 
 TEST(FileReplacer, FollowsASymbolicLink) {
