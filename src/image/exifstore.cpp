@@ -2,7 +2,7 @@
 #include "exifstore.h"
 
 #include <QLoggingCategory>
-#include <QMutex>
+#include <mutex>
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -72,7 +72,7 @@ TExifStore::~TExifStore() = default;
 
 TGPStatus TExifStore::Load(const QByteArray& tiff) {
   MetadataLibrary::Initialize();
-  QMutexLocker locker(&MetadataLibrary::Lock());
+  std::lock_guard locker(MetadataLibrary::Lock());
   D = std::make_unique<TData>();
   FStatus = Ok;
   if (tiff.isEmpty()) return FStatus;
@@ -100,7 +100,7 @@ bool TExifStore::IsEmpty() const { return D->Data.empty(); }
 
 bool TExifStore::GetPropertyItem(quint32 id, TPropertyItem& item) const {
   if (id > 0xFFFF) return false;
-  QMutexLocker locker(&MetadataLibrary::Lock());
+  std::lock_guard locker(MetadataLibrary::Lock());
   try {
     return D->Find(id, GroupIfd0, item) || D->Find(id, GroupExif, item);
   } catch (...) {
@@ -110,7 +110,7 @@ bool TExifStore::GetPropertyItem(quint32 id, TPropertyItem& item) const {
 
 bool TExifStore::GetIfd0Item(quint32 id, TPropertyItem& item) const {
   if (id > 0xFFFF) return false;
-  QMutexLocker locker(&MetadataLibrary::Lock());
+  std::lock_guard locker(MetadataLibrary::Lock());
   try {
     return D->Find(id, GroupIfd0, item);
   } catch (...) {
@@ -121,7 +121,7 @@ bool TExifStore::GetIfd0Item(quint32 id, TPropertyItem& item) const {
 TGPStatus TExifStore::SetPropertyItem(const TPropertyItem& item) {
   if (item.Id > 0xFFFF || item.Type == 0 || item.Type > 13) return FStatus = InvalidParameter;
   MetadataLibrary::Initialize();
-  QMutexLocker locker(&MetadataLibrary::Lock());
+  std::lock_guard locker(MetadataLibrary::Lock());
   try {
     const Exiv2::ExifKey key(static_cast<uint16_t>(item.Id), GroupIfd0);
     Exiv2::Value::AutoPtr value = Exiv2::Value::create(static_cast<Exiv2::TypeId>(item.Type));
@@ -143,7 +143,7 @@ TGPStatus TExifStore::SetPropertyItem(const TPropertyItem& item) {
 }
 
 QByteArray TExifStore::Thumbnail() const {
-  QMutexLocker locker(&MetadataLibrary::Lock());
+  std::lock_guard locker(MetadataLibrary::Lock());
   try {
     const Exiv2::ExifThumbC thumb(D->Data);
     if (std::string(thumb.mimeType()) != "image/jpeg") return {};
@@ -158,7 +158,7 @@ QByteArray TExifStore::Thumbnail() const {
 TGPStatus TExifStore::SetThumbnail(const QByteArray& jpeg) {
   if (!TJpegSegments::HasJpegSignature(jpeg)) return FStatus = InvalidParameter;
   MetadataLibrary::Initialize();
-  QMutexLocker locker(&MetadataLibrary::Lock());
+  std::lock_guard locker(MetadataLibrary::Lock());
   try {
     Exiv2::ExifThumb thumb(D->Data);
     thumb.setJpegThumbnail(reinterpret_cast<const Exiv2::byte*>(jpeg.constData()), long(jpeg.size()));
@@ -170,7 +170,7 @@ TGPStatus TExifStore::SetThumbnail(const QByteArray& jpeg) {
 
 QByteArray TExifStore::Save(TGPStatus& status) const {
   MetadataLibrary::Initialize();
-  QMutexLocker locker(&MetadataLibrary::Lock());
+  std::lock_guard locker(MetadataLibrary::Lock());
   try {
     QByteArray block = D->Original;  // updated in place when the library can
     Exiv2::Blob blob;
@@ -247,7 +247,7 @@ std::vector<TItemImage> ItemImages(const Exiv2::ExifData& data, Exiv2::ByteOrder
 bool TExifStore::SameOtherItems(const TExifStore& before, const TExifStore& after,
                                 const std::vector<quint32>& ifd0Ids, QString* difference) {
   MetadataLibrary::Initialize();
-  QMutexLocker locker(&MetadataLibrary::Lock());
+  std::lock_guard locker(MetadataLibrary::Lock());
   const auto differ = [&](const QString& what) {
     if (difference) *difference = what;
     return false;

@@ -3,7 +3,7 @@
 
 #include <QCryptographicHash>
 #include <QLoggingCategory>
-#include <QMutex>
+#include <mutex>
 #include <algorithm>
 
 #include "attributetext.h"
@@ -86,7 +86,7 @@ void SetDataset(std::vector<TIptcBlock::TDataset>& sets, int record, int number,
 // The datasets through the library's IIM serializer.
 QByteArray Serialize(const std::vector<TIptcBlock::TDataset>& sets, QString& error) {
   MetadataLibrary::Initialize();
-  QMutexLocker locker(&MetadataLibrary::Lock());
+  std::lock_guard locker(MetadataLibrary::Lock());
   try {
     Exiv2::IptcData data;
     for (const TIptcBlock::TDataset& d : sets) {

@@ -2,7 +2,6 @@
 #include "metadatalibrary.h"
 
 #include <QLoggingCategory>
-#include <QMutex>
 #include <mutex>
 
 // The metadata library's headers still use std::auto_ptr.
@@ -32,8 +31,8 @@ const struct {
 
 namespace MetadataLibrary {
 
-QMutex& Lock() {
-  static QMutex lock;
+std::mutex& Lock() {
+  static std::mutex lock;
   return lock;
 }
 
@@ -46,7 +45,7 @@ void ResetXmpNamespaces() {
 void Initialize() {
   static std::once_flag once;
   std::call_once(once, [] {
-    QMutexLocker locker(&Lock());
+    std::lock_guard locker(Lock());
     Exiv2::LogMsg::setHandler(LogHandler);
     Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
     try {

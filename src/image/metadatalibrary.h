@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class QMutex;
+#include <mutex>
 
 // The metadata library's global state, in one place: its log handler, the
 // XMP parser it carries (which must be initialised before the first packet
@@ -15,7 +15,7 @@ namespace MetadataLibrary {
 void Initialize();
 
 // The one lock around the library.
-[[nodiscard]] QMutex& Lock();
+[[nodiscard]] std::mutex& Lock();
 
 // Undoes every namespace the XMP parser registered for the packets it read
 // (the library lets a packet rebind a prefix such as "dc" for the rest of

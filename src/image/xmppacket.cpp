@@ -2,7 +2,7 @@
 #include "xmppacket.h"
 
 #include <QLoggingCategory>
-#include <QMutex>
+#include <mutex>
 #include <QRegularExpression>
 #include <QSet>
 #include <QXmlStreamReader>
@@ -478,7 +478,7 @@ TXmpPacket::TSaveResult TXmpPacket::Save(QByteArray& result) const {
   result.clear();
   if (FStatus == Damaged) return Failed;
   MetadataLibrary::Initialize();
-  QMutexLocker locker(&MetadataLibrary::Lock());
+  std::lock_guard locker(MetadataLibrary::Lock());
   try {
     Exiv2::XmpData data;
     if (!Decode(FPacket, data)) return Unreadable;
@@ -523,7 +523,7 @@ bool TXmpPacket::SameOtherProperties(const TXmpPacket& before, const TXmpPacket&
       return differ(QStringLiteral("rdf:about"));
   }
   MetadataLibrary::Initialize();
-  QMutexLocker locker(&MetadataLibrary::Lock());
+  std::lock_guard locker(MetadataLibrary::Lock());
   try {
     Exiv2::XmpData oldData, newData;
     if (!Decode(before.FPacket, oldData)) return differ(QStringLiteral("the old packet cannot be read"));

@@ -3,9 +3,9 @@
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
-#include <QMutex>
-#include <QWaitCondition>
+#include <condition_variable>
 #include <deque>
+#include <mutex>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -17,23 +17,24 @@ struct TJobQueue::TState {
   // One call handed to the user-interface thread.
   struct TSyncCall {
     enum TPhase { Pending, Running, Done, Dropped };
-    QMutex Mutex;
-    QWaitCondition Finished;
+    std::mutex Mutex;
+    std::condition_variable Finished;
     TPhase Phase = Pending;
     std::function<void()> Call;
     const QThread* Owner = nullptr;  // the worker waiting for it
   };
 
-  QMutex Lock;  // guards Jobs, Terminating and Calls
-  QWaitCondition JobAdded;
+  // Standard primitives rather than Qt's: ThreadSanitizer sees through them.
+  std::mutex Lock;  // guards Jobs, Terminating, Calls and OnJobError
+  std::condition_variable JobAdded;
   std::deque<TJob> Jobs;
   bool Terminating = false;
   std::vector<std::shared_ptr<TSyncCall>> Calls;  // calls workers wait for
   std::function<TJobErrorAnswer(const QString&)>* OnJobError = nullptr;
 
   TJob Get() {
-    QMutexLocker locker(&Lock);
-    while (Jobs.empty() && !Terminating) JobAdded.wait(&Lock);
+    std::unique_lock locker(Lock);
+    JobAdded.wait(locker, [this] { return !Jobs.empty() || Terminating; });
     if (Terminating) return {};
     TJob job = std::move(Jobs.front());
     Jobs.pop_front();
@@ -53,7 +54,7 @@ TJobQueue::TJobQueue(int workerCount, QThread::Priority priority) : FState(std::
 
 TJobQueue::~TJobQueue() {
   {
-    QMutexLocker locker(&FState->Lock);
+    std::lock_guard locker(FState->Lock);
     FState->Terminating = true;
     FState->Jobs.clear();
     FState->OnJobError = nullptr;
@@ -61,20 +62,20 @@ TJobQueue::~TJobQueue() {
     // here. A call that is already running (we are inside it) cannot be
     // waited for; its worker is left to finish on its own.
     for (const auto& call : FState->Calls) {
-      QMutexLocker callLocker(&call->Mutex);
+      std::lock_guard callLocker(call->Mutex);
       if (call->Phase == TSyncCall::Pending) {
         call->Phase = TSyncCall::Dropped;
-        call->Finished.wakeAll();
+        call->Finished.notify_all();
       }
     }
-    FState->JobAdded.wakeAll();
+    FState->JobAdded.notify_all();
   }
   for (auto& worker : FWorkers) {
     bool insideItsCall = false;
     {
-      QMutexLocker locker(&FState->Lock);
+      std::lock_guard locker(FState->Lock);
       for (const auto& call : FState->Calls) {
-        QMutexLocker callLocker(&call->Mutex);
+        std::lock_guard callLocker(call->Mutex);
         if (call->Owner == worker.get() && call->Phase == TSyncCall::Running) insideItsCall = true;
       }
     }
@@ -90,28 +91,32 @@ TJobQueue::~TJobQueue() {
 }
 
 void TJobQueue::Add(TJob job) {
-  QMutexLocker locker(&FState->Lock);
-  if (FState->Terminating) return;
-  FState->Jobs.push_back(std::move(job));
-  FState->JobAdded.wakeOne();
+  {
+    std::lock_guard locker(FState->Lock);
+    if (FState->Terminating) return;
+    FState->Jobs.push_back(std::move(job));
+  }
+  FState->JobAdded.notify_one();
 }
 
 void TJobQueue::AddFirst(TJob job) {
-  QMutexLocker locker(&FState->Lock);
-  if (FState->Terminating) return;
-  FState->Jobs.push_front(std::move(job));
-  FState->JobAdded.wakeOne();
+  {
+    std::lock_guard locker(FState->Lock);
+    if (FState->Terminating) return;
+    FState->Jobs.push_front(std::move(job));
+  }
+  FState->JobAdded.notify_one();
 }
 
 int TJobQueue::WorkerCount() const { return int(FWorkers.size()); }
 
 int TJobQueue::PendingCount() const {
-  QMutexLocker locker(&FState->Lock);
+  std::lock_guard locker(FState->Lock);
   return int(FState->Jobs.size());
 }
 
 void TJobQueue::DiscardPending() {
-  QMutexLocker locker(&FState->Lock);
+  std::lock_guard locker(FState->Lock);
   FState->Jobs.clear();
 }
 
@@ -130,7 +135,7 @@ bool TJobThread::SyncCall(const std::function<void()>& call) {
   sync->Call = call;
   sync->Owner = this;
   {
-    QMutexLocker locker(&FState->Lock);
+    std::lock_guard locker(FState->Lock);
     if (FState->Terminating) return false;
     FState->Calls.push_back(sync);
   }
@@ -138,23 +143,23 @@ bool TJobThread::SyncCall(const std::function<void()>& call) {
       app,
       [sync] {
         {
-          QMutexLocker locker(&sync->Mutex);
+          std::lock_guard locker(sync->Mutex);
           if (sync->Phase != TSyncCall::Pending) return;  // dropped meanwhile
           sync->Phase = TSyncCall::Running;
         }
         sync->Call();
-        QMutexLocker locker(&sync->Mutex);
+        std::lock_guard locker(sync->Mutex);
         sync->Phase = TSyncCall::Done;
-        sync->Finished.wakeAll();
+        sync->Finished.notify_all();
       },
       Qt::QueuedConnection);
   bool done;
   {
-    QMutexLocker locker(&sync->Mutex);
-    while (sync->Phase == TSyncCall::Pending || sync->Phase == TSyncCall::Running) sync->Finished.wait(&sync->Mutex);
+    std::unique_lock locker(sync->Mutex);
+    sync->Finished.wait(locker, [&] { return sync->Phase == TSyncCall::Done || sync->Phase == TSyncCall::Dropped; });
     done = sync->Phase == TSyncCall::Done;
   }
-  QMutexLocker locker(&FState->Lock);
+  std::lock_guard locker(FState->Lock);
   std::erase(FState->Calls, sync);
   return done;
 }
@@ -181,7 +186,7 @@ void TJobThread::run() {
     const QString message = QCoreApplication::translate("TJobQueue", "Exception in background task") + u'\n' + failure;
     TJobErrorAnswer answer = TJobErrorAnswer::GoOn;
     const bool shown = SyncCall([&] {
-      QMutexLocker locker(&FState->Lock);
+      std::unique_lock locker(FState->Lock);
       const auto handler = FState->OnJobError ? *FState->OnJobError : nullptr;
       locker.unlock();
       if (handler)
@@ -190,7 +195,7 @@ void TJobThread::run() {
         qCWarning(lcJobs).noquote() << message;
     });
     if (shown && answer == TJobErrorAnswer::EndRun) {
-      QMutexLocker locker(&FState->Lock);
+      std::lock_guard locker(FState->Lock);
       FState->Jobs.clear();
     }
   }

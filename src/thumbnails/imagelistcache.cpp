@@ -210,7 +210,7 @@ void TImageListCache::RenderJob(const std::shared_ptr<TJob>& job, TImageToDraw* 
   if (!job->Cancelled) thumb = MakeThumbnail(record, job);
   bool post = false;
   {
-    QMutexLocker locker(&FDoneLock);
+    std::unique_lock locker(FDoneLock);
     FDone.push_back({job, record, std::move(thumb)});
     post = !FDrainPosted;
     FDrainPosted = true;
@@ -220,7 +220,7 @@ void TImageListCache::RenderJob(const std::shared_ptr<TJob>& job, TImageToDraw* 
 
 void TImageListCache::Drain() {
   {
-    QMutexLocker locker(&FDoneLock);
+    std::unique_lock locker(FDoneLock);
     for (TDone& done : FDone) FBacklog.push_back(std::move(done));
     FDone.clear();
     FDrainPosted = false;
@@ -234,7 +234,7 @@ void TImageListCache::Drain() {
   }
   if (!FBacklog.empty()) {
     // The rest in the next slice, after whatever else is waiting.
-    QMutexLocker locker(&FDoneLock);
+    std::unique_lock locker(FDoneLock);
     if (!FDrainPosted) {
       FDrainPosted = true;
       QMetaObject::invokeMethod(this, &TImageListCache::Drain, Qt::QueuedConnection);

@@ -6,7 +6,7 @@
 #include <QHash>
 #include <QImage>
 #include <QList>
-#include <QMutex>
+#include <mutex>
 #include <QObject>
 #include <QSize>
 #include <deque>
@@ -146,7 +146,7 @@ private:
   std::vector<std::unique_ptr<TImageToDraw>> FRecords;  // every record ever handed out
   std::list<int> FResident;        // entries whose thumbnail is decoded, least recently shown first
   int FMaxResident;
-  QMutex FDoneLock;
+  std::mutex FDoneLock;
   std::vector<TDone> FDone;        // finished renderings, filled by the workers
   bool FDrainPosted = false;       // under FDoneLock
   std::deque<TDone> FBacklog;      // taken from FDone, not yet stored (user-interface thread)
