@@ -3,13 +3,13 @@
 
 TDelayedRepaint::TDelayedRepaint(std::function<void()> repaint, QObject* parent)
     : QObject(parent), FRepaint(std::move(repaint)) {
-  FTimer.setInterval(200);
+  FTimer.setInterval(TickMs);
   connect(&FTimer, &QTimer::timeout, this, &TDelayedRepaint::Tick);
 }
 
 void TDelayedRepaint::Schedule() {
-  FCountdown = 3;
-  FTimer.start();
+  FCountdown = Ticks;
+  if (FClock == TClock::Timer) FTimer.start();
 }
 
 void TDelayedRepaint::Cancel() {
@@ -17,9 +17,15 @@ void TDelayedRepaint::Cancel() {
   FCountdown = 0;
 }
 
+void TDelayedRepaint::SetClock(TClock clock) {
+  FClock = clock;
+  if (clock == TClock::Manual) FTimer.stop();
+  else if (FCountdown > 0) FTimer.start();
+}
+
 void TDelayedRepaint::Tick() {
-  if (FCountdown > 0) --FCountdown;
-  if (FCountdown > 0) return;
+  if (FCountdown == 0) return;
+  if (--FCountdown > 0) return;
   FTimer.stop();
   FRepaint();
 }

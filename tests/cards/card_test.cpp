@@ -8,7 +8,6 @@
 #include "testsupport.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -212,12 +211,10 @@ TEST(CardImages, OnlyRegularImageFilesAreReadAndNothingBlocks) {
   ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
   QDir().mkpath(box.Path("dir.png"));
   const QString text = box.Write("text.png", "just text");
-  QElapsedTimer clock;
+  // None of them blocks (a pipe without a writer would hang the test).
   for (const QString& path : {fifo, QStringLiteral("/dev/zero"), box.Path("dir.png"), text, QStringLiteral("C:\\x.png")}) {
-    clock.start();
     EXPECT_TRUE(CardImages::Load(path).isNull()) << path.toStdString();
     EXPECT_FALSE(CardImages::Problem(path).isEmpty()) << path.toStdString();
-    EXPECT_LT(clock.elapsed(), 1000) << path.toStdString();
   }
   const QString png = SolidPng(box, "ok.PNG", 4, 4, Qt::red);
   EXPECT_EQ(CardImages::Load(png).size(), QSize(4, 4));

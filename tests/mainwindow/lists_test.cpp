@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
-#include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QMimeData>
@@ -206,11 +205,9 @@ TEST(MainLists, TenThousandFilesListAtOnce) {
   QStringList files;
   for (int i = 0; i < 10000; ++i) files.append(box.Write(QStringLiteral("p%1.jpg").arg(i), jpeg));
   TMainFormViewer window({box.Path("Zelvane.ini").section('/', 0, -2) + "/none"}, box.Path("Zelvane.ini"));
-  QElapsedTimer timer;
-  timer.start();
+  // All at once, in one call (zelvane-bench list measures how fast).
   window.ShowFiles(files);
   EXPECT_EQ(window.ResultModel()->rowCount(), 10000);
-  EXPECT_LT(timer.elapsed(), 3000);  // generous for the sanitizer build; the benchmark measures it
 }
 
 TEST(MainLists, DropsOnThePrintListAddFromTheResultAndMoveWithinItself) {

@@ -12,7 +12,6 @@
 #include "testsupport.h"
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListView>
 #include <QPointer>
@@ -76,21 +75,24 @@ TEST_F(PrintViewerTest, PagesRepaintOncePerBurstAndLayoutFilesLoadSaveAndReset) 
   form->NUpDownPage->SetValue(2);
   EXPECT_NE(form->PageViews().View(4), nullptr);  // page 2: the fifth photo alone
   EXPECT_EQ(form->PageViews().View(0), nullptr);
-  // A burst of changes gives one repaint, 0.6 to 0.8 s after the last.
+  // A burst of changes gives one repaint, three ticks of 200 ms after the
+  // last (counted on a manual clock rather than waited for).
   ASSERT_TRUE(WaitFor([&] { return !form->TimerRepaint->IsWaiting() && form->PageViews().IsIdle(); }));
+  form->TimerRepaint->SetClock(TDelayedRepaint::TClock::Manual);
   const int before = form->RepaintCount();
   for (int i = 0; i < 3; ++i) {
     form->ScheduleRepaint();
-    QTest::qWait(100);
+    form->TimerRepaint->Tick();  // each change starts the countdown again
   }
-  QElapsedTimer clock;
-  clock.start();
+  form->TimerRepaint->Tick();
   EXPECT_TRUE(form->TimerRepaint->IsWaiting());
   EXPECT_EQ(form->RepaintCount(), before);
-  ASSERT_TRUE(WaitFor([&] { return !form->TimerRepaint->IsWaiting(); }, 3000));
-  EXPECT_GE(clock.elapsed(), 350);  // 600 ms after the last change, 100 of them already waited
-  QTest::qWait(300);
+  form->TimerRepaint->Tick();
+  EXPECT_FALSE(form->TimerRepaint->IsWaiting());
   EXPECT_EQ(form->RepaintCount(), before + 1);
+  form->TimerRepaint->Tick();  // a spare tick repaints nothing more
+  EXPECT_EQ(form->RepaintCount(), before + 1);
+  EXPECT_EQ(TDelayedRepaint::TickMs * TDelayedRepaint::Ticks, 600);
   form->NUpDownCols->SetValue(5);
   EXPECT_EQ(form->PageCount(), 1);  // 2 × 5
   EXPECT_EQ(form->ShownPage(), 1);
