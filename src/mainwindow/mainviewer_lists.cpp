@@ -12,7 +12,7 @@
 #include "progressform.h"
 #include "resultsortmodel.h"
 #include "searchcandidates.h"
-#include "searchrun.h"
+#include "searchsession.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -218,62 +218,40 @@ void TMainFormViewer::ActionFindExecute() {
 }
 
 void TMainFormViewer::RunSearch(const TSearchAttributes& criteria) {
-  const QString caption = PanelDirectory->text();
-  const bool folderShown = !TreeViewResult->isColumnHidden(4);
-  QStringList candidates;
+  QStringList previous;
   if (criteria.UsePrevious)
     for (const TImageToDraw* record : ResultRecords())
-      if (record) candidates.append(record->FileName);
+      if (record) previous.append(record->FileName);
   if (!criteria.UsePrevious && FListedDirectory.isEmpty()) return;
-  if (criteria.UsePrevious && candidates.isEmpty()) return;
+  if (criteria.UsePrevious && previous.isEmpty()) return;
+  const QString caption = PanelDirectory->text();
+  const bool folderShown = !TreeViewResult->isColumnHidden(4);
   PanelDirectory->setText(tr("Search result"));
   TreeViewResult->setColumnHidden(4, false);
 
-  // One progress window for both steps: busy while a folder tree is walked
-  // (on a worker, so a large tree never freezes the window), then a bar over
-  // the candidates. Cancel ends either step and keeps the list as it was.
+  // One progress window for both steps: busy while a folder tree is walked,
+  // then a bar over the candidates. Cancel ends either step and keeps the
+  // list as it was.
+  TSearchSession session(criteria, FListedDirectory, previous, FSettings.ShowHidden != 0);
   TProgressForm progress(this);
-  std::unique_ptr<TSearchRun> run;
   int stepped = 0;
-  bool nothingToSearch = false;
-  const auto search = [&] {
-    if (candidates.isEmpty()) {
-      nothingToSearch = true;
-      progress.reject();
-      return;
-    }
-    progress.SetMaximum(int(candidates.size()));
-    run = std::make_unique<TSearchRun>(candidates, criteria);
-    connect(run.get(), &TSearchRun::Progress, &progress, [&](int done, int) {
-      // Progress comes in batches: the bar catches up, naming the last file.
-      while (stepped < done) progress.Step(QFileInfo(candidates.at(stepped++)).fileName());
-    });
-    run->Start();
-  };
-  std::atomic<bool> walkCancelled{false};
-  std::unique_ptr<TJobQueue> walk;
-  if (criteria.UsePrevious) {
-    search();
-  } else {
-    progress.SetMaximum(0);
-    walk = std::make_unique<TJobQueue>(1, QThread::LowPriority);
-    const SearchCandidates::TWalkOptions options{
-        .Subfolders = criteria.IncludeSubfolders, .Hidden = FSettings.ShowHidden != 0, .Cancelled = &walkCancelled};
-    walk->Add([&, folder = FListedDirectory, options](TJobThread& worker) {
-      QStringList found = SearchCandidates::Collect(folder, options);
-      worker.SyncCall([&] {
-        candidates = std::move(found);
-        search();
-      });
-    });
-  }
+  connect(&session, &TSearchSession::Walking, &progress, [&] { progress.SetMaximum(0); });
+  connect(&session, &TSearchSession::Comparing, &progress, [&](int total) { progress.SetMaximum(total); });
+  connect(&session, &TSearchSession::Progress, &progress, [&](int done) {
+    // Progress comes in batches: the bar catches up, naming the last file.
+    while (stepped < done) progress.Step(QFileInfo(session.Candidates().at(stepped++)).fileName());
+  });
+  connect(&session, &TSearchSession::Ended, &progress, [&](TSearchSession::TOutcome outcome) {
+    if (outcome == TSearchSession::TOutcome::Found) progress.accept();
+    else progress.reject();
+  });
+  session.Start();
   ShownResultView()->setFocus();
-  if (!run || !run->IsFinished()) RunModal(progress);
-  walkCancelled = true;
-  walk.reset();
-  if (run && run->IsFinished()) {
-    ShowFiles(run->Matches());
-    const qsizetype found = run->Matches().size();
+  if (session.Outcome() == TSearchSession::TOutcome::Running && RunModal(progress) != QDialog::Accepted)
+    session.Cancel();
+  if (session.Outcome() == TSearchSession::TOutcome::Found) {
+    ShowFiles(session.Matches());
+    const qsizetype found = session.Matches().size();
     ShowOutcome(found == 0   ? tr("No photos found")
                 : found == 1 ? tr("1 photo found")
                              : tr("%1 photos found").arg(found));
@@ -281,8 +259,8 @@ void TMainFormViewer::RunSearch(const TSearchAttributes& criteria) {
   }
   // Cancelled (or nothing to search): the previous list stays, with its own
   // caption and columns.
-  if (run) run->Cancel();
   PanelDirectory->setText(caption);
   TreeViewResult->setColumnHidden(4, !folderShown);
-  ShowOutcome(nothingToSearch ? tr("No photos found") : tr("Search cancelled"));
+  ShowOutcome(session.Outcome() == TSearchSession::TOutcome::NothingToSearch ? tr("No photos found")
+                                                                             : tr("Search cancelled"));
 }
