@@ -26,7 +26,9 @@ if [ "$mode" = sanitize ]; then
 elif [ "$mode" = thread ]; then
   dir=build-thread
   options=(-DZELVANE_THREAD=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
-  export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/scripts/tsan.supp"
+  # die_after_fork=0: the tests start helper programs (exiftool, the tools)
+  # from a process that has threads; the child only execs.
+  export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:die_after_fork=0:suppressions=$PWD/scripts/tsan.supp"
 else
   dir=build
   options=()
