@@ -56,7 +56,7 @@ TCardBenchResult RunCardBench() {
   design.Back.Background.FileName = pattern;
   design.Back.Fill.FileName = pattern;
   design.Back.OuterWidth = 2;
-  design.Back.LineStyle = 3;
+  design.Back.LineStyle = TLineStyle::FilledEllipse;
   design.Back.Texts[0].Lines = {QStringLiteral("Dear friend,")};
   design.Back.Texts[1].Lines = {QStringLiteral("Greetings from Delft")};
   design.Back.Texts[1].YPosition = 5;

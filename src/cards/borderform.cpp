@@ -97,7 +97,7 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
     styles->addButton(button, i);
     StyleButtons[size_t(i)] = button;
     styleLayout->addWidget(button);
-    connect(Action(styleActions[i]), &QAction::triggered, this, [this, i] { SetLineStyle(i); });
+    connect(Action(styleActions[i]), &QAction::triggered, this, [this, i] { SetLineStyle(TLineStyle(i)); });
   }
   auto* fill = new QToolButton(GroupStyle);
   fill->setDefaultAction(Action("ActionFill"));
@@ -261,10 +261,11 @@ void TSetBorderForm::WriteWidths() {
   ViewerBorder->update();
 }
 
-void TSetBorderForm::SetLineStyle(int style) {
-  FBack->LineStyle = std::clamp(style, 0, 3);
+void TSetBorderForm::SetLineStyle(TLineStyle style) {
+  FBack->LineStyle = TLineStyle(std::clamp(int(style), 0, 3));
   StyleButtons[size_t(FBack->LineStyle)]->setChecked(true);
-  Action("ActionFill")->setEnabled(FBack->LineStyle == 1 || FBack->LineStyle == 3);
+  Action("ActionFill")->setEnabled(FBack->LineStyle == TLineStyle::FilledRectangle ||
+                                   FBack->LineStyle == TLineStyle::FilledEllipse);
   ViewerBorder->update();
 }
 

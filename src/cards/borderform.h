@@ -32,7 +32,7 @@ public:
   // 0 none, 1 single, 2 double.
   [[nodiscard]] int Lines() const;
   void SetLines(int lines);
-  void SetLineStyle(int style);
+  void SetLineStyle(TLineStyle style);
   void SelectOrnament(int index);
   [[nodiscard]] int SelectedOrnament() const { return FOrnament; }
   // The colour dialog's choice (tests replace it); invalid: cancelled.

@@ -132,7 +132,7 @@ void TCardFront::Draw(QPainter& painter, const TGPRect& target, const TGPRect& r
 }
 
 TCardBack::TCardBack() {
-  for (int i = 0; i < 4; ++i) Ornaments[size_t(i)].Corner = i;
+  for (int i = 0; i < 4; ++i) Ornaments[size_t(i)].Corner = TCorner(i);
 }
 
 void TCardBack::Assign(const TCardBack& from) {
@@ -166,8 +166,8 @@ void TCardBack::Draw(QPainter& painter, const TGPRect& target, const TGPRect& re
     const int pw = m * OuterWidth / 100;
     const TGPRect border = DeflateRectBy(MarginRect(target), pw / 2, pw / 2);
     if (!border.IsEmpty()) {
-      const bool ellipse = LineStyle == 2 || LineStyle == 3;
-      const bool filled = LineStyle == 1 || LineStyle == 3;
+      const bool ellipse = LineStyle == TLineStyle::Ellipse || LineStyle == TLineStyle::FilledEllipse;
+      const bool filled = LineStyle == TLineStyle::FilledRectangle || LineStyle == TLineStyle::FilledEllipse;
       painter.save();
       painter.setRenderHint(QPainter::Antialiasing, ellipse);
       QPen pen(Argb(OuterColor), pw, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
@@ -203,8 +203,10 @@ void TCardBack::Draw(QPainter& painter, const TGPRect& target, const TGPRect& re
     if (image.isNull()) continue;
     const TGPRect fit = FitRectKeepAspect(ornament.Size * w / 100, ornament.Size * h / 100, image.width(), image.height());
     const int mg = m * ornament.Margin / 100;
-    const int x = ornament.Corner == 1 || ornament.Corner == 3 ? target.X + w - fit.Width - mg : target.X + mg;
-    const int y = ornament.Corner >= 2 ? target.Y + h - fit.Height - mg : target.Y + mg;
+    const bool right = ornament.Corner == TCorner::UpperRight || ornament.Corner == TCorner::BottomRight;
+    const bool bottom = ornament.Corner == TCorner::BottomLeft || ornament.Corner == TCorner::BottomRight;
+    const int x = right ? target.X + w - fit.Width - mg : target.X + mg;
+    const int y = bottom ? target.Y + h - fit.Height - mg : target.Y + mg;
     if (fit.IsEmpty()) continue;
     // The cache keeps the copy at this size: a page of cards scales it once.
     const QImage scaled = CardImages::LoadScaled(ornament.FileName, QSize(fit.Width, fit.Height));

@@ -28,10 +28,14 @@ struct TBackGroundBrush {
   [[nodiscard]] int PatternWidth() const;
 };
 
+// The numbers are the card settings file's.
+enum class TCorner { UpperLeft = 0, UpperRight = 1, BottomLeft = 2, BottomRight = 3 };
+enum class TLineStyle { Rectangle = 0, FilledRectangle = 1, Ellipse = 2, FilledEllipse = 3 };
+
 // One corner ornament of a back.
 struct TOrnament {
   QString FileName;  // empty: none
-  int Corner = 0;    // 0 upper left, 1 upper right, 2 bottom left, 3 bottom right
+  TCorner Corner = TCorner::UpperLeft;
   int Size = 20;     // percent of the card's width and height (the box)
   int Margin = 2;    // percent of the larger card dimension
   friend bool operator==(const TOrnament&, const TOrnament&) = default;
@@ -100,7 +104,7 @@ public:
   quint32 OuterColor = 0xFF000000;
   quint32 InnerColor = 0xFF000000;
   std::array<TOrnament, 4> Ornaments;
-  int LineStyle = 0;  // 0 rectangle, 1 filled rectangle, 2 ellipse, 3 filled ellipse
+  TLineStyle LineStyle = TLineStyle::Rectangle;
   TBackGroundBrush Fill;
 
   // Takes another back's side settings, border, fill and ornaments.

@@ -101,9 +101,9 @@ void TCardDesign::ApplyDefaults() {
   }
   Back.OuterWidth = Back.InnerWidth = Back.SpaceWidth = 0;
   Back.OuterColor = Back.InnerColor = 0xFF000000;
-  Back.LineStyle = 0;
+  Back.LineStyle = TLineStyle::Rectangle;
   Back.Fill = TBackGroundBrush();
-  for (int i = 0; i < 4; ++i) Back.Ornaments[size_t(i)] = {QString(), i, 20, 2};
+  for (int i = 0; i < 4; ++i) Back.Ornaments[size_t(i)] = {QString(), TCorner(i), 20, 2};
 }
 
 namespace CardFile {
@@ -121,7 +121,7 @@ TKeyValueFile ToFile(const TCardDesign& d) {
     // An empty value, or one holding a line break, is not written.
     if (!value.isEmpty() && !value.contains(u'\r') && !value.contains(u'\n')) file.Append(key, value);
   };
-  const auto num = [](qint64 v) { return QString::number(v); };
+  const auto num = [](auto v) { return QString::number(qint64(v)); };
   const TCardGeneral& g = d.General;
   put("TYPE", num(g.Type));
   put("ROWS", num(g.Rows));
@@ -222,8 +222,8 @@ bool Load(const QString& path, TCardDesign& design, QString& message, QStringLis
   r.Flag("USE_ROI", g.UseROI);
   r.Flag("GRIDLINES", g.GridLines);
   r.Integer("ORIENTATION", g.Orientation, 0, 1, false);
-  if (g.Direction == 2 && g.Cards > 1) {
-    g.Direction = 0;
+  if (g.Direction == TFoldDirection::FourParts && g.Cards > 1) {
+    g.Direction = TFoldDirection::SideBySide;
     r.Note("DIRECTION", QStringLiteral("2 needs one card per page"), QStringLiteral("0"));
   }
   const auto image = [&](const QString& key, QString& into, const QString& folder) {

@@ -8,20 +8,21 @@
 namespace CardPage {
 
 QSize Grid(const TCardGeneral& g) {
-  if (g.Type == 1) return {g.Columns, g.Rows};
+  if (g.Type == TCardType::Post) return {g.Columns, g.Rows};
   switch (g.Direction) {
-    case 0: return {2, g.Cards};
-    case 1: return {g.Cards, 2};
-    default: return {2, 2};
+    case TFoldDirection::SideBySide: return {2, g.Cards};
+    case TFoldDirection::OneAboveTheOther: return {g.Cards, 2};
+    case TFoldDirection::FourParts: break;
   }
+  return {2, 2};
 }
 
 bool PrintChoiceVisible(const TCardGeneral& g) {
-  return g.Type == 1 || (g.Direction != 2 && !g.OneSide);
+  return g.Type == TCardType::Post || (g.Direction != TFoldDirection::FourParts && !g.OneSide);
 }
 
 bool BothSidesOnOnePage(const TCardGeneral& g) {
-  return g.Type == 0 && (g.Direction == 2 || g.OneSide);
+  return g.Type == TCardType::Fold && (g.Direction == TFoldDirection::FourParts || g.OneSide);
 }
 
 std::vector<TGPRect> PrinterCells(const TCardGeneral& g, const TPageGeometry& geometry) {
@@ -38,19 +39,27 @@ void Compose(QPainter& painter, const TCardGeneral& g, TCardFront& front, TCardB
   const std::vector<TGPRect> printer = PrinterCells(g, geometry);
   const auto reference = [&](size_t k) { return k < printer.size() ? printer[k] : TGPRect{}; };
 
-  if (g.Type == 1) {
+  if (g.Type == TCardType::Post) {
     TCard& card = side == TCardSide::Front ? static_cast<TCard&>(front) : static_cast<TCard&>(back);
     for (size_t k = 0; k < cells.size(); ++k) card.Draw(painter, cells[k], reference(k), highQuality);
   } else {
     const bool both = BothSidesOnOnePage(g);
-    const int n = g.Direction == 2 ? 1 : std::clamp(g.Cards, 1, 4);
-    const auto backCell = [&](int i) { return size_t(g.Direction == 0 ? 2 * i : g.Direction == 1 ? i : 0); };
-    const auto frontCell = [&](int i) { return size_t(g.Direction == 0 ? 2 * i + 1 : g.Direction == 1 ? n + i : 3); };
+    const int n = g.Direction == TFoldDirection::FourParts ? 1 : std::clamp(g.Cards, 1, 4);
+    const auto backCell = [&](int i) {
+      return size_t(g.Direction == TFoldDirection::SideBySide         ? 2 * i
+                    : g.Direction == TFoldDirection::OneAboveTheOther ? i
+                                                                      : 0);
+    };
+    const auto frontCell = [&](int i) {
+      return size_t(g.Direction == TFoldDirection::SideBySide         ? 2 * i + 1
+                    : g.Direction == TFoldDirection::OneAboveTheOther ? n + i
+                                                                      : 3);
+    };
     if (both || side == TCardSide::Back) {
       for (int i = 0; i < n; ++i) {
         const size_t k = backCell(i);
         if (k >= cells.size()) continue;
-        if (g.Direction == 0) {
+        if (g.Direction == TFoldDirection::SideBySide) {
           back.Draw(painter, cells[k], reference(k), highQuality);
           continue;
         }

@@ -11,19 +11,26 @@ class QPainter;
 class TCardBack;
 class TCardFront;
 
+// The numbers are the card settings file's.
+enum class TCardType { Fold = 0, Post = 1 };
+// How a fold card's front and back lie on the sheet: side by side, one
+// above the other, or in four parts (only with one card on the page).
+enum class TFoldDirection { SideBySide = 0, OneAboveTheOther = 1, FourParts = 2 };
+enum class TPageOrientation { Portrait = 0, Landscape = 1 };
+
 // The page settings of a card design.
 struct TCardGeneral {
-  int Type = 1;  // 0 fold card, 1 postcard
+  TCardType Type = TCardType::Post;
   int Rows = 2;
   int Columns = 2;
   int Cards = 1;      // fold cards per page, 1..4
-  int Direction = 2;  // fold direction 0, 1 or 2 (2 only for one card)
+  TFoldDirection Direction = TFoldDirection::FourParts;
   bool OneSide = true;
   bool Center = true;
   bool BestPosition = true;
   bool UseROI = true;
   bool GridLines = true;
-  int Orientation = 1;  // 0 portrait, 1 landscape
+  TPageOrientation Orientation = TPageOrientation::Landscape;
   friend bool operator==(const TCardGeneral&, const TCardGeneral&) = default;
 };
 

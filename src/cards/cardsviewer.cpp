@@ -229,7 +229,7 @@ void TCreateCardsFormViewer::CreateLayout() {
   GroupFold->setVisible(false);
   connect(folds, &QButtonGroup::idClicked, this, [this](int id) {
     if (FApplying) return;
-    SetDirection(id);
+    SetDirection(TFoldDirection(id));
     FoldGrid();
   });
 
@@ -371,15 +371,16 @@ void TCreateCardsFormViewer::ConnectControls() {
     if (FApplying) return;
     general();
     sbVouwXY->setEnabled(nudCards->Value() == 1);
-    if (!sbVouwXY->isEnabled() && FDesign.General.Direction == 2) SetDirection(0);
+    if (!sbVouwXY->isEnabled() && FDesign.General.Direction == TFoldDirection::FourParts)
+      SetDirection(TFoldDirection::SideBySide);
     FoldGrid();
   };
   for (QRadioButton* r : {RadioFold, RadioPost})
     connect(r, &QRadioButton::clicked, this, [this] {
       if (FApplying) return;
       TakeGeneral();
-      GroupPostcard->setVisible(FDesign.General.Type == 1);
-      GroupFold->setVisible(FDesign.General.Type == 0);
+      GroupPostcard->setVisible(FDesign.General.Type == TCardType::Post);
+      GroupFold->setVisible(FDesign.General.Type == TCardType::Fold);
       UpdatePrintChoice();
       UpdatePageGeometry();
       ScheduleRepaint();
@@ -445,15 +446,15 @@ void TCreateCardsFormViewer::showEvent(QShowEvent* event) {
 
 void TCreateCardsFormViewer::TakeGeneral() {
   TCardGeneral& g = FDesign.General;
-  g.Type = RadioPost->isChecked() ? 1 : 0;
+  g.Type = RadioPost->isChecked() ? TCardType::Post : TCardType::Fold;
   g.Cards = nudCards->Value();
   g.OneSide = cbOneSide->isChecked();
   g.Center = CheckCenter->isChecked();
   g.GridLines = CheckGridLines->isChecked();
   g.UseROI = cbUseROI->isChecked();
   g.BestPosition = cbBestPosition->isChecked();
-  g.Orientation = RadioLandscape->isChecked() ? 1 : 0;
-  if (g.Type == 1) {
+  g.Orientation = RadioLandscape->isChecked() ? TPageOrientation::Landscape : TPageOrientation::Portrait;
+  if (g.Type == TCardType::Post) {
     g.Rows = nudRows->Value();
     g.Columns = nudCols->Value();
   }
@@ -461,10 +462,13 @@ void TCreateCardsFormViewer::TakeGeneral() {
   FDesign.Front.UseROI = g.UseROI;
 }
 
-void TCreateCardsFormViewer::SetDirection(int direction) {
+void TCreateCardsFormViewer::SetDirection(TFoldDirection direction) {
   FDesign.General.Direction = direction;
-  cbOneSide->setVisible(direction != 2);
-  (direction == 0 ? sbVouwX : direction == 1 ? sbVouwY : sbVouwXY)->setChecked(true);
+  cbOneSide->setVisible(direction != TFoldDirection::FourParts);
+  (direction == TFoldDirection::SideBySide         ? sbVouwX
+   : direction == TFoldDirection::OneAboveTheOther ? sbVouwY
+                                                   : sbVouwXY)
+      ->setChecked(true);
   UpdatePrintChoice();
 }
 
@@ -482,7 +486,7 @@ void TCreateCardsFormViewer::UpdatePrintChoice() {
 }
 
 void TCreateCardsFormViewer::UpdatePageGeometry() {
-  Printer::SetPrinterOrientation(FDesign.General.Orientation);
+  Printer::SetPrinterOrientation(FDesign.General.Orientation == TPageOrientation::Landscape ? 1 : 0);
   FGeometry = TPageGeometry::Of(Printer::Current());
   FPrinterCells = CardPage::PrinterCells(FDesign.General, FGeometry);
   const TGPRect area = TPageGeometry::TextArea(FPrinterCells);
@@ -496,7 +500,7 @@ void TCreateCardsFormViewer::UpdatePageGeometry() {
 void TCreateCardsFormViewer::ShowDesign() {
   FApplying = true;
   const TCardGeneral& g = FDesign.General;
-  (g.Type == 1 ? RadioPost : RadioFold)->setChecked(true);
+  (g.Type == TCardType::Post ? RadioPost : RadioFold)->setChecked(true);
   nudRows->SetValue(g.Rows);
   nudCols->SetValue(g.Columns);
   nudCards->SetValue(g.Cards);
@@ -506,9 +510,9 @@ void TCreateCardsFormViewer::ShowDesign() {
   CheckGridLines->setChecked(g.GridLines);
   cbUseROI->setChecked(g.UseROI);
   cbBestPosition->setChecked(g.BestPosition);
-  (g.Orientation == 1 ? RadioLandscape : RadioPortrait)->setChecked(true);
-  GroupPostcard->setVisible(g.Type == 1);
-  GroupFold->setVisible(g.Type == 0);
+  (g.Orientation == TPageOrientation::Landscape ? RadioLandscape : RadioPortrait)->setChecked(true);
+  GroupPostcard->setVisible(g.Type == TCardType::Post);
+  GroupFold->setVisible(g.Type == TCardType::Fold);
   FApplying = false;
   SetDirection(g.Direction);
   FDesign.Front.BestPosition = g.BestPosition;

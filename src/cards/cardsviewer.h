@@ -104,7 +104,7 @@ private:
   void ShowDesign();
   void TakeGeneral();
   void FoldGrid();
-  void SetDirection(int direction);
+  void SetDirection(TFoldDirection direction);
   void UpdatePrintChoice();
   void UpdatePageGeometry();
   void SideChanged();

@@ -99,8 +99,8 @@ TEST(CardSides, BorderPenOrnamentCornersAndTenTiles) {
 TEST(CardPages, FoldCardsPutTheTurnedBacksOnTop) {
   TSandbox box;
   TCardGeneral general;
-  general.Type = 0;
-  general.Direction = 1;
+  general.Type = TCardType::Fold;
+  general.Direction = TFoldDirection::OneAboveTheOther;
   general.Cards = 3;
   general.GridLines = false;
   general.Center = false;
@@ -130,7 +130,8 @@ TEST(CardPages, FoldCardsPutTheTurnedBacksOnTop) {
 TEST(CardFile, EveryFieldRoundTripsAndBadValuesTakeDefaults) {
   TSandbox box;
   TCardDesign design;
-  design.General = {0, 3, 4, 2, 1, false, false, false, false, false, 0};
+  design.General = {TCardType::Fold, 3, 4, 2, TFoldDirection::OneAboveTheOther, false, false, false, false, false,
+                    TPageOrientation::Portrait};
   design.Front.ImageMargins = {5, 6, 7, 8};
   design.Front.BGMargin = 3;
   design.Front.Background = {0x80FF0000u, SolidPng(box, "pattern.png", 8, 8, Qt::blue)};
@@ -141,9 +142,9 @@ TEST(CardFile, EveryFieldRoundTripsAndBadValuesTakeDefaults) {
   design.Back.InnerWidth = 1;
   design.Back.SpaceWidth = 3;
   design.Back.OuterColor = 0xFF00FF00u;
-  design.Back.LineStyle = 3;
+  design.Back.LineStyle = TLineStyle::FilledEllipse;
   design.Back.Fill.Color = 0xFF123456u;
-  design.Back.Ornaments[2] = {SolidPng(box, "orn.png", 20, 20, Qt::red), 3, 25, 7};
+  design.Back.Ornaments[2] = {SolidPng(box, "orn.png", 20, 20, Qt::red), TCorner::BottomRight, 25, 7};
   const QByteArray bytes = CardFile::Serialize(design);
   EXPECT_TRUE(bytes.startsWith("CARD\r\nTYPE=0\r\nROWS=3\r\nCOLS=4\r\n"));
   EXPECT_TRUE(bytes.contains("\r\nF_TEXT_0=A;B;\r\n"));
@@ -168,8 +169,8 @@ TEST(CardFile, EveryFieldRoundTripsAndBadValuesTakeDefaults) {
   ASSERT_TRUE(CardFile::Load(odd, loaded, message, &notes, box.Path(""), box.Path("")));
   EXPECT_EQ(loaded.General.Rows, 10);
   EXPECT_EQ(loaded.General.Columns, 2);
-  EXPECT_EQ(loaded.General.Direction, 0);  // 2 only for one card
-  EXPECT_EQ(loaded.Back.LineStyle, 0);
+  EXPECT_EQ(loaded.General.Direction, TFoldDirection::SideBySide);  // four parts only for one card
+  EXPECT_EQ(loaded.Back.LineStyle, TLineStyle::Rectangle);
   EXPECT_EQ(loaded.Front.Texts[0].Bounds, (TPercentRect{10.5f, 20.25f, 30, 40}));
   EXPECT_EQ(loaded.Back.Ornaments[0].Size, 30);
   EXPECT_EQ(loaded.Back.Ornaments[0].Margin, 2);  // an older file: the margin it always had

@@ -65,7 +65,7 @@ TEST_F(CardsWindowTest, FoldGridPrintChoiceMovesUndoAndDrag) {
   EXPECT_FALSE(Form->RadioPrint->isVisible());
   Form->nudCards->SetValue(3);
   EXPECT_FALSE(Form->sbVouwXY->isEnabled());
-  EXPECT_EQ(Form->Design().General.Direction, 0);
+  EXPECT_EQ(Form->Design().General.Direction, TFoldDirection::SideBySide);
   EXPECT_TRUE(Form->sbVouwX->isChecked());
   EXPECT_TRUE(Form->cbOneSide->isVisible());
   Form->cbOneSide->click();  // off: one sheet side at a time

@@ -51,21 +51,21 @@ TEST(CardTextEditor, MovesClampUndoHasTenStepsAndSurvivesAReplacedBack) {
 
 TEST(CardPages, FoldGridAndPrintChoice) {
   TCardGeneral g;
-  g.Type = 0;
+  g.Type = TCardType::Fold;
   g.Cards = 3;
-  g.Direction = 0;
+  g.Direction = TFoldDirection::SideBySide;
   EXPECT_EQ(CardPage::Grid(g), QSize(2, 3));
-  g.Direction = 1;
+  g.Direction = TFoldDirection::OneAboveTheOther;
   EXPECT_EQ(CardPage::Grid(g), QSize(3, 2));
   g.Cards = 1;
-  g.Direction = 2;
+  g.Direction = TFoldDirection::FourParts;
   EXPECT_EQ(CardPage::Grid(g), QSize(2, 2));
   g.OneSide = false;
-  EXPECT_FALSE(CardPage::PrintChoiceVisible(g));  // direction 2: both sides on one sheet
-  g.Direction = 0;
+  EXPECT_FALSE(CardPage::PrintChoiceVisible(g));  // four parts: both sides on one sheet
+  g.Direction = TFoldDirection::SideBySide;
   EXPECT_TRUE(CardPage::PrintChoiceVisible(g));
   g.OneSide = true;
   EXPECT_FALSE(CardPage::PrintChoiceVisible(g));
-  g.Type = 1;
+  g.Type = TCardType::Post;
   EXPECT_TRUE(CardPage::PrintChoiceVisible(g));
 }

@@ -90,7 +90,7 @@ int TCardCommand::Run(const QStringList& args, QTextStream& out, QTextStream& er
   design.Front.BestPosition = design.General.BestPosition;
   design.Front.UseROI = design.General.UseROI;
   QPrinter printer(QPrinter::HighResolution);
-  pdfPrinter.SetUp(printer, pdf, design.General.Orientation == 1);
+  pdfPrinter.SetUp(printer, pdf, design.General.Orientation == TPageOrientation::Landscape);
   const int pages = CardPrint::PageCount(design.General);
   QString reason;
   if (!CardPrint::Print(printer, design, 1, pages, reason)) {
@@ -99,7 +99,8 @@ int TCardCommand::Run(const QStringList& args, QTextStream& out, QTextStream& er
     return ExitFailed;
   }
   const TCardGeneral& g = design.General;
-  const int cards = g.Type == 1 ? g.Rows * g.Columns : (g.Direction == 2 ? 1 : g.Cards);
+  const int cards =
+      g.Type == TCardType::Post ? g.Rows * g.Columns : (g.Direction == TFoldDirection::FourParts ? 1 : g.Cards);
   out << "printed: " << cards << " cards, " << pages << " pages, " << pdf << '\n';
   bool failed = false;
   if (record && !record->ErrorMessage.isEmpty()) {
