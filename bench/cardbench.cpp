@@ -59,7 +59,7 @@ TCardBenchResult RunCardBench() {
   design.Back.LineStyle = TLineStyle::FilledEllipse;
   design.Back.Texts[0].Lines = {QStringLiteral("Dear friend,")};
   design.Back.Texts[1].Lines = {QStringLiteral("Greetings from Delft")};
-  design.Back.Texts[1].YPosition = 5;
+  design.Back.Texts[1].YPosition = TVerticalPlace::Bottom;
   TImageToDraw record(photo);
   design.Front.SetImage(&record);
 

@@ -41,8 +41,8 @@ void TCard::InitTexts(const TGPRect& area) {
   for (TCardText& text : Texts) {
     text.Area = area;
     text.Bounds = {0, 0, 100, 100};
-    text.XPosition = 3;
-    text.YPosition = 4;
+    text.XPosition = THorizontalPlace::Centred;
+    text.YPosition = TVerticalPlace::Top;
   }
 }
 

@@ -77,9 +77,9 @@ private:
 
 void ResetText(TCardText& text) {
   text.Font = TTextFont();  // "Arial" 16 bold black
-  text.Alignment = 3;
-  text.XPosition = 0;
-  text.YPosition = 0;
+  text.Alignment = TTextAlignment::Centre;
+  text.XPosition = THorizontalPlace::Free;
+  text.YPosition = TVerticalPlace::Free;
   text.Bounds = {0, 0, 100, 100};
   text.NeedsMeasure = true;
 }

@@ -109,19 +109,20 @@ void TCreateCardsFormViewer::CreateActions() {
   for (const char* name : {"ActionLeftX", "ActionCenterX", "ActionRightX", "ActionTopY", "ActionCenterY",
                            "ActionBottomY", "ActionAlignLeft", "ActionAlignCenter", "ActionAlignRight"})
     Action(name)->setCheckable(true);
-  const auto place = [this](const char* name, bool horizontal, int mode) {
-    connect(Action(name), &QAction::triggered, this, [this, name, horizontal, mode] {
-      FEditor.Place(horizontal, Action(name)->isChecked() ? mode : 0);
+  // A checked command places the block; unchecking it frees the block again.
+  const auto place = [this]<typename TPlace>(const char* name, TPlace mode) {
+    connect(Action(name), &QAction::triggered, this, [this, name, mode] {
+      FEditor.Place(Action(name)->isChecked() ? mode : TPlace::Free);
       UpdateEditButtons();
       RepaintNow();
     });
   };
-  place("ActionLeftX", true, 1);
-  place("ActionCenterX", true, 3);
-  place("ActionRightX", true, 2);
-  place("ActionTopY", false, 4);
-  place("ActionCenterY", false, 3);
-  place("ActionBottomY", false, 5);
+  place("ActionLeftX", THorizontalPlace::LeftEdge);
+  place("ActionCenterX", THorizontalPlace::Centred);
+  place("ActionRightX", THorizontalPlace::RightEdge);
+  place("ActionTopY", TVerticalPlace::Top);
+  place("ActionCenterY", TVerticalPlace::Centred);
+  place("ActionBottomY", TVerticalPlace::Bottom);
   const auto move = [this](const char* name, int dx, int dy) {
     connect(Action(name), &QAction::triggered, this, [this, dx, dy] {
       FEditor.Move(dx, dy);
@@ -138,16 +139,16 @@ void TCreateCardsFormViewer::CreateActions() {
     UpdateEditButtons();
     RepaintNow();
   });
-  const auto align = [this](const char* name, int alignment) {
+  const auto align = [this](const char* name, TTextAlignment alignment) {
     connect(Action(name), &QAction::triggered, this, [this, alignment] {
       FEditor.SetAlignment(alignment);
       UpdateEditButtons();
       ScheduleRepaint();
     });
   };
-  align("ActionAlignLeft", 1);
-  align("ActionAlignCenter", 3);
-  align("ActionAlignRight", 2);
+  align("ActionAlignLeft", TTextAlignment::Left);
+  align("ActionAlignCenter", TTextAlignment::Centre);
+  align("ActionAlignRight", TTextAlignment::Right);
   connect(Action("ActionLoad"), &QAction::triggered, this, [this] {
     const QString path = FileChoice::Load(this, tr("Zelvane - Load card settings"),
                                           tr("Card settings files (*.vzc)"), QStringLiteral("vzc"), QString(),
@@ -557,15 +558,15 @@ void TCreateCardsFormViewer::ShowTextBlock() {
 
 void TCreateCardsFormViewer::UpdateEditButtons() {
   const TCardText& text = FEditor.Text();
-  Action("ActionLeftX")->setChecked(text.XPosition == 1);
-  Action("ActionCenterX")->setChecked(text.XPosition == 3);
-  Action("ActionRightX")->setChecked(text.XPosition == 2);
-  Action("ActionTopY")->setChecked(text.YPosition == 4);
-  Action("ActionCenterY")->setChecked(text.YPosition == 3);
-  Action("ActionBottomY")->setChecked(text.YPosition == 5);
-  Action("ActionAlignLeft")->setChecked(text.Alignment == 1);
-  Action("ActionAlignCenter")->setChecked(text.Alignment == 3);
-  Action("ActionAlignRight")->setChecked(text.Alignment == 2);
+  Action("ActionLeftX")->setChecked(text.XPosition == THorizontalPlace::LeftEdge);
+  Action("ActionCenterX")->setChecked(text.XPosition == THorizontalPlace::Centred);
+  Action("ActionRightX")->setChecked(text.XPosition == THorizontalPlace::RightEdge);
+  Action("ActionTopY")->setChecked(text.YPosition == TVerticalPlace::Top);
+  Action("ActionCenterY")->setChecked(text.YPosition == TVerticalPlace::Centred);
+  Action("ActionBottomY")->setChecked(text.YPosition == TVerticalPlace::Bottom);
+  Action("ActionAlignLeft")->setChecked(text.Alignment == TTextAlignment::Left);
+  Action("ActionAlignCenter")->setChecked(text.Alignment == TTextAlignment::Centre);
+  Action("ActionAlignRight")->setChecked(text.Alignment == TTextAlignment::Right);
   Action("ActionUndo")->setEnabled(FEditor.UndoCount() > 0);
 }
 

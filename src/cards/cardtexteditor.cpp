@@ -17,13 +17,18 @@ void TCardTextEditor::Record() {
   FUndo.push_back({Side, std::clamp(Block, 0, 5), text.Bounds, text.XPosition, text.YPosition});
 }
 
-void TCardTextEditor::SetAlignment(int alignment) {
+void TCardTextEditor::SetAlignment(TTextAlignment alignment) {
   Text().Alignment = alignment;
 }
 
-void TCardTextEditor::Place(bool horizontal, int mode) {
+void TCardTextEditor::Place(THorizontalPlace place) {
   Record();
-  (horizontal ? Text().XPosition : Text().YPosition) = mode;
+  Text().XPosition = place;
+}
+
+void TCardTextEditor::Place(TVerticalPlace place) {
+  Record();
+  Text().YPosition = place;
 }
 
 void TCardTextEditor::MoveBy(double dx, double dy) {
@@ -37,15 +42,18 @@ void TCardTextEditor::MoveBy(double dx, double dy) {
 }
 
 void TCardTextEditor::Move(int dx, int dy) {
-  Place(dx != 0, 0);
+  if (dx != 0)
+    Place(THorizontalPlace::Free);
+  else
+    Place(TVerticalPlace::Free);
   Record();
   MoveBy(dx, dy);
 }
 
 void TCardTextEditor::Drag(double dx, double dy, int width, int height) {
   if (width <= 0 || height <= 0) return;
-  Place(true, 0);
-  Place(false, 0);
+  Place(THorizontalPlace::Free);
+  Place(TVerticalPlace::Free);
   Record();
   MoveBy(dx / width * 100, dy / height * 100);
 }

@@ -24,10 +24,11 @@ public:
   int Block = 0;  // 0..5
 
   [[nodiscard]] TCardText& Text() const;
-  void SetAlignment(int alignment);
+  void SetAlignment(TTextAlignment alignment);
   // Placement: horizontal (1 left, 3 centre, 2 right) or vertical (4 top,
   // 3 centre, 5 bottom); 0 is free. Recorded for undo.
-  void Place(bool horizontal, int mode);
+  void Place(THorizontalPlace place);
+  void Place(TVerticalPlace place);
   // Moves by whole percentage points (the move commands use 5): the
   // direction's placement becomes free first (one entry), then the move (a
   // second entry); the block never leaves the card.
@@ -46,7 +47,8 @@ private:
     TSide Side;
     int Block;
     TPercentRect Bounds;
-    int XPosition, YPosition;
+    THorizontalPlace XPosition;
+    TVerticalPlace YPosition;
   };
   void Record();
   void MoveBy(double dx, double dy);

@@ -102,10 +102,10 @@ void TCardText::Measure(const QPaintDevice& printer) {
 void TCardText::ApplyPosition() {
   float x = Bounds.X, y = Bounds.Y, w = Bounds.W, h = Bounds.H;
   switch (YPosition) {
-    case 3: y = 50 - h / 2; break;
-    case 4: y = 0; break;
-    case 5: y = 100 - h; break;
-    default: break;
+    case TVerticalPlace::Centred: y = 50 - h / 2; break;
+    case TVerticalPlace::Top: y = 0; break;
+    case TVerticalPlace::Bottom: y = 100 - h; break;
+    default: break;  // free, or a number of its own from a file
   }
   if (y + h > 100) y = 100 - h;
   if (y < 0) {
@@ -113,9 +113,9 @@ void TCardText::ApplyPosition() {
     h = 100;
   }
   switch (XPosition) {
-    case 1: x = 0; break;
-    case 2: x = 100 - w; break;
-    case 3: x = 50 - w / 2; break;
+    case THorizontalPlace::LeftEdge: x = 0; break;
+    case THorizontalPlace::RightEdge: x = 100 - w; break;
+    case THorizontalPlace::Centred: x = 50 - w / 2; break;
     default: break;
   }
   if (x + w > 100) x = 100 - w;
@@ -146,9 +146,9 @@ void TCardText::Draw(QPainter& painter) {
   const double y = r.Y + r.Height * double(Bounds.Y) / 100;
   const double w = r.Width * double(Bounds.W) / 100;
   Qt::Alignment align = Qt::AlignHCenter;
-  if (Alignment == 1) {
+  if (Alignment == TTextAlignment::Left) {
     align = Qt::AlignLeft;
-  } else if (Alignment == 2) {
+  } else if (Alignment == TTextAlignment::Right) {
     align = Qt::AlignRight;
     x += w;
   } else {

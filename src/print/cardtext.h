@@ -37,6 +37,12 @@ struct TPercentRect {
   friend bool operator==(const TPercentRect&, const TPercentRect&) = default;
 };
 
+// The numbers are the card settings file's. Any other stored placement
+// number means free (the block stays at its bounds) and is kept as it is.
+enum class TTextAlignment { Left = 1, Right = 2, Centre = 3 };
+enum class THorizontalPlace { Free = 0, LeftEdge = 1, RightEdge = 2, Centred = 3 };
+enum class TVerticalPlace { Free = 0, Centred = 3, Top = 4, Bottom = 5 };
+
 // Some lines of text with a font, an alignment and a placement in percent of
 // an area. It is fitted (Measure) against the printer, so that lines are cut
 // alike in the preview and on paper, and drawn on any surface at the
@@ -47,9 +53,9 @@ public:
   QStringList Lines;
   QStringList DisplayLines;  // as fitted by the last Measure
   TTextFont Font;
-  int Alignment = 3;  // of the lines: 1 left, 2 right, 3 centre
-  int XPosition = 0;  // of the block: 1 left edge, 2 right edge, 3 centred, else Bounds.X
-  int YPosition = 0;  // 3 centred, 4 top, 5 bottom, else Bounds.Y
+  TTextAlignment Alignment = TTextAlignment::Centre;  // of the lines
+  THorizontalPlace XPosition = THorizontalPlace::Free;  // of the block; free: Bounds.X
+  TVerticalPlace YPosition = TVerticalPlace::Free;      // free: Bounds.Y
   TPercentRect Bounds;
   TGPRect Area;           // printer pixels, relative to ReferenceRect's origin
   TGPRect TargetRect;     // the drawing surface's rectangle that stands for ReferenceRect

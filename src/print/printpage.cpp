@@ -22,8 +22,8 @@ TPrinterPage TPrinterPage::Of(const TPrintLayout& layout, const TPageGeometry& g
 
 void SetUpCaption(TCardText& caption, const TPrintLayout& layout, const TPrinterPage& printer) {
   caption.SetFont(layout.Font());
-  caption.Alignment = 3;
-  caption.YPosition = 5;
+  caption.Alignment = TTextAlignment::Centre;
+  caption.YPosition = TVerticalPlace::Bottom;
   caption.Area = TPageGeometry::TextArea(printer.Cells);
   caption.NeedsMeasure = true;
 }
@@ -41,15 +41,17 @@ int DrawCaption(QPainter& painter, TCardText& caption, const TPrintLayout& layou
   caption.ReferenceRect = printerCell;
   caption.TargetRect = targetCell;
   bool drawn = false;
-  const auto draw = [&](const QString& text, int xPosition) {
+  const auto draw = [&](const QString& text, THorizontalPlace xPosition) {
     caption.XPosition = xPosition;
     caption.Lines = QStringList{text};
     if (printer.Device) caption.Measure(*printer.Device);
     caption.Draw(painter);
     drawn = true;
   };
-  if (layout.Date) draw(date, both ? 2 : 3);
-  if (layout.TextMode != TPrintLayout::TextNone && !name.isEmpty()) draw(name, both ? 1 : 3);
+  // Name and date side by side: the name at the left, the date at the right.
+  if (layout.Date) draw(date, both ? THorizontalPlace::RightEdge : THorizontalPlace::Centred);
+  if (layout.TextMode != TPrintLayout::TextNone && !name.isEmpty())
+    draw(name, both ? THorizontalPlace::LeftEdge : THorizontalPlace::Centred);
   if (!drawn) return 0;
   const TGPRect r = caption.AreaOnTarget();
   return int(std::floor(r.Height * double(caption.Bounds.Y) / 100 + r.Y - targetCell.Y));

@@ -78,7 +78,7 @@ TEST_F(CardsWindowTest, FoldGridPrintChoiceMovesUndoAndDrag) {
   text.Lines = {QStringLiteral("Hello")};
   text.NeedsMeasure = false;  // the bounds as set here
   text.Bounds = {93, 10, 10, 10};
-  text.XPosition = 3;
+  text.XPosition = THorizontalPlace::Centred;
   Trigger("ActionMoveRight");
   EXPECT_EQ(text.Bounds.X, 90.f);
   EXPECT_FALSE(Form->Action("ActionCenterX")->isChecked());
@@ -96,16 +96,16 @@ TEST_F(CardsWindowTest, FoldGridPrintChoiceMovesUndoAndDrag) {
   const TGPRect shown = Form->ShownRect();
   ASSERT_GT(shown.Width, 100);
   text.Bounds = {10, 10, 20, 20};
-  text.XPosition = 1;
-  text.YPosition = 4;
+  text.XPosition = THorizontalPlace::LeftEdge;
+  text.YPosition = TVerticalPlace::Top;
   const QPoint from(shown.X + shown.Width / 2, shown.Y + shown.Height / 2);
   const QPoint to = from + QPoint(shown.Width / 10, 0);
   QTest::mousePress(Form->viewerCard, Qt::LeftButton, {}, from);
   QTest::mouseMove(Form->viewerCard, to);
   QTest::mouseRelease(Form->viewerCard, Qt::LeftButton, {}, to);
   EXPECT_NEAR(text.Bounds.X, 20.f, 0.5f);
-  EXPECT_EQ(text.XPosition, 0);
-  EXPECT_EQ(text.YPosition, 0);
+  EXPECT_EQ(text.XPosition, THorizontalPlace::Free);
+  EXPECT_EQ(text.YPosition, TVerticalPlace::Free);
 
   // A new back from the border dialog empties the undo list: nothing can write into the old blocks.
   Form->TabControlFB->setCurrentIndex(1);

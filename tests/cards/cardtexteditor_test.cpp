@@ -11,10 +11,10 @@ TEST(CardTextEditor, MovesClampUndoHasTenStepsAndSurvivesAReplacedBack) {
   editor.Block = 2;
   TCardText& text = editor.Text();
   text.Bounds = {90, 40, 10, 20};
-  text.XPosition = 2;
+  text.XPosition = THorizontalPlace::RightEdge;
   editor.Move(5, 0);  // X 97 with W 10: held at 90
   EXPECT_EQ(text.Bounds.X, 90.f);
-  EXPECT_EQ(text.XPosition, 0);  // the move frees the placement
+  EXPECT_EQ(text.XPosition, THorizontalPlace::Free);  // the move frees the placement
   EXPECT_EQ(editor.UndoCount(), 2);
   text.Bounds.X = 3;
   editor.Move(-5, 0);
@@ -24,25 +24,25 @@ TEST(CardTextEditor, MovesClampUndoHasTenStepsAndSurvivesAReplacedBack) {
   ASSERT_TRUE(editor.Undo());
   ASSERT_TRUE(editor.Undo());
   ASSERT_TRUE(editor.Undo());
-  EXPECT_EQ(text.XPosition, 2);  // back to before the first move
+  EXPECT_EQ(text.XPosition, THorizontalPlace::RightEdge);  // back to before the first move
   EXPECT_FALSE(editor.Undo());
   // Ten entries at most; a drag frees both placements and moves by percent.
   for (int i = 0; i < 8; ++i) editor.Move(0, 1);
   EXPECT_EQ(editor.UndoCount(), 10);
   text.Bounds = {10, 10, 20, 20};
-  text.XPosition = 1;
-  text.YPosition = 5;
+  text.XPosition = THorizontalPlace::LeftEdge;
+  text.YPosition = TVerticalPlace::Bottom;
   editor.Drag(50, -25, 500, 250);
   EXPECT_EQ(text.Bounds.X, 20.f);
   EXPECT_EQ(text.Bounds.Y, 0.f);
-  EXPECT_EQ(text.XPosition, 0);
-  EXPECT_EQ(text.YPosition, 0);
+  EXPECT_EQ(text.XPosition, THorizontalPlace::Free);
+  EXPECT_EQ(text.YPosition, TVerticalPlace::Free);
   editor.Drag(50, 50, 0, 250);  // no width: nothing moves
   EXPECT_EQ(text.Bounds.X, 20.f);
   // Entries name the side and block: after the back is replaced, undo writes
   // into the new back's block, never into a freed one.
   editor.Side = TCardTextEditor::Back;
-  editor.Place(true, 3);
+  editor.Place(THorizontalPlace::Centred);
   auto replacement = design.Back.Clone();
   design.Back.Texts.clear();
   EXPECT_TRUE(editor.Undo());

@@ -90,12 +90,13 @@ TEST(CardText, MeasureCutsAndDropsLinesAndEmptyOrZeroAreasGiveNone) {
 TEST(CardText, PlacementAndDrawingKeepThePrintedProportion) {
   TCardText text;
   text.Bounds = {10, 10, 30, 20};
-  text.YPosition = 5;
-  text.XPosition = 2;
+  text.YPosition = TVerticalPlace::Bottom;
+  text.XPosition = THorizontalPlace::RightEdge;
   text.ApplyPosition();
   EXPECT_EQ(text.Bounds, (TPercentRect{70, 80, 30, 20}));
   text.Bounds = {10, 10, 120, 130};
-  text.XPosition = text.YPosition = 0;
+  text.XPosition = THorizontalPlace::Free;
+  text.YPosition = TVerticalPlace::Free;
   text.ApplyPosition();
   EXPECT_EQ(text.Bounds, (TPercentRect{0, 0, 100, 100}));
 
@@ -106,9 +107,9 @@ TEST(CardText, PlacementAndDrawingKeepThePrintedProportion) {
   text.Lines = {QStringLiteral("HHHH")};
   text.Area = {20, 12, 960, 576};
   text.ReferenceRect = {0, 0, 1000, 600};
-  text.XPosition = 1;
-  text.YPosition = 5;
-  text.Alignment = 1;
+  text.XPosition = THorizontalPlace::LeftEdge;
+  text.YPosition = TVerticalPlace::Bottom;
+  text.Alignment = TTextAlignment::Left;
   text.Measure(printer);
   QList<QRect> inks;
   for (int scale : {1, 2}) {
