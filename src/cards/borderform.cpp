@@ -177,7 +177,7 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, Action("ActionHelp"), &QAction::trigger);
-  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(900); });
+  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::SetBorder); });
 
   auto* left = new QVBoxLayout;
   left->addWidget(lines);

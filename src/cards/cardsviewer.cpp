@@ -173,7 +173,7 @@ void TCreateCardsFormViewer::CreateActions() {
     UpdatePageGeometry();
     RepaintNow();
   });
-  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(800); });
+  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::CreateCards); });
   connect(Action("ActionClose"), &QAction::triggered, this, &QDialog::reject);
   connect(Action("ActionBackground"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionBackgroundExecute);
   connect(Action("ActionBorder"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionBorderExecute);

@@ -10,16 +10,16 @@
 
 namespace HelpFiles {
 
-QUrl Url(int context) {
+QUrl Url(TContext context) {
   const QString language = QLocale().language() == QLocale::Dutch ? QStringLiteral("nl") : QStringLiteral("en");
   const QString page = ProgramFiles::HelpFolder() + u'/' + language + QStringLiteral("/index.html");
   if (!QFileInfo::exists(page)) return {};
   QUrl url = QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath());
-  url.setFragment(QStringLiteral("context-%1").arg(context));
+  url.setFragment(QStringLiteral("context-%1").arg(int(context)));
   return url;
 }
 
-bool Show(int context) {
+bool Show(TContext context) {
   const QUrl url = Url(context);
   if (!url.isValid()) return false;
   DesktopOpener::Open(QApplication::activeWindow(), url);

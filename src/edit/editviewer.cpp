@@ -112,7 +112,7 @@ void TEditImagesFormViewer::CreateActions() {
   bind("ActionLast", [this] { Navigate(NavigateLast); });
   bind("ActionSaveAll", [this] { ActionSaveAllExecute(); });
   bind("ActionSave", [this] { SaveCurrent(); });
-  bind("ActionHelp", [] { HelpFiles::Show(200); });
+  bind("ActionHelp", [] { HelpFiles::Show(HelpFiles::TContext::EditImages); });
   bind("ActionClose", [this] { close(); });
   bind("ActionAddActor", [this] { ActionAddActorExecute(); });
   bind("ActionRemoveActor", [this] { ActionRemoveActorExecute(); });

@@ -139,7 +139,7 @@ TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
   WindowPlacement::FitDefaultSize(this, QSize(620, 384));
 
   connect(Action("ActionStart"), &QAction::triggered, this, &TExportOptionsForm::ActionStartExecute);
-  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(500); });
+  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::ExportOptions); });
   connect(Action("ActionCancel"), &QAction::triggered, this, &QDialog::reject);
   connect(Action("ActionRefresh"), &QAction::triggered, DirectoryTreeExport, &TDirectoryTree::Refresh);
   connect(FKinds, &QButtonGroup::idClicked, this, &TExportOptionsForm::KindClick);

@@ -601,7 +601,7 @@ int TMainFormViewer::RunModal(const std::function<int()>& run) {
 }
 
 void TMainFormViewer::ActionHelpExecute() {
-  HelpFiles::Show(100);
+  HelpFiles::Show(HelpFiles::TContext::MainWindow);
 }
 
 void TMainFormViewer::SaveSettings() {

@@ -88,7 +88,7 @@ void TPrintLayoutFormViewer::CreateActions() {
   connect(Action("ActionLoad"), &QAction::triggered, this, &TPrintLayoutFormViewer::ActionLoadExecute);
   connect(Action("ActionSave"), &QAction::triggered, this, &TPrintLayoutFormViewer::ActionSaveExecute);
   connect(Action("ActionDefault"), &QAction::triggered, this, &TPrintLayoutFormViewer::ActionDefaultExecute);
-  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(400); });
+  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::PrintLayout); });
   connect(Action("ActionPrintSetttings"), &QAction::triggered, this,
           &TPrintLayoutFormViewer::ActionPrintSettingsExecute);
   connect(Action("ActionPrint"), &QAction::triggered, this, &TPrintLayoutFormViewer::ActionPrintExecute);

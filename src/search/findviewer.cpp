@@ -64,7 +64,7 @@ TFindImagesForm::TFindImagesForm(QWidget* parent) : QDialog(parent) {
   connect(Action("ActionUncheckAll"), &QAction::triggered, this, &TFindImagesForm::ActionUncheckAllExecute);
   connect(Action("ActionStart"), &QAction::triggered, this, &TFindImagesForm::ActionStartExecute);
   connect(Action("ActionReset"), &QAction::triggered, this, &TFindImagesForm::ActionResetExecute);
-  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(300); });
+  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::FindImages); });
   connect(Action("ActionCancel"), &QAction::triggered, this, &QDialog::reject);
   CreateLayout();
   WindowPlacement::Apply(this, ProcessSettings().FindForm, parent);

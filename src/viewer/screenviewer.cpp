@@ -158,7 +158,7 @@ void TFullScreenViewer::CreateActions() {
     ViewerFullSize->update();
   });
 
-  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(600); });
+  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::FullScreenViewer); });
   connect(Action("ActionClose"), &QAction::triggered, this, [this] {
     TimerSlideShow->stop();
     close();
