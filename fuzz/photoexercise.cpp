@@ -40,7 +40,7 @@ QString ExercisePhoto(const QString& path) {
   }
   {
     TImageToDraw record(path);
-    record.AcquireImage();
+    TImagePin pin(record);
     record.EnsureLoaded();
     record.ApplyRedEyes();
     if (record.RedEyes)
@@ -55,7 +55,6 @@ QString ExercisePhoto(const QString& path) {
       } catch (const EZelvaneError&) {
       }
     }
-    record.ReleaseImage();
   }
   return json;
 }

@@ -9,14 +9,11 @@
 
 #include <algorithm>
 
-TImageScaled::TImageScaled(TImageToDraw* record) : ImageToDraw(record) {
-  ImageToDraw->AcquireImage();
+TImageScaled::TImageScaled(TImageToDraw* record) : ImageToDraw(record), FPin(*record) {
   if (ImageToDraw->IsLoaded()) Init();
 }
 
-TImageScaled::~TImageScaled() {
-  ImageToDraw->ReleaseImage();
-}
+TImageScaled::~TImageScaled() = default;
 
 void TImageScaled::InitGeometry() {
   // Another view of the same record may be loading it on another worker:

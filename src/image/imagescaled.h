@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "imagetodraw.h"
 #include "gprect.h"
 #include "redeyes.h"
 
@@ -12,7 +13,6 @@
 #include <optional>
 
 class QPainter;
-class TImageToDraw;
 class TJobQueue;
 class TJobThread;
 
@@ -22,7 +22,7 @@ class TJobThread;
 // per geometry change, possibly on a worker) that is drawn unscaled. It also
 // carries the red-eye editing operations.
 //
-// The view holds the record's picture (AcquireImage) while it lives. In
+// The view holds the record's picture (a TImagePin) while it lives. In
 // ReducedDecode mode a view of a record whose picture is not loaded renders
 // from the embedded preview or a DCT-scaled decode instead of loading the full
 // picture: the thumbnail path.
@@ -110,4 +110,6 @@ private:
   void PaintRedEyes();
   QImage Render();
   QImage RenderReduced(const TGPRect& stored, int width, int height);
+
+  TImagePin FPin;
 };

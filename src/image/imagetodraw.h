@@ -12,6 +12,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class TGPImage;
@@ -39,7 +40,8 @@ enum class TMetadataScope { PrivateOnly, PrivateAndStandard };
 // EXIF ImageDescription), else a name from its file name and a date from the
 // camera or the file, and its rotation from the EXIF orientation. Creating a record opens nothing; the pixels are
 // loaded on demand (EnsureLoaded), counted by their holders (AcquireImage /
-// ReleaseImage) and freed when the last one lets go, while the attributes stay.
+// ReleaseImage, through a TImagePin) and freed when the last one lets go,
+// while the attributes stay.
 //
 // Lock guards Image, UsageCount and every pixel access; it is re-entrant.
 // The attribute fields are not locked: the user-interface thread edits them,
@@ -102,8 +104,6 @@ public:
   // "Only .jpg files can hold the attributes", a failed load's error and
   // reason); empty while CanSave.
   [[nodiscard]] QString CannotSaveReason() const;
-  void AcquireImage();
-  void ReleaseImage();
   void FreeImage();  // with Lock held
   [[nodiscard]] bool IsLoaded() const { return FLoaded.load(std::memory_order_acquire); }
   void EnsureLoaded();
@@ -148,6 +148,9 @@ public:
   [[nodiscard]] int LoadCount() const { return FLoadCount.load(); }
 
 private:
+  friend class TImagePin;
+  void AcquireImage();
+  void ReleaseImage();
   // head: the file's bytes up to its first scan at least (the XMP and IPTC
   // blocks are read from there when the marker is absent).
   void ReadAttributes(const TExifStore& exif, const QByteArray& head, const TJpegHeader& header);
@@ -160,4 +163,32 @@ private:
 
   std::atomic<bool> FLoaded{false};
   std::atomic<int> FLoadCount{0};
+};
+
+// Keeps a record's decoded pixels while it lives: the record is acquired on
+// construction and released on destruction (or Release), and the last
+// holder's release frees the pixels. Movable, so a view or a job can own one.
+class TImagePin {
+public:
+  TImagePin() = default;
+  explicit TImagePin(TImageToDraw& record) : FRecord(&record) { record.AcquireImage(); }
+  ~TImagePin() { Release(); }
+  TImagePin(TImagePin&& other) noexcept : FRecord(std::exchange(other.FRecord, nullptr)) {}
+  TImagePin& operator=(TImagePin&& other) noexcept {
+    if (this != &other) {
+      Release();
+      FRecord = std::exchange(other.FRecord, nullptr);
+    }
+    return *this;
+  }
+  TImagePin(const TImagePin&) = delete;
+  TImagePin& operator=(const TImagePin&) = delete;
+
+  [[nodiscard]] TImageToDraw* Record() const { return FRecord; }
+  void Release() {
+    if (FRecord) std::exchange(FRecord, nullptr)->ReleaseImage();
+  }
+
+private:
+  TImageToDraw* FRecord = nullptr;
 };

@@ -17,9 +17,8 @@ void TImageToCompare::Run() {
   FMatch = false;
   TImageToDraw record(FFileName);
   if (FullDecode) {
-    record.AcquireImage();
+    TImagePin pin(record);
     record.EnsureLoaded();
-    record.ReleaseImage();
   } else {
     record.LoadAttributes();
   }

@@ -201,11 +201,11 @@ TEST(ImageToDrawLoad, EveryLoadRereadsTheAttributesButFreeingKeepsThem) {
   const QString path =
       box.Write("a.jpg", WithItems(EncodeJpeg(Pattern(16, 16)), {Marker(), AttributeItems::TextItem(61001, "Stored")}));
   TImageToDraw record(path);
-  record.AcquireImage();
+  TImagePin pin(record);
   record.EnsureLoaded();
   EXPECT_EQ(record.Name, QStringLiteral("Stored"));
   record.Name = QStringLiteral("Edited");
-  record.ReleaseImage();
+  pin.Release();
   EXPECT_FALSE(record.IsLoaded());
   EXPECT_EQ(record.Name, QStringLiteral("Edited"));
   const TRedEyesListPtr previous = record.RedEyes;
@@ -412,4 +412,29 @@ TEST(ImageToDrawLoad, DamagedForeignBlocksGiveWhatIsSoundAndNeverFail) {
   EXPECT_EQ(second.Name, QStringLiteral("Molen"));
   EXPECT_THROW(second.Save(), EZelvaneError);
   EXPECT_NO_THROW(second.Save(TMetadataScope::PrivateOnly));
+}
+
+// A pin holds the pixels once however it is moved; the last one to go (or
+// to release) frees them, and a moved-from pin releases nothing.
+TEST(ImageToDrawLoad, PinsHoldThePixelsUntilTheLastOneGoes) {
+  TSandbox box;
+  TImageToDraw record(box.Write("a.jpg", EncodeJpeg(Pattern(16, 16))));
+  TImagePin first(record);
+  record.EnsureLoaded();
+  ASSERT_TRUE(record.IsLoaded());
+  TImagePin moved(std::move(first));
+  EXPECT_EQ(first.Record(), nullptr);
+  EXPECT_EQ(moved.Record(), &record);
+  EXPECT_EQ(record.UsageCount, 1);
+  {
+    TImagePin second(record);
+    EXPECT_EQ(record.UsageCount, 2);
+    second = std::move(moved);  // second's own hold goes, moved's comes over
+    EXPECT_EQ(record.UsageCount, 1);
+    EXPECT_TRUE(record.IsLoaded());
+  }
+  EXPECT_EQ(record.UsageCount, 0);
+  EXPECT_FALSE(record.IsLoaded());
+  first.Release();  // nothing to release
+  EXPECT_EQ(record.UsageCount, 0);
 }

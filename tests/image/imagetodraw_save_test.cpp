@@ -316,13 +316,13 @@ TEST_F(ImageToDrawSave, ReloadsForHoldersAndTellsListenersOnce) {
     EXPECT_EQ(sender, &record);
     ++changes;
   };
-  record.AcquireImage();
+  TImagePin pin(record);
   record.EnsureLoaded();
   record.Save();
   EXPECT_EQ(changes, 1);
   EXPECT_TRUE(record.IsLoaded());
   EXPECT_EQ(record.UsageCount, 1);
-  record.ReleaseImage();
+  pin.Release();
   record.Save();  // nobody holds the picture: it is not decoded again
   EXPECT_EQ(changes, 2);
   EXPECT_FALSE(record.IsLoaded());
@@ -334,7 +334,7 @@ TEST_F(ImageToDrawSave, AFailedWriteKeepsTheOriginalAndReportsIt) {
   TImageToDraw record(path);
   int changes = 0;
   record.OnChange = [&](TImageToDraw*) { ++changes; };
-  record.AcquireImage();
+  TImagePin pin(record);
   record.EnsureLoaded();
   QString message;
   {
@@ -351,7 +351,7 @@ TEST_F(ImageToDrawSave, AFailedWriteKeepsTheOriginalAndReportsIt) {
   EXPECT_FALSE(QFileInfo::exists(path + "_"));
   EXPECT_FALSE(record.IsLoaded());
   EXPECT_EQ(changes, 0);
-  record.ReleaseImage();
+  pin.Release();
 }
 
 TEST_F(ImageToDrawSave, RefusesFilesThatAreNoLongerJpeg) {

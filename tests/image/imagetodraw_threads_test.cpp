@@ -18,10 +18,11 @@ TEST(ImageToDrawThreads, ConcurrentEnsureLoadedDecodesOnce) {
     constexpr int Threads = 8;
     std::latch start(Threads);
     std::vector<TGPImage*> seen(Threads, nullptr);
+    std::vector<TImagePin> pins(Threads);  // each thread's hold, kept past its end
     std::vector<std::thread> threads;
     for (int i = 0; i < Threads; ++i)
       threads.emplace_back([&, i] {
-        record.AcquireImage();
+        pins[size_t(i)] = TImagePin(record);
         start.arrive_and_wait();
         record.EnsureLoaded();
         QMutexLocker locker(&record.Lock);
@@ -43,13 +44,13 @@ TEST(ImageToDrawThreads, TheLastReleaseFreesThePicture) {
   for (int i = 0; i < 6; ++i)
     threads.emplace_back([&] {
       for (int n = 0; n < 20; ++n) {
-        record.AcquireImage();
+        TImagePin pin(record);
         record.EnsureLoaded();
         {
           QMutexLocker locker(&record.Lock);
           if (record.Image && record.Image->Width() == 200) ++sawPixels;
         }
-        record.ReleaseImage();
+        pin.Release();
       }
     });
   for (auto& t : threads) t.join();

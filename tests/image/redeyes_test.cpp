@@ -85,7 +85,7 @@ TEST(RedEyes, RecordCreatesAppliesAndRestoresUnderItsLock) {
   TSandbox box;
   const QString path = box.Write("eyes.jpg", EncodeJpeg(WithRedPupils(80, 60, {{20, 30}, {60, 30}}), 98));
   TImageToDraw record(path);
-  record.AcquireImage();
+  TImagePin pin(record);
   record.EnsureLoaded();
   ASSERT_TRUE(record.IsLoaded());
   const QImage decoded = record.Image->Image().copy();
@@ -97,7 +97,7 @@ TEST(RedEyes, RecordCreatesAppliesAndRestoresUnderItsLock) {
   EXPECT_TRUE(TRedEyes::IsRed(record.Image->Image().pixel(60, 30), 0));
   record.RestoreRedEye(*r);
   EXPECT_EQ(record.Image->Image(), decoded);
-  record.ReleaseImage();
+  pin.Release();
 }
 
 TEST(RedEyes, StoredCorrectionsAreReappliedToTheFreshlyLoadedPicture) {
@@ -109,7 +109,7 @@ TEST(RedEyes, StoredCorrectionsAreReappliedToTheFreshlyLoadedPicture) {
   const QString path = box.Write("eyes.jpg", WithItems(jpeg, {AttributeItems::TextItem(61000, "Vorn Software"),
                                                              AttributeItems::RedEyesItem(61007, stored)}));
   TImageToDraw record(path);
-  record.AcquireImage();
+  TImagePin pin(record);
   record.EnsureLoaded();
   ASSERT_EQ(record.RedEyes->size(), 2u);
   EXPECT_FALSE((*record.RedEyes)[0]->Computed);
@@ -117,6 +117,6 @@ TEST(RedEyes, StoredCorrectionsAreReappliedToTheFreshlyLoadedPicture) {
   record.ApplyRedEyes();
   EXPECT_FALSE(TRedEyes::IsRed(record.Image->Image().pixel(20, 30), 0));
   EXPECT_FALSE(TRedEyes::IsRed(record.Image->Image().pixel(60, 30), 0));
-  record.ReleaseImage();
+  pin.Release();
   EXPECT_FALSE(record.IsLoaded());
 }
