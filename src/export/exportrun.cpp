@@ -216,10 +216,7 @@ bool TExportRun::PlanOutputs(QString& error) {
       const QString fileName = QFileInfo(record->FileName).fileName();
       auto job = std::make_unique<TJobEntry>();
       job->Photo = true;
-      {
-        QMutexLocker locker(&record->Lock);
-        job->Label = record->Name;
-      }
+      job->Label = record->Attributes().Name;
       const QString stemIn = ExportNames::Stem(fileName);
       if (html) {
         const QString stem = ExportNames::UniqueStem(stemIn, QStringLiteral(".html"), taken,

@@ -174,11 +174,11 @@ bool THTMLImage::Execute(QString& error) {
   QString name, description, location;
   TDateTime date = 0;
   {
-    QMutexLocker locker(&Record->Lock);
-    name = Record->Name;
-    description = Record->Description;
-    location = Record->Location;
-    date = Record->DateTime;
+    const TPhotoAttributes attributes = Record->Attributes();
+    name = attributes.Name;
+    description = attributes.Description;
+    location = attributes.Location;
+    date = attributes.DateTime;
   }
   QString attributes;
   if (album.ShowName) attributes += QStringLiteral("<H4>%1</H4>").arg(Html(name));

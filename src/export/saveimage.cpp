@@ -34,10 +34,10 @@ QImage TSaveImage::Render(TImageToDraw& record, int width, int height, QString& 
     if (const QImage* bitmap = view.GetScaledBitmap()) picture = bitmap->convertToFormat(QImage::Format_RGB32);
   }
   if (picture.isNull()) {
-    QMutexLocker locker(&record.Lock);
-    error = record.ErrorMessage.isEmpty() ? TrSaveImage(QT_TRANSLATE_NOOP("TSaveImage", "the photo could not be drawn"))
-                                          : record.ErrorMessage;
-    if (!record.ErrorReason.isEmpty()) error += QStringLiteral(" (%1)").arg(record.ErrorReason);
+    const TImageToDraw::TLoadFailure failure = record.LoadFailure();
+    error = failure.Message.isEmpty() ? TrSaveImage(QT_TRANSLATE_NOOP("TSaveImage", "the photo could not be drawn"))
+                                      : failure.Message;
+    if (!failure.Reason.isEmpty()) error += QStringLiteral(" (%1)").arg(failure.Reason);
   }
   return picture;
 }
@@ -53,19 +53,18 @@ QByteArray TSaveImage::Encode(const QImage& picture, const TImageToDraw* attribu
   // The copy's own record: the source's texts, the whole copy as ROI; and
   // the same attributes for other programs, by the source's rules (its file
   // name is no title, its file date no date taken).
+  const TPhotoAttributes source = attributesOf->Attributes();
+  const TStandardValues standard = attributesOf->StandardValues(source);
   TImageToDraw copy(QStringLiteral("copy.jpg"));
-  TStandardValues standard;
-  {
-    QMutexLocker locker(&const_cast<TImageToDraw*>(attributesOf)->Lock);
-    copy.Name = attributesOf->Name;
-    copy.Description = attributesOf->Description;
-    copy.DateTime = attributesOf->DateTime;
-    copy.Location = attributesOf->Location;
-    copy.Actors = attributesOf->Actors;
-    standard = attributesOf->StandardValues();
-  }
-  copy.ROI = {0, 0, picture.width(), picture.height()};
-  copy.RedEyes = std::make_shared<TRedEyesList>();
+  TPhotoAttributes attributes = copy.Attributes();
+  attributes.Name = source.Name;
+  attributes.Description = source.Description;
+  attributes.DateTime = source.DateTime;
+  attributes.Location = source.Location;
+  attributes.Actors = source.Actors;
+  attributes.ROI = {0, 0, picture.width(), picture.height()};
+  attributes.RedEyes = std::make_shared<TRedEyesList>();
+  copy.SetAttributes(attributes);
   TExifStore exif;
   for (const TPropertyItem& item : copy.StoredItems()) exif.SetPropertyItem(item);
   const QByteArray tiff = exif.Save(status);

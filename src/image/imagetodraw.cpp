@@ -16,6 +16,32 @@ TImageToDraw::TImageToDraw(const QString& fileName) : FileName(fileName) {
 
 TImageToDraw::~TImageToDraw() = default;
 
+TPhotoAttributes TImageToDraw::Attributes() const {
+  QMutexLocker locker(&Lock);
+  return {Name,     Description, DateTime,  Location, Actors,         Rotation,
+          ROI,      RedEyes,     HasMarker, Source,   DerivedFileDate};
+}
+
+void TImageToDraw::SetAttributes(const TPhotoAttributes& a) {
+  QMutexLocker locker(&Lock);
+  Name = a.Name;
+  Description = a.Description;
+  DateTime = a.DateTime;
+  Location = a.Location;
+  Actors = a.Actors;
+  Rotation = a.Rotation;
+  ROI = a.ROI;
+  RedEyes = a.RedEyes;
+  HasMarker = a.HasMarker;
+  Source = a.Source;
+  DerivedFileDate = a.DerivedFileDate;
+}
+
+TImageToDraw::TLoadFailure TImageToDraw::LoadFailure() const {
+  QMutexLocker locker(&Lock);
+  return {ErrorMessage, ErrorReason};
+}
+
 bool TImageToDraw::HasSaveableName() const {
   return QFileInfo(FileName).suffix().toLower() == QLatin1String("jpg");
 }

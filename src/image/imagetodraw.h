@@ -3,6 +3,7 @@
 
 #include "datetime.h"
 #include "gprect.h"
+#include "photoattributes.h"
 #include "propertyitem.h"
 #include "redeyes.h"
 
@@ -19,13 +20,6 @@ class TGPImage;
 class TExifStore;
 struct TJpegHeader;
 struct TStandardValues;
-
-// Where a record's attributes came from when the file was last read.
-enum class TAttributeSource {
-  Derived,   // nothing stored: the file name, the camera's or the file's date
-  Standard,  // at least one from the places other programs write (XMP, IPTC, EXIF)
-  Zelvane,   // Zelvane's own items ("Vorn Software" marker)
-};
 
 // What a save writes: Zelvane's own items only, or also the attributes in
 // the places other programs read (XMP, IPTC-IIM when the photo has it, EXIF
@@ -87,7 +81,7 @@ public:
   TGPRect ROI;  // stored (unrotated) pixel coordinates
   std::function<void(TImageToDraw*)> OnChange;  // after a successful Save
   int UsageCount = 0;
-  QRecursiveMutex Lock;
+  mutable QRecursiveMutex Lock;
   const QString FileName;
   bool AttributesLoaded = false;
   // The file carried the "Vorn Software" marker when it was last read.
@@ -98,6 +92,21 @@ public:
   // The file's date when DateTime was derived from it (not written to the
   // standard places, where it would pass for the date taken); else 0.
   TDateTime DerivedFileDate = 0;
+
+  // The attributes as one value, read whole under Lock: what other threads'
+  // code reads instead of the fields.
+  [[nodiscard]] TPhotoAttributes Attributes() const;
+  // Replaces the attributes whole, under Lock.
+  void SetAttributes(const TPhotoAttributes& attributes);
+  // A failed load's "Error N" and its reason, read under Lock; both empty
+  // when the last load went well.
+  struct TLoadFailure {
+    QString Message;
+    QString Reason;
+    // "Error N: reason" (or just the message), as the list's tool tip says it.
+    [[nodiscard]] QString Line() const { return Reason.isEmpty() ? Message : Message + QLatin1String(": ") + Reason; }
+  };
+  [[nodiscard]] TLoadFailure LoadFailure() const;
 
   [[nodiscard]] QString ShortName() const;
   // Why the photo cannot take its attributes, in one line ("Read-only file",
@@ -128,6 +137,8 @@ public:
   // The attributes as the standard places get them: only what the user
   // gave, so not a name that is the file name nor a date that is the file's.
   [[nodiscard]] TStandardValues StandardValues() const;
+  // The same for a snapshot of this record's attributes.
+  [[nodiscard]] TStandardValues StandardValues(const TPhotoAttributes& attributes) const;
 
   // The clockwise quarter turn that shows a photo of this EXIF orientation
   // upright (a mirrored one is shown with its turn, unmirrored).

@@ -188,13 +188,17 @@ bool SameSecond(TDateTime a, TDateTime b) { return std::abs(a - b) < 0.5 / 86400
 }  // namespace
 
 TStandardValues TImageToDraw::StandardValues() const {
+  return StandardValues(Attributes());
+}
+
+TStandardValues TImageToDraw::StandardValues(const TPhotoAttributes& a) const {
   TStandardValues values;
-  values.Title = Name == ShortName() ? QString() : Name;
-  values.Description = Description;
-  values.Location = Location;
-  for (const QString& person : ActorList::Split(Actors))
+  values.Title = a.Name == ShortName() ? QString() : a.Name;
+  values.Description = a.Description;
+  values.Location = a.Location;
+  for (const QString& person : ActorList::Split(a.Actors))
     if (!person.trimmed().isEmpty()) values.Persons.append(person);
-  values.Date = DerivedFileDate != 0 && SameSecond(DateTime, DerivedFileDate) ? 0 : DateTime;
+  values.Date = a.DerivedFileDate != 0 && SameSecond(a.DateTime, a.DerivedFileDate) ? 0 : a.DateTime;
   return values;
 }
 

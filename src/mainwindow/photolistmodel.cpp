@@ -23,10 +23,8 @@ void TPhotoListModel::ReplaceRows(const QList<QList<QStandardItem*>>& rows,
 
 QVariant TPhotoListModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::ToolTipRole && index.column() == 0) {
-    if (TImageToDraw* record = TImageListCache::RecordOf(itemFromIndex(index))) {
-      QMutexLocker locker(&record->Lock);  // a save on a worker may be writing it
-      return TImageListCache::ToolTipText(*record);
-    }
+    if (TImageToDraw* record = TImageListCache::RecordOf(itemFromIndex(index)))
+      return TImageListCache::ToolTipText(*record);  // from snapshots: a save on a worker may be writing
   }
   return QStandardItemModel::data(index, role);
 }

@@ -31,12 +31,10 @@ void SetUpCaption(TCardText& caption, const TPrintLayout& layout, const TPrinter
 int DrawCaption(QPainter& painter, TCardText& caption, const TPrintLayout& layout, const TGPRect& targetCell,
                 const TGPRect& printerCell, const TPrinterPage& printer, const TImageToDraw& record) {
   QString name, date;
-  {
-    QMutexLocker locker(&const_cast<TImageToDraw&>(record).Lock);
-    if (layout.TextMode == TPrintLayout::TextFileName) name = record.ShortName();
-    if (layout.TextMode == TPrintLayout::TextName) name = record.Name;
-    if (layout.Date) date = DateTimeUtil::ToShortDateText(record.DateTime);
-  }
+  const TPhotoAttributes attributes = record.Attributes();
+  if (layout.TextMode == TPrintLayout::TextFileName) name = record.ShortName();
+  if (layout.TextMode == TPrintLayout::TextName) name = attributes.Name;
+  if (layout.Date) date = DateTimeUtil::ToShortDateText(attributes.DateTime);
   const bool both = layout.Date && layout.TextMode != TPrintLayout::TextNone;
   caption.ReferenceRect = printerCell;
   caption.TargetRect = targetCell;

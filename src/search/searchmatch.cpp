@@ -6,12 +6,11 @@
 #include "imagetodraw.h"
 #include "searchattributes.h"
 
-#include <QMutexLocker>
 #include <cmath>
 
 TSearchedPhoto TSearchedPhoto::Of(TImageToDraw& record) {
-  QMutexLocker locker(&record.Lock);
-  return {record.Name, record.Description, record.Location, record.DateTime, record.Actors};
+  const TPhotoAttributes a = record.Attributes();
+  return {a.Name, a.Description, a.Location, a.DateTime, a.Actors};
 }
 
 namespace SearchMatch {

@@ -373,12 +373,12 @@ QStringList TImageListCache::DetailTexts(const TImageToDraw& record) {
 }
 
 QString TImageListCache::ToolTipText(const TImageToDraw& record) {
-  QStringList lines{record.Name, DateTimeUtil::ToLongDateText(record.DateTime)};
-  if (!record.Location.isEmpty()) lines.append(record.Location);
+  const TPhotoAttributes attributes = record.Attributes();
+  QStringList lines{attributes.Name, DateTimeUtil::ToLongDateText(attributes.DateTime)};
+  if (!attributes.Location.isEmpty()) lines.append(attributes.Location);
   lines.append(record.ShortName());
-  if (!record.ErrorMessage.isEmpty())
-    lines.append(record.ErrorReason.isEmpty() ? record.ErrorMessage
-                                              : record.ErrorMessage + QLatin1String(": ") + record.ErrorReason);
+  const TImageToDraw::TLoadFailure failure = record.LoadFailure();
+  if (!failure.Message.isEmpty()) lines.append(failure.Line());
   return lines.join(u'\n');
 }
 

@@ -418,18 +418,17 @@ void TFullScreenViewer::CurrentDone() {
 }
 
 QString TFullScreenViewer::CaptionText() const {
-  const TImageToDraw* record = Scaled()->ImageToDraw;
-  QMutexLocker locker(&const_cast<TImageToDraw*>(record)->Lock);
+  const TPhotoAttributes record = Scaled()->ImageToDraw->Attributes();
   QString caption;
-  if (Action("ActionName")->isChecked()) caption += record->Name + u'\n';
+  if (Action("ActionName")->isChecked()) caption += record.Name + u'\n';
   if (Action("ActionDescr")->isChecked()) {
-    QString description = record->Description;
+    QString description = record.Description;
     description.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     caption += description + u'\n';
   }
-  if (Action("ActionLoc")->isChecked()) caption += record->Location + u'\n';
+  if (Action("ActionLoc")->isChecked()) caption += record.Location + u'\n';
   if (Action("ActionTime")->isChecked())
-    caption += (record->DateTime == 0 ? QString() : DateTimeUtil::ToLongDateTimeText(record->DateTime)) + u'\n';
+    caption += (record.DateTime == 0 ? QString() : DateTimeUtil::ToLongDateTimeText(record.DateTime)) + u'\n';
   return caption;
 }
 

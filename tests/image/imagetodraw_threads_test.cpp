@@ -59,3 +59,41 @@ TEST(ImageToDrawThreads, TheLastReleaseFreesThePicture) {
   EXPECT_FALSE(record.IsLoaded());
   EXPECT_EQ(record.Image, nullptr);
 }
+
+// Attributes go in and out whole: a reader on another thread never sees one
+// write's name beside another write's description or location.
+TEST(ImageToDrawThreads, AttributeSnapshotsAreNeverMixed) {
+  TSandbox box;
+  TImageToDraw record(box.Write("p.jpg", EncodeJpeg(Pattern(8, 8))));
+  TPhotoAttributes start = record.Attributes();
+  start.Name = start.Description = start.Location = QStringLiteral("start");
+  record.SetAttributes(start);
+  std::atomic<bool> done{false};
+  std::thread writer([&] {
+    for (int n = 0; n < 20000; ++n) {
+      TPhotoAttributes a = record.Attributes();
+      a.Name = a.Description = a.Location = QStringLiteral("value %1").arg(n);
+      a.Rotation = (n % 4) * 90;
+      record.SetAttributes(a);
+    }
+    done = true;
+  });
+  int reads = 0, mixed = 0;
+  while (!done) {
+    const TPhotoAttributes a = record.Attributes();
+    if (a.Name != a.Description || a.Name != a.Location) ++mixed;
+    ++reads;
+  }
+  writer.join();
+  EXPECT_EQ(mixed, 0);
+  EXPECT_GT(reads, 0);
+  const TPhotoAttributes last = record.Attributes();
+  EXPECT_EQ(last.Name, QStringLiteral("value 19999"));
+  EXPECT_EQ(last.Rotation, 270);
+  TPhotoAttributes copy = last;
+  EXPECT_EQ(copy, last);
+  copy.RedEyes = std::make_shared<TRedEyesList>();  // an empty list equals none
+  EXPECT_EQ(copy, last);
+  copy.RedEyes->push_back(std::make_unique<TRedEyes>(1, 2, 3, 0));
+  EXPECT_NE(copy, last);
+}
