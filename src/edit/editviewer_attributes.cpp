@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QMutexLocker>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -182,17 +181,16 @@ bool TEditImagesFormViewer::SaveCurrent() {
     return false;
   }
   TImageToDraw* record = FScaled->ImageToDraw;
-  {
-    QMutexLocker locker(&record->Lock);
-    record->Name = name;
-    record->Description = StoredDescription();
-    record->DateTime = DateTimeUtil::FromQDateTime(QDateTime(DTPDate->date(), DTPTime->time()));
-    record->Location = TrimBlanks(EditLocation->text());
-    record->Actors = CheckedActors();
-    record->Rotation = FScaled->Rotation;
-    record->RedEyes = FScaled->RedEyes;
-    record->ROI = FScaled->GetStoredROI();
-  }
+  TPhotoAttributes attributes = record->Attributes();
+  attributes.Name = name;
+  attributes.Description = StoredDescription();
+  attributes.DateTime = DateTimeUtil::FromQDateTime(QDateTime(DTPDate->date(), DTPTime->time()));
+  attributes.Location = TrimBlanks(EditLocation->text());
+  attributes.Actors = CheckedActors();
+  attributes.Rotation = FScaled->Rotation;
+  attributes.RedEyes = FScaled->RedEyes;
+  attributes.ROI = FScaled->GetStoredROI();
+  record->SetAttributes(attributes);
   try {
     record->Save(Scope());
   } catch (const EZelvaneError& e) {
@@ -250,17 +248,16 @@ void TEditImagesFormViewer::ActionSaveAllExecute() {
         // needs, not the decoded picture.
         record->LoadAttributes();
         if (record->CanSave) {
-          {
-            QMutexLocker locker(&record->Lock);
-            if (setName) record->Name = name + u' ' + number;
-            if (setDescription) record->Description = description;
-            if (setLocation) record->Location = location;
-            if (setActors) record->Actors = actors;
-          }
+          TPhotoAttributes attributes = record->Attributes();
+          if (setName) attributes.Name = name + u' ' + number;
+          if (setDescription) attributes.Description = description;
+          if (setLocation) attributes.Location = location;
+          if (setActors) attributes.Actors = actors;
+          record->SetAttributes(attributes);
           record->Save(scope);
           ++saved;
         }
-        worker.SyncCall([&progress, record] { progress.Step(record->Name); });
+        worker.SyncCall([&progress, record] { progress.Step(record->Attributes().Name); });
       });
     }
     progress.exec();

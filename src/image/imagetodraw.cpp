@@ -37,6 +37,19 @@ void TImageToDraw::SetAttributes(const TPhotoAttributes& a) {
   DerivedFileDate = a.DerivedFileDate;
 }
 
+void TImageToDraw::NoteKnownFailure(const QString& message, const QString& reason) {
+  QMutexLocker locker(&Lock);
+  if (!ErrorMessage.isEmpty()) return;
+  ErrorMessage = message;
+  ErrorReason = reason;
+}
+
+bool TImageToDraw::ShowsAsStored() const {
+  QMutexLocker locker(&Lock);
+  return ErrorMessage.isEmpty() && ExifOrientation == 1 && (!RedEyes || RedEyes->empty()) &&
+         (ROI.IsEmpty() || ROI == ImageRect);
+}
+
 TImageToDraw::TLoadFailure TImageToDraw::LoadFailure() const {
   QMutexLocker locker(&Lock);
   return {ErrorMessage, ErrorReason};

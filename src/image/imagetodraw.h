@@ -107,6 +107,13 @@ public:
     [[nodiscard]] QString Line() const { return Reason.isEmpty() ? Message : Message + QLatin1String(": ") + Reason; }
   };
   [[nodiscard]] TLoadFailure LoadFailure() const;
+  // Takes a failure known from before (the thumbnail store's record of it)
+  // when no load has reported one yet.
+  void NoteKnownFailure(const QString& message, const QString& reason);
+  // Loaded without error, upright in the file, without red-eye corrections
+  // and without a region of interest of its own: the picture shows as any
+  // other program shows it.
+  [[nodiscard]] bool ShowsAsStored() const;
 
   [[nodiscard]] QString ShortName() const;
   // Why the photo cannot take its attributes, in one line ("Read-only file",

@@ -10,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMap>
-#include <QMutexLocker>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
@@ -144,11 +143,7 @@ QImage TImageListCache::MakeThumbnail(TImageToDraw* record, const std::shared_pt
     if (knownFailed) {
       // Known to fail: its message without another decode.
       record->LoadAttributes();
-      QMutexLocker locker(&record->Lock);
-      if (record->ErrorMessage.isEmpty()) {
-        record->ErrorMessage = message;
-        record->ErrorReason = reason;
-      }
+      record->NoteKnownFailure(message, reason);
     }
   }
   TImageScaled view(record);
@@ -159,13 +154,7 @@ QImage TImageListCache::MakeThumbnail(TImageToDraw* record, const std::shared_pt
   if (job->Cancelled) return {};
   // A photo whose picture a file manager shows as we do: upright in the file,
   // no red-eye corrections, no region of interest of its own.
-  bool plain = false;
-  {
-    QMutexLocker locker(&record->Lock);
-    plain = record->ErrorMessage.isEmpty() && record->ExifOrientation == 1 &&
-            (!record->RedEyes || record->RedEyes->empty()) &&
-            (record->ROI.IsEmpty() || record->ROI == record->ImageRect);
-  }
+  const bool plain = record->ShowsAsStored();
   if (store && plain && !view.DrawRect.IsEmpty()) {
     const QImage shared = store->FindShared(path);
     if (!shared.isNull()) {
@@ -257,8 +246,7 @@ void TImageListCache::AddListItem(QStandardItem* item) {
     if (entry->Pending) {
       date = entry->ListItems.empty() ? QVariant(0.0) : entry->ListItems.front()->data(DateTimeRole);
     } else {
-      QMutexLocker locker(&record->Lock);  // no thumbnail job yet, but a save may be running
-      date = record->DateTime;
+      date = record->Attributes().DateTime;  // no thumbnail job yet, but a save may be running
     }
     item->setData(date, DateTimeRole);
     item->setData(QString(), LocationRole);
@@ -368,8 +356,12 @@ void TImageListCache::DropOldest() {
 }
 
 QStringList TImageListCache::DetailTexts(const TImageToDraw& record) {
+  return DetailTexts(record, record.Attributes());
+}
+
+QStringList TImageListCache::DetailTexts(const TImageToDraw& record, const TPhotoAttributes& attributes) {
   const QFileInfo info(record.FileName);
-  return {DateTimeUtil::ToLongDateText(record.DateTime), record.Location, info.fileName(), info.path()};
+  return {DateTimeUtil::ToLongDateText(attributes.DateTime), attributes.Location, info.fileName(), info.path()};
 }
 
 QString TImageListCache::ToolTipText(const TImageToDraw& record) {
@@ -384,17 +376,12 @@ QString TImageListCache::ToolTipText(const TImageToDraw& record) {
 
 void TImageListCache::UpdateItem(QStandardItem* item, const TEntry& entry) {
   // A save on a worker (Save all) may be writing the attributes right now:
-  // they are read under the record's lock.
-  QString name, location;
-  TDateTime dateTime = 0;
-  QStringList details;
-  {
-    QMutexLocker locker(&entry.Record->Lock);
-    name = entry.Record->Name;
-    dateTime = entry.Record->DateTime;
-    location = entry.Record->Location;
-    details = DetailTexts(*entry.Record);
-  }
+  // they are read as one snapshot.
+  const TPhotoAttributes attributes = entry.Record->Attributes();
+  const QString& name = attributes.Name;
+  const TDateTime dateTime = attributes.DateTime;
+  const QString& location = attributes.Location;
+  const QStringList details = DetailTexts(*entry.Record, attributes);
   QStandardItemModel* model = item->model();
   QStandardItem* parent = !model ? nullptr : item->parent() ? item->parent() : model->invisibleRootItem();
   if (parent && parent->columnCount() < 1 + details.size()) parent->setColumnCount(1 + int(details.size()));

@@ -20,6 +20,7 @@ class QStandardItemModel;
 class TImageScaled;
 class TImageToDraw;
 class TJobQueue;
+struct TPhotoAttributes;
 
 // The owner of the photo records shown in the main window's lists, and of
 // their thumbnails. It hands out one record per file path, renders each
@@ -97,6 +98,7 @@ public:
   // The detail texts of a record: date ("mmmm d, yyyy", month names from
   // the translated texts), location, file name, folder.
   [[nodiscard]] static QStringList DetailTexts(const TImageToDraw& record);
+  [[nodiscard]] static QStringList DetailTexts(const TImageToDraw& record, const TPhotoAttributes& attributes);
   // The tool tip of a list item, one line each: name, date, location (when
   // there is one) and file name; for a photo that could not be read, its
   // error and the reason. Made when asked (TPhotoListModel), not stored.
