@@ -18,7 +18,7 @@ TImageScaled::~TImageScaled() = default;
 void TImageScaled::InitGeometry() {
   // Another view of the same record may be loading it on another worker:
   // the record's fields are read under its lock.
-  QMutexLocker locker(&ImageToDraw->Lock);
+  std::lock_guard locker(ImageToDraw->Lock);
   Initialized = true;
   Frame = SourceRect = ZoomRect = ImageToDraw->ImageRect;
   // An empty region of interest (no width or height, or wholly outside the

@@ -65,7 +65,7 @@ QImage TImageScaled::Render() {
     if (ImageToDraw->RedEyes) RedEyes = ImageToDraw->RedEyes;
     PaintRedEyes();
   }
-  QMutexLocker locker(&ImageToDraw->Lock);
+  std::lock_guard locker(ImageToDraw->Lock);
   TGPImage* picture = ImageToDraw->GetImage();
   if (!picture || picture->IsNull()) {
     qCWarning(lcDraw) << "GDI drawing error:" << int(WrongState);
@@ -115,7 +115,7 @@ void TImageScaled::DrawDirect(QPainter& painter) {
   if (AutoRotate) FitOrientation();
   if (!ImageToDraw->ErrorMessage.isEmpty() || DrawRect.Width <= 0 || DrawRect.Height <= 0) return;
   const TGPRect stored = RotateRect(SourceRect, (360 - Rotation) % 360, Frame.Width, Frame.Height);
-  QMutexLocker locker(&ImageToDraw->Lock);
+  std::lock_guard locker(ImageToDraw->Lock);
   TGPImage* picture = ImageToDraw->GetImage();
   if (!picture || picture->IsNull()) return;
   QImage part = picture->Image().copy(stored.ToQRect());

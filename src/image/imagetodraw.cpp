@@ -17,13 +17,13 @@ TImageToDraw::TImageToDraw(const QString& fileName) : FileName(fileName) {
 TImageToDraw::~TImageToDraw() = default;
 
 TPhotoAttributes TImageToDraw::Attributes() const {
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   return {Name,     Description, DateTime,  Location, Actors,         Rotation,
           ROI,      RedEyes,     HasMarker, Source,   DerivedFileDate};
 }
 
 void TImageToDraw::SetAttributes(const TPhotoAttributes& a) {
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   Name = a.Name;
   Description = a.Description;
   DateTime = a.DateTime;
@@ -38,20 +38,20 @@ void TImageToDraw::SetAttributes(const TPhotoAttributes& a) {
 }
 
 void TImageToDraw::NoteKnownFailure(const QString& message, const QString& reason) {
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   if (!ErrorMessage.isEmpty()) return;
   ErrorMessage = message;
   ErrorReason = reason;
 }
 
 bool TImageToDraw::ShowsAsStored() const {
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   return ErrorMessage.isEmpty() && ExifOrientation == 1 && (!RedEyes || RedEyes->empty()) &&
          (ROI.IsEmpty() || ROI == ImageRect);
 }
 
 TImageToDraw::TLoadFailure TImageToDraw::LoadFailure() const {
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   return {ErrorMessage, ErrorReason};
 }
 
@@ -83,12 +83,12 @@ QString TImageToDraw::ShortName() const {
 }
 
 void TImageToDraw::AcquireImage() {
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   ++UsageCount;
 }
 
 void TImageToDraw::ReleaseImage() {
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   if (--UsageCount <= 0) {
     UsageCount = 0;
     FreeImage();
@@ -96,7 +96,7 @@ void TImageToDraw::ReleaseImage() {
 }
 
 void TImageToDraw::FreeImage() {
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   FLoaded.store(false, std::memory_order_release);
   Image.reset();
 }
@@ -108,7 +108,7 @@ void TImageToDraw::SetImage(std::unique_ptr<TGPImage> image) {
 
 void TImageToDraw::EnsureLoaded() {
   if (IsLoaded()) return;
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   if (!IsLoaded()) LoadImage();
 }
 
@@ -122,7 +122,7 @@ void TImageToDraw::DoChange() {
 }
 
 std::unique_ptr<TRedEyes> TImageToDraw::CreateRedEye(QPoint point, int tolerance, int radius) {
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   if (!Image) return nullptr;
   auto correction = std::make_unique<TRedEyes>(point.x(), point.y(), radius, tolerance);
   if (!correction->Compute(*Image)) return nullptr;
@@ -130,17 +130,17 @@ std::unique_ptr<TRedEyes> TImageToDraw::CreateRedEye(QPoint point, int tolerance
 }
 
 void TImageToDraw::ApplyRedEye(TRedEyes& correction) {
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   if (Image) correction.Apply(*Image);
 }
 
 void TImageToDraw::RestoreRedEye(TRedEyes& correction) {
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   if (Image) correction.Restore(*Image);
 }
 
 void TImageToDraw::ApplyRedEyes() {
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   if (!Image || !RedEyes) return;
   for (size_t i = 0; i < PaintedCount(*RedEyes); ++i) (*RedEyes)[i]->Apply(*Image);
 }

@@ -8,11 +8,11 @@
 #include "redeyes.h"
 
 #include <QPoint>
-#include <QRecursiveMutex>
 #include <QString>
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -37,9 +37,10 @@ enum class TMetadataScope { PrivateOnly, PrivateAndStandard };
 // ReleaseImage, through a TImagePin) and freed when the last one lets go,
 // while the attributes stay.
 //
-// Lock guards Image, UsageCount and every pixel access; it is re-entrant.
-// The attribute fields are not locked: the user-interface thread edits them,
-// and a load writes them while holding Lock.
+// Lock guards Image, UsageCount, every pixel access and the attribute
+// fields; it is re-entrant. Code outside the image core reads and writes the
+// attributes only as a whole (Attributes, SetAttributes), which takes Lock;
+// the fields themselves are still public while the last readers move over.
 class TImageToDraw {
 public:
   // The ids of the stored items.
@@ -81,7 +82,8 @@ public:
   TGPRect ROI;  // stored (unrotated) pixel coordinates
   std::function<void(TImageToDraw*)> OnChange;  // after a successful Save
   int UsageCount = 0;
-  mutable QRecursiveMutex Lock;
+  // A standard mutex, which ThreadSanitizer sees through; re-entrant.
+  mutable std::recursive_mutex Lock;
   const QString FileName;
   bool AttributesLoaded = false;
   // The file carried the "Vorn Software" marker when it was last read.

@@ -145,7 +145,7 @@ void TImageToDraw::ReadAttributes(const TExifStore& exif, const QByteArray& head
 }
 
 void TImageToDraw::LoadImage() {
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   ++FLoadCount;
   RunLoad([this] {
     CheckReadOnly();
@@ -169,7 +169,7 @@ void TImageToDraw::LoadImage() {
 }
 
 bool TImageToDraw::LoadAttributes(QByteArray* preview) {
-  QMutexLocker locker(&Lock);
+  std::lock_guard locker(Lock);
   if (AttributesLoaded) return false;
   bool jpeg = false;
   RunLoad([this, preview, &jpeg] {

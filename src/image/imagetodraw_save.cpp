@@ -220,7 +220,7 @@ std::vector<TPropertyItem> TImageToDraw::StoredItems() const {
 
 void TImageToDraw::Save(TMetadataScope scope) {
   {
-    QMutexLocker locker(&Lock);
+    std::lock_guard locker(Lock);
     // The pixels in memory may hold painted red-eye corrections; they are
     // never written, and a failed save leaves the record unloaded.
     FreeImage();

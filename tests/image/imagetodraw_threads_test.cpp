@@ -25,7 +25,7 @@ TEST(ImageToDrawThreads, ConcurrentEnsureLoadedDecodesOnce) {
         pins[size_t(i)] = TImagePin(record);
         start.arrive_and_wait();
         record.EnsureLoaded();
-        QMutexLocker locker(&record.Lock);
+        std::lock_guard locker(record.Lock);
         seen[size_t(i)] = record.Image.get();
       });
     for (auto& t : threads) t.join();
@@ -47,7 +47,7 @@ TEST(ImageToDrawThreads, TheLastReleaseFreesThePicture) {
         TImagePin pin(record);
         record.EnsureLoaded();
         {
-          QMutexLocker locker(&record.Lock);
+          std::lock_guard locker(record.Lock);
           if (record.Image && record.Image->Width() == 200) ++sawPixels;
         }
         pin.Release();

@@ -226,7 +226,7 @@ TEST(ImageListCache, ManyPhotosListAtOnceAndHoldNoDecodedPicture) {
   const auto unused = [&] {
     for (const QString& path : paths) {
       TImageToDraw* record = cache.FindEntry(path)->Record;
-      QMutexLocker locker(&record->Lock);
+      std::lock_guard locker(record->Lock);
       if (record->UsageCount != 0) return false;
     }
     return true;
