@@ -132,8 +132,14 @@ bool TJobThread::SyncCall(const std::function<void()>& call) {
     return true;
   }
   auto sync = std::make_shared<TSyncCall>();
-  sync->Call = call;
-  sync->Owner = this;
+  {
+    // Written under the call's own mutex, which the user-interface thread
+    // takes before it runs the call: the hand-over through Qt's event queue
+    // is then ordered for ThreadSanitizer too.
+    std::lock_guard locker(sync->Mutex);
+    sync->Call = call;
+    sync->Owner = this;
+  }
   {
     std::lock_guard locker(FState->Lock);
     if (FState->Terminating) return false;
