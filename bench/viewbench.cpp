@@ -20,20 +20,16 @@
 TViewBenchResult RunViewBench(const QString& folder, bool prefetch, int stepMs) {
   TViewBenchResult result;
   std::vector<std::unique_ptr<TImageToDraw>> records;
-  QStandardItemModel model;
+  QList<TImageToDraw*> photos;
   for (const QString& path : PhotosIn(folder)) {
     records.push_back(std::make_unique<TImageToDraw>(path));
-    auto* item = new QStandardItem(path);
-    item->setData(QVariant::fromValue(records.back().get()), TImageListCache::RecordRole);
-    model.appendRow(item);
+    photos.append(records.back().get());
   }
   result.Images = int(records.size());
   if (records.empty()) return result;
-  QListView list;
-  list.setModel(&model);
 
   auto viewer = std::make_unique<TFullScreenViewer>();
-  viewer->SetListView(&list);
+  viewer->SetPhotos(photos, 0);
   viewer->SetPrefetch(prefetch);
   viewer->setGeometry(0, 0, 1920, 1080);
 

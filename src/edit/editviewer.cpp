@@ -11,7 +11,6 @@
 #include "imagescaled.h"
 #include "imagetodraw.h"
 #include "imageviewer.h"
-#include "listphotos.h"
 #include "photosettings.h"
 #include "windowactions.h"
 #include "windowplacement.h"
@@ -279,10 +278,7 @@ void TEditImagesFormViewer::FormShow() {
   FillKnownActors();
   CheckStandard->setChecked(WriteStandardMetadata);
 
-  const TListPhotos photos =
-      FListView ? TListPhotos::From(FListView->model(), FListView->selectionModel()) : TListPhotos();
-  FImageList = photos.Records;
-  FIndex = photos.Index;
+  FIndex = FImageList.isEmpty() ? 0 : std::clamp(FIndex, 0, int(FImageList.size()) - 1);
   UpdateNavigation();
   // Nothing to edit or save until a photo is shown.
   UpdateEditActions();

@@ -49,7 +49,11 @@ public:
   // "WriteStandardMetadata" setting); read back after the window closes.
   bool WriteStandardMetadata = true;
   // The list whose photos (RecordRole of column 0) and selection make the set.
-  void SetListView(QAbstractItemView* list) { FListView = list; }
+  // The photos to step through and the one to show first.
+  void SetPhotos(const QList<TImageToDraw*>& records, int index) {
+    FImageList = records;
+    FIndex = index;
+  }
 
   [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
   [[nodiscard]] QList<QAction*> Actions() const { return FActions.values(); }
@@ -157,7 +161,6 @@ private:
 
   QMap<QString, QAction*> FActions;
   QList<QAction*> FEditActions;
-  QAbstractItemView* FListView = nullptr;
   QList<TImageToDraw*> FImageList;
   int FIndex = 0;
   std::unique_ptr<TImageScaled> FScaled;

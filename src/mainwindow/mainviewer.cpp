@@ -8,6 +8,7 @@
 #include "helpfiles.h"
 #include "imagelistcache.h"
 #include "jobqueue.h"
+#include "listphotos.h"
 #include "thumbnaildelegate.h"
 #include "thumbnailstore.h"
 #include "imagelistview.h"
@@ -502,7 +503,8 @@ void TMainFormViewer::ActionEditExecute() {
   TEditImagesFormViewer form(this);
   form.KnownActors = FSettings.Actors;
   form.WriteStandardMetadata = FSettings.WriteStandardMetadata != 0;
-  form.SetListView(list);
+  const TListPhotos photos = TListPhotos::From(list->model(), list->selectionModel());
+  form.SetPhotos(photos.Records, photos.Index);
   RunModal(form);
   FSettings.Actors = form.KnownActors;
   FSettings.WriteStandardMetadata = form.WriteStandardMetadata ? 1 : 0;
@@ -515,7 +517,7 @@ void TMainFormViewer::ActionPrintStartExecute() {
     return;
   }
   TPrintLayoutFormViewer form(this);
-  form.SetImages(ListViewPrint);
+  form.SetImages(TListPhotos::From(ListViewPrint->model(), nullptr).Records);
   RunModal(form);
   if (!form.Outcome().isEmpty()) ShowOutcome(form.Outcome());
 }
@@ -542,7 +544,8 @@ void TMainFormViewer::ViewList(QAbstractItemView* list) {
   auto* viewer = new TFullScreenViewer(this);
   viewer->ShowOnViewer = FSettings.ShowOnViewer;
   viewer->SlideShow = FSettings.SlideShow;
-  viewer->SetListView(list);
+  const TListPhotos photos = TListPhotos::From(list->model(), list->selectionModel());
+  viewer->SetPhotos(photos.Records, photos.Index);
   RunModal([viewer] { return viewer->Run(); });
   FSettings.ShowOnViewer = viewer->ShowOnViewer;
   FSettings.SlideShow = viewer->SlideShow;

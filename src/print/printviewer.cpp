@@ -5,7 +5,6 @@
 
 #include "fontcolordialog.h"
 #include "helpfiles.h"
-#include "imagelistcache.h"
 #include "imagescaled.h"
 #include "imagetodraw.h"
 #include "imageviewer.h"
@@ -210,13 +209,10 @@ void TPrintLayoutFormViewer::ConnectControls() {
     connect(button, &QAbstractButton::clicked, this, guarded(&TPrintLayoutFormViewer::ScheduleRepaint));
 }
 
-void TPrintLayoutFormViewer::SetImages(QAbstractItemView* list) {
-  FListView = list;
+void TPrintLayoutFormViewer::SetImages(const QList<TImageToDraw*>& records) {
   FImages.clear();
-  if (list && list->model())
-    for (int row = 0; row < list->model()->rowCount(); ++row)
-      if (auto* record = list->model()->index(row, 0).data(TImageListCache::RecordRole).value<TImageToDraw*>())
-        FImages.append(record);
+  for (TImageToDraw* record : records)
+    if (record) FImages.append(record);
   EditImages->setText(QString::number(FImages.size()));
 }
 

@@ -33,7 +33,7 @@ public:
   ~TPrintLayoutFormViewer() override;
 
   // The list whose photos (RecordRole of column 0) are printed, in its order.
-  void SetImages(QAbstractItemView* list);
+  void SetImages(const QList<TImageToDraw*>& records);
   // How the last print ended ("Printed 3 pages"); empty before any.
   [[nodiscard]] QString Outcome() const { return FOutcome; }
 
@@ -99,7 +99,6 @@ private:
   void ShowError(const QString& message);
 
   QMap<QString, QAction*> FActions;
-  QAbstractItemView* FListView = nullptr;
   QList<TImageToDraw*> FImages;
   int FPages = 0;
   int FFirstIndex = 0;

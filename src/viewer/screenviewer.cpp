@@ -8,7 +8,6 @@
 #include "imagescaled.h"
 #include "imagetodraw.h"
 #include "imageviewer.h"
-#include "listphotos.h"
 #include "slideshowform.h"
 #include "viewersettings.h"
 #include "windowactions.h"
@@ -232,10 +231,7 @@ void TFullScreenViewer::FormShow() {
   RepeatShow = settings.RepeatShow;
   FCloseRequested = false;
 
-  const TListPhotos photos =
-      FListView ? TListPhotos::From(FListView->model(), FListView->selectionModel()) : TListPhotos();
-  FImageList = photos.Records;
-  ShowImageAt(photos.Index);
+  ShowImageAt(FStartIndex);
 
   UpdateNavigation();
   UpdateSizeActions();

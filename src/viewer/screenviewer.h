@@ -39,7 +39,11 @@ public:
   QString ShowOnViewer;
   QString SlideShow;
   // The list whose photos (and selection) are viewed.
-  void SetListView(QAbstractItemView* list) { FListView = list; }
+  // The photos to show and the one to show first.
+  void SetPhotos(const QList<TImageToDraw*>& records, int index) {
+    FImageList = records;
+    FStartIndex = index;
+  }
 
   // Full screen on the owner's screen, modal; returns when it closes.
   int Run();
@@ -127,7 +131,7 @@ private:
   void ViewerFullSizePaint(QPainter& canvas);
 
   QMap<QString, QAction*> FActions;
-  QAbstractItemView* FListView = nullptr;
+  int FStartIndex = 0;
   QList<TImageToDraw*> FImageList;
   int FIndex = 0;
   TGPRect FViewArea;  // Width 0: not yet computed

@@ -4,7 +4,6 @@
 #include "editviewer.h"
 #include "geometry.h"
 #include "gpimage.h"
-#include "imagelistcache.h"
 #include "imagescaled.h"
 #include "imagetodraw.h"
 #include "imageviewer.h"
@@ -20,11 +19,9 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSlider>
-#include <QStandardItemModel>
 #include <QTest>
 #include <QTimeEdit>
 #include <gtest/gtest.h>
@@ -44,25 +41,34 @@ protected:
       AddPhoto(QStringLiteral("p%1.jpg").arg(i, 3, 10, QLatin1Char('0')), jpeg);
     }
     for (const QByteArray& jpeg : extra) AddPhoto(QStringLiteral("x%1.jpg").arg(Records.size()), jpeg);
-    List.setModel(&Model);
   }
   TImageToDraw* AddPhoto(const QString& name, const QByteArray& jpeg) {
     Records.push_back(std::make_unique<TImageToDraw>(Box.Write(name, jpeg)));
-    auto* item = new QStandardItem(name);
-    item->setData(QVariant::fromValue(Records.back().get()), TImageListCache::RecordRole);
-    Model.appendRow(item);
     return Records.back().get();
   }
-  void Select(std::initializer_list<int> rows) {
-    List.selectionModel()->clearSelection();
-    for (int row : rows)
-      List.selectionModel()->select(Model.index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  // The set the window gets: every photo from the one at Start, or the
+  // chosen ones (as the main window hands over a selection of several).
+  void StartAt(int start) {
+    Chosen.clear();
+    Start = start;
+  }
+  void Choose(std::initializer_list<int> rows) {
+    Chosen = rows;
+    Start = 0;
+  }
+  QList<TImageToDraw*> Set() const {
+    QList<TImageToDraw*> set;
+    if (Chosen.isEmpty())
+      for (const auto& record : Records) set.append(record.get());
+    else
+      for (int row : Chosen) set.append(Records[size_t(row)].get());
+    return set;
   }
   // The window shown on the list, its viewer laid out.
   std::unique_ptr<TEditImagesFormViewer> Open(const QString& knownActors = QString()) {
     auto form = std::make_unique<TEditImagesFormViewer>();
     form->KnownActors = knownActors;
-    form->SetListView(&List);
+    form->SetPhotos(Set(), Start);
     form->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     return form;
@@ -85,15 +91,15 @@ protected:
 
   TSandbox Box;
   std::vector<std::unique_ptr<TImageToDraw>> Records;
-  QStandardItemModel Model;
-  QListView List;
+  QList<int> Chosen;
+  int Start = 0;
 };
 
 }  // namespace
 
-TEST_F(EditTest, TheSetIsTheWholeListOrOnlyASelectionOfSeveral) {
+TEST_F(EditTest, StepsThroughTheSetItIsGivenFromItsStart) {
   MakePhotos(20);
-  Select({5});
+  StartAt(5);
   {
     auto form = Open();
     EXPECT_EQ(form->ImageList().size(), 20);
@@ -105,7 +111,7 @@ TEST_F(EditTest, TheSetIsTheWholeListOrOnlyASelectionOfSeveral) {
     EXPECT_FALSE(form->Action("ActionNext")->isEnabled());
     EXPECT_FALSE(form->Action("ActionLast")->isEnabled());
   }
-  Select({9, 3, 7});
+  Choose({3, 7, 9});
   auto form = Open();
   ASSERT_EQ(form->ImageList().size(), 3);
   EXPECT_EQ(form->CurrentIndex(), 0);
@@ -356,7 +362,7 @@ TEST_F(EditTest, TheAttributesGoWhereOtherProgramsReadThemUnlessSwitchedOff) {
   form->close();
   auto again = std::make_unique<TEditImagesFormViewer>();
   again->WriteStandardMetadata = false;
-  again->SetListView(&List);
+  again->SetPhotos(Set(), Start);
   again->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(again.get()));
   EXPECT_FALSE(again->CheckStandard->isChecked());
@@ -392,7 +398,6 @@ TEST_F(EditTest, ActorsAreFoundRegardlessOfCaseAndNewOnesBecomeKnown) {
 
 TEST_F(EditTest, SaveAllNumbersTheNamesOrCopiesOnlyWhatIsChecked) {
   MakePhotos(101);
-  Select({0});
   auto form = Open();
   form->EditName->setText(QStringLiteral("Holiday"));
   form->MemoDescription->setPlainText(QStringLiteral("Sea"));
@@ -472,7 +477,6 @@ TEST_F(EditTest, ClosingThroughTheTitleBarAsksLikeTheCloseCommand) {
 
 TEST_F(EditTest, AFailedSaveKeepsTheChangesAndThePhotoOnScreen) {
   AddPhoto(QStringLiteral("big.jpg"), EncodeJpeg(Pattern(800, 600), 95));
-  List.setModel(&Model);
   auto form = Open();
   form->EditName->setText(QStringLiteral("Kept"));
   QString message;
@@ -531,7 +535,7 @@ TEST_F(EditTest, EachKindOfUnsaveablePhotoSaysWhyAndCannotBeTypedOver) {
 TEST_F(EditTest, APhotoThatCannotBeReadShowsItsErrorWithTheEditsOff) {
   MakePhotos(1);
   AddPhoto(QStringLiteral("broken.jpg"), QByteArray("not a picture"));
-  Select({1});
+  StartAt(1);
   auto form = Open();
   EXPECT_EQ(form->TextFileName->text(), QStringLiteral("broken.jpg"));
   for (const char* name : {"ActionRotateL", "ActionZoomIn", "ActionRedEyes", "ActionSetROI", "ActionUndo"})

@@ -5,6 +5,7 @@
 #include "directorytree.h"
 #include "imagetodraw.h"
 #include "listoperations.h"
+#include "listphotos.h"
 #include "mainviewer.h"
 #include "thumbnaildelegate.h"
 #include "resultsortmodel.h"
@@ -279,4 +280,42 @@ TEST(MainLists, AClickedPhotoIsTheSelectionInBothResultStyles) {
   rows->setFocus();
   QTest::keyClick(rows, Qt::Key_Down, Qt::ControlModifier);
   EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), QStringList{"c.jpg"});
+}
+
+// What a window gets from a list: with fewer than two photos selected every
+// photo from the selected one (else from the first), with more only the
+// selected ones in list order; rows without a record are skipped, and only
+// the first column says which rows are selected.
+TEST(ListPhotos, TheWholeListFromTheSelectedOneOrOnlyASelectionOfSeveral) {
+  std::vector<std::unique_ptr<TImageToDraw>> records;
+  QStandardItemModel model;
+  for (int i = 0; i < 6; ++i) {
+    records.push_back(std::make_unique<TImageToDraw>(QStringLiteral("/nowhere/p%1.jpg").arg(i)));
+    auto* item = new QStandardItem;
+    if (i != 2) item->setData(QVariant::fromValue(records.back().get()), TImageListCache::RecordRole);
+    model.appendRow({item, new QStandardItem});
+  }
+  QItemSelectionModel selection(&model);
+  const auto photo = [&](int i) { return records[size_t(i)].get(); };
+
+  TListPhotos none = TListPhotos::From(&model, &selection);
+  EXPECT_EQ(none.Records, (QList<TImageToDraw*>{photo(0), photo(1), photo(3), photo(4), photo(5)}));
+  EXPECT_EQ(none.Index, 0);
+
+  selection.select(model.index(4, 0), QItemSelectionModel::Select);
+  TListPhotos one = TListPhotos::From(&model, &selection);
+  EXPECT_EQ(one.Records.size(), 5);
+  EXPECT_EQ(one.Index, 3);  // the record row 2 lacks does not count
+  EXPECT_EQ(one.Records.at(one.Index), photo(4));
+
+  selection.select(model.index(1, 1), QItemSelectionModel::Select);  // a second column: no row
+  EXPECT_EQ(TListPhotos::From(&model, &selection).Records.size(), 5);
+
+  selection.select(model.index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  selection.select(model.index(5, 0), QItemSelectionModel::Select);
+  TListPhotos several = TListPhotos::From(&model, &selection);
+  EXPECT_EQ(several.Records, (QList<TImageToDraw*>{photo(1), photo(4), photo(5)}));
+  EXPECT_EQ(several.Index, 0);
+
+  EXPECT_TRUE(TListPhotos::From(nullptr, nullptr).Records.isEmpty());
 }

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "imagelistcache.h"
 #include "imagescaled.h"
 #include "imagetodraw.h"
 #include "imageviewer.h"
@@ -13,11 +12,9 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QListView>
 #include <QPointer>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QStandardItemModel>
 #include <QTest>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -35,15 +32,12 @@ protected:
       const QString name = Box.Path(QStringLiteral("p%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
       ASSERT_EQ(::link(source.toLocal8Bit().constData(), name.toLocal8Bit().constData()), 0);
       Records.push_back(std::make_unique<TImageToDraw>(name));
-      auto* item = new QStandardItem(name);
-      item->setData(QVariant::fromValue(Records.back().get()), TImageListCache::RecordRole);
-      Model.appendRow(item);
+      Photos.append(Records.back().get());
     }
-    List.setModel(&Model);
   }
   std::unique_ptr<TPrintLayoutFormViewer> Open() {
     auto form = std::make_unique<TPrintLayoutFormViewer>();
-    form->SetImages(&List);
+    form->SetImages(Photos);
     form->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     return form;
@@ -60,8 +54,7 @@ protected:
 
   TSandbox Box;
   std::vector<std::unique_ptr<TImageToDraw>> Records;
-  QStandardItemModel Model;
-  QListView List;
+  QList<TImageToDraw*> Photos;
 };
 
 }  // namespace

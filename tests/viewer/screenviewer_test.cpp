@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "attributeitems.h"
 #include "datetime.h"
-#include "imagelistcache.h"
 #include "imagescaled.h"
 #include "imagetodraw.h"
 #include "imageviewer.h"
@@ -11,10 +10,8 @@
 #include <QApplication>
 #include <QWheelEvent>
 #include <QAction>
-#include <QListView>
 #include <QMenu>
 #include <QPointer>
-#include <QStandardItemModel>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -28,10 +25,7 @@ class ScreenViewerTest : public ::testing::Test {
 protected:
   TImageToDraw* Add(const QString& path) {
     Records.push_back(std::make_unique<TImageToDraw>(path));
-    auto* item = new QStandardItem(path);
-    item->setData(QVariant::fromValue(Records.back().get()), TImageListCache::RecordRole);
-    Model.appendRow(item);
-    List.setModel(&Model);
+    Photos.append(Records.back().get());
     return Records.back().get();
   }
   // A dark photo with its attributes.
@@ -48,7 +42,7 @@ protected:
     Viewer = std::make_unique<TFullScreenViewer>();
     Viewer->ShowOnViewer = showOnViewer;
     Viewer->SlideShow = slideShow;
-    Viewer->SetListView(&List);
+    Viewer->SetPhotos(Photos, 0);
     QObject::connect(Viewer.get(), &TFullScreenViewer::PhotoDrawn, [this](int index) { Drawn.append(index); });
     Viewer->showFullScreen();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(Viewer.get()));
@@ -73,8 +67,7 @@ protected:
 
   TSandbox Box;
   std::vector<std::unique_ptr<TImageToDraw>> Records;  // outlive the viewer
-  QStandardItemModel Model;
-  QListView List;
+  QList<TImageToDraw*> Photos;
   std::unique_ptr<TFullScreenViewer> Viewer;
   QList<int> Drawn;
 };
@@ -297,7 +290,7 @@ TEST_F(ScreenViewerTest, ClosingWhileLoadingHidesAtOnceAndFreesAfterTheJob) {
   Add(Box.Copy("DSCN0010.jpg"));
   auto* viewer = new TFullScreenViewer;
   viewer->ShowOnViewer = "D;";
-  viewer->SetListView(&List);
+  viewer->SetPhotos(Photos, 0);
   viewer->showFullScreen();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
   viewer->ViewerFullSize->repaint();  // the photo's job is queued
