@@ -21,7 +21,7 @@ struct TJobQueue::TState {
     std::condition_variable Finished;
     TPhase Phase = Pending;
     std::function<void()> Call;
-    const QThread* Owner = nullptr;  // the worker waiting for it
+    const TJobThread* Owner = nullptr;  // the worker waiting for it
   };
 
   // Standard primitives rather than Qt's: ThreadSanitizer sees through them.
@@ -48,7 +48,6 @@ TJobQueue::TJobQueue(int workerCount, QThread::Priority priority) : FState(std::
   FState->OnJobError = &OnJobError;
   for (int i = 0; i < qMax(1, workerCount); ++i) {
     FWorkers.push_back(std::make_unique<TJobThread>(FState, priority));
-    FWorkers.back()->start();
   }
 }
 
@@ -82,11 +81,10 @@ TJobQueue::~TJobQueue() {
     if (insideItsCall) {
       // The worker waits for the call this thread is running: it ends by
       // itself once that call returns and deletes its thread object then.
-      TJobThread* orphan = worker.release();
-      QObject::connect(orphan, &QThread::finished, orphan, &QObject::deleteLater);
+      worker.release()->Orphan();
       continue;
     }
-    worker->wait();
+    worker->FThread.join();
   }
 }
 
@@ -123,7 +121,17 @@ void TJobQueue::DiscardPending() {
 int TJobQueue::ProcessorCount() { return qMax(1, QThread::idealThreadCount()); }
 
 TJobThread::TJobThread(std::shared_ptr<TJobQueue::TState> state, QThread::Priority priority)
-    : FState(std::move(state)), FPriority(priority) {}
+    : FState(std::move(state)), FPriority(priority), FThread([this] { Run(); }) {}
+
+TJobThread::~TJobThread() {
+  if (FThread.joinable()) FThread.join();
+}
+
+void TJobThread::Orphan() {
+  FThread.detach();
+  // Whoever comes second (this call, or the thread's end) deletes the object.
+  if (FEndedOrOrphaned.exchange(true)) delete this;
+}
 
 bool TJobThread::SyncCall(const std::function<void()>& call) {
   QCoreApplication* app = QCoreApplication::instance();
@@ -170,7 +178,7 @@ bool TJobThread::SyncCall(const std::function<void()>& call) {
   return done;
 }
 
-void TJobThread::run() {
+void TJobThread::Run() {
   if (FPriority < QThread::NormalPriority) {
     // Linux ignores thread priorities for ordinary threads; niceness works.
     const int nice = FPriority <= QThread::LowestPriority ? 19 : 10;
@@ -178,7 +186,7 @@ void TJobThread::run() {
   }
   for (;;) {
     TJob job = FState->Get();
-    if (!job) return;
+    if (!job) break;
     QString failure;
     try {
       job(*this);
@@ -205,4 +213,6 @@ void TJobThread::run() {
       FState->Jobs.clear();
     }
   }
+  // An orphaned worker's object goes with its thread (see Orphan).
+  if (FEndedOrOrphaned.exchange(true)) delete this;
 }

@@ -3,8 +3,10 @@
 
 #include <QString>
 #include <QThread>
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <thread>
 #include <vector>
 
 class TJobThread;
@@ -60,21 +62,30 @@ private:
   std::vector<std::unique_ptr<TJobThread>> FWorkers;
 };
 
-// One worker of a TJobQueue.
-class TJobThread : public QThread {
+// One worker of a TJobQueue: a standard thread (its start and join are
+// visible to ThreadSanitizer, a QThread's are not).
+class TJobThread {
 public:
   TJobThread(std::shared_ptr<TJobQueue::TState> state, QThread::Priority priority);
+  ~TJobThread();
+  TJobThread(const TJobThread&) = delete;
+  TJobThread& operator=(const TJobThread&) = delete;
 
   // Runs call on the user-interface thread and returns when it has finished
   // (true), or false without running it when the queue is being destroyed.
   // Called on the user-interface thread itself, it just runs the call.
   bool SyncCall(const std::function<void()>& call);
 
-protected:
-  void run() override;
-
 private:
   friend class TJobQueue;
+  void Run();
+  // Lets the thread end on its own and delete this object then (or now, if
+  // it has ended already): for a worker waiting on the thread that destroys
+  // its queue.
+  void Orphan();
+
   std::shared_ptr<TJobQueue::TState> FState;
   QThread::Priority FPriority;
+  std::atomic<bool> FEndedOrOrphaned{false};
+  std::thread FThread;  // last: it starts once the rest is in place
 };

@@ -213,7 +213,7 @@ TEST(ImageScaled, BackgroundJobRendersOnAWorkerAndCancelSkipsTheWork) {
   TImageToDraw record(path), other(path);
   TJobQueue queue(2, QThread::LowestPriority);
   std::atomic<int> done{0};
-  QThread* doneOn = nullptr;
+  TJobThread* doneOn = nullptr;
   TImageScaled view(&record), cancelled(&other);
   for (TImageScaled* v : {&view, &cancelled}) {
     v->ReducedDecode = true;
