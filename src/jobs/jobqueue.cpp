@@ -155,7 +155,11 @@ bool TJobThread::SyncCall(const std::function<void()>& call) {
   }
   QMetaObject::invokeMethod(
       app,
-      [sync] {
+      [sync, state = FState] {
+        // The call was published under the queue's lock; taking it orders
+        // this thread after the publication where ThreadSanitizer can see it
+        // (Qt's event queue, which carries the call here, it cannot).
+        { std::lock_guard published(state->Lock); }
         {
           std::lock_guard locker(sync->Mutex);
           if (sync->Phase != TSyncCall::Pending) return;  // dropped meanwhile
