@@ -65,21 +65,22 @@ void TEditImagesFormViewer::FillKnownActors() {
 
 void TEditImagesFormViewer::LoadAttributes() {
   if (!FScaled) return;
-  const TImageToDraw* record = FScaled->ImageToDraw;
+  const TImageToDraw* photo = FScaled->ImageToDraw;
+  const TPhotoAttributes record = photo->Attributes();
   FLoading = true;
-  TextFileName->setText(record->ShortName());
+  TextFileName->setText(photo->ShortName());
   // A title another program gave may be longer than the names typed here;
   // it is shown and kept whole.
-  EditName->setMaxLength(std::max<int>(NameLength, int(record->Name.size())));
-  EditName->setText(record->Name);
-  MemoDescription->setPlainText(QString(record->Description).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-  EditLocation->setText(record->Location);
-  const QDateTime when = DateTimeUtil::ToQDateTime(record->DateTime);
+  EditName->setMaxLength(std::max<int>(NameLength, int(record.Name.size())));
+  EditName->setText(record.Name);
+  MemoDescription->setPlainText(QString(record.Description).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+  EditLocation->setText(record.Location);
+  const QDateTime when = DateTimeUtil::ToQDateTime(record.DateTime);
   DTPDate->setDate(when.date());
   DTPTime->setTime(when.time());
   for (int row = 0; row < CheckListActors->count(); ++row) CheckListActors->item(row)->setCheckState(Qt::Unchecked);
   bool added = false;
-  for (const QString& name : ActorList::Split(record->Actors)) {
+  for (const QString& name : ActorList::Split(record.Actors)) {
     if (name.isEmpty()) continue;
     QListWidgetItem* item = FindActor(CheckListActors, name);
     if (!item) {

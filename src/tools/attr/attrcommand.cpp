@@ -108,13 +108,15 @@ QString OneLine(const QString& message, const QString& reason) {
 }
 
 void ApplyChanges(const TChanges& c, TImageToDraw& record) {
-  if (c.Name) record.Name = *c.Name;
-  if (c.Description) record.Description = *c.Description;
-  if (c.Location) record.Location = *c.Location;
-  if (c.Actors) record.Actors = *c.Actors;
-  if (c.DateTime) record.DateTime = *c.DateTime;
-  if (c.Rotation) record.Rotation = *c.Rotation;
-  if (c.ROI) record.ROI = *c.ROI;
+  TPhotoAttributes a = record.Attributes();
+  if (c.Name) a.Name = *c.Name;
+  if (c.Description) a.Description = *c.Description;
+  if (c.Location) a.Location = *c.Location;
+  if (c.Actors) a.Actors = *c.Actors;
+  if (c.DateTime) a.DateTime = *c.DateTime;
+  if (c.Rotation) a.Rotation = *c.Rotation;
+  if (c.ROI) a.ROI = *c.ROI;
+  record.SetAttributes(a);
 }
 
 }  // namespace
@@ -143,21 +145,23 @@ QString TAttrCommand::Usage() {
 }
 
 QString TAttrCommand::RecordJson(const QString& file, const TImageToDraw& record) {
+  const TPhotoAttributes a = record.Attributes();
+  const TImageToDraw::TLoadFailure failure = record.LoadFailure();
   QJsonArray actors;
-  for (const QString& actor : ActorList::Split(record.Actors)) actors.append(actor);
+  for (const QString& actor : ActorList::Split(a.Actors)) actors.append(actor);
   QJsonArray redEyes;
-  if (record.RedEyes)
-    for (const auto& r : *record.RedEyes) redEyes.append(QJsonArray{r->X, r->Y, r->Radius, r->Tolerance});
-  const TGPRect& roi = record.ROI;
+  if (a.RedEyes)
+    for (const auto& r : *a.RedEyes) redEyes.append(QJsonArray{r->X, r->Y, r->Radius, r->Tolerance});
+  const TGPRect& roi = a.ROI;
   return QStringLiteral("{\"file\":%1,\"canSave\":%2,\"error\":%3,\"reason\":%4,\"hasMarker\":%5,\"source\":%6,"
                         "\"name\":%7,\"description\":%8,\"dateTime\":%9,\"location\":%10,\"actors\":%11,"
                         "\"rotation\":%12,\"roi\":%13,\"redEyes\":%14,\"width\":%15,\"height\":%16}")
-      .arg(JsonString(file), JsonBool(record.CanSave), JsonString(record.ErrorMessage), JsonString(record.ErrorReason),
-           JsonBool(record.HasMarker), JsonString(SourceText(record.Source)), JsonString(record.Name),
-           JsonString(record.Description), JsonString(DateTimeUtil::ToIsoText(record.DateTime)))
-      .arg(JsonString(record.Location))
+      .arg(JsonString(file), JsonBool(record.CanSave), JsonString(failure.Message), JsonString(failure.Reason),
+           JsonBool(a.HasMarker), JsonString(SourceText(a.Source)), JsonString(a.Name), JsonString(a.Description),
+           JsonString(DateTimeUtil::ToIsoText(a.DateTime)))
+      .arg(JsonString(a.Location))
       .arg(JsonArray(actors))
-      .arg(record.Rotation)
+      .arg(a.Rotation)
       .arg(JsonArray(QJsonArray{roi.X, roi.Y, roi.Width, roi.Height}), JsonArray(redEyes))
       .arg(record.ImageRect.Width)
       .arg(record.ImageRect.Height);
