@@ -15,6 +15,7 @@
 #include <QDebug>
 #include <QToolButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QDir>
 #include <QDrag>
 #include <QDropEvent>

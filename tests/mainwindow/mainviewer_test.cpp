@@ -21,6 +21,7 @@
 #include "versioninfo.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QLineEdit>
