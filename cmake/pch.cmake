@@ -1,10 +1,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Precompiled headers: the Qt and standard headers that most files include,
 # compiled once per build and reused by every library and program (a first
-# build takes about half as long). Two sets, so that the core libraries
-# (Qt Core/Gui only) never see a widget header.
+# build takes about half as long). Three sets, so that the core libraries
+# (Qt Core/Gui only) never see a widget header and the Qt Core only ones
+# (base, jobs, settings) no Gui header.
 option(ZELVANE_PCH "Precompile the Qt and standard headers most files include" ON)
 
+set(ZELVANE_PCH_QTCORE
+  <QByteArray> <QCoreApplication> <QDir> <QFile> <QFileInfo> <QHash> <QList> <QLoggingCategory> <QMap> <QObject>
+  <QSet> <QString> <QStringList> <QThread>
+  <algorithm> <atomic> <cmath> <cstring> <functional> <memory> <mutex> <optional> <string> <vector>)
 set(ZELVANE_PCH_CORE
   <QByteArray> <QCoreApplication> <QDateTime> <QDebug> <QDir> <QElapsedTimer> <QFile> <QFileInfo> <QHash>
   <QImage> <QList> <QLocale> <QLoggingCategory> <QMap> <QMutex> <QObject> <QPainter> <QPoint> <QRect> <QSet>
@@ -16,6 +21,9 @@ set(ZELVANE_PCH_WIDGETS ${ZELVANE_PCH_CORE}
 
 if(ZELVANE_PCH)
   file(WRITE ${CMAKE_BINARY_DIR}/zelvane_pch.cpp "// Holds the precompiled headers.\n")
+  add_library(zelvane_pch_qtcore STATIC ${CMAKE_BINARY_DIR}/zelvane_pch.cpp)
+  target_link_libraries(zelvane_pch_qtcore PRIVATE Qt6::Core)
+  target_precompile_headers(zelvane_pch_qtcore PRIVATE ${ZELVANE_PCH_QTCORE})
   add_library(zelvane_pch_core STATIC ${CMAKE_BINARY_DIR}/zelvane_pch.cpp)
   target_link_libraries(zelvane_pch_core PRIVATE Qt6::Gui)
   target_precompile_headers(zelvane_pch_core PRIVATE ${ZELVANE_PCH_CORE})
@@ -38,7 +46,7 @@ function(zelvane_add_test_pch)
   endif()
 endfunction()
 
-# zelvane_precompile(TARGET core|widgets)
+# zelvane_precompile(TARGET qtcore|core|widgets)
 function(zelvane_precompile target kind)
   if(ZELVANE_PCH)
     target_precompile_headers(${target} REUSE_FROM zelvane_pch_${kind})
