@@ -60,7 +60,7 @@
 <context>
     <name>ExportFile</name>
     <message>
-        <location filename="../src/export/exportfile.cpp" line="58" />
+        <location filename="../src/export/exportfile.cpp" line="15" />
         <source>Could not save file: %1</source>
         <translation>Kan bestand niet opslaan: %1</translation>
     </message>
@@ -246,7 +246,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/cards/cardsviewer.cpp" line="82" />
-        <location filename="../src/cards/cardsviewer.cpp" line="264" />
+        <location filename="../src/cards/cardsviewer.cpp" line="268" />
         <source>Left</source>
         <translation>Links</translation>
     </message>
@@ -267,7 +267,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/cards/cardsviewer.cpp" line="84" />
-        <location filename="../src/cards/cardsviewer.cpp" line="264" />
+        <location filename="../src/cards/cardsviewer.cpp" line="268" />
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
@@ -278,7 +278,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/cards/cardsviewer.cpp" line="85" />
-        <location filename="../src/cards/cardsviewer.cpp" line="264" />
+        <location filename="../src/cards/cardsviewer.cpp" line="268" />
         <source>Top</source>
         <translation>Boven</translation>
     </message>
@@ -299,7 +299,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/cards/cardsviewer.cpp" line="87" />
-        <location filename="../src/cards/cardsviewer.cpp" line="264" />
+        <location filename="../src/cards/cardsviewer.cpp" line="268" />
         <source>Bottom</source>
         <translation>Onder</translation>
     </message>
@@ -365,7 +365,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/cards/cardsviewer.cpp" line="96" />
-        <location filename="../src/cards/cardsviewer.cpp" line="250" />
+        <location filename="../src/cards/cardsviewer.cpp" line="254" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
@@ -440,161 +440,161 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Rechts uitlijnen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="152" />
+        <location filename="../src/cards/cardsviewer.cpp" line="153" />
         <source>Zelvane - Load card settings</source>
         <translation>Zelvane - Kaartinstellingen laden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="153" />
-        <location filename="../src/cards/cardsviewer.cpp" line="159" />
+        <location filename="../src/cards/cardsviewer.cpp" line="154" />
+        <location filename="../src/cards/cardsviewer.cpp" line="160" />
         <source>Card settings files (*.vzc)</source>
         <translation>Kaartinstellingen (*.vzc)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="158" />
+        <location filename="../src/cards/cardsviewer.cpp" line="159" />
         <source>Zelvane - Save card settings</source>
         <translation>Zelvane - Kaartinstellingen opslaan</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="185" />
+        <location filename="../src/cards/cardsviewer.cpp" line="186" />
         <source>Card type</source>
         <translation>Soort kaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="186" />
+        <location filename="../src/cards/cardsviewer.cpp" line="187" />
         <source>Foldcard</source>
         <translation>Vouwkaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="187" />
+        <location filename="../src/cards/cardsviewer.cpp" line="188" />
         <source>Postcard</source>
         <translation>Ansichtkaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="197" />
+        <location filename="../src/cards/cardsviewer.cpp" line="198" />
         <source>Rows</source>
         <translation>Rijen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="199" />
+        <location filename="../src/cards/cardsviewer.cpp" line="200" />
         <source>Columns</source>
         <translation>Kolommen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="202" />
+        <location filename="../src/cards/cardsviewer.cpp" line="204" />
         <source>Fold direction</source>
         <translation>Vouwrichting</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="207" />
+        <location filename="../src/cards/cardsviewer.cpp" line="209" />
         <source>Side by side</source>
         <translation>Naast elkaar</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="207" />
+        <location filename="../src/cards/cardsviewer.cpp" line="209" />
         <source>One above the other</source>
         <translation>Boven elkaar</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="207" />
+        <location filename="../src/cards/cardsviewer.cpp" line="209" />
         <source>Four parts</source>
         <translation>In vieren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="216" />
+        <location filename="../src/cards/cardsviewer.cpp" line="218" />
         <source>Front and back on one side</source>
         <translation>Voor- en achterkant op één zijde</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="220" />
+        <location filename="../src/cards/cardsviewer.cpp" line="223" />
         <source>Nr of cards on page</source>
         <translation>Aantal kaarten per pagina</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="233" />
+        <location filename="../src/cards/cardsviewer.cpp" line="237" />
         <source>Page settings</source>
         <translation>Pagina-instellingen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="234" />
+        <location filename="../src/cards/cardsviewer.cpp" line="238" />
         <source>Center cards</source>
         <translation>Kaarten centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="235" />
+        <location filename="../src/cards/cardsviewer.cpp" line="239" />
         <source>Draw grid lines</source>
         <translation>Rasterlijnen tekenen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="236" />
+        <location filename="../src/cards/cardsviewer.cpp" line="240" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="237" />
+        <location filename="../src/cards/cardsviewer.cpp" line="241" />
         <source>Use best position</source>
         <translation>Beste stand gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="243" />
+        <location filename="../src/cards/cardsviewer.cpp" line="247" />
         <source>Orientation</source>
         <translation>Stand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="244" />
+        <location filename="../src/cards/cardsviewer.cpp" line="248" />
         <source>Portrait</source>
         <translation>Staand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="245" />
+        <location filename="../src/cards/cardsviewer.cpp" line="249" />
         <source>Landscape</source>
         <translation>Liggend</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="251" />
-        <location filename="../src/cards/cardsviewer.cpp" line="259" />
+        <location filename="../src/cards/cardsviewer.cpp" line="255" />
+        <location filename="../src/cards/cardsviewer.cpp" line="263" />
         <source>Front</source>
         <translation>Voorkant</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="252" />
-        <location filename="../src/cards/cardsviewer.cpp" line="260" />
+        <location filename="../src/cards/cardsviewer.cpp" line="256" />
+        <location filename="../src/cards/cardsviewer.cpp" line="264" />
         <source>Back</source>
         <translation>Achterkant</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="253" />
+        <location filename="../src/cards/cardsviewer.cpp" line="257" />
         <source>Both</source>
         <translation>Beide</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="262" />
-        <location filename="../src/cards/cardsviewer.cpp" line="511" />
+        <location filename="../src/cards/cardsviewer.cpp" line="266" />
+        <location filename="../src/cards/cardsviewer.cpp" line="532" />
         <source>Image margin (%)</source>
         <translation>Fotomarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="284" />
+        <location filename="../src/cards/cardsviewer.cpp" line="288" />
         <source>Background margin (%)</source>
         <translation>Achtergrondmarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="321" />
+        <location filename="../src/cards/cardsviewer.cpp" line="333" />
         <source>Card</source>
         <translation>Kaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="322" />
+        <location filename="../src/cards/cardsviewer.cpp" line="334" />
         <source>Page</source>
         <translation>Pagina</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="511" />
+        <location filename="../src/cards/cardsviewer.cpp" line="532" />
         <source>Border margin (%)</source>
         <translation>Randmarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="636" />
+        <location filename="../src/cards/cardsviewer.cpp" line="657" />
         <source>Replace this card design by the default settings?</source>
         <translation>Dit kaartontwerp vervangen door de standaardinstellingen?</translation>
     </message>
@@ -603,7 +603,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Enkele instellingen van %1 zijn gecorrigeerd:</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="747" />
+        <location filename="../src/cards/cardsviewer.cpp" line="768" />
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
@@ -639,207 +639,207 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
 <context>
     <name>TEditImagesFormViewer</name>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="41" />
+        <location filename="../src/edit/editviewer.cpp" line="40" />
         <source>Zelvane - Edit images</source>
         <translation>Zelvane - Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="69" />
+        <location filename="../src/edit/editviewer.cpp" line="68" />
         <source>Rotate left</source>
         <translation>Linksom draaien</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="70" />
+        <location filename="../src/edit/editviewer.cpp" line="69" />
         <source>Rotate right</source>
         <translation>Rechtsom draaien</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="71" />
+        <location filename="../src/edit/editviewer.cpp" line="70" />
         <source>Zoom in</source>
         <translation>Inzoomen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="72" />
+        <location filename="../src/edit/editviewer.cpp" line="71" />
         <source>Zoom out</source>
         <translation>Uitzoomen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="73" />
+        <location filename="../src/edit/editviewer.cpp" line="72" />
         <source>Edit red eyes</source>
         <translation>Rode ogen bewerken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="74" />
+        <location filename="../src/edit/editviewer.cpp" line="73" />
         <source>Restore red eyes</source>
         <translation>Rode ogen herstellen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="75" />
+        <location filename="../src/edit/editviewer.cpp" line="74" />
         <source>Show ROI</source>
         <translation>Uitsnede tonen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="76" />
+        <location filename="../src/edit/editviewer.cpp" line="75" />
         <source>Set ROI</source>
         <translation>Uitsnede kiezen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="77" />
+        <location filename="../src/edit/editviewer.cpp" line="76" />
         <source>Reset ROI</source>
         <translation>Uitsnede opheffen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="78" />
+        <location filename="../src/edit/editviewer.cpp" line="77" />
         <source>Undo</source>
         <translation>Ongedaan maken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="80" />
+        <location filename="../src/edit/editviewer.cpp" line="79" />
         <source>First image</source>
         <translation>Eerste foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="81" />
+        <location filename="../src/edit/editviewer.cpp" line="80" />
         <source>Previous image</source>
         <translation>Vorige foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="82" />
+        <location filename="../src/edit/editviewer.cpp" line="81" />
         <source>Next image</source>
         <translation>Volgende foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="83" />
+        <location filename="../src/edit/editviewer.cpp" line="82" />
         <source>Last image</source>
         <translation>Laatste foto</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="84" />
+        <location filename="../src/edit/editviewer.cpp" line="83" />
         <source>Save all images</source>
         <translation>Alle foto's opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="85" />
+        <location filename="../src/edit/editviewer.cpp" line="84" />
         <source>Save image</source>
         <translation>Foto opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="86" />
+        <location filename="../src/edit/editviewer.cpp" line="85" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="87" />
+        <location filename="../src/edit/editviewer.cpp" line="86" />
         <source>Close form</source>
         <translation>Venster sluiten</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="88" />
+        <location filename="../src/edit/editviewer.cpp" line="87" />
         <source>Add actor</source>
         <translation>Persoon toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="89" />
+        <location filename="../src/edit/editviewer.cpp" line="88" />
         <source>Remove actor</source>
         <translation>Persoon verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="90" />
+        <location filename="../src/edit/editviewer.cpp" line="89" />
         <source>Uncheck all actors</source>
         <translation>Alle personen uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="160" />
+        <location filename="../src/edit/editviewer.cpp" line="159" />
         <source>Area</source>
         <translation>Gebied</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="161" />
+        <location filename="../src/edit/editviewer.cpp" line="160" />
         <source>Color</source>
         <translation>Kleur</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="181" />
+        <location filename="../src/edit/editviewer.cpp" line="180" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="185" />
+        <location filename="../src/edit/editviewer.cpp" line="184" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="189" />
+        <location filename="../src/edit/editviewer.cpp" line="188" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="194" />
+        <location filename="../src/edit/editviewer.cpp" line="193" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="200" />
+        <location filename="../src/edit/editviewer.cpp" line="199" />
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="206" />
+        <location filename="../src/edit/editviewer.cpp" line="205" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="209" />
+        <location filename="../src/edit/editviewer.cpp" line="208" />
         <source>Actors</source>
         <translation>Personen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="219" />
+        <location filename="../src/edit/editviewer.cpp" line="218" />
         <source>Add</source>
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="219" />
+        <location filename="../src/edit/editviewer.cpp" line="218" />
         <source>Remove</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="219" />
+        <location filename="../src/edit/editviewer.cpp" line="218" />
         <source>Uncheck</source>
         <translation>Uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="227" />
+        <location filename="../src/edit/editviewer.cpp" line="226" />
         <source>Always save image</source>
         <translation>Foto altijd opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="229" />
+        <location filename="../src/edit/editviewer.cpp" line="228" />
         <source>Also write the attributes for other programs</source>
         <translation>Kenmerken ook voor andere programma's opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="230" />
+        <location filename="../src/edit/editviewer.cpp" line="229" />
         <source>Saves the name, description, location, people and date also in the XMP, IPTC and EXIF fields that other photo programs read</source>
         <translation>Slaat de naam, de beschrijving, de plaats, de personen en de datum ook op in de XMP-, IPTC- en EXIF-velden die andere fotoprogramma's lezen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="240" />
+        <location filename="../src/edit/editviewer.cpp" line="239" />
         <source>Save all</source>
         <translation>Alles opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="241" />
+        <location filename="../src/edit/editviewer.cpp" line="240" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="242" />
+        <location filename="../src/edit/editviewer.cpp" line="241" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="243" />
+        <location filename="../src/edit/editviewer.cpp" line="242" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
@@ -859,22 +859,22 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Geen naam opgegeven, de foto kan niet worden opgeslagen.</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="199" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="198" />
         <source>Not saved</source>
         <translation>Niet opgeslagen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="205" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="204" />
         <source>Saved</source>
         <translation>Opgeslagen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="272" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="270" />
         <source>Saved %1 of %2 photos</source>
         <translation>%1 van %2 foto's opgeslagen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="273" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="271" />
         <source>Saved %1 of %2 photos, %3 not saved</source>
         <translation>%1 van %2 foto's opgeslagen, %3 niet opgeslagen</translation>
     </message>
@@ -887,157 +887,157 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Zelvane - Foto's exporteren</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="31" />
+        <location filename="../src/export/exportform.cpp" line="160" />
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="31" />
+        <location filename="../src/export/exportform.cpp" line="160" />
         <source>Start export</source>
         <translation>Exporteren starten</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="32" />
+        <location filename="../src/export/exportform.cpp" line="161" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="32" />
+        <location filename="../src/export/exportform.cpp" line="161" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="33" />
+        <location filename="../src/export/exportform.cpp" line="162" />
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="34" />
+        <location filename="../src/export/exportform.cpp" line="163" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="36" />
+        <location filename="../src/export/exportform.cpp" line="31" />
         <source>Destination</source>
         <translation>Bestemming</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="41" />
+        <location filename="../src/export/exportform.cpp" line="36" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="42" />
+        <location filename="../src/export/exportform.cpp" line="37" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="48" />
+        <location filename="../src/export/exportform.cpp" line="43" />
         <source>Copy images</source>
         <translation>Foto's kopiëren</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="49" />
+        <location filename="../src/export/exportform.cpp" line="44" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="50" />
+        <location filename="../src/export/exportform.cpp" line="45" />
         <source>CD preparation</source>
         <translation>Cd voorbereiden</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="59" />
+        <location filename="../src/export/exportform.cpp" line="54" />
         <source>Include</source>
         <translation>Meenemen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="60" />
+        <location filename="../src/export/exportform.cpp" line="55" />
         <source>Autorun and viewer</source>
         <translation>Autorun en viewer</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="61" />
+        <location filename="../src/export/exportform.cpp" line="56" />
         <source>Only viewer</source>
         <translation>Alleen viewer</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="62" />
+        <location filename="../src/export/exportform.cpp" line="57" />
         <source>Nothing</source>
         <translation>Niets</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="68" />
+        <location filename="../src/export/exportform.cpp" line="63" />
         <source>Image size</source>
         <translation>Fotogrootte</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="69" />
+        <location filename="../src/export/exportform.cpp" line="64" />
         <source>Full image size</source>
         <translation>Volledige grootte</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="82" />
+        <location filename="../src/export/exportform.cpp" line="77" />
         <source>Width</source>
         <translation>Breedte</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="84" />
+        <location filename="../src/export/exportform.cpp" line="79" />
         <source>Height</source>
         <translation>Hoogte</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="86" />
+        <location filename="../src/export/exportform.cpp" line="81" />
         <source>pixels</source>
         <translation>pixels</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="92" />
+        <location filename="../src/export/exportform.cpp" line="87" />
         <source>Use ROI</source>
         <translation>Interessegebied</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="93" />
+        <location filename="../src/export/exportform.cpp" line="88" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="99" />
+        <location filename="../src/export/exportform.cpp" line="94" />
         <source>Launch browser</source>
         <translation>Browser openen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="100" />
+        <location filename="../src/export/exportform.cpp" line="95" />
         <source>Launch browser after creating HTML pages</source>
         <translation>De browser openen na het maken van de HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="103" />
+        <location filename="../src/export/exportform.cpp" line="98" />
         <source>Show atttributes</source>
         <translation>Kenmerken tonen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="105" />
+        <location filename="../src/export/exportform.cpp" line="100" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="105" />
+        <location filename="../src/export/exportform.cpp" line="100" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="105" />
+        <location filename="../src/export/exportform.cpp" line="100" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="105" />
+        <location filename="../src/export/exportform.cpp" line="100" />
         <source>Date and time</source>
         <translation>Datum en tijd</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="216" />
+        <location filename="../src/export/exportform.cpp" line="220" />
         <location filename="../src/tools/export/exportcommand.cpp" line="194" />
         <source>Incorrect image width and/or height.</source>
         <translation>Onjuiste breedte en/of hoogte van de foto.</translation>
@@ -1092,7 +1092,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
 <context>
     <name>TFileReplacer</name>
     <message>
-        <location filename="../src/image/filereplacer.cpp" line="116" />
+        <location filename="../src/base/filereplacer.cpp" line="44" />
         <source>the photo changed while it was being saved</source>
         <translation>de foto is tijdens het opslaan gewijzigd</translation>
     </message>
@@ -1300,173 +1300,173 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TFullScreenViewer</name>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="30" />
+        <location filename="../src/viewer/screenviewer.cpp" line="29" />
         <source>Zelvane - View images</source>
         <translation>Zelvane - Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="85" />
-        <location filename="../src/viewer/screenviewer.cpp" line="181" />
+        <location filename="../src/viewer/screenviewer.cpp" line="84" />
+        <location filename="../src/viewer/screenviewer.cpp" line="180" />
         <source>Show</source>
         <translation>Tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="86" />
+        <location filename="../src/viewer/screenviewer.cpp" line="85" />
         <source>Size</source>
         <translation>Grootte</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="87" />
+        <location filename="../src/viewer/screenviewer.cpp" line="86" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="87" />
+        <location filename="../src/viewer/screenviewer.cpp" line="86" />
         <source>Show name</source>
         <translation>Naam tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="88" />
+        <location filename="../src/viewer/screenviewer.cpp" line="87" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="88" />
+        <location filename="../src/viewer/screenviewer.cpp" line="87" />
         <source>Show description</source>
         <translation>Beschrijving tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="89" />
+        <location filename="../src/viewer/screenviewer.cpp" line="88" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="89" />
+        <location filename="../src/viewer/screenviewer.cpp" line="88" />
         <source>Show location</source>
         <translation>Plaats tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="90" />
+        <location filename="../src/viewer/screenviewer.cpp" line="89" />
         <source>Date and time</source>
         <translation>Datum en tijd</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="90" />
+        <location filename="../src/viewer/screenviewer.cpp" line="89" />
         <source>Show date and time</source>
         <translation>Datum en tijd tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="91" />
+        <location filename="../src/viewer/screenviewer.cpp" line="90" />
         <source>First image</source>
         <translation>Eerste foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="92" />
+        <location filename="../src/viewer/screenviewer.cpp" line="91" />
         <source>Previous image</source>
         <translation>Vorige foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="93" />
+        <location filename="../src/viewer/screenviewer.cpp" line="92" />
         <source>Next image</source>
         <translation>Volgende foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="97" />
+        <location filename="../src/viewer/screenviewer.cpp" line="96" />
         <source>Last image</source>
         <translation>Laatste foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="98" />
+        <location filename="../src/viewer/screenviewer.cpp" line="97" />
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="98" />
+        <location filename="../src/viewer/screenviewer.cpp" line="97" />
         <source>Start slide show</source>
         <translation>Diavoorstelling starten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="99" />
+        <location filename="../src/viewer/screenviewer.cpp" line="98" />
         <source>Settings</source>
         <translation>Instellingen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="100" />
+        <location filename="../src/viewer/screenviewer.cpp" line="99" />
         <source>Set slide show settings</source>
         <translation>Diavoorstelling instellen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="101" />
+        <location filename="../src/viewer/screenviewer.cpp" line="100" />
         <source>Rotate left</source>
         <translation>Linksom draaien</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="102" />
+        <location filename="../src/viewer/screenviewer.cpp" line="101" />
         <source>Rotate right</source>
         <translation>Rechtsom draaien</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="103" />
+        <location filename="../src/viewer/screenviewer.cpp" line="102" />
         <source>Zoom to fit</source>
         <translation>Passend maken</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="104" />
+        <location filename="../src/viewer/screenviewer.cpp" line="103" />
         <source>Full size</source>
         <translation>Ware grootte</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="105" />
+        <location filename="../src/viewer/screenviewer.cpp" line="104" />
         <source>ROI</source>
         <translation>Interessegebied</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="106" />
+        <location filename="../src/viewer/screenviewer.cpp" line="105" />
         <source>Zoom in</source>
         <translation>Inzoomen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="107" />
+        <location filename="../src/viewer/screenviewer.cpp" line="106" />
         <source>Zoom out</source>
         <translation>Uitzoomen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="108" />
+        <location filename="../src/viewer/screenviewer.cpp" line="107" />
         <source>Reset zoom</source>
         <translation>Zoom herstellen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="109" />
+        <location filename="../src/viewer/screenviewer.cpp" line="108" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="110" />
+        <location filename="../src/viewer/screenviewer.cpp" line="109" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="111" />
+        <location filename="../src/viewer/screenviewer.cpp" line="110" />
         <source>Move left</source>
         <translation>Naar links</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="112" />
+        <location filename="../src/viewer/screenviewer.cpp" line="111" />
         <source>Move up</source>
         <translation>Omhoog</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="113" />
+        <location filename="../src/viewer/screenviewer.cpp" line="112" />
         <source>Move right</source>
         <translation>Naar rechts</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="114" />
+        <location filename="../src/viewer/screenviewer.cpp" line="113" />
         <source>Move down</source>
         <translation>Omlaag</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="187" />
+        <location filename="../src/viewer/screenviewer.cpp" line="186" />
         <source>Slide show</source>
         <translation>Diavoorstelling</translation>
     </message>
@@ -1479,42 +1479,42 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Geen sjablonen gevonden voor HTML-pagina's.</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="180" />
+        <location filename="../src/export/htmlalbum.cpp" line="188" />
         <source>Description:</source>
         <translation>Beschrijving:</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="184" />
+        <location filename="../src/export/htmlalbum.cpp" line="192" />
         <source>Location:</source>
         <translation>Plaats:</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="187" />
+        <location filename="../src/export/htmlalbum.cpp" line="195" />
         <source>Date and time:</source>
         <translation>Datum en tijd:</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="193" />
+        <location filename="../src/export/htmlalbum.cpp" line="201" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="196" />
+        <location filename="../src/export/htmlalbum.cpp" line="204" />
         <source>previous</source>
         <translation>vorige</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="197" />
+        <location filename="../src/export/htmlalbum.cpp" line="205" />
         <source>next</source>
         <translation>volgende</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="235" />
+        <location filename="../src/export/htmlalbum.cpp" line="243" />
         <source>The folders template has no line for %1</source>
         <translation>Het mappensjabloon heeft geen regel voor %1</translation>
     </message>
     <message>
-        <location filename="../src/export/htmlalbum.cpp" line="256" />
+        <location filename="../src/export/htmlalbum.cpp" line="264" />
         <source>No images</source>
         <translation>Geen foto's</translation>
     </message>
@@ -1605,17 +1605,17 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>het IPTC-aanhangsel aan het eind van de foto (AFCP) kon niet geldig blijven</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw.cpp" line="35" />
+        <location filename="../src/image/imagetodraw.cpp" line="74" />
         <source>Only .jpg files can hold the attributes</source>
         <translation>Alleen .jpg-bestanden kunnen de kenmerken bewaren</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw.cpp" line="36" />
+        <location filename="../src/image/imagetodraw.cpp" line="75" />
         <source>Read-only file</source>
         <translation>Alleen-lezen bestand</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw.cpp" line="37" />
+        <location filename="../src/image/imagetodraw.cpp" line="76" />
         <source>Only JPEG photos can hold the attributes</source>
         <translation>Alleen JPEG-foto's kunnen de kenmerken bewaren</translation>
     </message>
@@ -1623,7 +1623,7 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TJobQueue</name>
     <message>
-        <location filename="../src/jobs/jobqueue.cpp" line="188" />
+        <location filename="../src/jobs/jobqueue.cpp" line="204" />
         <source>Exception in background task</source>
         <translation>Fout in achtergrondtaak</translation>
     </message>
@@ -1631,268 +1631,268 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TMainFormViewer</name>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="106" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>Result</source>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="110" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>Show result view</source>
         <translation>Resultaatweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Show print view</source>
         <translation>Afdrukweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>Export</source>
         <translation>Exporteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>Show export view</source>
         <translation>Exportweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>Edit</source>
         <translation>Bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>Edit images</source>
         <translation>Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>Find</source>
         <translation>Zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>Find images</source>
         <translation>Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
         <source>View</source>
         <translation>Bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
         <source>View images</source>
         <translation>Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="573" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="578" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
         <source>Show HTML pages</source>
         <translation>HTML-pagina's tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="261" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="263" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
         <source>Sort result view by name</source>
         <translation>Resultaat sorteren op naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="261" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="263" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
         <source>Sort result view by date</source>
         <translation>Resultaat sorteren op datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="261" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="263" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
         <source>Sort result view by location</source>
         <translation>Resultaat sorteren op plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
         <source>Create cards</source>
         <translation>Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
         <source>About Zelvane</source>
         <translation>Over Zelvane</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="199" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="201" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="125" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="126" />
         <source>Rename</source>
         <translation>Naam wijzigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="125" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="127" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="126" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="128" />
         <source>Select all</source>
         <translation>Alles selecteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="127" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="129" />
         <source>Add selected images</source>
         <translation>Geselecteerde foto's toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="128" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="130" />
         <source>Remove selected images</source>
         <translation>Geselecteerde foto's verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="129" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="131" />
         <source>Open print images form</source>
         <translation>Venster foto's afdrukken openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="130" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="132" />
         <source>Open export images form</source>
         <translation>Venster foto's exporteren openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="131" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="133" />
         <source>Move images to previous place</source>
         <translation>Foto's een plaats naar voren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="132" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="134" />
         <source>Move images to next place</source>
         <translation>Foto's een plaats naar achteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="133" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="135" />
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="133" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="135" />
         <source>Show details</source>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="134" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="136" />
         <source>Show hidden folders</source>
         <translation>Verborgen mappen tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="135" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="137" />
         <source>Show hidden folders and files</source>
         <translation>Verborgen mappen en bestanden tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="182" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="261" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="184" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="263" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="186" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="188" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="192" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="194" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="194" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="196" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="196" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="198" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="204" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="206" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="261" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="263" />
         <source>Folder</source>
         <translation>Map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="358" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="360" />
         <source>Open folder</source>
         <translation>Map openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="359" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="361" />
         <source>Open the folder of the last export</source>
         <translation>De map van de laatste export openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="457" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="458" />
         <source>1 photo</source>
         <translation>1 foto</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="457" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="458" />
         <source>%1 photos</source>
         <translation>%1 foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="136" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="139" />
         <source>Number of images selected: </source>
         <translation>Aantal geselecteerde foto's: </translation>
     </message>
@@ -1912,83 +1912,83 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Geen foto's gekozen om te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="181" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="182" />
         <source>Exported 1 photo to %1</source>
         <translation>1 foto geëxporteerd naar %1</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="182" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="183" />
         <source>Exported %1 photos to %2</source>
         <translation>%1 foto's geëxporteerd naar %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="183" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="184" />
         <source> (%1 errors)</source>
         <translation> (%1 fouten)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="184" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="185" />
         <source> (cancelled)</source>
         <translation> (afgebroken)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="496" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="500" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="511" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="516" />
         <source>No images selected to print.</source>
         <translation>Geen foto's gekozen om af te drukken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="523" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="528" />
         <source>No image selected to create cards.</source>
         <translation>Geen foto gekozen om kaarten van te maken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="536" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="541" />
         <source>No images to view.</source>
         <translation>Geen foto's om te bekijken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="572" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="577" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="164" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="167" />
         <source>No images selected to add.</source>
         <translation>Geen foto's geselecteerd om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="168" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="171" />
         <source>No folder to export images to.</source>
         <translation>Er is geen map om foto's naar te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="226" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="229" />
         <source>Search result</source>
         <translation>Zoekresultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="274" />
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="284" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="255" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="264" />
         <source>No photos found</source>
         <translation>Geen foto's gevonden</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="275" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="256" />
         <source>1 photo found</source>
         <translation>1 foto gevonden</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="276" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="257" />
         <source>%1 photos found</source>
         <translation>%1 foto's gevonden</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="284" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="265" />
         <source>Search cancelled</source>
         <translation>Zoeken afgebroken</translation>
     </message>
@@ -2006,12 +2006,12 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TPhotoFile</name>
     <message>
-        <location filename="../src/image/photofile.cpp" line="58" />
+        <location filename="../src/image/photofile.cpp" line="60" />
         <source>not a regular file</source>
         <translation>geen gewoon bestand</translation>
     </message>
     <message>
-        <location filename="../src/image/photofile.cpp" line="120" />
+        <location filename="../src/image/photofile.cpp" line="122" />
         <source>the photo is being saved by another program</source>
         <translation>de foto wordt door een ander programma opgeslagen</translation>
     </message>
@@ -2073,242 +2073,242 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TPrintLayoutFormViewer</name>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="46" />
+        <location filename="../src/print/printviewer.cpp" line="45" />
         <source>Zelvane - Print images</source>
         <translation>Zelvane - Foto's afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="82" />
+        <location filename="../src/print/printviewer.cpp" line="78" />
         <source>Load</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="82" />
+        <location filename="../src/print/printviewer.cpp" line="78" />
         <source>Load layout settings</source>
         <translation>Indeling laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="83" />
+        <location filename="../src/print/printviewer.cpp" line="79" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="83" />
+        <location filename="../src/print/printviewer.cpp" line="79" />
         <source>Save layout settings</source>
         <translation>Indeling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="84" />
+        <location filename="../src/print/printviewer.cpp" line="80" />
         <source>Default</source>
         <translation>Standaard</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="84" />
+        <location filename="../src/print/printviewer.cpp" line="80" />
         <source>Set default layout settings</source>
         <translation>Standaardindeling instellen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="85" />
+        <location filename="../src/print/printviewer.cpp" line="81" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="85" />
+        <location filename="../src/print/printviewer.cpp" line="81" />
         <source>Show help</source>
         <translation>Help tonen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="86" />
+        <location filename="../src/print/printviewer.cpp" line="82" />
         <source>Printer settings</source>
         <translation>Printerinstellingen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="87" />
+        <location filename="../src/print/printviewer.cpp" line="83" />
         <source>Open printer settings dialog</source>
         <translation>Printerinstellingen openen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="88" />
+        <location filename="../src/print/printviewer.cpp" line="84" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="88" />
+        <location filename="../src/print/printviewer.cpp" line="84" />
         <source>Start printing</source>
         <translation>Afdrukken starten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="89" />
+        <location filename="../src/print/printviewer.cpp" line="85" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="89" />
+        <location filename="../src/print/printviewer.cpp" line="85" />
         <source>Close form</source>
         <translation>Venster sluiten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="90" />
+        <location filename="../src/print/printviewer.cpp" line="86" />
         <source>Font</source>
         <translation>Lettertype</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="90" />
+        <location filename="../src/print/printviewer.cpp" line="86" />
         <source>Set text font</source>
         <translation>Lettertype van de tekst kiezen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="124" />
+        <location filename="../src/print/printviewer.cpp" line="120" />
         <source>Number of images</source>
         <translation>Aantal foto's</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="125" />
+        <location filename="../src/print/printviewer.cpp" line="121" />
         <source>Rows</source>
         <translation>Rijen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="126" />
+        <location filename="../src/print/printviewer.cpp" line="122" />
         <source>Columns</source>
         <translation>Kolommen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="127" />
+        <location filename="../src/print/printviewer.cpp" line="123" />
         <source>Number of pages</source>
         <translation>Aantal pagina's</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="129" />
+        <location filename="../src/print/printviewer.cpp" line="125" />
         <source>Orientation</source>
         <translation>Stand</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="130" />
+        <location filename="../src/print/printviewer.cpp" line="126" />
         <source>Portrait</source>
         <translation>Staand</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="131" />
+        <location filename="../src/print/printviewer.cpp" line="127" />
         <source>Landscape</source>
         <translation>Liggend</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="137" />
+        <location filename="../src/print/printviewer.cpp" line="133" />
         <source>Center images</source>
         <translation>Foto's centreren</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="138" />
+        <location filename="../src/print/printviewer.cpp" line="134" />
         <source>Use best position</source>
         <translation>Beste stand gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="140" />
+        <location filename="../src/print/printviewer.cpp" line="136" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="142" />
+        <location filename="../src/print/printviewer.cpp" line="138" />
         <source>Draw grid lines</source>
         <translation>Rasterlijnen tekenen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="145" />
+        <location filename="../src/print/printviewer.cpp" line="141" />
         <source>Text</source>
         <translation>Tekst</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="146" />
+        <location filename="../src/print/printviewer.cpp" line="142" />
         <source>No name</source>
         <translation>Geen naam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="148" />
+        <location filename="../src/print/printviewer.cpp" line="144" />
         <source>Filename</source>
         <translation>Bestandsnaam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="149" />
+        <location filename="../src/print/printviewer.cpp" line="145" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="150" />
+        <location filename="../src/print/printviewer.cpp" line="146" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="161" />
+        <location filename="../src/print/printviewer.cpp" line="157" />
         <source>Margin (%)</source>
         <translation>Marge (%)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="162" />
+        <location filename="../src/print/printviewer.cpp" line="158" />
         <source>Show page</source>
         <translation>Pagina tonen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="164" />
+        <location filename="../src/print/printviewer.cpp" line="160" />
         <source>Print layout settings</source>
         <translation>Afdrukindeling</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="373" />
+        <location filename="../src/print/printviewer.cpp" line="366" />
         <source>Zelvane - Load print layout settings</source>
         <translation>Zelvane - Afdrukindeling laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="374" />
+        <location filename="../src/print/printviewer.cpp" line="367" />
         <source>Print layout files  (*.vzp)</source>
         <translation>Afdrukindelingen  (*.vzp)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="380" />
+        <location filename="../src/print/printviewer.cpp" line="373" />
         <source>Zelvane - Save print layout settings</source>
         <translation>Zelvane - Afdrukindeling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="381" />
+        <location filename="../src/print/printviewer.cpp" line="374" />
         <source>Print layout files (*.vzp)</source>
         <translation>Afdrukindelingen (*.vzp)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="452" />
+        <location filename="../src/print/printviewer.cpp" line="445" />
         <source>%1 of %2</source>
         <translation>%1 van %2</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="465" />
+        <location filename="../src/print/printviewer.cpp" line="458" />
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="469" />
+        <location filename="../src/print/printviewer.cpp" line="462" />
         <source>Printed 1 page</source>
         <translation>1 pagina afgedrukt</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="469" />
+        <location filename="../src/print/printviewer.cpp" line="462" />
         <source>Printed %1 pages</source>
         <translation>%1 pagina's afgedrukt</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="470" />
+        <location filename="../src/print/printviewer.cpp" line="463" />
         <source>Printed 1 page to %1</source>
         <translation>1 pagina afgedrukt naar %1</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="471" />
+        <location filename="../src/print/printviewer.cpp" line="464" />
         <source>Printed %1 pages to %2</source>
         <translation>%1 pagina's afgedrukt naar %2</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="473" />
+        <location filename="../src/print/printviewer.cpp" line="466" />
         <source>Printing cancelled</source>
         <translation>Afdrukken afgebroken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="475" />
+        <location filename="../src/print/printviewer.cpp" line="468" />
         <source>Printing failed</source>
         <translation>Afdrukken mislukt</translation>
     </message>
@@ -2387,8 +2387,8 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>de foto kon niet worden gecodeerd</translation>
     </message>
     <message>
-        <location filename="../src/export/saveimage.cpp" line="73" />
-        <location filename="../src/export/saveimage.cpp" line="79" />
+        <location filename="../src/export/saveimage.cpp" line="72" />
+        <location filename="../src/export/saveimage.cpp" line="78" />
         <source>the attributes could not be stored</source>
         <translation>de kenmerken konden niet worden opgeslagen</translation>
     </message>

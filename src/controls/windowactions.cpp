@@ -9,6 +9,13 @@ namespace WindowActions {
 
 QAction* Add(QWidget* window, QMap<QString, QAction*>& actions, const QString& name, const QString& caption,
              const QKeySequence& shortcut, const QString& hint) {
+  QAction* action = Add(window, name, caption, shortcut, hint);
+  actions.insert(name, action);
+  return action;
+}
+
+QAction* Add(QWidget* window, const QString& name, const QString& caption, const QKeySequence& shortcut,
+             const QString& hint) {
   auto* action = new QAction(caption, window);
   action->setObjectName(name);
   action->setShortcut(shortcut);
@@ -16,8 +23,11 @@ QAction* Add(QWidget* window, QMap<QString, QAction*>& actions, const QString& n
   action->setToolTip(hint.isEmpty() ? caption : hint);
   action->setStatusTip(action->toolTip());
   window->addAction(action);
-  actions.insert(name, action);
   return action;
+}
+
+QAction* Find(const QWidget* window, const QString& name) {
+  return window->findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
 }
 
 QPushButton* Button(QWidget* parent, QAction* action, const QString& caption) {

@@ -17,6 +17,11 @@ namespace WindowActions {
 // works with or without a menu item, and kept in actions under its name.
 QAction* Add(QWidget* window, QMap<QString, QAction*>& actions, const QString& name, const QString& caption,
              const QKeySequence& shortcut, const QString& hint = QString());
+// The same for a window that keeps its commands as typed members.
+QAction* Add(QWidget* window, const QString& name, const QString& caption, const QKeySequence& shortcut,
+             const QString& hint = QString());
+// A window's command by its object name (for tests and generic code).
+[[nodiscard]] QAction* Find(const QWidget* window, const QString& name);
 
 // A push button that runs a command: the caption given (the command's when
 // none), the command's hint, and never the dialog's default through focus.

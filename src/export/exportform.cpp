@@ -26,10 +26,7 @@
 TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Zelvane - Export images"));
 
-  AddAction("ActionStart", tr("Start"), QKeySequence(Qt::ALT | Qt::Key_S), tr("Start export"));
-  AddAction("ActionHelp", tr("Help"), QKeySequence(), tr("Show help for this form"));
-  AddAction("ActionCancel", tr("Cancel"), QKeySequence(), tr("Cancel"));
-  AddAction("ActionRefresh", tr("Refresh"), QKeySequence(Qt::Key_F5), tr("Refresh"));
+  CreateActions();
 
   auto* destination = new QGroupBox(tr("Destination"), this);
   DirectoryTreeExport = new TDirectoryTree(destination);
@@ -114,11 +111,11 @@ TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
   WindowPlacement::KeepPlaceWhenHidden({RadioCD, PanelSize, cLaunch, GroupAttrs, cOrigSize});
 
   auto* buttons = new QDialogButtonBox(this);
-  for (const char* name : {"ActionStart", "ActionHelp", "ActionCancel"}) {
-    auto* button = buttons->addButton(Action(name)->text(), QDialogButtonBox::ActionRole);
-    button->setToolTip(Action(name)->toolTip());
-    connect(button, &QPushButton::clicked, Action(name), &QAction::trigger);
-    if (QLatin1String(name) == QLatin1String("ActionStart")) button->setDefault(true);
+  for (QAction* action : {ActionStart, ActionHelp, ActionCancel}) {
+    auto* button = buttons->addButton(action->text(), QDialogButtonBox::ActionRole);
+    button->setToolTip(action->toolTip());
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    if (action == ActionStart) button->setDefault(true);
   }
 
   auto* options = new QVBoxLayout;
@@ -138,10 +135,10 @@ TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
   // less; the description's 620 x 384 where that is more.
   WindowPlacement::FitDefaultSize(this, QSize(620, 384));
 
-  connect(Action("ActionStart"), &QAction::triggered, this, &TExportOptionsForm::ActionStartExecute);
-  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::ExportOptions); });
-  connect(Action("ActionCancel"), &QAction::triggered, this, &QDialog::reject);
-  connect(Action("ActionRefresh"), &QAction::triggered, DirectoryTreeExport, &TDirectoryTree::Refresh);
+  connect(ActionStart, &QAction::triggered, this, &TExportOptionsForm::ActionStartExecute);
+  connect(ActionHelp, &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::ExportOptions); });
+  connect(ActionCancel, &QAction::triggered, this, &QDialog::reject);
+  connect(ActionRefresh, &QAction::triggered, DirectoryTreeExport, &TDirectoryTree::Refresh);
   connect(FKinds, &QButtonGroup::idClicked, this, &TExportOptionsForm::KindClick);
   connect(cOrigSize, &QCheckBox::clicked, this, &TExportOptionsForm::OrigSizeClick);
   connect(CheckROI, &QCheckBox::clicked, this, [this] {
@@ -157,9 +154,13 @@ TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
   WindowPlacement::Apply(this, ProcessSettings().ExportForm, parent);
 }
 
-QAction* TExportOptionsForm::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
-                                       const QString& hint) {
-  return WindowActions::Add(this, FActions, name, caption, shortcut, hint);
+void TExportOptionsForm::CreateActions() {
+  using WindowActions::Add;
+  ActionStart =
+      Add(this, QStringLiteral("ActionStart"), tr("Start"), QKeySequence(Qt::ALT | Qt::Key_S), tr("Start export"));
+  ActionHelp = Add(this, QStringLiteral("ActionHelp"), tr("Help"), QKeySequence(), tr("Show help for this form"));
+  ActionCancel = Add(this, QStringLiteral("ActionCancel"), tr("Cancel"), QKeySequence(), tr("Cancel"));
+  ActionRefresh = Add(this, QStringLiteral("ActionRefresh"), tr("Refresh"), QKeySequence(Qt::Key_F5), tr("Refresh"));
 }
 
 int TExportOptionsForm::Kind() const {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "windowactions.h"
 #include "exportrun.h"
 
 #include <QDialog>
@@ -24,7 +25,14 @@ class TExportOptionsForm : public QDialog {
 public:
   explicit TExportOptionsForm(QWidget* parent = nullptr);
 
-  [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
+  // The window's commands, made in one place (their object names are the
+  // description's "ActionStart" and so on).
+  QAction* ActionStart = nullptr;
+  QAction* ActionHelp = nullptr;
+  QAction* ActionCancel = nullptr;
+  QAction* ActionRefresh = nullptr;
+  // A command by its object name (tests).
+  [[nodiscard]] QAction* Action(const QString& name) const { return WindowActions::Find(this, name); }
   // 0 copy images, 1 HTML pages, 2 CD preparation.
   [[nodiscard]] int Kind() const;
   void SetKind(int kind);
@@ -57,10 +65,9 @@ protected:
   void hideEvent(QHideEvent* event) override;
 
 private:
-  QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut, const QString& hint);
+  void CreateActions();
   void KindClick();
   void OrigSizeClick();
 
-  QMap<QString, QAction*> FActions;
   QButtonGroup* FKinds = nullptr;
 };
