@@ -2430,228 +2430,228 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Zelvane - Rand instellen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="34" />
-        <location filename="../src/cards/borderform.cpp" line="107" />
+        <location filename="../src/cards/borderform.cpp" line="97" />
+        <location filename="../src/cards/borderform.cpp" line="199" />
         <source>Set line color</source>
         <translation>Lijnkleur</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="34" />
+        <location filename="../src/cards/borderform.cpp" line="200" />
         <source>Set color for line</source>
         <translation>Lijnkleur kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="35" />
+        <location filename="../src/cards/borderform.cpp" line="202" />
         <source>Upper left</source>
         <translation>Linksboven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="35" />
+        <location filename="../src/cards/borderform.cpp" line="202" />
         <source>Upper left ornament</source>
         <translation>Ornament linksboven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="36" />
+        <location filename="../src/cards/borderform.cpp" line="203" />
         <source>Upper right</source>
         <translation>Rechtsboven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="36" />
+        <location filename="../src/cards/borderform.cpp" line="203" />
         <source>Upper right ornament</source>
         <translation>Ornament rechtsboven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="37" />
+        <location filename="../src/cards/borderform.cpp" line="204" />
         <source>Bottom left</source>
         <translation>Linksonder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="37" />
+        <location filename="../src/cards/borderform.cpp" line="204" />
         <source>Bottom left ornament</source>
         <translation>Ornament linksonder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="38" />
+        <location filename="../src/cards/borderform.cpp" line="205" />
         <source>Bottom right</source>
         <translation>Rechtsonder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="38" />
+        <location filename="../src/cards/borderform.cpp" line="205" />
         <source>Bottom right ornament</source>
         <translation>Ornament rechtsonder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="39" />
+        <location filename="../src/cards/borderform.cpp" line="207" />
         <source>Fill</source>
         <translation>Vulling</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="39" />
+        <location filename="../src/cards/borderform.cpp" line="207" />
         <source>Select fill</source>
         <translation>Vulling kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="40" />
+        <location filename="../src/cards/borderform.cpp" line="208" />
         <source>Rectangle</source>
         <translation>Rechthoek</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="40" />
+        <location filename="../src/cards/borderform.cpp" line="208" />
         <source>Line style rectangle</source>
         <translation>Lijnstijl rechthoek</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="41" />
+        <location filename="../src/cards/borderform.cpp" line="209" />
         <source>Filled rectangle</source>
         <translation>Gevulde rechthoek</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="41" />
+        <location filename="../src/cards/borderform.cpp" line="210" />
         <source>Line style filled rectangle</source>
         <translation>Lijnstijl gevulde rechthoek</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="42" />
+        <location filename="../src/cards/borderform.cpp" line="211" />
         <source>Ellipse</source>
         <translation>Ellips</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="42" />
+        <location filename="../src/cards/borderform.cpp" line="211" />
         <source>Line style ellipse</source>
         <translation>Lijnstijl ellips</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="43" />
+        <location filename="../src/cards/borderform.cpp" line="212" />
         <source>Filled ellipse</source>
         <translation>Gevulde ellips</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="43" />
+        <location filename="../src/cards/borderform.cpp" line="213" />
         <source>Line style filled ellipse</source>
         <translation>Lijnstijl gevulde ellips</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="44" />
+        <location filename="../src/cards/borderform.cpp" line="215" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="44" />
+        <location filename="../src/cards/borderform.cpp" line="215" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="46" />
+        <location filename="../src/cards/borderform.cpp" line="36" />
         <source>Lines</source>
         <translation>Lijnen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="47" />
+        <location filename="../src/cards/borderform.cpp" line="37" />
         <source>None</source>
         <translation>Geen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="48" />
+        <location filename="../src/cards/borderform.cpp" line="38" />
         <source>Single</source>
         <translation>Enkel</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="49" />
+        <location filename="../src/cards/borderform.cpp" line="39" />
         <source>Double</source>
         <translation>Dubbel</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="57" />
+        <location filename="../src/cards/borderform.cpp" line="47" />
         <source>Width (%)</source>
         <translation>Breedte (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="62" />
+        <location filename="../src/cards/borderform.cpp" line="52" />
         <source>Outer line</source>
         <translation>Buitenlijn</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="64" />
+        <location filename="../src/cards/borderform.cpp" line="54" />
         <source>Inner line</source>
         <translation>Binnenlijn</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="66" />
+        <location filename="../src/cards/borderform.cpp" line="56" />
         <source>Space</source>
         <translation>Tussenruimte</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="68" />
+        <location filename="../src/cards/borderform.cpp" line="58" />
         <source>Margins (%)</source>
         <translation>Marges (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="70" />
+        <location filename="../src/cards/borderform.cpp" line="60" />
         <source>Left</source>
         <translation>Links</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="70" />
+        <location filename="../src/cards/borderform.cpp" line="60" />
         <source>Top</source>
         <translation>Boven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="70" />
+        <location filename="../src/cards/borderform.cpp" line="60" />
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="70" />
+        <location filename="../src/cards/borderform.cpp" line="60" />
         <source>Bottom</source>
         <translation>Onder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="86" />
+        <location filename="../src/cards/borderform.cpp" line="76" />
         <source>Style</source>
         <translation>Stijl</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="109" />
+        <location filename="../src/cards/borderform.cpp" line="99" />
         <source>Select line</source>
         <translation>Lijn kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="110" />
+        <location filename="../src/cards/borderform.cpp" line="100" />
         <source>Outer</source>
         <translation>Buiten</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="111" />
+        <location filename="../src/cards/borderform.cpp" line="101" />
         <source>Inner</source>
         <translation>Binnen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="112" />
+        <location filename="../src/cards/borderform.cpp" line="102" />
         <source>Both</source>
         <translation>Beide</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="120" />
+        <location filename="../src/cards/borderform.cpp" line="110" />
         <source>Ornaments</source>
         <translation>Ornamenten</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="146" />
+        <location filename="../src/cards/borderform.cpp" line="136" />
         <source>Image</source>
         <translation>Afbeelding</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="148" />
+        <location filename="../src/cards/borderform.cpp" line="138" />
         <source>Size</source>
         <translation>Grootte</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="151" />
+        <location filename="../src/cards/borderform.cpp" line="141" />
         <source>Margin (%)</source>
         <translation>Marge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="198" />
+        <location filename="../src/cards/borderform.cpp" line="188" />
         <source>Color</source>
         <translation>Kleur</translation>
     </message>

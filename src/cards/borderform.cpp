@@ -31,17 +31,7 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
                                const QString& patternFolder, QWidget* parent)
     : QDialog(parent), FBack(back), FCard(card), FPatternFolder(patternFolder) {
   setWindowTitle(tr("Zelvane - Set border"));
-  AddAction("ActionColor", tr("Set line color"), QKeySequence(Qt::ALT | Qt::Key_C), tr("Set color for line"));
-  AddAction("ActionUL", tr("Upper left"), QKeySequence(), tr("Upper left ornament"));
-  AddAction("ActionUR", tr("Upper right"), QKeySequence(), tr("Upper right ornament"));
-  AddAction("ActionBL", tr("Bottom left"), QKeySequence(), tr("Bottom left ornament"));
-  AddAction("ActionBR", tr("Bottom right"), QKeySequence(), tr("Bottom right ornament"));
-  AddAction("ActionFill", tr("Fill"), QKeySequence(Qt::ALT | Qt::Key_F), tr("Select fill"));
-  AddAction("ActionRect", tr("Rectangle"), QKeySequence(), tr("Line style rectangle"));
-  AddAction("ActionRectF", tr("Filled rectangle"), QKeySequence(), tr("Line style filled rectangle"));
-  AddAction("ActionEllipse", tr("Ellipse"), QKeySequence(), tr("Line style ellipse"));
-  AddAction("ActionEllipseF", tr("Filled ellipse"), QKeySequence(), tr("Line style filled ellipse"));
-  AddAction("ActionHelp", tr("Help"), QKeySequence(Qt::Key_F1), tr("Show help for this form"));
+  CreateActions();
 
   auto* lines = new QGroupBox(tr("Lines"), this);
   RadioNone = new QRadioButton(tr("None"), lines);
@@ -86,23 +76,23 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   GroupStyle = new QGroupBox(tr("Style"), this);
   auto* styleLayout = new QHBoxLayout(GroupStyle);
   auto* styles = new QButtonGroup(this);
-  const char* styleActions[] = {"ActionRect", "ActionRectF", "ActionEllipse", "ActionEllipseF"};
   for (int i = 0; i < 4; ++i) {
     // Not the action's own button: checking one must not trigger it.
+    QAction* action = StyleActions[size_t(i)];
     auto* button = new QToolButton(GroupStyle);
-    button->setText(Action(styleActions[i])->text());
-    button->setToolTip(Action(styleActions[i])->toolTip());
+    button->setText(action->text());
+    button->setToolTip(action->toolTip());
     button->setCheckable(true);
-    connect(button, &QToolButton::clicked, Action(styleActions[i]), &QAction::trigger);
+    connect(button, &QToolButton::clicked, action, &QAction::trigger);
     styles->addButton(button, i);
     StyleButtons[size_t(i)] = button;
     styleLayout->addWidget(button);
-    connect(Action(styleActions[i]), &QAction::triggered, this, [this, i] { SetLineStyle(TLineStyle(i)); });
+    connect(action, &QAction::triggered, this, [this, i] { SetLineStyle(TLineStyle(i)); });
   }
   auto* fill = new QToolButton(GroupStyle);
-  fill->setDefaultAction(Action("ActionFill"));
+  fill->setDefaultAction(ActionFill);
   styleLayout->addWidget(fill);
-  connect(Action("ActionFill"), &QAction::triggered, this, &TSetBorderForm::ActionFillExecute);
+  connect(ActionFill, &QAction::triggered, this, &TSetBorderForm::ActionFillExecute);
 
   GroupColor = new QGroupBox(tr("Set line color"), this);
   auto* colorLayout = new QVBoxLayout(GroupColor);
@@ -114,23 +104,23 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   auto* selectLayout = new QVBoxLayout(rgSelectLine);
   for (QRadioButton* r : {RadioOuter, RadioInner, RadioBoth}) selectLayout->addWidget(r);
   colorLayout->addWidget(rgSelectLine);
-  colorLayout->addWidget(WindowActions::Button(GroupColor, Action("ActionColor")));
-  connect(Action("ActionColor"), &QAction::triggered, this, &TSetBorderForm::ActionColorExecute);
+  colorLayout->addWidget(WindowActions::Button(GroupColor, ActionColor));
+  connect(ActionColor, &QAction::triggered, this, &TSetBorderForm::ActionColorExecute);
 
   auto* ornaments = new QGroupBox(tr("Ornaments"), this);
   auto* corners = new QButtonGroup(this);
-  const char* cornerActions[] = {"ActionUL", "ActionUR", "ActionBL", "ActionBR"};
   auto* cornerLayout = new QGridLayout;
   for (int i = 0; i < 4; ++i) {
+    QAction* action = CornerActions[size_t(i)];
     auto* button = new QToolButton(ornaments);
-    button->setText(Action(cornerActions[i])->text());
-    button->setToolTip(Action(cornerActions[i])->toolTip());
+    button->setText(action->text());
+    button->setToolTip(action->toolTip());
     button->setCheckable(true);
-    connect(button, &QToolButton::clicked, Action(cornerActions[i]), &QAction::trigger);
+    connect(button, &QToolButton::clicked, action, &QAction::trigger);
     corners->addButton(button, i);
     CornerButtons[size_t(i)] = button;
     cornerLayout->addWidget(button, i / 2, i % 2);
-    connect(Action(cornerActions[i]), &QAction::triggered, this, [this, i] { SelectOrnament(i); });
+    connect(action, &QAction::triggered, this, [this, i] { SelectOrnament(i); });
   }
   ComboImage = new TImageCombo(TImageCombo::Ornaments, ornaments);
   ComboImage->Fill(ornamentFolder, true);
@@ -176,8 +166,8 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(buttons, &QDialogButtonBox::helpRequested, Action("ActionHelp"), &QAction::trigger);
-  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::SetBorder); });
+  connect(buttons, &QDialogButtonBox::helpRequested, ActionHelp, &QAction::trigger);
+  connect(ActionHelp, &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::SetBorder); });
 
   auto* left = new QVBoxLayout;
   left->addWidget(lines);
@@ -204,9 +194,25 @@ TSetBorderForm::~TSetBorderForm() {
   ProcessSettings().BorderForm = WindowPlacement::Capture(this);
 }
 
-QAction* TSetBorderForm::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
-                                   const QString& hint) {
-  return WindowActions::Add(this, FActions, name, caption, shortcut, hint);
+void TSetBorderForm::CreateActions() {
+  using WindowActions::Add;
+  ActionColor = Add(this, QStringLiteral("ActionColor"), tr("Set line color"), QKeySequence(Qt::ALT | Qt::Key_C),
+                    tr("Set color for line"));
+  CornerActions = {
+      Add(this, QStringLiteral("ActionUL"), tr("Upper left"), QKeySequence(), tr("Upper left ornament")),
+      Add(this, QStringLiteral("ActionUR"), tr("Upper right"), QKeySequence(), tr("Upper right ornament")),
+      Add(this, QStringLiteral("ActionBL"), tr("Bottom left"), QKeySequence(), tr("Bottom left ornament")),
+      Add(this, QStringLiteral("ActionBR"), tr("Bottom right"), QKeySequence(), tr("Bottom right ornament"))};
+  ActionFill =
+      Add(this, QStringLiteral("ActionFill"), tr("Fill"), QKeySequence(Qt::ALT | Qt::Key_F), tr("Select fill"));
+  StyleActions = {Add(this, QStringLiteral("ActionRect"), tr("Rectangle"), QKeySequence(), tr("Line style rectangle")),
+                  Add(this, QStringLiteral("ActionRectF"), tr("Filled rectangle"), QKeySequence(),
+                      tr("Line style filled rectangle")),
+                  Add(this, QStringLiteral("ActionEllipse"), tr("Ellipse"), QKeySequence(), tr("Line style ellipse")),
+                  Add(this, QStringLiteral("ActionEllipseF"), tr("Filled ellipse"), QKeySequence(),
+                      tr("Line style filled ellipse"))};
+  ActionHelp =
+      Add(this, QStringLiteral("ActionHelp"), tr("Help"), QKeySequence(Qt::Key_F1), tr("Show help for this form"));
 }
 
 void TSetBorderForm::showEvent(QShowEvent* event) {
@@ -248,7 +254,7 @@ void TSetBorderForm::LinesClick() {
   for (QWidget* group : std::initializer_list<QWidget*>{GroupStyle, GroupWidth, GroupColor}) group->setVisible(lines > 0);
   for (QWidget* field : std::initializer_list<QWidget*>{NUpDownInner, NUpDownSpace, rgSelectLine}) field->setVisible(lines == 2);
   if (lines != 2) RadioBoth->setChecked(true);
-  Action("ActionColor")->setEnabled(lines > 0);
+  ActionColor->setEnabled(lines > 0);
   SetLineStyle(FBack->LineStyle);
   WriteWidths();
 }
@@ -264,7 +270,7 @@ void TSetBorderForm::WriteWidths() {
 void TSetBorderForm::SetLineStyle(TLineStyle style) {
   FBack->LineStyle = TLineStyle(std::clamp(int(style), 0, 3));
   StyleButtons[size_t(FBack->LineStyle)]->setChecked(true);
-  Action("ActionFill")->setEnabled(FBack->LineStyle == TLineStyle::FilledRectangle ||
+  ActionFill->setEnabled(FBack->LineStyle == TLineStyle::FilledRectangle ||
                                    FBack->LineStyle == TLineStyle::FilledEllipse);
   ViewerBorder->update();
 }

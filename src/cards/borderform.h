@@ -2,9 +2,11 @@
 #pragma once
 
 #include "card.h"
+#include "windowactions.h"
 
 #include <QDialog>
 #include <QMap>
+#include <array>
 
 class QAction;
 class QGroupBox;
@@ -28,7 +30,15 @@ public:
                  QWidget* parent = nullptr);
   ~TSetBorderForm() override;
 
-  [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
+  // The window's commands, made in one place (CreateActions); their object
+  // names are the description's ("ActionColor" and so on).
+  QAction* ActionColor = nullptr;
+  QAction* ActionFill = nullptr;
+  QAction* ActionHelp = nullptr;
+  std::array<QAction*, 4> CornerActions{};  // upper left, upper right, bottom left, bottom right
+  std::array<QAction*, 4> StyleActions{};   // by TLineStyle
+  // A command by its object name (tests).
+  [[nodiscard]] QAction* Action(const QString& name) const { return WindowActions::Find(this, name); }
   // 0 none, 1 single, 2 double.
   [[nodiscard]] int Lines() const;
   void SetLines(int lines);
@@ -65,7 +75,7 @@ protected:
   void showEvent(QShowEvent* event) override;
 
 private:
-  QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut, const QString& hint);
+  void CreateActions();
   void LinesClick();
   void WriteWidths();
   void ActionColorExecute();
@@ -76,7 +86,6 @@ private:
   TCardBack* FBack;
   TGPRect FCard;
   QString FPatternFolder;
-  QMap<QString, QAction*> FActions;
   int FOrnament = 0;
   bool FShowing = false;
 };
