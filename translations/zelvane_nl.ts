@@ -1105,139 +1105,139 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Zelvane - Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="55" />
+        <location filename="../src/search/findviewer.cpp" line="72" />
         <source>Add actor</source>
         <translation>Persoon toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="56" />
+        <location filename="../src/search/findviewer.cpp" line="73" />
         <source>Remove actor</source>
         <translation>Persoon verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="57" />
-        <location filename="../src/search/findviewer.cpp" line="135" />
+        <location filename="../src/search/findviewer.cpp" line="74" />
+        <location filename="../src/search/findviewer.cpp" line="137" />
         <source>Uncheck all</source>
         <translation>Alles uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="58" />
-        <location filename="../src/search/findviewer.cpp" line="158" />
+        <location filename="../src/search/findviewer.cpp" line="75" />
+        <location filename="../src/search/findviewer.cpp" line="160" />
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="59" />
+        <location filename="../src/search/findviewer.cpp" line="77" />
         <source>Reset search attributes</source>
         <translation>Zoekkenmerken wissen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="60" />
+        <location filename="../src/search/findviewer.cpp" line="78" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="61" />
-        <location filename="../src/search/findviewer.cpp" line="158" />
+        <location filename="../src/search/findviewer.cpp" line="79" />
+        <location filename="../src/search/findviewer.cpp" line="160" />
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="93" />
+        <location filename="../src/search/findviewer.cpp" line="95" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="94" />
+        <location filename="../src/search/findviewer.cpp" line="96" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="95" />
+        <location filename="../src/search/findviewer.cpp" line="97" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="96" />
+        <location filename="../src/search/findviewer.cpp" line="98" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="107" />
+        <location filename="../src/search/findviewer.cpp" line="109" />
         <source>Start</source>
         <comment>the first day of the range</comment>
         <translation>Begin</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="108" />
+        <location filename="../src/search/findviewer.cpp" line="110" />
         <source>End</source>
         <comment>the last day of the range</comment>
         <translation>Einde</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="115" />
+        <location filename="../src/search/findviewer.cpp" line="117" />
         <source>Actors</source>
         <translation>Personen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="119" />
+        <location filename="../src/search/findviewer.cpp" line="121" />
         <source>All</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="120" />
+        <location filename="../src/search/findviewer.cpp" line="122" />
         <source>Any</source>
         <translation>Een van</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="135" />
+        <location filename="../src/search/findviewer.cpp" line="137" />
         <source>Add</source>
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="135" />
+        <location filename="../src/search/findviewer.cpp" line="137" />
         <source>Remove</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="145" />
+        <location filename="../src/search/findviewer.cpp" line="147" />
         <source>Use previous result</source>
         <translation>Vorig resultaat gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="146" />
+        <location filename="../src/search/findviewer.cpp" line="148" />
         <source>Include subdirectories</source>
         <translation>Inclusief submappen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="158" />
+        <location filename="../src/search/findviewer.cpp" line="160" />
         <source>Reset</source>
         <translation>Wissen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="158" />
+        <location filename="../src/search/findviewer.cpp" line="160" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="227" />
+        <location filename="../src/search/findviewer.cpp" line="229" />
         <source>No actor to be added.</source>
         <translation>Er is geen persoon om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="257" />
+        <location filename="../src/search/findviewer.cpp" line="259" />
         <source>The name attribute is checked, but no value given.
 Do you want to resume the search without the name?</source>
         <translation>Het kenmerk naam is aangevinkt, maar zonder waarde.
 Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="263" />
+        <location filename="../src/search/findviewer.cpp" line="265" />
         <source>No attributes checked to search.</source>
         <translation>Geen kenmerken aangevinkt om op te zoeken.</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="267" />
+        <location filename="../src/search/findviewer.cpp" line="269" />
         <source>The enddate is smaller than the startdate.</source>
         <translation>De einddatum ligt voor de begindatum.</translation>
     </message>

@@ -52,20 +52,14 @@ TFindImagesForm::TFindImagesForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Zelvane - Find images"));
   resize(250, 555);
   setMinimumSize(250, 430);
-  AddAction("ActionAdd", tr("Add actor"), QKeySequence());
-  AddAction("ActionRemove", tr("Remove actor"), QKeySequence(Qt::ALT | Qt::Key_Delete));
-  AddAction("ActionUncheckAll", tr("Uncheck all"), QKeySequence(Qt::ALT | Qt::Key_U));
-  AddAction("ActionStart", tr("Start"), QKeySequence(Qt::ALT | Qt::Key_S));
-  AddAction("ActionReset", tr("Reset search attributes"), QKeySequence(Qt::ALT | Qt::Key_R));
-  AddAction("ActionHelp", tr("Show help for this form"), QKeySequence(Qt::Key_F1));
-  AddAction("ActionCancel", tr("Cancel"), QKeySequence(Qt::Key_Escape));
-  connect(Action("ActionAdd"), &QAction::triggered, this, &TFindImagesForm::ActionAddExecute);
-  connect(Action("ActionRemove"), &QAction::triggered, this, &TFindImagesForm::ActionRemoveExecute);
-  connect(Action("ActionUncheckAll"), &QAction::triggered, this, &TFindImagesForm::ActionUncheckAllExecute);
-  connect(Action("ActionStart"), &QAction::triggered, this, &TFindImagesForm::ActionStartExecute);
-  connect(Action("ActionReset"), &QAction::triggered, this, &TFindImagesForm::ActionResetExecute);
-  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::FindImages); });
-  connect(Action("ActionCancel"), &QAction::triggered, this, &QDialog::reject);
+  CreateActions();
+  connect(ActionAdd, &QAction::triggered, this, &TFindImagesForm::ActionAddExecute);
+  connect(ActionRemove, &QAction::triggered, this, &TFindImagesForm::ActionRemoveExecute);
+  connect(ActionUncheckAll, &QAction::triggered, this, &TFindImagesForm::ActionUncheckAllExecute);
+  connect(ActionStart, &QAction::triggered, this, &TFindImagesForm::ActionStartExecute);
+  connect(ActionReset, &QAction::triggered, this, &TFindImagesForm::ActionResetExecute);
+  connect(ActionHelp, &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::FindImages); });
+  connect(ActionCancel, &QAction::triggered, this, &QDialog::reject);
   CreateLayout();
   WindowPlacement::Apply(this, ProcessSettings().FindForm, parent);
   DisablePrevious();
@@ -73,8 +67,16 @@ TFindImagesForm::TFindImagesForm(QWidget* parent) : QDialog(parent) {
 
 TFindImagesForm::~TFindImagesForm() = default;
 
-QAction* TFindImagesForm::AddAction(const QString& name, const QString& text, const QKeySequence& shortcut) {
-  return WindowActions::Add(this, FActions, name, text, shortcut);
+void TFindImagesForm::CreateActions() {
+  using WindowActions::Add;
+  ActionAdd = Add(this, QStringLiteral("ActionAdd"), tr("Add actor"), QKeySequence());
+  ActionRemove = Add(this, QStringLiteral("ActionRemove"), tr("Remove actor"), QKeySequence(Qt::ALT | Qt::Key_Delete));
+  ActionUncheckAll = Add(this, QStringLiteral("ActionUncheckAll"), tr("Uncheck all"), QKeySequence(Qt::ALT | Qt::Key_U));
+  ActionStart = Add(this, QStringLiteral("ActionStart"), tr("Start"), QKeySequence(Qt::ALT | Qt::Key_S));
+  ActionReset =
+      Add(this, QStringLiteral("ActionReset"), tr("Reset search attributes"), QKeySequence(Qt::ALT | Qt::Key_R));
+  ActionHelp = Add(this, QStringLiteral("ActionHelp"), tr("Show help for this form"), QKeySequence(Qt::Key_F1));
+  ActionCancel = Add(this, QStringLiteral("ActionCancel"), tr("Cancel"), QKeySequence(Qt::Key_Escape));
 }
 
 void TFindImagesForm::CreateLayout() {
@@ -131,11 +133,11 @@ void TFindImagesForm::CreateLayout() {
   actorsLayout->addWidget(EditActor);
   // Two rows, so that the captions fit the narrow window in every language.
   auto* actorButtons = new QGridLayout;
-  const std::pair<const char*, QString> actorCommands[] = {
-      {"ActionAdd", tr("Add")}, {"ActionRemove", tr("Remove")}, {"ActionUncheckAll", tr("Uncheck all")}};
+  const std::pair<QAction*, QString> actorCommands[] = {
+      {ActionAdd, tr("Add")}, {ActionRemove, tr("Remove")}, {ActionUncheckAll, tr("Uncheck all")}};
   int place = 0;
-  for (const auto& [name, caption] : actorCommands) {
-    actorButtons->addWidget(WindowActions::Button(actors, Action(name), caption), place / 2, place % 2, 1,
+  for (const auto& [action, caption] : actorCommands) {
+    actorButtons->addWidget(WindowActions::Button(actors, action, caption), place / 2, place % 2, 1,
                             place == 2 ? 2 : 1);
     ++place;
   }
@@ -154,11 +156,11 @@ void TFindImagesForm::CreateLayout() {
   form->addWidget(CheckIncludeSub);
 
   auto* buttons = new QGridLayout;
-  const std::pair<const char*, QString> commands[] = {
-      {"ActionStart", tr("Start")}, {"ActionReset", tr("Reset")}, {"ActionHelp", tr("Help")}, {"ActionCancel", tr("Cancel")}};
+  const std::pair<QAction*, QString> commands[] = {
+      {ActionStart, tr("Start")}, {ActionReset, tr("Reset")}, {ActionHelp, tr("Help")}, {ActionCancel, tr("Cancel")}};
   int index = 0;
-  for (const auto& [name, caption] : commands) {
-    buttons->addWidget(WindowActions::Button(this, Action(name), caption), index / 2, index % 2);
+  for (const auto& [action, caption] : commands) {
+    buttons->addWidget(WindowActions::Button(this, action, caption), index / 2, index % 2);
     ++index;
   }
   form->addLayout(buttons);

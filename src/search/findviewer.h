@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "windowactions.h"
 #include "searchattributes.h"
 
 #include <QDialog>
@@ -32,7 +33,17 @@ public:
   QString KnownActors;
   TSearchAttributes Attributes;
 
-  [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
+  // The window's commands, made in one place (CreateActions); their object
+  // names are the description's ("ActionAdd" and so on).
+  QAction* ActionAdd = nullptr;
+  QAction* ActionRemove = nullptr;
+  QAction* ActionUncheckAll = nullptr;
+  QAction* ActionStart = nullptr;
+  QAction* ActionReset = nullptr;
+  QAction* ActionHelp = nullptr;
+  QAction* ActionCancel = nullptr;
+  // A command by its object name (tests).
+  [[nodiscard]] QAction* Action(const QString& name) const { return WindowActions::Find(this, name); }
   // The main window's say over the two options: no previous result to use.
   void DisablePrevious();
 
@@ -65,7 +76,7 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  QAction* AddAction(const QString& name, const QString& text, const QKeySequence& shortcut);
+  void CreateActions();
   void CreateLayout();
   void FormShow();
   void DateChange(bool startChanged);
@@ -74,5 +85,4 @@ private:
   [[nodiscard]] bool Ask(const QString& question);
   void Warn(const QString& message);
 
-  QMap<QString, QAction*> FActions;
 };
