@@ -2078,52 +2078,52 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Zelvane - Foto's afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="78" />
+        <location filename="../src/print/printviewer.cpp" line="74" />
         <source>Load</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="78" />
+        <location filename="../src/print/printviewer.cpp" line="75" />
         <source>Load layout settings</source>
         <translation>Indeling laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="79" />
+        <location filename="../src/print/printviewer.cpp" line="76" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="79" />
+        <location filename="../src/print/printviewer.cpp" line="77" />
         <source>Save layout settings</source>
         <translation>Indeling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="80" />
+        <location filename="../src/print/printviewer.cpp" line="78" />
         <source>Default</source>
         <translation>Standaard</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="80" />
+        <location filename="../src/print/printviewer.cpp" line="79" />
         <source>Set default layout settings</source>
         <translation>Standaardindeling instellen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="81" />
+        <location filename="../src/print/printviewer.cpp" line="80" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="81" />
+        <location filename="../src/print/printviewer.cpp" line="80" />
         <source>Show help</source>
         <translation>Help tonen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="82" />
+        <location filename="../src/print/printviewer.cpp" line="81" />
         <source>Printer settings</source>
         <translation>Printerinstellingen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="83" />
+        <location filename="../src/print/printviewer.cpp" line="82" />
         <source>Open printer settings dialog</source>
         <translation>Printerinstellingen openen</translation>
     </message>
@@ -2148,12 +2148,12 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Venster sluiten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="86" />
+        <location filename="../src/print/printviewer.cpp" line="87" />
         <source>Font</source>
         <translation>Lettertype</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="86" />
+        <location filename="../src/print/printviewer.cpp" line="87" />
         <source>Set text font</source>
         <translation>Lettertype van de tekst kiezen</translation>
     </message>

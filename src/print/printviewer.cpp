@@ -69,30 +69,30 @@ TPrintLayoutFormViewer::~TPrintLayoutFormViewer() {
   ProcessSettings().PrintLayout = Layout().ToFile().Text();
 }
 
-QAction* TPrintLayoutFormViewer::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
-                                           const QString& hint) {
-  return WindowActions::Add(this, FActions, name, caption, shortcut, hint);
-}
-
 void TPrintLayoutFormViewer::CreateActions() {
-  AddAction("ActionLoad", tr("Load"), QKeySequence(Qt::ALT | Qt::Key_L), tr("Load layout settings"));
-  AddAction("ActionSave", tr("Save"), QKeySequence(Qt::ALT | Qt::Key_S), tr("Save layout settings"));
-  AddAction("ActionDefault", tr("Default"), QKeySequence(Qt::ALT | Qt::Key_D), tr("Set default layout settings"));
-  AddAction("ActionHelp", tr("Help"), QKeySequence(Qt::Key_F1), tr("Show help"));
-  AddAction("ActionPrintSetttings", tr("Printer settings"), QKeySequence(Qt::ALT | Qt::Key_P),
-            tr("Open printer settings dialog"));
-  AddAction("ActionPrint", tr("Print"), QKeySequence(Qt::Key_Return), tr("Start printing"));
-  AddAction("ActionClose", tr("Close"), QKeySequence(Qt::Key_Escape), tr("Close form"));
-  AddAction("ActionFont", tr("Font"), QKeySequence(Qt::ALT | Qt::Key_F), tr("Set text font"));
-  connect(Action("ActionLoad"), &QAction::triggered, this, &TPrintLayoutFormViewer::ActionLoadExecute);
-  connect(Action("ActionSave"), &QAction::triggered, this, &TPrintLayoutFormViewer::ActionSaveExecute);
-  connect(Action("ActionDefault"), &QAction::triggered, this, &TPrintLayoutFormViewer::ActionDefaultExecute);
-  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::PrintLayout); });
-  connect(Action("ActionPrintSetttings"), &QAction::triggered, this,
-          &TPrintLayoutFormViewer::ActionPrintSettingsExecute);
-  connect(Action("ActionPrint"), &QAction::triggered, this, &TPrintLayoutFormViewer::ActionPrintExecute);
-  connect(Action("ActionClose"), &QAction::triggered, this, &QDialog::reject);
-  connect(Action("ActionFont"), &QAction::triggered, this, &TPrintLayoutFormViewer::ActionFontExecute);
+  using WindowActions::Add;
+  ActionLoad = Add(this, QStringLiteral("ActionLoad"), tr("Load"), QKeySequence(Qt::ALT | Qt::Key_L),
+                   tr("Load layout settings"));
+  ActionSave = Add(this, QStringLiteral("ActionSave"), tr("Save"), QKeySequence(Qt::ALT | Qt::Key_S),
+                   tr("Save layout settings"));
+  ActionDefault = Add(this, QStringLiteral("ActionDefault"), tr("Default"), QKeySequence(Qt::ALT | Qt::Key_D),
+                      tr("Set default layout settings"));
+  ActionHelp = Add(this, QStringLiteral("ActionHelp"), tr("Help"), QKeySequence(Qt::Key_F1), tr("Show help"));
+  ActionPrintSettings = Add(this, QStringLiteral("ActionPrintSetttings"), tr("Printer settings"),
+                            QKeySequence(Qt::ALT | Qt::Key_P), tr("Open printer settings dialog"));
+  ActionPrint =
+      Add(this, QStringLiteral("ActionPrint"), tr("Print"), QKeySequence(Qt::Key_Return), tr("Start printing"));
+  ActionClose = Add(this, QStringLiteral("ActionClose"), tr("Close"), QKeySequence(Qt::Key_Escape), tr("Close form"));
+  ActionFont =
+      Add(this, QStringLiteral("ActionFont"), tr("Font"), QKeySequence(Qt::ALT | Qt::Key_F), tr("Set text font"));
+  connect(ActionLoad, &QAction::triggered, this, &TPrintLayoutFormViewer::ActionLoadExecute);
+  connect(ActionSave, &QAction::triggered, this, &TPrintLayoutFormViewer::ActionSaveExecute);
+  connect(ActionDefault, &QAction::triggered, this, &TPrintLayoutFormViewer::ActionDefaultExecute);
+  connect(ActionHelp, &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::PrintLayout); });
+  connect(ActionPrintSettings, &QAction::triggered, this, &TPrintLayoutFormViewer::ActionPrintSettingsExecute);
+  connect(ActionPrint, &QAction::triggered, this, &TPrintLayoutFormViewer::ActionPrintExecute);
+  connect(ActionClose, &QAction::triggered, this, &QDialog::reject);
+  connect(ActionFont, &QAction::triggered, this, &TPrintLayoutFormViewer::ActionFontExecute);
 }
 
 namespace {
@@ -149,7 +149,7 @@ void TPrintLayoutFormViewer::CreateLayout() {
   textLayout->addWidget(rbFileName, 1, 0);
   textLayout->addWidget(rbName, 2, 0);
   textLayout->addWidget(cbDate, 0, 1);
-  textLayout->addWidget(WindowActions::Button(text, Action("ActionFont")), 2, 1);
+  textLayout->addWidget(WindowActions::Button(text, ActionFont), 2, 1);
 
   auto* lower = new QFormLayout;
   NUpDownMargin = TNumericUpDown::Create(panel, TPrintLayout::MinMargin, TPrintLayout::MaxMargin, 0, 2);
@@ -159,14 +159,14 @@ void TPrintLayoutFormViewer::CreateLayout() {
 
   auto* files = new QGroupBox(tr("Print layout settings"), panel);
   auto* filesLayout = new QHBoxLayout(files);
-  for (const char* name : {"ActionLoad", "ActionSave", "ActionDefault"})
-    filesLayout->addWidget(WindowActions::Button(files, Action(name)));
+  for (QAction* action : {ActionLoad, ActionSave, ActionDefault})
+    filesLayout->addWidget(WindowActions::Button(files, action));
 
   auto* buttons = new QGridLayout;
-  buttons->addWidget(WindowActions::Button(panel, Action("ActionHelp")), 0, 0);
-  buttons->addWidget(WindowActions::Button(panel, Action("ActionPrintSetttings")), 0, 1);
-  buttons->addWidget(WindowActions::Button(panel, Action("ActionPrint")), 1, 0);
-  buttons->addWidget(WindowActions::Button(panel, Action("ActionClose")), 1, 1);
+  buttons->addWidget(WindowActions::Button(panel, ActionHelp), 0, 0);
+  buttons->addWidget(WindowActions::Button(panel, ActionPrintSettings), 0, 1);
+  buttons->addWidget(WindowActions::Button(panel, ActionPrint), 1, 0);
+  buttons->addWidget(WindowActions::Button(panel, ActionClose), 1, 1);
 
   auto* right = new QVBoxLayout(panel);
   right->addLayout(form);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "windowactions.h"
 #include "cardtext.h"
 #include "pageviews.h"
 #include "printlayout.h"
@@ -37,8 +38,19 @@ public:
   // How the last print ended ("Printed 3 pages"); empty before any.
   [[nodiscard]] QString Outcome() const { return FOutcome; }
 
-  [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
-  [[nodiscard]] QList<QAction*> Actions() const { return FActions.values(); }
+  // The window's commands, made in one place (CreateActions); their object
+  // names are the description's ("ActionLoad" and so on, and its
+  // "ActionPrintSetttings").
+  QAction* ActionLoad = nullptr;
+  QAction* ActionSave = nullptr;
+  QAction* ActionDefault = nullptr;
+  QAction* ActionHelp = nullptr;
+  QAction* ActionPrintSettings = nullptr;
+  QAction* ActionPrint = nullptr;
+  QAction* ActionClose = nullptr;
+  QAction* ActionFont = nullptr;
+  // A command by its object name (tests).
+  [[nodiscard]] QAction* Action(const QString& name) const { return WindowActions::Find(this, name); }
   // The layout as the controls show it.
   [[nodiscard]] TPrintLayout Layout() const;
   // Shows a layout in the controls, at page 1.
@@ -84,7 +96,6 @@ protected:
   void showEvent(QShowEvent* event) override;
 
 private:
-  QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut, const QString& hint);
   void CreateActions();
   void CreateLayout();
   void ConnectControls();
@@ -98,7 +109,6 @@ private:
   void PagePreviewPaint(QPainter& canvas);
   void ShowError(const QString& message);
 
-  QMap<QString, QAction*> FActions;
   QList<TImageToDraw*> FImages;
   int FPages = 0;
   int FFirstIndex = 0;
