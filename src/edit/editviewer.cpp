@@ -58,64 +58,64 @@ TEditImagesFormViewer::~TEditImagesFormViewer() {
 }
 
 QAction* TEditImagesFormViewer::AddAction(const QString& name, const QString& text, const QKeySequence& shortcut) {
-  QAction* action = WindowActions::Add(this, FActions, name, text, shortcut);
+  QAction* action = WindowActions::Add(this, name, text, shortcut);
   action->setIcon(EditIcons::Icon(name));
   return action;
 }
 
 void TEditImagesFormViewer::CreateActions() {
-  FEditActions = {
-      AddAction("ActionRotateL", tr("Rotate left"), QKeySequence(Qt::ALT | Qt::Key_L)),
-      AddAction("ActionRotateR", tr("Rotate right"), QKeySequence(Qt::ALT | Qt::Key_R)),
-      AddAction("ActionZoomIn", tr("Zoom in"), QKeySequence(Qt::ALT | Qt::Key_Z)),
-      AddAction("ActionZoomOut", tr("Zoom out"), QKeySequence(Qt::ALT | Qt::Key_O)),
-      AddAction("ActionRedEyes", tr("Edit red eyes"), QKeySequence(Qt::ALT | Qt::Key_E)),
-      AddAction("ActionRestoreRed", tr("Restore red eyes"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E)),
-      AddAction("ActionShowROI", tr("Show ROI"), QKeySequence(Qt::ALT | Qt::Key_S)),
-      AddAction("ActionSetROI", tr("Set ROI"), QKeySequence(Qt::ALT | Qt::Key_I)),
-      AddAction("ActionResetROI", tr("Reset ROI"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_I)),
-      AddAction("ActionUndo", tr("Undo"), QKeySequence(Qt::ALT | Qt::Key_Backspace)),
-  };
-  AddAction("ActionFirst", tr("First image"), QKeySequence(Qt::ALT | Qt::Key_Home));
-  AddAction("ActionPrevious", tr("Previous image"), QKeySequence(Qt::ALT | Qt::Key_PageUp));
-  AddAction("ActionNext", tr("Next image"), QKeySequence(Qt::ALT | Qt::Key_PageDown));
-  AddAction("ActionLast", tr("Last image"), QKeySequence(Qt::ALT | Qt::Key_End));
-  AddAction("ActionSaveAll", tr("Save all images"), QKeySequence(Qt::ALT | Qt::Key_A));
-  AddAction("ActionSave", tr("Save image"), QKeySequence(Qt::ALT | Qt::Key_V));
-  AddAction("ActionHelp", tr("Show help for this form"), Qt::Key_F1);
-  AddAction("ActionClose", tr("Close form"), Qt::Key_Escape);
-  AddAction("ActionAddActor", tr("Add actor"), QKeySequence());
-  AddAction("ActionRemoveActor", tr("Remove actor"), QKeySequence(Qt::ALT | Qt::Key_Delete));
-  AddAction("ActionUncheckActors", tr("Uncheck all actors"), QKeySequence(Qt::ALT | Qt::Key_U));
-  for (const char* name : {"ActionZoomIn", "ActionRedEyes", "ActionShowROI", "ActionSetROI"})
-    Action(name)->setCheckable(true);
-  Action("ActionUndo")->setEnabled(false);
+  ActionRotateL = AddAction("ActionRotateL", tr("Rotate left"), QKeySequence(Qt::ALT | Qt::Key_L));
+  ActionRotateR = AddAction("ActionRotateR", tr("Rotate right"), QKeySequence(Qt::ALT | Qt::Key_R));
+  ActionZoomIn = AddAction("ActionZoomIn", tr("Zoom in"), QKeySequence(Qt::ALT | Qt::Key_Z));
+  ActionZoomOut = AddAction("ActionZoomOut", tr("Zoom out"), QKeySequence(Qt::ALT | Qt::Key_O));
+  ActionRedEyes = AddAction("ActionRedEyes", tr("Edit red eyes"), QKeySequence(Qt::ALT | Qt::Key_E));
+  ActionRestoreRed =
+      AddAction("ActionRestoreRed", tr("Restore red eyes"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E));
+  ActionShowROI = AddAction("ActionShowROI", tr("Show ROI"), QKeySequence(Qt::ALT | Qt::Key_S));
+  ActionSetROI = AddAction("ActionSetROI", tr("Set ROI"), QKeySequence(Qt::ALT | Qt::Key_I));
+  ActionResetROI = AddAction("ActionResetROI", tr("Reset ROI"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_I));
+  ActionUndo = AddAction("ActionUndo", tr("Undo"), QKeySequence(Qt::ALT | Qt::Key_Backspace));
+  FEditActions = {ActionRotateL,    ActionRotateR, ActionZoomIn, ActionZoomOut,  ActionRedEyes,
+                  ActionRestoreRed, ActionShowROI, ActionSetROI, ActionResetROI, ActionUndo};
+  ActionFirst = AddAction("ActionFirst", tr("First image"), QKeySequence(Qt::ALT | Qt::Key_Home));
+  ActionPrevious = AddAction("ActionPrevious", tr("Previous image"), QKeySequence(Qt::ALT | Qt::Key_PageUp));
+  ActionNext = AddAction("ActionNext", tr("Next image"), QKeySequence(Qt::ALT | Qt::Key_PageDown));
+  ActionLast = AddAction("ActionLast", tr("Last image"), QKeySequence(Qt::ALT | Qt::Key_End));
+  ActionSaveAll = AddAction("ActionSaveAll", tr("Save all images"), QKeySequence(Qt::ALT | Qt::Key_A));
+  ActionSave = AddAction("ActionSave", tr("Save image"), QKeySequence(Qt::ALT | Qt::Key_V));
+  ActionHelp = AddAction("ActionHelp", tr("Show help for this form"), Qt::Key_F1);
+  ActionClose = AddAction("ActionClose", tr("Close form"), Qt::Key_Escape);
+  ActionAddActor = AddAction("ActionAddActor", tr("Add actor"), QKeySequence());
+  ActionRemoveActor = AddAction("ActionRemoveActor", tr("Remove actor"), QKeySequence(Qt::ALT | Qt::Key_Delete));
+  ActionUncheckActors = AddAction("ActionUncheckActors", tr("Uncheck all actors"), QKeySequence(Qt::ALT | Qt::Key_U));
+  for (QAction* action : {ActionZoomIn, ActionRedEyes, ActionShowROI, ActionSetROI}) action->setCheckable(true);
+  ActionUndo->setEnabled(false);
   // Ctrl+Z as well; while a text field has the focus it stays that field's
   // own undo (the field takes the key first).
-  Action("ActionUndo")->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  ActionUndo->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_Z)});
 
-  auto bind = [this](const char* name, auto slot) { connect(Action(name), &QAction::triggered, this, slot); };
-  bind("ActionRotateL", [this] { ActionRotateExecute(-90); });
-  bind("ActionRotateR", [this] { ActionRotateExecute(90); });
-  bind("ActionZoomIn", [this] { ActionZoomInExecute(); });
-  bind("ActionZoomOut", [this] { ActionZoomOutExecute(); });
-  bind("ActionRedEyes", [this] { ActionRedEyesExecute(); });
-  bind("ActionRestoreRed", [this] { ActionRestoreRedExecute(); });
-  bind("ActionShowROI", [this] { ActionShowROIExecute(); });
-  bind("ActionSetROI", [this] { ActionSetROIExecute(); });
-  bind("ActionResetROI", [this] { ActionResetROIExecute(); });
-  bind("ActionUndo", [this] { ActionUndoExecute(); });
-  bind("ActionFirst", [this] { Navigate(NavigateFirst); });
-  bind("ActionPrevious", [this] { Navigate(NavigatePrevious); });
-  bind("ActionNext", [this] { Navigate(NavigateNext); });
-  bind("ActionLast", [this] { Navigate(NavigateLast); });
-  bind("ActionSaveAll", [this] { ActionSaveAllExecute(); });
-  bind("ActionSave", [this] { SaveCurrent(); });
-  bind("ActionHelp", [] { HelpFiles::Show(HelpFiles::TContext::EditImages); });
-  bind("ActionClose", [this] { close(); });
-  bind("ActionAddActor", [this] { ActionAddActorExecute(); });
-  bind("ActionRemoveActor", [this] { ActionRemoveActorExecute(); });
-  bind("ActionUncheckActors", [this] { ActionUncheckActorsExecute(); });
+  auto bind = [this](QAction* action, auto slot) { connect(action, &QAction::triggered, this, slot); };
+  bind(ActionRotateL, [this] { ActionRotateExecute(-90); });
+  bind(ActionRotateR, [this] { ActionRotateExecute(90); });
+  bind(ActionZoomIn, [this] { ActionZoomInExecute(); });
+  bind(ActionZoomOut, [this] { ActionZoomOutExecute(); });
+  bind(ActionRedEyes, [this] { ActionRedEyesExecute(); });
+  bind(ActionRestoreRed, [this] { ActionRestoreRedExecute(); });
+  bind(ActionShowROI, [this] { ActionShowROIExecute(); });
+  bind(ActionSetROI, [this] { ActionSetROIExecute(); });
+  bind(ActionResetROI, [this] { ActionResetROIExecute(); });
+  bind(ActionUndo, [this] { ActionUndoExecute(); });
+  bind(ActionFirst, [this] { Navigate(NavigateFirst); });
+  bind(ActionPrevious, [this] { Navigate(NavigatePrevious); });
+  bind(ActionNext, [this] { Navigate(NavigateNext); });
+  bind(ActionLast, [this] { Navigate(NavigateLast); });
+  bind(ActionSaveAll, [this] { ActionSaveAllExecute(); });
+  bind(ActionSave, [this] { SaveCurrent(); });
+  bind(ActionHelp, [] { HelpFiles::Show(HelpFiles::TContext::EditImages); });
+  bind(ActionClose, [this] { close(); });
+  bind(ActionAddActor, [this] { ActionAddActorExecute(); });
+  bind(ActionRemoveActor, [this] { ActionRemoveActorExecute(); });
+  bind(ActionUncheckActors, [this] { ActionUncheckActorsExecute(); });
 }
 
 void TEditImagesFormViewer::CreateLayout() {
@@ -137,7 +137,7 @@ void TEditImagesFormViewer::CreateLayout() {
 
   auto* centre = new QVBoxLayout;
   auto* navigation = new QToolBar(this);
-  navigation->addActions({Action("ActionFirst"), Action("ActionPrevious"), Action("ActionNext"), Action("ActionLast")});
+  navigation->addActions({ActionFirst, ActionPrevious, ActionNext, ActionLast});
   centre->addWidget(navigation);
   auto* redEyePanel = new QWidget(this);
   redEyePanel->setFixedHeight(77);
@@ -214,11 +214,11 @@ void TEditImagesFormViewer::CreateLayout() {
   EditActor = new QLineEdit(actors);
   actorsLayout->addWidget(EditActor);
   auto* actorButtons = new QHBoxLayout;
-  const std::pair<const char*, QString> actorCommands[] = {
-      {"ActionAddActor", tr("Add")}, {"ActionRemoveActor", tr("Remove")}, {"ActionUncheckActors", tr("Uncheck")}};
-  for (const auto& [name, caption] : actorCommands) {
-    auto* button = WindowActions::Button(actors, Action(name), caption);
-    connect(Action(name), &QAction::enabledChanged, button, &QPushButton::setEnabled);
+  const std::pair<QAction*, QString> actorCommands[] = {
+      {ActionAddActor, tr("Add")}, {ActionRemoveActor, tr("Remove")}, {ActionUncheckActors, tr("Uncheck")}};
+  for (const auto& [action, caption] : actorCommands) {
+    auto* button = WindowActions::Button(actors, action, caption);
+    connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
     actorButtons->addWidget(button);
   }
   actorsLayout->addLayout(actorButtons);
@@ -288,10 +288,10 @@ void TEditImagesFormViewer::FormShow() {
 
 void TEditImagesFormViewer::UpdateNavigation() {
   const int count = int(FImageList.size());
-  Action("ActionFirst")->setEnabled(FIndex >= 1);
-  Action("ActionPrevious")->setEnabled(FIndex >= 1);
-  Action("ActionNext")->setEnabled(FIndex < count - 1);
-  Action("ActionLast")->setEnabled(FIndex < count - 1);
+  ActionFirst->setEnabled(FIndex >= 1);
+  ActionPrevious->setEnabled(FIndex >= 1);
+  ActionNext->setEnabled(FIndex < count - 1);
+  ActionLast->setEnabled(FIndex < count - 1);
 }
 
 void TEditImagesFormViewer::Navigate(TNavigate mode) {
@@ -328,7 +328,7 @@ void TEditImagesFormViewer::ShowCurrentImage() {
 }
 
 void TEditImagesFormViewer::UpdateSaveControls(bool canSave) {
-  for (const char* name : {"ActionSave", "ActionSaveAll"}) Action(name)->setEnabled(canSave);
+  for (QAction* action : {ActionSave, ActionSaveAll}) action->setEnabled(canSave);
   BitBtnSave->setEnabled(canSave);
   BitBtnSaveAll->setEnabled(canSave);
   CheckAlways->setEnabled(canSave);
@@ -344,8 +344,7 @@ void TEditImagesFormViewer::UpdateSaveControls(bool canSave) {
   DTPDate->setReadOnly(readOnly);
   DTPTime->setReadOnly(readOnly);
   CheckListActors->setEnabled(!readOnly);
-  for (const char* name : {"ActionAddActor", "ActionRemoveActor", "ActionUncheckActors"})
-    Action(name)->setEnabled(!readOnly);
+  for (QAction* action : {ActionAddActor, ActionRemoveActor, ActionUncheckActors}) action->setEnabled(!readOnly);
 }
 
 void TEditImagesFormViewer::ShowError(const QString& message) {
@@ -370,7 +369,7 @@ bool TEditImagesFormViewer::eventFilter(QObject* watched, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       if (watched == EditActor)
-        Action("ActionAddActor")->trigger();
+        ActionAddActor->trigger();
       else if (watched == EditLocation)
         CheckListActors->setFocus();
       else if (watched == CheckListActors)

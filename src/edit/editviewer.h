@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "windowactions.h"
 #include "mousehandler.h"
 #include "undoactions.h"
 
@@ -48,15 +49,37 @@ public:
   // Whether a save also writes the attributes for other programs (the
   // "WriteStandardMetadata" setting); read back after the window closes.
   bool WriteStandardMetadata = true;
-  // The list whose photos (RecordRole of column 0) and selection make the set.
   // The photos to step through and the one to show first.
   void SetPhotos(const QList<TImageToDraw*>& records, int index) {
     FImageList = records;
     FIndex = index;
   }
 
-  [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
-  [[nodiscard]] QList<QAction*> Actions() const { return FActions.values(); }
+  // The window's commands, made in one place (CreateActions); their object
+  // names are the description's ("ActionRotateL" and so on).
+  QAction* ActionRotateL = nullptr;
+  QAction* ActionRotateR = nullptr;
+  QAction* ActionZoomIn = nullptr;
+  QAction* ActionZoomOut = nullptr;
+  QAction* ActionRedEyes = nullptr;
+  QAction* ActionRestoreRed = nullptr;
+  QAction* ActionShowROI = nullptr;
+  QAction* ActionSetROI = nullptr;
+  QAction* ActionResetROI = nullptr;
+  QAction* ActionUndo = nullptr;
+  QAction* ActionFirst = nullptr;
+  QAction* ActionPrevious = nullptr;
+  QAction* ActionNext = nullptr;
+  QAction* ActionLast = nullptr;
+  QAction* ActionSaveAll = nullptr;
+  QAction* ActionSave = nullptr;
+  QAction* ActionHelp = nullptr;
+  QAction* ActionClose = nullptr;
+  QAction* ActionAddActor = nullptr;
+  QAction* ActionRemoveActor = nullptr;
+  QAction* ActionUncheckActors = nullptr;
+  // A command by its object name (tests).
+  [[nodiscard]] QAction* Action(const QString& name) const { return WindowActions::Find(this, name); }
   [[nodiscard]] const QList<TImageToDraw*>& ImageList() const { return FImageList; }
   [[nodiscard]] int CurrentIndex() const { return FIndex; }
   [[nodiscard]] TImageScaled* Scaled() const { return FScaled.get(); }
@@ -159,7 +182,6 @@ private:
   void DrawROIFrame(QPainter& canvas);
   void ShowError(const QString& message);
 
-  QMap<QString, QAction*> FActions;
   QList<QAction*> FEditActions;
   QList<TImageToDraw*> FImageList;
   int FIndex = 0;

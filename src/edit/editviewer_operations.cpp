@@ -47,9 +47,9 @@ void TEditImagesFormViewer::UpdateEditActions() {
   const bool usable = FScaled && FScaled->ImageToDraw->ErrorMessage.isEmpty() && FScaled->ImageToDraw->IsLoaded();
   for (QAction* action : FEditActions) action->setEnabled(usable);
   if (!usable) return;
-  Action("ActionUndo")->setEnabled(FUndo.Count() >= 1);
-  Action("ActionZoomOut")->setEnabled(FScaled->IsZoomed());
-  Action("ActionRestoreRed")->setEnabled(FScaled->HasRedEyes());
+  ActionUndo->setEnabled(FUndo.Count() >= 1);
+  ActionZoomOut->setEnabled(FScaled->IsZoomed());
+  ActionRestoreRed->setEnabled(FScaled->HasRedEyes());
 }
 
 void TEditImagesFormViewer::ActionRotateExecute(int degrees) {
@@ -61,9 +61,9 @@ void TEditImagesFormViewer::ActionRotateExecute(int degrees) {
 
 void TEditImagesFormViewer::SelectTool(QAction* action) {
   // The action has already inverted its own check; at most one tool is on.
-  QAction* zoom = Action("ActionZoomIn");
-  QAction* redEyes = Action("ActionRedEyes");
-  QAction* roi = Action("ActionSetROI");
+  QAction* zoom = ActionZoomIn;
+  QAction* redEyes = ActionRedEyes;
+  QAction* roi = ActionSetROI;
   if (!action->isChecked()) {
     ImageViewerEdit->SetMouseHandler(nullptr);
     if (action == redEyes) {
@@ -83,15 +83,15 @@ void TEditImagesFormViewer::SelectTool(QAction* action) {
 }
 
 void TEditImagesFormViewer::ActionZoomInExecute() {
-  SelectTool(Action("ActionZoomIn"));
+  SelectTool(ActionZoomIn);
 }
 
 void TEditImagesFormViewer::ActionRedEyesExecute() {
-  SelectTool(Action("ActionRedEyes"));
+  SelectTool(ActionRedEyes);
 }
 
 void TEditImagesFormViewer::ActionSetROIExecute() {
-  SelectTool(Action("ActionSetROI"));
+  SelectTool(ActionSetROI);
 }
 
 void TEditImagesFormViewer::ZoomToolUp() {
@@ -145,7 +145,7 @@ void TEditImagesFormViewer::ROIToolUp() {
   if (!FScaled || ROITool.DragRect.Width <= 3) return;  // a click sets nothing
   PushUndo(std::make_unique<TUndoROI>(FScaled.get()));
   FScaled->SetROIFromScreen(ROITool.DragRect);
-  Action("ActionShowROI")->setChecked(true);
+  ActionShowROI->setChecked(true);
   Modified = true;
   ImageViewerEdit->update();
 }
@@ -158,7 +158,7 @@ void TEditImagesFormViewer::ActionResetROIExecute() {
   if (!FScaled) return;
   PushUndo(std::make_unique<TUndoROI>(FScaled.get()));
   FScaled->ResetROI();
-  Action("ActionShowROI")->setChecked(true);
+  ActionShowROI->setChecked(true);
   Modified = true;
   ImageViewerEdit->update();
 }
@@ -173,7 +173,7 @@ void TEditImagesFormViewer::ImageViewerEditPaint(QPainter& canvas) {
   FScaled->SetTargetRect(ViewerTarget());
   FScaled->Draw(canvas);
   ImageViewerEdit->FillOutside(canvas, FScaled->DrawRect);
-  if (Action("ActionShowROI")->isChecked()) DrawROIFrame(canvas);
+  if (ActionShowROI->isChecked()) DrawROIFrame(canvas);
 }
 
 void TEditImagesFormViewer::DrawROIFrame(QPainter& canvas) {
