@@ -36,7 +36,8 @@ TFileReplacer::TResult TFileReplacer::Replace(const QString& path, const QByteAr
   const bool haveOriginal = ::stat(targetName.constData(), &original) == 0;
 
   TStagedFile staged(target);
-  bool ok = staged.Write(content) && staged.SetMode(haveOriginal ? original.st_mode & 07777 : TStagedFile::NewFileMode());
+  const bool ok =
+      staged.Write(content) && staged.SetMode(haveOriginal ? original.st_mode & 07777 : TStagedFile::NewFileMode());
   if (ok && haveOriginal) staged.KeepOwner(original.st_uid, original.st_gid);
   if (!ok || !staged.Close()) return fail(WriteFailed, staged.Reason());
   struct stat now {};

@@ -25,7 +25,6 @@ public:
 
   // Whether the temporary file was made; else Reason() says why.
   [[nodiscard]] bool IsOpen() const { return FFd >= 0; }
-  [[nodiscard]] const QString& Target() const { return FTarget; }
   // The temporary file's name, for a writer that opens it by name itself.
   [[nodiscard]] QString TemporaryPath() const;
   // Why a step failed, in plain words. After a failure nothing is renamed.

@@ -98,7 +98,7 @@ QImage LoadChecked(const QString& path, QString& problem) {
   const int fd = OpenRegular(path, problem, key);
   if (fd < 0) return {};
   if (CacheOn()) {
-    std::unique_lock locker(CacheLock());
+    std::lock_guard locker(CacheLock());
     if (const QImage* cached = Cache().object(key)) {
       ::close(fd);
       return *cached;
@@ -115,7 +115,7 @@ QImage LoadChecked(const QString& path, QString& problem) {
   QImageReader::setAllocationLimit(512);
   const QImage image = Decode(bytes, problem);
   if (!image.isNull() && CacheOn()) {
-    std::unique_lock locker(CacheLock());
+    std::lock_guard locker(CacheLock());
     Cache().insert(key, new QImage(image), std::max<qsizetype>(1, image.sizeInBytes() / 1024));
   }
   return image;
@@ -134,11 +134,11 @@ QImage LoadScaled(const QString& path, QSize size) {
   if (!CacheOn()) return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   const QString key = QStringLiteral("%1|%2x%3|%4").arg(path).arg(size.width()).arg(size.height()).arg(image.cacheKey());
   {
-    std::unique_lock locker(CacheLock());
+    std::lock_guard locker(CacheLock());
     if (const QImage* cached = Cache().object(key)) return *cached;
   }
   const QImage scaled = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  std::unique_lock locker(CacheLock());
+  std::lock_guard locker(CacheLock());
   Cache().insert(key, new QImage(scaled), std::max<qsizetype>(1, scaled.sizeInBytes() / 1024));
   return scaled;
 }
@@ -182,7 +182,7 @@ void SetCacheEnabled(bool enabled) {
 }
 
 void ClearCache() {
-  std::unique_lock locker(CacheLock());
+  std::lock_guard locker(CacheLock());
   Cache().clear();
 }
 

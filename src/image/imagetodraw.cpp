@@ -69,8 +69,7 @@ bool TImageToDraw::IsWritable() const {
 
 QString TImageToDraw::CannotSaveReason() const {
   if (CanSave) return QString();
-  if (!ErrorMessage.isEmpty())
-    return ErrorReason.isEmpty() ? ErrorMessage : ErrorMessage + QLatin1String(": ") + ErrorReason;
+  if (!ErrorMessage.isEmpty()) return TLoadFailure{ErrorMessage, ErrorReason}.Line();
   if (!HasSaveableName()) return QCoreApplication::translate("TImageToDraw", "Only .jpg files can hold the attributes");
   if (!IsWritable()) return QCoreApplication::translate("TImageToDraw", "Read-only file");
   return QCoreApplication::translate("TImageToDraw", "Only JPEG photos can hold the attributes");

@@ -31,7 +31,7 @@ public:
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     if (canonical.isEmpty() || FSeen.contains(canonical) || IsStore(canonical)) return;
     FSeen.insert(canonical);
-    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+    const QString prefix = Prefix(folder);
     for (const TEntry& entry : Entries(folder, FOptions.Hidden)) {
       // The name first: only a photo's name or a folder costs a stat.
       const QString name = QFile::decodeName(entry.Name);
@@ -47,6 +47,9 @@ public:
   }
 
   enum class TKind { Folder, File, Other };
+
+  // A folder's path as the start of its entries' paths.
+  static QString Prefix(const QString& folder) { return folder.endsWith(u'/') ? folder : folder + u'/'; }
 
   struct TEntry {
     QByteArray Name;
@@ -104,7 +107,7 @@ QStringList Collect(const QString& folder, const TWalkOptions& options) {
 
 QStringList Subfolders(const QString& folder, bool hidden) {
   QStringList folders;
-  const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+  const QString prefix = TWalk::Prefix(folder);
   for (const TWalk::TEntry& entry : TWalk::Entries(folder, hidden))
     if (TWalk::KindOf(prefix, entry) == TWalk::TKind::Folder) folders.append(prefix + QFile::decodeName(entry.Name));
   return folders;

@@ -2,6 +2,7 @@
 #include "searchsession.h"
 
 #include "jobqueue.h"
+#include "searchcandidates.h"
 #include "searchrun.h"
 
 TSearchSession::TSearchSession(TSearchAttributes criteria, QString folder, QStringList previous, bool hidden,

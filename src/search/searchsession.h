@@ -2,7 +2,6 @@
 #pragma once
 
 #include "searchattributes.h"
-#include "searchcandidates.h"
 
 #include <QObject>
 #include <QStringList>

@@ -199,7 +199,7 @@ void TImageListCache::RenderJob(const std::shared_ptr<TJob>& job, TImageToDraw* 
   if (!job->Cancelled) thumb = MakeThumbnail(record, job);
   bool post = false;
   {
-    std::unique_lock locker(FDoneLock);
+    std::lock_guard locker(FDoneLock);
     FDone.push_back({job, record, std::move(thumb)});
     post = !FDrainPosted;
     FDrainPosted = true;
@@ -209,7 +209,7 @@ void TImageListCache::RenderJob(const std::shared_ptr<TJob>& job, TImageToDraw* 
 
 void TImageListCache::Drain() {
   {
-    std::unique_lock locker(FDoneLock);
+    std::lock_guard locker(FDoneLock);
     for (TDone& done : FDone) FBacklog.push_back(std::move(done));
     FDone.clear();
     FDrainPosted = false;
@@ -223,7 +223,7 @@ void TImageListCache::Drain() {
   }
   if (!FBacklog.empty()) {
     // The rest in the next slice, after whatever else is waiting.
-    std::unique_lock locker(FDoneLock);
+    std::lock_guard locker(FDoneLock);
     if (!FDrainPosted) {
       FDrainPosted = true;
       QMetaObject::invokeMethod(this, &TImageListCache::Drain, Qt::QueuedConnection);
@@ -353,10 +353,6 @@ void TImageListCache::DropOldest() {
       item->setData(FBlank, Qt::DecorationRole);
     }
   }
-}
-
-QStringList TImageListCache::DetailTexts(const TImageToDraw& record) {
-  return DetailTexts(record, record.Attributes());
 }
 
 QStringList TImageListCache::DetailTexts(const TImageToDraw& record, const TPhotoAttributes& attributes) {

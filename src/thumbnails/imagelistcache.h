@@ -97,7 +97,6 @@ public:
 
   // The detail texts of a record: date ("mmmm d, yyyy", month names from
   // the translated texts), location, file name, folder.
-  [[nodiscard]] static QStringList DetailTexts(const TImageToDraw& record);
   [[nodiscard]] static QStringList DetailTexts(const TImageToDraw& record, const TPhotoAttributes& attributes);
   // The tool tip of a list item, one line each: name, date, location (when
   // there is one) and file name; for a photo that could not be read, its

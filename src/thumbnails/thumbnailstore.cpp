@@ -14,7 +14,6 @@
 #include <QLoggingCategory>
 #include <QUrl>
 #include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
