@@ -55,12 +55,12 @@ QString RunExportBench(const QString& folder, const QStringList& args, TExportBe
   if (options.Width < 1 || options.Height < 1 || options.Threads < 1) return QStringLiteral("bad size or threads");
   QTemporaryDir scratch;
   options.Destination = scratch.path();
-  std::vector<std::unique_ptr<TImageToDraw>> records;
+  QList<TPhotoRecord> records;
   TExportPlan plan;
   plan.AddFolder(-1, QStringLiteral("Photos"));
   for (const QString& path : PhotosIn(folder)) {
-    records.push_back(std::make_unique<TImageToDraw>(path));
-    plan.Folders[0].Photos.append(records.back().get());
+    records.append(std::make_shared<TImageToDraw>(path));
+    plan.Folders[0].Photos.append(records.back());
   }
   result.Images = int(records.size());
   TBenchReport report;

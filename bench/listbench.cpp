@@ -3,6 +3,7 @@
 
 #include "directorytree.h"
 #include "imagelistcache.h"
+#include "photolistmodel.h"
 #include "imagetodraw.h"
 #include "mainviewer.h"
 
@@ -38,7 +39,7 @@ TListBenchResult RunListBench(const QString& folder, const QString& store) {
   std::vector<const TImageListCache::TEntry*> entries;
   entries.reserve(size_t(result.Images));
   for (int row = 0; row < result.Images; ++row)
-    entries.push_back(window.Cache()->FindEntry(TImageListCache::RecordOf(window.ResultModel()->item(row))->FileName));
+    entries.push_back(window.Cache()->FindEntry(window.ResultModel()->RecordAt(row)->FileName));
 
   // A 5 ms timer: how late it fires is how long the event loop was stuck.
   QElapsedTimer sinceTick;
@@ -58,7 +59,7 @@ TListBenchResult RunListBench(const QString& folder, const QString& store) {
     while (next < entries.size() && entries[next]->Ready) ++next;
     return next == entries.size();
   };
-  QObject::connect(window.Cache(), &TImageListCache::ThumbnailStored, [&] {
+  QObject::connect(window.Cache(), &TImageListCache::ThumbnailReady, [&] {
     if (allReady()) loop.quit();
   });
   if (!allReady()) loop.exec();

@@ -19,14 +19,12 @@ QString RunPrintBench(const QString& folder, const QString& layoutFile, bool ful
   TPrintLayout layout;
   QString message;
   if (!layoutFile.isEmpty() && !TPrintLayout::Load(layoutFile, layout, message)) return message;
-  std::vector<std::unique_ptr<TImageToDraw>> records;
-  QList<TImageToDraw*> list;
+  QList<TPhotoRecord> records;
   for (const QString& path : PhotosIn(folder)) {
-    records.push_back(std::make_unique<TImageToDraw>(path));
-    list.append(records.back().get());
+    records.append(std::make_shared<TImageToDraw>(path));
   }
-  result.Images = int(list.size());
-  if (list.isEmpty()) return QStringLiteral("no photos in %1").arg(folder);
+  result.Images = int(records.size());
+  if (records.isEmpty()) return QStringLiteral("no photos in %1").arg(folder);
   QTemporaryDir scratch;
   const QString pdf = scratch.filePath(QStringLiteral("bench.pdf"));
   QPrinter printer(QPrinter::HighResolution);
@@ -36,7 +34,7 @@ QString RunPrintBench(const QString& folder, const QString& layoutFile, bool ful
   QElapsedTimer clock;
   clock.start();
   QString reason;
-  if (job.Run(printer, layout, list, 1, INT_MAX, reason) != TPrintJob::Printed) return reason;
+  if (job.Run(printer, layout, records, 1, INT_MAX, reason) != TPrintJob::Printed) return reason;
   result.Seconds = clock.nsecsElapsed() / 1e9;
   result.Pages = job.PrintedPages();
   result.PdfMiB = QFileInfo(pdf).size() / 1048576.0;

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QStandardItemModel>
 #include <sys/resource.h>
 
 QStringList PhotosIn(const QString& folder) {
@@ -29,19 +28,15 @@ TThumbBenchResult RunThumbBench(const QStringList& photos, int threads, bool ful
     TImageListCache cache(QSize(64, 64), threads);
     cache.ReducedDecode = !fullDecode;
     if (!store.isEmpty()) cache.Store = std::make_shared<TThumbnailStore>(store);
-    // The detail columns exist from the start, as in the main window: adding
-    // them later would renumber every item's place in the model.
-    QStandardItemModel model(0, 5);
+    std::vector<TPhotoRecord> shown;  // as a list holds what it shows
     int stored = 0;
     QEventLoop loop;  // sleeps between hand-overs, leaving the cores to the workers
-    QObject::connect(&cache, &TImageListCache::ThumbnailStored, [&] {
+    QObject::connect(&cache, &TImageListCache::ThumbnailReady, [&] {
       if (++stored == photos.size()) loop.quit();
     });
     for (const QString& path : photos) {
-      auto* item = new QStandardItem;
-      item->setData(QVariant::fromValue(cache.GetImageRecord(path)), TImageListCache::RecordRole);
-      model.appendRow(item);
-      cache.AddListItem(item);
+      shown.push_back(cache.GetImageRecord(path));
+      cache.Show(shown.back());
     }
     if (stored < photos.size()) loop.exec();
     result.Images = stored;

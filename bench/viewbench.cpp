@@ -19,17 +19,15 @@
 
 TViewBenchResult RunViewBench(const QString& folder, bool prefetch, int stepMs) {
   TViewBenchResult result;
-  std::vector<std::unique_ptr<TImageToDraw>> records;
-  QList<TImageToDraw*> photos;
+  QList<TPhotoRecord> records;
   for (const QString& path : PhotosIn(folder)) {
-    records.push_back(std::make_unique<TImageToDraw>(path));
-    photos.append(records.back().get());
+    records.append(std::make_shared<TImageToDraw>(path));
   }
   result.Images = int(records.size());
   if (records.empty()) return result;
 
   auto viewer = std::make_unique<TFullScreenViewer>();
-  viewer->SetPhotos(photos, 0);
+  viewer->SetPhotos(records, 0);
   viewer->SetPrefetch(prefetch);
   viewer->setGeometry(0, 0, 1920, 1080);
 

@@ -51,8 +51,8 @@ QToolButton* Tool(QWidget* parent, QAction* action, bool checkable = false) {
 
 }  // namespace
 
-TCreateCardsFormViewer::TCreateCardsFormViewer(TImageToDraw* image, QWidget* parent)
-    : QDialog(parent), FImage(image) {
+TCreateCardsFormViewer::TCreateCardsFormViewer(TPhotoRecord image, QWidget* parent)
+    : QDialog(parent), FImage(std::move(image)) {
   setWindowTitle(tr("Zelvane - Create cards"));
   FDesign.ApplyDefaults();
   CreateActions();
@@ -440,7 +440,7 @@ void TCreateCardsFormViewer::showEvent(QShowEvent* event) {
   FShown = true;
   TakeGeneral();
   UpdatePageGeometry();
-  FDesign.Front.SetImage(FImage);
+  FDesign.Front.SetImage(FImage.get());
   FEditor.Side = TCardTextEditor::Front;
   ShowDesign();
 }
@@ -737,7 +737,7 @@ void TCreateCardsFormViewer::ActionBorderExecute() {
 }
 
 bool TCreateCardsFormViewer::PrintTo(QPrinter& printer, int from, int to, QString& reason) {
-  FDesign.Front.SetImage(FImage);
+  FDesign.Front.SetImage(FImage.get());
   return CardPrint::Print(printer, FDesign, from, to, reason);
 }
 

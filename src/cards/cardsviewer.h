@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "photorecord.h"
+
 #include "cardfile.h"
 #include "cardtexteditor.h"
 #include "mousehandler.h"
@@ -29,7 +31,7 @@ class TSelectBackgroundForm;
 class TCreateCardsFormViewer : public QDialog {
   Q_OBJECT
 public:
-  explicit TCreateCardsFormViewer(TImageToDraw* image, QWidget* parent = nullptr);
+  explicit TCreateCardsFormViewer(TPhotoRecord image, QWidget* parent = nullptr);
   ~TCreateCardsFormViewer() override;
 
   [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
@@ -118,7 +120,7 @@ private:
   void ShowError(const QString& message);
 
   QMap<QString, QAction*> FActions;
-  TImageToDraw* FImage = nullptr;
+  TPhotoRecord FImage;
   TCardDesign FDesign;
   TCardTextEditor FEditor{FDesign};
   TPageGeometry FGeometry;

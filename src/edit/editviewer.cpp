@@ -312,7 +312,7 @@ void TEditImagesFormViewer::Navigate(TNavigate mode) {
 
 void TEditImagesFormViewer::ShowCurrentImage() {
   if (FIndex < 0 || FIndex >= FImageList.size()) return;
-  TImageToDraw* record = FImageList.at(FIndex);
+  TImageToDraw* record = FImageList.at(FIndex).get();
   if (FScaled && FScaled->ImageToDraw == record) return;
   FScaled.reset();
   QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "photorecord.h"
+
 #include "windowactions.h"
 #include "mousehandler.h"
 #include "undoactions.h"
@@ -50,7 +52,7 @@ public:
   // "WriteStandardMetadata" setting); read back after the window closes.
   bool WriteStandardMetadata = true;
   // The photos to step through and the one to show first.
-  void SetPhotos(const QList<TImageToDraw*>& records, int index) {
+  void SetPhotos(const QList<TPhotoRecord>& records, int index) {
     FImageList = records;
     FIndex = index;
   }
@@ -80,7 +82,7 @@ public:
   QAction* ActionUncheckActors = nullptr;
   // A command by its object name (tests).
   [[nodiscard]] QAction* Action(const QString& name) const { return WindowActions::Find(this, name); }
-  [[nodiscard]] const QList<TImageToDraw*>& ImageList() const { return FImageList; }
+  [[nodiscard]] const QList<TPhotoRecord>& ImageList() const { return FImageList; }
   [[nodiscard]] int CurrentIndex() const { return FIndex; }
   [[nodiscard]] TImageScaled* Scaled() const { return FScaled.get(); }
   [[nodiscard]] int UndoCount() const { return FUndo.Count(); }
@@ -183,7 +185,7 @@ private:
   void ShowError(const QString& message);
 
   QList<QAction*> FEditActions;
-  QList<TImageToDraw*> FImageList;
+  QList<TPhotoRecord> FImageList;
   int FIndex = 0;
   std::unique_ptr<TImageScaled> FScaled;
   TUndoList FUndo;

@@ -242,7 +242,7 @@ void TEditImagesFormViewer::ActionSaveAllExecute() {
       return TJobErrorAnswer::GoOn;
     };
     for (int i = 0; i < count; ++i) {
-      TImageToDraw* record = FImageList.at(i);
+      const TPhotoRecord record = FImageList.at(i);
       const QString number = QStringLiteral("%1").arg(i + 1, digits, 10, QLatin1Char('0'));
       queue.Add([=, &progress, &saved](TJobThread& worker) {
         // Only the attributes are rewritten: the file's head is all a save

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "photorecord.h"
+
 #include "programfiles.h"
 
 #include <QList>
@@ -18,7 +20,7 @@ struct TExportFolderPlan {
   int Level = 0;
   int Parent = -1;  // index in the plan; -1 for the root
   QList<int> Children;
-  QList<TImageToDraw*> Photos;
+  QList<TPhotoRecord> Photos;
 };
 
 struct TExportPlan {

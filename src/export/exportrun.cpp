@@ -119,7 +119,7 @@ bool TExportRun::PlanOutputs(QString& error) {
   const QString destination = FOptions.Destination.endsWith(u'/') ? FOptions.Destination : FOptions.Destination + u'/';
   QSet<QString> sources;
   for (const TExportFolderPlan& folder : FPlan.Folders)
-    for (const TImageToDraw* record : folder.Photos) sources.insert(Canonical(record->FileName));
+    for (const TPhotoRecord& record : folder.Photos) sources.insert(Canonical(record->FileName));
   // An output that stands where a photo of this run is would destroy it.
   const auto guard = [sources](const QString& source, const QString& target, bool mayBeOwn) {
     const QString canonical = Canonical(target);
@@ -212,7 +212,7 @@ bool TExportRun::PlanOutputs(QString& error) {
       html->ImageLines.resize(size_t(folder.Photos.size()));
     }
     for (int p = 0; p < folder.Photos.size(); ++p) {
-      TImageToDraw* record = folder.Photos[p];
+      const TPhotoRecord& record = folder.Photos[p];
       const QString fileName = QFileInfo(record->FileName).fileName();
       auto job = std::make_unique<TJobEntry>();
       job->Photo = true;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "photorecord.h"
+
 #include "saveimage.h"
 
 #include <QStringList>
@@ -81,7 +83,7 @@ class THTMLImage {
 public:
   THTMLFolder* Folder = nullptr;
   int Slot = 0;
-  TImageToDraw* Record = nullptr;
+  TPhotoRecord Record;
   QString Stem;       // the output name's stem, unique in the folder
   QString Extension;  // of the pictures
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "photorecord.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -42,7 +44,7 @@ public:
   QString DestFileName;  // the file to write (already the sized name when resized)
   QString Label;
   bool FullSize = true;
-  TImageToDraw* Record = nullptr;  // none for program files
+  TPhotoRecord Record;  // none for program files
 
   // Copies or re-encodes; false with the error. A full-size copy onto its
   // own source writes nothing.

@@ -4,6 +4,7 @@
 #include "datetime.h"
 #include "gprect.h"
 #include "photoattributes.h"
+#include "photorecord.h"
 #include "propertyitem.h"
 #include "redeyes.h"
 
@@ -41,7 +42,7 @@ enum class TMetadataScope { PrivateOnly, PrivateAndStandard };
 // fields; it is re-entrant. Code outside the image core reads and writes the
 // attributes only as a whole (Attributes, SetAttributes), which takes Lock;
 // the fields themselves are still public while the last readers move over.
-class TImageToDraw {
+class TImageToDraw : public std::enable_shared_from_this<TImageToDraw> {
 public:
   // The ids of the stored items.
   enum : quint32 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "photorecord.h"
+
 #include <QList>
 #include <QString>
 
@@ -10,7 +12,7 @@ class TImageToDraw;
 // cache, which keeps it for as long as the main window lives.
 struct TExportItem {
   QString Caption;
-  TImageToDraw* Record = nullptr;
+  TPhotoRecord Record;
 };
 
 // What an export folder holds: its path relative to the export destination

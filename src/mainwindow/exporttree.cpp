@@ -139,8 +139,8 @@ void TExportTree::RebuildPaths(TExportFolder* folder) {
   for (TExportFolder* sub : folder->SubFolders()) RebuildPaths(sub);
 }
 
-QList<TImageToDraw*> TExportTree::DeleteFolder(TExportFolder* folder) {
-  QList<TImageToDraw*> records;
+QList<TPhotoRecord> TExportTree::DeleteFolder(TExportFolder* folder) {
+  QList<TPhotoRecord> records;
   if (!folder || folder == FRoot) return records;
   QList<TExportFolder*> branch{folder};
   for (int i = 0; i < branch.size(); ++i) {

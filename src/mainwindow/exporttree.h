@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "photorecord.h"
+
 #include "exportitems.h"
 
 #include <QStandardItem>
@@ -56,7 +58,7 @@ public:
   bool RenameTo(TExportFolder* folder, const QString& text);
   // Removes the folder with its subfolders after selecting its parent, and
   // returns every photo they held. The root is never removed (an empty list).
-  QList<TImageToDraw*> DeleteFolder(TExportFolder* folder);
+  QList<TPhotoRecord> DeleteFolder(TExportFolder* folder);
 
   // Every folder, each parent before its children, in the order shown.
   [[nodiscard]] QList<TExportFolder*> Folders() const;

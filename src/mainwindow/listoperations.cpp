@@ -1,25 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "listoperations.h"
 
-#include "imagelistcache.h"
-#include "imagetodraw.h"
-
 #include <QItemSelectionModel>
-#include <QStandardItemModel>
 #include <algorithm>
 
-namespace ListOperations {
+#include "photolistmodel.h"
 
-int AddAt(QStandardItemModel& list, int index, const QList<TImageToDraw*>& records, TImageListCache& cache) {
-  index = std::clamp(index, 0, list.rowCount());
-  for (TImageToDraw* record : records) {
-    auto* item = new QStandardItem(record->ShortName());
-    item->setData(QVariant::fromValue(record), TImageListCache::RecordRole);
-    list.insertRow(index++, item);
-    cache.AddListItem(item);
-  }
-  return int(records.size());
-}
+namespace ListOperations {
 
 QList<int> SelectedRows(const QItemSelectionModel& selection) {
   QList<int> rows;
@@ -30,25 +17,17 @@ QList<int> SelectedRows(const QItemSelectionModel& selection) {
   return rows;
 }
 
-QList<TImageToDraw*> Records(const QStandardItemModel& list) {
-  QList<TImageToDraw*> records;
-  for (int row = 0; row < list.rowCount(); ++row)
-    records.append(TImageListCache::RecordOf(list.item(row)));
-  return records;
-}
-
-void MoveSelection(QStandardItemModel& list, QItemSelectionModel& selection, int target, TImageListCache& cache) {
+void MoveSelection(TPhotoListModel& list, QItemSelectionModel& selection, int target) {
   const QList<int> rows = SelectedRows(selection);
   if (rows.isEmpty()) return;
-  QList<TImageToDraw*> moved;
-  for (int row : rows) moved.append(TImageListCache::RecordOf(list.item(row)));
+  QList<TPhotoRecord> moved;
+  for (int row : rows) moved.append(list.RecordAt(row));
   // Copies go in at the target first, then the originals go.
-  const int inserted = AddAt(list, target, moved, cache);
+  const int inserted = list.Insert(target, moved);
   const int start = std::clamp(target, 0, list.rowCount() - inserted);
-  for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
-    const int row = *it >= start ? *it + inserted : *it;
-    list.removeRow(row);
-  }
+  QList<int> originals;
+  for (int row : rows) originals.append(row >= start ? row + inserted : row);
+  list.RemoveRowList(originals);
   int first = start;
   for (int row : rows)
     if (row < start) --first;
@@ -57,32 +36,32 @@ void MoveSelection(QStandardItemModel& list, QItemSelectionModel& selection, int
     selection.select(list.index(first + i, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
-bool MovePrevious(QStandardItemModel& list, QItemSelectionModel& selection, TImageListCache& cache) {
+bool MovePrevious(TPhotoListModel& list, QItemSelectionModel& selection) {
   const QList<int> rows = SelectedRows(selection);
   if (rows.isEmpty() || rows.first() - 1 < 0) return false;
-  MoveSelection(list, selection, rows.first() - 1, cache);
+  MoveSelection(list, selection, rows.first() - 1);
   return true;
 }
 
-bool MoveNext(QStandardItemModel& list, QItemSelectionModel& selection, TImageListCache& cache) {
+bool MoveNext(TPhotoListModel& list, QItemSelectionModel& selection) {
   const QList<int> rows = SelectedRows(selection);
   if (rows.isEmpty() || rows.last() + 2 > list.rowCount()) return false;
-  MoveSelection(list, selection, rows.last() + 2, cache);
+  MoveSelection(list, selection, rows.last() + 2);
   return true;
 }
 
-QList<TImageToDraw*> RemoveSelection(QStandardItemModel& list, QItemSelectionModel& selection) {
+QList<TPhotoRecord> RemoveSelection(TPhotoListModel& list, QItemSelectionModel& selection) {
   const QList<int> rows = SelectedRows(selection);
-  QList<TImageToDraw*> removed;
-  for (int row : rows) removed.append(TImageListCache::RecordOf(list.item(row)));
-  for (auto it = rows.crbegin(); it != rows.crend(); ++it) list.removeRow(*it);
+  QList<TPhotoRecord> removed;
+  for (int row : rows) removed.append(list.RecordAt(row));
+  list.RemoveRowList(rows);
   return removed;
 }
 
-bool RemoveFirst(QStandardItemModel& list, const TImageToDraw* record) {
+bool RemoveFirst(TPhotoListModel& list, const TImageToDraw* record) {
   for (int row = 0; row < list.rowCount(); ++row)
-    if (TImageListCache::RecordOf(list.item(row)) == record) {
-      list.removeRow(row);
+    if (list.RecordAt(row).get() == record) {
+      list.removeRows(row, 1);
       return true;
     }
   return false;

@@ -36,7 +36,6 @@
 #include <QHeaderView>
 #include <QStackedWidget>
 #include <QSplitter>
-#include <QStandardItemModel>
 #include <QToolBar>
 #include <QStatusBar>
 #include <QToolButton>
@@ -230,7 +229,7 @@ void TMainFormViewer::CreateMenus() {
                       Action("ActionSelectAll")});
 }
 
-QListView* TMainFormViewer::MakeOrderedList(QWidget* parent, QStandardItemModel* model) {
+QListView* TMainFormViewer::MakeOrderedList(QWidget* parent, TPhotoListModel* model) {
   auto* list = MakeList<TImageListView>(parent, model);
   // Drops come from the result list (added) or the list itself (moved).
   list->AcceptsSource = [this, list](QObject* source) {
@@ -241,12 +240,10 @@ QListView* TMainFormViewer::MakeOrderedList(QWidget* parent, QStandardItemModel*
 }
 
 void TMainFormViewer::CreateLayout() {
-  FResultModel = new TPhotoListModel(this);
-  FPrintModel = new TPhotoListModel(this);
-  FExportModel = new TPhotoListModel(this);
-  FAllExportModel = new TPhotoListModel(this);
-  for (QStandardItemModel* model : std::initializer_list<QStandardItemModel*>{FResultModel, FPrintModel, FExportModel, FAllExportModel})
-    FCache->WatchModel(model);
+  FResultModel = new TPhotoListModel(FCache.get(), this);
+  FPrintModel = new TPhotoListModel(FCache.get(), this);
+  FExportModel = new TPhotoListModel(FCache.get(), this);
+  FAllExportModel = new TPhotoListModel(FCache.get(), this);
 
   auto* outer = new QSplitter(Qt::Vertical, this);
   auto* top = new QSplitter(Qt::Horizontal, outer);
@@ -260,7 +257,7 @@ void TMainFormViewer::CreateLayout() {
   FResultSort = new TResultSortModel(this);
   // The fifth column, the photo's folder, is for results from several
   // folders; a listed folder hides it.
-  FResultModel->setHorizontalHeaderLabels({tr("Name"), tr("Date"), tr("Location"), tr("File"), tr("Folder")});
+  FResultModel->SetHeaderLabels({tr("Name"), tr("Date"), tr("Location"), tr("File"), tr("Folder")});
   FResultSort->setSourceModel(FResultModel);
   FResultStack = new QStackedWidget(resultPanel);
   ListViewResult = MakeList<QListView>(FResultStack, FResultSort);
@@ -523,7 +520,7 @@ void TMainFormViewer::ActionPrintStartExecute() {
 }
 
 void TMainFormViewer::ActionCardsExecute() {
-  const QList<TImageToDraw*> selected = SelectedResultRecords();
+  const QList<TPhotoRecord> selected = SelectedResultRecords();
   if (selected.isEmpty()) {
     ShowError(tr("No image selected to create cards."));
     return;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "photorecord.h"
+
 #include "desktopopener.h"
 #include "photolistmodel.h"
 #include "photosettings.h"
@@ -17,7 +19,6 @@
 class QLabel;
 class QListView;
 class QSplitter;
-class QStandardItemModel;
 class QWidget;
 class TDirectoryTree;
 class TImageListCache;
@@ -69,17 +70,17 @@ public:
   void ActionNewFolderExecute();
   void ActionRenameFolderExecute();
   void ActionDeleteFolderExecute();
-  [[nodiscard]] QList<TImageToDraw*> SelectedResultRecords() const;
-  [[nodiscard]] QStandardItemModel* ResultModel() const { return FResultModel; }
-  [[nodiscard]] QStandardItemModel* PrintModel() const { return FPrintModel; }
+  [[nodiscard]] QList<TPhotoRecord> SelectedResultRecords() const;
+  [[nodiscard]] TPhotoListModel* ResultModel() const { return FResultModel; }
+  [[nodiscard]] TPhotoListModel* PrintModel() const { return FPrintModel; }
   [[nodiscard]] QString PrintCaption() const;
-  [[nodiscard]] QStandardItemModel* ExportModel() const { return FExportModel; }
+  [[nodiscard]] TPhotoListModel* ExportModel() const { return FExportModel; }
   // Every photo of every export folder, for the total (never shown).
-  [[nodiscard]] QStandardItemModel* AllExportModel() const { return FAllExportModel; }
+  [[nodiscard]] TPhotoListModel* AllExportModel() const { return FAllExportModel; }
   [[nodiscard]] QString ExportFolderCaption() const;
   [[nodiscard]] QString ExportTotalCaption() const;
   // The result list's records in the order shown.
-  [[nodiscard]] QList<TImageToDraw*> ResultRecords() const;
+  [[nodiscard]] QList<TPhotoRecord> ResultRecords() const;
   [[nodiscard]] TImageListCache* Cache() const { return FCache.get(); }
   // The list the edit and view commands work on: the focused list, else the
   // result list (also for an empty print or export list).
@@ -151,7 +152,7 @@ private:
   void UpdateListCommands();
   // The print or export list: large thumbnails in the user's order, taking
   // drops from the result list and from itself.
-  QListView* MakeOrderedList(QWidget* parent, QStandardItemModel* model);
+  QListView* MakeOrderedList(QWidget* parent, TPhotoListModel* model);
   // The list that add, remove and move act on: the print list in the print
   // view, the export list otherwise.
   [[nodiscard]] bool PrintListTargeted() const { return FView == ViewPrint; }
@@ -163,7 +164,7 @@ private:
   // The result list as shown: icons or detail rows.
   [[nodiscard]] class QAbstractItemView* ShownResultView() const;
   void ExportFolderSelected(TExportFolder* folder);
-  void RemoveFromAllExport(const QList<TImageToDraw*>& records);
+  void RemoveFromAllExport(const QList<TPhotoRecord>& records);
   void PrioritizeVisible();
   void ShowError(const QString& message);
   void UpdateStatus();
@@ -197,7 +198,7 @@ private:
   TPhotoListModel* FResultModel = nullptr;
   class TResultSortModel* FResultSort = nullptr;
   class QStackedWidget* FResultStack = nullptr;
-  QStandardItemModel* FPrintModel = nullptr;
-  QStandardItemModel* FExportModel = nullptr;
-  QStandardItemModel* FAllExportModel = nullptr;
+  TPhotoListModel* FPrintModel = nullptr;
+  TPhotoListModel* FExportModel = nullptr;
+  TPhotoListModel* FAllExportModel = nullptr;
 };

@@ -8,7 +8,7 @@
 #include "jobqueue.h"
 #include "photosettings.h"
 #include "exporttree.h"
-#include "imagelistcache.h"
+#include "photolistmodel.h"
 #include "listoperations.h"
 #include "mainviewer.h"
 #include "progressform.h"
@@ -24,15 +24,13 @@
 #include <QSet>
 #include <QLabel>
 #include <QListView>
-#include <QStandardItemModel>
 
 void TMainFormViewer::StoreExportList() {
   TExportFolder* folder = TreeViewExport->SelectedFolder();
   if (folder) {
     folder->Payload.Items.clear();
     for (int row = 0; row < FExportModel->rowCount(); ++row) {
-      const QStandardItem* item = FExportModel->item(row);
-      folder->Payload.Items.append({item->text(), TImageListCache::RecordOf(item)});
+      folder->Payload.Items.append({FExportModel->Caption(row), FExportModel->RecordAt(row)});
     }
   }
   ShowExportCounts();
@@ -46,18 +44,16 @@ void TMainFormViewer::ShowExportCounts() {
 }
 
 void TMainFormViewer::ExportFolderSelected(TExportFolder* folder) {
-  FExportModel->removeRows(0, FExportModel->rowCount());
-  if (folder) {
-    QList<TImageToDraw*> records;
+  QList<TPhotoRecord> records;
+  if (folder)
     for (const TExportItem& item : folder->Payload.Items) records.append(item.Record);
-    ListOperations::AddAt(*FExportModel, 0, records, *FCache);
-  }
+  FExportModel->ReplaceRows(records);
   ShowExportCounts();
 }
 
-void TMainFormViewer::RemoveFromAllExport(const QList<TImageToDraw*>& records) {
+void TMainFormViewer::RemoveFromAllExport(const QList<TPhotoRecord>& records) {
   // One entry per removed item: a photo added twice stays counted once.
-  for (const TImageToDraw* record : records) ListOperations::RemoveFirst(*FAllExportModel, record);
+  for (const TPhotoRecord& record : records) ListOperations::RemoveFirst(*FAllExportModel, record.get());
 }
 
 QString TMainFormViewer::ExportFolderCaption() const {

@@ -5,6 +5,7 @@
 #include "exporttree.h"
 #include "findviewer.h"
 #include "imagelistcache.h"
+#include "photolistmodel.h"
 #include "imagetodraw.h"
 #include "jobqueue.h"
 #include "listoperations.h"
@@ -20,7 +21,6 @@
 #include <QListView>
 #include <QHeaderView>
 #include <QMessageBox>
-#include <QStandardItemModel>
 #include <QSet>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -40,7 +40,7 @@ void TMainFormViewer::ListFolder(const QString& directory) {
     // once this window is up (the listing may run while it is being built).
     for (int row = 0; row < FResultSort->rowCount(); ++row) {
       const QModelIndex index = FResultSort->index(row, 0);
-      const TImageToDraw* record = TImageListCache::RecordOf(FResultModel->itemFromIndex(FResultSort->mapToSource(index)));
+      const TPhotoRecord record = TPhotoListModel::RecordOf(index);
       if (record && record->ShortName() == FFileToShow) {
         ListViewResult->setCurrentIndex(index);
         ListViewResult->scrollTo(index);
@@ -54,17 +54,11 @@ void TMainFormViewer::ListFolder(const QString& directory) {
 
 void TMainFormViewer::ShowFiles(const QStringList& files) {
   ListViewResult->scrollToTop();
-  // Rows go in as one block (one reset of the model, however many photos),
-  // each with its detail cells, so that thumbnails arriving later only change
-  // texts and never the model's shape.
-  QList<QList<QStandardItem*>> rows;
-  rows.reserve(files.size());
-  for (const QString& file : files) {
-    auto* item = new QStandardItem;
-    item->setData(QVariant::fromValue(FCache->GetImageRecord(file)), TImageListCache::RecordRole);
-    rows.append({item, new QStandardItem, new QStandardItem, new QStandardItem, new QStandardItem});
-  }
-  FResultModel->ReplaceRows(rows, [this](QStandardItem* item) { FCache->AddListItem(item); });
+  // Rows go in as one block (one reset of the model, however many photos).
+  QList<TPhotoRecord> records;
+  records.reserve(files.size());
+  for (const QString& file : files) records.append(FCache->GetImageRecord(file));
+  FResultModel->ReplaceRows(records);
   UpdateListCommands();
   UpdateStatus();
   FVisibleTimer->start();
@@ -76,7 +70,7 @@ void TMainFormViewer::PrioritizeVisible() {
   QAbstractItemView* view = ShownResultView();
   const QRect area = view->viewport()->rect();
   const QSize step = view == ListViewResult ? QSize(64 + 24, 64 + 40) / 2 : QSize(area.width(), 8);
-  QList<QStandardItem*> visible;
+  QList<const TImageToDraw*> visible;
   QSet<int> seen;
   for (int y = 0; y < area.height(); y += qMax(1, step.height()))
     for (int x = 0; x < area.width(); x += qMax(1, step.width())) {
@@ -85,7 +79,7 @@ void TMainFormViewer::PrioritizeVisible() {
       const QModelIndex source = FResultSort->mapToSource(index.siblingAtColumn(0));
       if (seen.contains(source.row())) continue;
       seen.insert(source.row());
-      visible.append(FResultModel->item(source.row()));
+      visible.append(FResultModel->RecordAt(source.row()).get());
     }
   FCache->Prioritize(visible);
 }
@@ -95,10 +89,10 @@ QAbstractItemView* TMainFormViewer::ShownResultView() const {
                                                          : static_cast<QAbstractItemView*>(ListViewResult);
 }
 
-QList<TImageToDraw*> TMainFormViewer::ResultRecords() const {
-  QList<TImageToDraw*> records;
+QList<TPhotoRecord> TMainFormViewer::ResultRecords() const {
+  QList<TPhotoRecord> records;
   for (int row = 0; row < FResultSort->rowCount(); ++row)
-    records.append(FResultSort->index(row, 0).data(TImageListCache::RecordRole).value<TImageToDraw*>());
+    records.append(TPhotoListModel::RecordOf(FResultSort->index(row, 0)));
   return records;
 }
 
@@ -139,12 +133,12 @@ void TMainFormViewer::UpdateListCommands() {
   PanelPrintImages->setText(tr("Number of images selected: ") + QString::number(FPrintModel->rowCount()));
 }
 
-QList<TImageToDraw*> TMainFormViewer::SelectedResultRecords() const {
+QList<TPhotoRecord> TMainFormViewer::SelectedResultRecords() const {
   // In the order shown, from the first selected item on. The icon view
   // selects items, the detail view whole rows: the first column counts.
-  QList<TImageToDraw*> records;
+  QList<TPhotoRecord> records;
   for (int row : ListOperations::SelectedRows(*ListViewResult->selectionModel()))
-    records.append(FResultSort->index(row, 0).data(TImageListCache::RecordRole).value<TImageToDraw*>());
+    records.append(TPhotoListModel::RecordOf(FResultSort->index(row, 0)));
   return records;
 }
 
@@ -152,8 +146,7 @@ void TMainFormViewer::DropOnList(QListView* list, QObject* source, int index) {
   const bool toExport = list == ListViewExport;
   if (list != ListViewPrint && !toExport) return;
   if (source == list) {
-    ListOperations::MoveSelection(*qobject_cast<QStandardItemModel*>(list->model()), *list->selectionModel(), index,
-                                  *FCache);
+    ListOperations::MoveSelection(toExport ? *FExportModel : *FPrintModel, *list->selectionModel(), index);
     if (toExport) StoreExportList();
   } else if (source == ListViewResult || source == TreeViewResult) {
     AddFromResultList(toExport, index);
@@ -162,7 +155,7 @@ void TMainFormViewer::DropOnList(QListView* list, QObject* source, int index) {
 }
 
 void TMainFormViewer::AddFromResultList(bool toExport, int index) {
-  const QList<TImageToDraw*> records = SelectedResultRecords();
+  const QList<TPhotoRecord> records = SelectedResultRecords();
   if (records.isEmpty()) {
     ShowError(tr("No images selected to add."));
     return;
@@ -171,16 +164,16 @@ void TMainFormViewer::AddFromResultList(bool toExport, int index) {
     ShowError(tr("No folder to export images to."));
     return;
   }
-  ListOperations::AddAt(toExport ? *FExportModel : *FPrintModel, index, records, *FCache);
+  (toExport ? FExportModel : FPrintModel)->Insert(index, records);
   if (toExport) {
-    ListOperations::AddAt(*FAllExportModel, FAllExportModel->rowCount(), records, *FCache);
+    FAllExportModel->Insert(FAllExportModel->rowCount(), records);
     StoreExportList();
   }
   UpdateListCommands();
 }
 
 void TMainFormViewer::ActionAddExecute() {
-  QStandardItemModel* list = PrintListTargeted() ? FPrintModel : FExportModel;
+  const TPhotoListModel* list = PrintListTargeted() ? FPrintModel : FExportModel;
   AddFromResultList(!PrintListTargeted(), list->rowCount());
 }
 
@@ -196,15 +189,15 @@ void TMainFormViewer::ActionRemoveExecute() {
 
 void TMainFormViewer::ActionMovePreviousExecute() {
   if (PrintListTargeted())
-    ListOperations::MovePrevious(*FPrintModel, *ListViewPrint->selectionModel(), *FCache);
-  else if (ListOperations::MovePrevious(*FExportModel, *ListViewExport->selectionModel(), *FCache))
+    ListOperations::MovePrevious(*FPrintModel, *ListViewPrint->selectionModel());
+  else if (ListOperations::MovePrevious(*FExportModel, *ListViewExport->selectionModel()))
     StoreExportList();
 }
 
 void TMainFormViewer::ActionMoveNextExecute() {
   if (PrintListTargeted())
-    ListOperations::MoveNext(*FPrintModel, *ListViewPrint->selectionModel(), *FCache);
-  else if (ListOperations::MoveNext(*FExportModel, *ListViewExport->selectionModel(), *FCache))
+    ListOperations::MoveNext(*FPrintModel, *ListViewPrint->selectionModel());
+  else if (ListOperations::MoveNext(*FExportModel, *ListViewExport->selectionModel()))
     StoreExportList();
 }
 
@@ -220,7 +213,7 @@ void TMainFormViewer::ActionFindExecute() {
 void TMainFormViewer::RunSearch(const TSearchAttributes& criteria) {
   QStringList previous;
   if (criteria.UsePrevious)
-    for (const TImageToDraw* record : ResultRecords())
+    for (const TPhotoRecord& record : ResultRecords())
       if (record) previous.append(record->FileName);
   if (!criteria.UsePrevious && FListedDirectory.isEmpty()) return;
   if (criteria.UsePrevious && previous.isEmpty()) return;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resultsortmodel.h"
 
-#include "imagelistcache.h"
+#include "photolistmodel.h"
 #include "imagetodraw.h"
 
 #include <QTimer>
@@ -85,15 +85,15 @@ TResultSortModel::TKey TResultSortModel::KeyOf(int sourceRow) const {
   };
   const QModelIndex index = sourceModel()->index(sourceRow, 0);
   TKey key;
-  key.HasRecord = index.data(TImageListCache::RecordRole).value<TImageToDraw*>() != nullptr;
+  key.HasRecord = index.data(TPhotoListModel::RecordRole).value<TPhotoRecord>() != nullptr;
   if (!key.HasRecord) return key;
-  key.File = lowered(index.data(TImageListCache::FileNameRole).toString());
+  key.File = lowered(index.data(TPhotoListModel::FileNameRole).toString());
   switch (FListSort & ~Reversed) {
-    case SortDate: key.Date = DateKey(index.data(TImageListCache::DateTimeRole).toDouble()); break;
-    case SortLocation: key.Text = lowered(index.data(TImageListCache::LocationRole).toString()); break;
+    case SortDate: key.Date = DateKey(index.data(TPhotoListModel::DateTimeRole).toDouble()); break;
+    case SortLocation: key.Text = lowered(index.data(TPhotoListModel::LocationRole).toString()); break;
     case SortFile: key.Text = key.File; break;
     case SortFolder: {
-      const QString path = index.data(TImageListCache::RecordRole).value<TImageToDraw*>()->FileName;
+      const QString path = index.data(TPhotoListModel::RecordRole).value<TPhotoRecord>()->FileName;
       key.Text = lowered(path.left(std::max<qsizetype>(0, path.lastIndexOf(u'/'))));
       break;
     }
@@ -168,6 +168,7 @@ void TResultSortModel::Resort() {
 void TResultSortModel::SourceDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                                          const QList<int>& roles) {
   if (!topLeft.isValid() || !bottomRight.isValid()) return;
+  std::vector<int> proxyRows;
   for (int row = topLeft.row(); row <= bottomRight.row() && row < int(FKeys.size()); ++row) {
     if (topLeft.column() == 0 && KeyRoleChanged(roles)) {
       TKey key = KeyOf(row);
@@ -180,20 +181,27 @@ void TResultSortModel::SourceDataChanged(const QModelIndex& topLeft, const QMode
         }
       }
     }
-    const int proxyRow = FToProxy[size_t(row)];
-    emit dataChanged(index(proxyRow, topLeft.column()), index(proxyRow, bottomRight.column()), roles);
+    proxyRows.push_back(FToProxy[size_t(row)]);
+  }
+  // The changed rows where they are shown, one signal per run of adjacent ones.
+  std::sort(proxyRows.begin(), proxyRows.end());
+  for (size_t i = 0; i < proxyRows.size();) {
+    size_t j = i + 1;
+    while (j < proxyRows.size() && proxyRows[j] == proxyRows[j - 1] + 1) ++j;
+    emit dataChanged(index(proxyRows[i], topLeft.column()), index(proxyRows[j - 1], bottomRight.column()), roles);
+    i = j;
   }
 }
 
 bool TResultSortModel::KeyRoleChanged(const QList<int>& roles) const {
   if (roles.isEmpty()) return true;
   const int kind = FListSort & ~Reversed;
-  const int keyRole = kind == SortDate       ? TImageListCache::DateTimeRole
-                      : kind == SortLocation ? TImageListCache::LocationRole
+  const int keyRole = kind == SortDate       ? TPhotoListModel::DateTimeRole
+                      : kind == SortLocation ? TPhotoListModel::LocationRole
                       : kind == SortName     ? int(Qt::DisplayRole)
-                                             : TImageListCache::FileNameRole;
+                                             : TPhotoListModel::FileNameRole;
   for (int role : roles)
-    if (role == keyRole || role == TImageListCache::FileNameRole || role == TImageListCache::RecordRole) return true;
+    if (role == keyRole || role == TPhotoListModel::FileNameRole || role == TPhotoListModel::RecordRole) return true;
   return false;
 }
 
@@ -258,21 +266,21 @@ qint64 TResultSortModel::DateKey(double dateTime) {
 }
 
 int TResultSortModel::Compare(const QModelIndex& a, const QModelIndex& b, int listSort) {
-  if (!a.data(TImageListCache::RecordRole).value<TImageToDraw*>() ||
-      !b.data(TImageListCache::RecordRole).value<TImageToDraw*>())
+  if (!a.data(TPhotoListModel::RecordRole).value<TPhotoRecord>() ||
+      !b.data(TPhotoListModel::RecordRole).value<TPhotoRecord>())
     return 0;
   int byKey = 0;
   if (listSort == 1) {
-    const qint64 x = DateKey(a.data(TImageListCache::DateTimeRole).toDouble());
-    const qint64 y = DateKey(b.data(TImageListCache::DateTimeRole).toDouble());
+    const qint64 x = DateKey(a.data(TPhotoListModel::DateTimeRole).toDouble());
+    const qint64 y = DateKey(b.data(TPhotoListModel::DateTimeRole).toDouble());
     byKey = x < y ? -1 : x > y ? 1 : 0;
   } else {
-    const int role = listSort == 2 ? TImageListCache::LocationRole : int(Qt::DisplayRole);
+    const int role = listSort == 2 ? TPhotoListModel::LocationRole : int(Qt::DisplayRole);
     byKey = CompareText(a.data(role).toString(), b.data(role).toString());
   }
   if (byKey != 0) return byKey;
-  return CompareText(a.data(TImageListCache::FileNameRole).toString(),
-                     b.data(TImageListCache::FileNameRole).toString());
+  return CompareText(a.data(TPhotoListModel::FileNameRole).toString(),
+                     b.data(TPhotoListModel::FileNameRole).toString());
 }
 
 #include "moc_resultsortmodel.cpp"

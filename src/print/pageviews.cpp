@@ -11,11 +11,11 @@ TPageViews::~TPageViews() {
   FQueue.reset();
 }
 
-void TPageViews::SetPage(const QList<TImageToDraw*>& records, int first, int end) {
+void TPageViews::SetPage(const QList<TPhotoRecord>& records, int first, int end) {
   for (auto it = FPage.begin(); it != FPage.end();) {
     const int index = it->first;
     if (index < first || index >= end || index >= records.size() ||
-        records.at(index) != it->second->View->ImageToDraw) {
+        records.at(index).get() != it->second->View->ImageToDraw) {
       Release(std::move(it->second));
       it = FPage.erase(it);
     } else {
@@ -25,7 +25,7 @@ void TPageViews::SetPage(const QList<TImageToDraw*>& records, int first, int end
   for (int index = first; index < end && index < records.size(); ++index) {
     if (FPage.count(index) || !records.at(index)) continue;
     auto entry = std::make_unique<TEntry>();
-    entry->View = std::make_unique<TImageScaled>(records.at(index));
+    entry->View = std::make_unique<TImageScaled>(records.at(index).get());
     entry->View->ReducedDecode = true;
     FPage.emplace(index, std::move(entry));
   }

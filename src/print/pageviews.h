@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "photorecord.h"
+
 #include <QList>
 #include <functional>
 #include <map>
@@ -24,7 +26,7 @@ public:
 
   // Holds views for records[first .. end); views of other indices go, views
   // already held for an index in the range stay.
-  void SetPage(const QList<TImageToDraw*>& records, int first, int end);
+  void SetPage(const QList<TPhotoRecord>& records, int first, int end);
   void Clear();
 
   // The view of an index on the page, or null.

@@ -23,7 +23,7 @@ QString TrPrint(const char* text) {
 
 }  // namespace
 
-TPrintJob::TResult TPrintJob::Run(QPrinter& printer, const TPrintLayout& layout, const QList<TImageToDraw*>& records,
+TPrintJob::TResult TPrintJob::Run(QPrinter& printer, const TPrintLayout& layout, const QList<TPhotoRecord>& records,
                                   int fromPage, int toPage, QString& reason) {
   FImages = FPages = 0;
   const int pages = PrintPage::PageCount(layout, int(records.size()));
@@ -60,8 +60,8 @@ TPrintJob::TResult TPrintJob::Run(QPrinter& printer, const TPrintLayout& layout,
       reason = TrPrint(QT_TRANSLATE_NOOP("TPrintJob", "a new page could not be started"));
       return finish(Failed);
     }
-    const QList<TImageToDraw*> onPage = records.mid((page - 1) * perPage, perPage);
-    for (TImageToDraw* record : onPage)
+    const QList<TPhotoRecord> onPage = records.mid((page - 1) * perPage, perPage);
+    for (const TPhotoRecord& record : onPage)
       if (record) record->LoadAttributes();  // the captions need them first
     PrintPage::Draw(painter, layout, geometry.PageRect(), printerPage, onPage, caption,
                     [&](int, TImageToDraw* record, const TGPRect& rect) {

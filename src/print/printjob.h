@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "photorecord.h"
+
 #include <QList>
 #include <QString>
 #include <functional>
@@ -27,7 +29,7 @@ public:
 
   // Prints pages fromPage..toPage (1-based, clamped to the layout's pages);
   // reason says why a job failed.
-  TResult Run(QPrinter& printer, const TPrintLayout& layout, const QList<TImageToDraw*>& records, int fromPage,
+  TResult Run(QPrinter& printer, const TPrintLayout& layout, const QList<TPhotoRecord>& records, int fromPage,
               int toPage, QString& reason);
 
   [[nodiscard]] int PrintedImages() const { return FImages; }

@@ -62,7 +62,7 @@ void PlacePhoto(TImageScaled& view, const TPrintLayout& layout, const TGPRect& r
 }
 
 void Draw(QPainter& painter, const TPrintLayout& layout, const TGPRect& pageRect, const TPrinterPage& printer,
-          const QList<TImageToDraw*>& records, TCardText& caption, const TDrawPhoto& drawPhoto) {
+          const QList<TPhotoRecord>& records, TCardText& caption, const TDrawPhoto& drawPhoto) {
   if (printer.Geometry.Physical.isEmpty()) return;
   const TMargins margins = printer.Geometry.UnprintableMargins(layout.Center, pageRect);
   const std::vector<TGPRect> cells = CalcCellRects(pageRect, margins, layout.Rows, layout.Columns, layout.Center);
@@ -74,7 +74,7 @@ void Draw(QPainter& painter, const TPrintLayout& layout, const TGPRect& pageRect
     if (captionTop != 0) cell.Height = captionTop;
     const TGPRect rect =
         DeflateRectBy(cell, layout.Margin * cell.Width / 100, layout.Margin * cell.Height / 100);
-    drawPhoto(i, records[i], rect);
+    drawPhoto(i, records[i].get(), rect);
   }
   if (layout.GridLines) DrawGridLines(painter, pageRect, margins, layout.Rows, layout.Columns, layout.Center);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "photorecord.h"
+
 #include "geometry.h"
 #include "printergeometry.h"
 
@@ -53,7 +55,7 @@ void PlacePhoto(TImageScaled& view, const TPrintLayout& layout, const TGPRect& r
 // pageRect: the paper on the surface.
 using TDrawPhoto = std::function<void(int position, TImageToDraw* record, const TGPRect& rect)>;
 void Draw(QPainter& painter, const TPrintLayout& layout, const TGPRect& pageRect, const TPrinterPage& printer,
-          const QList<TImageToDraw*>& records, TCardText& caption, const TDrawPhoto& drawPhoto);
+          const QList<TPhotoRecord>& records, TCardText& caption, const TDrawPhoto& drawPhoto);
 
 // The picture of a placed, initialised view for a printer: decoded at the
 // smallest DCT scale that covers its drawing rectangle at min(dpi, 300)

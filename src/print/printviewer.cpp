@@ -209,9 +209,9 @@ void TPrintLayoutFormViewer::ConnectControls() {
     connect(button, &QAbstractButton::clicked, this, guarded(&TPrintLayoutFormViewer::ScheduleRepaint));
 }
 
-void TPrintLayoutFormViewer::SetImages(const QList<TImageToDraw*>& records) {
+void TPrintLayoutFormViewer::SetImages(const QList<TPhotoRecord>& records) {
   FImages.clear();
-  for (TImageToDraw* record : records)
+  for (const TPhotoRecord& record : records)
     if (record) FImages.append(record);
   EditImages->setText(QString::number(FImages.size()));
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "photorecord.h"
+
 #include "windowactions.h"
 #include "cardtext.h"
 #include "pageviews.h"
@@ -34,7 +36,7 @@ public:
   ~TPrintLayoutFormViewer() override;
 
   // The list whose photos (RecordRole of column 0) are printed, in its order.
-  void SetImages(const QList<TImageToDraw*>& records);
+  void SetImages(const QList<TPhotoRecord>& records);
   // How the last print ended ("Printed 3 pages"); empty before any.
   [[nodiscard]] QString Outcome() const { return FOutcome; }
 
@@ -109,7 +111,7 @@ private:
   void PagePreviewPaint(QPainter& canvas);
   void ShowError(const QString& message);
 
-  QList<TImageToDraw*> FImages;
+  QList<TPhotoRecord> FImages;
   int FPages = 0;
   int FFirstIndex = 0;
   int FRepaints = 0;

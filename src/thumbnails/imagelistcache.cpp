@@ -8,15 +8,9 @@
 #include "jobqueue.h"
 
 #include <QElapsedTimer>
-#include <QFileInfo>
-#include <QMap>
 #include <QPainter>
-#include <QSignalBlocker>
-#include <QStandardItemModel>
 #include <QThread>
 #include <atomic>
-
-Q_DECLARE_METATYPE(TImageToDraw*)
 
 struct TImageListCache::TJob {
   std::atomic<bool> Cancelled{false};
@@ -30,26 +24,35 @@ constexpr qint64 DrainSliceNs = 8'000'000;
 
 }  // namespace
 
+struct TImageListCache::TRelay {
+  std::mutex Lock;
+  TImageListCache* Cache = nullptr;  // null once the cache is gone
+};
+
 TImageListCache::TImageListCache(QSize thumbSize, int workers, QObject* parent, int maxResident)
     : QObject(parent),
       FJobs(std::make_unique<TJobQueue>(workers > 0 ? workers : TJobQueue::ProcessorCount(),
                                         QThread::LowestPriority)),
+      FRelay(std::make_shared<TRelay>()),
       FBlank(thumbSize, QImage::Format_RGB32),
       FMaxResident(std::max(1, maxResident)) {
+  FRelay->Cache = this;
   FBlank.fill(Qt::white);
 }
 
 TImageListCache::~TImageListCache() {
+  {
+    // A record that outlives the cache (a window still holds it) saves
+    // without telling anybody.
+    std::lock_guard locker(FRelay->Lock);
+    FRelay->Cache = nullptr;
+  }
   for (TEntry& entry : FEntries)
     if (entry.Pending) entry.Pending->Cancelled = true;
   // Running jobs finish (skipping their work when cancelled in time); jobs
   // that never ran are dropped with the queue. Hand-overs not yet taken
   // die with this object.
   FJobs.reset();
-}
-
-TImageToDraw* TImageListCache::RecordOf(const QStandardItem* item) {
-  return item ? item->data(RecordRole).value<TImageToDraw*>() : nullptr;
 }
 
 TImageListCache::TEntry* TImageListCache::Find(const QString& path) {
@@ -62,34 +65,93 @@ TImageListCache::TEntry* TImageListCache::Find(const TImageToDraw* record) {
   return it == FByRecord.constEnd() ? nullptr : &FEntries[size_t(*it)];
 }
 
+const TImageListCache::TEntry* TImageListCache::Find(const TImageToDraw* record) const {
+  const auto it = FByRecord.constFind(record);
+  return it == FByRecord.constEnd() ? nullptr : &FEntries[size_t(*it)];
+}
+
 const TImageListCache::TEntry* TImageListCache::FindEntry(const QString& path) const {
   const auto it = FIndex.constFind(path);
   return it == FIndex.constEnd() ? nullptr : &FEntries[size_t(*it)];
 }
 
-TImageToDraw* TImageListCache::GetImageRecord(const QString& path) {
+TPhotoRecord TImageListCache::GetImageRecord(const QString& path) {
   if (TEntry* entry = Find(path)) return entry->Record;
-  FRecords.push_back(std::make_unique<TImageToDraw>(path));
-  TImageToDraw* record = FRecords.back().get();
+  TPhotoRecord record = FRecords.value(path).lock();
+  if (!record) {
+    record = std::make_shared<TImageToDraw>(path);
+    record->OnChange = [relay = FRelay](TImageToDraw* changed) {
+      std::lock_guard locker(relay->Lock);
+      if (relay->Cache) relay->Cache->ImageChanged(changed);
+    };
+    FRecords.insert(path, record);
+  }
+  Attach(record);
+  return record;
+}
+
+TImageListCache::TEntry& TImageListCache::Attach(const TPhotoRecord& record) {
   int index;
   if (!FIdle.empty()) {
     // Reuse: the image-list slot is overwritten when the new thumbnail arrives.
     index = *FIdle.begin();
     FIdle.erase(FIdle.begin());
     TEntry& entry = FEntries[size_t(index)];
-    FIndex.remove(entry.Record->FileName);
-    FByRecord.remove(entry.Record);
-    entry.Record = record;
+    const QString oldPath = entry.Record->FileName;
+    FIndex.remove(oldPath);
+    FByRecord.remove(entry.Record.get());
+    const std::weak_ptr<TImageToDraw> old = std::exchange(entry.Record, record);
+    if (old.expired()) FRecords.remove(oldPath);  // nobody else held it: gone
     entry.Pending.reset();
     entry.Ready = false;
+    entry.Shown = 0;
   } else {
     index = int(FEntries.size());
-    FEntries.push_back(TEntry{record, nullptr, -1, {}, false, false, {}});
+    FEntries.push_back(TEntry{record});
   }
-  FIndex.insert(path, index);
-  FByRecord.insert(record, index);
-  record->OnChange = [this](TImageToDraw* changed) { ImageChanged(changed); };
-  return record;
+  TEntry& entry = FEntries[size_t(index)];
+  // The provisional attributes, read before any job of ours can be loading
+  // the record.
+  entry.Attributes = record->Attributes();
+  FIndex.insert(record->FileName, index);
+  FByRecord.insert(record.get(), index);
+  return entry;
+}
+
+void TImageListCache::Show(const TPhotoRecord& record) {
+  if (!record) return;
+  TEntry* entry = Find(record.get());
+  if (!entry) entry = &Attach(record);
+  FIdle.erase(IndexOf(*entry));
+  ++entry->Shown;
+  if (!entry->Ready && !entry->Pending) StartThumbnail(*entry);
+}
+
+void TImageListCache::Hide(const TImageToDraw* record) {
+  TEntry* entry = Find(record);
+  if (!entry || entry->Shown == 0 || --entry->Shown > 0) return;
+  FIdle.insert(IndexOf(*entry));
+  if (entry->Pending) {
+    // Nobody shows the photo any more: the job skips its work.
+    entry->Pending->Cancelled = true;
+    entry->Pending.reset();
+  }
+}
+
+QImage TImageListCache::Thumbnail(const TImageToDraw* record) const {
+  const TEntry* entry = Find(record);
+  return entry && entry->Ready && entry->Resident && entry->ImageIndex >= 0 ? FThumbList.at(entry->ImageIndex)
+                                                                            : FBlank;
+}
+
+bool TImageListCache::IsReady(const TImageToDraw* record) const {
+  const TEntry* entry = Find(record);
+  return entry && entry->Ready;
+}
+
+const TPhotoAttributes* TImageListCache::LastRead(const TImageToDraw* record) const {
+  const TEntry* entry = Find(record);
+  return entry ? &entry->Attributes : nullptr;
 }
 
 QImage TImageListCache::RenderThumbnail(TImageScaled& view) const {
@@ -110,12 +172,16 @@ QImage TImageListCache::DrawThumbnail(const QRect& rect, const QImage& picture) 
 }
 
 void TImageListCache::StartThumbnail(TEntry& entry, bool first) {
-  TImageToDraw* record = entry.Record;
-  if (!record->ErrorMessage.isEmpty()) {
+  const TPhotoRecord record = entry.Record;
+  if (!record->LoadFailure().Message.isEmpty()) {
     // The record failed to load before: its error box is drawn at once.
-    TImageScaled view(record);
+    TImageScaled view(record.get());
     view.SetTargetRect(ThumbRect());
+    const bool again = entry.Ready;
+    if (!again) entry.Attributes = record->Attributes();
     StoreThumbnail(entry, RenderThumbnail(view));
+    if (!again) emit AttributesRead(record.get());
+    emit ThumbnailReady(record.get());
     return;
   }
   auto job = std::make_shared<TJob>();
@@ -171,7 +237,7 @@ QImage TImageListCache::MakeThumbnail(TImageToDraw* record, const std::shared_pt
     const TGPRect small = view.DrawRect;
     view.SetTargetRect({0, 0, TThumbnailStore::SharedNormalSize, TThumbnailStore::SharedNormalSize});
     const QImage* big = view.GetScaledBitmap();
-    if (big && record->ErrorMessage.isEmpty()) {
+    if (big && record->LoadFailure().Message.isEmpty()) {
       store->PutShared(path, view.Rotation ? big->transformed(QTransform().rotate(-view.Rotation)) : *big);
       const QImage thumb = DrawThumbnail(
           small.ToQRect(), big->scaled(small.Width, small.Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
@@ -182,8 +248,9 @@ QImage TImageListCache::MakeThumbnail(TImageToDraw* record, const std::shared_pt
   }
   QImage thumb = RenderThumbnail(view);
   if (store) {
-    if (!record->ErrorMessage.isEmpty()) {
-      if (!knownFailed) store->PutFailed(path, record->ErrorMessage, record->ErrorReason);
+    const TImageToDraw::TLoadFailure failure = record->LoadFailure();
+    if (!failure.Message.isEmpty()) {
+      if (!knownFailed) store->PutFailed(path, failure.Message, failure.Reason);
     } else {
       store->Put(path, thumb);
     }
@@ -191,16 +258,20 @@ QImage TImageListCache::MakeThumbnail(TImageToDraw* record, const std::shared_pt
   return thumb;
 }
 
-void TImageListCache::RenderJob(const std::shared_ptr<TJob>& job, TImageToDraw* record) {
+void TImageListCache::RenderJob(const std::shared_ptr<TJob>& job, const TPhotoRecord& record) {
   // On a worker. The view lives only here: the record's picture (when the
   // preview or a reduced decode could not serve) is released before the
-  // thumbnail is handed over.
+  // thumbnail is handed over, with the attributes its load read.
   QImage thumb;
-  if (!job->Cancelled) thumb = MakeThumbnail(record, job);
+  TPhotoAttributes attributes;
+  if (!job->Cancelled) {
+    thumb = MakeThumbnail(record.get(), job);
+    attributes = record->Attributes();
+  }
   bool post = false;
   {
     std::lock_guard locker(FDoneLock);
-    FDone.push_back({job, record, std::move(thumb)});
+    FDone.push_back({job, record, std::move(thumb), std::move(attributes)});
     post = !FDrainPosted;
     FDrainPosted = true;
   }
@@ -219,7 +290,7 @@ void TImageListCache::Drain() {
   while (!FBacklog.empty() && slice.nsecsElapsed() < DrainSliceNs) {
     TDone done = std::move(FBacklog.front());
     FBacklog.pop_front();
-    ThumbnailReady(done);
+    TakeResult(done);
   }
   if (!FBacklog.empty()) {
     // The rest in the next slice, after whatever else is waiting.
@@ -231,54 +302,11 @@ void TImageListCache::Drain() {
   }
 }
 
-void TImageListCache::AddListItem(QStandardItem* item) {
-  TImageToDraw* record = RecordOf(item);
-  TEntry* entry = record ? Find(record) : nullptr;
-  if (!entry) return;
-  if (!entry->Ready) {
-    // Until the thumbnail is in: the file name and the provisional date. Once
-    // a job runs, a worker may be writing the record, so the date is taken
-    // before the first job starts, or from an item that has it.
-    item->setData(-1, ImageIndexRole);
-    item->setData(FBlank, Qt::DecorationRole);
-    item->setText(record->ShortName());
-    QVariant date;
-    if (entry->Pending) {
-      date = entry->ListItems.empty() ? QVariant(0.0) : entry->ListItems.front()->data(DateTimeRole);
-    } else {
-      date = record->Attributes().DateTime;  // no thumbnail job yet, but a save may be running
-    }
-    item->setData(date, DateTimeRole);
-    item->setData(QString(), LocationRole);
-  }
-  item->setData(record->ShortName(), FileNameRole);
-  if (!entry->Ready && !entry->Pending) StartThumbnail(*entry);
-  if (entry->Ready) UpdateItem(item, *entry);
-  FIdle.erase(IndexOf(*entry));
-  entry->ListItems.push_back(item);
-}
-
-void TImageListCache::RemoveListItem(QStandardItem* item) {
-  TImageToDraw* record = RecordOf(item);
-  if (!record) return;
-  const auto it = FByRecord.constFind(record);
-  if (it == FByRecord.constEnd()) return;
-  TEntry& entry = FEntries[size_t(*it)];
-  if (std::erase(entry.ListItems, item) == 0 || !entry.ListItems.empty()) return;
-  FIdle.insert(*it);
-  if (entry.Pending) {
-    // Nobody shows the photo any more: the job skips its work.
-    entry.Pending->Cancelled = true;
-    entry.Pending.reset();
-  }
-}
-
-void TImageListCache::Prioritize(const QList<QStandardItem*>& items) {
-  // Visited last to first, so the first item ends up at the head of the queue.
-  for (auto it = items.crbegin(); it != items.crend(); ++it) {
-    const TImageToDraw* record = RecordOf(*it);
-    TEntry* entry = record ? Find(record) : nullptr;
-    if (!entry) continue;
+void TImageListCache::Prioritize(const QList<const TImageToDraw*>& records) {
+  // Visited last to first, so the first record ends up at the head of the queue.
+  for (auto it = records.crbegin(); it != records.crend(); ++it) {
+    TEntry* entry = Find(*it);
+    if (!entry || entry->Shown == 0) continue;
     if (entry->Ready && entry->Resident) {
       Touch(*entry);  // on screen: kept
       continue;
@@ -292,33 +320,18 @@ void TImageListCache::Prioritize(const QList<QStandardItem*>& items) {
   }
 }
 
-void TImageListCache::WatchModel(QStandardItemModel* model) {
-  connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-          [this, model](const QModelIndex& parent, int first, int last) {
-            for (int row = first; row <= last; ++row)
-              RemoveListItem(parent.isValid() ? model->itemFromIndex(parent)->child(row) : model->item(row));
-          });
-  connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this, model] {
-    for (int row = 0; row < model->rowCount(); ++row) RemoveListItem(model->item(row));
-  });
-}
-
-void TImageListCache::ThumbnailReady(TDone& done) {
-  TEntry* entry = Find(done.Record);
+void TImageListCache::TakeResult(TDone& done) {
+  TEntry* entry = Find(done.Record.get());
   if (!entry) return;
   if (entry->Pending == done.Job) entry->Pending.reset();
-  if (done.Job->Cancelled || done.Thumb.isNull() || entry->ListItems.empty()) return;
+  if (done.Job->Cancelled || done.Thumb.isNull() || entry->Shown == 0) return;
   if (entry->Ready && entry->Resident) return;
-  const bool again = entry->Ready;  // a dropped thumbnail rendered again: the attributes are shown already
+  // A dropped thumbnail rendered again: its attributes were read already.
+  const bool again = entry->Ready;
+  if (!again) entry->Attributes = std::move(done.Attributes);
   StoreThumbnail(*entry, done.Thumb);
-  for (QStandardItem* item : entry->ListItems) {
-    if (again) {
-      item->setData(entry->ImageIndex, ImageIndexRole);
-      item->setData(done.Thumb, Qt::DecorationRole);
-    } else {
-      UpdateItem(item, *entry);
-    }
-  }
+  if (!again) emit AttributesRead(entry->Record.get());
+  emit ThumbnailReady(entry->Record.get());
 }
 
 void TImageListCache::StoreThumbnail(TEntry& entry, const QImage& thumb) {
@@ -331,7 +344,6 @@ void TImageListCache::StoreThumbnail(TEntry& entry, const QImage& thumb) {
   entry.Ready = true;
   Touch(entry);
   DropOldest();
-  emit ThumbnailStored(entry.ImageIndex);
 }
 
 void TImageListCache::Touch(TEntry& entry) {
@@ -345,69 +357,8 @@ void TImageListCache::DropOldest() {
     TEntry& oldest = FEntries[size_t(FResident.front())];
     FResident.pop_front();
     oldest.Resident = false;
+    // The least recently shown is off screen: nothing needs repainting.
     if (oldest.ImageIndex >= 0) FThumbList[oldest.ImageIndex] = QImage();
-    // The least recently shown is off screen: nothing needs repainting, so
-    // its items let go of the picture quietly.
-    for (QStandardItem* item : oldest.ListItems) {
-      const QSignalBlocker quiet(item->model());
-      item->setData(FBlank, Qt::DecorationRole);
-    }
-  }
-}
-
-QStringList TImageListCache::DetailTexts(const TImageToDraw& record, const TPhotoAttributes& attributes) {
-  const QFileInfo info(record.FileName);
-  return {DateTimeUtil::ToLongDateText(attributes.DateTime), attributes.Location, info.fileName(), info.path()};
-}
-
-QString TImageListCache::ToolTipText(const TImageToDraw& record) {
-  const TPhotoAttributes attributes = record.Attributes();
-  QStringList lines{attributes.Name, DateTimeUtil::ToLongDateText(attributes.DateTime)};
-  if (!attributes.Location.isEmpty()) lines.append(attributes.Location);
-  lines.append(record.ShortName());
-  const TImageToDraw::TLoadFailure failure = record.LoadFailure();
-  if (!failure.Message.isEmpty()) lines.append(failure.Line());
-  return lines.join(u'\n');
-}
-
-void TImageListCache::UpdateItem(QStandardItem* item, const TEntry& entry) {
-  // A save on a worker (Save all) may be writing the attributes right now:
-  // they are read as one snapshot.
-  const TPhotoAttributes attributes = entry.Record->Attributes();
-  const QString& name = attributes.Name;
-  const TDateTime dateTime = attributes.DateTime;
-  const QString& location = attributes.Location;
-  const QStringList details = DetailTexts(*entry.Record, attributes);
-  QStandardItemModel* model = item->model();
-  QStandardItem* parent = !model ? nullptr : item->parent() ? item->parent() : model->invisibleRootItem();
-  if (parent && parent->columnCount() < 1 + details.size()) parent->setColumnCount(1 + int(details.size()));
-  {
-    // The row's cells change quietly, then the views hear of the row once.
-    const QSignalBlocker quiet(model);
-    item->setData(entry.ImageIndex, ImageIndexRole);
-    item->setData(entry.Resident && entry.ImageIndex >= 0 ? FThumbList.at(entry.ImageIndex) : FBlank,
-                  Qt::DecorationRole);
-    item->setText(name);
-    item->setData(dateTime, DateTimeRole);
-    item->setData(location, LocationRole);
-    if (!model) return;
-    const int row = item->row();
-    for (int i = 0; i < details.size(); ++i) {
-      QStandardItem* cell = parent->child(row, i + 1);
-      if (cell)
-        cell->setText(details[i]);
-      else
-        parent->setChild(row, i + 1, new QStandardItem(details[i]));
-    }
-  }
-  // Cell by cell: a view repaints a single changed cell where it is (if at
-  // all on screen), but a changed range as a whole viewport.
-  const QModelIndex index = item->index();
-  emit model->dataChanged(index, index,
-                          {Qt::DecorationRole, Qt::DisplayRole, ImageIndexRole, DateTimeRole, LocationRole});
-  for (int i = 0; i < details.size(); ++i) {
-    const QModelIndex cell = index.siblingAtColumn(i + 1);
-    emit model->dataChanged(cell, cell, {Qt::DisplayRole});
   }
 }
 
@@ -415,7 +366,13 @@ void TImageListCache::ImageChanged(TImageToDraw* record) {
   // A save changed what the thumbnail shows: the stored one goes.
   if (Store && record) Store->Drop(record->FileName);
   if (QThread::currentThread() != thread()) {
-    QMetaObject::invokeMethod(this, [this, record] { DoImageChanged(record); }, Qt::QueuedConnection);
+    // The record is looked at only if it still lives by then.
+    QMetaObject::invokeMethod(
+        this,
+        [this, weak = record->weak_from_this()] {
+          if (const TPhotoRecord alive = weak.lock()) DoImageChanged(alive.get());
+        },
+        Qt::QueuedConnection);
     return;
   }
   DoImageChanged(record);
@@ -431,8 +388,10 @@ void TImageListCache::DoImageChanged(TImageToDraw* record) {
     view.SetTargetRect(ThumbRect());
     thumb = RenderThumbnail(view);
   }
+  entry->Attributes = record->Attributes();
   StoreThumbnail(*entry, thumb);
-  for (QStandardItem* item : entry->ListItems) UpdateItem(item, *entry);
+  emit AttributesRead(record);
+  emit ThumbnailReady(record);
 }
 
 #include "moc_imagelistcache.cpp"

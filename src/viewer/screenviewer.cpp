@@ -249,7 +249,7 @@ void TFullScreenViewer::UpdateNavigation() {
 void TFullScreenViewer::ShowImageAt(int index) {
   if (FImageList.isEmpty()) return;
   index = std::max(std::min(index, int(FImageList.size()) - 1), 0);
-  TImageToDraw* record = FImageList.at(index);
+  TImageToDraw* record = FImageList.at(index).get();
   if (Scaled() && Scaled()->ImageToDraw == record) return;
   FLoader.Show(record);
   FIndex = index;
@@ -400,7 +400,7 @@ int TFullScreenViewer::NextIndex() const {
 void TFullScreenViewer::PrepareNext() {
   if (!FPrefetch || !isVisible() || FCloseRequested) return;
   const int next = NextIndex();
-  if (next >= 0) FLoader.Prepare(FImageList.at(next), Request());
+  if (next >= 0) FLoader.Prepare(FImageList.at(next).get(), Request());
 }
 
 void TFullScreenViewer::CurrentDone() {

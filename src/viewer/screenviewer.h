@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "photorecord.h"
+
 #include "mousehandler.h"
 #include "slideshow.h"
 #include "viewarea.h"
@@ -40,7 +42,7 @@ public:
   QString SlideShow;
   // The list whose photos (and selection) are viewed.
   // The photos to show and the one to show first.
-  void SetPhotos(const QList<TImageToDraw*>& records, int index) {
+  void SetPhotos(const QList<TPhotoRecord>& records, int index) {
     FImageList = records;
     FStartIndex = index;
   }
@@ -55,7 +57,7 @@ public:
 
   [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
   [[nodiscard]] QList<QAction*> Actions() const { return FActions.values(); }
-  [[nodiscard]] const QList<TImageToDraw*>& ImageList() const { return FImageList; }
+  [[nodiscard]] const QList<TPhotoRecord>& ImageList() const { return FImageList; }
   [[nodiscard]] int CurrentIndex() const { return FIndex; }
   [[nodiscard]] TImageScaled* Scaled() const { return FLoader.Current(); }
   [[nodiscard]] const TViewLoader& Loader() const { return FLoader; }
@@ -132,7 +134,7 @@ private:
 
   QMap<QString, QAction*> FActions;
   int FStartIndex = 0;
-  QList<TImageToDraw*> FImageList;
+  QList<TPhotoRecord> FImageList;
   int FIndex = 0;
   TGPRect FViewArea;  // Width 0: not yet computed
   TSizeMode FSizeMode = TSizeMode::ZoomFit;

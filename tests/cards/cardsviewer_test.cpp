@@ -33,8 +33,8 @@ protected:
   void SetUp() override {
     QImage blue(300, 200, QImage::Format_RGB32);
     blue.fill(Qt::blue);
-    Photo = std::make_unique<TImageToDraw>(Box.Write("photo.jpg", EncodeJpeg(blue)));
-    Form = std::make_unique<TCreateCardsFormViewer>(Photo.get());
+    Photo = std::make_shared<TImageToDraw>(Box.Write("photo.jpg", EncodeJpeg(blue)));
+    Form = std::make_unique<TCreateCardsFormViewer>(Photo);
     Form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
   }
@@ -42,7 +42,7 @@ protected:
   TCardText& Block() { return Form->Editor().Text(); }
 
   TSandbox Box;
-  std::unique_ptr<TImageToDraw> Photo;
+  TPhotoRecord Photo;
   std::unique_ptr<TCreateCardsFormViewer> Form;
 };
 

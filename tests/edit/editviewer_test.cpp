@@ -43,7 +43,7 @@ protected:
     for (const QByteArray& jpeg : extra) AddPhoto(QStringLiteral("x%1.jpg").arg(Records.size()), jpeg);
   }
   TImageToDraw* AddPhoto(const QString& name, const QByteArray& jpeg) {
-    Records.push_back(std::make_unique<TImageToDraw>(Box.Write(name, jpeg)));
+    Records.push_back(std::make_shared<TImageToDraw>(Box.Write(name, jpeg)));
     return Records.back().get();
   }
   // The set the window gets: every photo from the one at Start, or the
@@ -56,12 +56,12 @@ protected:
     Chosen = rows;
     Start = 0;
   }
-  QList<TImageToDraw*> Set() const {
-    QList<TImageToDraw*> set;
+  QList<TPhotoRecord> Set() const {
+    QList<TPhotoRecord> set;
     if (Chosen.isEmpty())
-      for (const auto& record : Records) set.append(record.get());
+      for (const auto& record : Records) set.append(record);
     else
-      for (int row : Chosen) set.append(Records[size_t(row)].get());
+      for (int row : Chosen) set.append(Records[size_t(row)]);
     return set;
   }
   // The window shown on the list, its viewer laid out.
@@ -90,7 +90,7 @@ protected:
   }
 
   TSandbox Box;
-  std::vector<std::unique_ptr<TImageToDraw>> Records;
+  std::vector<TPhotoRecord> Records;
   QList<int> Chosen;
   int Start = 0;
 };
@@ -115,8 +115,8 @@ TEST_F(EditTest, StepsThroughTheSetItIsGivenFromItsStart) {
   auto form = Open();
   ASSERT_EQ(form->ImageList().size(), 3);
   EXPECT_EQ(form->CurrentIndex(), 0);
-  EXPECT_EQ(form->ImageList().at(0), Records[3].get());
-  EXPECT_EQ(form->ImageList().at(2), Records[9].get());
+  EXPECT_EQ(form->ImageList().at(0), Records[3]);
+  EXPECT_EQ(form->ImageList().at(2), Records[9]);
   EXPECT_FALSE(form->Action("ActionFirst")->isEnabled());
 }
 

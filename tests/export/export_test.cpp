@@ -41,9 +41,9 @@ protected:
     ASSERT_TRUE(QDir().mkpath(Dest));
     ASSERT_TRUE(QDir().mkpath(Box.Path("src")));
   }
-  TImageToDraw* Photo(const QString& name, const QByteArray& jpeg) {
-    Records.push_back(std::make_unique<TImageToDraw>(Box.Write("src/" + name, jpeg)));
-    return Records.back().get();
+  TPhotoRecord Photo(const QString& name, const QByteArray& jpeg) {
+    Records.push_back(std::make_shared<TImageToDraw>(Box.Write("src/" + name, jpeg)));
+    return Records.back();
   }
   // Runs an export to the end; false when it could not start (Error holds why).
   bool Export(const TExportPlan& plan, TExportOptions options, TReport& report) {
@@ -112,7 +112,7 @@ protected:
 
   TSandbox Box;
   QString Dest, Error;
-  std::vector<std::unique_ptr<TImageToDraw>> Records;
+  std::vector<TPhotoRecord> Records;
 };
 
 }  // namespace
@@ -121,8 +121,8 @@ TEST_F(ExportTest, FullSizeCopiesAreIdenticalAndNamesNeverCollide) {
   TExportPlan plan;
   plan.AddFolder(-1, "Photos");
   const int trip = plan.AddFolder(0, "Trip");
-  TImageToDraw* a = Photo("a.jpg", EncodeJpeg(Pattern(40, 30)));
-  TImageToDraw* other = Photo("A.JPG", EncodeJpeg(Pattern(30, 40)));
+  TPhotoRecord a = Photo("a.jpg", EncodeJpeg(Pattern(40, 30)));
+  TPhotoRecord other = Photo("A.JPG", EncodeJpeg(Pattern(30, 40)));
   plan.Folders[0].Photos = {a, other};
   plan.Folders[trip].Photos = {a};
   TReport report;
@@ -150,9 +150,9 @@ TEST_F(ExportTest, FullSizeCopiesAreIdenticalAndNamesNeverCollide) {
 
 TEST_F(ExportTest, SourcesAreNeverHarmedAndFailuresLeaveNoPartialFile) {
   // The destination is the photos' own folder.
-  TImageToDraw* a = Photo("a.jpg", EncodeJpeg(Pattern(40, 30)));
-  TImageToDraw* b = Photo("b_80x60.jpg", EncodeJpeg(Pattern(40, 30)));
-  TImageToDraw* c = Photo("b.jpg", EncodeJpeg(Pattern(40, 30)));
+  TPhotoRecord a = Photo("a.jpg", EncodeJpeg(Pattern(40, 30)));
+  TPhotoRecord b = Photo("b_80x60.jpg", EncodeJpeg(Pattern(40, 30)));
+  TPhotoRecord c = Photo("b.jpg", EncodeJpeg(Pattern(40, 30)));
   const QByteArray before = ReadFile(a->FileName) + ReadFile(b->FileName) + ReadFile(c->FileName);
   TExportPlan plan;
   plan.AddFolder(-1, "src");
@@ -170,8 +170,8 @@ TEST_F(ExportTest, SourcesAreNeverHarmedAndFailuresLeaveNoPartialFile) {
 
   // A damaged photo is its item's error; a full disk leaves no file at all.
   Dest = Box.Path("dest");
-  TImageToDraw* broken = Photo("broken.jpg", "not a photo");
-  TImageToDraw* big = Photo("big.jpg", EncodeJpeg(Pattern(300, 200), 100));
+  TPhotoRecord broken = Photo("broken.jpg", "not a photo");
+  TPhotoRecord big = Photo("big.jpg", EncodeJpeg(Pattern(300, 200), 100));
   TExportPlan two;
   two.AddFolder(-1, "Photos");
   two.Folders[0].Photos = {broken, big};
@@ -221,7 +221,7 @@ TEST_F(ExportTest, ResizedCopiesCarryRotationRoiAndTheNineItemsOnly) {
                                      AttributeItems::TextItem(61004, "Delft"),
                                      AttributeItems::RotationItem(61006, 90),
                                      AttributeItems::RectItem(61008, {0, 0, 200, 300})});
-  TImageToDraw* photo = Photo("turned.png", jpeg);  // a JPEG under another name: ".jpg" for the copy
+  TPhotoRecord photo = Photo("turned.png", jpeg);  // a JPEG under another name: ".jpg" for the copy
   TExportPlan plan;
   plan.AddFolder(-1, "Photos");
   plan.Folders[0].Photos = {photo};
@@ -266,7 +266,7 @@ TEST_F(ExportTest, APortraitStoredSidewaysIsCopiedUprightAndAWholeCopyKeepsItsBy
   const QString source = Box.Write("portrait.jpg", EncodeJpeg(Pattern(400, 300)));
   Exiftool({"-q", "-overwrite_original", "-n", "-Orientation=6", "-XMP-dc:Title=Staand", source});
   const QByteArray bytes = ReadFile(source);
-  TImageToDraw* photo = Photo("portrait.jpg", bytes);
+  TPhotoRecord photo = Photo("portrait.jpg", bytes);
   TExportPlan plan;
   plan.AddFolder(-1, "Photos");
   plan.Folders[0].Photos = {photo};

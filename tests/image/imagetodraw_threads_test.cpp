@@ -79,11 +79,12 @@ TEST(ImageToDrawThreads, AttributeSnapshotsAreNeverMixed) {
     done = true;
   });
   int reads = 0, mixed = 0;
-  while (!done) {
+  // At least one read, however fast the writer is.
+  do {
     const TPhotoAttributes a = record.Attributes();
     if (a.Name != a.Description || a.Name != a.Location) ++mixed;
     ++reads;
-  }
+  } while (!done);
   writer.join();
   EXPECT_EQ(mixed, 0);
   EXPECT_GT(reads, 0);

@@ -40,9 +40,9 @@ QStringList Paths(const TExportTree& tree) {
   return paths;
 }
 
-QStringList Names(const QList<TImageToDraw*>& records) {
+QStringList Names(const QList<TPhotoRecord>& records) {
   QStringList names;
-  for (const TImageToDraw* r : records) names.append(r ? r->ShortName() : QString());
+  for (const TPhotoRecord& r : records) names.append(r ? r->ShortName() : QString());
   return names;
 }
 
@@ -138,9 +138,10 @@ TEST(ExportTree, FoldersKeepTheirPathsThroughNewRenameAndDelete) {
   tree.closePersistentEditor(added->index());
 
   // Deleting a branch returns the photos of every folder in it and selects its parent.
-  TImageToDraw a("/x/a.jpg"), b("/x/b.jpg");
-  day->Payload.Items = {{"a", &a}};
-  deep->Payload.Items = {{"b", &b}, {"a", &a}};
+  const auto a = std::make_shared<TImageToDraw>("/x/a.jpg");
+  const auto b = std::make_shared<TImageToDraw>("/x/b.jpg");
+  day->Payload.Items = {{"a", a}};
+  deep->Payload.Items = {{"b", b}, {"a", a}};
   EXPECT_EQ(Names(tree.DeleteFolder(day)), (QStringList{"a.jpg", "b.jpg", "a.jpg"}));
   EXPECT_EQ(tree.SelectedFolder(), trip);
   EXPECT_EQ(Paths(tree),
@@ -163,7 +164,7 @@ TEST_F(ExportTest, ExportListsAddRemoveAndMoveKeepFolderAndTotalCounts) {
   window.Action("ActionAdd")->trigger();
   SelectRows(window.ListViewResult, {0});
   window.Action("ActionAdd")->trigger();  // a.jpg a second time
-  EXPECT_EQ(Names(ListOperations::Records(*window.ExportModel())),
+  EXPECT_EQ(Names(window.ExportModel()->Records()),
             (QStringList{"a.jpg", "b.jpg", "c.jpg", "a.jpg"}));
   EXPECT_EQ(window.ExportFolderCaption(), QStringLiteral("Number of images selected for this folder: 4"));
   EXPECT_EQ(window.ExportTotalCaption(), QStringLiteral("Total number of images selected: 4"));
@@ -188,12 +189,12 @@ TEST_F(ExportTest, ExportListsAddRemoveAndMoveKeepFolderAndTotalCounts) {
   QTest::mouseClick(window.TreeViewExport->viewport(), Qt::LeftButton, {},
                     window.TreeViewExport->visualRect(root->index()).center());
   ASSERT_EQ(window.TreeViewExport->SelectedFolder(), root);
-  EXPECT_EQ(Names(ListOperations::Records(*window.ExportModel())),
+  EXPECT_EQ(Names(window.ExportModel()->Records()),
             (QStringList{"a.jpg", "b.jpg", "a.jpg", "c.jpg"}));
   SelectRows(window.ListViewExport, {0});
   window.Action("ActionRemove")->trigger();
   EXPECT_EQ(ItemNames(root), (QStringList{"b.jpg", "a.jpg", "c.jpg"}));
-  EXPECT_EQ(Names(ListOperations::Records(*window.AllExportModel())).count("a.jpg"), 1);
+  EXPECT_EQ(Names(window.AllExportModel()->Records()).count("a.jpg"), 1);
   EXPECT_EQ(window.ExportTotalCaption(), QStringLiteral("Total number of images selected: 5"));
 
   // Without an export folder nothing can be added.
@@ -257,8 +258,8 @@ TEST_F(ExportTest, DeletingFoldersRefusesTheRootAndTakesTheBranchOutOfTheTotal) 
   QTest::keyClick(tree, Qt::Key_Delete);
   EXPECT_EQ(tree->Folders().size(), 1);
   EXPECT_EQ(tree->SelectedFolder(), tree->Root());
-  EXPECT_EQ(Names(ListOperations::Records(*window.ExportModel())), (QStringList{"a.jpg", "b.jpg"}));
-  EXPECT_EQ(Names(ListOperations::Records(*window.AllExportModel())), (QStringList{"a.jpg", "b.jpg"}));
+  EXPECT_EQ(Names(window.ExportModel()->Records()), (QStringList{"a.jpg", "b.jpg"}));
+  EXPECT_EQ(Names(window.AllExportModel()->Records()), (QStringList{"a.jpg", "b.jpg"}));
   EXPECT_EQ(window.ExportTotalCaption(), QStringLiteral("Total number of images selected: 2"));
 
   // Del in another control, or in the name being edited, is not a folder deletion.

@@ -28,9 +28,9 @@ using namespace TestSupport;
 
 namespace {
 
-QStringList Names(const QList<TImageToDraw*>& records) {
+QStringList Names(const QList<TPhotoRecord>& records) {
   QStringList names;
-  for (const TImageToDraw* r : records) names.append(r ? r->ShortName() : QString());
+  for (const TPhotoRecord& r : records) names.append(r ? r->ShortName() : QString());
   return names;
 }
 
@@ -47,19 +47,20 @@ TEST(ResultSort, KeysIgnoreAsciiCaseAndTiesGoByFileName) {
   EXPECT_EQ(TResultSortModel::CompareText("anna", "ANNA"), 0);
   EXPECT_LT(TResultSortModel::CompareText("", "a"), 0);
   EXPECT_LT(TResultSortModel::CompareText("Zee", "é"), 0);  // other characters by code
-  TImageToDraw recordA("/x/b.jpg"), recordB("/x/a.jpg");
+  const auto recordA = std::make_shared<TImageToDraw>("/x/b.jpg");
+  const auto recordB = std::make_shared<TImageToDraw>("/x/a.jpg");
   QStandardItemModel model;
-  auto row = [&](TImageToDraw* record, const char* name, double date, const char* location, const char* file) {
+  auto row = [&](const TPhotoRecord& record, const char* name, double date, const char* location, const char* file) {
     auto* item = new QStandardItem(QString::fromUtf8(name));
-    if (record) item->setData(QVariant::fromValue(record), TImageListCache::RecordRole);
-    item->setData(date, TImageListCache::DateTimeRole);
-    item->setData(QString::fromUtf8(location), TImageListCache::LocationRole);
-    item->setData(QString::fromUtf8(file), TImageListCache::FileNameRole);
+    if (record) item->setData(QVariant::fromValue(record), TPhotoListModel::RecordRole);
+    item->setData(date, TPhotoListModel::DateTimeRole);
+    item->setData(QString::fromUtf8(location), TPhotoListModel::LocationRole);
+    item->setData(QString::fromUtf8(file), TPhotoListModel::FileNameRole);
     model.appendRow(item);
     return item->index();
   };
-  const QModelIndex a = row(&recordA, "Molen", 2.0, "Delft", "b.jpg");
-  const QModelIndex b = row(&recordB, "molen", 1.0, "Alkmaar", "a.jpg");
+  const QModelIndex a = row(recordA, "Molen", 2.0, "Delft", "b.jpg");
+  const QModelIndex b = row(recordB, "molen", 1.0, "Alkmaar", "a.jpg");
   const QModelIndex none = row(nullptr, "", 0.0, "", "");
   EXPECT_GT(TResultSortModel::Compare(a, b, 0), 0);  // same name: a.jpg first
   EXPECT_GT(TResultSortModel::Compare(a, b, 1), 0);  // b is older
@@ -86,7 +87,7 @@ TEST(MainLists, AFolderListsSortedAndResortsAsAttributesArrive) {
   EXPECT_EQ(window.ResultModel()->rowCount(), 4);
   ASSERT_TRUE(WaitFor([&] {
     for (int row = 0; row < 4; ++row)
-      if (!window.Cache()->FindEntry(TImageListCache::RecordOf(window.ResultModel()->item(row))->FileName)->Ready)
+      if (!window.Cache()->IsReady(window.ResultModel()->RecordAt(row).get()))
         return false;
     return true;
   }));
@@ -103,9 +104,10 @@ TEST(MainLists, AFolderListsSortedAndResortsAsAttributesArrive) {
   EXPECT_EQ(window.Settings().ListSort, 2);
   // The damaged file still has an item, with the red error thumbnail and
   // its reason in the tool tip; the others show what a caption may cut off.
-  const TImageToDraw* broken = window.ResultRecords().first();
-  const int index = window.Cache()->FindEntry(broken->FileName)->ImageIndex;
-  EXPECT_EQ(window.Cache()->ThumbList().at(index).pixel(60, 60), qRgb(255, 0, 0));
+  const TPhotoRecord broken = window.ResultRecords().first();
+  EXPECT_EQ(window.Cache()->Thumbnail(broken.get()).pixel(60, 60), qRgb(255, 0, 0));
+  EXPECT_EQ(window.ListViewResult->model()->index(0, 0).data(Qt::DecorationRole).value<QImage>().pixel(60, 60),
+            qRgb(255, 0, 0));
   QStringList toolTips;
   for (int row = 0; row < 4; ++row)
     toolTips.append(window.ResultModel()->index(row, 0).data(Qt::ToolTipRole).toString());
@@ -169,7 +171,7 @@ TEST(MainLists, PrintListAddRemoveAndMoveKeepCountAndOrder) {
   ASSERT_TRUE(window.Action("ActionAdd")->isEnabled());
   window.ListViewResult->selectAll();
   window.Action("ActionAdd")->trigger();
-  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"a.jpg", "b.jpg", "c.jpg", "d.jpg"}));
+  EXPECT_EQ(Names(window.PrintModel()->Records()), (QStringList{"a.jpg", "b.jpg", "c.jpg", "d.jpg"}));
   EXPECT_EQ(window.PrintCaption(), QStringLiteral("Number of images selected: 4"));
 
   QItemSelectionModel* selection = window.ListViewPrint->selectionModel();
@@ -180,23 +182,23 @@ TEST(MainLists, PrintListAddRemoveAndMoveKeepCountAndOrder) {
   };
   selectRows({0});
   window.Action("ActionMovePrevious")->trigger();  // the first item cannot go earlier
-  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"a.jpg", "b.jpg", "c.jpg", "d.jpg"}));
+  EXPECT_EQ(Names(window.PrintModel()->Records()), (QStringList{"a.jpg", "b.jpg", "c.jpg", "d.jpg"}));
   window.Action("ActionMoveNext")->trigger();
-  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"b.jpg", "a.jpg", "c.jpg", "d.jpg"}));
+  EXPECT_EQ(Names(window.PrintModel()->Records()), (QStringList{"b.jpg", "a.jpg", "c.jpg", "d.jpg"}));
   selectRows({3});
   window.Action("ActionMoveNext")->trigger();  // the last item cannot go later
-  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"b.jpg", "a.jpg", "c.jpg", "d.jpg"}));
+  EXPECT_EQ(Names(window.PrintModel()->Records()), (QStringList{"b.jpg", "a.jpg", "c.jpg", "d.jpg"}));
   // A scattered selection is gathered into one block.
   selectRows({0, 2});
   window.Action("ActionMoveNext")->trigger();
-  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"a.jpg", "d.jpg", "b.jpg", "c.jpg"}));
+  EXPECT_EQ(Names(window.PrintModel()->Records()), (QStringList{"a.jpg", "d.jpg", "b.jpg", "c.jpg"}));
   EXPECT_EQ(ListOperations::SelectedRows(*selection), (QList<int>{2, 3}));
   window.Action("ActionRemove")->trigger();
-  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"a.jpg", "d.jpg"}));
+  EXPECT_EQ(Names(window.PrintModel()->Records()), (QStringList{"a.jpg", "d.jpg"}));
   EXPECT_EQ(window.PrintCaption(), QStringLiteral("Number of images selected: 2"));
-  // The cache forgets removed items: b.jpg is now shown by the result list only.
-  const TImageToDraw* b = window.ResultRecords().at(1);
-  EXPECT_EQ(window.Cache()->FindEntry(b->FileName)->ListItems.size(), 1u);
+  // The cache forgets removed rows: b.jpg is now shown by the result list only.
+  const TPhotoRecord b = window.ResultRecords().at(1);
+  EXPECT_EQ(window.Cache()->FindEntry(b->FileName)->Shown, 1);
 }
 
 TEST(MainLists, TenThousandFilesListAtOnce) {
@@ -245,13 +247,13 @@ TEST(MainLists, DropsOnThePrintListAddFromTheResultAndMoveWithinItself) {
   window.ListViewResult->selectionModel()->select(window.ListViewResult->model()->index(2, 0),
                                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
   window.DropOnList(window.ListViewPrint, window.ListViewResult, 1);  // c.jpg again, at the second place
-  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"a.jpg", "c.jpg", "b.jpg", "c.jpg"}));
+  EXPECT_EQ(Names(window.PrintModel()->Records()), (QStringList{"a.jpg", "c.jpg", "b.jpg", "c.jpg"}));
   EXPECT_EQ(window.PrintCaption(), QStringLiteral("Number of images selected: 4"));
   QItemSelectionModel* selection = window.ListViewPrint->selectionModel();
   selection->clearSelection();
   selection->select(window.PrintModel()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
   window.DropOnList(window.ListViewPrint, window.ListViewPrint, 3);  // a.jpg dropped on the last item
-  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), (QStringList{"c.jpg", "b.jpg", "a.jpg", "c.jpg"}));
+  EXPECT_EQ(Names(window.PrintModel()->Records()), (QStringList{"c.jpg", "b.jpg", "a.jpg", "c.jpg"}));
   window.DropOnList(window.ListViewPrint, window.DirectoryTree(), 0);  // not a source the list takes
   EXPECT_EQ(window.PrintModel()->rowCount(), 4);
 }
@@ -279,7 +281,7 @@ TEST(MainLists, AClickedPhotoIsTheSelectionInBothResultStyles) {
   QApplication::setActiveWindow(&window);
   rows->setFocus();
   QTest::keyClick(rows, Qt::Key_Down, Qt::ControlModifier);
-  EXPECT_EQ(Names(ListOperations::Records(*window.PrintModel())), QStringList{"c.jpg"});
+  EXPECT_EQ(Names(window.PrintModel()->Records()), QStringList{"c.jpg"});
 }
 
 // What a window gets from a list: with fewer than two photos selected every
@@ -287,19 +289,19 @@ TEST(MainLists, AClickedPhotoIsTheSelectionInBothResultStyles) {
 // selected ones in list order; rows without a record are skipped, and only
 // the first column says which rows are selected.
 TEST(ListPhotos, TheWholeListFromTheSelectedOneOrOnlyASelectionOfSeveral) {
-  std::vector<std::unique_ptr<TImageToDraw>> records;
+  std::vector<TPhotoRecord> records;
   QStandardItemModel model;
   for (int i = 0; i < 6; ++i) {
-    records.push_back(std::make_unique<TImageToDraw>(QStringLiteral("/nowhere/p%1.jpg").arg(i)));
+    records.push_back(std::make_shared<TImageToDraw>(QStringLiteral("/nowhere/p%1.jpg").arg(i)));
     auto* item = new QStandardItem;
-    if (i != 2) item->setData(QVariant::fromValue(records.back().get()), TImageListCache::RecordRole);
+    if (i != 2) item->setData(QVariant::fromValue(records.back()), TPhotoListModel::RecordRole);
     model.appendRow({item, new QStandardItem});
   }
   QItemSelectionModel selection(&model);
-  const auto photo = [&](int i) { return records[size_t(i)].get(); };
+  const auto photo = [&](int i) { return records[size_t(i)]; };
 
   TListPhotos none = TListPhotos::From(&model, &selection);
-  EXPECT_EQ(none.Records, (QList<TImageToDraw*>{photo(0), photo(1), photo(3), photo(4), photo(5)}));
+  EXPECT_EQ(none.Records, (QList<TPhotoRecord>{photo(0), photo(1), photo(3), photo(4), photo(5)}));
   EXPECT_EQ(none.Index, 0);
 
   selection.select(model.index(4, 0), QItemSelectionModel::Select);
@@ -314,7 +316,7 @@ TEST(ListPhotos, TheWholeListFromTheSelectedOneOrOnlyASelectionOfSeveral) {
   selection.select(model.index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
   selection.select(model.index(5, 0), QItemSelectionModel::Select);
   TListPhotos several = TListPhotos::From(&model, &selection);
-  EXPECT_EQ(several.Records, (QList<TImageToDraw*>{photo(1), photo(4), photo(5)}));
+  EXPECT_EQ(several.Records, (QList<TPhotoRecord>{photo(1), photo(4), photo(5)}));
   EXPECT_EQ(several.Index, 0);
 
   EXPECT_TRUE(TListPhotos::From(nullptr, nullptr).Records.isEmpty());

@@ -43,9 +43,9 @@ using namespace TestSupport;
 
 namespace {
 
-QStringList Names(const QList<TImageToDraw*>& records) {
+QStringList Names(const QList<TPhotoRecord>& records) {
   QStringList names;
-  for (const TImageToDraw* r : records) names.append(r ? r->ShortName() : QString());
+  for (const TPhotoRecord& r : records) names.append(r ? r->ShortName() : QString());
   return names;
 }
 
@@ -250,8 +250,9 @@ TEST_F(MainViewerTest, DutchTextsUnderADutchLocale) {
 TEST_F(MainViewerTest, SelectAllSelectsEveryItemOfTheFocusedListOnly) {
   TMainFormViewer window({Folder}, Settings);
   window.show();
-  QStandardItemModel* model = window.ResultModel();
-  for (int i = 0; i < 5; ++i) model->appendRow(new QStandardItem(QStringLiteral("item %1").arg(i)));
+  QList<TPhotoRecord> records;
+  for (int i = 0; i < 5; ++i) records.append(std::make_shared<TImageToDraw>(Box.Path(QStringLiteral("item %1.jpg").arg(i))));
+  window.ResultModel()->ReplaceRows(records);
   window.DirectoryTree()->setFocus();
   window.Action("ActionSelectAll")->trigger();
   EXPECT_EQ(window.ListViewResult->selectionModel()->selectedRows().size(), 0);
@@ -340,7 +341,7 @@ TEST_F(MainViewerTest, SaveAllRightAfterListingRunsBesideTheThumbnails) {
   EXPECT_EQ(stored.filter(QStringLiteral("Batch ")).size(), 150);
   ASSERT_TRUE(WaitFor([&] {
     for (int row = 0; row < 150; ++row)
-      if (!window.ResultModel()->item(row)->text().startsWith(QStringLiteral("Batch "))) return false;
+      if (!window.ResultModel()->Caption(row).startsWith(QStringLiteral("Batch "))) return false;
     return true;
   }));
 }
@@ -379,7 +380,7 @@ TEST_F(MainViewerTest, FindShowsTheMatchesRefinesThemAndCancelKeepsTheList) {
   const TProgramRun tool = RunProgram(QStringLiteral(ZELVANE_FIND_TOOL), {Folder, "--subfolders", "--name", "MOLEN"});
   ASSERT_EQ(tool.Exit, 0);
   QStringList found;
-  for (const TImageToDraw* record : window.ResultRecords()) found.append(record->FileName);
+  for (const TPhotoRecord& record : window.ResultRecords()) found.append(record->FileName);
   EXPECT_EQ(tool.Out.split(u'\n', Qt::SkipEmptyParts), found);
   EXPECT_EQ(window.DirectoryCaption(), QStringLiteral("Search result"));
   EXPECT_FALSE(window.TreeViewResult->isColumnHidden(4));
@@ -527,7 +528,6 @@ TEST_F(MainViewerTest, DefaultSizesShowEverythingOnASmallScreen) {
   check(&window, QSize(805, 697), "main");
   TEditImagesFormViewer edit;
   check(&edit, QSize(760, 640), "edit");
-  TImageToDraw photo(Box.Write("photos/card.jpg", EncodeJpeg(Pattern(32, 32))));
-  TCreateCardsFormViewer cards(&photo);
+  TCreateCardsFormViewer cards(std::make_shared<TImageToDraw>(Box.Write("photos/card.jpg", EncodeJpeg(Pattern(32, 32)))));
   check(&cards, QSize(980, 680), "cards");
 }

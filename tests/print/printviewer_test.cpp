@@ -31,8 +31,8 @@ protected:
     for (int i = 0; i < count; ++i) {
       const QString name = Box.Path(QStringLiteral("p%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
       ASSERT_EQ(::link(source.toLocal8Bit().constData(), name.toLocal8Bit().constData()), 0);
-      Records.push_back(std::make_unique<TImageToDraw>(name));
-      Photos.append(Records.back().get());
+      Records.push_back(std::make_shared<TImageToDraw>(name));
+      Photos.append(Records.back());
     }
   }
   std::unique_ptr<TPrintLayoutFormViewer> Open() {
@@ -53,8 +53,8 @@ protected:
   }
 
   TSandbox Box;
-  std::vector<std::unique_ptr<TImageToDraw>> Records;
-  QList<TImageToDraw*> Photos;
+  std::vector<TPhotoRecord> Records;
+  QList<TPhotoRecord> Photos;
 };
 
 }  // namespace

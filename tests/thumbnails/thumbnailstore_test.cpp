@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QStandardItemModel>
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <fcntl.h>
@@ -25,15 +24,11 @@ namespace {
 QImage ListThumbnail(const QString& path, const QString& home, int* loads = nullptr) {
   TImageListCache cache;
   cache.Store = std::make_shared<TThumbnailStore>(home);
-  QStandardItemModel model;
-  cache.WatchModel(&model);
-  auto* item = new QStandardItem;
-  item->setData(QVariant::fromValue(cache.GetImageRecord(path)), TImageListCache::RecordRole);
-  model.appendRow(item);
-  cache.AddListItem(item);
-  EXPECT_TRUE(WaitFor([&] { return cache.FindEntry(path)->Ready; }));
-  if (loads) *loads = TImageListCache::RecordOf(item)->LoadCount();
-  return cache.ThumbList().value(0);
+  const TPhotoRecord record = cache.GetImageRecord(path);
+  cache.Show(record);
+  EXPECT_TRUE(WaitFor([&] { return cache.IsReady(record.get()); }));
+  if (loads) *loads = record->LoadCount();
+  return cache.Thumbnail(record.get());
 }
 
 QImage Solid(QColor colour, QSize size) {

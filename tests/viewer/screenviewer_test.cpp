@@ -24,8 +24,8 @@ namespace {
 class ScreenViewerTest : public ::testing::Test {
 protected:
   TImageToDraw* Add(const QString& path) {
-    Records.push_back(std::make_unique<TImageToDraw>(path));
-    Photos.append(Records.back().get());
+    Records.push_back(std::make_shared<TImageToDraw>(path));
+    Photos.append(Records.back());
     return Records.back().get();
   }
   // A dark photo with its attributes.
@@ -66,8 +66,8 @@ protected:
   void Trigger(const char* name) { Viewer->Action(QString::fromLatin1(name))->trigger(); }
 
   TSandbox Box;
-  std::vector<std::unique_ptr<TImageToDraw>> Records;  // outlive the viewer
-  QList<TImageToDraw*> Photos;
+  std::vector<TPhotoRecord> Records;  // outlive the viewer
+  QList<TPhotoRecord> Photos;
   std::unique_ptr<TFullScreenViewer> Viewer;
   QList<int> Drawn;
 };

@@ -138,14 +138,12 @@ QString Parse(const QStringList& args, TCommand& c) {
 
 // A folder as a folder-tree drop makes it: its photos in file-name order,
 // its subfolders below it (hidden ones only with --hidden).
-void AddFolder(TExportPlan& plan, int parent, const QString& path, bool hidden,
-               std::vector<std::unique_ptr<TImageToDraw>>& records) {
+void AddFolder(TExportPlan& plan, int parent, const QString& path, bool hidden) {
   const int index = plan.AddFolder(parent, QFileInfo(path).fileName());
   for (const QString& photo : SearchCandidates::Collect(path, {.Hidden = hidden})) {
-    records.push_back(std::make_unique<TImageToDraw>(photo));
-    plan.Folders[index].Photos.append(records.back().get());
+    plan.Folders[index].Photos.append(std::make_shared<TImageToDraw>(photo));
   }
-  for (const QString& sub : SearchCandidates::Subfolders(path, hidden)) AddFolder(plan, index, sub, hidden, records);
+  for (const QString& sub : SearchCandidates::Subfolders(path, hidden)) AddFolder(plan, index, sub, hidden);
 }
 
 }  // namespace
@@ -209,15 +207,13 @@ int TExportCommand::Run(const QStringList& args, QTextStream& out, QTextStream& 
     }
   }
   TExportPlan plan;
-  std::vector<std::unique_ptr<TImageToDraw>> records;
   plan.AddFolder(-1, c.Root);
   for (const QString& source : std::as_const(c.Sources)) {
     const QFileInfo info(source);
     if (info.isDir()) {
-      AddFolder(plan, 0, info.absoluteFilePath(), c.Hidden, records);
+      AddFolder(plan, 0, info.absoluteFilePath(), c.Hidden);
     } else {
-      records.push_back(std::make_unique<TImageToDraw>(info.absoluteFilePath()));
-      plan.Folders[0].Photos.append(records.back().get());
+      plan.Folders[0].Photos.append(std::make_shared<TImageToDraw>(info.absoluteFilePath()));
     }
   }
   TCommandReport report(out, err);

@@ -159,11 +159,9 @@ int TPrintCommand::Run(const QStringList& args, QTextStream& out, QTextStream& e
   }
   QPrinter printer(QPrinter::HighResolution);
   o.Printer.SetUp(printer, o.Out, layout.Landscape);
-  std::vector<std::unique_ptr<TImageToDraw>> records;
-  QList<TImageToDraw*> list;
+  QList<TPhotoRecord> records;
   for (const QString& photo : std::as_const(o.Photos)) {
-    records.push_back(std::make_unique<TImageToDraw>(QFileInfo(photo).absoluteFilePath()));
-    list.append(records.back().get());
+    records.append(std::make_shared<TImageToDraw>(QFileInfo(photo).absoluteFilePath()));
   }
   TPrintJob job;
   bool failedPhoto = false;
@@ -174,7 +172,7 @@ int TPrintCommand::Run(const QStringList& args, QTextStream& out, QTextStream& e
     err << '\n';
   };
   QString reason;
-  if (job.Run(printer, layout, list, o.FromPage, o.ToPage, reason) != TPrintJob::Printed) {
+  if (job.Run(printer, layout, records, o.FromPage, o.ToPage, reason) != TPrintJob::Printed) {
     err << "zelvane-print: " << o.Out << ": " << reason << '\n';
     return ExitFailed;
   }
