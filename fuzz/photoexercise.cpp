@@ -43,10 +43,10 @@ QString ExercisePhoto(const QString& path) {
     TImagePin pin(record);
     record.EnsureLoaded();
     record.ApplyRedEyes();
-    if (record.RedEyes)
-      for (const auto& correction : *record.RedEyes) record.RestoreRedEye(*correction);
+    if (const TRedEyesListPtr corrections = record.Attributes().RedEyes)
+      for (const auto& correction : *corrections) record.RestoreRedEye(*correction);
     json += TAttrCommand::RecordJson(path, record) + u'\n';
-    if (record.CanSave) {
+    if (record.Saveable()) {
       try {
         record.Save();
         TImageToDraw reread(path);
@@ -61,9 +61,11 @@ QString ExercisePhoto(const QString& path) {
 
 bool ExerciseExifBlock(const QByteArray& tiff) {
   TImageToDraw record(QStringLiteral("/nowhere/fuzz.jpg"));
-  record.Description = QStringLiteral("Line one\r\nline two");
-  record.RedEyes = std::make_shared<TRedEyesList>();
-  record.RedEyes->push_back(std::make_unique<TRedEyes>(1, 2, 3, 4));
+  TPhotoAttributes attributes = record.Attributes();
+  attributes.Description = QStringLiteral("Line one\r\nline two");
+  attributes.RedEyes = std::make_shared<TRedEyesList>();
+  attributes.RedEyes->push_back(std::make_unique<TRedEyes>(1, 2, 3, 4));
+  record.SetAttributes(attributes);
   const std::vector<TPropertyItem> items = record.StoredItems();
   QByteArray result;
   if (TExifWriter::Write(tiff, items, result) != TExifWriter::Written) return result.isEmpty();

@@ -107,7 +107,7 @@ void TCardFront::Draw(QPainter& painter, const TGPRect& target, const TGPRect& r
         FImage->EnsureInit();
         if (FImage->AutoRotate) FImage->FitOrientation();
         const TGPRect draw = FImage->DrawRect;
-        if (!FImage->ImageToDraw->ErrorMessage.isEmpty() || draw.IsEmpty()) {
+        if (!FImage->ImageToDraw->LoadFailure().Message.isEmpty() || draw.IsEmpty()) {
           FImage->Draw(painter);  // the red box with the message
         } else {
           // Every printed cell has the same size: the photo is scaled once, at

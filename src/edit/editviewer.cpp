@@ -322,7 +322,7 @@ void TEditImagesFormViewer::ShowCurrentImage() {
   FScaled->EnsureInit();
   LoadAttributes();
   UpdateEditActions();
-  UpdateSaveControls(record->CanSave);
+  UpdateSaveControls(record->Saveable());
   ImageViewerEdit->update();
   QApplication::restoreOverrideCursor();
 }

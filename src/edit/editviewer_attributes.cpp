@@ -175,7 +175,7 @@ bool TEditImagesFormViewer::CheckSaved() {
 }
 
 bool TEditImagesFormViewer::SaveCurrent() {
-  if (!FScaled || !FScaled->ImageToDraw->CanSave) return false;
+  if (!FScaled || !FScaled->ImageToDraw->Saveable()) return false;
   const QString name = TrimBlanks(EditName->text());
   if (name.isEmpty()) {
     ShowError(tr("No name given, not possible to save the image."));
@@ -248,7 +248,7 @@ void TEditImagesFormViewer::ActionSaveAllExecute() {
         // Only the attributes are rewritten: the file's head is all a save
         // needs, not the decoded picture.
         record->LoadAttributes();
-        if (record->CanSave) {
+        if (record->Saveable()) {
           TPhotoAttributes attributes = record->Attributes();
           if (setName) attributes.Name = name + u' ' + number;
           if (setDescription) attributes.Description = description;

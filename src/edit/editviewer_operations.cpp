@@ -44,7 +44,7 @@ void TEditImagesFormViewer::ActionUndoExecute() {
 }
 
 void TEditImagesFormViewer::UpdateEditActions() {
-  const bool usable = FScaled && FScaled->ImageToDraw->ErrorMessage.isEmpty() && FScaled->ImageToDraw->IsLoaded();
+  const bool usable = FScaled && FScaled->ImageToDraw->LoadFailure().Message.isEmpty() && FScaled->ImageToDraw->IsLoaded();
   for (QAction* action : FEditActions) action->setEnabled(usable);
   if (!usable) return;
   ActionUndo->setEnabled(FUndo.Count() >= 1);

@@ -29,7 +29,7 @@ QImage TSaveImage::Render(TImageToDraw& record, int width, int height, QString& 
   view.SetTargetRect({0, 0, width ? width : Width, height ? height : Height});
   view.EnsureInit();
   QImage picture;
-  if (record.ErrorMessage.isEmpty()) {
+  if (record.LoadFailure().Message.isEmpty()) {
     view.SetTargetRect({0, 0, view.DrawRect.Width, view.DrawRect.Height});
     if (const QImage* bitmap = view.GetScaledBitmap()) picture = bitmap->convertToFormat(QImage::Format_RGB32);
   }

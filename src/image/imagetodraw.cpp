@@ -50,6 +50,31 @@ bool TImageToDraw::ShowsAsStored() const {
          (ROI.IsEmpty() || ROI == ImageRect);
 }
 
+int TImageToDraw::PinCount() const {
+  std::lock_guard locker(Lock);
+  return UsageCount;
+}
+
+bool TImageToDraw::AttributesRead() const {
+  std::lock_guard locker(Lock);
+  return AttributesLoaded;
+}
+
+int TImageToDraw::StoredOrientation() const {
+  std::lock_guard locker(Lock);
+  return ExifOrientation;
+}
+
+bool TImageToDraw::Saveable() const {
+  std::lock_guard locker(Lock);
+  return CanSave;
+}
+
+TGPRect TImageToDraw::PictureRect() const {
+  std::lock_guard locker(Lock);
+  return ImageRect;
+}
+
 TImageToDraw::TLoadFailure TImageToDraw::LoadFailure() const {
   std::lock_guard locker(Lock);
   return {ErrorMessage, ErrorReason};

@@ -38,10 +38,12 @@ enum class TMetadataScope { PrivateOnly, PrivateAndStandard };
 // ReleaseImage, through a TImagePin) and freed when the last one lets go,
 // while the attributes stay.
 //
-// Lock guards Image, UsageCount, every pixel access and the attribute
-// fields; it is re-entrant. Code outside the image core reads and writes the
-// attributes only as a whole (Attributes, SetAttributes), which takes Lock;
-// the fields themselves are still public while the last readers move over.
+// The record owns its state: everybody else reads the attributes as one
+// snapshot (Attributes) and replaces them whole (SetAttributes); the load
+// failure, the pin count and the rest have their own readers. Each takes the
+// record's private Lock, which also guards the pixels. It is re-entrant: a
+// view (TImageScaled, a friend) holds it while it draws and calls back into
+// the record.
 class TImageToDraw : public std::enable_shared_from_this<TImageToDraw> {
 public:
   // The ids of the stored items.
@@ -67,34 +69,8 @@ public:
   TImageToDraw(const TImageToDraw&) = delete;
   TImageToDraw& operator=(const TImageToDraw&) = delete;
 
-  std::unique_ptr<TGPImage> Image;  // empty while not loaded
-  bool CanSave = false;
-  QString ErrorMessage;  // "Error N" after a failed load
-  QString ErrorReason;   // its cause in plain words ("not a regular file", the system's text), or empty
-  TGPRect ImageRect;
-  bool IsBitmap = false;
-  QString Name;
-  QString Description;  // may hold CR LF line breaks
-  TDateTime DateTime = 0;
-  QString Location;
-  QString Actors;  // "Anna;Bob;"
-  int Rotation = 0;  // 0, 90, 180 or 270, clockwise
-  TRedEyesListPtr RedEyes;  // null until the first load
-  TGPRect ROI;  // stored (unrotated) pixel coordinates
-  std::function<void(TImageToDraw*)> OnChange;  // after a successful Save
-  int UsageCount = 0;
-  // A standard mutex, which ThreadSanitizer sees through; re-entrant.
-  mutable std::recursive_mutex Lock;
   const QString FileName;
-  bool AttributesLoaded = false;
-  // The file carried the "Vorn Software" marker when it was last read.
-  bool HasMarker = false;
-  // The camera's EXIF orientation (1 upright, also when absent).
-  int ExifOrientation = 1;
-  TAttributeSource Source = TAttributeSource::Derived;
-  // The file's date when DateTime was derived from it (not written to the
-  // standard places, where it would pass for the date taken); else 0.
-  TDateTime DerivedFileDate = 0;
+  std::function<void(TImageToDraw*)> OnChange;  // after a successful Save
 
   // The attributes as one value, read whole under Lock: what other threads'
   // code reads instead of the fields.
@@ -117,13 +93,22 @@ public:
   // and without a region of interest of its own: the picture shows as any
   // other program shows it.
   [[nodiscard]] bool ShowsAsStored() const;
+  // For diagnostics and tests: how many pins hold the pixels, whether the
+  // attributes were read, the camera's EXIF orientation (1 when absent).
+  [[nodiscard]] int PinCount() const;
+  [[nodiscard]] bool AttributesRead() const;
+  [[nodiscard]] int StoredOrientation() const;
+  // Whether a save can write the attributes into the file (read under Lock;
+  // CannotSaveReason says why not).
+  [[nodiscard]] bool Saveable() const;
+  // The picture's size as the file stores it (unrotated), once read.
+  [[nodiscard]] TGPRect PictureRect() const;
 
   [[nodiscard]] QString ShortName() const;
   // Why the photo cannot take its attributes, in one line ("Read-only file",
   // "Only .jpg files can hold the attributes", a failed load's error and
   // reason); empty while CanSave.
   [[nodiscard]] QString CannotSaveReason() const;
-  void FreeImage();  // with Lock held
   [[nodiscard]] bool IsLoaded() const { return FLoaded.load(std::memory_order_acquire); }
   void EnsureLoaded();
   [[nodiscard]] TGPImage* GetImage();
@@ -153,7 +138,6 @@ public:
   // The clockwise quarter turn that shows a photo of this EXIF orientation
   // upright (a mirrored one is shown with its turn, unmirrored).
   [[nodiscard]] static int RotationOfOrientation(int orientation);
-  void DoChange();
 
   // Red-eye corrections painted into Image, each under Lock. CreateRedEye
   // returns null when the disc holds no red pixel; the caller keeps Image
@@ -170,8 +154,38 @@ public:
 
 private:
   friend class TImagePin;
+  friend class TImageScaled;  // the view draws the pixels under Lock
+  std::unique_ptr<TGPImage> Image;  // empty while not loaded
+  bool CanSave = false;
+  QString ErrorMessage;  // "Error N" after a failed load
+  QString ErrorReason;   // its cause in plain words ("not a regular file", the system's text), or empty
+  TGPRect ImageRect;
+  bool IsBitmap = false;
+  QString Name;
+  QString Description;  // may hold CR LF line breaks
+  TDateTime DateTime = 0;
+  QString Location;
+  QString Actors;  // "Anna;Bob;"
+  int Rotation = 0;  // 0, 90, 180 or 270, clockwise
+  TRedEyesListPtr RedEyes;  // null until the first load
+  TGPRect ROI;  // stored (unrotated) pixel coordinates
+  int UsageCount = 0;
+  // A standard mutex, which ThreadSanitizer sees through; re-entrant.
+  mutable std::recursive_mutex Lock;
+  bool AttributesLoaded = false;
+  // The file carried the "Vorn Software" marker when it was last read.
+  bool HasMarker = false;
+  // The camera's EXIF orientation (1 upright, also when absent).
+  int ExifOrientation = 1;
+  TAttributeSource Source = TAttributeSource::Derived;
+  // The file's date when DateTime was derived from it (not written to the
+  // standard places, where it would pass for the date taken); else 0.
+  TDateTime DerivedFileDate = 0;
+
   void AcquireImage();
   void ReleaseImage();
+  void FreeImage();  // with Lock held
+  void DoChange();   // after a successful Save: OnChange
   // head: the file's bytes up to its first scan at least (the XMP and IPTC
   // blocks are read from there when the marker is absent).
   void ReadAttributes(const TExifStore& exif, const QByteArray& head, const TJpegHeader& header);

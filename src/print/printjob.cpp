@@ -72,7 +72,7 @@ TPrintJob::TResult TPrintJob::Run(QPrinter& printer, const TPrintLayout& layout,
                       bool drawn = true;
                       if (FullDecode) {
                         view.DrawDirect(painter);
-                        drawn = view.ImageToDraw->ErrorMessage.isEmpty();
+                        drawn = view.ImageToDraw->LoadFailure().Message.isEmpty();
                       } else {
                         drawn = PrintPage::DrawOnPrinter(view, painter, printer.resolution());
                       }

@@ -101,14 +101,14 @@ void DrawBitmap(QPainter& painter, const TGPRect& drawRect, const QImage& bitmap
 bool DrawOnPrinter(TImageScaled& view, QPainter& painter, int dpi) {
   view.EnsureInit();
   if (view.AutoRotate) view.FitOrientation();
-  if (view.ImageToDraw->ErrorMessage.isEmpty()) {
+  if (view.ImageToDraw->LoadFailure().Message.isEmpty()) {
     const TGPRect drawRect = view.DrawRect;
     if (const QImage bitmap = PrinterBitmap(view, dpi); !bitmap.isNull()) {
       DrawBitmap(painter, drawRect, bitmap);
       return true;
     }
   }
-  if (!view.ImageToDraw->ErrorMessage.isEmpty()) view.Draw(painter);
+  if (!view.ImageToDraw->LoadFailure().Message.isEmpty()) view.Draw(painter);
   return false;
 }
 

@@ -22,7 +22,7 @@ void TImageToCompare::Run() {
   } else {
     record.LoadAttributes();
   }
-  FError = record.ErrorMessage;
+  FError = record.LoadFailure().Message;
   struct stat info {};
   if (!FError.isEmpty() && ::stat(QFile::encodeName(FFileName).constData(), &info) != 0) {
     FVanished = true;  // deleted (or its link broken) since it was listed

@@ -107,7 +107,7 @@ TImageListCache::TEntry& TImageListCache::Attach(const TPhotoRecord& record) {
     entry.Shown = 0;
   } else {
     index = int(FEntries.size());
-    FEntries.push_back(TEntry{record});
+    FEntries.emplace_back().Record = record;
   }
   TEntry& entry = FEntries[size_t(index)];
   // The provisional attributes, read before any job of ours can be loading

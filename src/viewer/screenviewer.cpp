@@ -285,7 +285,7 @@ TViewRequest TFullScreenViewer::Request() const {
 void TFullScreenViewer::UpdateViewArea() {
   const TImageScaled* view = Scaled();
   QSize photo;
-  if (view && !Loading() && !view->ImageToDraw->ErrorMessage.isEmpty()) {
+  if (view && !Loading() && !view->ImageToDraw->LoadFailure().Message.isEmpty()) {
     FViewArea = ViewArea::ErrorBox(WindowSize());
     return;
   }

@@ -120,7 +120,7 @@ void TViewLoader::Queue(TEntry* entry, const TViewRequest& request, bool first) 
 void TViewLoader::Render(TImageScaled* view, const TViewRequest& request) {
   if (view->Cancelled) return;
   view->EnsureInit();
-  const QString& error = view->ImageToDraw->ErrorMessage;
+  const QString error = view->ImageToDraw->LoadFailure().Message;
   if (view->TargetRect.IsEmpty()) {
     const QSize photo = error.isEmpty() ? QSize(view->Frame.Width, view->Frame.Height) : QSize();
     view->SetTargetRect(ViewArea::Compute(request.Mode, photo, request.Window));

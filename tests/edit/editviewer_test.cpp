@@ -86,7 +86,7 @@ protected:
   static QString StoredName(const QString& path) {
     TImageToDraw fresh(path);
     fresh.LoadAttributes();
-    return fresh.Name;
+    return fresh.Attributes().Name;
   }
 
   TSandbox Box;
@@ -293,15 +293,15 @@ TEST_F(EditTest, SavingWritesEveryAttributeAndCorrectionIntoTheFile) {
   const QString path = Records[0]->FileName;
   TImageToDraw fresh(path);
   fresh.LoadAttributes();
-  EXPECT_EQ(fresh.Name, QStringLiteral("Grachten"));
-  EXPECT_EQ(fresh.Description, QStringLiteral("Line one\r\nLine two"));
-  EXPECT_EQ(DateTimeUtil::ToQDateTime(fresh.DateTime), QDateTime(QDate(2004, 7, 15), QTime(14, 30, 5)));
-  EXPECT_EQ(fresh.Location, QStringLiteral("Amsterdam"));
-  EXPECT_EQ(fresh.Actors, QStringLiteral("Bob;"));
-  EXPECT_EQ(fresh.Rotation, 90);
-  ASSERT_EQ(fresh.RedEyes->size(), 1u);
-  EXPECT_NEAR(fresh.RedEyes->front()->X, 300, 1);  // where the click landed on the photo
-  EXPECT_EQ(fresh.ROI, storedROI);
+  EXPECT_EQ(fresh.Attributes().Name, QStringLiteral("Grachten"));
+  EXPECT_EQ(fresh.Attributes().Description, QStringLiteral("Line one\r\nLine two"));
+  EXPECT_EQ(DateTimeUtil::ToQDateTime(fresh.Attributes().DateTime), QDateTime(QDate(2004, 7, 15), QTime(14, 30, 5)));
+  EXPECT_EQ(fresh.Attributes().Location, QStringLiteral("Amsterdam"));
+  EXPECT_EQ(fresh.Attributes().Actors, QStringLiteral("Bob;"));
+  EXPECT_EQ(fresh.Attributes().Rotation, 90);
+  ASSERT_EQ(fresh.Attributes().RedEyes->size(), 1u);
+  EXPECT_NEAR(fresh.Attributes().RedEyes->front()->X, 300, 1);  // where the click landed on the photo
+  EXPECT_EQ(fresh.Attributes().ROI, storedROI);
   // An independent reader sees the name item.
   EXPECT_EQ(ExiftoolRawItem(path, 0xEE49).Value, QByteArray("Grachten\0", 9));
 
@@ -322,8 +322,8 @@ TEST_F(EditTest, SavingWritesEveryAttributeAndCorrectionIntoTheFile) {
   EXPECT_EQ(form->CurrentIndex(), 0);
   TImageToDraw second(Records[1]->FileName);
   second.LoadAttributes();
-  EXPECT_TRUE(second.HasMarker);
-  EXPECT_EQ(second.Name, QStringLiteral("p001.jpg"));
+  EXPECT_TRUE(second.Attributes().HasMarker);
+  EXPECT_EQ(second.Attributes().Name, QStringLiteral("p001.jpg"));
 }
 
 TEST_F(EditTest, TheAttributesGoWhereOtherProgramsReadThemUnlessSwitchedOff) {
@@ -429,8 +429,8 @@ TEST_F(EditTest, SaveAllNumbersTheNamesOrCopiesOnlyWhatIsChecked) {
   });
   TImageToDraw fresh(Records[7]->FileName);
   fresh.LoadAttributes();
-  EXPECT_EQ(fresh.Name, QStringLiteral("Holiday 008"));
-  EXPECT_EQ(fresh.Description, QStringLiteral("Beach"));
+  EXPECT_EQ(fresh.Attributes().Name, QStringLiteral("Holiday 008"));
+  EXPECT_EQ(fresh.Attributes().Description, QStringLiteral("Beach"));
 }
 
 TEST_F(EditTest, AFailingPhotoInSaveAllIsReportedAndTheRunStillEnds) {
@@ -472,7 +472,7 @@ TEST_F(EditTest, ClosingThroughTheTitleBarAsksLikeTheCloseCommand) {
   EXPECT_FALSE(form->isVisible());
   TImageToDraw fresh(Records[0]->FileName);
   fresh.LoadAttributes();
-  EXPECT_EQ(fresh.Location, QStringLiteral("Utrecht"));
+  EXPECT_EQ(fresh.Attributes().Location, QStringLiteral("Utrecht"));
 }
 
 TEST_F(EditTest, AFailedSaveKeepsTheChangesAndThePhotoOnScreen) {
@@ -492,7 +492,7 @@ TEST_F(EditTest, AFailedSaveKeepsTheChangesAndThePhotoOnScreen) {
   const QImage shown = form->ImageViewerEdit->grab().toImage();
   const TGPRect draw = form->Scaled()->DrawRect;
   EXPECT_NE(shown.pixel(draw.X + draw.Width / 2, draw.Y + draw.Height / 2), qRgb(255, 0, 0));
-  EXPECT_TRUE(form->Scaled()->ImageToDraw->ErrorMessage.isEmpty());
+  EXPECT_TRUE(form->Scaled()->ImageToDraw->LoadFailure().Message.isEmpty());
   EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("Not saved"));
   ASSERT_TRUE(form->SaveCurrent());  // and a later save goes through
   EXPECT_EQ(StoredName(Records[0]->FileName), QStringLiteral("Kept"));

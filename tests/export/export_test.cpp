@@ -244,10 +244,10 @@ TEST_F(ExportTest, ResizedCopiesCarryRotationRoiAndTheNineItemsOnly) {
   EXPECT_EQ(tags.value("XMP-iptcCore:Location").toString(), QStringLiteral("Delft"));
   TImageToDraw back(out);
   back.LoadAttributes();
-  EXPECT_EQ(back.Name, QStringLiteral("Molen"));
-  EXPECT_EQ(back.Location, QStringLiteral("Delft"));
-  EXPECT_EQ(back.Rotation, 0);
-  EXPECT_EQ(back.ROI, (TGPRect{0, 0, 150, 200}));
+  EXPECT_EQ(back.Attributes().Name, QStringLiteral("Molen"));
+  EXPECT_EQ(back.Attributes().Location, QStringLiteral("Delft"));
+  EXPECT_EQ(back.Attributes().Rotation, 0);
+  EXPECT_EQ(back.Attributes().ROI, (TGPRect{0, 0, 150, 200}));
 
   // With the region of interest (the photo's left half, now its top half),
   // widened to the square box as far as the photo reaches: its top 300 rows.

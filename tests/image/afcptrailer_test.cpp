@@ -73,7 +73,7 @@ TEST(AfcpTrailer, ASavedPhotoKeepsItValidForExiftool) {
   const QString path = box.Write("afcp.jpg", WithTrailer(ReadFile(DataPath("Canon_40D.jpg")), true));
   TImageToDraw record(path);
   record.LoadAttributes();
-  record.Name = QStringLiteral("A longer name than before");
+  ChangeAttributes(record, [&](auto& a) { a.Name = QStringLiteral("A longer name than before"); });
   record.Save();
   const QJsonObject tags = ExiftoolJson(path, {"-warning", "-IPTC2:ObjectName", "-XMP-dc:Title"});
   EXPECT_FALSE(tags.contains("ExifTool:Warning")) << tags.value("ExifTool:Warning").toString().toStdString();

@@ -117,13 +117,13 @@ TEST(ImageScaled, AnEmptyOrOutsideRegionOfInterestIsTheWholePicture) {
   record.LoadAttributes();
   for (const TGPRect& roi : {TGPRect{0, 0, 0, 0}, TGPRect{10, 10, 0, 50}, TGPRect{5000, 500, 10, 10},
                              TGPRect{-100, 0, 50, 50}, TGPRect{0, 3000, 100, 100}}) {
-    record.ROI = roi;
+    ChangeAttributes(record, [&](auto& a) { a.ROI = roi; });
     auto view = GeometryView(record, {0, 0, 400, 300});
     view->SetUseROI(true);
     EXPECT_EQ(view->ROIRect, (TGPRect{0, 0, 4000, 3000}));
     EXPECT_EQ(view->SourceRect, (TGPRect{0, 0, 4000, 3000}));
   }
-  record.ROI = {100, 100, 400, 300};  // a real one stays as it is
+  ChangeAttributes(record, [&](auto& a) { a.ROI = {100, 100, 400, 300}; });  // a real one stays as it is
   EXPECT_EQ(GeometryView(record, {0, 0, 400, 300})->ROIRect, (TGPRect{100, 100, 400, 300}));
 }
 
@@ -147,7 +147,7 @@ TEST(ImageScaled, RenderingMatchesTheSmoothlyScaledPictureInEveryRotation) {
   for (int rotation : {0, 90, 180, 270}) {
     TImageToDraw record(path);
     record.EnsureLoaded();  // a load re-reads the stored rotation: set it after
-    record.Rotation = rotation;
+    ChangeAttributes(record, [&](auto& a) { a.Rotation = rotation; });
     TImageScaled view(&record);
     view.SetTargetRect({0, 0, 64, 64});
     const QImage* bitmap = view.GetScaledBitmap();
@@ -166,8 +166,11 @@ TEST(ImageScaled, ReducedDecodeLooksLikeTheFullPictureAndKeepsNothingLoaded) {
     TImageToDraw fullRecord(path), reducedRecord(path);
     fullRecord.EnsureLoaded();
     reducedRecord.LoadAttributes();
-    fullRecord.Rotation = reducedRecord.Rotation = rotation;
-    fullRecord.ROI = reducedRecord.ROI = {600, 300, 1200, 900};
+    for (TImageToDraw* record : {&fullRecord, &reducedRecord})
+      ChangeAttributes(*record, [&](auto& a) {
+        a.Rotation = rotation;
+        a.ROI = {600, 300, 1200, 900};
+      });
     TImageScaled full(&fullRecord), reduced(&reducedRecord);
     full.UseROI = reduced.UseROI = true;
     reduced.ReducedDecode = true;
@@ -194,7 +197,7 @@ TEST(ImageScaled, ErrorBoxForARecordThatFailedToLoad) {
   QPainter painter(&canvas);
   view.Draw(painter);
   painter.end();
-  EXPECT_EQ(record.ErrorMessage, QStringLiteral("Error 10"));
+  EXPECT_EQ(record.LoadFailure().Message, QStringLiteral("Error 10"));
   EXPECT_EQ(view.GetScaledBitmap(), nullptr);
   EXPECT_EQ(view.DrawRect, (TGPRect{0, 0, 64, 64}));
   int red = 0, white = 0;

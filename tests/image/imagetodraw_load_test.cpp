@@ -31,23 +31,23 @@ TEST(ImageToDrawCreate, OpensNothingAndTakesNameAndFileDate) {
   const QString path = box.Write("IMG_0001.JPG", EncodeJpeg(Pattern(20, 10)));
   SetFileTime(path, QDateTime(QDate(2011, 3, 4), QTime(5, 6, 7)));
   TImageToDraw record(path);
-  EXPECT_EQ(record.Name, QStringLiteral("IMG_0001.JPG"));
+  EXPECT_EQ(record.Attributes().Name, QStringLiteral("IMG_0001.JPG"));
   EXPECT_EQ(record.ShortName(), QStringLiteral("IMG_0001.JPG"));
-  EXPECT_EQ(DateTimeUtil::ToIsoText(record.DateTime), QStringLiteral("2011-03-04T05:06:06"));
-  EXPECT_TRUE(record.CanSave);
+  EXPECT_EQ(DateTimeUtil::ToIsoText(record.Attributes().DateTime), QStringLiteral("2011-03-04T05:06:06"));
+  EXPECT_TRUE(record.Saveable());
   EXPECT_FALSE(record.IsLoaded());
-  EXPECT_FALSE(record.AttributesLoaded);
-  EXPECT_EQ(record.RedEyes, nullptr);
+  EXPECT_FALSE(record.AttributesRead());
+  EXPECT_EQ(record.Attributes().RedEyes, nullptr);
   EXPECT_EQ(record.LoadCount(), 0);
 
-  EXPECT_FALSE(TImageToDraw(box.Write("scan.jpeg", "x")).CanSave);
-  EXPECT_FALSE(TImageToDraw(box.Write("scan.png", "x")).CanSave);
+  EXPECT_FALSE(TImageToDraw(box.Write("scan.jpeg", "x")).Saveable());
+  EXPECT_FALSE(TImageToDraw(box.Write("scan.png", "x")).Saveable());
   // A file that has gone away is no exception; the load reports it.
   TImageToDraw missing(box.Path("gone.jpg"));
-  EXPECT_EQ(missing.DateTime, 0.0);
+  EXPECT_EQ(missing.Attributes().DateTime, 0.0);
   missing.EnsureLoaded();
-  EXPECT_EQ(missing.ErrorMessage, QStringLiteral("Error 10"));
-  EXPECT_FALSE(missing.CanSave);
+  EXPECT_EQ(missing.LoadFailure().Message, QStringLiteral("Error 10"));
+  EXPECT_FALSE(missing.Saveable());
 }
 
 TEST(ImageToDrawLoad, FileWithoutMarkerTakesCameraDateAndWholeRoi) {
@@ -56,18 +56,18 @@ TEST(ImageToDrawLoad, FileWithoutMarkerTakesCameraDateAndWholeRoi) {
   Exiftool({"-q", "-overwrite_original", "-DateTimeOriginal=2004:07:15 14:03:22", path});
   TImageToDraw record(path);
   record.EnsureLoaded();
-  EXPECT_EQ(record.ErrorMessage, QString());
-  EXPECT_TRUE(record.CanSave);
-  EXPECT_FALSE(record.HasMarker);
-  EXPECT_EQ(record.Name, QStringLiteral("IMG_0001.JPG"));
-  EXPECT_EQ(DateTimeUtil::ToIsoText(record.DateTime), QStringLiteral("2004-07-15T14:03:22"));
-  EXPECT_EQ(record.ROI, (TGPRect{0, 0, 120, 80}));
-  EXPECT_EQ(record.ImageRect, (TGPRect{0, 0, 120, 80}));
-  ASSERT_NE(record.RedEyes, nullptr);
-  EXPECT_TRUE(record.RedEyes->empty());
-  EXPECT_EQ(record.Rotation, 0);
-  EXPECT_TRUE(record.IsBitmap);
-  EXPECT_TRUE(record.AttributesLoaded);
+  EXPECT_EQ(record.LoadFailure().Message, QString());
+  EXPECT_TRUE(record.Saveable());
+  EXPECT_FALSE(record.Attributes().HasMarker);
+  EXPECT_EQ(record.Attributes().Name, QStringLiteral("IMG_0001.JPG"));
+  EXPECT_EQ(DateTimeUtil::ToIsoText(record.Attributes().DateTime), QStringLiteral("2004-07-15T14:03:22"));
+  EXPECT_EQ(record.Attributes().ROI, (TGPRect{0, 0, 120, 80}));
+  EXPECT_EQ(record.PictureRect(), (TGPRect{0, 0, 120, 80}));
+  ASSERT_NE(record.Attributes().RedEyes, nullptr);
+  EXPECT_TRUE(record.Attributes().RedEyes->empty());
+  EXPECT_EQ(record.Attributes().Rotation, 0);
+  EXPECT_TRUE(record.IsLoaded());
+  EXPECT_TRUE(record.AttributesRead());
 }
 
 TEST(ImageToDrawLoad, ZeroOrMissingCameraDateFallsBackToTheFileDate) {
@@ -80,7 +80,7 @@ TEST(ImageToDrawLoad, ZeroOrMissingCameraDateFallsBackToTheFileDate) {
     SetFileTime(path, QDateTime(QDate(2015, 1, 2), QTime(3, 4, 5)));
     TImageToDraw record(path);
     record.EnsureLoaded();
-    EXPECT_EQ(DateTimeUtil::ToIsoText(record.DateTime), QStringLiteral("2015-01-02T03:04:04")) << path.toStdString();
+    EXPECT_EQ(DateTimeUtil::ToIsoText(record.Attributes().DateTime), QStringLiteral("2015-01-02T03:04:04")) << path.toStdString();
   }
 }
 
@@ -115,18 +115,18 @@ TEST(ImageToDrawLoad, StoredItemsAndTheirTypeRules) {
   for (const TCase& c : cases) {
     TImageToDraw record(box.Write("case.jpg", WithItems(jpeg, c.Items)));
     record.EnsureLoaded();
-    EXPECT_TRUE(record.HasMarker) << c.Name;
-    EXPECT_EQ(record.Rotation, c.Rotation) << c.Name;
-    EXPECT_EQ(record.ROI, c.ROI) << c.Name;
-    ASSERT_NE(record.RedEyes, nullptr);
-    ASSERT_EQ(int(record.RedEyes->size()), c.RedEyes) << c.Name;
+    EXPECT_TRUE(record.Attributes().HasMarker) << c.Name;
+    EXPECT_EQ(record.Attributes().Rotation, c.Rotation) << c.Name;
+    EXPECT_EQ(record.Attributes().ROI, c.ROI) << c.Name;
+    ASSERT_NE(record.Attributes().RedEyes, nullptr);
+    ASSERT_EQ(int(record.Attributes().RedEyes->size()), c.RedEyes) << c.Name;
     if (c.RedEyes == 2) {
-      const TRedEyes& second = *(*record.RedEyes)[1];
+      const TRedEyes& second = *(*record.Attributes().RedEyes)[1];
       EXPECT_EQ(std::make_tuple(second.X, second.Y, second.Radius, second.Tolerance), std::make_tuple(5, 6, 7, 8));
     }
     // With the marker, absent texts are empty and an absent date is zero.
-    EXPECT_EQ(record.Name, QString()) << c.Name;
-    EXPECT_EQ(record.DateTime, 0.0) << c.Name;
+    EXPECT_EQ(record.Attributes().Name, QString()) << c.Name;
+    EXPECT_EQ(record.Attributes().DateTime, 0.0) << c.Name;
   }
 }
 
@@ -139,9 +139,9 @@ TEST(ImageToDrawLoad, TextsOfTheWrongTypeReadAsEmpty) {
                                                        {61002, TPropertyItem::TypeAscii, QByteArray("Caf\xE9\0", 5)}}));
   TImageToDraw record(path);
   record.EnsureLoaded();
-  EXPECT_EQ(record.Name, QString());
-  EXPECT_EQ(record.Location, QStringLiteral("Delft"));
-  EXPECT_EQ(record.Description, QStringLiteral("Café"));
+  EXPECT_EQ(record.Attributes().Name, QString());
+  EXPECT_EQ(record.Attributes().Location, QStringLiteral("Delft"));
+  EXPECT_EQ(record.Attributes().Description, QStringLiteral("Café"));
 }
 
 TEST(ImageToDrawLoad, ReadOnlyAndNonJpegFilesCannotBeSaved) {
@@ -149,10 +149,10 @@ TEST(ImageToDrawLoad, ReadOnlyAndNonJpegFilesCannotBeSaved) {
   const QString path = box.Write("ro.jpg", EncodeJpeg(Pattern(16, 16)));
   ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
   TImageToDraw readOnly(path);
-  EXPECT_TRUE(readOnly.CanSave);
+  EXPECT_TRUE(readOnly.Saveable());
   readOnly.EnsureLoaded();
-  EXPECT_EQ(readOnly.ErrorMessage, QString());
-  EXPECT_FALSE(readOnly.CanSave);
+  EXPECT_EQ(readOnly.LoadFailure().Message, QString());
+  EXPECT_FALSE(readOnly.Saveable());
 
   QByteArray png;
   QBuffer buffer(&png);
@@ -160,9 +160,9 @@ TEST(ImageToDrawLoad, ReadOnlyAndNonJpegFilesCannotBeSaved) {
   ASSERT_TRUE(Pattern(16, 16).save(&buffer, "PNG"));
   TImageToDraw pngNamedJpg(box.Write("png.jpg", png));
   pngNamedJpg.EnsureLoaded();
-  EXPECT_EQ(pngNamedJpg.ErrorMessage, QString());
-  EXPECT_FALSE(pngNamedJpg.CanSave);
-  EXPECT_EQ(pngNamedJpg.ROI, (TGPRect{0, 0, 16, 16}));
+  EXPECT_EQ(pngNamedJpg.LoadFailure().Message, QString());
+  EXPECT_FALSE(pngNamedJpg.Saveable());
+  EXPECT_EQ(pngNamedJpg.Attributes().ROI, (TGPRect{0, 0, 16, 16}));
 }
 
 TEST(ImageToDrawLoad, DamagedFilesGiveErrorNumbersAndRetry) {
@@ -179,8 +179,8 @@ TEST(ImageToDrawLoad, DamagedFilesGiveErrorNumbersAndRetry) {
   for (const auto& [path, message] : cases) {
     TImageToDraw record(path);
     record.EnsureLoaded();
-    EXPECT_EQ(record.ErrorMessage, message) << path.toStdString();
-    EXPECT_FALSE(record.CanSave);
+    EXPECT_EQ(record.LoadFailure().Message, message) << path.toStdString();
+    EXPECT_FALSE(record.Saveable());
     EXPECT_FALSE(record.IsLoaded());
     EXPECT_EQ(record.GetImage(), nullptr);  // a second try
     EXPECT_EQ(record.LoadCount(), 2);
@@ -189,11 +189,11 @@ TEST(ImageToDrawLoad, DamagedFilesGiveErrorNumbersAndRetry) {
   const QString later = box.Write("later.jpg", "not yet");
   TImageToDraw record(later);
   record.EnsureLoaded();
-  EXPECT_EQ(record.ErrorMessage, QStringLiteral("Error 13"));
+  EXPECT_EQ(record.LoadFailure().Message, QStringLiteral("Error 13"));
   box.Write("later.jpg", good);
   record.EnsureLoaded();
   EXPECT_TRUE(record.IsLoaded());
-  EXPECT_EQ(record.ErrorMessage, QString());
+  EXPECT_EQ(record.LoadFailure().Message, QString());
 }
 
 TEST(ImageToDrawLoad, EveryLoadRereadsTheAttributesButFreeingKeepsThem) {
@@ -203,15 +203,15 @@ TEST(ImageToDrawLoad, EveryLoadRereadsTheAttributesButFreeingKeepsThem) {
   TImageToDraw record(path);
   TImagePin pin(record);
   record.EnsureLoaded();
-  EXPECT_EQ(record.Name, QStringLiteral("Stored"));
-  record.Name = QStringLiteral("Edited");
+  EXPECT_EQ(record.Attributes().Name, QStringLiteral("Stored"));
+  ChangeAttributes(record, [&](auto& a) { a.Name = QStringLiteral("Edited"); });
   pin.Release();
   EXPECT_FALSE(record.IsLoaded());
-  EXPECT_EQ(record.Name, QStringLiteral("Edited"));
-  const TRedEyesListPtr previous = record.RedEyes;
+  EXPECT_EQ(record.Attributes().Name, QStringLiteral("Edited"));
+  const TRedEyesListPtr previous = record.Attributes().RedEyes;
   record.EnsureLoaded();
-  EXPECT_EQ(record.Name, QStringLiteral("Stored"));
-  EXPECT_NE(record.RedEyes, previous);  // a new list; a view may still hold the old one
+  EXPECT_EQ(record.Attributes().Name, QStringLiteral("Stored"));
+  EXPECT_NE(record.Attributes().RedEyes, previous);  // a new list; a view may still hold the old one
 }
 
 TEST(ImageToDrawLoad, LoadAttributesReadsTheSameFieldsWithoutDecoding) {
@@ -232,8 +232,8 @@ TEST(ImageToDrawLoad, LoadAttributesReadsTheSameFieldsWithoutDecoding) {
     EXPECT_EQ(quick.LoadCount(), 0);
     EXPECT_FALSE(quick.IsLoaded());
     const auto fields = [](const TImageToDraw& r) {
-      return std::make_tuple(r.ErrorMessage, r.CanSave, r.Name, r.Description, r.DateTime, r.Location, r.Actors,
-                             r.Rotation, r.ROI, r.ImageRect, r.HasMarker, r.AttributesLoaded);
+      return std::make_tuple(r.LoadFailure().Message, r.Saveable(), r.Attributes().Name, r.Attributes().Description, r.Attributes().DateTime, r.Attributes().Location, r.Attributes().Actors,
+                             r.Attributes().Rotation, r.Attributes().ROI, r.PictureRect(), r.Attributes().HasMarker, r.AttributesRead());
     };
     EXPECT_EQ(fields(quick), fields(full)) << path.toStdString();
   }
@@ -246,17 +246,17 @@ TEST(ImageToDrawLoad, CameraSamplesLoadWithTheirDates) {
   for (const auto& [name, date] : samples) {
     TImageToDraw record(box.Copy(name));
     record.EnsureLoaded();
-    EXPECT_EQ(record.ErrorMessage, QString());
-    EXPECT_EQ(DateTimeUtil::ToIsoText(record.DateTime), date);
-    EXPECT_EQ(record.Source, TAttributeSource::Derived);
+    EXPECT_EQ(record.LoadFailure().Message, QString());
+    EXPECT_EQ(DateTimeUtil::ToIsoText(record.Attributes().DateTime), date);
+    EXPECT_EQ(record.Attributes().Source, TAttributeSource::Derived);
   }
   // A portrait stored sideways, as phones store them: shown upright.
   TImageToDraw portrait(box.Copy("portrait_6.jpg"));
   portrait.EnsureLoaded();
-  EXPECT_EQ(portrait.ExifOrientation, 6);
-  EXPECT_EQ(portrait.Rotation, 90);
-  EXPECT_EQ(portrait.ImageRect, (TGPRect{0, 0, 600, 450}));
-  EXPECT_EQ(portrait.ROI, (TGPRect{0, 0, 600, 450}));  // stored pixels: nothing else turns
+  EXPECT_EQ(portrait.StoredOrientation(), 6);
+  EXPECT_EQ(portrait.Attributes().Rotation, 90);
+  EXPECT_EQ(portrait.PictureRect(), (TGPRect{0, 0, 600, 450}));
+  EXPECT_EQ(portrait.Attributes().ROI, (TGPRect{0, 0, 600, 450}));  // stored pixels: nothing else turns
 }
 
 TEST(ImageToDrawLoad, TheEXIFOrientationGivesTheRotationUnlessZelvaneStoredOne) {
@@ -272,8 +272,8 @@ TEST(ImageToDrawLoad, TheEXIFOrientationGivesTheRotationUnlessZelvaneStoredOne) 
     TImageToDraw quick(path), full(path);
     quick.LoadAttributes();
     full.EnsureLoaded();
-    EXPECT_EQ(quick.Rotation, rotation) << orientation;
-    EXPECT_EQ(full.Rotation, rotation) << orientation;
+    EXPECT_EQ(quick.Attributes().Rotation, rotation) << orientation;
+    EXPECT_EQ(full.Attributes().Rotation, rotation) << orientation;
     EXPECT_EQ(TImageToDraw::RotationOfOrientation(orientation), rotation);
   }
   // Saved once with rotation 0: the stored rotation wins from then on.
@@ -281,14 +281,14 @@ TEST(ImageToDrawLoad, TheEXIFOrientationGivesTheRotationUnlessZelvaneStoredOne) 
   {
     TImageToDraw record(path);
     record.LoadAttributes();
-    record.Rotation = 0;
+    ChangeAttributes(record, [&](auto& a) { a.Rotation = 0; });
     record.Save();
   }
   TImageToDraw reread(path);
   reread.LoadAttributes();
-  EXPECT_TRUE(reread.HasMarker);
-  EXPECT_EQ(reread.ExifOrientation, 6);
-  EXPECT_EQ(reread.Rotation, 0);
+  EXPECT_TRUE(reread.Attributes().HasMarker);
+  EXPECT_EQ(reread.StoredOrientation(), 6);
+  EXPECT_EQ(reread.Attributes().Rotation, 0);
 }
 
 TEST(ImageToDrawLoad, CaptionsOtherProgramsWroteAreReadWhenTheMarkerIsAbsent) {
@@ -300,11 +300,11 @@ TEST(ImageToDrawLoad, CaptionsOtherProgramsWroteAreReadWhenTheMarkerIsAbsent) {
     TImageToDraw quick(path), full(path);
     quick.LoadAttributes();
     full.EnsureLoaded();
-    EXPECT_EQ(quick.Name, full.Name) << name.toStdString();
-    EXPECT_EQ(quick.Description, full.Description) << name.toStdString();
-    EXPECT_EQ(quick.Location, full.Location) << name.toStdString();
-    EXPECT_EQ(quick.Actors, full.Actors) << name.toStdString();
-    EXPECT_EQ(quick.DateTime, full.DateTime) << name.toStdString();
+    EXPECT_EQ(quick.Attributes().Name, full.Attributes().Name) << name.toStdString();
+    EXPECT_EQ(quick.Attributes().Description, full.Attributes().Description) << name.toStdString();
+    EXPECT_EQ(quick.Attributes().Location, full.Attributes().Location) << name.toStdString();
+    EXPECT_EQ(quick.Attributes().Actors, full.Attributes().Actors) << name.toStdString();
+    EXPECT_EQ(quick.Attributes().DateTime, full.Attributes().DateTime) << name.toStdString();
     return path;
   };
 
@@ -316,13 +316,13 @@ TEST(ImageToDrawLoad, CaptionsOtherProgramsWroteAreReadWhenTheMarkerIsAbsent) {
                          "-XMP-photoshop:DateCreated=1987:06:05 04:03:02"});
   TImageToDraw fromXmp(xmp);
   fromXmp.LoadAttributes();
-  EXPECT_EQ(fromXmp.Source, TAttributeSource::Standard);
-  EXPECT_FALSE(fromXmp.HasMarker);
-  EXPECT_EQ(fromXmp.Name, QStringLiteral("Molen"));
-  EXPECT_EQ(fromXmp.Description, QStringLiteral("Bij de <dijk> & \"zee\""));
-  EXPECT_EQ(fromXmp.Location, QStringLiteral("Kinderdijk"));  // the location shown comes first
-  EXPECT_EQ(fromXmp.Actors, QStringLiteral("Anna;Bob,Jr;"));
-  EXPECT_EQ(DateTimeUtil::ToIsoText(fromXmp.DateTime), QStringLiteral("1987-06-05T04:03:02"));
+  EXPECT_EQ(fromXmp.Attributes().Source, TAttributeSource::Standard);
+  EXPECT_FALSE(fromXmp.Attributes().HasMarker);
+  EXPECT_EQ(fromXmp.Attributes().Name, QStringLiteral("Molen"));
+  EXPECT_EQ(fromXmp.Attributes().Description, QStringLiteral("Bij de <dijk> & \"zee\""));
+  EXPECT_EQ(fromXmp.Attributes().Location, QStringLiteral("Kinderdijk"));  // the location shown comes first
+  EXPECT_EQ(fromXmp.Attributes().Actors, QStringLiteral("Anna;Bob,Jr;"));
+  EXPECT_EQ(DateTimeUtil::ToIsoText(fromXmp.Attributes().DateTime), QStringLiteral("1987-06-05T04:03:02"));
 
   // IPTC only, as a news agency writes it (Windows-1252 without a character set).
   const QString iptc =
@@ -331,12 +331,12 @@ TEST(ImageToDrawLoad, CaptionsOtherProgramsWroteAreReadWhenTheMarkerIsAbsent) {
                           "-IPTC:DateCreated=1953:02:01", "-IPTC:TimeCreated=05:00:00+01:00"});
   TImageToDraw fromIptc(iptc);
   fromIptc.LoadAttributes();
-  EXPECT_EQ(fromIptc.Source, TAttributeSource::Standard);
-  EXPECT_EQ(fromIptc.Name, QStringLiteral("Stormvloed"));
-  EXPECT_EQ(fromIptc.Description, QStringLiteral("Dijk doorgebroken, café dicht"));
-  EXPECT_EQ(fromIptc.Location, QStringLiteral("Zeeland"));
-  EXPECT_EQ(fromIptc.Actors, QString());
-  EXPECT_EQ(DateTimeUtil::ToIsoText(fromIptc.DateTime), QStringLiteral("1953-02-01T05:00:00"));
+  EXPECT_EQ(fromIptc.Attributes().Source, TAttributeSource::Standard);
+  EXPECT_EQ(fromIptc.Attributes().Name, QStringLiteral("Stormvloed"));
+  EXPECT_EQ(fromIptc.Attributes().Description, QStringLiteral("Dijk doorgebroken, café dicht"));
+  EXPECT_EQ(fromIptc.Attributes().Location, QStringLiteral("Zeeland"));
+  EXPECT_EQ(fromIptc.Attributes().Actors, QString());
+  EXPECT_EQ(DateTimeUtil::ToIsoText(fromIptc.Attributes().DateTime), QStringLiteral("1953-02-01T05:00:00"));
 
   // A camera's placeholder hides nothing; a real ImageDescription comes first.
   const QString placeholder = tagged("olympus.jpg", {"-Make=OLYMPUS IMAGING CORP.", "-Model=E-M10",
@@ -344,12 +344,12 @@ TEST(ImageToDrawLoad, CaptionsOtherProgramsWroteAreReadWhenTheMarkerIsAbsent) {
                                                      "-XMP-dc:Description=Het echte onderschrift"});
   TImageToDraw fromPlaceholder(placeholder);
   fromPlaceholder.LoadAttributes();
-  EXPECT_EQ(fromPlaceholder.Description, QStringLiteral("Het echte onderschrift"));
-  EXPECT_EQ(fromPlaceholder.Name, QStringLiteral("olympus.jpg"));
+  EXPECT_EQ(fromPlaceholder.Attributes().Description, QStringLiteral("Het echte onderschrift"));
+  EXPECT_EQ(fromPlaceholder.Attributes().Name, QStringLiteral("olympus.jpg"));
   const QString exif = tagged("exif.jpg", {"-ImageDescription=Opa in de tuin", "-XMP-dc:Description=Other"});
   TImageToDraw fromExif(exif);
   fromExif.LoadAttributes();
-  EXPECT_EQ(fromExif.Description, QStringLiteral("Opa in de tuin"));
+  EXPECT_EQ(fromExif.Attributes().Description, QStringLiteral("Opa in de tuin"));
 
   // A camera photo with nothing of the kind stays derived, and one with a
   // stale IPTC digest (changed by a program that does not know XMP) lets its
@@ -359,17 +359,17 @@ TEST(ImageToDrawLoad, CaptionsOtherProgramsWroteAreReadWhenTheMarkerIsAbsent) {
   Exiftool({"-q", "-overwrite_original", "-IPTC:Caption-Abstract=New IPTC caption", stale});
   TImageToDraw fromStale(stale);
   fromStale.LoadAttributes();
-  EXPECT_EQ(fromStale.Description, QStringLiteral("New IPTC caption"));
-  EXPECT_EQ(fromStale.Description,
+  EXPECT_EQ(fromStale.Attributes().Description, QStringLiteral("New IPTC caption"));
+  EXPECT_EQ(fromStale.Attributes().Description,
             ExiftoolJson(stale, {"-use", "MWG", "-MWG:Description"}).value("MWG:Description").toString());
   // Once Zelvane saved the photo, its own items are the only truth.
-  fromXmp.Name = QStringLiteral("Eigen naam");
+  ChangeAttributes(fromXmp, [&](auto& a) { a.Name = QStringLiteral("Eigen naam"); });
   fromXmp.Save(TMetadataScope::PrivateOnly);
   TImageToDraw marked(xmp);
   marked.LoadAttributes();
-  EXPECT_EQ(marked.Source, TAttributeSource::Zelvane);
-  EXPECT_EQ(marked.Name, QStringLiteral("Eigen naam"));
-  EXPECT_EQ(marked.Location, QStringLiteral("Kinderdijk"));
+  EXPECT_EQ(marked.Attributes().Source, TAttributeSource::Zelvane);
+  EXPECT_EQ(marked.Attributes().Name, QStringLiteral("Eigen naam"));
+  EXPECT_EQ(marked.Attributes().Location, QStringLiteral("Kinderdijk"));
 }
 
 TEST(ImageToDrawLoad, DamagedForeignBlocksGiveWhatIsSoundAndNeverFail) {
@@ -385,12 +385,12 @@ TEST(ImageToDrawLoad, DamagedForeignBlocksGiveWhatIsSoundAndNeverFail) {
   const QString path = box.Write("damaged.jpg", jpeg);
   TImageToDraw record(path);
   record.LoadAttributes();
-  EXPECT_EQ(record.ErrorMessage, QString());
-  EXPECT_TRUE(record.CanSave);
-  EXPECT_EQ(record.Name, QStringLiteral("Molen"));  // the sound dataset before the cut
-  EXPECT_EQ(record.Description, QString());
+  EXPECT_EQ(record.LoadFailure().Message, QString());
+  EXPECT_TRUE(record.Saveable());
+  EXPECT_EQ(record.Attributes().Name, QStringLiteral("Molen"));  // the sound dataset before the cut
+  EXPECT_EQ(record.Attributes().Description, QString());
   record.EnsureLoaded();
-  EXPECT_EQ(record.ErrorMessage, QString());
+  EXPECT_EQ(record.LoadFailure().Message, QString());
 
   // A save does not replace what it cannot read, and says how to go on.
   const QByteArray before = ReadFile(path);
@@ -409,7 +409,7 @@ TEST(ImageToDrawLoad, DamagedForeignBlocksGiveWhatIsSoundAndNeverFail) {
       box.Write("damaged-iptc.jpg", EncodeJpeg(Pattern(40, 30)).insert(2, TJpegSegments::Segment(0xED, irb)));
   TImageToDraw second(iptcOnly);
   second.LoadAttributes();
-  EXPECT_EQ(second.Name, QStringLiteral("Molen"));
+  EXPECT_EQ(second.Attributes().Name, QStringLiteral("Molen"));
   EXPECT_THROW(second.Save(), EZelvaneError);
   EXPECT_NO_THROW(second.Save(TMetadataScope::PrivateOnly));
 }
@@ -425,16 +425,16 @@ TEST(ImageToDrawLoad, PinsHoldThePixelsUntilTheLastOneGoes) {
   TImagePin moved(std::move(first));
   EXPECT_EQ(first.Record(), nullptr);
   EXPECT_EQ(moved.Record(), &record);
-  EXPECT_EQ(record.UsageCount, 1);
+  EXPECT_EQ(record.PinCount(), 1);
   {
     TImagePin second(record);
-    EXPECT_EQ(record.UsageCount, 2);
+    EXPECT_EQ(record.PinCount(), 2);
     second = std::move(moved);  // second's own hold goes, moved's comes over
-    EXPECT_EQ(record.UsageCount, 1);
+    EXPECT_EQ(record.PinCount(), 1);
     EXPECT_TRUE(record.IsLoaded());
   }
-  EXPECT_EQ(record.UsageCount, 0);
+  EXPECT_EQ(record.PinCount(), 0);
   EXPECT_FALSE(record.IsLoaded());
   first.Release();  // nothing to release
-  EXPECT_EQ(record.UsageCount, 0);
+  EXPECT_EQ(record.PinCount(), 0);
 }

@@ -19,15 +19,17 @@ using namespace TestSupport;
 namespace {
 
 void Fill(TImageToDraw& r) {
-  r.Name = QStringLiteral("Grachten");
-  r.Description = QStringLiteral("Line one\r\nLine two, café");
-  ASSERT_TRUE(DateTimeUtil::TryEncode(2004, 7, 15, 14, 3, 22, 0, r.DateTime));
-  r.Location = QStringLiteral("Łódź");
-  r.Actors = QStringLiteral("Anna;Bob;");
-  r.Rotation = 270;
-  r.ROI = {10, 20, 30, 40};
-  r.RedEyes->push_back(std::make_unique<TRedEyes>(5, 6, 7, 1));
-  r.RedEyes->push_back(std::make_unique<TRedEyes>(-1, 2, 12, 6));
+  ChangeAttributes(r, [&](auto& a) {
+    a.Name = QStringLiteral("Grachten");
+    a.Description = QStringLiteral("Line one\r\nLine two, café");
+    ASSERT_TRUE(DateTimeUtil::TryEncode(2004, 7, 15, 14, 3, 22, 0, a.DateTime));
+    a.Location = QStringLiteral("Łódź");
+    a.Actors = QStringLiteral("Anna;Bob;");
+    a.Rotation = 270;
+    a.ROI = {10, 20, 30, 40};
+    a.RedEyes->push_back(std::make_unique<TRedEyes>(5, 6, 7, 1));
+    a.RedEyes->push_back(std::make_unique<TRedEyes>(-1, 2, 12, 6));
+  });
 }
 
 QByteArray Le32(std::initializer_list<qint32> values) {
@@ -58,7 +60,7 @@ TEST_F(ImageToDrawSave, WritesTheNineItemsThatExiftoolReads) {
   const QString path = Box.Copy("Canon_40D.jpg", "IMG_0001.JPG");
   TImageToDraw record(path);
   record.LoadAttributes();
-  ASSERT_TRUE(record.CanSave);
+  ASSERT_TRUE(record.Saveable());
   Fill(record);
   record.Save();
 
@@ -74,16 +76,16 @@ TEST_F(ImageToDrawSave, WritesTheNineItemsThatExiftoolReads) {
 
   TImageToDraw reread(path);
   reread.EnsureLoaded();
-  EXPECT_TRUE(reread.HasMarker);
-  EXPECT_EQ(reread.Name, record.Name);
-  EXPECT_EQ(reread.Description, record.Description);
-  EXPECT_EQ(reread.DateTime, record.DateTime);
-  EXPECT_EQ(reread.Location, record.Location);
-  EXPECT_EQ(reread.Actors, record.Actors);
-  EXPECT_EQ(reread.Rotation, 270);
-  EXPECT_EQ(reread.ROI, record.ROI);
-  ASSERT_EQ(reread.RedEyes->size(), 2u);
-  EXPECT_EQ((*reread.RedEyes)[1]->Radius, 12);
+  EXPECT_TRUE(reread.Attributes().HasMarker);
+  EXPECT_EQ(reread.Attributes().Name, record.Attributes().Name);
+  EXPECT_EQ(reread.Attributes().Description, record.Attributes().Description);
+  EXPECT_EQ(reread.Attributes().DateTime, record.Attributes().DateTime);
+  EXPECT_EQ(reread.Attributes().Location, record.Attributes().Location);
+  EXPECT_EQ(reread.Attributes().Actors, record.Attributes().Actors);
+  EXPECT_EQ(reread.Attributes().Rotation, 270);
+  EXPECT_EQ(reread.Attributes().ROI, record.Attributes().ROI);
+  ASSERT_EQ(reread.Attributes().RedEyes->size(), 2u);
+  EXPECT_EQ((*reread.Attributes().RedEyes)[1]->Radius, 12);
 }
 
 TEST_F(ImageToDrawSave, EmptyTextsAreOneNulAndAnEmptyRedEyeListHasLengthZero) {
@@ -134,9 +136,9 @@ TEST_F(ImageToDrawSave, EveryTagButTheAttributesStaysWhateverProgramWroteIt) {
     for (const char* newName : {"First", "Second"}) {
       TImageToDraw record(path);
       record.LoadAttributes();
-      ASSERT_TRUE(record.ErrorMessage.isEmpty()) << name;
+      ASSERT_TRUE(record.LoadFailure().Message.isEmpty()) << name;
       Fill(record);
-      record.Name = QString::fromLatin1(newName);
+      ChangeAttributes(record, [&](auto& a) { a.Name = QString::fromLatin1(newName); });
       record.Save();
     }
     EXPECT_EQ(AllButMetadata(ReadFile(path)), AllButMetadata(before)) << name;
@@ -180,10 +182,10 @@ TEST_F(ImageToDrawSave, EveryTagButTheAttributesStaysWhateverProgramWroteIt) {
 
     TImageToDraw reread(path);
     reread.LoadAttributes();
-    EXPECT_EQ(reread.Name, QStringLiteral("Second")) << name;
-    EXPECT_EQ(reread.Location, QStringLiteral("Łódź")) << name;
-    EXPECT_EQ(reread.Rotation, 270) << name;
-    EXPECT_EQ(reread.RedEyes->size(), 4u) << name;
+    EXPECT_EQ(reread.Attributes().Name, QStringLiteral("Second")) << name;
+    EXPECT_EQ(reread.Attributes().Location, QStringLiteral("Łódź")) << name;
+    EXPECT_EQ(reread.Attributes().Rotation, 270) << name;
+    EXPECT_EQ(reread.Attributes().RedEyes->size(), 4u) << name;
   }
   EXPECT_EQ(ExiftoolJson(Box.Path("portrait_6.jpg"), {"-n"}).value("IFD0:Orientation").toInt(), 6);
 }
@@ -197,14 +199,14 @@ TEST_F(ImageToDrawSave, PrivateOnlyChangesTheNineItemsAndNothingElse) {
       TImageToDraw record(path);
       record.LoadAttributes();
       Fill(record);
-      record.Name = QString::fromLatin1(newName);
+      ChangeAttributes(record, [&](auto& a) { a.Name = QString::fromLatin1(newName); });
       record.Save(TMetadataScope::PrivateOnly);
     }
     EXPECT_EQ(AllButExif(ReadFile(path)), AllButExif(before)) << name;
     EXPECT_EQ(CameraTags(path), tagsBefore) << name;
     TImageToDraw reread(path);
     reread.LoadAttributes();
-    EXPECT_EQ(reread.Name, QStringLiteral("Second")) << name;
+    EXPECT_EQ(reread.Attributes().Name, QStringLiteral("Second")) << name;
   }
 }
 
@@ -219,8 +221,10 @@ TEST_F(ImageToDrawSave, ARemovedTextLeavesNoTraceAndSavingAgainDoesNotGrowTheFil
   for (int i = 0; i < 100; ++i) {
     TImageToDraw record(path);
     record.LoadAttributes();
-    record.Name = QStringLiteral("Name %1").arg(i % 10);
-    record.Description = QString((i % 5) * 20, u'd');
+    ChangeAttributes(record, [&](auto& a) {
+      a.Name = QStringLiteral("Name %1").arg(i % 10);
+      a.Description = QString((i % 5) * 20, u'd');
+    });
     record.Save();
     if (i == 1) secondSize = ReadFile(path).size();
     if (i == 91) lastSize = ReadFile(path).size();  // the same texts as the second save
@@ -231,7 +235,7 @@ TEST_F(ImageToDrawSave, ARemovedTextLeavesNoTraceAndSavingAgainDoesNotGrowTheFil
   EXPECT_LE(lastSize, secondSize + 100);
   TImageToDraw reread(path);
   reread.LoadAttributes();
-  EXPECT_EQ(reread.Name, QStringLiteral("Name 9"));
+  EXPECT_EQ(reread.Attributes().Name, QStringLiteral("Name 9"));
 }
 
 TEST_F(ImageToDrawSave, ABlockThatWouldOutgrowItsSegmentIsRefusedNeverTrimmed) {
@@ -242,7 +246,7 @@ TEST_F(ImageToDrawSave, ABlockThatWouldOutgrowItsSegmentIsRefusedNeverTrimmed) {
   ASSERT_GT(header.ExifSegmentEnd - header.ExifSegmentStart, 65000);
   TImageToDraw record(path);
   record.LoadAttributes();
-  record.Name = QStringLiteral("x");
+  ChangeAttributes(record, [&](auto& a) { a.Name = QStringLiteral("x"); });
   try {
     record.Save(TMetadataScope::PrivateOnly);
     ADD_FAILURE() << "saved a block that does not fit";
@@ -258,14 +262,18 @@ TEST_F(ImageToDrawSave, EveryRedEyeCorrectionIsKeptOrTheSaveIsRefused) {
   const QString path = Box.Write("p.jpg", EncodeJpeg(Pattern(40, 30)));
   TImageToDraw record(path);
   record.LoadAttributes();
-  for (int i = 0; i < 4000; ++i) record.RedEyes->push_back(std::make_unique<TRedEyes>(i, 2, 3, 1));
+  ChangeAttributes(record, [](auto& a) {
+    for (int i = 0; i < 4000; ++i) a.RedEyes->push_back(std::make_unique<TRedEyes>(i, 2, 3, 1));
+  });
   record.Save();
   TImageToDraw reread(path);
   reread.LoadAttributes();
-  ASSERT_EQ(reread.RedEyes->size(), 4000u);
-  EXPECT_EQ(reread.RedEyes->back()->X, 3999);
+  ASSERT_EQ(reread.Attributes().RedEyes->size(), 4000u);
+  EXPECT_EQ(reread.Attributes().RedEyes->back()->X, 3999);
   const QByteArray saved = ReadFile(path);
-  for (int i = 0; i < 100; ++i) record.RedEyes->push_back(std::make_unique<TRedEyes>(i, 2, 3, 1));
+  ChangeAttributes(record, [](auto& a) {
+    for (int i = 0; i < 100; ++i) a.RedEyes->push_back(std::make_unique<TRedEyes>(i, 2, 3, 1));
+  });
   EXPECT_THROW(record.Save(), EZelvaneError);
   EXPECT_EQ(ReadFile(path), saved);
 }
@@ -277,7 +285,7 @@ TEST_F(ImageToDrawSave, PrivateOnlyKeepsXmpAndIptcBlocksByteForByte) {
   ASSERT_TRUE(before.contains("http://ns.adobe.com/xap/1.0/"));
   TImageToDraw record(path);
   record.EnsureLoaded();
-  record.Name = QStringLiteral("Mine");
+  ChangeAttributes(record, [&](auto& a) { a.Name = QStringLiteral("Mine"); });
   record.Save(TMetadataScope::PrivateOnly);
   const QByteArray after = ReadFile(path);
   EXPECT_EQ(AllButExif(after), AllButExif(before));
@@ -293,12 +301,14 @@ TEST_F(ImageToDrawSave, SavingAgainReplacesTheItemsAndKeepsPermissions) {
   for (const char* name : {"First", "Second, longer than the first", "3"}) {
     TImageToDraw record(path);
     record.LoadAttributes();
-    record.Name = QString::fromLatin1(name);
-    record.Rotation = 180;
+    ChangeAttributes(record, [&](auto& a) {
+      a.Name = QString::fromLatin1(name);
+      a.Rotation = 180;
+    });
     record.Save();
     TImageToDraw reread(path);
     reread.LoadAttributes();
-    EXPECT_EQ(reread.Name, QString::fromLatin1(name));
+    EXPECT_EQ(reread.Attributes().Name, QString::fromLatin1(name));
   }
   struct stat st {};
   ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
@@ -321,7 +331,7 @@ TEST_F(ImageToDrawSave, ReloadsForHoldersAndTellsListenersOnce) {
   record.Save();
   EXPECT_EQ(changes, 1);
   EXPECT_TRUE(record.IsLoaded());
-  EXPECT_EQ(record.UsageCount, 1);
+  EXPECT_EQ(record.PinCount(), 1);
   pin.Release();
   record.Save();  // nobody holds the picture: it is not decoded again
   EXPECT_EQ(changes, 2);
@@ -374,8 +384,10 @@ TEST_F(ImageToDrawSave, TenSavesLeaveOnePacketAndOneIptcBlockWithTheValuesAsType
   for (int i = 0; i < 10; ++i) {
     TImageToDraw record(path);
     record.LoadAttributes();
-    record.Name = QStringLiteral("Save %1").arg(i);
-    record.Description = description;
+    ChangeAttributes(record, [&](auto& a) {
+      a.Name = QStringLiteral("Save %1").arg(i);
+      a.Description = description;
+    });
     record.Save();
   }
   const QByteArray data = ReadFile(path);
@@ -396,15 +408,15 @@ TEST_F(ImageToDrawSave, OnlyWhatTheUserGaveGoesToTheStandardPlaces) {
   {
     TImageToDraw record(path);
     record.LoadAttributes();
-    ASSERT_NE(record.DerivedFileDate, 0.0);
-    record.Location = QStringLiteral("Delft");
+    ASSERT_NE(record.Attributes().DerivedFileDate, 0.0);
+    ChangeAttributes(record, [&](auto& a) { a.Location = QStringLiteral("Delft"); });
     record.Save();
   }
   // Saved again after a reload: the stored date is still the file's.
   {
     TImageToDraw record(path);
     record.LoadAttributes();
-    record.Description = QStringLiteral("Second save");
+    ChangeAttributes(record, [&](auto& a) { a.Description = QStringLiteral("Second save"); });
     record.Save();
   }
   QJsonObject tags = ExiftoolJson(path, {"-XMP:all"});
@@ -417,8 +429,10 @@ TEST_F(ImageToDrawSave, OnlyWhatTheUserGaveGoesToTheStandardPlaces) {
   {
     TImageToDraw record(path);
     record.LoadAttributes();
-    ASSERT_TRUE(DateTimeUtil::TryEncode(1965, 7, 1, 12, 0, 0, 0, record.DateTime));
-    record.Name = QStringLiteral("Oma");
+    ChangeAttributes(record, [&](auto& a) {
+      ASSERT_TRUE(DateTimeUtil::TryEncode(1965, 7, 1, 12, 0, 0, 0, a.DateTime));
+      a.Name = QStringLiteral("Oma");
+    });
     record.Save();
   }
   tags = ExiftoolJson(path, {"-XMP:all", "-DateTimeOriginal"});
@@ -429,7 +443,7 @@ TEST_F(ImageToDrawSave, OnlyWhatTheUserGaveGoesToTheStandardPlaces) {
   const QString sanyo = Box.Copy("sanyo_sx113.jpg");
   TImageToDraw camera(sanyo);
   camera.LoadAttributes();
-  EXPECT_EQ(camera.Description, QString());  // "SANYO DIGITAL CAMERA" describes nothing
+  EXPECT_EQ(camera.Attributes().Description, QString());  // "SANYO DIGITAL CAMERA" describes nothing
   camera.Save();
   tags = ExiftoolJson(sanyo, {"-ImageDescription", "-DateTimeOriginal", "-XMP-photoshop:DateCreated"});
   EXPECT_EQ(tags.value("IFD0:ImageDescription").toString(), QString());

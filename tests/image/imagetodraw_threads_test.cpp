@@ -25,14 +25,13 @@ TEST(ImageToDrawThreads, ConcurrentEnsureLoadedDecodesOnce) {
         pins[size_t(i)] = TImagePin(record);
         start.arrive_and_wait();
         record.EnsureLoaded();
-        std::lock_guard locker(record.Lock);
-        seen[size_t(i)] = record.Image.get();
+        seen[size_t(i)] = record.GetImage();
       });
     for (auto& t : threads) t.join();
     EXPECT_EQ(record.LoadCount(), 1);
     for (TGPImage* image : seen) EXPECT_EQ(image, seen[0]);
     EXPECT_NE(seen[0], nullptr);
-    EXPECT_EQ(record.UsageCount, Threads);
+    EXPECT_EQ(record.PinCount(), Threads);
   }
 }
 
@@ -46,18 +45,14 @@ TEST(ImageToDrawThreads, TheLastReleaseFreesThePicture) {
       for (int n = 0; n < 20; ++n) {
         TImagePin pin(record);
         record.EnsureLoaded();
-        {
-          std::lock_guard locker(record.Lock);
-          if (record.Image && record.Image->Width() == 200) ++sawPixels;
-        }
+        if (const TGPImage* image = record.GetImage(); image && image->Width() == 200) ++sawPixels;
         pin.Release();
       }
     });
   for (auto& t : threads) t.join();
   EXPECT_EQ(sawPixels.load(), 120);
-  EXPECT_EQ(record.UsageCount, 0);
+  EXPECT_EQ(record.PinCount(), 0);
   EXPECT_FALSE(record.IsLoaded());
-  EXPECT_EQ(record.Image, nullptr);
 }
 
 // Attributes go in and out whole: a reader on another thread never sees one

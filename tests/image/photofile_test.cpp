@@ -35,12 +35,12 @@ TEST(PhotoFile, OnlyRegularFilesAreReadAndNothingWaitsOnAPipe) {
     // The header-only read, the full decode and the save each open the file.
     TImageToDraw head(c.Path);
     head.LoadAttributes();
-    EXPECT_EQ(head.ErrorMessage, c.Error) << c.Path.toStdString();
-    EXPECT_EQ(head.ErrorReason, c.Reason) << c.Path.toStdString();
+    EXPECT_EQ(head.LoadFailure().Message, c.Error) << c.Path.toStdString();
+    EXPECT_EQ(head.LoadFailure().Reason, c.Reason) << c.Path.toStdString();
     TImageToDraw full(c.Path);
     full.EnsureLoaded();
-    EXPECT_EQ(full.ErrorMessage, c.Error);
-    EXPECT_EQ(full.ErrorReason, c.Reason);
+    EXPECT_EQ(full.LoadFailure().Message, c.Error);
+    EXPECT_EQ(full.LoadFailure().Reason, c.Reason);
     if (c.Error.isEmpty()) continue;
     try {
       full.Save();
@@ -60,7 +60,7 @@ TEST(PhotoFile, ASaveWaitsForAnotherProgramsSaveAndBuildsOnItsResult) {
   Exiftool({"-q", "-overwrite_original", "-XMP-dc:Rights=Theirs", theirs});
   TImageToDraw record(path);
   record.LoadAttributes();
-  record.Name = QStringLiteral("Mine");
+  ChangeAttributes(record, [&](auto& a) { a.Name = QStringLiteral("Mine"); });
 
   const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
   ASSERT_GE(fd, 0);

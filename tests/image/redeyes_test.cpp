@@ -88,15 +88,15 @@ TEST(RedEyes, RecordCreatesAppliesAndRestoresUnderItsLock) {
   TImagePin pin(record);
   record.EnsureLoaded();
   ASSERT_TRUE(record.IsLoaded());
-  const QImage decoded = record.Image->Image().copy();
+  const QImage decoded = record.GetImage()->Image().copy();
   EXPECT_EQ(record.CreateRedEye({40, 5}, 0, 7), nullptr);  // grey there
   std::unique_ptr<TRedEyes> r = record.CreateRedEye({20, 30}, 0, 7);
   ASSERT_NE(r, nullptr);
   record.ApplyRedEye(*r);
-  EXPECT_FALSE(TRedEyes::IsRed(record.Image->Image().pixel(20, 30), 0));
-  EXPECT_TRUE(TRedEyes::IsRed(record.Image->Image().pixel(60, 30), 0));
+  EXPECT_FALSE(TRedEyes::IsRed(record.GetImage()->Image().pixel(20, 30), 0));
+  EXPECT_TRUE(TRedEyes::IsRed(record.GetImage()->Image().pixel(60, 30), 0));
   record.RestoreRedEye(*r);
-  EXPECT_EQ(record.Image->Image(), decoded);
+  EXPECT_EQ(record.GetImage()->Image(), decoded);
   pin.Release();
 }
 
@@ -111,12 +111,12 @@ TEST(RedEyes, StoredCorrectionsAreReappliedToTheFreshlyLoadedPicture) {
   TImageToDraw record(path);
   TImagePin pin(record);
   record.EnsureLoaded();
-  ASSERT_EQ(record.RedEyes->size(), 2u);
-  EXPECT_FALSE((*record.RedEyes)[0]->Computed);
-  EXPECT_TRUE(TRedEyes::IsRed(record.Image->Image().pixel(20, 30), 0));
+  ASSERT_EQ(record.Attributes().RedEyes->size(), 2u);
+  EXPECT_FALSE((*record.Attributes().RedEyes)[0]->Computed);
+  EXPECT_TRUE(TRedEyes::IsRed(record.GetImage()->Image().pixel(20, 30), 0));
   record.ApplyRedEyes();
-  EXPECT_FALSE(TRedEyes::IsRed(record.Image->Image().pixel(20, 30), 0));
-  EXPECT_FALSE(TRedEyes::IsRed(record.Image->Image().pixel(60, 30), 0));
+  EXPECT_FALSE(TRedEyes::IsRed(record.GetImage()->Image().pixel(20, 30), 0));
+  EXPECT_FALSE(TRedEyes::IsRed(record.GetImage()->Image().pixel(60, 30), 0));
   pin.Release();
   EXPECT_FALSE(record.IsLoaded());
 }

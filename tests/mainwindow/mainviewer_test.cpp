@@ -334,7 +334,7 @@ TEST_F(MainViewerTest, SaveAllRightAfterListingRunsBesideTheThumbnails) {
   for (int i = 0; i < 150; ++i) {
     TImageToDraw fresh(Folder + QStringLiteral("/p%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
     fresh.LoadAttributes();
-    stored.append(fresh.Name);
+    stored.append(fresh.Attributes().Name);
   }
   EXPECT_EQ(stored.first(), QStringLiteral("Batch 001"));
   EXPECT_EQ(stored.last(), QStringLiteral("Batch 150"));
@@ -355,7 +355,7 @@ TEST_F(MainViewerTest, FindShowsTheMatchesRefinesThemAndCancelKeepsTheList) {
   for (const auto& [file, name] : {std::pair{"photos/a.jpg", "Molen"}, std::pair{"photos/sub/c.jpg", "Molenaar"}}) {
     TImageToDraw record(Box.Path(file));
     record.LoadAttributes();
-    record.Name = QString::fromLatin1(name);
+    ChangeAttributes(record, [&](auto& a) { a.Name = QString::fromLatin1(name); });
     record.Save();
   }
   TMainFormViewer window({Folder}, Settings);
@@ -408,7 +408,7 @@ TEST_F(MainViewerTest, HiddenFoldersAndFilesOnlyWhenShownOrNamedInTreeListingAnd
   for (const char* file : {"photos/a.jpg", "photos/.trip/h.jpg", "photos/sub/.old/d.jpg"}) {
     TImageToDraw record(Box.Path(file));
     record.LoadAttributes();
-    record.Name = QStringLiteral("Molen");
+    ChangeAttributes(record, [&](auto& a) { a.Name = QStringLiteral("Molen"); });
     record.Save();
   }
   const auto childFolders = [](TDirectoryTree* tree) {

@@ -35,11 +35,13 @@ protected:
              const char* actors) {
     TImageToDraw record(Box.Write(file, EncodeJpeg(Pattern(20, 10))));
     record.LoadAttributes();
-    record.Name = QString::fromUtf8(name);
-    record.Description = QString::fromUtf8(description);
-    record.Location = QString::fromUtf8(location);
-    record.DateTime = date;
-    record.Actors = QString::fromUtf8(actors);
+    ChangeAttributes(record, [&](auto& a) {
+      a.Name = QString::fromUtf8(name);
+      a.Description = QString::fromUtf8(description);
+      a.Location = QString::fromUtf8(location);
+      a.DateTime = date;
+      a.Actors = QString::fromUtf8(actors);
+    });
     record.Save();
   }
   // The files that match, each compared as a search job does.

@@ -122,4 +122,13 @@ private:
 // Mean absolute difference per channel, over two pictures of the same size.
 [[nodiscard]] double MeanDifference(const QImage& a, const QImage& b);
 
+// Changes a photo record's attributes as the windows do: a snapshot,
+// changed, then put back whole.
+template <typename TRecord, typename TChange>
+void ChangeAttributes(TRecord& record, TChange change) {
+  auto attributes = record.Attributes();
+  change(attributes);
+  record.SetAttributes(attributes);
+}
+
 }  // namespace TestSupport

@@ -23,8 +23,10 @@ TRun Find(const QStringList& args, const QByteArray& input = QByteArray()) {
 void Photo(const QString& path, const char* name, const char* location) {
   TImageToDraw record(path);
   record.LoadAttributes();
-  record.Name = QString::fromUtf8(name);
-  record.Location = QString::fromUtf8(location);
+  ChangeAttributes(record, [&](auto& a) {
+    a.Name = QString::fromUtf8(name);
+    a.Location = QString::fromUtf8(location);
+  });
   record.Save();
 }
 

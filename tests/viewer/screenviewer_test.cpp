@@ -228,7 +228,7 @@ TEST_F(ScreenViewerTest, ADamagedPhotoShowsItsMessageInEveryModeAndTheShowGoesOn
     for (const char* mode : {"ActionZoomFit", "ActionFullSize", "ActionROI"}) {
       Trigger(mode);
       ASSERT_TRUE(WaitDrawn(index)) << mode;
-      EXPECT_FALSE(viewer->Scaled()->ImageToDraw->ErrorMessage.isEmpty());
+      EXPECT_FALSE(viewer->Scaled()->ImageToDraw->LoadFailure().Message.isEmpty());
       // A red box in the middle third of the screen, nothing red around it.
       const QImage screen = Screen();
       const int side = std::min(screen.width(), screen.height()) / 3;

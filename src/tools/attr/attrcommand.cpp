@@ -153,18 +153,19 @@ QString TAttrCommand::RecordJson(const QString& file, const TImageToDraw& record
   if (a.RedEyes)
     for (const auto& r : *a.RedEyes) redEyes.append(QJsonArray{r->X, r->Y, r->Radius, r->Tolerance});
   const TGPRect& roi = a.ROI;
+  const TGPRect picture = record.PictureRect();
   return QStringLiteral("{\"file\":%1,\"canSave\":%2,\"error\":%3,\"reason\":%4,\"hasMarker\":%5,\"source\":%6,"
                         "\"name\":%7,\"description\":%8,\"dateTime\":%9,\"location\":%10,\"actors\":%11,"
                         "\"rotation\":%12,\"roi\":%13,\"redEyes\":%14,\"width\":%15,\"height\":%16}")
-      .arg(JsonString(file), JsonBool(record.CanSave), JsonString(failure.Message), JsonString(failure.Reason),
+      .arg(JsonString(file), JsonBool(record.Saveable()), JsonString(failure.Message), JsonString(failure.Reason),
            JsonBool(a.HasMarker), JsonString(SourceText(a.Source)), JsonString(a.Name), JsonString(a.Description),
            JsonString(DateTimeUtil::ToIsoText(a.DateTime)))
       .arg(JsonString(a.Location))
       .arg(JsonArray(actors))
       .arg(a.Rotation)
       .arg(JsonArray(QJsonArray{roi.X, roi.Y, roi.Width, roi.Height}), JsonArray(redEyes))
-      .arg(record.ImageRect.Width)
-      .arg(record.ImageRect.Height);
+      .arg(picture.Width)
+      .arg(picture.Height);
 }
 
 int TAttrCommand::Show(const QStringList& files, QTextStream& out) {
@@ -172,7 +173,7 @@ int TAttrCommand::Show(const QStringList& files, QTextStream& out) {
   for (const QString& file : files) {
     TImageToDraw record(file);
     record.LoadAttributes();
-    if (!record.ErrorMessage.isEmpty()) result = ExitFailed;
+    if (!record.LoadFailure().Message.isEmpty()) result = ExitFailed;
     out << RecordJson(file, record) << '\n';
     out.flush();
   }
@@ -189,11 +190,11 @@ int TAttrCommand::Set(const QStringList& args, QTextStream& err) {
   }
   TImageToDraw record(file);
   record.LoadAttributes();
-  if (!record.ErrorMessage.isEmpty()) {
-    err << "zelvane-attr: " << file << ": " << OneLine(record.ErrorMessage, record.ErrorReason) << '\n';
+  if (const TImageToDraw::TLoadFailure failure = record.LoadFailure(); !failure.Message.isEmpty()) {
+    err << "zelvane-attr: " << file << ": " << OneLine(failure.Message, failure.Reason) << '\n';
     return ExitFailed;
   }
-  if (!record.CanSave) {
+  if (!record.Saveable()) {
     err << "zelvane-attr: " << file
         << ": cannot be saved (only writable JPEG files named .jpg can hold the attributes)\n";
     return ExitFailed;

@@ -103,8 +103,8 @@ int TCardCommand::Run(const QStringList& args, QTextStream& out, QTextStream& er
       g.Type == TCardType::Post ? g.Rows * g.Columns : (g.Direction == TFoldDirection::FourParts ? 1 : g.Cards);
   out << "printed: " << cards << " cards, " << pages << " pages, " << pdf << '\n';
   bool failed = false;
-  if (record && !record->ErrorMessage.isEmpty()) {
-    err << "zelvane-card: " << photo << ": " << record->ErrorMessage << '\n';
+  if (record && !record->LoadFailure().Message.isEmpty()) {
+    err << "zelvane-card: " << photo << ": " << record->LoadFailure().Message << '\n';
     failed = true;
   }
   design.Front.SetImage(nullptr);

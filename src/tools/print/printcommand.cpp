@@ -167,8 +167,8 @@ int TPrintCommand::Run(const QStringList& args, QTextStream& out, QTextStream& e
   bool failedPhoto = false;
   job.OnPhotoFailed = [&](TImageToDraw* record) {
     failedPhoto = true;
-    err << "zelvane-print: " << record->FileName << ": " << record->ErrorMessage;
-    if (!record->ErrorReason.isEmpty()) err << " (" << record->ErrorReason << ')';
+    err << "zelvane-print: " << record->FileName << ": " << record->LoadFailure().Message;
+    if (!record->LoadFailure().Reason.isEmpty()) err << " (" << record->LoadFailure().Reason << ')';
     err << '\n';
   };
   QString reason;
