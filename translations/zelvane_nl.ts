@@ -1038,7 +1038,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/export/exportform.cpp" line="220" />
-        <location filename="../src/tools/export/exportcommand.cpp" line="194" />
+        <location filename="../src/tools/export/exportcommand.cpp" line="192" />
         <source>Incorrect image width and/or height.</source>
         <translation>Onjuiste breedte en/of hoogte van de foto.</translation>
     </message>
@@ -1092,7 +1092,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
 <context>
     <name>TFileReplacer</name>
     <message>
-        <location filename="../src/base/filereplacer.cpp" line="44" />
+        <location filename="../src/base/filereplacer.cpp" line="45" />
         <source>the photo changed while it was being saved</source>
         <translation>de foto is tijdens het opslaan gewijzigd</translation>
     </message>
@@ -1306,7 +1306,7 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/viewer/screenviewer.cpp" line="84" />
-        <location filename="../src/viewer/screenviewer.cpp" line="180" />
+        <location filename="../src/viewer/screenviewer.cpp" line="179" />
         <source>Show</source>
         <translation>Tonen</translation>
     </message>
@@ -1466,7 +1466,7 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Omlaag</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="186" />
+        <location filename="../src/viewer/screenviewer.cpp" line="185" />
         <source>Slide show</source>
         <translation>Diavoorstelling</translation>
     </message>
@@ -1605,17 +1605,17 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>het IPTC-aanhangsel aan het eind van de foto (AFCP) kon niet geldig blijven</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw.cpp" line="74" />
+        <location filename="../src/image/imagetodraw.cpp" line="98" />
         <source>Only .jpg files can hold the attributes</source>
         <translation>Alleen .jpg-bestanden kunnen de kenmerken bewaren</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw.cpp" line="75" />
+        <location filename="../src/image/imagetodraw.cpp" line="99" />
         <source>Read-only file</source>
         <translation>Alleen-lezen bestand</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw.cpp" line="76" />
+        <location filename="../src/image/imagetodraw.cpp" line="100" />
         <source>Only JPEG photos can hold the attributes</source>
         <translation>Alleen JPEG-foto's kunnen de kenmerken bewaren</translation>
     </message>
@@ -1631,374 +1631,374 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TMainFormViewer</name>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="107" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="109" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="108" />
         <source>Exit</source>
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Result</source>
         <translation>Resultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="111" />
         <source>Show result view</source>
         <translation>Resultaatweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="112" />
         <source>Show print view</source>
         <translation>Afdrukweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Export</source>
         <translation>Exporteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="113" />
         <source>Show export view</source>
         <translation>Exportweergave tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>Edit</source>
         <translation>Bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="114" />
         <source>Edit images</source>
         <translation>Foto's bewerken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>Find</source>
         <translation>Zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="115" />
         <source>Find images</source>
         <translation>Foto's zoeken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>View</source>
         <translation>Bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="116" />
         <source>View images</source>
         <translation>Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="578" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="575" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
         <source>Show HTML pages</source>
         <translation>HTML-pagina's tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="263" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
         <source>Sort result view by name</source>
         <translation>Resultaat sorteren op naam</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="263" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
         <source>Sort result view by date</source>
         <translation>Resultaat sorteren op datum</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="263" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
         <source>Sort result view by location</source>
         <translation>Resultaat sorteren op plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
         <source>Create cards</source>
         <translation>Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
         <source>About Zelvane</source>
         <translation>Over Zelvane</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="201" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="200" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="125" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="126" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="125" />
         <source>Rename</source>
         <translation>Naam wijzigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="127" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="126" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="128" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="127" />
         <source>Select all</source>
         <translation>Alles selecteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="129" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="128" />
         <source>Add selected images</source>
         <translation>Geselecteerde foto's toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="130" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="129" />
         <source>Remove selected images</source>
         <translation>Geselecteerde foto's verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="131" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="130" />
         <source>Open print images form</source>
         <translation>Venster foto's afdrukken openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="132" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="131" />
         <source>Open export images form</source>
         <translation>Venster foto's exporteren openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="133" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="132" />
         <source>Move images to previous place</source>
         <translation>Foto's een plaats naar voren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="134" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="133" />
         <source>Move images to next place</source>
         <translation>Foto's een plaats naar achteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="135" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="134" />
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="135" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="134" />
         <source>Show details</source>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="136" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="135" />
         <source>Show hidden folders</source>
         <translation>Verborgen mappen tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="137" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="136" />
         <source>Show hidden folders and files</source>
         <translation>Verborgen mappen en bestanden tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="184" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="263" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="183" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="188" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="187" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="194" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="193" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="196" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="195" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="198" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="197" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="206" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="205" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="263" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
         <source>Folder</source>
         <translation>Map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="360" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="357" />
         <source>Open folder</source>
         <translation>Map openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="361" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="358" />
         <source>Open the folder of the last export</source>
         <translation>De map van de laatste export openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="458" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="455" />
         <source>1 photo</source>
         <translation>1 foto</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="458" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="455" />
         <source>%1 photos</source>
         <translation>%1 foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="139" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="133" />
         <source>Number of images selected: </source>
         <translation>Aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="43" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="41" />
         <source>Number of images selected for this folder: </source>
         <translation>Aantal geselecteerde foto's voor deze map: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="45" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="43" />
         <source>Total number of images selected: </source>
         <translation>Totaal aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="159" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="155" />
         <source>No images selected to export.</source>
         <translation>Geen foto's gekozen om te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="182" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="178" />
         <source>Exported 1 photo to %1</source>
         <translation>1 foto geëxporteerd naar %1</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="183" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="179" />
         <source>Exported %1 photos to %2</source>
         <translation>%1 foto's geëxporteerd naar %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="184" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="180" />
         <source> (%1 errors)</source>
         <translation> (%1 fouten)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="185" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="181" />
         <source> (cancelled)</source>
         <translation> (afgebroken)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="500" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="497" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="516" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="513" />
         <source>No images selected to print.</source>
         <translation>Geen foto's gekozen om af te drukken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="528" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="525" />
         <source>No image selected to create cards.</source>
         <translation>Geen foto gekozen om kaarten van te maken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="541" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="538" />
         <source>No images to view.</source>
         <translation>Geen foto's om te bekijken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="577" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="574" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="167" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="160" />
         <source>No images selected to add.</source>
         <translation>Geen foto's geselecteerd om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="171" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="164" />
         <source>No folder to export images to.</source>
         <translation>Er is geen map om foto's naar te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="229" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="222" />
         <source>Search result</source>
         <translation>Zoekresultaat</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="255" />
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="264" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="248" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="257" />
         <source>No photos found</source>
         <translation>Geen foto's gevonden</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="256" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="249" />
         <source>1 photo found</source>
         <translation>1 foto gevonden</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="257" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="250" />
         <source>%1 photos found</source>
         <translation>%1 foto's gevonden</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="265" />
+        <location filename="../src/mainwindow/mainviewer_lists.cpp" line="258" />
         <source>Search cancelled</source>
         <translation>Zoeken afgebroken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="83" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="79" />
         <source>Cannot delete the root folder.</source>
         <translation>De hoofdmap kan niet worden verwijderd.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="95" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="91" />
         <source>Cannot drop this here.</source>
         <translation>Dit kan hier niet worden neergezet.</translation>
     </message>

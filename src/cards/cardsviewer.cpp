@@ -75,95 +75,101 @@ TCreateCardsFormViewer::~TCreateCardsFormViewer() {
 
 QAction* TCreateCardsFormViewer::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
                                            const QString& hint) {
-  return WindowActions::Add(this, FActions, name, caption, shortcut, hint);
+  return WindowActions::Add(this, name, caption, shortcut, hint);
 }
 
 void TCreateCardsFormViewer::CreateActions() {
-  AddAction("ActionLeftX", tr("Left"), QKeySequence(Qt::CTRL | Qt::Key_Left), tr("Place left"));
-  AddAction("ActionCenterX", tr("Center"), QKeySequence(Qt::ALT | Qt::CTRL | Qt::Key_H), tr("Center horizontal"));
-  AddAction("ActionRightX", tr("Right"), QKeySequence(Qt::CTRL | Qt::Key_Right), tr("Place right"));
-  AddAction("ActionTopY", tr("Top"), QKeySequence(Qt::CTRL | Qt::Key_Up), tr("Place top"));
-  AddAction("ActionCenterY", tr("Middle"), QKeySequence(Qt::ALT | Qt::CTRL | Qt::Key_V), tr("Center vertical"));
-  AddAction("ActionBottomY", tr("Bottom"), QKeySequence(Qt::CTRL | Qt::Key_Down), tr("Place bottom"));
-  AddAction("ActionMoveLeft", tr("Move left"), QKeySequence(Qt::ALT | Qt::Key_Left), tr("Move left"));
-  AddAction("ActionMoveUp", tr("Move up"), QKeySequence(Qt::ALT | Qt::Key_Up), tr("Move up"));
-  AddAction("ActionMoveRight", tr("Move right"), QKeySequence(Qt::ALT | Qt::Key_Right), tr("Move right"));
-  AddAction("ActionMoveDown", tr("Move down"), QKeySequence(Qt::ALT | Qt::Key_Down), tr("Move down"));
-  AddAction("ActionUndo", tr("Undo"), QKeySequence(Qt::ALT | Qt::Key_Backspace), tr("Undo"));
-  AddAction("ActionLoad", tr("Load"), QKeySequence(Qt::ALT | Qt::Key_A), tr("Load card settings"));
-  AddAction("ActionSave", tr("Save"), QKeySequence(Qt::ALT | Qt::Key_V), tr("Save card settings"));
-  AddAction("ActionDefault", tr("Default"), QKeySequence(Qt::ALT | Qt::Key_D), tr("Default card settings"));
-  AddAction("ActionPrint", tr("Print"), QKeySequence(Qt::ALT | Qt::Key_P), tr("Open print dialog"));
-  AddAction("ActionPrintSettings", tr("Printer settings"), QKeySequence(Qt::ALT | Qt::Key_S),
-            tr("Open printer settings dialog"));
-  AddAction("ActionHelp", tr("Help"), QKeySequence(Qt::Key_F1), QString());
-  AddAction("ActionClose", tr("Close"), QKeySequence(Qt::Key_Escape), QString());
-  AddAction("ActionBackground", tr("Background"), QKeySequence(Qt::ALT | Qt::Key_G),
-            tr("Set background color or pattern"));
-  AddAction("ActionBorder", tr("Border"), QKeySequence(Qt::ALT | Qt::Key_B), tr("Set border"));
-  AddAction("ActionFont", tr("Font"), QKeySequence(Qt::ALT | Qt::Key_F), tr("Set font"));
-  AddAction("ActionAlignLeft", tr("Align left"), QKeySequence(Qt::ALT | Qt::Key_L), tr("Align left"));
-  AddAction("ActionAlignCenter", tr("Align center"), QKeySequence(Qt::ALT | Qt::Key_C), tr("Align center"));
-  AddAction("ActionAlignRight", tr("Align right"), QKeySequence(Qt::ALT | Qt::Key_R), tr("Align right"));
+  ActionLeftX = AddAction("ActionLeftX", tr("Left"), QKeySequence(Qt::CTRL | Qt::Key_Left), tr("Place left"));
+  ActionCenterX =
+      AddAction("ActionCenterX", tr("Center"), QKeySequence(Qt::ALT | Qt::CTRL | Qt::Key_H), tr("Center horizontal"));
+  ActionRightX = AddAction("ActionRightX", tr("Right"), QKeySequence(Qt::CTRL | Qt::Key_Right), tr("Place right"));
+  ActionTopY = AddAction("ActionTopY", tr("Top"), QKeySequence(Qt::CTRL | Qt::Key_Up), tr("Place top"));
+  ActionCenterY =
+      AddAction("ActionCenterY", tr("Middle"), QKeySequence(Qt::ALT | Qt::CTRL | Qt::Key_V), tr("Center vertical"));
+  ActionBottomY = AddAction("ActionBottomY", tr("Bottom"), QKeySequence(Qt::CTRL | Qt::Key_Down), tr("Place bottom"));
+  ActionMoveLeft = AddAction("ActionMoveLeft", tr("Move left"), QKeySequence(Qt::ALT | Qt::Key_Left), tr("Move left"));
+  ActionMoveUp = AddAction("ActionMoveUp", tr("Move up"), QKeySequence(Qt::ALT | Qt::Key_Up), tr("Move up"));
+  ActionMoveRight =
+      AddAction("ActionMoveRight", tr("Move right"), QKeySequence(Qt::ALT | Qt::Key_Right), tr("Move right"));
+  ActionMoveDown = AddAction("ActionMoveDown", tr("Move down"), QKeySequence(Qt::ALT | Qt::Key_Down), tr("Move down"));
+  ActionUndo = AddAction("ActionUndo", tr("Undo"), QKeySequence(Qt::ALT | Qt::Key_Backspace), tr("Undo"));
+  ActionLoad = AddAction("ActionLoad", tr("Load"), QKeySequence(Qt::ALT | Qt::Key_A), tr("Load card settings"));
+  ActionSave = AddAction("ActionSave", tr("Save"), QKeySequence(Qt::ALT | Qt::Key_V), tr("Save card settings"));
+  ActionDefault =
+      AddAction("ActionDefault", tr("Default"), QKeySequence(Qt::ALT | Qt::Key_D), tr("Default card settings"));
+  ActionPrint = AddAction("ActionPrint", tr("Print"), QKeySequence(Qt::ALT | Qt::Key_P), tr("Open print dialog"));
+  ActionPrintSettings = AddAction("ActionPrintSettings", tr("Printer settings"), QKeySequence(Qt::ALT | Qt::Key_S),
+                                  tr("Open printer settings dialog"));
+  ActionHelp = AddAction("ActionHelp", tr("Help"), QKeySequence(Qt::Key_F1), QString());
+  ActionClose = AddAction("ActionClose", tr("Close"), QKeySequence(Qt::Key_Escape), QString());
+  ActionBackground = AddAction("ActionBackground", tr("Background"), QKeySequence(Qt::ALT | Qt::Key_G),
+                               tr("Set background color or pattern"));
+  ActionBorder = AddAction("ActionBorder", tr("Border"), QKeySequence(Qt::ALT | Qt::Key_B), tr("Set border"));
+  ActionFont = AddAction("ActionFont", tr("Font"), QKeySequence(Qt::ALT | Qt::Key_F), tr("Set font"));
+  ActionAlignLeft = AddAction("ActionAlignLeft", tr("Align left"), QKeySequence(Qt::ALT | Qt::Key_L), tr("Align left"));
+  ActionAlignCenter =
+      AddAction("ActionAlignCenter", tr("Align center"), QKeySequence(Qt::ALT | Qt::Key_C), tr("Align center"));
+  ActionAlignRight =
+      AddAction("ActionAlignRight", tr("Align right"), QKeySequence(Qt::ALT | Qt::Key_R), tr("Align right"));
 
-  for (const char* name : {"ActionLeftX", "ActionCenterX", "ActionRightX", "ActionTopY", "ActionCenterY",
-                           "ActionBottomY", "ActionAlignLeft", "ActionAlignCenter", "ActionAlignRight"})
-    Action(name)->setCheckable(true);
+  for (QAction* action : {ActionLeftX, ActionCenterX, ActionRightX, ActionTopY, ActionCenterY, ActionBottomY,
+                          ActionAlignLeft, ActionAlignCenter, ActionAlignRight})
+    action->setCheckable(true);
   // A checked command places the block; unchecking it frees the block again.
-  const auto place = [this]<typename TPlace>(const char* name, TPlace mode) {
-    connect(Action(name), &QAction::triggered, this, [this, name, mode] {
-      FEditor.Place(Action(name)->isChecked() ? mode : TPlace::Free);
+  const auto place = [this]<typename TPlace>(QAction* action, TPlace mode) {
+    connect(action, &QAction::triggered, this, [this, action, mode] {
+      FEditor.Place(action->isChecked() ? mode : TPlace::Free);
       UpdateEditButtons();
       RepaintNow();
     });
   };
-  place("ActionLeftX", THorizontalPlace::LeftEdge);
-  place("ActionCenterX", THorizontalPlace::Centred);
-  place("ActionRightX", THorizontalPlace::RightEdge);
-  place("ActionTopY", TVerticalPlace::Top);
-  place("ActionCenterY", TVerticalPlace::Centred);
-  place("ActionBottomY", TVerticalPlace::Bottom);
-  const auto move = [this](const char* name, int dx, int dy) {
-    connect(Action(name), &QAction::triggered, this, [this, dx, dy] {
+  place(ActionLeftX, THorizontalPlace::LeftEdge);
+  place(ActionCenterX, THorizontalPlace::Centred);
+  place(ActionRightX, THorizontalPlace::RightEdge);
+  place(ActionTopY, TVerticalPlace::Top);
+  place(ActionCenterY, TVerticalPlace::Centred);
+  place(ActionBottomY, TVerticalPlace::Bottom);
+  const auto move = [this](QAction* action, int dx, int dy) {
+    connect(action, &QAction::triggered, this, [this, dx, dy] {
       FEditor.Move(dx, dy);
       UpdateEditButtons();
       RepaintNow();
     });
   };
-  move("ActionMoveLeft", -5, 0);
-  move("ActionMoveUp", 0, -5);
-  move("ActionMoveRight", 5, 0);
-  move("ActionMoveDown", 0, 5);
-  connect(Action("ActionUndo"), &QAction::triggered, this, [this] {
+  move(ActionMoveLeft, -5, 0);
+  move(ActionMoveUp, 0, -5);
+  move(ActionMoveRight, 5, 0);
+  move(ActionMoveDown, 0, 5);
+  connect(ActionUndo, &QAction::triggered, this, [this] {
     FEditor.Undo();
     UpdateEditButtons();
     RepaintNow();
   });
-  const auto align = [this](const char* name, TTextAlignment alignment) {
-    connect(Action(name), &QAction::triggered, this, [this, alignment] {
+  const auto align = [this](QAction* action, TTextAlignment alignment) {
+    connect(action, &QAction::triggered, this, [this, alignment] {
       FEditor.SetAlignment(alignment);
       UpdateEditButtons();
       ScheduleRepaint();
     });
   };
-  align("ActionAlignLeft", TTextAlignment::Left);
-  align("ActionAlignCenter", TTextAlignment::Centre);
-  align("ActionAlignRight", TTextAlignment::Right);
-  connect(Action("ActionLoad"), &QAction::triggered, this, [this] {
+  align(ActionAlignLeft, TTextAlignment::Left);
+  align(ActionAlignCenter, TTextAlignment::Centre);
+  align(ActionAlignRight, TTextAlignment::Right);
+  connect(ActionLoad, &QAction::triggered, this, [this] {
     const QString path = FileChoice::Load(this, tr("Zelvane - Load card settings"),
                                           tr("Card settings files (*.vzc)"), QStringLiteral("vzc"), QString(),
                                           &ProcessSettings().CardFolder);
     if (!path.isEmpty()) LoadFile(path);
   });
-  connect(Action("ActionSave"), &QAction::triggered, this, [this] {
+  connect(ActionSave, &QAction::triggered, this, [this] {
     const QString path = FileChoice::Save(this, tr("Zelvane - Save card settings"),
                                           tr("Card settings files (*.vzc)"), QStringLiteral("vzc"), QString(),
                                           &ProcessSettings().CardFolder);
     if (!path.isEmpty()) SaveFile(path);
   });
-  connect(Action("ActionDefault"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionDefaultExecute);
-  connect(Action("ActionPrint"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionPrintExecute);
-  connect(Action("ActionPrintSettings"), &QAction::triggered, this, [this] {
+  connect(ActionDefault, &QAction::triggered, this, &TCreateCardsFormViewer::ActionDefaultExecute);
+  connect(ActionPrint, &QAction::triggered, this, &TCreateCardsFormViewer::ActionPrintExecute);
+  connect(ActionPrintSettings, &QAction::triggered, this, [this] {
     QPageSetupDialog dialog(&Printer::Current(), this);
     if (dialog.exec() != QDialog::Accepted) return;
     FApplying = true;
@@ -173,12 +179,12 @@ void TCreateCardsFormViewer::CreateActions() {
     UpdatePageGeometry();
     RepaintNow();
   });
-  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::CreateCards); });
-  connect(Action("ActionClose"), &QAction::triggered, this, &QDialog::reject);
-  connect(Action("ActionBackground"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionBackgroundExecute);
-  connect(Action("ActionBorder"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionBorderExecute);
-  connect(Action("ActionFont"), &QAction::triggered, this, &TCreateCardsFormViewer::ActionFontExecute);
-  Action("ActionBorder")->setEnabled(false);
+  connect(ActionHelp, &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::CreateCards); });
+  connect(ActionClose, &QAction::triggered, this, &QDialog::reject);
+  connect(ActionBackground, &QAction::triggered, this, &TCreateCardsFormViewer::ActionBackgroundExecute);
+  connect(ActionBorder, &QAction::triggered, this, &TCreateCardsFormViewer::ActionBorderExecute);
+  connect(ActionFont, &QAction::triggered, this, &TCreateCardsFormViewer::ActionFontExecute);
+  ActionBorder->setEnabled(false);
 }
 
 void TCreateCardsFormViewer::CreateLayout() {
@@ -277,11 +283,11 @@ void TCreateCardsFormViewer::CreateLayout() {
   MemoText->setLineWrapMode(QPlainTextEdit::NoWrap);
   MemoText->setMaximumHeight(90);
   auto* textTools = new QHBoxLayout;
-  for (const char* name : {"ActionAlignLeft", "ActionAlignCenter", "ActionAlignRight", "ActionFont"})
-    textTools->addWidget(Tool(panel, Action(name), Action(name)->isCheckable()));
+  for (QAction* action : {ActionAlignLeft, ActionAlignCenter, ActionAlignRight, ActionFont})
+    textTools->addWidget(Tool(panel, action, action->isCheckable()));
   auto* sideTools = new QHBoxLayout;
-  sideTools->addWidget(Tool(panel, Action("ActionBackground")));
-  ButtonBorder = Tool(panel, Action("ActionBorder"));
+  sideTools->addWidget(Tool(panel, ActionBackground));
+  ButtonBorder = Tool(panel, ActionBorder);
   ButtonBorder->setVisible(false);
   sideTools->addWidget(ButtonBorder);
   auto* bg = new QHBoxLayout;
@@ -291,14 +297,14 @@ void TCreateCardsFormViewer::CreateLayout() {
   // The window's commands in one row under the preview and the panel, the
   // files' and the printer's on the left, printing and closing on the right.
   auto* buttons = new QHBoxLayout;
-  for (const char* name : {"ActionLoad", "ActionSave", "ActionDefault", "ActionPrintSettings", "", "ActionPrint",
-                           "ActionHelp", "ActionClose"}) {
-    if (!*name) {
+  for (QAction* action : {ActionLoad, ActionSave, ActionDefault, ActionPrintSettings, static_cast<QAction*>(nullptr),
+                          ActionPrint, ActionHelp, ActionClose}) {
+    if (!action) {
       buttons->addStretch();
       continue;
     }
-    auto* button = WindowActions::Button(this, Action(name));
-    if (QLatin1String(name) == QLatin1String("ActionPrint")) button->setDefault(true);
+    auto* button = WindowActions::Button(this, action);
+    if (action == ActionPrint) button->setDefault(true);
     buttons->addWidget(button);
   }
 
@@ -324,11 +330,11 @@ void TCreateCardsFormViewer::CreateLayout() {
   right->addStretch();
 
   auto* toolbar = new QToolBar(this);
-  for (const char* name : {"ActionLeftX", "ActionCenterX", "ActionRightX", "ActionTopY", "ActionCenterY", "ActionBottomY"})
-    toolbar->addAction(Action(name));
+  for (QAction* action : {ActionLeftX, ActionCenterX, ActionRightX, ActionTopY, ActionCenterY, ActionBottomY})
+    toolbar->addAction(action);
   toolbar->addSeparator();
-  for (const char* name : {"ActionMoveLeft", "ActionMoveUp", "ActionMoveRight", "ActionMoveDown", "ActionUndo"})
-    toolbar->addAction(Action(name));
+  for (QAction* action : {ActionMoveLeft, ActionMoveUp, ActionMoveRight, ActionMoveDown, ActionUndo})
+    toolbar->addAction(action);
   TabPageCard = new QTabBar(this);
   TabPageCard->addTab(tr("Card"));
   TabPageCard->addTab(tr("Page"));
@@ -528,7 +534,7 @@ void TCreateCardsFormViewer::SideChanged() {
   FApplying = true;
   (back ? RadioPrintBack : RadioPrintFront)->setChecked(true);
   ButtonBorder->setVisible(back);
-  Action("ActionBorder")->setEnabled(back);
+  ActionBorder->setEnabled(back);
   GroupMargins->setTitle(back ? tr("Border margin (%)") : tr("Image margin (%)"));
   const TCard& side = back ? static_cast<const TCard&>(FDesign.Back) : static_cast<const TCard&>(FDesign.Front);
   for (int i = 0; i < 4; ++i) Margins[size_t(i)]->SetValue(side.ImageMargins[size_t(i)]);
@@ -558,16 +564,16 @@ void TCreateCardsFormViewer::ShowTextBlock() {
 
 void TCreateCardsFormViewer::UpdateEditButtons() {
   const TCardText& text = FEditor.Text();
-  Action("ActionLeftX")->setChecked(text.XPosition == THorizontalPlace::LeftEdge);
-  Action("ActionCenterX")->setChecked(text.XPosition == THorizontalPlace::Centred);
-  Action("ActionRightX")->setChecked(text.XPosition == THorizontalPlace::RightEdge);
-  Action("ActionTopY")->setChecked(text.YPosition == TVerticalPlace::Top);
-  Action("ActionCenterY")->setChecked(text.YPosition == TVerticalPlace::Centred);
-  Action("ActionBottomY")->setChecked(text.YPosition == TVerticalPlace::Bottom);
-  Action("ActionAlignLeft")->setChecked(text.Alignment == TTextAlignment::Left);
-  Action("ActionAlignCenter")->setChecked(text.Alignment == TTextAlignment::Centre);
-  Action("ActionAlignRight")->setChecked(text.Alignment == TTextAlignment::Right);
-  Action("ActionUndo")->setEnabled(FEditor.UndoCount() > 0);
+  ActionLeftX->setChecked(text.XPosition == THorizontalPlace::LeftEdge);
+  ActionCenterX->setChecked(text.XPosition == THorizontalPlace::Centred);
+  ActionRightX->setChecked(text.XPosition == THorizontalPlace::RightEdge);
+  ActionTopY->setChecked(text.YPosition == TVerticalPlace::Top);
+  ActionCenterY->setChecked(text.YPosition == TVerticalPlace::Centred);
+  ActionBottomY->setChecked(text.YPosition == TVerticalPlace::Bottom);
+  ActionAlignLeft->setChecked(text.Alignment == TTextAlignment::Left);
+  ActionAlignCenter->setChecked(text.Alignment == TTextAlignment::Centre);
+  ActionAlignRight->setChecked(text.Alignment == TTextAlignment::Right);
+  ActionUndo->setEnabled(FEditor.UndoCount() > 0);
 }
 
 void TCreateCardsFormViewer::MemoChanged() {

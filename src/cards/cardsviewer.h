@@ -6,9 +6,9 @@
 #include "cardfile.h"
 #include "cardtexteditor.h"
 #include "mousehandler.h"
+#include "windowactions.h"
 
 #include <QDialog>
-#include <QMap>
 #include <memory>
 
 class QAction;
@@ -34,8 +34,35 @@ public:
   explicit TCreateCardsFormViewer(TPhotoRecord image, QWidget* parent = nullptr);
   ~TCreateCardsFormViewer() override;
 
-  [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
-  [[nodiscard]] QList<QAction*> Actions() const { return FActions.values(); }
+  // The window's commands, made in one place (CreateActions); their object
+  // names are the description's.
+  QAction* ActionLeftX = nullptr;
+  QAction* ActionCenterX = nullptr;
+  QAction* ActionRightX = nullptr;
+  QAction* ActionTopY = nullptr;
+  QAction* ActionCenterY = nullptr;
+  QAction* ActionBottomY = nullptr;
+  QAction* ActionMoveLeft = nullptr;
+  QAction* ActionMoveUp = nullptr;
+  QAction* ActionMoveRight = nullptr;
+  QAction* ActionMoveDown = nullptr;
+  QAction* ActionUndo = nullptr;
+  QAction* ActionLoad = nullptr;
+  QAction* ActionSave = nullptr;
+  QAction* ActionDefault = nullptr;
+  QAction* ActionPrint = nullptr;
+  QAction* ActionPrintSettings = nullptr;
+  QAction* ActionHelp = nullptr;
+  QAction* ActionClose = nullptr;
+  QAction* ActionBackground = nullptr;
+  QAction* ActionBorder = nullptr;
+  QAction* ActionFont = nullptr;
+  QAction* ActionAlignLeft = nullptr;
+  QAction* ActionAlignCenter = nullptr;
+  QAction* ActionAlignRight = nullptr;
+  // A command by its object name, and all of them (tests).
+  [[nodiscard]] QAction* Action(const QString& name) const { return WindowActions::Find(this, name); }
+  [[nodiscard]] QList<QAction*> Actions() const { return WindowActions::All(this); }
   [[nodiscard]] TCardDesign& Design() { return FDesign; }
   [[nodiscard]] TCardTextEditor& Editor() { return FEditor; }
   [[nodiscard]] bool PrintChoiceVisible() const;
@@ -119,7 +146,6 @@ private:
   void DragMove();
   void ShowError(const QString& message);
 
-  QMap<QString, QAction*> FActions;
   TPhotoRecord FImage;
   TCardDesign FDesign;
   TCardTextEditor FEditor{FDesign};

@@ -7,13 +7,6 @@
 
 namespace WindowActions {
 
-QAction* Add(QWidget* window, QMap<QString, QAction*>& actions, const QString& name, const QString& caption,
-             const QKeySequence& shortcut, const QString& hint) {
-  QAction* action = Add(window, name, caption, shortcut, hint);
-  actions.insert(name, action);
-  return action;
-}
-
 QAction* Add(QWidget* window, const QString& name, const QString& caption, const QKeySequence& shortcut,
              const QString& hint) {
   auto* action = new QAction(caption, window);
@@ -28,6 +21,13 @@ QAction* Add(QWidget* window, const QString& name, const QString& caption, const
 
 QAction* Find(const QWidget* window, const QString& name) {
   return window->findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
+}
+
+QList<QAction*> All(const QWidget* window) {
+  QList<QAction*> actions;
+  for (QAction* action : window->findChildren<QAction*>(Qt::FindDirectChildrenOnly))
+    if (!action->objectName().isEmpty()) actions.append(action);
+  return actions;
 }
 
 QPushButton* Button(QWidget* parent, QAction* action, const QString& caption) {

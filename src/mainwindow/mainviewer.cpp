@@ -100,124 +100,130 @@ TMainFormViewer::~TMainFormViewer() {
 
 QAction* TMainFormViewer::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
                                     const QString& hint) {
-  return WindowActions::Add(this, FActions, name, caption, shortcut, hint);
+  return WindowActions::Add(this, name, caption, shortcut, hint);
 }
 
 void TMainFormViewer::CreateActions() {
-  AddAction("ActionRefresh", tr("Refresh"), Qt::Key_F5, tr("Refresh"));
-  AddAction("ActionExit", tr("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), tr("Exit"));
+  ActionRefresh = AddAction("ActionRefresh", tr("Refresh"), Qt::Key_F5, tr("Refresh"));
+  ActionExit = AddAction("ActionExit", tr("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), tr("Exit"));
   // Ctrl+Q as well, the key every Linux desktop program quits with.
-  Action("ActionExit")->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
-  AddAction("ActionResult", tr("Result"), QKeySequence(Qt::CTRL | Qt::Key_R), tr("Show result view"));
-  AddAction("ActionPrint", tr("Print"), QKeySequence(Qt::CTRL | Qt::Key_P), tr("Show print view"));
-  AddAction("ActionExport", tr("Export"), QKeySequence(Qt::CTRL | Qt::Key_E), tr("Show export view"));
-  AddAction("ActionEdit", tr("Edit"), QKeySequence(Qt::CTRL | Qt::Key_I), tr("Edit images"));
-  AddAction("ActionFind", tr("Find"), QKeySequence(Qt::CTRL | Qt::Key_F), tr("Find images"));
-  AddAction("ActionView", tr("View"), QKeySequence(Qt::CTRL | Qt::Key_V), tr("View images"));
-  AddAction("ActionHTML", tr("HTML pages"), QKeySequence(Qt::CTRL | Qt::Key_H), tr("Show HTML pages"));
-  AddAction("ActionName", tr("Name"), QKeySequence(Qt::CTRL | Qt::Key_N), tr("Sort result view by name"));
-  AddAction("ActionDate", tr("Date"), QKeySequence(Qt::CTRL | Qt::Key_D), tr("Sort result view by date"));
-  AddAction("ActionLocation", tr("Location"), QKeySequence(Qt::CTRL | Qt::Key_L), tr("Sort result view by location"));
-  AddAction("ActionCards", tr("Create cards"), QKeySequence(Qt::CTRL | Qt::Key_C), tr("Create cards"));
-  AddAction("ActionAbout", tr("About Zelvane"), QKeySequence(Qt::CTRL | Qt::Key_M), tr("About Zelvane"));
-  AddAction("ActionHelp", tr("Help"), Qt::Key_F1, tr("Show help for this form"));
-  AddAction("ActionNewFolder", tr("New folder"), Qt::Key_Insert, QString());
-  AddAction("ActionRenameFolder", tr("Rename"), Qt::Key_F2, QString());
-  AddAction("ActionDeleteFolder", tr("Delete"), Qt::Key_Delete, QString());
-  AddAction("ActionSelectAll", tr("Select all"), QKeySequence(Qt::CTRL | Qt::Key_A), QString());
-  AddAction("ActionAdd", QString(), QKeySequence(Qt::CTRL | Qt::Key_Down), tr("Add selected images"));
-  AddAction("ActionRemove", QString(), QKeySequence(Qt::CTRL | Qt::Key_Up), tr("Remove selected images"));
-  AddAction("ActionPrintStart", QString(), QKeySequence(Qt::ALT | Qt::Key_P), tr("Open print images form"));
-  AddAction("ActionExportStart", QString(), QKeySequence(Qt::ALT | Qt::Key_E), tr("Open export images form"));
-  AddAction("ActionMovePrevious", QString(), QKeySequence(Qt::CTRL | Qt::Key_Left), tr("Move images to previous place"));
-  AddAction("ActionMoveNext", QString(), QKeySequence(Qt::CTRL | Qt::Key_Right), tr("Move images to next place"));
-  AddAction("ActionDetails", tr("Details"), QKeySequence(Qt::CTRL | Qt::Key_T), tr("Show details"));
-  AddAction("ActionShowHidden", tr("Show hidden folders"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H),
-            tr("Show hidden folders and files"));
+  ActionExit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
+  ActionResult = AddAction("ActionResult", tr("Result"), QKeySequence(Qt::CTRL | Qt::Key_R), tr("Show result view"));
+  ActionPrint = AddAction("ActionPrint", tr("Print"), QKeySequence(Qt::CTRL | Qt::Key_P), tr("Show print view"));
+  ActionExport = AddAction("ActionExport", tr("Export"), QKeySequence(Qt::CTRL | Qt::Key_E), tr("Show export view"));
+  ActionEdit = AddAction("ActionEdit", tr("Edit"), QKeySequence(Qt::CTRL | Qt::Key_I), tr("Edit images"));
+  ActionFind = AddAction("ActionFind", tr("Find"), QKeySequence(Qt::CTRL | Qt::Key_F), tr("Find images"));
+  ActionView = AddAction("ActionView", tr("View"), QKeySequence(Qt::CTRL | Qt::Key_V), tr("View images"));
+  ActionHTML = AddAction("ActionHTML", tr("HTML pages"), QKeySequence(Qt::CTRL | Qt::Key_H), tr("Show HTML pages"));
+  ActionName = AddAction("ActionName", tr("Name"), QKeySequence(Qt::CTRL | Qt::Key_N), tr("Sort result view by name"));
+  ActionDate = AddAction("ActionDate", tr("Date"), QKeySequence(Qt::CTRL | Qt::Key_D), tr("Sort result view by date"));
+  ActionLocation = AddAction("ActionLocation", tr("Location"), QKeySequence(Qt::CTRL | Qt::Key_L),
+                             tr("Sort result view by location"));
+  ActionCards = AddAction("ActionCards", tr("Create cards"), QKeySequence(Qt::CTRL | Qt::Key_C), tr("Create cards"));
+  ActionAbout = AddAction("ActionAbout", tr("About Zelvane"), QKeySequence(Qt::CTRL | Qt::Key_M), tr("About Zelvane"));
+  ActionHelp = AddAction("ActionHelp", tr("Help"), Qt::Key_F1, tr("Show help for this form"));
+  ActionNewFolder = AddAction("ActionNewFolder", tr("New folder"), Qt::Key_Insert, QString());
+  ActionRenameFolder = AddAction("ActionRenameFolder", tr("Rename"), Qt::Key_F2, QString());
+  ActionDeleteFolder = AddAction("ActionDeleteFolder", tr("Delete"), Qt::Key_Delete, QString());
+  ActionSelectAll = AddAction("ActionSelectAll", tr("Select all"), QKeySequence(Qt::CTRL | Qt::Key_A), QString());
+  ActionAdd = AddAction("ActionAdd", QString(), QKeySequence(Qt::CTRL | Qt::Key_Down), tr("Add selected images"));
+  ActionRemove =
+      AddAction("ActionRemove", QString(), QKeySequence(Qt::CTRL | Qt::Key_Up), tr("Remove selected images"));
+  ActionPrintStart =
+      AddAction("ActionPrintStart", QString(), QKeySequence(Qt::ALT | Qt::Key_P), tr("Open print images form"));
+  ActionExportStart =
+      AddAction("ActionExportStart", QString(), QKeySequence(Qt::ALT | Qt::Key_E), tr("Open export images form"));
+  ActionMovePrevious = AddAction("ActionMovePrevious", QString(), QKeySequence(Qt::CTRL | Qt::Key_Left),
+                                 tr("Move images to previous place"));
+  ActionMoveNext =
+      AddAction("ActionMoveNext", QString(), QKeySequence(Qt::CTRL | Qt::Key_Right), tr("Move images to next place"));
+  ActionDetails = AddAction("ActionDetails", tr("Details"), QKeySequence(Qt::CTRL | Qt::Key_T), tr("Show details"));
+  ActionShowHidden = AddAction("ActionShowHidden", tr("Show hidden folders"),
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), tr("Show hidden folders and files"));
 
   auto* views = new QActionGroup(this);
-  for (const char* name : {"ActionResult", "ActionPrint", "ActionExport"}) {
-    Action(name)->setCheckable(true);
-    views->addAction(Action(name));
+  for (QAction* action : {ActionResult, ActionPrint, ActionExport}) {
+    action->setCheckable(true);
+    views->addAction(action);
   }
-  Action("ActionResult")->setChecked(true);
+  ActionResult->setChecked(true);
   auto* sorts = new QActionGroup(this);
-  for (const char* name : {"ActionName", "ActionDate", "ActionLocation"}) {
-    Action(name)->setCheckable(true);
-    sorts->addAction(Action(name));
+  for (QAction* action : {ActionName, ActionDate, ActionLocation}) {
+    action->setCheckable(true);
+    sorts->addAction(action);
   }
-  Action("ActionName")->setChecked(true);
-  Action("ActionDetails")->setCheckable(true);
-  Action("ActionShowHidden")->setCheckable(true);
+  ActionName->setChecked(true);
+  ActionDetails->setCheckable(true);
+  ActionShowHidden->setCheckable(true);
 
-  connect(Action("ActionExit"), &QAction::triggered, this, &QWidget::close);
-  connect(Action("ActionRefresh"), &QAction::triggered, this, &TMainFormViewer::ActionRefreshExecute);
-  connect(Action("ActionResult"), &QAction::triggered, this, [this] { ShowView(ViewResult); });
-  connect(Action("ActionPrint"), &QAction::triggered, this, [this] { ShowView(ViewPrint); });
-  connect(Action("ActionExport"), &QAction::triggered, this, [this] { ShowView(ViewExport); });
-  connect(Action("ActionDetails"), &QAction::triggered, this, &TMainFormViewer::ActionDetailsExecute);
-  connect(Action("ActionShowHidden"), &QAction::triggered, this, &TMainFormViewer::ActionShowHiddenExecute);
-  connect(Action("ActionSelectAll"), &QAction::triggered, this, &TMainFormViewer::ActionSelectAllExecute);
-  connect(Action("ActionHTML"), &QAction::triggered, this, &TMainFormViewer::ActionHTMLExecute);
-  connect(Action("ActionAbout"), &QAction::triggered, this, &TMainFormViewer::ActionAboutExecute);
-  connect(Action("ActionHelp"), &QAction::triggered, this, &TMainFormViewer::ActionHelpExecute);
-  connect(Action("ActionName"), &QAction::triggered, this, [this] { SetListSort(0); });
-  connect(Action("ActionDate"), &QAction::triggered, this, [this] { SetListSort(1); });
-  connect(Action("ActionLocation"), &QAction::triggered, this, [this] { SetListSort(2); });
-  connect(Action("ActionAdd"), &QAction::triggered, this, &TMainFormViewer::ActionAddExecute);
-  connect(Action("ActionRemove"), &QAction::triggered, this, &TMainFormViewer::ActionRemoveExecute);
-  connect(Action("ActionMovePrevious"), &QAction::triggered, this, &TMainFormViewer::ActionMovePreviousExecute);
-  connect(Action("ActionMoveNext"), &QAction::triggered, this, &TMainFormViewer::ActionMoveNextExecute);
-  connect(Action("ActionEdit"), &QAction::triggered, this, &TMainFormViewer::ActionEditExecute);
-  connect(Action("ActionFind"), &QAction::triggered, this, &TMainFormViewer::ActionFindExecute);
-  connect(Action("ActionView"), &QAction::triggered, this, &TMainFormViewer::ActionViewExecute);
-  connect(Action("ActionPrintStart"), &QAction::triggered, this, &TMainFormViewer::ActionPrintStartExecute);
-  connect(Action("ActionExportStart"), &QAction::triggered, this, &TMainFormViewer::ActionExportStartExecute);
-  connect(Action("ActionCards"), &QAction::triggered, this, &TMainFormViewer::ActionCardsExecute);
-  connect(Action("ActionNewFolder"), &QAction::triggered, this, &TMainFormViewer::ActionNewFolderExecute);
-  connect(Action("ActionRenameFolder"), &QAction::triggered, this, &TMainFormViewer::ActionRenameFolderExecute);
-  connect(Action("ActionDeleteFolder"), &QAction::triggered, this, &TMainFormViewer::ActionDeleteFolderExecute);
+  connect(ActionExit, &QAction::triggered, this, &QWidget::close);
+  connect(ActionRefresh, &QAction::triggered, this, &TMainFormViewer::ActionRefreshExecute);
+  connect(ActionResult, &QAction::triggered, this, [this] { ShowView(ViewResult); });
+  connect(ActionPrint, &QAction::triggered, this, [this] { ShowView(ViewPrint); });
+  connect(ActionExport, &QAction::triggered, this, [this] { ShowView(ViewExport); });
+  connect(ActionDetails, &QAction::triggered, this, &TMainFormViewer::ActionDetailsExecute);
+  connect(ActionShowHidden, &QAction::triggered, this, &TMainFormViewer::ActionShowHiddenExecute);
+  connect(ActionSelectAll, &QAction::triggered, this, &TMainFormViewer::ActionSelectAllExecute);
+  connect(ActionHTML, &QAction::triggered, this, &TMainFormViewer::ActionHTMLExecute);
+  connect(ActionAbout, &QAction::triggered, this, &TMainFormViewer::ActionAboutExecute);
+  connect(ActionHelp, &QAction::triggered, this, &TMainFormViewer::ActionHelpExecute);
+  connect(ActionName, &QAction::triggered, this, [this] { SetListSort(0); });
+  connect(ActionDate, &QAction::triggered, this, [this] { SetListSort(1); });
+  connect(ActionLocation, &QAction::triggered, this, [this] { SetListSort(2); });
+  connect(ActionAdd, &QAction::triggered, this, &TMainFormViewer::ActionAddExecute);
+  connect(ActionRemove, &QAction::triggered, this, &TMainFormViewer::ActionRemoveExecute);
+  connect(ActionMovePrevious, &QAction::triggered, this, &TMainFormViewer::ActionMovePreviousExecute);
+  connect(ActionMoveNext, &QAction::triggered, this, &TMainFormViewer::ActionMoveNextExecute);
+  connect(ActionEdit, &QAction::triggered, this, &TMainFormViewer::ActionEditExecute);
+  connect(ActionFind, &QAction::triggered, this, &TMainFormViewer::ActionFindExecute);
+  connect(ActionView, &QAction::triggered, this, &TMainFormViewer::ActionViewExecute);
+  connect(ActionPrintStart, &QAction::triggered, this, &TMainFormViewer::ActionPrintStartExecute);
+  connect(ActionExportStart, &QAction::triggered, this, &TMainFormViewer::ActionExportStartExecute);
+  connect(ActionCards, &QAction::triggered, this, &TMainFormViewer::ActionCardsExecute);
+  connect(ActionNewFolder, &QAction::triggered, this, &TMainFormViewer::ActionNewFolderExecute);
+  connect(ActionRenameFolder, &QAction::triggered, this, &TMainFormViewer::ActionRenameFolderExecute);
+  connect(ActionDeleteFolder, &QAction::triggered, this, &TMainFormViewer::ActionDeleteFolderExecute);
 }
 
 void TMainFormViewer::CreateMenus() {
   QMenu* file = menuBar()->addMenu(tr("File"));
-  file->addAction(Action("ActionRefresh"));
+  file->addAction(ActionRefresh);
   file->addSeparator();
-  file->addAction(Action("ActionExit"));
+  file->addAction(ActionExit);
   QMenu* views = menuBar()->addMenu(tr("Views"));
-  views->addActions({Action("ActionResult"), Action("ActionPrint"), Action("ActionExport")});
+  views->addActions({ActionResult, ActionPrint, ActionExport});
   views->addSeparator();
-  views->addAction(Action("ActionDetails"));
-  views->addAction(Action("ActionShowHidden"));
+  views->addAction(ActionDetails);
+  views->addAction(ActionShowHidden);
   views->addSeparator();
   QMenu* sort = views->addMenu(tr("Sort"));
-  sort->addActions({Action("ActionName"), Action("ActionDate"), Action("ActionLocation")});
+  sort->addActions({ActionName, ActionDate, ActionLocation});
   QMenu* images = menuBar()->addMenu(tr("Images"));
-  images->addActions({Action("ActionEdit"), Action("ActionFind"), Action("ActionView")});
+  images->addActions({ActionEdit, ActionFind, ActionView});
   QMenu* other = menuBar()->addMenu(tr("Other"));
-  other->addAction(Action("ActionHTML"));
-  other->addAction(Action("ActionCards"));
+  other->addAction(ActionHTML);
+  other->addAction(ActionCards);
   QMenu* help = menuBar()->addMenu(tr("Help"));
-  help->addAction(Action("ActionAbout"));
+  help->addAction(ActionAbout);
   help->addSeparator();
-  help->addAction(Action("ActionHelp"));
+  help->addAction(ActionHelp);
 
   QToolBar* bar = addToolBar(tr("Tools"));
   bar->setObjectName("ToolBar");
-  bar->addActions({Action("ActionExit"), Action("ActionRefresh")});
+  bar->addActions({ActionExit, ActionRefresh});
   bar->addSeparator();
-  bar->addActions({Action("ActionResult"), Action("ActionPrint"), Action("ActionExport")});
+  bar->addActions({ActionResult, ActionPrint, ActionExport});
   bar->addSeparator();
-  bar->addAction(Action("ActionHTML"));
+  bar->addAction(ActionHTML);
   bar->addSeparator();
-  bar->addAction(Action("ActionDetails"));
+  bar->addAction(ActionDetails);
   bar->addSeparator();
-  bar->addActions({Action("ActionName"), Action("ActionDate"), Action("ActionLocation")});
+  bar->addActions({ActionName, ActionDate, ActionLocation});
   bar->addSeparator();
-  bar->addActions({Action("ActionEdit"), Action("ActionFind"), Action("ActionView")});
+  bar->addActions({ActionEdit, ActionFind, ActionView});
   bar->addSeparator();
-  bar->addAction(Action("ActionCards"));
-  bar->addAction(Action("ActionHelp"));
+  bar->addAction(ActionCards);
+  bar->addAction(ActionHelp);
 
   // The popup menu of the three lists.
   auto* separator1 = new QAction(this);
@@ -225,8 +231,7 @@ void TMainFormViewer::CreateMenus() {
   auto* separator2 = new QAction(this);
   separator2->setSeparator(true);
   for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{ListViewResult, TreeViewResult, ListViewPrint, ListViewExport})
-    list->addActions({Action("ActionEdit"), Action("ActionView"), separator1, Action("ActionCards"), separator2,
-                      Action("ActionSelectAll")});
+    list->addActions({ActionEdit, ActionView, separator1, ActionCards, separator2, ActionSelectAll});
 }
 
 QListView* TMainFormViewer::MakeOrderedList(QWidget* parent, TPhotoListModel* model) {
@@ -291,30 +296,30 @@ void TMainFormViewer::CreateLayout() {
   resultLayout->addWidget(PanelDirectory);
   resultLayout->addWidget(FResultStack);
 
-  auto makeButtons = [this](QWidget* parent, const char* start) {
+  auto makeButtons = [this](QWidget* parent, QAction* start) {
     auto* row = new QHBoxLayout;
-    for (const char* name : {"ActionAdd", "ActionRemove", "ActionMovePrevious", "ActionMoveNext"}) {
+    for (QAction* action : {ActionAdd, ActionRemove, ActionMovePrevious, ActionMoveNext}) {
       auto* button = new QToolButton(parent);
-      button->setDefaultAction(Action(name));
+      button->setDefaultAction(action);
       row->addWidget(button);
     }
     row->addStretch();
     auto* button = new QToolButton(parent);
-    button->setDefaultAction(Action(start));
+    button->setDefaultAction(start);
     row->addWidget(button);
     return row;
   };
-  Action("ActionAdd")->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-  Action("ActionRemove")->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-  Action("ActionMovePrevious")->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-  Action("ActionMoveNext")->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
-  Action("ActionPrintStart")->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-  Action("ActionExportStart")->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  ActionAdd->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+  ActionRemove->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+  ActionMovePrevious->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
+  ActionMoveNext->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+  ActionPrintStart->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+  ActionExportStart->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
 
   PanelPrint = new QWidget(mainPanel);
   auto* printLayout = new QVBoxLayout(PanelPrint);
   printLayout->setContentsMargins(0, 0, 0, 0);
-  printLayout->addLayout(makeButtons(PanelPrint, "ActionPrintStart"));
+  printLayout->addLayout(makeButtons(PanelPrint, ActionPrintStart));
   PanelPrintImages = MakeCaption(PanelPrint);
   printLayout->addWidget(PanelPrintImages);
   ListViewPrint = MakeOrderedList(PanelPrint, FPrintModel);
@@ -328,16 +333,16 @@ void TMainFormViewer::CreateLayout() {
   TreeViewExport->setFixedWidth(169);
   // Its commands act where the tree has the focus (Del elsewhere is not a
   // folder deletion), and make its popup menu.
-  for (const char* name : {"ActionNewFolder", "ActionRenameFolder", "ActionDeleteFolder"}) {
-    removeAction(Action(name));
-    Action(name)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    TreeViewExport->addAction(Action(name));
+  for (QAction* action : {ActionNewFolder, ActionRenameFolder, ActionDeleteFolder}) {
+    removeAction(action);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    TreeViewExport->addAction(action);
   }
   TreeViewExport->OnDrop = [this](QObject* source, TExportFolder* target) { DropOnExportTree(source, target); };
   connect(TreeViewExport, &TExportTree::SelectedFolderChanged, this, &TMainFormViewer::ExportFolderSelected);
   exportLayout->addWidget(TreeViewExport);
   auto* exportRight = new QVBoxLayout;
-  exportRight->addLayout(makeButtons(PanelExport, "ActionExportStart"));
+  exportRight->addLayout(makeButtons(PanelExport, ActionExportStart));
   PanelExportFolder = MakeCaption(PanelExport);
   PanelExportTotal = MakeCaption(PanelExport);
   exportRight->addWidget(PanelExportFolder);
@@ -412,7 +417,7 @@ void TMainFormViewer::StartUp(const QStringList& arguments) {
   const qint64 maxBytes = qint64(registry.ReadIntegerDefault(QStringLiteral("ThumbnailCacheMB"), 256)) * 1024 * 1024;
   FHousekeeping = std::make_unique<TJobQueue>(1, QThread::LowPriority);
   FHousekeeping->Add([store = FCache->Store, maxBytes](TJobThread&) { store->Trim(maxBytes); });
-  Action("ActionShowHidden")->setChecked(FSettings.ShowHidden != 0);
+  ActionShowHidden->setChecked(FSettings.ShowHidden != 0);
   DirectoryTree1->SetShowHidden(FSettings.ShowHidden != 0);
   QDir::setCurrent(start);  // a failure leaves the previous current folder
   DirectoryTree1->GoToCurrentDirectory();
@@ -433,7 +438,7 @@ void TMainFormViewer::ShowView(TView view) {
   FView = view;
   PanelPrint->setVisible(view == ViewPrint);
   PanelExport->setVisible(view == ViewExport);
-  Action(view == ViewPrint ? "ActionPrint" : view == ViewExport ? "ActionExport" : "ActionResult")->setChecked(true);
+  (view == ViewPrint ? ActionPrint : view == ViewExport ? ActionExport : ActionResult)->setChecked(true);
   UpdateListCommands();
 }
 
@@ -460,12 +465,12 @@ void TMainFormViewer::ShowOutcome(const QString& message) {
 }
 
 void TMainFormViewer::ActionDetailsExecute() {
-  const bool details = Action("ActionDetails")->isChecked();
+  const bool details = ActionDetails->isChecked();
   FResultStack->setCurrentWidget(details ? static_cast<QWidget*>(TreeViewResult) : ListViewResult);
 }
 
 void TMainFormViewer::ActionShowHiddenExecute() {
-  const bool show = Action("ActionShowHidden")->isChecked();
+  const bool show = ActionShowHidden->isChecked();
   FSettings.ShowHidden = show ? 1 : 0;
   DirectoryTree1->SetShowHidden(show);
   ListTreeFolder();  // its hidden files come or go (the tree may have moved up)

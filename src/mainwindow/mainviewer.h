@@ -6,12 +6,12 @@
 #include "desktopopener.h"
 #include "photolistmodel.h"
 #include "photosettings.h"
+#include "windowactions.h"
 
 #include <QAction>
 #include <QUrl>
 #include <QMainWindow>
 #include <QTimer>
-#include <QMap>
 #include <functional>
 #include <QPointer>
 #include <memory>
@@ -38,8 +38,38 @@ public:
                            QWidget* parent = nullptr);
   ~TMainFormViewer() override;
 
-  [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
-  [[nodiscard]] QList<QAction*> Actions() const { return FActions.values(); }
+  // The window's commands, made in one place (CreateActions); their object
+  // names are the description's.
+  QAction* ActionRefresh = nullptr;
+  QAction* ActionExit = nullptr;
+  QAction* ActionResult = nullptr;
+  QAction* ActionPrint = nullptr;
+  QAction* ActionExport = nullptr;
+  QAction* ActionEdit = nullptr;
+  QAction* ActionFind = nullptr;
+  QAction* ActionView = nullptr;
+  QAction* ActionHTML = nullptr;
+  QAction* ActionName = nullptr;
+  QAction* ActionDate = nullptr;
+  QAction* ActionLocation = nullptr;
+  QAction* ActionCards = nullptr;
+  QAction* ActionAbout = nullptr;
+  QAction* ActionHelp = nullptr;
+  QAction* ActionNewFolder = nullptr;
+  QAction* ActionRenameFolder = nullptr;
+  QAction* ActionDeleteFolder = nullptr;
+  QAction* ActionSelectAll = nullptr;
+  QAction* ActionAdd = nullptr;
+  QAction* ActionRemove = nullptr;
+  QAction* ActionPrintStart = nullptr;
+  QAction* ActionExportStart = nullptr;
+  QAction* ActionMovePrevious = nullptr;
+  QAction* ActionMoveNext = nullptr;
+  QAction* ActionDetails = nullptr;
+  QAction* ActionShowHidden = nullptr;
+  // A command by its object name, and all of them (tests).
+  [[nodiscard]] QAction* Action(const QString& name) const { return WindowActions::Find(this, name); }
+  [[nodiscard]] QList<QAction*> Actions() const { return WindowActions::All(this); }
   [[nodiscard]] TView CurrentView() const { return FView; }
   [[nodiscard]] const TPhotoSettings& Settings() const { return FSettings; }
   [[nodiscard]] QString FileToShow() const { return FFileToShow; }
@@ -173,7 +203,6 @@ private:
   void ShowOutcome(const QString& message);
   QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut, const QString& hint);
 
-  QMap<QString, QAction*> FActions;
   TPhotoSettings FSettings;
   QString FSettingsFile;
   QString FFileToShow;

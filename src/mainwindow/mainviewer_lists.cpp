@@ -101,11 +101,11 @@ void TMainFormViewer::SetListSort(int listSort) {
   const int kind = FSettings.ListSort & ~TResultSortModel::Reversed;
   // The sort commands name three orders; the file and folder orders (column
   // clicks only) leave them all unchecked.
-  for (const char* name : {"ActionName", "ActionDate", "ActionLocation"}) Action(name)->setChecked(false);
+  for (QAction* action : {ActionName, ActionDate, ActionLocation}) action->setChecked(false);
   if (kind <= TResultSortModel::SortLocation)
-    Action(kind == TResultSortModel::SortDate       ? "ActionDate"
-           : kind == TResultSortModel::SortLocation ? "ActionLocation"
-                                                    : "ActionName")
+    (kind == TResultSortModel::SortDate       ? ActionDate
+     : kind == TResultSortModel::SortLocation ? ActionLocation
+                                              : ActionName)
         ->setChecked(true);
   FResultSort->SetListSort(FSettings.ListSort);
   TreeViewResult->header()->setSortIndicator(kind, (FSettings.ListSort & TResultSortModel::Reversed)

@@ -75,7 +75,7 @@ TFullScreenViewer::~TFullScreenViewer() {
 
 QAction* TFullScreenViewer::AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
                                       const QString& hint, const QString& category) {
-  QAction* action = WindowActions::Add(this, FActions, name, caption, shortcut, hint);
+  QAction* action = WindowActions::Add(this, name, caption, shortcut, hint);
   if (!category.isEmpty()) action->setProperty("category", category);
   return action;
 }
@@ -83,116 +83,116 @@ QAction* TFullScreenViewer::AddAction(const QString& name, const QString& captio
 void TFullScreenViewer::CreateActions() {
   const QString show = tr("Show");
   const QString size = tr("Size");
-  AddAction("ActionName", tr("Name"), QKeySequence(Qt::ALT | Qt::Key_N), tr("Show name"), show);
-  AddAction("ActionDescr", tr("Description"), QKeySequence(Qt::ALT | Qt::Key_D), tr("Show description"), show);
-  AddAction("ActionLoc", tr("Location"), QKeySequence(Qt::ALT | Qt::Key_L), tr("Show location"), show);
-  AddAction("ActionTime", tr("Date and time"), QKeySequence(Qt::ALT | Qt::Key_T), tr("Show date and time"), show);
-  AddAction("ActionFirst", tr("First image"), QKeySequence(Qt::Key_Home));
-  AddAction("ActionPrevious", tr("Previous image"), QKeySequence(Qt::Key_PageUp));
-  AddAction("ActionNext", tr("Next image"), QKeySequence(Qt::Key_PageDown));
+  ActionName = AddAction("ActionName", tr("Name"), QKeySequence(Qt::ALT | Qt::Key_N), tr("Show name"), show);
+  ActionDescr =
+      AddAction("ActionDescr", tr("Description"), QKeySequence(Qt::ALT | Qt::Key_D), tr("Show description"), show);
+  ActionLoc = AddAction("ActionLoc", tr("Location"), QKeySequence(Qt::ALT | Qt::Key_L), tr("Show location"), show);
+  ActionTime =
+      AddAction("ActionTime", tr("Date and time"), QKeySequence(Qt::ALT | Qt::Key_T), tr("Show date and time"), show);
+  ActionFirst = AddAction("ActionFirst", tr("First image"), QKeySequence(Qt::Key_Home));
+  ActionPrevious = AddAction("ActionPrevious", tr("Previous image"), QKeySequence(Qt::Key_PageUp));
+  ActionNext = AddAction("ActionNext", tr("Next image"), QKeySequence(Qt::Key_PageDown));
   // Space and Backspace as well, as image viewers on Linux step.
-  Action("ActionPrevious")->setShortcuts({QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_Backspace)});
-  Action("ActionNext")->setShortcuts({QKeySequence(Qt::Key_PageDown), QKeySequence(Qt::Key_Space)});
-  AddAction("ActionLast", tr("Last image"), QKeySequence(Qt::Key_End));
-  AddAction("ActionStartSlideShow", tr("Start"), QKeySequence(Qt::Key_S), tr("Start slide show"));
-  AddAction("ActionSlideShowSettings", tr("Settings"), QKeySequence(Qt::ALT | Qt::Key_S),
-            tr("Set slide show settings"));
-  AddAction("ActionRotateL", tr("Rotate left"), QKeySequence(Qt::Key_L));
-  AddAction("ActionRotateR", tr("Rotate right"), QKeySequence(Qt::Key_R));
-  AddAction("ActionZoomFit", tr("Zoom to fit"), QKeySequence(Qt::Key_Z), QString(), size);
-  AddAction("ActionFullSize", tr("Full size"), QKeySequence(Qt::Key_F), QString(), size);
-  AddAction("ActionROI", tr("ROI"), QKeySequence(Qt::Key_I), QString(), size);
-  AddAction("ActionZoomIn", tr("Zoom in"), QKeySequence(Qt::ALT | Qt::Key_I), QString(), size);
-  AddAction("ActionZoomOut", tr("Zoom out"), QKeySequence(Qt::ALT | Qt::Key_O), QString(), size);
-  AddAction("ActionResetZoom", tr("Reset zoom"), QKeySequence(Qt::ALT | Qt::Key_R), QString(), size);
-  AddAction("ActionHelp", tr("Help"), QKeySequence(Qt::Key_F1));
-  AddAction("ActionClose", tr("Close"), QKeySequence(Qt::Key_Escape));
-  AddAction("ActionMoveLeft", tr("Move left"), QKeySequence(Qt::Key_Left));
-  AddAction("ActionMoveUp", tr("Move up"), QKeySequence(Qt::Key_Up));
-  AddAction("ActionMoveRight", tr("Move right"), QKeySequence(Qt::Key_Right));
-  AddAction("ActionMoveDown", tr("Move down"), QKeySequence(Qt::Key_Down));
+  ActionPrevious->setShortcuts({QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::Key_Backspace)});
+  ActionNext->setShortcuts({QKeySequence(Qt::Key_PageDown), QKeySequence(Qt::Key_Space)});
+  ActionLast = AddAction("ActionLast", tr("Last image"), QKeySequence(Qt::Key_End));
+  ActionStartSlideShow =
+      AddAction("ActionStartSlideShow", tr("Start"), QKeySequence(Qt::Key_S), tr("Start slide show"));
+  ActionSlideShowSettings = AddAction("ActionSlideShowSettings", tr("Settings"), QKeySequence(Qt::ALT | Qt::Key_S),
+                                      tr("Set slide show settings"));
+  ActionRotateL = AddAction("ActionRotateL", tr("Rotate left"), QKeySequence(Qt::Key_L));
+  ActionRotateR = AddAction("ActionRotateR", tr("Rotate right"), QKeySequence(Qt::Key_R));
+  ActionZoomFit = AddAction("ActionZoomFit", tr("Zoom to fit"), QKeySequence(Qt::Key_Z), QString(), size);
+  ActionFullSize = AddAction("ActionFullSize", tr("Full size"), QKeySequence(Qt::Key_F), QString(), size);
+  ActionROI = AddAction("ActionROI", tr("ROI"), QKeySequence(Qt::Key_I), QString(), size);
+  ActionZoomIn = AddAction("ActionZoomIn", tr("Zoom in"), QKeySequence(Qt::ALT | Qt::Key_I), QString(), size);
+  ActionZoomOut = AddAction("ActionZoomOut", tr("Zoom out"), QKeySequence(Qt::ALT | Qt::Key_O), QString(), size);
+  ActionResetZoom = AddAction("ActionResetZoom", tr("Reset zoom"), QKeySequence(Qt::ALT | Qt::Key_R), QString(), size);
+  ActionHelp = AddAction("ActionHelp", tr("Help"), QKeySequence(Qt::Key_F1));
+  ActionClose = AddAction("ActionClose", tr("Close"), QKeySequence(Qt::Key_Escape));
+  ActionMoveLeft = AddAction("ActionMoveLeft", tr("Move left"), QKeySequence(Qt::Key_Left));
+  ActionMoveUp = AddAction("ActionMoveUp", tr("Move up"), QKeySequence(Qt::Key_Up));
+  ActionMoveRight = AddAction("ActionMoveRight", tr("Move right"), QKeySequence(Qt::Key_Right));
+  ActionMoveDown = AddAction("ActionMoveDown", tr("Move down"), QKeySequence(Qt::Key_Down));
 
-  for (const char* name : {"ActionName", "ActionDescr", "ActionLoc", "ActionTime"}) {
-    Action(name)->setCheckable(true);
-    connect(Action(name), &QAction::triggered, ViewerFullSize, qOverload<>(&QWidget::update));
+  for (QAction* action : {ActionName, ActionDescr, ActionLoc, ActionTime}) {
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, ViewerFullSize, qOverload<>(&QWidget::update));
   }
-  Action("ActionName")->setChecked(true);
+  ActionName->setChecked(true);
 
-  connect(Action("ActionFirst"), &QAction::triggered, this, [this] { ShowImageAt(0); });
-  connect(Action("ActionPrevious"), &QAction::triggered, this, [this] { ShowImageAt(FIndex - 1); });
-  connect(Action("ActionNext"), &QAction::triggered, this, [this] { ShowImageAt(FIndex + 1); });
-  connect(Action("ActionLast"), &QAction::triggered, this, [this] { ShowImageAt(int(FImageList.size()) - 1); });
+  connect(ActionFirst, &QAction::triggered, this, [this] { ShowImageAt(0); });
+  connect(ActionPrevious, &QAction::triggered, this, [this] { ShowImageAt(FIndex - 1); });
+  connect(ActionNext, &QAction::triggered, this, [this] { ShowImageAt(FIndex + 1); });
+  connect(ActionLast, &QAction::triggered, this, [this] { ShowImageAt(int(FImageList.size()) - 1); });
 
-  Action("ActionStartSlideShow")->setCheckable(true);
-  connect(Action("ActionStartSlideShow"), &QAction::triggered, this, &TFullScreenViewer::ActionStartSlideShowExecute);
-  connect(Action("ActionSlideShowSettings"), &QAction::triggered, this,
-          &TFullScreenViewer::ActionSlideShowSettingsExecute);
+  ActionStartSlideShow->setCheckable(true);
+  connect(ActionStartSlideShow, &QAction::triggered, this, &TFullScreenViewer::ActionStartSlideShowExecute);
+  connect(ActionSlideShowSettings, &QAction::triggered, this, &TFullScreenViewer::ActionSlideShowSettingsExecute);
 
-  connect(Action("ActionRotateL"), &QAction::triggered, this, [this] { ActionRotateExecute(-90); });
-  connect(Action("ActionRotateR"), &QAction::triggered, this, [this] { ActionRotateExecute(90); });
+  connect(ActionRotateL, &QAction::triggered, this, [this] { ActionRotateExecute(-90); });
+  connect(ActionRotateR, &QAction::triggered, this, [this] { ActionRotateExecute(90); });
 
   auto* sizes = new QActionGroup(this);
-  for (const char* name : {"ActionZoomFit", "ActionFullSize", "ActionROI"}) {
-    QAction* action = Action(name);
+  for (QAction* action : {ActionZoomFit, ActionFullSize, ActionROI}) {
     action->setCheckable(true);
     sizes->addAction(action);
     connect(action, &QAction::triggered, this, [this, action] { ActionSizeExecute(action); });
   }
-  Action("ActionZoomFit")->setChecked(true);
+  ActionZoomFit->setChecked(true);
 
-  Action("ActionZoomIn")->setCheckable(true);
-  connect(Action("ActionZoomIn"), &QAction::triggered, this, &TFullScreenViewer::ActionZoomInExecute);
-  Action("ActionZoomOut")->setEnabled(false);
-  connect(Action("ActionZoomOut"), &QAction::triggered, this, [this] {
+  ActionZoomIn->setCheckable(true);
+  connect(ActionZoomIn, &QAction::triggered, this, &TFullScreenViewer::ActionZoomInExecute);
+  ActionZoomOut->setEnabled(false);
+  connect(ActionZoomOut, &QAction::triggered, this, [this] {
     if (Loading()) return;
     Scaled()->ZoomOut();
     UpdateSizeActions();
     ViewerFullSize->update();
   });
-  Action("ActionResetZoom")->setEnabled(false);
-  connect(Action("ActionResetZoom"), &QAction::triggered, this, [this] {
+  ActionResetZoom->setEnabled(false);
+  connect(ActionResetZoom, &QAction::triggered, this, [this] {
     if (Loading()) return;
     Scaled()->ResetZoom();
     UpdateSizeActions();
     ViewerFullSize->update();
   });
 
-  connect(Action("ActionHelp"), &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::FullScreenViewer); });
-  connect(Action("ActionClose"), &QAction::triggered, this, [this] {
+  connect(ActionHelp, &QAction::triggered, this, [] { HelpFiles::Show(HelpFiles::TContext::FullScreenViewer); });
+  connect(ActionClose, &QAction::triggered, this, [this] {
     TimerSlideShow->stop();
     close();
   });
 
-  const auto move = [this](const char* name, int dx, int dy) {
-    connect(Action(name), &QAction::triggered, this, [this, dx, dy] {
+  const auto move = [this](QAction* action, int dx, int dy) {
+    connect(action, &QAction::triggered, this, [this, dx, dy] {
       const qreal dpr = devicePixelRatioF();
       MoveView(int(std::lround(dx * dpr)), int(std::lround(dy * dpr)));
     });
   };
-  move("ActionMoveLeft", 10, 0);
-  move("ActionMoveUp", 0, 10);
-  move("ActionMoveRight", -10, 0);
-  move("ActionMoveDown", 0, -10);
+  move(ActionMoveLeft, 10, 0);
+  move(ActionMoveUp, 0, 10);
+  move(ActionMoveRight, -10, 0);
+  move(ActionMoveDown, 0, -10);
 }
 
 void TFullScreenViewer::CreateMenu() {
   PopupMenuViewer = new QMenu(this);
   QMenu* show = PopupMenuViewer->addMenu(tr("Show"));
-  show->addActions({Action("ActionName"), Action("ActionDescr"), Action("ActionLoc"), Action("ActionTime")});
+  show->addActions({ActionName, ActionDescr, ActionLoc, ActionTime});
   PopupMenuViewer->addSeparator();
-  PopupMenuViewer->addActions(
-      {Action("ActionFirst"), Action("ActionPrevious"), Action("ActionNext"), Action("ActionLast")});
+  PopupMenuViewer->addActions({ActionFirst, ActionPrevious, ActionNext, ActionLast});
   PopupMenuViewer->addSeparator();
   QMenu* slideShow = PopupMenuViewer->addMenu(tr("Slide show"));
-  slideShow->addActions({Action("ActionStartSlideShow"), Action("ActionSlideShowSettings")});
+  slideShow->addActions({ActionStartSlideShow, ActionSlideShowSettings});
   PopupMenuViewer->addSeparator();
-  PopupMenuViewer->addActions({Action("ActionRotateL"), Action("ActionRotateR")});
+  PopupMenuViewer->addActions({ActionRotateL, ActionRotateR});
   PopupMenuViewer->addSeparator();
-  PopupMenuViewer->addActions({Action("ActionFullSize"), Action("ActionZoomFit"), Action("ActionROI")});
+  PopupMenuViewer->addActions({ActionFullSize, ActionZoomFit, ActionROI});
   PopupMenuViewer->addSeparator();
-  PopupMenuViewer->addActions({Action("ActionZoomIn"), Action("ActionZoomOut"), Action("ActionResetZoom")});
+  PopupMenuViewer->addActions({ActionZoomIn, ActionZoomOut, ActionResetZoom});
   PopupMenuViewer->addSeparator();
-  PopupMenuViewer->addActions({Action("ActionHelp"), Action("ActionClose")});
+  PopupMenuViewer->addActions({ActionHelp, ActionClose});
 }
 
 int TFullScreenViewer::Run() {
@@ -223,10 +223,10 @@ void TFullScreenViewer::showEvent(QShowEvent* event) {
 
 void TFullScreenViewer::FormShow() {
   const TViewerSettings settings = TViewerSettings::FromStrings(ShowOnViewer, SlideShow);
-  Action("ActionName")->setChecked(settings.ShowName);
-  Action("ActionDescr")->setChecked(settings.ShowDescription);
-  Action("ActionLoc")->setChecked(settings.ShowLocation);
-  Action("ActionTime")->setChecked(settings.ShowDateTime);
+  ActionName->setChecked(settings.ShowName);
+  ActionDescr->setChecked(settings.ShowDescription);
+  ActionLoc->setChecked(settings.ShowLocation);
+  ActionTime->setChecked(settings.ShowDateTime);
   Seconds = settings.Seconds;
   RepeatShow = settings.RepeatShow;
   FCloseRequested = false;
@@ -240,10 +240,10 @@ void TFullScreenViewer::FormShow() {
 
 void TFullScreenViewer::UpdateNavigation() {
   const int count = int(FImageList.size());
-  Action("ActionFirst")->setEnabled(FIndex >= 1);
-  Action("ActionPrevious")->setEnabled(FIndex >= 1);
-  Action("ActionNext")->setEnabled(FIndex < count - 1);
-  Action("ActionLast")->setEnabled(FIndex < count - 1);
+  ActionFirst->setEnabled(FIndex >= 1);
+  ActionPrevious->setEnabled(FIndex >= 1);
+  ActionNext->setEnabled(FIndex < count - 1);
+  ActionLast->setEnabled(FIndex < count - 1);
 }
 
 void TFullScreenViewer::ShowImageAt(int index) {
@@ -261,11 +261,13 @@ void TFullScreenViewer::ShowImageAt(int index) {
 
 QAction* TFullScreenViewer::SizeAction(TSizeMode mode) const {
   switch (mode) {
-    case TSizeMode::FullSize: return Action("ActionFullSize");
-    case TSizeMode::ROI: return Action("ActionROI");
+    case TSizeMode::FullSize:
+      return ActionFullSize;
+    case TSizeMode::ROI:
+      return ActionROI;
     case TSizeMode::ZoomFit: break;
   }
-  return Action("ActionZoomFit");
+  return ActionZoomFit;
 }
 
 bool TFullScreenViewer::Loading() const {
@@ -299,7 +301,7 @@ void TFullScreenViewer::MoveView(int dx, int dy) {
 }
 
 void TFullScreenViewer::SelectTool() {
-  if (Action("ActionZoomIn")->isChecked())
+  if (ActionZoomIn->isChecked())
     ViewerFullSize->SetMouseHandler(&ZoomTool);
   else if (SizeMode() == TSizeMode::FullSize)
     ViewerFullSize->SetMouseHandler(&DragTool);
@@ -308,16 +310,16 @@ void TFullScreenViewer::SelectTool() {
 }
 
 void TFullScreenViewer::UpdateSizeActions() {
-  for (const char* name : {"ActionMoveLeft", "ActionMoveUp", "ActionMoveRight", "ActionMoveDown"})
-    Action(name)->setEnabled(SizeMode() == TSizeMode::FullSize);
+  for (QAction* action : {ActionMoveLeft, ActionMoveUp, ActionMoveRight, ActionMoveDown})
+    action->setEnabled(SizeMode() == TSizeMode::FullSize);
   if (SizeMode() == TSizeMode::ZoomFit) {
     const bool zoomed = !Loading() && Scaled() && Scaled()->IsZoomed();
-    Action("ActionZoomIn")->setEnabled(true);
-    Action("ActionZoomOut")->setEnabled(zoomed);
-    Action("ActionResetZoom")->setEnabled(zoomed);
+    ActionZoomIn->setEnabled(true);
+    ActionZoomOut->setEnabled(zoomed);
+    ActionResetZoom->setEnabled(zoomed);
   } else {
-    Action("ActionZoomIn")->setChecked(false);
-    for (const char* name : {"ActionZoomIn", "ActionZoomOut", "ActionResetZoom"}) Action(name)->setEnabled(false);
+    ActionZoomIn->setChecked(false);
+    for (QAction* action : {ActionZoomIn, ActionZoomOut, ActionResetZoom}) action->setEnabled(false);
   }
 }
 
@@ -359,7 +361,7 @@ void TFullScreenViewer::ZoomToolUp() {
 }
 
 void TFullScreenViewer::ActionStartSlideShowExecute() {
-  if (Action("ActionStartSlideShow")->isChecked()) {
+  if (ActionStartSlideShow->isChecked()) {
     FShow.Start(FIndex);
     TimerSlideShow->start(Seconds * 1000);
     FLoader.DropPrepared();  // the show's next may differ from Next's
@@ -374,7 +376,7 @@ void TFullScreenViewer::NextSlide() {
   if (Loading()) return;
   const int next = FShow.Tick(FIndex, int(FImageList.size()), RepeatShow);
   if (next < 0) {
-    Action("ActionStartSlideShow")->setChecked(false);
+    ActionStartSlideShow->setChecked(false);
     TimerSlideShow->stop();
     return;
   }
@@ -416,14 +418,14 @@ void TFullScreenViewer::CurrentDone() {
 QString TFullScreenViewer::CaptionText() const {
   const TPhotoAttributes record = Scaled()->ImageToDraw->Attributes();
   QString caption;
-  if (Action("ActionName")->isChecked()) caption += record.Name + u'\n';
-  if (Action("ActionDescr")->isChecked()) {
+  if (ActionName->isChecked()) caption += record.Name + u'\n';
+  if (ActionDescr->isChecked()) {
     QString description = record.Description;
     description.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     caption += description + u'\n';
   }
-  if (Action("ActionLoc")->isChecked()) caption += record.Location + u'\n';
-  if (Action("ActionTime")->isChecked())
+  if (ActionLoc->isChecked()) caption += record.Location + u'\n';
+  if (ActionTime->isChecked())
     caption += (record.DateTime == 0 ? QString() : DateTimeUtil::ToLongDateTimeText(record.DateTime)) + u'\n';
   return caption;
 }
@@ -516,10 +518,10 @@ void TFullScreenViewer::resizeEvent(QResizeEvent* event) {
 
 void TFullScreenViewer::FormClose() {
   TViewerSettings settings;
-  settings.ShowName = Action("ActionName")->isChecked();
-  settings.ShowDescription = Action("ActionDescr")->isChecked();
-  settings.ShowLocation = Action("ActionLoc")->isChecked();
-  settings.ShowDateTime = Action("ActionTime")->isChecked();
+  settings.ShowName = ActionName->isChecked();
+  settings.ShowDescription = ActionDescr->isChecked();
+  settings.ShowLocation = ActionLoc->isChecked();
+  settings.ShowDateTime = ActionTime->isChecked();
   settings.Seconds = Seconds;
   settings.RepeatShow = RepeatShow;
   ShowOnViewer = settings.ShowOnViewer();

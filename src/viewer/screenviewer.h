@@ -7,9 +7,9 @@
 #include "slideshow.h"
 #include "viewarea.h"
 #include "viewloader.h"
+#include "windowactions.h"
 
 #include <QDialog>
-#include <QMap>
 #include <QTimer>
 
 class QAbstractItemView;
@@ -55,8 +55,35 @@ public:
   // off only to measure what it brings).
   void SetPrefetch(bool value) { FPrefetch = value; }
 
-  [[nodiscard]] QAction* Action(const QString& name) const { return FActions.value(name); }
-  [[nodiscard]] QList<QAction*> Actions() const { return FActions.values(); }
+  // The window's commands, made in one place (CreateActions); their object
+  // names are the description's.
+  QAction* ActionName = nullptr;
+  QAction* ActionDescr = nullptr;
+  QAction* ActionLoc = nullptr;
+  QAction* ActionTime = nullptr;
+  QAction* ActionFirst = nullptr;
+  QAction* ActionPrevious = nullptr;
+  QAction* ActionNext = nullptr;
+  QAction* ActionLast = nullptr;
+  QAction* ActionStartSlideShow = nullptr;
+  QAction* ActionSlideShowSettings = nullptr;
+  QAction* ActionRotateL = nullptr;
+  QAction* ActionRotateR = nullptr;
+  QAction* ActionZoomFit = nullptr;
+  QAction* ActionFullSize = nullptr;
+  QAction* ActionROI = nullptr;
+  QAction* ActionZoomIn = nullptr;
+  QAction* ActionZoomOut = nullptr;
+  QAction* ActionResetZoom = nullptr;
+  QAction* ActionHelp = nullptr;
+  QAction* ActionClose = nullptr;
+  QAction* ActionMoveLeft = nullptr;
+  QAction* ActionMoveUp = nullptr;
+  QAction* ActionMoveRight = nullptr;
+  QAction* ActionMoveDown = nullptr;
+  // A command by its object name, and all of them (tests).
+  [[nodiscard]] QAction* Action(const QString& name) const { return WindowActions::Find(this, name); }
+  [[nodiscard]] QList<QAction*> Actions() const { return WindowActions::All(this); }
   [[nodiscard]] const QList<TPhotoRecord>& ImageList() const { return FImageList; }
   [[nodiscard]] int CurrentIndex() const { return FIndex; }
   [[nodiscard]] TImageScaled* Scaled() const { return FLoader.Current(); }
@@ -132,7 +159,6 @@ private:
   [[nodiscard]] QString CaptionText() const;
   void ViewerFullSizePaint(QPainter& canvas);
 
-  QMap<QString, QAction*> FActions;
   int FStartIndex = 0;
   QList<TPhotoRecord> FImageList;
   int FIndex = 0;
