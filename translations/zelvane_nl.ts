@@ -246,7 +246,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/cards/cardsviewer.cpp" line="82" />
-        <location filename="../src/cards/cardsviewer.cpp" line="268" />
+        <location filename="../src/cards/cardsviewer.cpp" line="274" />
         <source>Left</source>
         <translation>Links</translation>
     </message>
@@ -256,345 +256,345 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Links plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="83" />
+        <location filename="../src/cards/cardsviewer.cpp" line="84" />
         <source>Center</source>
         <translation>Midden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="83" />
+        <location filename="../src/cards/cardsviewer.cpp" line="84" />
         <source>Center horizontal</source>
         <translation>Horizontaal centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="84" />
-        <location filename="../src/cards/cardsviewer.cpp" line="268" />
+        <location filename="../src/cards/cardsviewer.cpp" line="85" />
+        <location filename="../src/cards/cardsviewer.cpp" line="274" />
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="84" />
+        <location filename="../src/cards/cardsviewer.cpp" line="85" />
         <source>Place right</source>
         <translation>Rechts plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="85" />
-        <location filename="../src/cards/cardsviewer.cpp" line="268" />
+        <location filename="../src/cards/cardsviewer.cpp" line="86" />
+        <location filename="../src/cards/cardsviewer.cpp" line="274" />
         <source>Top</source>
         <translation>Boven</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="85" />
+        <location filename="../src/cards/cardsviewer.cpp" line="86" />
         <source>Place top</source>
         <translation>Bovenaan plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="86" />
+        <location filename="../src/cards/cardsviewer.cpp" line="88" />
         <source>Middle</source>
         <translation>Midden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="86" />
+        <location filename="../src/cards/cardsviewer.cpp" line="88" />
         <source>Center vertical</source>
         <translation>Verticaal centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="87" />
-        <location filename="../src/cards/cardsviewer.cpp" line="268" />
+        <location filename="../src/cards/cardsviewer.cpp" line="89" />
+        <location filename="../src/cards/cardsviewer.cpp" line="274" />
         <source>Bottom</source>
         <translation>Onder</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="87" />
+        <location filename="../src/cards/cardsviewer.cpp" line="89" />
         <source>Place bottom</source>
         <translation>Onderaan plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="88" />
+        <location filename="../src/cards/cardsviewer.cpp" line="90" />
         <source>Move left</source>
         <translation>Naar links</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="89" />
+        <location filename="../src/cards/cardsviewer.cpp" line="91" />
         <source>Move up</source>
         <translation>Omhoog</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="90" />
+        <location filename="../src/cards/cardsviewer.cpp" line="93" />
         <source>Move right</source>
         <translation>Naar rechts</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="91" />
+        <location filename="../src/cards/cardsviewer.cpp" line="94" />
         <source>Move down</source>
         <translation>Omlaag</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="92" />
+        <location filename="../src/cards/cardsviewer.cpp" line="95" />
         <source>Undo</source>
         <translation>Ongedaan maken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="93" />
+        <location filename="../src/cards/cardsviewer.cpp" line="96" />
         <source>Load</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="93" />
+        <location filename="../src/cards/cardsviewer.cpp" line="96" />
         <source>Load card settings</source>
         <translation>Kaartinstellingen laden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="94" />
+        <location filename="../src/cards/cardsviewer.cpp" line="97" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="94" />
+        <location filename="../src/cards/cardsviewer.cpp" line="97" />
         <source>Save card settings</source>
         <translation>Kaartinstellingen opslaan</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="95" />
+        <location filename="../src/cards/cardsviewer.cpp" line="99" />
         <source>Default</source>
         <translation>Standaard</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="95" />
+        <location filename="../src/cards/cardsviewer.cpp" line="99" />
         <source>Default card settings</source>
         <translation>Standaardkaartinstellingen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="96" />
-        <location filename="../src/cards/cardsviewer.cpp" line="254" />
+        <location filename="../src/cards/cardsviewer.cpp" line="100" />
+        <location filename="../src/cards/cardsviewer.cpp" line="260" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="96" />
+        <location filename="../src/cards/cardsviewer.cpp" line="100" />
         <source>Open print dialog</source>
         <translation>Afdrukvenster openen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="97" />
+        <location filename="../src/cards/cardsviewer.cpp" line="101" />
         <source>Printer settings</source>
         <translation>Printerinstellingen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="98" />
+        <location filename="../src/cards/cardsviewer.cpp" line="102" />
         <source>Open printer settings dialog</source>
         <translation>Printerinstellingen openen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="99" />
+        <location filename="../src/cards/cardsviewer.cpp" line="103" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="100" />
+        <location filename="../src/cards/cardsviewer.cpp" line="104" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="101" />
+        <location filename="../src/cards/cardsviewer.cpp" line="105" />
         <source>Background</source>
         <translation>Achtergrond</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="102" />
+        <location filename="../src/cards/cardsviewer.cpp" line="106" />
         <source>Set background color or pattern</source>
         <translation>Achtergrondkleur of -patroon kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="103" />
+        <location filename="../src/cards/cardsviewer.cpp" line="107" />
         <source>Border</source>
         <translation>Rand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="103" />
+        <location filename="../src/cards/cardsviewer.cpp" line="107" />
         <source>Set border</source>
         <translation>Rand instellen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="104" />
+        <location filename="../src/cards/cardsviewer.cpp" line="108" />
         <source>Font</source>
         <translation>Lettertype</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="104" />
+        <location filename="../src/cards/cardsviewer.cpp" line="108" />
         <source>Set font</source>
         <translation>Lettertype kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="105" />
+        <location filename="../src/cards/cardsviewer.cpp" line="109" />
         <source>Align left</source>
         <translation>Links uitlijnen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="106" />
+        <location filename="../src/cards/cardsviewer.cpp" line="111" />
         <source>Align center</source>
         <translation>Centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="107" />
+        <location filename="../src/cards/cardsviewer.cpp" line="113" />
         <source>Align right</source>
         <translation>Rechts uitlijnen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="153" />
+        <location filename="../src/cards/cardsviewer.cpp" line="159" />
         <source>Zelvane - Load card settings</source>
         <translation>Zelvane - Kaartinstellingen laden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="154" />
         <location filename="../src/cards/cardsviewer.cpp" line="160" />
+        <location filename="../src/cards/cardsviewer.cpp" line="166" />
         <source>Card settings files (*.vzc)</source>
         <translation>Kaartinstellingen (*.vzc)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="159" />
+        <location filename="../src/cards/cardsviewer.cpp" line="165" />
         <source>Zelvane - Save card settings</source>
         <translation>Zelvane - Kaartinstellingen opslaan</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="186" />
+        <location filename="../src/cards/cardsviewer.cpp" line="192" />
         <source>Card type</source>
         <translation>Soort kaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="187" />
+        <location filename="../src/cards/cardsviewer.cpp" line="193" />
         <source>Foldcard</source>
         <translation>Vouwkaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="188" />
+        <location filename="../src/cards/cardsviewer.cpp" line="194" />
         <source>Postcard</source>
         <translation>Ansichtkaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="198" />
+        <location filename="../src/cards/cardsviewer.cpp" line="204" />
         <source>Rows</source>
         <translation>Rijen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="200" />
+        <location filename="../src/cards/cardsviewer.cpp" line="206" />
         <source>Columns</source>
         <translation>Kolommen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="204" />
+        <location filename="../src/cards/cardsviewer.cpp" line="210" />
         <source>Fold direction</source>
         <translation>Vouwrichting</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="209" />
+        <location filename="../src/cards/cardsviewer.cpp" line="215" />
         <source>Side by side</source>
         <translation>Naast elkaar</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="209" />
+        <location filename="../src/cards/cardsviewer.cpp" line="215" />
         <source>One above the other</source>
         <translation>Boven elkaar</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="209" />
+        <location filename="../src/cards/cardsviewer.cpp" line="215" />
         <source>Four parts</source>
         <translation>In vieren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="218" />
+        <location filename="../src/cards/cardsviewer.cpp" line="224" />
         <source>Front and back on one side</source>
         <translation>Voor- en achterkant op één zijde</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="223" />
+        <location filename="../src/cards/cardsviewer.cpp" line="229" />
         <source>Nr of cards on page</source>
         <translation>Aantal kaarten per pagina</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="237" />
+        <location filename="../src/cards/cardsviewer.cpp" line="243" />
         <source>Page settings</source>
         <translation>Pagina-instellingen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="238" />
+        <location filename="../src/cards/cardsviewer.cpp" line="244" />
         <source>Center cards</source>
         <translation>Kaarten centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="239" />
+        <location filename="../src/cards/cardsviewer.cpp" line="245" />
         <source>Draw grid lines</source>
         <translation>Rasterlijnen tekenen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="240" />
+        <location filename="../src/cards/cardsviewer.cpp" line="246" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="241" />
+        <location filename="../src/cards/cardsviewer.cpp" line="247" />
         <source>Use best position</source>
         <translation>Beste stand gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="247" />
+        <location filename="../src/cards/cardsviewer.cpp" line="253" />
         <source>Orientation</source>
         <translation>Stand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="248" />
+        <location filename="../src/cards/cardsviewer.cpp" line="254" />
         <source>Portrait</source>
         <translation>Staand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="249" />
+        <location filename="../src/cards/cardsviewer.cpp" line="255" />
         <source>Landscape</source>
         <translation>Liggend</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="255" />
-        <location filename="../src/cards/cardsviewer.cpp" line="263" />
+        <location filename="../src/cards/cardsviewer.cpp" line="261" />
+        <location filename="../src/cards/cardsviewer.cpp" line="269" />
         <source>Front</source>
         <translation>Voorkant</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="256" />
-        <location filename="../src/cards/cardsviewer.cpp" line="264" />
+        <location filename="../src/cards/cardsviewer.cpp" line="262" />
+        <location filename="../src/cards/cardsviewer.cpp" line="270" />
         <source>Back</source>
         <translation>Achterkant</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="257" />
+        <location filename="../src/cards/cardsviewer.cpp" line="263" />
         <source>Both</source>
         <translation>Beide</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="266" />
-        <location filename="../src/cards/cardsviewer.cpp" line="532" />
+        <location filename="../src/cards/cardsviewer.cpp" line="272" />
+        <location filename="../src/cards/cardsviewer.cpp" line="538" />
         <source>Image margin (%)</source>
         <translation>Fotomarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="288" />
+        <location filename="../src/cards/cardsviewer.cpp" line="294" />
         <source>Background margin (%)</source>
         <translation>Achtergrondmarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="333" />
+        <location filename="../src/cards/cardsviewer.cpp" line="339" />
         <source>Card</source>
         <translation>Kaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="334" />
+        <location filename="../src/cards/cardsviewer.cpp" line="340" />
         <source>Page</source>
         <translation>Pagina</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="532" />
+        <location filename="../src/cards/cardsviewer.cpp" line="538" />
         <source>Border margin (%)</source>
         <translation>Randmarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="657" />
+        <location filename="../src/cards/cardsviewer.cpp" line="663" />
         <source>Replace this card design by the default settings?</source>
         <translation>Dit kaartontwerp vervangen door de standaardinstellingen?</translation>
     </message>
@@ -603,7 +603,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Enkele instellingen van %1 zijn gecorrigeerd:</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="768" />
+        <location filename="../src/cards/cardsviewer.cpp" line="774" />
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
@@ -1306,7 +1306,7 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/viewer/screenviewer.cpp" line="84" />
-        <location filename="../src/viewer/screenviewer.cpp" line="179" />
+        <location filename="../src/viewer/screenviewer.cpp" line="181" />
         <source>Show</source>
         <translation>Tonen</translation>
     </message>
@@ -1326,147 +1326,147 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Naam tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="87" />
+        <location filename="../src/viewer/screenviewer.cpp" line="88" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="87" />
+        <location filename="../src/viewer/screenviewer.cpp" line="88" />
         <source>Show description</source>
         <translation>Beschrijving tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="88" />
+        <location filename="../src/viewer/screenviewer.cpp" line="89" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="88" />
+        <location filename="../src/viewer/screenviewer.cpp" line="89" />
         <source>Show location</source>
         <translation>Plaats tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="89" />
+        <location filename="../src/viewer/screenviewer.cpp" line="91" />
         <source>Date and time</source>
         <translation>Datum en tijd</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="89" />
+        <location filename="../src/viewer/screenviewer.cpp" line="91" />
         <source>Show date and time</source>
         <translation>Datum en tijd tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="90" />
+        <location filename="../src/viewer/screenviewer.cpp" line="92" />
         <source>First image</source>
         <translation>Eerste foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="91" />
+        <location filename="../src/viewer/screenviewer.cpp" line="93" />
         <source>Previous image</source>
         <translation>Vorige foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="92" />
+        <location filename="../src/viewer/screenviewer.cpp" line="94" />
         <source>Next image</source>
         <translation>Volgende foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="96" />
+        <location filename="../src/viewer/screenviewer.cpp" line="98" />
         <source>Last image</source>
         <translation>Laatste foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="97" />
+        <location filename="../src/viewer/screenviewer.cpp" line="100" />
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="97" />
+        <location filename="../src/viewer/screenviewer.cpp" line="100" />
         <source>Start slide show</source>
         <translation>Diavoorstelling starten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="98" />
+        <location filename="../src/viewer/screenviewer.cpp" line="101" />
         <source>Settings</source>
         <translation>Instellingen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="99" />
+        <location filename="../src/viewer/screenviewer.cpp" line="102" />
         <source>Set slide show settings</source>
         <translation>Diavoorstelling instellen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="100" />
+        <location filename="../src/viewer/screenviewer.cpp" line="103" />
         <source>Rotate left</source>
         <translation>Linksom draaien</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="101" />
+        <location filename="../src/viewer/screenviewer.cpp" line="104" />
         <source>Rotate right</source>
         <translation>Rechtsom draaien</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="102" />
+        <location filename="../src/viewer/screenviewer.cpp" line="105" />
         <source>Zoom to fit</source>
         <translation>Passend maken</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="103" />
+        <location filename="../src/viewer/screenviewer.cpp" line="106" />
         <source>Full size</source>
         <translation>Ware grootte</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="104" />
+        <location filename="../src/viewer/screenviewer.cpp" line="107" />
         <source>ROI</source>
         <translation>Interessegebied</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="105" />
+        <location filename="../src/viewer/screenviewer.cpp" line="108" />
         <source>Zoom in</source>
         <translation>Inzoomen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="106" />
+        <location filename="../src/viewer/screenviewer.cpp" line="109" />
         <source>Zoom out</source>
         <translation>Uitzoomen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="107" />
+        <location filename="../src/viewer/screenviewer.cpp" line="110" />
         <source>Reset zoom</source>
         <translation>Zoom herstellen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="108" />
+        <location filename="../src/viewer/screenviewer.cpp" line="111" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="109" />
+        <location filename="../src/viewer/screenviewer.cpp" line="112" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="110" />
+        <location filename="../src/viewer/screenviewer.cpp" line="113" />
         <source>Move left</source>
         <translation>Naar links</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="111" />
+        <location filename="../src/viewer/screenviewer.cpp" line="114" />
         <source>Move up</source>
         <translation>Omhoog</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="112" />
+        <location filename="../src/viewer/screenviewer.cpp" line="115" />
         <source>Move right</source>
         <translation>Naar rechts</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="113" />
+        <location filename="../src/viewer/screenviewer.cpp" line="116" />
         <source>Move down</source>
         <translation>Omlaag</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="185" />
+        <location filename="../src/viewer/screenviewer.cpp" line="186" />
         <source>Slide show</source>
         <translation>Diavoorstelling</translation>
     </message>
@@ -1702,7 +1702,7 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="575" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="580" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
@@ -1713,7 +1713,7 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="118" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="265" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
@@ -1724,7 +1724,7 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="119" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="265" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
@@ -1735,159 +1735,159 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="265" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="120" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
         <source>Sort result view by location</source>
         <translation>Resultaat sorteren op plaats</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="121" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
         <source>Create cards</source>
         <translation>Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="122" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
         <source>About Zelvane</source>
         <translation>Over Zelvane</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="200" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="206" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="123" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="124" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="125" />
         <source>New folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="125" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="126" />
         <source>Rename</source>
         <translation>Naam wijzigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="126" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="127" />
         <source>Delete</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="127" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="128" />
         <source>Select all</source>
         <translation>Alles selecteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="128" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="129" />
         <source>Add selected images</source>
         <translation>Geselecteerde foto's toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="129" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="131" />
         <source>Remove selected images</source>
         <translation>Geselecteerde foto's verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="130" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="133" />
         <source>Open print images form</source>
         <translation>Venster foto's afdrukken openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="131" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="135" />
         <source>Open export images form</source>
         <translation>Venster foto's exporteren openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="132" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="137" />
         <source>Move images to previous place</source>
         <translation>Foto's een plaats naar voren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="133" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="139" />
         <source>Move images to next place</source>
         <translation>Foto's een plaats naar achteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="134" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="140" />
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="134" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="140" />
         <source>Show details</source>
         <translation>Details tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="135" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="141" />
         <source>Show hidden folders</source>
         <translation>Verborgen mappen tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="136" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="142" />
         <source>Show hidden folders and files</source>
         <translation>Verborgen mappen en bestanden tonen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="183" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="189" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="265" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="187" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="193" />
         <source>Views</source>
         <translation>Weergaven</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="193" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="199" />
         <source>Sort</source>
         <translation>Sorteren</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="195" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="201" />
         <source>Images</source>
         <translation>Foto's</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="197" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="203" />
         <source>Other</source>
         <translation>Overig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="205" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="211" />
         <source>Tools</source>
         <translation>Werkbalk</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="260" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="265" />
         <source>Folder</source>
         <translation>Map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="357" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="362" />
         <source>Open folder</source>
         <translation>Map openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="358" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="363" />
         <source>Open the folder of the last export</source>
         <translation>De map van de laatste export openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="455" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="460" />
         <source>1 photo</source>
         <translation>1 foto</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="455" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="460" />
         <source>%1 photos</source>
         <translation>%1 foto's</translation>
     </message>
@@ -1897,62 +1897,62 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="41" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="43" />
         <source>Number of images selected for this folder: </source>
         <translation>Aantal geselecteerde foto's voor deze map: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="43" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="45" />
         <source>Total number of images selected: </source>
         <translation>Totaal aantal geselecteerde foto's: </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="155" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="163" />
         <source>No images selected to export.</source>
         <translation>Geen foto's gekozen om te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="178" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="186" />
         <source>Exported 1 photo to %1</source>
         <translation>1 foto geëxporteerd naar %1</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="179" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="187" />
         <source>Exported %1 photos to %2</source>
         <translation>%1 foto's geëxporteerd naar %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="180" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="188" />
         <source> (%1 errors)</source>
         <translation> (%1 fouten)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="181" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="189" />
         <source> (cancelled)</source>
         <translation> (afgebroken)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="497" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="502" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="513" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="518" />
         <source>No images selected to print.</source>
         <translation>Geen foto's gekozen om af te drukken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="525" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="530" />
         <source>No image selected to create cards.</source>
         <translation>Geen foto gekozen om kaarten van te maken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="538" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="543" />
         <source>No images to view.</source>
         <translation>Geen foto's om te bekijken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="574" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="579" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
@@ -1993,12 +1993,12 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Zoeken afgebroken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="79" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="81" />
         <source>Cannot delete the root folder.</source>
         <translation>De hoofdmap kan niet worden verwijderd.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="91" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="93" />
         <source>Cannot drop this here.</source>
         <translation>Dit kan hier niet worden neergezet.</translation>
     </message>

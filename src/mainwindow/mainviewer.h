@@ -93,10 +93,10 @@ public:
   // A drop on the export tree: a folder of the folder tree is copied with its
   // subfolders, each listed and its photos added; anything else is refused.
   void DropOnExportTree(QObject* source, class TExportFolder* target);
-  // Copies the folder tree's node and every folder below it into the export
-  // tree under target, each export folder holding its source's photos in the
-  // result list's order. A progress window offers Cancel on long walks.
-  void CopyFolderToExport(class QStandardItem* node, TExportFolder* target);
+  // Copies the folder and every folder below it into the export tree under
+  // target, each export folder holding its source's photos in listing order
+  // (TFolderTreeWalk). A progress window offers Cancel on long walks.
+  void CopyFolderToExport(const QString& folder, TExportFolder* target);
   void ActionNewFolderExecute();
   void ActionRenameFolderExecute();
   void ActionDeleteFolderExecute();

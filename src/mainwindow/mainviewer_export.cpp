@@ -8,6 +8,7 @@
 #include "jobqueue.h"
 #include "photosettings.h"
 #include "exporttree.h"
+#include "foldertreewalk.h"
 #include "photolistmodel.h"
 #include "listoperations.h"
 #include "mainviewer.h"
@@ -19,7 +20,8 @@
 #include <QMessageBox>
 #include <QToolButton>
 #include <QUrl>
-#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFileInfo>
 #include <QSet>
 #include <QLabel>
@@ -86,55 +88,61 @@ void TMainFormViewer::ActionDeleteFolderExecute() {
 }
 
 void TMainFormViewer::DropOnExportTree(QObject* source, TExportFolder* target) {
-  QStandardItem* node = source == DirectoryTree1 ? DirectoryTree1->SelectedNode() : nullptr;
+  const QStandardItem* node = source == DirectoryTree1 ? DirectoryTree1->SelectedNode() : nullptr;
   if (!node) {
     ShowError(tr("Cannot drop this here."));
     return;
   }
-  CopyFolderToExport(node, target ? target : TreeViewExport->Root());
+  CopyFolderToExport(DirectoryTree1->FullPath(node), target ? target : TreeViewExport->Root());
 }
 
-void TMainFormViewer::CopyFolderToExport(QStandardItem* node, TExportFolder* target) {
-  // A large branch takes a while (each folder is listed); the progress
-  // window appears once it does and its Cancel stops after the current folder.
+void TMainFormViewer::CopyFolderToExport(const QString& folder, TExportFolder* target) {
+  // The tree is walked on a worker. A walk that takes a while shows the
+  // progress window, whose Cancel stops it after the current folder and keeps
+  // what was walked.
+  TFolderTreeWalk walk(folder, FSettings.ShowHidden != 0);
   TProgressForm progress(this);
   progress.setWindowModality(Qt::WindowModal);
-  QElapsedTimer clock;
-  clock.start();
-  bool cancelled = false;
-  connect(&progress, &QDialog::rejected, this, [&cancelled] { cancelled = true; });
-  QString last;
-  // A link back up the tree would otherwise be walked for ever: every real
-  // folder is copied once.
-  QSet<QString> walked;
+  progress.SetMaximum(0);
+  connect(&walk, &TFolderTreeWalk::Visiting, &progress, &TProgressForm::SetLabelText);
+  connect(&walk, &TFolderTreeWalk::Ended, &progress, &QDialog::accept);
+  QEventLoop wait;
+  connect(&walk, &TFolderTreeWalk::Ended, &wait, &QEventLoop::quit);
+  QTimer::singleShot(500, &wait, &QEventLoop::quit);
+  walk.Start();
+  if (walk.Running()) wait.exec(QEventLoop::ExcludeUserInputEvents);
+  if (walk.Running() && RunModal(progress) != QDialog::Accepted) {
+    walk.Cancel();
+    QEventLoop end;
+    connect(&walk, &TFolderTreeWalk::Ended, &end, &QEventLoop::quit);
+    if (walk.Running()) end.exec(QEventLoop::ExcludeUserInputEvents);
+  }
+  if (walk.Root().Path.isEmpty()) return;
 
-  std::function<void(QStandardItem*, TExportFolder*)> copy = [&](QStandardItem* source, TExportFolder* parent) {
-    if (cancelled) return;
-    const QString path = DirectoryTree1->FullPath(source);
-    const QString real = QFileInfo(path).canonicalFilePath();
-    if (real.isEmpty() || walked.contains(real)) return;
-    walked.insert(real);
-    TExportFolder* folder = TreeViewExport->AddFolder(parent, source->text());
-    TreeViewExport->Select(folder);  // the export list is now the new, empty folder
-    last = path;
-    ListFolder(last);
-    if (FResultModel->rowCount() > 0) {
-      ListViewResult->selectAll();
-      AddFromResultList(true, FExportModel->rowCount());
+  // Each folder walked becomes an export folder (named as a sibling allows)
+  // with its photos, which count in the total.
+  TExportFolder* last = nullptr;
+  QString lastPath;
+  QList<TPhotoRecord> all;
+  const std::function<void(const TFolderNode&, TExportFolder*)> copy = [&](const TFolderNode& node,
+                                                                             TExportFolder* parent) {
+    TExportFolder* added = TreeViewExport->AddFolder(parent, node.Name);
+    for (const QString& photo : node.Photos) {
+      const TPhotoRecord record = FCache->GetImageRecord(photo);
+      added->Payload.Items.append({record->ShortName(), record});
+      all.append(record);
     }
-    if (clock.elapsed() > 500 && !progress.isVisible()) progress.open();
-    if (progress.isVisible()) {
-      progress.SetLabelText(last);
-      QApplication::processEvents();
-    }
-    DirectoryTree1->CanExpand(source);  // loads the subfolders
-    for (int row = 0; row < source->rowCount(); ++row) copy(source->child(row), folder);
+    last = added;
+    lastPath = node.Path;
+    for (const TFolderNode& child : node.Children) copy(child, added);
   };
-  copy(node, target);
-  progress.close();
-  // The folder tree follows to the last folder copied (already listed).
-  if (!last.isEmpty()) DirectoryTree1->SetDirectory(last);
-  StoreExportList();
+  copy(walk.Root(), target);
+  FAllExportModel->Insert(FAllExportModel->rowCount(), all);
+  TreeViewExport->Select(last);  // the export list shows the last folder copied
+  // The folder tree and the result list follow to it too.
+  DirectoryTree1->SetDirectory(lastPath);
+  if (FListedDirectory != DirectoryTree1->Directory()) ListFolder(DirectoryTree1->Directory());
+  ShowExportCounts();
 }
 
 TExportPlan TMainFormViewer::ExportPlan() const {
