@@ -216,7 +216,7 @@ TEST(ImageScaled, BackgroundJobRendersOnAWorkerAndCancelSkipsTheWork) {
   TImageToDraw record(path), other(path);
   TJobQueue queue(2, QThread::LowestPriority);
   std::atomic<int> done{0};
-  TJobThread* doneOn = nullptr;
+  std::atomic<TJobThread*> doneOn{nullptr};  // written by either worker
   TImageScaled view(&record), cancelled(&other);
   for (TImageScaled* v : {&view, &cancelled}) {
     v->ReducedDecode = true;
