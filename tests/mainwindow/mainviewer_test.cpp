@@ -28,6 +28,7 @@
 #include <QGuiApplication>
 #include <QListView>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -361,18 +362,25 @@ TEST_F(MainViewerTest, FindShowsTheMatchesRefinesThemAndCancelKeepsTheList) {
   TMainFormViewer window({Folder}, Settings);
   window.show();
   EXPECT_TRUE(window.Action("ActionFind")->isEnabled());
+  // Returns whether the progress window was cancelled: a search over a
+  // photo or two may well end before the window can be answered.
   const auto find = [&](const QString& name, bool subfolders, bool cancel) {
+    bool cancelled = false;
     AnswerDialogs([&] { window.Action("ActionFind")->trigger(); }, [&](QDialog* dialog) {
       if (auto* form = qobject_cast<TFindImagesForm*>(dialog)) {
         form->EditName->setText(name);
         if (subfolders) form->CheckIncludeSub->setChecked(true);
         form->Action("ActionStart")->trigger();
       } else if (auto* progress = qobject_cast<TProgressForm*>(dialog)) {
-        if (cancel) progress->reject();
+        if (cancel) {
+          progress->reject();
+          cancelled = true;
+        }
       }
     });
+    return cancelled;
   };
-  find("MOLEN", true, false);
+  (void)find("MOLEN", true, false);
   // By name, once the stored names are in: Molen, Molenaar.
   EXPECT_TRUE(WaitFor([&] { return Names(window.ResultRecords()) == QStringList{"a.jpg", "c.jpg"}; }, 5000))
       << Names(window.ResultRecords()).join(' ').toStdString();
@@ -387,10 +395,17 @@ TEST_F(MainViewerTest, FindShowsTheMatchesRefinesThemAndCancelKeepsTheList) {
   EXPECT_EQ(window.ResultModel()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Folder"));
   ASSERT_NE(window.FindForm(), nullptr);
   EXPECT_TRUE(window.FindForm()->CheckPrevious->isChecked());  // the next search refines
-  find("molenaar", false, false);
+  (void)find("molenaar", false, false);
   EXPECT_EQ(Names(window.ResultRecords()), QStringList{"c.jpg"});
-  find("molen", true, true);  // would find a.jpg and c.jpg, but is cancelled: the list stays
-  EXPECT_EQ(Names(window.ResultRecords()), QStringList{"c.jpg"});
+  // Would find a.jpg and c.jpg; cancelled, the list stays. (A search this
+  // small may end before its progress window can be answered: then it
+  // shows what it found.)
+  if (find("molen", true, true)) {
+    EXPECT_EQ(Names(window.ResultRecords()), QStringList{"c.jpg"});
+    EXPECT_EQ(window.statusBar()->currentMessage(), QStringLiteral("Search cancelled"));
+  } else {
+    EXPECT_EQ(Names(window.ResultRecords()), (QStringList{"a.jpg", "c.jpg"}));
+  }
   EXPECT_EQ(window.DirectoryCaption(), QStringLiteral("Search result"));
   window.ListFolder(Folder + u'/');
   EXPECT_TRUE(window.TreeViewResult->isColumnHidden(4));
