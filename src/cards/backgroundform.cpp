@@ -14,9 +14,12 @@
 TSelectBackgroundForm::TSelectBackgroundForm(const QString& patternFolder, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Zelvane - Select background"));
   RadioColor = new QRadioButton(tr("Color"), this);
+  RadioColor->setObjectName(QStringLiteral("RadioColor"));
   RadioPattern = new QRadioButton(tr("Pattern"), this);
+  RadioPattern->setObjectName(QStringLiteral("RadioPattern"));
   RadioColor->setChecked(true);
   StaticColor = new QFrame(this);
+  StaticColor->setObjectName(QStringLiteral("StaticColor"));
   StaticColor->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   StaticColor->setFixedSize(60, 24);
   StaticColor->setAutoFillBackground(true);
@@ -26,10 +29,12 @@ TSelectBackgroundForm::TSelectBackgroundForm(const QString& patternFolder, QWidg
   colorAction->setToolTip(tr("Set background color"));
   addAction(colorAction);
   BitBtnSelect = new QPushButton(colorAction->text(), this);
+  BitBtnSelect->setObjectName(QStringLiteral("BitBtnSelect"));
   BitBtnSelect->setToolTip(colorAction->toolTip());
   connect(BitBtnSelect, &QPushButton::clicked, colorAction, &QAction::trigger);
   connect(colorAction, &QAction::triggered, this, &TSelectBackgroundForm::ActionColorExecute);
   ComboPattern = new TImageCombo(TImageCombo::Patterns, this);
+  ComboPattern->setObjectName(QStringLiteral("ComboPattern"));
   ComboPattern->setMinimumWidth(160);
   ComboPattern->Fill(patternFolder, false);
   ComboPattern->setEnabled(false);

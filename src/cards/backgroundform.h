@@ -26,16 +26,17 @@ public:
 
   void ActionColorExecute();
 
+protected:
+  void showEvent(QShowEvent* event) override;
+
+private:
+  // Its widgets; tests find them by these object names.
   QRadioButton* RadioColor = nullptr;
   QRadioButton* RadioPattern = nullptr;
   QFrame* StaticColor = nullptr;
   QPushButton* BitBtnSelect = nullptr;
   TImageCombo* ComboPattern = nullptr;
 
-protected:
-  void showEvent(QShowEvent* event) override;
-
-private:
   void KindClick();
   void ShowSwatch(const QColor& color);
   QColor FSwatch = Qt::white;

@@ -35,8 +35,11 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
 
   auto* lines = new QGroupBox(tr("Lines"), this);
   RadioNone = new QRadioButton(tr("None"), lines);
+  RadioNone->setObjectName(QStringLiteral("RadioNone"));
   RadioSingle = new QRadioButton(tr("Single"), lines);
+  RadioSingle->setObjectName(QStringLiteral("RadioSingle"));
   RadioDouble = new QRadioButton(tr("Double"), lines);
+  RadioDouble->setObjectName(QStringLiteral("RadioDouble"));
   RadioNone->setChecked(true);
   auto* linesLayout = new QVBoxLayout(lines);
   for (QRadioButton* r : {RadioNone, RadioSingle, RadioDouble}) {
@@ -45,9 +48,13 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   }
 
   GroupWidth = new QGroupBox(tr("Width (%)"), this);
+  GroupWidth->setObjectName(QStringLiteral("GroupWidth"));
   NUpDownOuter = TNumericUpDown::Create(GroupWidth, 1, 5, 1);
+  NUpDownOuter->setObjectName(QStringLiteral("NUpDownOuter"));
   NUpDownInner = TNumericUpDown::Create(GroupWidth, 1, 5, 1);
+  NUpDownInner->setObjectName(QStringLiteral("NUpDownInner"));
   NUpDownSpace = TNumericUpDown::Create(GroupWidth, 1, 5, 1);
+  NUpDownSpace->setObjectName(QStringLiteral("NUpDownSpace"));
   auto* widths = new QGridLayout(GroupWidth);
   widths->addWidget(new QLabel(tr("Outer line"), GroupWidth), 0, 0);
   widths->addWidget(NUpDownOuter, 0, 1);
@@ -74,6 +81,7 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
     };
 
   GroupStyle = new QGroupBox(tr("Style"), this);
+  GroupStyle->setObjectName(QStringLiteral("GroupStyle"));
   auto* styleLayout = new QHBoxLayout(GroupStyle);
   auto* styles = new QButtonGroup(this);
   for (int i = 0; i < 4; ++i) {
@@ -95,11 +103,16 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   connect(ActionFill, &QAction::triggered, this, &TSetBorderForm::ActionFillExecute);
 
   GroupColor = new QGroupBox(tr("Set line color"), this);
+  GroupColor->setObjectName(QStringLiteral("GroupColor"));
   auto* colorLayout = new QVBoxLayout(GroupColor);
   rgSelectLine = new QGroupBox(tr("Select line"), GroupColor);
+  rgSelectLine->setObjectName(QStringLiteral("rgSelectLine"));
   RadioOuter = new QRadioButton(tr("Outer"), rgSelectLine);
+  RadioOuter->setObjectName(QStringLiteral("RadioOuter"));
   RadioInner = new QRadioButton(tr("Inner"), rgSelectLine);
+  RadioInner->setObjectName(QStringLiteral("RadioInner"));
   RadioBoth = new QRadioButton(tr("Both"), rgSelectLine);
+  RadioBoth->setObjectName(QStringLiteral("RadioBoth"));
   RadioBoth->setChecked(true);
   auto* selectLayout = new QVBoxLayout(rgSelectLine);
   for (QRadioButton* r : {RadioOuter, RadioInner, RadioBoth}) selectLayout->addWidget(r);
@@ -125,12 +138,15 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   ComboImage = new TImageCombo(TImageCombo::Ornaments, ornaments);
   ComboImage->Fill(ornamentFolder, true);
   TrackSize = new QSlider(Qt::Horizontal, ornaments);
+  TrackSize->setObjectName(QStringLiteral("TrackSize"));
   TrackSize->setRange(10, 30);
   TrackSize->setTickInterval(5);
   TrackSize->setTickPosition(QSlider::TicksBelow);
   TrackSize->setValue(20);
   LabelSize = new QLabel(QStringLiteral("20 %"), ornaments);
+  LabelSize->setObjectName(QStringLiteral("LabelSize"));
   nudOrnMargin = TNumericUpDown::Create(ornaments, 2, 24, 2);
+  nudOrnMargin->setObjectName(QStringLiteral("nudOrnMargin"));
   auto* ornamentLayout = new QGridLayout(ornaments);
   ornamentLayout->addLayout(cornerLayout, 0, 0, 1, 2);
   ornamentLayout->addWidget(new QLabel(tr("Image"), ornaments), 1, 0);
@@ -152,6 +168,7 @@ TSetBorderForm::TSetBorderForm(TCardBack* back, const TGPRect& card, const QStri
   };
 
   ViewerBorder = new TImageViewer(this);
+  ViewerBorder->setObjectName(QStringLiteral("ViewerBorder"));
   ViewerBorder->setMinimumSize(260, 200);
   ViewerBorder->OnPaint = [this](TImageViewer*, QPainter& canvas) {
     canvas.fillRect(ViewerBorder->rect(), QColor(128, 128, 128));
@@ -287,7 +304,10 @@ void TSetBorderForm::ActionColorExecute() {
 }
 
 void TSetBorderForm::ActionFillExecute() {
-  if (!FillForm) FillForm = new TSelectBackgroundForm(FPatternFolder, this);
+  if (!FillForm) {
+    FillForm = new TSelectBackgroundForm(FPatternFolder, this);
+    FillForm->setObjectName(QStringLiteral("FillForm"));
+  }
   FillForm->Brush = FBack->Fill;
   if (FillForm->exec() != QDialog::Accepted) return;
   FBack->Fill = FillForm->Brush;

@@ -48,13 +48,22 @@ public:
   // The colour dialog's choice (tests replace it); invalid: cancelled.
   std::function<QColor(const QColor&)> ChooseColor;
 
+  std::array<TNumericUpDown*, 4> Margins{};
+  std::array<QToolButton*, 4> CornerButtons{};
+  std::array<QToolButton*, 4> StyleButtons{};
+  TImageCombo* ComboImage = nullptr;
+
+protected:
+  void showEvent(QShowEvent* event) override;
+
+private:
+  // Its widgets; tests find them by these object names.
   QRadioButton* RadioNone = nullptr;
   QRadioButton* RadioSingle = nullptr;
   QRadioButton* RadioDouble = nullptr;
   TNumericUpDown* NUpDownOuter = nullptr;
   TNumericUpDown* NUpDownInner = nullptr;
   TNumericUpDown* NUpDownSpace = nullptr;
-  std::array<TNumericUpDown*, 4> Margins{};
   QGroupBox* GroupStyle = nullptr;
   QGroupBox* GroupWidth = nullptr;
   QGroupBox* GroupColor = nullptr;
@@ -62,19 +71,12 @@ public:
   QRadioButton* RadioOuter = nullptr;
   QRadioButton* RadioInner = nullptr;
   QRadioButton* RadioBoth = nullptr;
-  std::array<QToolButton*, 4> CornerButtons{};
-  std::array<QToolButton*, 4> StyleButtons{};
-  TImageCombo* ComboImage = nullptr;
   QSlider* TrackSize = nullptr;
   QLabel* LabelSize = nullptr;
   TNumericUpDown* nudOrnMargin = nullptr;
   TImageViewer* ViewerBorder = nullptr;
   TSelectBackgroundForm* FillForm = nullptr;  // made on first use
 
-protected:
-  void showEvent(QShowEvent* event) override;
-
-private:
   void CreateActions();
   void LinesClick();
   void WriteWidths();

@@ -59,6 +59,7 @@ TCreateCardsFormViewer::TCreateCardsFormViewer(TPhotoRecord image, QWidget* pare
   CreateLayout();
   ConnectControls();
   TimerRepaint = new TDelayedRepaint([this] { RepaintNow(); }, this);
+  TimerRepaint->setObjectName(QStringLiteral("TimerRepaint"));
   DragTool.OnToolMouseMove = [this](TMouseHandler*) {
     if (DragTool.IsDown) DragMove();
   };
@@ -191,15 +192,20 @@ void TCreateCardsFormViewer::CreateLayout() {
   auto* panel = new QWidget(this);
   auto* type = new QGroupBox(tr("Card type"), panel);
   RadioFold = new QRadioButton(tr("Foldcard"), type);
+  RadioFold->setObjectName(QStringLiteral("RadioFold"));
   RadioPost = new QRadioButton(tr("Postcard"), type);
+  RadioPost->setObjectName(QStringLiteral("RadioPost"));
   RadioPost->setChecked(true);
   auto* typeLayout = new QVBoxLayout(type);
   typeLayout->addWidget(RadioFold);
   typeLayout->addWidget(RadioPost);
 
   GroupPostcard = new QGroupBox(panel);
+  GroupPostcard->setObjectName(QStringLiteral("GroupPostcard"));
   nudRows = TNumericUpDown::Create(GroupPostcard, 1, 10, 2);
+  nudRows->setObjectName(QStringLiteral("nudRows"));
   nudCols = TNumericUpDown::Create(GroupPostcard, 1, 10, 2);
+  nudCols->setObjectName(QStringLiteral("nudCols"));
   auto* grid = new QGridLayout(GroupPostcard);
   grid->addWidget(new QLabel(tr("Rows"), GroupPostcard), 0, 0);
   grid->addWidget(nudRows, 0, 1);
@@ -208,10 +214,15 @@ void TCreateCardsFormViewer::CreateLayout() {
   grid->setRowStretch(2, 1);
 
   GroupFold = new QGroupBox(tr("Fold direction"), panel);
+  GroupFold->setObjectName(QStringLiteral("GroupFold"));
   nudCards = TNumericUpDown::Create(GroupFold, 1, 4, 1);
+  nudCards->setObjectName(QStringLiteral("nudCards"));
   sbVouwX = new QToolButton(GroupFold);
+  sbVouwX->setObjectName(QStringLiteral("sbVouwX"));
   sbVouwY = new QToolButton(GroupFold);
+  sbVouwY->setObjectName(QStringLiteral("sbVouwY"));
   sbVouwXY = new QToolButton(GroupFold);
+  sbVouwXY->setObjectName(QStringLiteral("sbVouwXY"));
   const QStringList foldNames{tr("Side by side"), tr("One above the other"), tr("Four parts")};
   auto* folds = new QButtonGroup(this);
   int tag = 0;
@@ -222,6 +233,7 @@ void TCreateCardsFormViewer::CreateLayout() {
   }
   sbVouwXY->setChecked(true);
   cbOneSide = new QCheckBox(tr("Front and back on one side"), GroupFold);
+  cbOneSide->setObjectName(QStringLiteral("cbOneSide"));
   cbOneSide->setChecked(true);
   cbOneSide->setVisible(false);
   auto* fold = new QGridLayout(GroupFold);
@@ -242,9 +254,13 @@ void TCreateCardsFormViewer::CreateLayout() {
 
   auto* page = new QGroupBox(tr("Page settings"), panel);
   CheckCenter = new QCheckBox(tr("Center cards"), page);
+  CheckCenter->setObjectName(QStringLiteral("CheckCenter"));
   CheckGridLines = new QCheckBox(tr("Draw grid lines"), page);
+  CheckGridLines->setObjectName(QStringLiteral("CheckGridLines"));
   cbUseROI = new QCheckBox(tr("Use region of interest"), page);
+  cbUseROI->setObjectName(QStringLiteral("cbUseROI"));
   cbBestPosition = new QCheckBox(tr("Use best position"), page);
+  cbBestPosition->setObjectName(QStringLiteral("cbBestPosition"));
   auto* pageLayout = new QVBoxLayout(page);
   for (QCheckBox* box : {CheckCenter, CheckGridLines, cbUseROI, cbBestPosition}) {
     box->setChecked(true);
@@ -252,24 +268,33 @@ void TCreateCardsFormViewer::CreateLayout() {
   }
   auto* orientation = new QGroupBox(tr("Orientation"), panel);
   RadioPortrait = new QRadioButton(tr("Portrait"), orientation);
+  RadioPortrait->setObjectName(QStringLiteral("RadioPortrait"));
   RadioLandscape = new QRadioButton(tr("Landscape"), orientation);
+  RadioLandscape->setObjectName(QStringLiteral("RadioLandscape"));
   RadioLandscape->setChecked(true);
   auto* orientationLayout = new QVBoxLayout(orientation);
   orientationLayout->addWidget(RadioPortrait);
   orientationLayout->addWidget(RadioLandscape);
   RadioPrint = new QGroupBox(tr("Print"), panel);
+  RadioPrint->setObjectName(QStringLiteral("RadioPrint"));
   RadioPrintFront = new QRadioButton(tr("Front"), RadioPrint);
+  RadioPrintFront->setObjectName(QStringLiteral("RadioPrintFront"));
   RadioPrintBack = new QRadioButton(tr("Back"), RadioPrint);
+  RadioPrintBack->setObjectName(QStringLiteral("RadioPrintBack"));
   RadioPrintBoth = new QRadioButton(tr("Both"), RadioPrint);
+  RadioPrintBoth->setObjectName(QStringLiteral("RadioPrintBoth"));
   RadioPrintFront->setChecked(true);
   auto* printLayout = new QVBoxLayout(RadioPrint);
   for (QRadioButton* r : {RadioPrintFront, RadioPrintBack, RadioPrintBoth}) printLayout->addWidget(r);
 
   TabControlFB = new QTabBar(panel);
+  TabControlFB->setObjectName(QStringLiteral("TabControlFB"));
   TabControlFB->addTab(tr("Front"));
   TabControlFB->addTab(tr("Back"));
   NUpDownBG = TNumericUpDown::Create(panel, 0, 22, 0);
+  NUpDownBG->setObjectName(QStringLiteral("NUpDownBG"));
   GroupMargins = new QGroupBox(tr("Image margin (%)"), panel);
+  GroupMargins->setObjectName(QStringLiteral("GroupMargins"));
   auto* marginLayout = new QGridLayout(GroupMargins);
   const QStringList marginNames{tr("Left"), tr("Top"), tr("Right"), tr("Bottom")};
   for (int i = 0; i < 4; ++i) {
@@ -278,8 +303,10 @@ void TCreateCardsFormViewer::CreateLayout() {
     marginLayout->addWidget(Margins[size_t(i)], i / 2, (i % 2) * 2 + 1);
   }
   TabText = new QTabBar(panel);
+  TabText->setObjectName(QStringLiteral("TabText"));
   for (int i = 1; i <= 6; ++i) TabText->addTab(QString::number(i));
   MemoText = new QPlainTextEdit(panel);
+  MemoText->setObjectName(QStringLiteral("MemoText"));
   MemoText->setLineWrapMode(QPlainTextEdit::NoWrap);
   MemoText->setMaximumHeight(90);
   auto* textTools = new QHBoxLayout;
@@ -288,6 +315,7 @@ void TCreateCardsFormViewer::CreateLayout() {
   auto* sideTools = new QHBoxLayout;
   sideTools->addWidget(Tool(panel, ActionBackground));
   ButtonBorder = Tool(panel, ActionBorder);
+  ButtonBorder->setObjectName(QStringLiteral("ButtonBorder"));
   ButtonBorder->setVisible(false);
   sideTools->addWidget(ButtonBorder);
   auto* bg = new QHBoxLayout;
@@ -336,10 +364,12 @@ void TCreateCardsFormViewer::CreateLayout() {
   for (QAction* action : {ActionMoveLeft, ActionMoveUp, ActionMoveRight, ActionMoveDown, ActionUndo})
     toolbar->addAction(action);
   TabPageCard = new QTabBar(this);
+  TabPageCard->setObjectName(QStringLiteral("TabPageCard"));
   TabPageCard->addTab(tr("Card"));
   TabPageCard->addTab(tr("Page"));
   TabPageCard->setCurrentIndex(1);
   viewerCard = new TImageViewer(this);
+  viewerCard->setObjectName(QStringLiteral("viewerCard"));
   viewerCard->setMinimumSize(300, 240);
   viewerCard->OnPaint = [this](TImageViewer*, QPainter& canvas) { PreviewPaint(canvas); };
   auto* left = new QVBoxLayout;

@@ -84,6 +84,18 @@ public:
   [[nodiscard]] TGPRect ShownRect() const;
 
   // Controls, named as the window knows them.
+  std::array<TNumericUpDown*, 4> Margins{};
+  TDragMouseHandler DragTool;
+
+  // The border dialog's work after OK, without the dialog: the clone
+  // becomes the back (the undo list is emptied).
+  void TakeBack(std::unique_ptr<TCardBack> back);
+
+protected:
+  void showEvent(QShowEvent* event) override;
+
+private:
+  // Its widgets; tests find them by these object names.
   QRadioButton* RadioFold = nullptr;
   QRadioButton* RadioPost = nullptr;
   TNumericUpDown* nudRows = nullptr;
@@ -111,20 +123,10 @@ public:
   QTabBar* TabPageCard = nullptr;
   QPlainTextEdit* MemoText = nullptr;
   TNumericUpDown* NUpDownBG = nullptr;
-  std::array<TNumericUpDown*, 4> Margins{};
   QToolButton* ButtonBorder = nullptr;
   TImageViewer* viewerCard = nullptr;
   TDelayedRepaint* TimerRepaint = nullptr;
-  TDragMouseHandler DragTool;
 
-  // The border dialog's work after OK, without the dialog: the clone
-  // becomes the back (the undo list is emptied).
-  void TakeBack(std::unique_ptr<TCardBack> back);
-
-protected:
-  void showEvent(QShowEvent* event) override;
-
-private:
   QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut, const QString& hint);
   void CreateActions();
   void CreateLayout();

@@ -121,6 +121,20 @@ public:
   [[nodiscard]] int Radius() const;
   [[nodiscard]] int Tolerance() const;
 
+  TRectangleMouseHandler ZoomTool;
+  TRectangleMouseHandler ROITool;
+  TRedEyesMouseHandler RedEyeTool;
+
+public slots:
+  void reject() override;
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  // Its widgets; tests find them by these object names.
   TImageViewer* ImageViewerEdit = nullptr;
   QLineEdit* TextFileName = nullptr;
   QLineEdit* EditName = nullptr;
@@ -142,19 +156,6 @@ public:
   QSlider* TrackColor = nullptr;
   TSaveAttributesForm* SaveAttributesForm = nullptr;  // made on first use
 
-  TRectangleMouseHandler ZoomTool;
-  TRectangleMouseHandler ROITool;
-  TRedEyesMouseHandler RedEyeTool;
-
-public slots:
-  void reject() override;
-
-protected:
-  void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
   QAction* AddAction(const QString& name, const QString& text, const QKeySequence& shortcut);
   void CreateActions();
   void CreateLayout();

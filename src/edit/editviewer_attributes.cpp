@@ -206,7 +206,10 @@ bool TEditImagesFormViewer::SaveCurrent() {
 }
 
 void TEditImagesFormViewer::ActionSaveAllExecute() {
-  if (!SaveAttributesForm) SaveAttributesForm = new TSaveAttributesForm(this);
+  if (!SaveAttributesForm) {
+    SaveAttributesForm = new TSaveAttributesForm(this);
+    SaveAttributesForm->setObjectName(QStringLiteral("SaveAttributesForm"));
+  }
   const int count = int(FImageList.size());
   if (count == 0) return;
   SaveAttributesForm->SetPhotoCount(count);

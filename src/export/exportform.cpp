@@ -41,8 +41,11 @@ TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
 
   auto* kinds = new QGroupBox(this);
   RadioCopy = new QRadioButton(tr("Copy images"), kinds);
+  RadioCopy->setObjectName(QStringLiteral("RadioCopy"));
   RadioHtml = new QRadioButton(tr("HTML pages"), kinds);
+  RadioHtml->setObjectName(QStringLiteral("RadioHtml"));
   RadioCd = new QRadioButton(tr("CD preparation"), kinds);
+  RadioCd->setObjectName(QStringLiteral("RadioCd"));
   RadioCopy->setChecked(true);
   FKinds = new QButtonGroup(this);
   FKinds->addButton(RadioCopy, 0);
@@ -52,9 +55,13 @@ TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
   for (QRadioButton* r : {RadioCopy, RadioHtml, RadioCd}) kindLayout->addWidget(r);
 
   RadioCD = new QGroupBox(tr("Include"), this);
+  RadioCD->setObjectName(QStringLiteral("RadioCD"));
   RadioAutorun = new QRadioButton(tr("Autorun and viewer"), RadioCD);
+  RadioAutorun->setObjectName(QStringLiteral("RadioAutorun"));
   RadioViewer = new QRadioButton(tr("Only viewer"), RadioCD);
+  RadioViewer->setObjectName(QStringLiteral("RadioViewer"));
   RadioNothing = new QRadioButton(tr("Nothing"), RadioCD);
+  RadioNothing->setObjectName(QStringLiteral("RadioNothing"));
   RadioAutorun->setChecked(true);
   auto* includeLayout = new QVBoxLayout(RadioCD);
   for (QRadioButton* r : {RadioAutorun, RadioViewer, RadioNothing}) includeLayout->addWidget(r);
@@ -62,16 +69,21 @@ TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
 
   auto* size = new QGroupBox(tr("Image size"), this);
   cOrigSize = new QCheckBox(tr("Full image size"), size);
+  cOrigSize->setObjectName(QStringLiteral("cOrigSize"));
   cOrigSize->setChecked(true);
   PanelSize = new QWidget(size);
+  PanelSize->setObjectName(QStringLiteral("PanelSize"));
   TrackSize = new QSlider(Qt::Horizontal, PanelSize);
+  TrackSize->setObjectName(QStringLiteral("TrackSize"));
   TrackSize->setRange(0, TExportRun::PresetCount - 1);
   TrackSize->setTickPosition(QSlider::TicksBelow);
   TrackSize->setTickInterval(1);
   TrackSize->setPageStep(1);
   TrackSize->setValue(3);
   EditWidth = new QLineEdit(QStringLiteral("800"), PanelSize);
+  EditWidth->setObjectName(QStringLiteral("EditWidth"));
   EditHeight = new QLineEdit(QStringLiteral("600"), PanelSize);
+  EditHeight->setObjectName(QStringLiteral("EditHeight"));
   for (QLineEdit* e : {EditWidth, EditHeight}) e->setMaximumWidth(70);
   auto* sizeFields = new QHBoxLayout;
   sizeFields->addWidget(new QLabel(tr("Width"), PanelSize));
@@ -85,6 +97,7 @@ TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
   panelLayout->addLayout(sizeFields);
   PanelSize->setVisible(false);
   CheckROI = new QCheckBox(tr("Use ROI"), size);
+  CheckROI->setObjectName(QStringLiteral("CheckROI"));
   CheckROI->setToolTip(tr("Use region of interest"));
   auto* sizeLayout = new QVBoxLayout(size);
   sizeLayout->addWidget(cOrigSize);
@@ -92,11 +105,14 @@ TExportOptionsForm::TExportOptionsForm(QWidget* parent) : QDialog(parent) {
   sizeLayout->addWidget(CheckROI);
 
   cLaunch = new QCheckBox(tr("Launch browser"), this);
+  cLaunch->setObjectName(QStringLiteral("cLaunch"));
   cLaunch->setToolTip(tr("Launch browser after creating HTML pages"));
   cLaunch->setChecked(true);
   cLaunch->setVisible(false);
   GroupAttrs = new QGroupBox(tr("Show atttributes"), this);
+  GroupAttrs->setObjectName(QStringLiteral("GroupAttrs"));
   clbAttrs = new QListWidget(GroupAttrs);
+  clbAttrs->setObjectName(QStringLiteral("clbAttrs"));
   for (const QString& text : {tr("Name"), tr("Description"), tr("Location"), tr("Date and time")}) {
     auto* item = new QListWidgetItem(text, clbAttrs);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);

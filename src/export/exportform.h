@@ -44,6 +44,12 @@ public:
   void ActionStartExecute();
 
   TDirectoryTree* DirectoryTreeExport = nullptr;
+
+protected:
+  void hideEvent(QHideEvent* event) override;
+
+private:
+  // Its widgets; tests find them by these object names.
   QRadioButton* RadioCopy = nullptr;
   QRadioButton* RadioHtml = nullptr;
   QRadioButton* RadioCd = nullptr;
@@ -61,10 +67,6 @@ public:
   QGroupBox* GroupAttrs = nullptr;
   QListWidget* clbAttrs = nullptr;
 
-protected:
-  void hideEvent(QHideEvent* event) override;
-
-private:
   void CreateActions();
   void KindClick();
   void OrigSizeClick();

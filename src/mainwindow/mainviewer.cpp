@@ -266,6 +266,7 @@ void TMainFormViewer::CreateLayout() {
   FResultSort->setSourceModel(FResultModel);
   FResultStack = new QStackedWidget(resultPanel);
   ListViewResult = MakeList<QListView>(FResultStack, FResultSort);
+  ListViewResult->setObjectName(QStringLiteral("ListViewResult"));
   ListViewResult->setMovement(QListView::Static);
   ListViewResult->setUniformItemSizes(true);
   ListViewResult->setLayoutMode(QListView::Batched);  // long lists are laid out between events
@@ -274,6 +275,7 @@ void TMainFormViewer::CreateLayout() {
   ListViewResult->setDragDropMode(QAbstractItemView::DragOnly);
   ListViewResult->setSelectionBehavior(QAbstractItemView::SelectRows);  // as the detail rows select
   TreeViewResult = new QTreeView(FResultStack);
+  TreeViewResult->setObjectName(QStringLiteral("TreeViewResult"));
   TreeViewResult->setModel(FResultSort);
   TreeViewResult->setSelectionModel(ListViewResult->selectionModel());
   TreeViewResult->setRootIsDecorated(false);
@@ -317,19 +319,22 @@ void TMainFormViewer::CreateLayout() {
   ActionExportStart->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
 
   PanelPrint = new QWidget(mainPanel);
+  PanelPrint->setObjectName(QStringLiteral("PanelPrint"));
   auto* printLayout = new QVBoxLayout(PanelPrint);
   printLayout->setContentsMargins(0, 0, 0, 0);
   printLayout->addLayout(makeButtons(PanelPrint, ActionPrintStart));
   PanelPrintImages = MakeCaption(PanelPrint);
   printLayout->addWidget(PanelPrintImages);
   ListViewPrint = MakeOrderedList(PanelPrint, FPrintModel);
+  ListViewPrint->setObjectName(QStringLiteral("ListViewPrint"));
   printLayout->addWidget(ListViewPrint);
 
   PanelExport = new QWidget(outer);
+  PanelExport->setObjectName(QStringLiteral("PanelExport"));
   auto* exportLayout = new QHBoxLayout(PanelExport);
   exportLayout->setContentsMargins(0, 0, 0, 0);
   TreeViewExport = new TExportTree(PanelExport);
-  TreeViewExport->setObjectName("TreeViewExport");
+  TreeViewExport->setObjectName(QStringLiteral("TreeViewExport"));
   TreeViewExport->setFixedWidth(169);
   // Its commands act where the tree has the focus (Del elsewhere is not a
   // folder deletion), and make its popup menu.
@@ -348,6 +353,7 @@ void TMainFormViewer::CreateLayout() {
   exportRight->addWidget(PanelExportFolder);
   exportRight->addWidget(PanelExportTotal);
   ListViewExport = MakeOrderedList(PanelExport, FExportModel);
+  ListViewExport->setObjectName(QStringLiteral("ListViewExport"));
   exportRight->addWidget(ListViewExport);
   exportLayout->addLayout(exportRight);
 

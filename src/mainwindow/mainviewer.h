@@ -159,7 +159,13 @@ public:
   void ActionAboutExecute();
   void ActionHelpExecute();
 
-  // The widgets the view switching shows and hides.
+protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  // Its widgets (the ones the view switching shows and hides among them);
+  // tests find them by these object names.
   QWidget* PanelPrint = nullptr;
   QWidget* PanelExport = nullptr;
   QListView* ListViewResult = nullptr;
@@ -168,11 +174,6 @@ public:
   QListView* ListViewExport = nullptr;
   class TExportTree* TreeViewExport = nullptr;
 
-protected:
-  void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
   void CreateActions();
   void CreateMenus();
   void CreateLayout();

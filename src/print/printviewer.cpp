@@ -53,6 +53,7 @@ TPrintLayoutFormViewer::TPrintLayoutFormViewer(QWidget* parent)
         pagePreview->update();
       },
       this);
+  TimerRepaint->setObjectName(QStringLiteral("TimerRepaint"));
   FViews.OnRendered = [this] { pagePreview->update(); };
   resize(900, 640);
   WindowPlacement::Apply(this, ProcessSettings().PrintForm, parent);
@@ -108,15 +109,20 @@ QLineEdit* ReadOnly(QWidget* parent) {
 
 void TPrintLayoutFormViewer::CreateLayout() {
   pagePreview = new TImageViewer(this);
+  pagePreview->setObjectName(QStringLiteral("pagePreview"));
   pagePreview->setMinimumSize(200, 200);
   pagePreview->OnPaint = [this](TImageViewer*, QPainter& canvas) { PagePreviewPaint(canvas); };
 
   auto* panel = new QWidget(this);
   auto* form = new QFormLayout;
   EditImages = ReadOnly(panel);
+  EditImages->setObjectName(QStringLiteral("EditImages"));
   NUpDownRows = TNumericUpDown::Create(panel, TPrintLayout::MinGrid, TPrintLayout::MaxGrid, 2, 1);
+  NUpDownRows->setObjectName(QStringLiteral("NUpDownRows"));
   NUpDownCols = TNumericUpDown::Create(panel, TPrintLayout::MinGrid, TPrintLayout::MaxGrid, 2, 1);
+  NUpDownCols->setObjectName(QStringLiteral("NUpDownCols"));
   EditPages = ReadOnly(panel);
+  EditPages->setObjectName(QStringLiteral("EditPages"));
   form->addRow(tr("Number of images"), EditImages);
   form->addRow(tr("Rows"), NUpDownRows);
   form->addRow(tr("Columns"), NUpDownCols);
@@ -124,26 +130,36 @@ void TPrintLayoutFormViewer::CreateLayout() {
 
   auto* orientation = new QGroupBox(tr("Orientation"), panel);
   RadioPortrait = new QRadioButton(tr("Portrait"), orientation);
+  RadioPortrait->setObjectName(QStringLiteral("RadioPortrait"));
   RadioLandscape = new QRadioButton(tr("Landscape"), orientation);
+  RadioLandscape->setObjectName(QStringLiteral("RadioLandscape"));
   RadioLandscape->setChecked(true);
   auto* orientationLayout = new QHBoxLayout(orientation);
   orientationLayout->addWidget(RadioPortrait);
   orientationLayout->addWidget(RadioLandscape);
 
   CheckCenter = new QCheckBox(tr("Center images"), panel);
+  CheckCenter->setObjectName(QStringLiteral("CheckCenter"));
   CheckBestPos = new QCheckBox(tr("Use best position"), panel);
+  CheckBestPos->setObjectName(QStringLiteral("CheckBestPos"));
   CheckBestPos->setChecked(true);
   CheckROI = new QCheckBox(tr("Use region of interest"), panel);
+  CheckROI->setObjectName(QStringLiteral("CheckROI"));
   CheckROI->setChecked(true);
   CheckGridLines = new QCheckBox(tr("Draw grid lines"), panel);
+  CheckGridLines->setObjectName(QStringLiteral("CheckGridLines"));
   CheckGridLines->setChecked(true);
 
   auto* text = new QGroupBox(tr("Text"), panel);
   rbNone = new QRadioButton(tr("No name"), text);
+  rbNone->setObjectName(QStringLiteral("rbNone"));
   rbNone->setChecked(true);
   rbFileName = new QRadioButton(tr("Filename"), text);
+  rbFileName->setObjectName(QStringLiteral("rbFileName"));
   rbName = new QRadioButton(tr("Name"), text);
+  rbName->setObjectName(QStringLiteral("rbName"));
   cbDate = new QCheckBox(tr("Date"), text);
+  cbDate->setObjectName(QStringLiteral("cbDate"));
   auto* textLayout = new QGridLayout(text);
   textLayout->addWidget(rbNone, 0, 0);
   textLayout->addWidget(rbFileName, 1, 0);
@@ -153,7 +169,9 @@ void TPrintLayoutFormViewer::CreateLayout() {
 
   auto* lower = new QFormLayout;
   NUpDownMargin = TNumericUpDown::Create(panel, TPrintLayout::MinMargin, TPrintLayout::MaxMargin, 0, 2);
+  NUpDownMargin->setObjectName(QStringLiteral("NUpDownMargin"));
   NUpDownPage = TNumericUpDown::Create(panel, 1, 1, 1, 1);
+  NUpDownPage->setObjectName(QStringLiteral("NUpDownPage"));
   lower->addRow(tr("Margin (%)"), NUpDownMargin);
   lower->addRow(tr("Show page"), NUpDownPage);
 

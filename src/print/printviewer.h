@@ -75,6 +75,11 @@ public:
   // A repaint of the preview 0.6 to 0.8 s after the last of a burst of changes.
   void ScheduleRepaint();
 
+protected:
+  void showEvent(QShowEvent* event) override;
+
+private:
+  // Its widgets; tests find them by these object names.
   TImageViewer* pagePreview = nullptr;
   QLineEdit* EditImages = nullptr;
   TNumericUpDown* NUpDownRows = nullptr;
@@ -94,10 +99,6 @@ public:
   TNumericUpDown* NUpDownPage = nullptr;
   TDelayedRepaint* TimerRepaint = nullptr;
 
-protected:
-  void showEvent(QShowEvent* event) override;
-
-private:
   void CreateActions();
   void CreateLayout();
   void ConnectControls();

@@ -96,6 +96,7 @@ void TFindImagesForm::CreateLayout() {
   textCriterion(CheckDescription, EditDescription, tr("Description"));
   textCriterion(CheckLocation, EditLocation, tr("Location"));
   CheckDate = new QCheckBox(tr("Date"), this);
+  CheckDate->setObjectName(QStringLiteral("CheckDate"));
   CheckDate->setFocusPolicy(Qt::ClickFocus);
   fields->addWidget(CheckDate, row++, 0, 1, 2);
   const auto picker = [&](QDateEdit*& edit, const QString& caption) {
@@ -108,6 +109,16 @@ void TFindImagesForm::CreateLayout() {
   };
   picker(DTPStart, tr("Start", "the first day of the range"));
   picker(DTPEnd, tr("End", "the last day of the range"));
+  for (auto [widget, name] :
+       std::initializer_list<std::pair<QWidget*, const char*>>{{CheckName, "CheckName"},
+                                                               {CheckDescription, "CheckDescription"},
+                                                               {CheckLocation, "CheckLocation"},
+                                                               {EditName, "EditName"},
+                                                               {EditDescription, "EditDescription"},
+                                                               {EditLocation, "EditLocation"},
+                                                               {DTPStart, "DTPStart"},
+                                                               {DTPEnd, "DTPEnd"}})
+    widget->setObjectName(QLatin1String(name));
   connect(DTPStart, &QDateEdit::dateChanged, this, [this] { DateChange(true); });
   connect(DTPEnd, &QDateEdit::dateChanged, this, [this] { DateChange(false); });
   form->addLayout(fields);
@@ -115,21 +126,26 @@ void TFindImagesForm::CreateLayout() {
   auto* actors = new QGroupBox(this);
   auto* actorsLayout = new QVBoxLayout(actors);
   CheckActors = new QCheckBox(tr("Actors"), actors);
+  CheckActors->setObjectName(QStringLiteral("CheckActors"));
   CheckActors->setFocusPolicy(Qt::ClickFocus);
   actorsLayout->addWidget(CheckActors);
   auto* radios = new QHBoxLayout;
   RadioAll = new QRadioButton(tr("All"), actors);
+  RadioAll->setObjectName(QStringLiteral("RadioAll"));
   RadioAny = new QRadioButton(tr("Any"), actors);
+  RadioAny->setObjectName(QStringLiteral("RadioAny"));
   RadioAll->setChecked(true);
   radios->addWidget(RadioAll);
   radios->addWidget(RadioAny);
   actorsLayout->addLayout(radios);
   CheckListActors = new QListWidget(actors);
+  CheckListActors->setObjectName(QStringLiteral("CheckListActors"));
   CheckListActors->setSortingEnabled(true);
   PeopleList::ShowRows(CheckListActors);
   actorsLayout->addWidget(CheckListActors, 1);
   connect(CheckListActors, &QListWidget::itemChanged, this, [this] { UpdateCheckActors(); });
   EditActor = new QLineEdit(actors);
+  EditActor->setObjectName(QStringLiteral("EditActor"));
   actorsLayout->addWidget(EditActor);
   // Two rows, so that the captions fit the narrow window in every language.
   auto* actorButtons = new QGridLayout;
@@ -145,7 +161,9 @@ void TFindImagesForm::CreateLayout() {
   form->addWidget(actors, 1);
 
   CheckPrevious = new QCheckBox(tr("Use previous result"), this);
+  CheckPrevious->setObjectName(QStringLiteral("CheckPrevious"));
   CheckIncludeSub = new QCheckBox(tr("Include subdirectories"), this);
+  CheckIncludeSub->setObjectName(QStringLiteral("CheckIncludeSub"));
   connect(CheckPrevious, &QCheckBox::toggled, this, [this](bool on) {
     if (on) CheckIncludeSub->setChecked(false);
   });

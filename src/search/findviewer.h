@@ -53,6 +53,13 @@ public:
   void ActionStartExecute();
   void ActionResetExecute();
 
+protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  // Its widgets; tests find them by these object names.
   QCheckBox* CheckName = nullptr;
   QCheckBox* CheckDescription = nullptr;
   QCheckBox* CheckLocation = nullptr;
@@ -70,12 +77,6 @@ public:
   QCheckBox* CheckPrevious = nullptr;
   QCheckBox* CheckIncludeSub = nullptr;
 
-protected:
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
   void CreateActions();
   void CreateLayout();
   void FormShow();

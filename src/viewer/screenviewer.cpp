@@ -38,6 +38,7 @@ TFullScreenViewer::TFullScreenViewer(QWidget* parent) : QDialog(parent) {
   setPalette(black);
 
   ViewerFullSize = new TImageViewer(this);
+  ViewerFullSize->setObjectName(QStringLiteral("ViewerFullSize"));
   ViewerFullSize->SetEraseBackground(true);
   ViewerFullSize->setPalette(black);
   ViewerFullSize->OnPaint = [this](TImageViewer*, QPainter& canvas) { ViewerFullSizePaint(canvas); };
@@ -55,6 +56,7 @@ TFullScreenViewer::TFullScreenViewer(QWidget* parent) : QDialog(parent) {
   ZoomTool.OnToolMouseUp = [this](TMouseHandler*) { ZoomToolUp(); };
 
   TimerSlideShow = new QTimer(this);
+  TimerSlideShow->setObjectName(QStringLiteral("TimerSlideShow"));
   connect(TimerSlideShow, &QTimer::timeout, this, &TFullScreenViewer::NextSlide);
   FPrepareTimer.setSingleShot(true);
   FPrepareTimer.setInterval(0);
@@ -178,6 +180,7 @@ void TFullScreenViewer::CreateActions() {
 
 void TFullScreenViewer::CreateMenu() {
   PopupMenuViewer = new QMenu(this);
+  PopupMenuViewer->setObjectName(QStringLiteral("PopupMenuViewer"));
   QMenu* show = PopupMenuViewer->addMenu(tr("Show"));
   show->addActions({ActionName, ActionDescr, ActionLoc, ActionTime});
   PopupMenuViewer->addSeparator();
@@ -384,7 +387,10 @@ void TFullScreenViewer::NextSlide() {
 }
 
 void TFullScreenViewer::ActionSlideShowSettingsExecute() {
-  if (!SlideShowForm) SlideShowForm = new TSlideShowForm(this);
+  if (!SlideShowForm) {
+    SlideShowForm = new TSlideShowForm(this);
+    SlideShowForm->setObjectName(QStringLiteral("SlideShowForm"));
+  }
   SlideShowForm->Seconds = Seconds;
   SlideShowForm->RepeatShow = RepeatShow;
   if (SlideShowForm->exec() != QDialog::Accepted) return;

@@ -111,10 +111,6 @@ public:
   int Seconds = 3;
   bool RepeatShow = true;
 
-  TImageViewer* ViewerFullSize = nullptr;
-  QMenu* PopupMenuViewer = nullptr;
-  QTimer* TimerSlideShow = nullptr;
-  TSlideShowForm* SlideShowForm = nullptr;  // made on first use
   TDragMouseHandler DragTool;
   TRectangleMouseHandler ZoomTool;
 
@@ -134,6 +130,12 @@ protected:
   void keyPressEvent(QKeyEvent* event) override;
 
 private:
+  // Its widgets; tests find them by these object names.
+  TImageViewer* ViewerFullSize = nullptr;
+  QMenu* PopupMenuViewer = nullptr;
+  QTimer* TimerSlideShow = nullptr;
+  TSlideShowForm* SlideShowForm = nullptr;  // made on first use
+
   QAction* AddAction(const QString& name, const QString& caption, const QKeySequence& shortcut,
                      const QString& hint = QString(), const QString& category = QString());
   void CreateActions();

@@ -57,21 +57,21 @@ QString SolidPng(const TSandbox& box, const QString& name, QColor colour) {
 
 TEST_F(CardsWindowTest, FoldGridPrintChoiceMovesUndoAndDrag) {
   EXPECT_EQ(Form->windowTitle(), QStringLiteral("Zelvane - Create cards"));
-  EXPECT_TRUE(Form->RadioPrint->isVisible());  // postcards
-  Form->RadioFold->click();
-  EXPECT_TRUE(Form->GroupFold->isVisible());
-  EXPECT_FALSE(Form->GroupPostcard->isVisible());
-  EXPECT_FALSE(Form->cbOneSide->isVisible());  // direction 2
-  EXPECT_FALSE(Form->RadioPrint->isVisible());
-  Form->nudCards->SetValue(3);
-  EXPECT_FALSE(Form->sbVouwXY->isEnabled());
+  EXPECT_TRUE(Child<QGroupBox>(Form, "RadioPrint")->isVisible());  // postcards
+  Child<QRadioButton>(Form, "RadioFold")->click();
+  EXPECT_TRUE(Child<QGroupBox>(Form, "GroupFold")->isVisible());
+  EXPECT_FALSE(Child<QGroupBox>(Form, "GroupPostcard")->isVisible());
+  EXPECT_FALSE(Child<QCheckBox>(Form, "cbOneSide")->isVisible());  // direction 2
+  EXPECT_FALSE(Child<QGroupBox>(Form, "RadioPrint")->isVisible());
+  Child<TNumericUpDown>(Form, "nudCards")->SetValue(3);
+  EXPECT_FALSE(Child<QToolButton>(Form, "sbVouwXY")->isEnabled());
   EXPECT_EQ(Form->Design().General.Direction, TFoldDirection::SideBySide);
-  EXPECT_TRUE(Form->sbVouwX->isChecked());
-  EXPECT_TRUE(Form->cbOneSide->isVisible());
-  Form->cbOneSide->click();  // off: one sheet side at a time
-  EXPECT_TRUE(Form->RadioPrint->isVisible());
-  Form->nudCards->SetValue(1);
-  EXPECT_TRUE(Form->sbVouwXY->isEnabled());
+  EXPECT_TRUE(Child<QToolButton>(Form, "sbVouwX")->isChecked());
+  EXPECT_TRUE(Child<QCheckBox>(Form, "cbOneSide")->isVisible());
+  Child<QCheckBox>(Form, "cbOneSide")->click();  // off: one sheet side at a time
+  EXPECT_TRUE(Child<QGroupBox>(Form, "RadioPrint")->isVisible());
+  Child<TNumericUpDown>(Form, "nudCards")->SetValue(1);
+  EXPECT_TRUE(Child<QToolButton>(Form, "sbVouwXY")->isEnabled());
 
   // Moves clamp at 97 with W 10 and at 3; two entries per move; ten at most.
   TCardText& text = Block();
@@ -92,7 +92,7 @@ TEST_F(CardsWindowTest, FoldGridPrintChoiceMovesUndoAndDrag) {
   EXPECT_EQ(Form->Editor().UndoCount(), 10);
 
   // A drag in the preview moves the block by the dragged share of the shown card.
-  Form->TabPageCard->setCurrentIndex(0);
+  Child<QTabBar>(Form, "TabPageCard")->setCurrentIndex(0);
   const TGPRect shown = Form->ShownRect();
   ASSERT_GT(shown.Width, 100);
   text.Bounds = {10, 10, 20, 20};
@@ -100,15 +100,15 @@ TEST_F(CardsWindowTest, FoldGridPrintChoiceMovesUndoAndDrag) {
   text.YPosition = TVerticalPlace::Top;
   const QPoint from(shown.X + shown.Width / 2, shown.Y + shown.Height / 2);
   const QPoint to = from + QPoint(shown.Width / 10, 0);
-  QTest::mousePress(Form->viewerCard, Qt::LeftButton, {}, from);
-  QTest::mouseMove(Form->viewerCard, to);
-  QTest::mouseRelease(Form->viewerCard, Qt::LeftButton, {}, to);
+  QTest::mousePress(Child<TImageViewer>(Form, "viewerCard"), Qt::LeftButton, {}, from);
+  QTest::mouseMove(Child<TImageViewer>(Form, "viewerCard"), to);
+  QTest::mouseRelease(Child<TImageViewer>(Form, "viewerCard"), Qt::LeftButton, {}, to);
   EXPECT_NEAR(text.Bounds.X, 20.f, 0.5f);
   EXPECT_EQ(text.XPosition, THorizontalPlace::Free);
   EXPECT_EQ(text.YPosition, TVerticalPlace::Free);
 
   // A new back from the border dialog empties the undo list: nothing can write into the old blocks.
-  Form->TabControlFB->setCurrentIndex(1);
+  Child<QTabBar>(Form, "TabControlFB")->setCurrentIndex(1);
   Trigger("ActionMoveLeft");
   EXPECT_GT(Form->Editor().UndoCount(), 0);
   auto clone = Form->Design().Back.Clone();
@@ -135,9 +135,9 @@ TEST_F(CardsWindowTest, PrintsTheChosenSidesAndFontApplyIsTakenBackByCancel) {
   EXPECT_TRUE(page(1).contains("FrontWord"));
   EXPECT_TRUE(page(2).contains("BackWord"));
   // A fold card printed one side at a time, "Back": the backs only.
-  Form->RadioFold->click();
-  Form->nudCards->SetValue(2);
-  Form->cbOneSide->click();
+  Child<QRadioButton>(Form, "RadioFold")->click();
+  Child<TNumericUpDown>(Form, "nudCards")->SetValue(2);
+  Child<QCheckBox>(Form, "cbOneSide")->click();
   ASSERT_TRUE(Form->PrintTo(printer, 2, 2, reason));
   EXPECT_TRUE(page(1).contains("BackWord"));
   EXPECT_FALSE(page(1).contains("FrontWord"));
@@ -169,20 +169,20 @@ TEST_F(CardsWindowTest, LoadAndSaveThroughTheWindow) {
                   }
                 });
   EXPECT_EQ(warnings, 1);  // one box lists what was corrected
-  EXPECT_TRUE(Form->RadioFold->isChecked());
-  EXPECT_TRUE(Form->GroupFold->isVisible());
-  EXPECT_EQ(Form->nudCards->Value(), 3);
-  EXPECT_TRUE(Form->sbVouwY->isChecked());
-  EXPECT_FALSE(Form->cbOneSide->isChecked());
-  EXPECT_FALSE(Form->CheckCenter->isChecked());
-  EXPECT_FALSE(Form->CheckGridLines->isChecked());
-  EXPECT_FALSE(Form->cbUseROI->isChecked());
-  EXPECT_FALSE(Form->cbBestPosition->isChecked());
-  EXPECT_TRUE(Form->RadioPortrait->isChecked());
-  EXPECT_TRUE(Form->RadioPrint->isVisible());
+  EXPECT_TRUE(Child<QRadioButton>(Form, "RadioFold")->isChecked());
+  EXPECT_TRUE(Child<QGroupBox>(Form, "GroupFold")->isVisible());
+  EXPECT_EQ(Child<TNumericUpDown>(Form, "nudCards")->Value(), 3);
+  EXPECT_TRUE(Child<QToolButton>(Form, "sbVouwY")->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(Form, "cbOneSide")->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(Form, "CheckCenter")->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(Form, "CheckGridLines")->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(Form, "cbUseROI")->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(Form, "cbBestPosition")->isChecked());
+  EXPECT_TRUE(Child<QRadioButton>(Form, "RadioPortrait")->isChecked());
+  EXPECT_TRUE(Child<QGroupBox>(Form, "RadioPrint")->isVisible());
   EXPECT_EQ(Form->Margins[0]->Value(), 11);
-  EXPECT_EQ(Form->NUpDownBG->Value(), 5);
-  Form->TabControlFB->setCurrentIndex(1);
+  EXPECT_EQ(Child<TNumericUpDown>(Form, "NUpDownBG")->Value(), 5);
+  Child<QTabBar>(Form, "TabControlFB")->setCurrentIndex(1);
   EXPECT_EQ(Form->Margins[1]->Value(), 12);
   const QString saved = Box.Path("saved.vzc");
   ASSERT_TRUE(Form->SaveFile(saved));
@@ -220,9 +220,9 @@ TEST(CardDialogs, BorderDialogLinesOrnamentsAndTheirLists) {
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   EXPECT_EQ(form.Lines(), 1);
-  EXPECT_EQ(form.NUpDownOuter->Value(), 3);
-  EXPECT_FALSE(form.NUpDownInner->isVisible());
-  EXPECT_FALSE(form.rgSelectLine->isVisible());
+  EXPECT_EQ(Child<TNumericUpDown>(form, "NUpDownOuter")->Value(), 3);
+  EXPECT_FALSE(Child<TNumericUpDown>(form, "NUpDownInner")->isVisible());
+  EXPECT_FALSE(Child<QGroupBox>(form, "rgSelectLine")->isVisible());
   // The list: "None", then the folder's files (a non-image listed without a picture).
   EXPECT_EQ(form.ComboImage->count(), 3);
   ASSERT_TRUE(WaitFor([&] { return form.ComboImage->PendingIcons() == 0; }));
@@ -234,15 +234,15 @@ TEST(CardDialogs, BorderDialogLinesOrnamentsAndTheirLists) {
   // the rows have no room to spare).
   form.resize(form.minimumSizeHint());
   QCoreApplication::processEvents();
-  const QRect outer = form.NUpDownOuter->geometry();
-  const QRect preview = form.ViewerBorder->geometry();
-  form.NUpDownInner->SetValue(2);
-  form.NUpDownSpace->SetValue(3);
+  const QRect outer = Child<TNumericUpDown>(form, "NUpDownOuter")->geometry();
+  const QRect preview = Child<TImageViewer>(form, "ViewerBorder")->geometry();
+  Child<TNumericUpDown>(form, "NUpDownInner")->SetValue(2);
+  Child<TNumericUpDown>(form, "NUpDownSpace")->SetValue(3);
   form.SetLines(2);
   QCoreApplication::processEvents();
-  EXPECT_TRUE(form.NUpDownInner->isVisible());
-  EXPECT_EQ(form.NUpDownOuter->geometry(), outer);
-  EXPECT_EQ(form.ViewerBorder->geometry(), preview);
+  EXPECT_TRUE(Child<TNumericUpDown>(form, "NUpDownInner")->isVisible());
+  EXPECT_EQ(Child<TNumericUpDown>(form, "NUpDownOuter")->geometry(), outer);
+  EXPECT_EQ(Child<TImageViewer>(form, "ViewerBorder")->geometry(), preview);
   EXPECT_EQ(back.InnerWidth, 2);
   EXPECT_EQ(back.SpaceWidth, 3);
   form.SetLines(1);
@@ -252,20 +252,20 @@ TEST(CardDialogs, BorderDialogLinesOrnamentsAndTheirLists) {
   EXPECT_EQ(back.InnerWidth, 2);
   form.SetLines(0);
   EXPECT_EQ(back.OuterWidth, 0);
-  EXPECT_FALSE(form.GroupStyle->isVisible());
+  EXPECT_FALSE(Child<QGroupBox>(form, "GroupStyle")->isVisible());
   // An ornament from outside the folder is listed by its name; "None" resets size and margin.
   form.SelectOrnament(1);
   EXPECT_EQ(form.ComboImage->PathAt(form.ComboImage->currentIndex()), elsewhere);
   form.SelectOrnament(0);
   form.ComboImage->setCurrentIndex(form.ComboImage->IndexOfPath(star));
   EXPECT_EQ(back.Ornaments[0].FileName, star);
-  form.TrackSize->setValue(28);
+  Child<QSlider>(form, "TrackSize")->setValue(28);
   EXPECT_EQ(back.Ornaments[0].Size, 28);
   form.ComboImage->setCurrentIndex(0);
   EXPECT_EQ(back.Ornaments[0].FileName, QString());
   EXPECT_EQ(back.Ornaments[0].Size, 20);
   EXPECT_EQ(back.Ornaments[0].Margin, 2);
-  EXPECT_FALSE(form.TrackSize->isEnabled());
+  EXPECT_FALSE(Child<QSlider>(form, "TrackSize")->isEnabled());
   // Lists of an empty and a missing folder hold "None" only.
   TImageCombo empty(TImageCombo::Ornaments);
   QDir().mkpath(box.Path("empty"));
@@ -286,10 +286,10 @@ TEST(CardDialogs, BackgroundDialogAlwaysLeavesAValidBrush) {
   form.Brush = TBackGroundBrush();
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-  EXPECT_TRUE(form.RadioColor->isChecked());
-  form.RadioPattern->click();
+  EXPECT_TRUE(Child<QRadioButton>(form, "RadioColor")->isChecked());
+  Child<QRadioButton>(form, "RadioPattern")->click();
   EXPECT_EQ(form.Brush.FileName, box.Path("patterns/A.BMP"));  // the first pattern at once
-  form.RadioColor->click();
+  Child<QRadioButton>(form, "RadioColor")->click();
   EXPECT_EQ(form.Brush.FileName, QString());
   EXPECT_EQ(form.Brush.Color, 0xFFFFFFFFu);  // the swatch's white
   form.ActionColorExecute();
@@ -298,14 +298,15 @@ TEST(CardDialogs, BackgroundDialogAlwaysLeavesAValidBrush) {
   // A pattern from a loaded file is kept and listed; an empty folder offers no pattern.
   form.Brush.FileName = QStringLiteral("/somewhere/else/Stone.bmp");
   form.show();
-  EXPECT_TRUE(form.RadioPattern->isChecked());
-  EXPECT_EQ(form.ComboPattern->PathAt(form.ComboPattern->currentIndex()), QStringLiteral("/somewhere/else/Stone.bmp"));
+  EXPECT_TRUE(Child<QRadioButton>(form, "RadioPattern")->isChecked());
+  EXPECT_EQ(Child<TImageCombo>(form, "ComboPattern")->PathAt(Child<TImageCombo>(form, "ComboPattern")->currentIndex()),
+            QStringLiteral("/somewhere/else/Stone.bmp"));
   form.hide();
   QDir().mkpath(box.Path("none"));
   TSelectBackgroundForm bare(box.Path("none"));
   bare.show();
-  EXPECT_FALSE(bare.RadioPattern->isEnabled());
-  bare.RadioPattern->setChecked(true);
-  bare.RadioPattern->click();
+  EXPECT_FALSE(Child<QRadioButton>(bare, "RadioPattern")->isEnabled());
+  Child<QRadioButton>(bare, "RadioPattern")->setChecked(true);
+  Child<QRadioButton>(bare, "RadioPattern")->click();
   EXPECT_TRUE(bare.Brush.FileName.isEmpty());
 }

@@ -104,7 +104,7 @@ TEST_F(EditTest, StepsThroughTheSetItIsGivenFromItsStart) {
     auto form = Open();
     EXPECT_EQ(form->ImageList().size(), 20);
     EXPECT_EQ(form->CurrentIndex(), 5);
-    EXPECT_EQ(form->TextFileName->text(), QStringLiteral("p005.jpg"));
+    EXPECT_EQ(Child<QLineEdit>(form, "TextFileName")->text(), QStringLiteral("p005.jpg"));
     EXPECT_TRUE(form->Action("ActionPrevious")->isEnabled());
     form->Action("ActionLast")->trigger();
     EXPECT_EQ(form->CurrentIndex(), 19);
@@ -125,7 +125,7 @@ TEST_F(EditTest, TheMouseToolsSetTheRegionPlaceRedEyesAndZoom) {
   auto form = Open();
   TImageScaled* view = form->Scaled();
   ASSERT_NE(view, nullptr);
-  TImageViewer* viewer = form->ImageViewerEdit;
+  TImageViewer* viewer = Child<TImageViewer>(form, "ImageViewerEdit");
   const TGPRect draw = view->DrawRect;
   ASSERT_GT(draw.Width, 100);
   EXPECT_FALSE(form->Action("ActionZoomOut")->isEnabled());  // the whole photo is shown
@@ -151,7 +151,7 @@ TEST_F(EditTest, TheMouseToolsSetTheRegionPlaceRedEyesAndZoom) {
   // leaves no trace, one on a pupil corrects it.
   form->Action("ActionRedEyes")->trigger();
   EXPECT_FALSE(form->Action("ActionSetROI")->isChecked());
-  EXPECT_TRUE(form->TrackArea->isVisibleTo(form.get()));
+  EXPECT_TRUE(Child<QSlider>(form, "TrackArea")->isVisibleTo(form.get()));
   QTest::mouseClick(viewer, Qt::LeftButton, {}, QPoint(0, 0));
   EXPECT_FALSE(view->HasRedEyes());
   EXPECT_EQ(form->UndoCount(), 1);
@@ -162,13 +162,13 @@ TEST_F(EditTest, TheMouseToolsSetTheRegionPlaceRedEyesAndZoom) {
   EXPECT_TRUE(form->Action("ActionRestoreRed")->isEnabled());
   EXPECT_EQ(form->UndoCount(), 2);
   // The sliders retune the last correction: still one, with the new radius.
-  form->TrackArea->setValue(10);
+  Child<QSlider>(form, "TrackArea")->setValue(10);
   ASSERT_EQ(view->RedEyes->size(), 1u);
   EXPECT_EQ(view->RedEyes->front()->Radius, 10);
   EXPECT_EQ(form->UndoCount(), 2);
   form->Action("ActionRedEyes")->trigger();  // off again
   EXPECT_EQ(viewer->MouseHandler(), nullptr);
-  EXPECT_FALSE(form->TrackArea->isVisibleTo(form.get()));
+  EXPECT_FALSE(Child<QSlider>(form, "TrackArea")->isVisibleTo(form.get()));
 
   // Zoom: a rectangle three pixels wide and 200 high zooms at its corner as
   // a click does.
@@ -189,8 +189,8 @@ TEST_F(EditTest, EditsTakenBackToTheStoredStateLeaveNothingToAsk) {
   auto form = Open();
   form->Action("ActionRotateR")->trigger();
   form->Action("ActionUndo")->trigger();
-  form->EditName->setText(form->EditName->text() + "x");
-  form->EditName->setText(form->EditName->text().chopped(1));
+  Child<QLineEdit>(form, "EditName")->setText(Child<QLineEdit>(form, "EditName")->text() + "x");
+  Child<QLineEdit>(form, "EditName")->setText(Child<QLineEdit>(form, "EditName")->text().chopped(1));
   EXPECT_TRUE(form->Modified);
   EXPECT_EQ(MessageShownBy([&] { form->Action("ActionNext")->trigger(); }), QString());
   EXPECT_EQ(form->CurrentIndex(), 1);
@@ -201,10 +201,10 @@ TEST_F(EditTest, EditsTakenBackToTheStoredStateLeaveNothingToAsk) {
   EXPECT_EQ(form->CurrentIndex(), 1);
   // "Saved" is about the photo saved: stepping on clears it.
   ASSERT_TRUE(form->SaveCurrent());
-  EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("Saved"));
+  EXPECT_EQ(Child<QStatusBar>(form, "StatusBar")->currentMessage(), QStringLiteral("Saved"));
   form->Action("ActionPrevious")->trigger();
   EXPECT_EQ(form->CurrentIndex(), 0);
-  EXPECT_EQ(form->StatusBar->currentMessage(), QString());
+  EXPECT_EQ(Child<QStatusBar>(form, "StatusBar")->currentMessage(), QString());
   // Ctrl+Z undoes in the window, but is the text field's own undo there.
   form->Action("ActionRotateR")->trigger();
   EXPECT_TRUE(form->Action("ActionUndo")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
@@ -215,17 +215,17 @@ TEST_F(EditTest, UndoTakesBackEveryKindOfEditTenStepsDeep) {
   auto form = Open();
   TImageScaled* view = form->Scaled();
   EXPECT_FALSE(form->Action("ActionUndo")->isEnabled());
-  form->TrackColor->setValue(2);  // no correction placed yet: nothing to retune
+  Child<QSlider>(form, "TrackColor")->setValue(2);  // no correction placed yet: nothing to retune
   EXPECT_FALSE(form->Modified);
   EXPECT_FALSE(view->HasRedEyes());
   form->Action("ActionRedEyes")->trigger();
-  QTest::mouseClick(form->ImageViewerEdit, Qt::LeftButton, {}, OnViewer(*form, {100, 100}));
+  QTest::mouseClick(Child<TImageViewer>(form, "ImageViewerEdit"), Qt::LeftButton, {}, OnViewer(*form, {100, 100}));
   ASSERT_TRUE(view->HasRedEyes());
   form->Action("ActionRotateL")->trigger();
   EXPECT_EQ(view->Rotation, 270);
   form->Action("ActionResetROI")->trigger();
   form->Action("ActionZoomIn")->trigger();
-  QTest::mouseClick(form->ImageViewerEdit, Qt::LeftButton, {}, OnViewer(*form, {20, 20}));
+  QTest::mouseClick(Child<TImageViewer>(form, "ImageViewerEdit"), Qt::LeftButton, {}, OnViewer(*form, {20, 20}));
   ASSERT_TRUE(view->IsZoomed());
   EXPECT_EQ(form->UndoCount(), 4);
 
@@ -255,7 +255,7 @@ TEST_F(EditTest, UndoTakesBackEveryKindOfEditTenStepsDeep) {
   EXPECT_EQ(form->UndoCount(), 9);
   // No: on to the next photo, nothing written; the tool and sliders stay.
   const QByteArray before = ReadFile(Records[0]->FileName);
-  form->TrackArea->setValue(3);
+  Child<QSlider>(form, "TrackArea")->setValue(3);
   form->Action("ActionRedEyes")->trigger();
   EXPECT_EQ(MessageShownBy([&] { form->Action("ActionNext")->trigger(); }, QMessageBox::No),
             QStringLiteral("The image attributes have changed. Do you want to save the changes?"));
@@ -263,21 +263,21 @@ TEST_F(EditTest, UndoTakesBackEveryKindOfEditTenStepsDeep) {
   EXPECT_EQ(form->UndoCount(), 0);
   EXPECT_EQ(ReadFile(Records[0]->FileName), before);
   EXPECT_TRUE(form->Action("ActionRedEyes")->isChecked());
-  EXPECT_EQ(form->ImageViewerEdit->MouseHandler(), &form->RedEyeTool);
-  EXPECT_EQ(form->TrackArea->value(), 3);
+  EXPECT_EQ(Child<TImageViewer>(form, "ImageViewerEdit")->MouseHandler(), &form->RedEyeTool);
+  EXPECT_EQ(Child<QSlider>(form, "TrackArea")->value(), 3);
 }
 
 TEST_F(EditTest, SavingWritesEveryAttributeAndCorrectionIntoTheFile) {
   MakePhotos(2);
   auto form = Open(QStringLiteral("Anna;Bob;"));
-  form->EditName->setText(QStringLiteral("  Grachten "));
-  form->MemoDescription->setPlainText(QStringLiteral("Line one\nLine two\n"));
-  form->DTPDate->setDate(QDate(2004, 7, 15));
-  form->DTPTime->setTime(QTime(14, 30, 5));
-  form->EditLocation->setText(QStringLiteral("Amsterdam"));
-  form->CheckListActors->item(1)->setCheckState(Qt::Checked);  // Bob
+  Child<QLineEdit>(form, "EditName")->setText(QStringLiteral("  Grachten "));
+  Child<QPlainTextEdit>(form, "MemoDescription")->setPlainText(QStringLiteral("Line one\nLine two\n"));
+  Child<QDateEdit>(form, "DTPDate")->setDate(QDate(2004, 7, 15));
+  Child<QTimeEdit>(form, "DTPTime")->setTime(QTime(14, 30, 5));
+  Child<QLineEdit>(form, "EditLocation")->setText(QStringLiteral("Amsterdam"));
+  Child<QListWidget>(form, "CheckListActors")->item(1)->setCheckState(Qt::Checked);  // Bob
   form->Action("ActionRedEyes")->trigger();
-  QTest::mouseClick(form->ImageViewerEdit, Qt::LeftButton, {}, OnViewer(*form, {300, 200}));
+  QTest::mouseClick(Child<TImageViewer>(form, "ImageViewerEdit"), Qt::LeftButton, {}, OnViewer(*form, {300, 200}));
   ASSERT_TRUE(form->Scaled()->HasRedEyes());
   form->Action("ActionRotateR")->trigger();
   form->Scaled()->SetROIFromScreen(MapRectBetween({40, 20, 200, 100}, form->Scaled()->SourceRect,
@@ -306,7 +306,7 @@ TEST_F(EditTest, SavingWritesEveryAttributeAndCorrectionIntoTheFile) {
   EXPECT_EQ(ExiftoolRawItem(path, 0xEE49).Value, QByteArray("Grachten\0", 9));
 
   // Without a name nothing is saved.
-  form->EditName->setText(QStringLiteral("   "));
+  Child<QLineEdit>(form, "EditName")->setText(QStringLiteral("   "));
   const QByteArray before = ReadFile(path);
   EXPECT_EQ(MessageShownBy([&] { form->Action("ActionSave")->trigger(); }),
             QStringLiteral("No name given, not possible to save the image."));
@@ -314,8 +314,8 @@ TEST_F(EditTest, SavingWritesEveryAttributeAndCorrectionIntoTheFile) {
   EXPECT_TRUE(form->Modified);
 
   // "Always save image": stepping on saves without asking, even unchanged.
-  form->EditName->setText(QStringLiteral("Grachten"));
-  form->CheckAlways->setChecked(true);
+  Child<QLineEdit>(form, "EditName")->setText(QStringLiteral("Grachten"));
+  Child<QCheckBox>(form, "CheckAlways")->setChecked(true);
   form->Action("ActionNext")->trigger();
   EXPECT_EQ(form->CurrentIndex(), 1);
   form->Action("ActionPrevious")->trigger();  // p001 saved unchanged on the way
@@ -333,9 +333,9 @@ TEST_F(EditTest, TheAttributesGoWhereOtherProgramsReadThemUnlessSwitchedOff) {
   ASSERT_GT(title.size(), TEditImagesFormViewer::NameLength);
   Exiftool({"-q", "-overwrite_original", "-XMP-dc:Title=" + title, Records[1]->FileName});
   auto form = Open();
-  EXPECT_TRUE(form->CheckStandard->isChecked());
+  EXPECT_TRUE(Child<QCheckBox>(form, "CheckStandard")->isChecked());
   // p000: its file name and file date go to no standard place.
-  form->EditLocation->setText(QStringLiteral("Harlingen"));
+  Child<QLineEdit>(form, "EditLocation")->setText(QStringLiteral("Harlingen"));
   ASSERT_TRUE(form->SaveCurrent());
   QJsonObject tags = ExiftoolJson(Records[0]->FileName, {"-XMP:all"});
   EXPECT_EQ(tags.value("XMP-iptcCore:Location").toString(), QStringLiteral("Harlingen"));
@@ -344,17 +344,17 @@ TEST_F(EditTest, TheAttributesGoWhereOtherProgramsReadThemUnlessSwitchedOff) {
 
   // p001: the imported title is shown and saved whole.
   form->Action("ActionNext")->trigger();
-  EXPECT_EQ(form->EditName->text(), title);
-  form->EditLocation->setText(QStringLiteral("Harlingen"));
+  EXPECT_EQ(Child<QLineEdit>(form, "EditName")->text(), title);
+  Child<QLineEdit>(form, "EditLocation")->setText(QStringLiteral("Harlingen"));
   ASSERT_TRUE(form->SaveCurrent());
   EXPECT_EQ(StoredName(Records[1]->FileName), title);
   EXPECT_EQ(ExiftoolJson(Records[1]->FileName, {"-XMP-dc:Title"}).value("XMP-dc:Title").toString(), title);
 
   // Switched off: Zelvane's own items only, and the setting comes back.
-  QTest::mouseClick(form->CheckStandard, Qt::LeftButton);
+  QTest::mouseClick(Child<QCheckBox>(form, "CheckStandard"), Qt::LeftButton);
   EXPECT_FALSE(form->WriteStandardMetadata);
   const QByteArray before = ReadFile(Records[1]->FileName);
-  form->EditName->setText(QStringLiteral("Kort"));
+  Child<QLineEdit>(form, "EditName")->setText(QStringLiteral("Kort"));
   ASSERT_TRUE(form->SaveCurrent());
   EXPECT_EQ(StoredName(Records[1]->FileName), QStringLiteral("Kort"));
   EXPECT_EQ(AllButExif(ReadFile(Records[1]->FileName)), AllButExif(before));
@@ -365,7 +365,7 @@ TEST_F(EditTest, TheAttributesGoWhereOtherProgramsReadThemUnlessSwitchedOff) {
   again->SetPhotos(Set(), Start);
   again->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(again.get()));
-  EXPECT_FALSE(again->CheckStandard->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(again, "CheckStandard")->isChecked());
 }
 
 TEST_F(EditTest, ActorsAreFoundRegardlessOfCaseAndNewOnesBecomeKnown) {
@@ -377,11 +377,11 @@ TEST_F(EditTest, ActorsAreFoundRegardlessOfCaseAndNewOnesBecomeKnown) {
   EXPECT_EQ(form->CheckedActors(), QStringLiteral("abe;Anna;carl;"));
   EXPECT_FALSE(form->Modified);  // found in the photo, not changed by the user
 
-  form->EditActor->setText(QStringLiteral(" BOB\t"));
-  QTest::keyClick(form->EditActor, Qt::Key_Return);  // Enter adds
-  EXPECT_EQ(form->CheckListActors->count(), 4);
+  Child<QLineEdit>(form, "EditActor")->setText(QStringLiteral(" BOB\t"));
+  QTest::keyClick(Child<QLineEdit>(form, "EditActor"), Qt::Key_Return);  // Enter adds
+  EXPECT_EQ(Child<QListWidget>(form, "CheckListActors")->count(), 4);
   EXPECT_EQ(form->CheckedActors(), QStringLiteral("abe;Anna;Bob;carl;"));
-  EXPECT_TRUE(form->EditActor->text().isEmpty());
+  EXPECT_TRUE(Child<QLineEdit>(form, "EditActor")->text().isEmpty());
   EXPECT_TRUE(form->Modified);
   EXPECT_EQ(MessageShownBy([&] { form->Action("ActionAddActor")->trigger(); }, QMessageBox::Ok),
             QStringLiteral("No actor to be added."));
@@ -390,7 +390,7 @@ TEST_F(EditTest, ActorsAreFoundRegardlessOfCaseAndNewOnesBecomeKnown) {
   form->Action("ActionUncheckActors")->trigger();
   EXPECT_EQ(form->CheckedActors(), QString());
   EXPECT_FALSE(form->Modified);
-  form->CheckListActors->setCurrentRow(3);
+  Child<QListWidget>(form, "CheckListActors")->setCurrentRow(3);
   form->Action("ActionRemoveActor")->trigger();
   EXPECT_EQ(form->KnownActors, QStringLiteral("abe;Anna;Bob;"));
   EXPECT_TRUE(form->Modified);
@@ -399,8 +399,8 @@ TEST_F(EditTest, ActorsAreFoundRegardlessOfCaseAndNewOnesBecomeKnown) {
 TEST_F(EditTest, SaveAllNumbersTheNamesOrCopiesOnlyWhatIsChecked) {
   MakePhotos(101);
   auto form = Open();
-  form->EditName->setText(QStringLiteral("Holiday"));
-  form->MemoDescription->setPlainText(QStringLiteral("Sea"));
+  Child<QLineEdit>(form, "EditName")->setText(QStringLiteral("Holiday"));
+  Child<QPlainTextEdit>(form, "MemoDescription")->setPlainText(QStringLiteral("Sea"));
   QString countText;
   AnswerDialogs([&] { form->Action("ActionSaveAll")->trigger(); }, [&](QDialog* dialog) {
     if (auto* choice = qobject_cast<TSaveAttributesForm*>(dialog)) {
@@ -413,12 +413,12 @@ TEST_F(EditTest, SaveAllNumbersTheNamesOrCopiesOnlyWhatIsChecked) {
   EXPECT_EQ(StoredName(Records[41]->FileName), QStringLiteral("Holiday 042"));
   EXPECT_EQ(StoredName(Records[99]->FileName), QStringLiteral("Holiday 100"));
   EXPECT_EQ(StoredName(Records[100]->FileName), QStringLiteral("Holiday 101"));
-  EXPECT_EQ(form->EditName->text(), QStringLiteral("Holiday 001"));  // reloaded from the record
+  EXPECT_EQ(Child<QLineEdit>(form, "EditName")->text(), QStringLiteral("Holiday 001"));  // reloaded from the record
   EXPECT_FALSE(form->Modified);
-  EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("Saved 101 of 101 photos"));
+  EXPECT_EQ(Child<QStatusBar>(form, "StatusBar")->currentMessage(), QStringLiteral("Saved 101 of 101 photos"));
 
-  form->EditName->setText(QStringLiteral("Other"));
-  form->MemoDescription->setPlainText(QStringLiteral("Beach"));
+  Child<QLineEdit>(form, "EditName")->setText(QStringLiteral("Other"));
+  Child<QPlainTextEdit>(form, "MemoDescription")->setPlainText(QStringLiteral("Beach"));
   AnswerDialogs([&] { form->Action("ActionSaveAll")->trigger(); }, [](QDialog* dialog) {
     if (auto* choice = qobject_cast<TSaveAttributesForm*>(dialog)) {
       choice->CheckName->setChecked(false);
@@ -438,7 +438,7 @@ TEST_F(EditTest, AFailingPhotoInSaveAllIsReportedAndTheRunStillEnds) {
   TImageToDraw* big = AddPhoto(QStringLiteral("big.jpg"), EncodeJpeg(Pattern(800, 600), 95));
   ASSERT_GT(QFileInfo(big->FileName).size(), 32768);
   auto form = Open();
-  form->EditName->setText(QStringLiteral("Trip"));
+  Child<QLineEdit>(form, "EditName")->setText(QStringLiteral("Trip"));
   QStringList messages;
   {
     TFileSizeLimit limit(32768);  // the two small photos fit, the big one does not
@@ -457,13 +457,13 @@ TEST_F(EditTest, AFailingPhotoInSaveAllIsReportedAndTheRunStillEnds) {
   EXPECT_EQ(StoredName(Records[0]->FileName), QStringLiteral("Trip 1"));
   EXPECT_EQ(StoredName(Records[1]->FileName), QStringLiteral("Trip 2"));
   EXPECT_EQ(StoredName(big->FileName), QStringLiteral("big.jpg"));
-  EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("Saved 2 of 3 photos, 1 not saved"));
+  EXPECT_EQ(Child<QStatusBar>(form, "StatusBar")->currentMessage(), QStringLiteral("Saved 2 of 3 photos, 1 not saved"));
 }
 
 TEST_F(EditTest, ClosingThroughTheTitleBarAsksLikeTheCloseCommand) {
   MakePhotos(1);
   auto form = Open();
-  form->EditLocation->setText(QStringLiteral("Utrecht"));
+  Child<QLineEdit>(form, "EditLocation")->setText(QStringLiteral("Utrecht"));
   EXPECT_FALSE(MessageShownBy([&] { form->close(); }, QMessageBox::Cancel).isEmpty());
   EXPECT_TRUE(form->isVisible());
   EXPECT_FALSE(MessageShownBy([&] { QTest::keyClick(form.get(), Qt::Key_Escape); }, QMessageBox::Cancel).isEmpty());
@@ -478,7 +478,7 @@ TEST_F(EditTest, ClosingThroughTheTitleBarAsksLikeTheCloseCommand) {
 TEST_F(EditTest, AFailedSaveKeepsTheChangesAndThePhotoOnScreen) {
   AddPhoto(QStringLiteral("big.jpg"), EncodeJpeg(Pattern(800, 600), 95));
   auto form = Open();
-  form->EditName->setText(QStringLiteral("Kept"));
+  Child<QLineEdit>(form, "EditName")->setText(QStringLiteral("Kept"));
   QString message;
   {
     TFileSizeLimit limit(16384);
@@ -487,16 +487,16 @@ TEST_F(EditTest, AFailedSaveKeepsTheChangesAndThePhotoOnScreen) {
   }
   EXPECT_EQ(message, QStringLiteral("Could not save image: ") + Records[0]->FileName + "\nFile too large");
   EXPECT_TRUE(form->Modified);
-  EXPECT_EQ(form->EditName->text(), QStringLiteral("Kept"));
+  EXPECT_EQ(Child<QLineEdit>(form, "EditName")->text(), QStringLiteral("Kept"));
   // The viewer still draws the photo, not an error.
-  const QImage shown = form->ImageViewerEdit->grab().toImage();
+  const QImage shown = Child<TImageViewer>(form, "ImageViewerEdit")->grab().toImage();
   const TGPRect draw = form->Scaled()->DrawRect;
   EXPECT_NE(shown.pixel(draw.X + draw.Width / 2, draw.Y + draw.Height / 2), qRgb(255, 0, 0));
   EXPECT_TRUE(form->Scaled()->ImageToDraw->LoadFailure().Message.isEmpty());
-  EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("Not saved"));
+  EXPECT_EQ(Child<QStatusBar>(form, "StatusBar")->currentMessage(), QStringLiteral("Not saved"));
   ASSERT_TRUE(form->SaveCurrent());  // and a later save goes through
   EXPECT_EQ(StoredName(Records[0]->FileName), QStringLiteral("Kept"));
-  EXPECT_EQ(form->StatusBar->currentMessage(), QStringLiteral("Saved"));
+  EXPECT_EQ(Child<QStatusBar>(form, "StatusBar")->currentMessage(), QStringLiteral("Saved"));
 }
 
 TEST_F(EditTest, EachKindOfUnsaveablePhotoSaysWhyAndCannotBeTypedOver) {
@@ -518,18 +518,18 @@ TEST_F(EditTest, EachKindOfUnsaveablePhotoSaysWhyAndCannotBeTypedOver) {
     if (i > 0) form->Action("ActionNext")->trigger();
     ASSERT_EQ(form->CurrentIndex(), i);
     const bool saveable = reasons[i].isEmpty();
-    EXPECT_EQ(form->LabelCannotSave->text(), reasons[i]);
-    EXPECT_EQ(form->LabelCannotSave->isVisible(), !saveable) << i;
-    EXPECT_EQ(form->EditName->isReadOnly(), !saveable) << i;
-    EXPECT_EQ(form->MemoDescription->isReadOnly(), !saveable) << i;
-    EXPECT_EQ(form->DTPTime->isReadOnly(), !saveable) << i;
-    EXPECT_EQ(form->CheckListActors->isEnabled(), saveable) << i;
+    EXPECT_EQ(Child<QLabel>(form, "LabelCannotSave")->text(), reasons[i]);
+    EXPECT_EQ(Child<QLabel>(form, "LabelCannotSave")->isVisible(), !saveable) << i;
+    EXPECT_EQ(Child<QLineEdit>(form, "EditName")->isReadOnly(), !saveable) << i;
+    EXPECT_EQ(Child<QPlainTextEdit>(form, "MemoDescription")->isReadOnly(), !saveable) << i;
+    EXPECT_EQ(Child<QTimeEdit>(form, "DTPTime")->isReadOnly(), !saveable) << i;
+    EXPECT_EQ(Child<QListWidget>(form, "CheckListActors")->isEnabled(), saveable) << i;
     EXPECT_EQ(form->Action("ActionAddActor")->isEnabled(), saveable) << i;
   }
   // Typing into a read-only field changes nothing.
-  form->EditName->setFocus();
-  QTest::keyClicks(form->EditName, QStringLiteral("typed"));
-  EXPECT_FALSE(form->EditName->text().contains(QStringLiteral("typed")));
+  Child<QLineEdit>(form, "EditName")->setFocus();
+  QTest::keyClicks(Child<QLineEdit>(form, "EditName"), QStringLiteral("typed"));
+  EXPECT_FALSE(Child<QLineEdit>(form, "EditName")->text().contains(QStringLiteral("typed")));
 }
 
 TEST_F(EditTest, APhotoThatCannotBeReadShowsItsErrorWithTheEditsOff) {
@@ -537,15 +537,15 @@ TEST_F(EditTest, APhotoThatCannotBeReadShowsItsErrorWithTheEditsOff) {
   AddPhoto(QStringLiteral("broken.jpg"), QByteArray("not a picture"));
   StartAt(1);
   auto form = Open();
-  EXPECT_EQ(form->TextFileName->text(), QStringLiteral("broken.jpg"));
+  EXPECT_EQ(Child<QLineEdit>(form, "TextFileName")->text(), QStringLiteral("broken.jpg"));
   for (const char* name : {"ActionRotateL", "ActionZoomIn", "ActionRedEyes", "ActionSetROI", "ActionUndo"})
     EXPECT_FALSE(form->Action(name)->isEnabled()) << name;
   EXPECT_FALSE(form->Action("ActionSave")->isEnabled());
-  EXPECT_FALSE(form->CheckAlways->isEnabled());
-  const QImage shown = form->ImageViewerEdit->grab().toImage();
+  EXPECT_FALSE(Child<QCheckBox>(form, "CheckAlways")->isEnabled());
+  const QImage shown = Child<TImageViewer>(form, "ImageViewerEdit")->grab().toImage();
   EXPECT_EQ(shown.pixel(shown.width() / 2, 5), qRgb(255, 0, 0));  // the red error box
   // Leaving it never asks: it cannot be saved.
-  form->EditName->setText(QStringLiteral("changed"));
+  Child<QLineEdit>(form, "EditName")->setText(QStringLiteral("changed"));
   EXPECT_TRUE(MessageShownBy([&] { form->Action("ActionFirst")->trigger(); }).isEmpty());
   EXPECT_EQ(form->CurrentIndex(), 0);
   EXPECT_TRUE(form->Action("ActionRotateL")->isEnabled());
@@ -556,42 +556,42 @@ TEST_F(EditTest, AReadOnlyPhotoHasNoSaveCommandsAndIsNeverAskedAbout) {
   QFile::setPermissions(Records[1]->FileName, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
   const QByteArray before = ReadFile(Records[1]->FileName);
   auto form = Open();
-  form->CheckAlways->setChecked(true);
+  Child<QCheckBox>(form, "CheckAlways")->setChecked(true);
   form->Action("ActionNext")->trigger();  // saves the writable one, shows the read-only one
   EXPECT_FALSE(form->Action("ActionSave")->isEnabled());
   EXPECT_FALSE(form->Action("ActionSaveAll")->isEnabled());
-  EXPECT_FALSE(form->CheckAlways->isEnabled());
-  EXPECT_FALSE(form->CheckAlways->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(form, "CheckAlways")->isEnabled());
+  EXPECT_FALSE(Child<QCheckBox>(form, "CheckAlways")->isChecked());
   form->Navigate(TEditImagesFormViewer::NavigateLast);  // already there: still no save commands
   EXPECT_FALSE(form->Action("ActionSave")->isEnabled());
-  EXPECT_FALSE(form->CheckAlways->isEnabled());
+  EXPECT_FALSE(Child<QCheckBox>(form, "CheckAlways")->isEnabled());
   EXPECT_TRUE(form->Action("ActionRotateL")->isEnabled());  // it can still be looked at and turned
   form->Action("ActionRotateL")->trigger();
-  form->EditName->setText(QStringLiteral("changed"));
+  Child<QLineEdit>(form, "EditName")->setText(QStringLiteral("changed"));
   EXPECT_FALSE(form->SaveCurrent());
   EXPECT_TRUE(MessageShownBy([&] { form->Action("ActionFirst")->trigger(); }).isEmpty());
   EXPECT_EQ(form->CurrentIndex(), 0);
   EXPECT_EQ(ReadFile(Records[1]->FileName), before);
   EXPECT_TRUE(form->Action("ActionSave")->isEnabled());
-  EXPECT_TRUE(form->CheckAlways->isEnabled());
+  EXPECT_TRUE(Child<QCheckBox>(form, "CheckAlways")->isEnabled());
 }
 
 TEST_F(EditTest, TheKeyboardEditsNamesMovesOnWithEnterAndReachesTheCommands) {
   MakePhotos(2);
   auto form = Open();
   QApplication::setActiveWindow(form.get());
-  form->EditName->setFocus();
-  form->EditName->selectAll();
-  QTest::keyClicks(form->EditName, QStringLiteral("Molen"));
+  Child<QLineEdit>(form, "EditName")->setFocus();
+  Child<QLineEdit>(form, "EditName")->selectAll();
+  QTest::keyClicks(Child<QLineEdit>(form, "EditName"), QStringLiteral("Molen"));
   EXPECT_TRUE(form->Modified);
-  QTest::keyClick(form->EditName, Qt::Key_Return);  // on to the next field, not a button
-  EXPECT_FALSE(form->EditName->hasFocus());
+  QTest::keyClick(Child<QLineEdit>(form, "EditName"), Qt::Key_Return);  // on to the next field, not a button
+  EXPECT_FALSE(Child<QLineEdit>(form, "EditName")->hasFocus());
   EXPECT_TRUE(form->isVisible());
-  form->EditLocation->setFocus();
-  QTest::keyClick(form->EditLocation, Qt::Key_Return);
-  EXPECT_TRUE(form->CheckListActors->hasFocus());
-  QTest::keyClick(form->CheckListActors, Qt::Key_Return);
-  EXPECT_TRUE(form->EditActor->hasFocus());
+  Child<QLineEdit>(form, "EditLocation")->setFocus();
+  QTest::keyClick(Child<QLineEdit>(form, "EditLocation"), Qt::Key_Return);
+  EXPECT_TRUE(Child<QListWidget>(form, "CheckListActors")->hasFocus());
+  QTest::keyClick(Child<QListWidget>(form, "CheckListActors"), Qt::Key_Return);
+  EXPECT_TRUE(Child<QLineEdit>(form, "EditActor")->hasFocus());
 
   QTest::keyClick(form.get(), Qt::Key_R, Qt::AltModifier);  // rotate right
   EXPECT_EQ(form->Scaled()->Rotation, 90);
@@ -604,12 +604,12 @@ TEST_F(EditTest, TheKeyboardEditsNamesMovesOnWithEnterAndReachesTheCommands) {
   EXPECT_EQ(form->CurrentIndex(), 1);
 
   // A whole time typed over the selected field is that time.
-  form->DTPTime->setTime(QTime(9, 15, 45));
-  form->DTPTime->setFocus();
-  form->DTPTime->selectAll();
-  QTest::keyClicks(form->DTPTime, QStringLiteral("10:30:00"));
-  EXPECT_EQ(form->DTPTime->time(), QTime(10, 30, 0));
-  form->DTPTime->selectAll();
-  QTest::keyClicks(form->DTPTime, QStringLiteral("23:05:09"));
-  EXPECT_EQ(form->DTPTime->time(), QTime(23, 5, 9));
+  Child<QTimeEdit>(form, "DTPTime")->setTime(QTime(9, 15, 45));
+  Child<QTimeEdit>(form, "DTPTime")->setFocus();
+  Child<QTimeEdit>(form, "DTPTime")->selectAll();
+  QTest::keyClicks(Child<QTimeEdit>(form, "DTPTime"), QStringLiteral("10:30:00"));
+  EXPECT_EQ(Child<QTimeEdit>(form, "DTPTime")->time(), QTime(10, 30, 0));
+  Child<QTimeEdit>(form, "DTPTime")->selectAll();
+  QTest::keyClicks(Child<QTimeEdit>(form, "DTPTime"), QStringLiteral("23:05:09"));
+  EXPECT_EQ(Child<QTimeEdit>(form, "DTPTime")->time(), QTime(23, 5, 9));
 }

@@ -3,6 +3,7 @@
 #include "directorytree.h"
 #include "exportform.h"
 #include "photosettings.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,54 +22,54 @@ TEST(ExportOptionsForm, KindsSizesAndTheStartCheck) {
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Zelvane - Export images"));
-  EXPECT_TRUE(form.cOrigSize->isChecked());
-  EXPECT_FALSE(form.PanelSize->isVisible());
-  EXPECT_FALSE(form.cLaunch->isVisible());
-  EXPECT_FALSE(form.RadioCD->isVisible());
+  EXPECT_TRUE(Child<QCheckBox>(form, "cOrigSize")->isChecked());
+  EXPECT_FALSE(Child<QWidget>(form, "PanelSize")->isVisible());
+  EXPECT_FALSE(Child<QCheckBox>(form, "cLaunch")->isVisible());
+  EXPECT_FALSE(Child<QGroupBox>(form, "RadioCD")->isVisible());
   form.resize(form.minimumSizeHint());  // no room to spare
   QCoreApplication::processEvents();
   const QRect tree = form.DirectoryTreeExport->geometry();
   // HTML pages: ROI on, full size off and hidden, launch and attributes shown.
-  form.RadioHtml->click();
+  Child<QRadioButton>(form, "RadioHtml")->click();
   QCoreApplication::processEvents();
   EXPECT_EQ(form.DirectoryTreeExport->geometry(), tree);  // the layout stays put
-  EXPECT_TRUE(form.CheckROI->isChecked());
-  EXPECT_FALSE(form.cOrigSize->isChecked());
-  EXPECT_FALSE(form.cOrigSize->isVisible());
-  EXPECT_TRUE(form.PanelSize->isVisible());
-  EXPECT_TRUE(form.cLaunch->isVisible());
-  EXPECT_TRUE(form.GroupAttrs->isVisible());
+  EXPECT_TRUE(Child<QCheckBox>(form, "CheckROI")->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(form, "cOrigSize")->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(form, "cOrigSize")->isVisible());
+  EXPECT_TRUE(Child<QWidget>(form, "PanelSize")->isVisible());
+  EXPECT_TRUE(Child<QCheckBox>(form, "cLaunch")->isVisible());
+  EXPECT_TRUE(Child<QGroupBox>(form, "GroupAttrs")->isVisible());
   EXPECT_EQ(form.Options().Kind, TExportOptions::Html);
   // Back to copies: ROI off, full size on; CD shows its Include group.
-  form.RadioCopy->click();
-  EXPECT_FALSE(form.CheckROI->isChecked());
-  EXPECT_TRUE(form.cOrigSize->isChecked());
-  EXPECT_FALSE(form.PanelSize->isVisible());
-  form.RadioCd->click();
+  Child<QRadioButton>(form, "RadioCopy")->click();
+  EXPECT_FALSE(Child<QCheckBox>(form, "CheckROI")->isChecked());
+  EXPECT_TRUE(Child<QCheckBox>(form, "cOrigSize")->isChecked());
+  EXPECT_FALSE(Child<QWidget>(form, "PanelSize")->isVisible());
+  Child<QRadioButton>(form, "RadioCd")->click();
   QCoreApplication::processEvents();
   EXPECT_EQ(form.DirectoryTreeExport->geometry(), tree);
-  EXPECT_TRUE(form.RadioCD->isVisible());
+  EXPECT_TRUE(Child<QGroupBox>(form, "RadioCD")->isVisible());
   EXPECT_EQ(form.Options().Include, TExportOptions::AutorunAndViewer);
   // Use ROI asks for a size; full size gives it up again.
-  form.CheckROI->click();
-  EXPECT_FALSE(form.cOrigSize->isChecked());
-  EXPECT_TRUE(form.PanelSize->isVisible());
-  form.cOrigSize->click();
-  EXPECT_FALSE(form.CheckROI->isChecked());
+  Child<QCheckBox>(form, "CheckROI")->click();
+  EXPECT_FALSE(Child<QCheckBox>(form, "cOrigSize")->isChecked());
+  EXPECT_TRUE(Child<QWidget>(form, "PanelSize")->isVisible());
+  Child<QCheckBox>(form, "cOrigSize")->click();
+  EXPECT_FALSE(Child<QCheckBox>(form, "CheckROI")->isChecked());
   // The presets, and the size check of Start.
-  form.TrackSize->setValue(0);
-  EXPECT_EQ(form.EditWidth->text(), QStringLiteral("320"));
-  EXPECT_EQ(form.EditHeight->text(), QStringLiteral("240"));
-  form.TrackSize->setValue(6);
+  Child<QSlider>(form, "TrackSize")->setValue(0);
+  EXPECT_EQ(Child<QLineEdit>(form, "EditWidth")->text(), QStringLiteral("320"));
+  EXPECT_EQ(Child<QLineEdit>(form, "EditHeight")->text(), QStringLiteral("240"));
+  Child<QSlider>(form, "TrackSize")->setValue(6);
   EXPECT_EQ(form.Options().Width, 1600);
   EXPECT_EQ(form.Options().Height, 1200);
   for (const char* bad : {"0", "abc", "20000"}) {
-    form.EditWidth->setText(QString::fromLatin1(bad));
+    Child<QLineEdit>(form, "EditWidth")->setText(QString::fromLatin1(bad));
     EXPECT_EQ(MessageShownBy([&] { form.Action("ActionStart")->trigger(); }),
               QStringLiteral("Incorrect image width and/or height."));
     EXPECT_TRUE(form.isVisible());
   }
-  form.EditWidth->setText(QStringLiteral("640"));
+  Child<QLineEdit>(form, "EditWidth")->setText(QStringLiteral("640"));
   form.Action("ActionStart")->trigger();
   EXPECT_EQ(form.result(), QDialog::Accepted);
   EXPECT_FALSE(form.isVisible());
@@ -82,9 +83,11 @@ TEST(ExportOptionsForm, OpensWithRoomForEveryKind) {
   TExportOptionsForm form;
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-  for (QRadioButton* kind : {form.RadioCopy, form.RadioHtml, form.RadioCd}) {
+  for (QRadioButton* kind : {Child<QRadioButton>(form, "RadioCopy"), Child<QRadioButton>(form, "RadioHtml"),
+                             Child<QRadioButton>(form, "RadioCd")}) {
     kind->click();
-    if (kind == form.RadioCd) form.CheckROI->click();  // shows the size panel as well
+    if (kind == Child<QRadioButton>(form, "RadioCd"))
+      Child<QCheckBox>(form, "CheckROI")->click();  // shows the size panel as well
     QCoreApplication::processEvents();
     int checked = 0;
     for (QWidget* child : form.findChildren<QWidget*>()) {

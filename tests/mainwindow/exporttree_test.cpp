@@ -160,9 +160,9 @@ TEST_F(ExportTest, ExportListsAddRemoveAndMoveKeepFolderAndTotalCounts) {
   // Nothing selected in the result list: nothing added.
   EXPECT_EQ(MessageShownBy([&] { window.Action("ActionAdd")->trigger(); }),
             QStringLiteral("No images selected to add."));
-  window.ListViewResult->selectAll();
+  Child<QListView>(window, "ListViewResult")->selectAll();
   window.Action("ActionAdd")->trigger();
-  SelectRows(window.ListViewResult, {0});
+  SelectRows(Child<QListView>(window, "ListViewResult"), {0});
   window.Action("ActionAdd")->trigger();  // a.jpg a second time
   EXPECT_EQ(Names(window.ExportModel()->Records()),
             (QStringList{"a.jpg", "b.jpg", "c.jpg", "a.jpg"}));
@@ -170,35 +170,35 @@ TEST_F(ExportTest, ExportListsAddRemoveAndMoveKeepFolderAndTotalCounts) {
   EXPECT_EQ(window.ExportTotalCaption(), QStringLiteral("Total number of images selected: 4"));
 
   // Moves are written back into the folder.
-  SelectRows(window.ListViewExport, {3});
+  SelectRows(Child<QListView>(window, "ListViewExport"), {3});
   window.Action("ActionMovePrevious")->trigger();
-  TExportFolder* root = window.TreeViewExport->Root();
+  TExportFolder* root = Child<TExportTree>(window, "TreeViewExport")->Root();
   EXPECT_EQ(ItemNames(root), (QStringList{"a.jpg", "b.jpg", "a.jpg", "c.jpg"}));
 
   // A second folder: the export list shows it; the total counts both.
-  TExportFolder* second = window.TreeViewExport->AddFolder(root, "Second");
-  window.TreeViewExport->Select(second);
+  TExportFolder* second = Child<TExportTree>(window, "TreeViewExport")->AddFolder(root, "Second");
+  Child<TExportTree>(window, "TreeViewExport")->Select(second);
   EXPECT_EQ(window.ExportModel()->rowCount(), 0);
-  SelectRows(window.ListViewResult, {1, 2});
+  SelectRows(Child<QListView>(window, "ListViewResult"), {1, 2});
   window.Action("ActionAdd")->trigger();
   EXPECT_EQ(window.ExportFolderCaption(), QStringLiteral("Number of images selected for this folder: 2"));
   EXPECT_EQ(window.ExportTotalCaption(), QStringLiteral("Total number of images selected: 6"));
 
   // Removing a photo that is in the total twice takes out one entry. (The
   // root is chosen with the mouse here.)
-  QTest::mouseClick(window.TreeViewExport->viewport(), Qt::LeftButton, {},
-                    window.TreeViewExport->visualRect(root->index()).center());
-  ASSERT_EQ(window.TreeViewExport->SelectedFolder(), root);
+  QTest::mouseClick(Child<TExportTree>(window, "TreeViewExport")->viewport(), Qt::LeftButton, {},
+                    Child<TExportTree>(window, "TreeViewExport")->visualRect(root->index()).center());
+  ASSERT_EQ(Child<TExportTree>(window, "TreeViewExport")->SelectedFolder(), root);
   EXPECT_EQ(Names(window.ExportModel()->Records()),
             (QStringList{"a.jpg", "b.jpg", "a.jpg", "c.jpg"}));
-  SelectRows(window.ListViewExport, {0});
+  SelectRows(Child<QListView>(window, "ListViewExport"), {0});
   window.Action("ActionRemove")->trigger();
   EXPECT_EQ(ItemNames(root), (QStringList{"b.jpg", "a.jpg", "c.jpg"}));
   EXPECT_EQ(Names(window.AllExportModel()->Records()).count("a.jpg"), 1);
   EXPECT_EQ(window.ExportTotalCaption(), QStringLiteral("Total number of images selected: 5"));
 
   // Without an export folder nothing can be added.
-  window.TreeViewExport->selectionModel()->clearSelection();
+  Child<TExportTree>(window, "TreeViewExport")->selectionModel()->clearSelection();
   EXPECT_EQ(window.ExportModel()->rowCount(), 0);
   EXPECT_EQ(MessageShownBy([&] { window.Action("ActionAdd")->trigger(); }),
             QStringLiteral("No folder to export images to."));
@@ -216,15 +216,15 @@ TEST_F(ExportTest, DeletingFoldersRefusesTheRootAndTakesTheBranchOutOfTheTotal) 
   TMainFormViewer window({Folder}, Box.Path("Zelvane.ini"));
   window.show();
   window.Action("ActionExport")->trigger();
-  TExportTree* tree = window.TreeViewExport;
-  window.ListViewResult->selectAll();
+  TExportTree* tree = Child<TExportTree>(window, "TreeViewExport");
+  Child<QListView>(window, "ListViewResult")->selectAll();
   window.Action("ActionAdd")->trigger();  // a, b in the root
   TExportFolder* trip = tree->AddFolder(tree->Root(), "Trip");
   TExportFolder* day = tree->AddFolder(trip, "Day");
   tree->Select(trip);
   window.Action("ActionAdd")->trigger();  // a, b in Trip
   tree->Select(day);
-  SelectRows(window.ListViewResult, {1});
+  SelectRows(Child<QListView>(window, "ListViewResult"), {1});
   window.Action("ActionAdd")->trigger();  // b in Trip/Day
   EXPECT_EQ(window.AllExportModel()->rowCount(), 5);
 
@@ -265,8 +265,8 @@ TEST_F(ExportTest, DeletingFoldersRefusesTheRootAndTakesTheBranchOutOfTheTotal) 
   // Del in another control, or in the name being edited, is not a folder deletion.
   TExportFolder* kept = tree->AddFolder(tree->Root(), "Kept");
   tree->Select(kept);
-  window.ListViewResult->setFocus();
-  QTest::keyClick(window.ListViewResult, Qt::Key_Delete);
+  Child<QListView>(window, "ListViewResult")->setFocus();
+  QTest::keyClick(Child<QListView>(window, "ListViewResult"), Qt::Key_Delete);
   EXPECT_EQ(tree->Folders().size(), 2);
   tree->setFocus();
   window.Action("ActionRenameFolder")->trigger();
@@ -290,7 +290,7 @@ TEST_F(ExportTest, AFolderTreeDroppedOnTheExportTreeIsCopiedWithItsPhotos) {
   TMainFormViewer window({Folder}, Box.Path("Zelvane.ini"));
   window.show();
   window.Action("ActionExport")->trigger();
-  TExportTree* tree = window.TreeViewExport;
+  TExportTree* tree = Child<TExportTree>(window, "TreeViewExport");
   ASSERT_EQ(window.DirectoryTree()->Directory(), Folder + u'/');
 
   window.DropOnExportTree(window.DirectoryTree(), tree->Root());
@@ -314,7 +314,7 @@ TEST_F(ExportTest, AFolderTreeDroppedOnTheExportTreeIsCopiedWithItsPhotos) {
   // Anything else dropped is refused, here a drag from another program.
   EXPECT_EQ(MessageShownBy([&] { DropFromOutside(tree->viewport(), QPoint(5, 5)); }),
             QStringLiteral("Cannot drop this here."));
-  EXPECT_EQ(MessageShownBy([&] { window.DropOnExportTree(window.ListViewResult, tree->Root()); }),
+  EXPECT_EQ(MessageShownBy([&] { window.DropOnExportTree(Child<QListView>(window, "ListViewResult"), tree->Root()); }),
             QStringLiteral("Cannot drop this here."));
   EXPECT_EQ(tree->Folders().size(), 5);
 
@@ -344,16 +344,16 @@ TEST_F(ExportTest, DropsOnTheExportListAddFromTheResultAndMoveWithinItself) {
   TMainFormViewer window({Folder}, Box.Path("Zelvane.ini"));
   window.show();
   window.Action("ActionExport")->trigger();
-  auto* list = qobject_cast<TImageListView*>(window.ListViewExport);
+  auto* list = qobject_cast<TImageListView*>(Child<QListView>(window, "ListViewExport"));
   ASSERT_NE(list, nullptr);
-  EXPECT_TRUE(list->AcceptsSource(window.ListViewResult));
-  EXPECT_TRUE(list->AcceptsSource(window.ListViewExport));
-  EXPECT_FALSE(list->AcceptsSource(window.ListViewPrint));
-  window.ListViewResult->selectAll();
-  window.DropOnList(window.ListViewExport, window.ListViewResult, 0);
-  SelectRows(window.ListViewExport, {2});
-  window.DropOnList(window.ListViewExport, window.ListViewExport, 0);
-  EXPECT_EQ(ItemNames(window.TreeViewExport->Root()), (QStringList{"c.jpg", "a.jpg", "b.jpg"}));
+  EXPECT_TRUE(list->AcceptsSource(Child<QListView>(window, "ListViewResult")));
+  EXPECT_TRUE(list->AcceptsSource(Child<QListView>(window, "ListViewExport")));
+  EXPECT_FALSE(list->AcceptsSource(Child<QListView>(window, "ListViewPrint")));
+  Child<QListView>(window, "ListViewResult")->selectAll();
+  window.DropOnList(Child<QListView>(window, "ListViewExport"), Child<QListView>(window, "ListViewResult"), 0);
+  SelectRows(Child<QListView>(window, "ListViewExport"), {2});
+  window.DropOnList(Child<QListView>(window, "ListViewExport"), Child<QListView>(window, "ListViewExport"), 0);
+  EXPECT_EQ(ItemNames(Child<TExportTree>(window, "TreeViewExport")->Root()), (QStringList{"c.jpg", "a.jpg", "b.jpg"}));
   EXPECT_EQ(window.AllExportModel()->rowCount(), 3);
 }
 
@@ -366,7 +366,7 @@ TEST_F(ExportTest, StartExportWritesTheAlbumAndOpensItsIndex) {
   window.Action("ActionExport")->trigger();
   EXPECT_EQ(MessageShownBy([&] { window.Action("ActionExportStart")->trigger(); }),
             QStringLiteral("No images selected to export."));
-  window.ListViewResult->selectAll();
+  Child<QListView>(window, "ListViewResult")->selectAll();
   window.Action("ActionAdd")->trigger();
   QUrl opened;
   window.OpenInBrowser = [&](const QUrl& url) { opened = url; };
@@ -413,10 +413,10 @@ TEST_F(ExportTest, StartExportWritesTheAlbumAndOpensItsIndex) {
   EXPECT_TRUE(QFileInfo::exists(dest + "/Photos/a.html"));
 
   // New folder twice gives two names; a rename onto a sibling's name is refused.
-  TExportFolder* first = window.TreeViewExport->NewFolder();
-  window.TreeViewExport->Select(window.TreeViewExport->Root());
-  TExportFolder* second = window.TreeViewExport->NewFolder();
+  TExportFolder* first = Child<TExportTree>(window, "TreeViewExport")->NewFolder();
+  Child<TExportTree>(window, "TreeViewExport")->Select(Child<TExportTree>(window, "TreeViewExport")->Root());
+  TExportFolder* second = Child<TExportTree>(window, "TreeViewExport")->NewFolder();
   EXPECT_NE(first->text().toLower(), second->text().toLower());
-  EXPECT_FALSE(window.TreeViewExport->RenameTo(second, first->text().toUpper()));
-  EXPECT_FALSE(window.TreeViewExport->RenameTo(second, "a\\b"));
+  EXPECT_FALSE(Child<TExportTree>(window, "TreeViewExport")->RenameTo(second, first->text().toUpper()));
+  EXPECT_FALSE(Child<TExportTree>(window, "TreeViewExport")->RenameTo(second, "a\\b"));
 }

@@ -106,7 +106,12 @@ TEST(MainLists, AFolderListsSortedAndResortsAsAttributesArrive) {
   // its reason in the tool tip; the others show what a caption may cut off.
   const TPhotoRecord broken = window.ResultRecords().first();
   EXPECT_EQ(window.Cache()->Thumbnail(broken.get()).pixel(60, 60), qRgb(255, 0, 0));
-  EXPECT_EQ(window.ListViewResult->model()->index(0, 0).data(Qt::DecorationRole).value<QImage>().pixel(60, 60),
+  EXPECT_EQ(Child<QListView>(window, "ListViewResult")
+                ->model()
+                ->index(0, 0)
+                .data(Qt::DecorationRole)
+                .value<QImage>()
+                .pixel(60, 60),
             qRgb(255, 0, 0));
   QStringList toolTips;
   for (int row = 0; row < 4; ++row)
@@ -118,7 +123,7 @@ TEST(MainLists, AFolderListsSortedAndResortsAsAttributesArrive) {
 
   // Every column of the detail rows sorts; a second click reverses, and the
   // choice is kept as ListSort (3 file name, 4 folder, 8 added: reversed).
-  QHeaderView* header = window.TreeViewResult->header();
+  QHeaderView* header = Child<QTreeView>(window, "TreeViewResult")->header();
   const auto click = [&](int column) { emit header->sectionClicked(column); };
   click(3);
   EXPECT_EQ(Names(window.ResultRecords()), (QStringList{"1.jpg", "2.jpg", "3.JPG", "broken.jpg"}));
@@ -144,8 +149,8 @@ TEST(MainLists, AnIconCaptionShowsTheEndOfALongName) {
   TSandbox box;
   TMainFormViewer window({QDir(box.Path("")).absolutePath()}, box.Path("Zelvane.ini"));
   window.show();
-  const QFontMetrics metrics(window.ListViewResult->font());
-  const int width = window.ListViewResult->iconSize().width() - 6;
+  const QFontMetrics metrics(Child<QListView>(window, "ListViewResult")->font());
+  const int width = Child<QListView>(window, "ListViewResult")->iconSize().width() - 6;
   const QStringList lines = TThumbnailDelegate::CaptionLines(metrics, "photo_000123.jpg", width);
   ASSERT_LE(lines.size(), 2);
   EXPECT_TRUE(lines.last().endsWith("123.jpg")) << lines.join('|').toStdString();
@@ -169,12 +174,12 @@ TEST(MainLists, PrintListAddRemoveAndMoveKeepCountAndOrder) {
   window.show();
   window.Action("ActionPrint")->trigger();
   ASSERT_TRUE(window.Action("ActionAdd")->isEnabled());
-  window.ListViewResult->selectAll();
+  Child<QListView>(window, "ListViewResult")->selectAll();
   window.Action("ActionAdd")->trigger();
   EXPECT_EQ(Names(window.PrintModel()->Records()), (QStringList{"a.jpg", "b.jpg", "c.jpg", "d.jpg"}));
   EXPECT_EQ(window.PrintCaption(), QStringLiteral("Number of images selected: 4"));
 
-  QItemSelectionModel* selection = window.ListViewPrint->selectionModel();
+  QItemSelectionModel* selection = Child<QListView>(window, "ListViewPrint")->selectionModel();
   auto selectRows = [&](std::initializer_list<int> rows) {
     selection->clearSelection();
     for (int row : rows)
@@ -220,16 +225,16 @@ TEST(MainLists, DropsOnThePrintListAddFromTheResultAndMoveWithinItself) {
   TMainFormViewer window({folder}, box.Path("Zelvane.ini"));
   window.show();
   window.Action("ActionPrint")->trigger();
-  auto* print = qobject_cast<TImageListView*>(window.ListViewPrint);
+  auto* print = qobject_cast<TImageListView*>(Child<QListView>(window, "ListViewPrint"));
   ASSERT_NE(print, nullptr);
-  EXPECT_TRUE(print->AcceptsSource(window.ListViewResult));
-  EXPECT_TRUE(print->AcceptsSource(window.ListViewPrint));
+  EXPECT_TRUE(print->AcceptsSource(Child<QListView>(window, "ListViewResult")));
+  EXPECT_TRUE(print->AcceptsSource(Child<QListView>(window, "ListViewPrint")));
   EXPECT_FALSE(print->AcceptsSource(window.DirectoryTree()));
   EXPECT_FALSE(print->AcceptsSource(nullptr));  // from another program
   // An empty list takes a drop at its end.
   EXPECT_EQ(print->DropIndexAt(QPoint(5, 5)), 0);
 
-  window.ListViewResult->selectAll();
+  Child<QListView>(window, "ListViewResult")->selectAll();
   // What a drag from either list carries: row numbers, with no complaint
   // about data that cannot be written (the items hold record pointers).
   static QStringList messages;
@@ -237,24 +242,31 @@ TEST(MainLists, DropsOnThePrintListAddFromTheResultAndMoveWithinItself) {
   const QtMessageHandler previous = qInstallMessageHandler(
       [](QtMsgType, const QMessageLogContext&, const QString& text) { messages.append(text); });
   std::unique_ptr<QMimeData> dragged(
-      window.ListViewResult->model()->mimeData(window.ListViewResult->selectionModel()->selectedIndexes()));
+      Child<QListView>(window, "ListViewResult")
+          ->model()
+          ->mimeData(Child<QListView>(window, "ListViewResult")->selectionModel()->selectedIndexes()));
   qInstallMessageHandler(previous);
   EXPECT_EQ(messages, QStringList());
   ASSERT_NE(dragged, nullptr);
   EXPECT_EQ(dragged->data("application/x-zelvane-photo-rows"), QByteArray("0 1 2"));
-  window.DropOnList(window.ListViewPrint, window.ListViewResult, 0);
-  window.ListViewResult->selectionModel()->clearSelection();
-  window.ListViewResult->selectionModel()->select(window.ListViewResult->model()->index(2, 0),
-                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  window.DropOnList(window.ListViewPrint, window.ListViewResult, 1);  // c.jpg again, at the second place
+  window.DropOnList(Child<QListView>(window, "ListViewPrint"), Child<QListView>(window, "ListViewResult"), 0);
+  Child<QListView>(window, "ListViewResult")->selectionModel()->clearSelection();
+  Child<QListView>(window, "ListViewResult")
+      ->selectionModel()
+      ->select(Child<QListView>(window, "ListViewResult")->model()->index(2, 0),
+               QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  window.DropOnList(Child<QListView>(window, "ListViewPrint"), Child<QListView>(window, "ListViewResult"),
+                    1);  // c.jpg again, at the second place
   EXPECT_EQ(Names(window.PrintModel()->Records()), (QStringList{"a.jpg", "c.jpg", "b.jpg", "c.jpg"}));
   EXPECT_EQ(window.PrintCaption(), QStringLiteral("Number of images selected: 4"));
-  QItemSelectionModel* selection = window.ListViewPrint->selectionModel();
+  QItemSelectionModel* selection = Child<QListView>(window, "ListViewPrint")->selectionModel();
   selection->clearSelection();
   selection->select(window.PrintModel()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  window.DropOnList(window.ListViewPrint, window.ListViewPrint, 3);  // a.jpg dropped on the last item
+  window.DropOnList(Child<QListView>(window, "ListViewPrint"), Child<QListView>(window, "ListViewPrint"),
+                    3);  // a.jpg dropped on the last item
   EXPECT_EQ(Names(window.PrintModel()->Records()), (QStringList{"c.jpg", "b.jpg", "a.jpg", "c.jpg"}));
-  window.DropOnList(window.ListViewPrint, window.DirectoryTree(), 0);  // not a source the list takes
+  window.DropOnList(Child<QListView>(window, "ListViewPrint"), window.DirectoryTree(),
+                    0);  // not a source the list takes
   EXPECT_EQ(window.PrintModel()->rowCount(), 4);
 }
 
@@ -263,7 +275,7 @@ TEST(MainLists, AClickedPhotoIsTheSelectionInBothResultStyles) {
   const QString folder = QDir(box.Path("")).absolutePath();
   for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) box.Write(name, EncodeJpeg(Pattern(16, 16)));
   TMainFormViewer window({folder}, box.Path("Zelvane.ini"));
-  QListView* icons = window.ListViewResult;
+  QListView* icons = Child<QListView>(window, "ListViewResult");
   // Laid out before any thumbnail is in, every item has room for one and its
   // caption: no later change of order lays the list out again.
   icons->doItemsLayout();
@@ -273,7 +285,7 @@ TEST(MainLists, AClickedPhotoIsTheSelectionInBothResultStyles) {
   QTest::mouseClick(icons->viewport(), Qt::LeftButton, {}, icons->visualRect(icons->model()->index(1, 0)).center());
   EXPECT_EQ(Names(window.SelectedResultRecords()), QStringList{"b.jpg"});
   window.Action("ActionDetails")->trigger();
-  QTreeView* rows = window.TreeViewResult;
+  QTreeView* rows = Child<QTreeView>(window, "TreeViewResult");
   QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualRect(rows->model()->index(2, 0)).center());
   EXPECT_EQ(Names(window.SelectedResultRecords()), QStringList{"c.jpg"});
   // Ctrl+Down in the print view adds it.

@@ -80,7 +80,8 @@ TEST_F(MainViewerTest, StartsOnThePhotoOfAFileArgument) {
   TMainFormViewer window({photo}, Settings);
   EXPECT_EQ(window.DirectoryTree()->Directory(), Folder + u'/');
   // The photo is selected in its folder's listing, and then no longer pending.
-  EXPECT_EQ(window.ListViewResult->currentIndex().data().toString(), QStringLiteral("IMG_0001.jpg"));
+  EXPECT_EQ(Child<QListView>(window, "ListViewResult")->currentIndex().data().toString(),
+            QStringLiteral("IMG_0001.jpg"));
   EXPECT_EQ(window.FileToShow(), QString());
 }
 
@@ -106,10 +107,11 @@ TEST_F(MainViewerTest, APhotoOnTheCommandLineIsViewedAtOnceAndTheViewerSettingsC
   EXPECT_EQ(window.Settings().ShowOnViewer, QStringLiteral("N;D;"));
   EXPECT_EQ(window.Settings().SlideShow, QStringLiteral("3;1"));
   // Enter in a list views it, from the photo selected there.
-  window.ListViewResult->setFocus();
-  window.ListViewResult->setCurrentIndex(window.ListViewResult->model()->index(2, 0));
+  Child<QListView>(window, "ListViewResult")->setFocus();
+  Child<QListView>(window, "ListViewResult")
+      ->setCurrentIndex(Child<QListView>(window, "ListViewResult")->model()->index(2, 0));
   index = -1;
-  AnswerDialogs([&] { QTest::keyClick(window.ListViewResult, Qt::Key_Return); },
+  AnswerDialogs([&] { QTest::keyClick(Child<QListView>(window, "ListViewResult"), Qt::Key_Return); },
                 [&](QDialog* dialog) {
                   if (auto* viewer = qobject_cast<TFullScreenViewer*>(dialog)) {
                     index = viewer->CurrentIndex();
@@ -119,7 +121,7 @@ TEST_F(MainViewerTest, APhotoOnTheCommandLineIsViewedAtOnceAndTheViewerSettingsC
   EXPECT_EQ(index, 2);
   // An empty list is refused.
   window.ListFolder(Box.Path("nothing"));
-  window.ListViewResult->setFocus();
+  Child<QListView>(window, "ListViewResult")->setFocus();
   EXPECT_EQ(MessageShownBy([&] { window.Action("ActionView")->trigger(); }), QStringLiteral("No images to view."));
 }
 
@@ -185,30 +187,31 @@ TEST_F(MainViewerTest, ViewSwitchingShowsOnePanelAndChecksOneCommand) {
   TMainFormViewer window({Folder}, Settings);
   window.show();
   EXPECT_EQ(window.CurrentView(), TMainFormViewer::ViewResult);
-  EXPECT_FALSE(window.PanelPrint->isVisible());
-  EXPECT_FALSE(window.PanelExport->isVisible());
+  EXPECT_FALSE(Child<QWidget>(window, "PanelPrint")->isVisible());
+  EXPECT_FALSE(Child<QWidget>(window, "PanelExport")->isVisible());
   window.Action("ActionPrint")->trigger();
-  EXPECT_TRUE(window.PanelPrint->isVisible());
-  EXPECT_FALSE(window.PanelExport->isVisible());
-  EXPECT_TRUE(window.ListViewResult->isVisible());
+  EXPECT_TRUE(Child<QWidget>(window, "PanelPrint")->isVisible());
+  EXPECT_FALSE(Child<QWidget>(window, "PanelExport")->isVisible());
+  EXPECT_TRUE(Child<QListView>(window, "ListViewResult")->isVisible());
   window.Action("ActionExport")->trigger();
-  EXPECT_FALSE(window.PanelPrint->isVisible());
-  EXPECT_TRUE(window.PanelExport->isVisible());
+  EXPECT_FALSE(Child<QWidget>(window, "PanelPrint")->isVisible());
+  EXPECT_TRUE(Child<QWidget>(window, "PanelExport")->isVisible());
   EXPECT_TRUE(window.Action("ActionExport")->isChecked());
   EXPECT_FALSE(window.Action("ActionPrint")->isChecked());
   window.ShowView(TMainFormViewer::ViewResult);
   EXPECT_TRUE(window.Action("ActionResult")->isChecked());
-  EXPECT_FALSE(window.PanelExport->isVisible());
+  EXPECT_FALSE(Child<QWidget>(window, "PanelExport")->isVisible());
   window.Action("ActionDetails")->trigger();
-  EXPECT_TRUE(window.TreeViewResult->isVisible());
-  EXPECT_FALSE(window.ListViewResult->isVisible());
+  EXPECT_TRUE(Child<QTreeView>(window, "TreeViewResult")->isVisible());
+  EXPECT_FALSE(Child<QListView>(window, "ListViewResult")->isVisible());
   // A listed folder shows four columns; the folder column is for search results.
   QStringList headers;
   for (int c = 0; c < window.ResultModel()->columnCount(); ++c)
-    if (!window.TreeViewResult->isColumnHidden(c)) headers.append(window.ResultModel()->headerData(c, Qt::Horizontal).toString());
+    if (!Child<QTreeView>(window, "TreeViewResult")->isColumnHidden(c))
+      headers.append(window.ResultModel()->headerData(c, Qt::Horizontal).toString());
   EXPECT_EQ(headers, (QStringList{"Name", "Date", "Location", "File"}));
   window.Action("ActionDetails")->trigger();
-  EXPECT_TRUE(window.ListViewResult->isVisible());
+  EXPECT_TRUE(Child<QListView>(window, "ListViewResult")->isVisible());
 }
 
 TEST_F(MainViewerTest, TheAboutBoxShowsTheVersionAndTheLicence) {
@@ -256,12 +259,12 @@ TEST_F(MainViewerTest, SelectAllSelectsEveryItemOfTheFocusedListOnly) {
   window.ResultModel()->ReplaceRows(records);
   window.DirectoryTree()->setFocus();
   window.Action("ActionSelectAll")->trigger();
-  EXPECT_EQ(window.ListViewResult->selectionModel()->selectedRows().size(), 0);
+  EXPECT_EQ(Child<QListView>(window, "ListViewResult")->selectionModel()->selectedRows().size(), 0);
   window.activateWindow();
-  window.ListViewResult->setFocus();
-  ASSERT_TRUE(WaitFor([&] { return window.ListViewResult->hasFocus(); }, 2000));
+  Child<QListView>(window, "ListViewResult")->setFocus();
+  ASSERT_TRUE(WaitFor([&] { return Child<QListView>(window, "ListViewResult")->hasFocus(); }, 2000));
   window.Action("ActionSelectAll")->trigger();
-  EXPECT_EQ(window.ListViewResult->selectionModel()->selectedRows().size(), 5);
+  EXPECT_EQ(Child<QListView>(window, "ListViewResult")->selectionModel()->selectedRows().size(), 5);
 }
 
 TEST(HelpPages, EveryHelpContextHasASectionInBothLanguages) {
@@ -289,12 +292,12 @@ TEST_F(MainViewerTest, EditOpensOnTheChosenListAndKeepsTheKnownPeople) {
   for (const char* name : {"a.jpg", "b.jpg"}) Box.Write(QStringLiteral("photos/") + name, EncodeJpeg(Pattern(40, 30)));
   window.ListFolder(Folder + u'/');
   QApplication::setActiveWindow(&window);
-  window.ListViewResult->setFocus();
+  Child<QListView>(window, "ListViewResult")->setFocus();
   int photos = 0;
   AnswerDialogs([&] { window.Action("ActionEdit")->trigger(); }, [&](QDialog* dialog) {
     if (auto* form = qobject_cast<TEditImagesFormViewer*>(dialog)) {
       photos = int(form->ImageList().size());
-      form->EditActor->setText(QStringLiteral("Zoe"));
+      Child<QLineEdit>(form, "EditActor")->setText(QStringLiteral("Zoe"));
       form->Action("ActionAddActor")->trigger();
       form->close();
     } else if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
@@ -305,7 +308,7 @@ TEST_F(MainViewerTest, EditOpensOnTheChosenListAndKeepsTheKnownPeople) {
   EXPECT_EQ(window.Settings().Actors, QStringLiteral("No actors;Zoe;"));  // the default list, and Zoe
   // The keyboard is back where it was, so Ctrl+I and F1 work at once.
   EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &window; }, 2000));
-  EXPECT_EQ(QApplication::focusWidget(), window.ListViewResult);
+  EXPECT_EQ(QApplication::focusWidget(), Child<QListView>(window, "ListViewResult"));
 }
 
 TEST_F(MainViewerTest, SaveAllRightAfterListingRunsBesideTheThumbnails) {
@@ -315,12 +318,14 @@ TEST_F(MainViewerTest, SaveAllRightAfterListingRunsBesideTheThumbnails) {
     Box.Write(QStringLiteral("photos/p%1.jpg").arg(i, 3, 10, QLatin1Char('0')), EncodeJpeg(Pattern(320, 240)));
   TMainFormViewer window({Folder}, Settings);
   window.show();
-  window.ListViewResult->selectionModel()->select(window.ListViewResult->model()->index(0, 0),
-                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  window.ListViewResult->setFocus();
+  Child<QListView>(window, "ListViewResult")
+      ->selectionModel()
+      ->select(Child<QListView>(window, "ListViewResult")->model()->index(0, 0),
+               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  Child<QListView>(window, "ListViewResult")->setFocus();
   AnswerDialogs([&] { window.Action("ActionEdit")->trigger(); }, [&](QDialog* dialog) {
     if (auto* form = qobject_cast<TEditImagesFormViewer*>(dialog)) {
-      form->EditName->setText(QStringLiteral("Batch"));
+      Child<QLineEdit>(form, "EditName")->setText(QStringLiteral("Batch"));
       form->Action("ActionSaveAll")->trigger();
       form->close();
     } else if (auto* choice = qobject_cast<TSaveAttributesForm*>(dialog)) {
@@ -368,8 +373,8 @@ TEST_F(MainViewerTest, FindShowsTheMatchesRefinesThemAndCancelKeepsTheList) {
     bool cancelled = false;
     AnswerDialogs([&] { window.Action("ActionFind")->trigger(); }, [&](QDialog* dialog) {
       if (auto* form = qobject_cast<TFindImagesForm*>(dialog)) {
-        form->EditName->setText(name);
-        if (subfolders) form->CheckIncludeSub->setChecked(true);
+        Child<QLineEdit>(form, "EditName")->setText(name);
+        if (subfolders) Child<QCheckBox>(form, "CheckIncludeSub")->setChecked(true);
         form->Action("ActionStart")->trigger();
       } else if (auto* progress = qobject_cast<TProgressForm*>(dialog)) {
         if (cancel) {
@@ -391,10 +396,10 @@ TEST_F(MainViewerTest, FindShowsTheMatchesRefinesThemAndCancelKeepsTheList) {
   for (const TPhotoRecord& record : window.ResultRecords()) found.append(record->FileName);
   EXPECT_EQ(tool.Out.split(u'\n', Qt::SkipEmptyParts), found);
   EXPECT_EQ(window.DirectoryCaption(), QStringLiteral("Search result"));
-  EXPECT_FALSE(window.TreeViewResult->isColumnHidden(4));
+  EXPECT_FALSE(Child<QTreeView>(window, "TreeViewResult")->isColumnHidden(4));
   EXPECT_EQ(window.ResultModel()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Folder"));
   ASSERT_NE(window.FindForm(), nullptr);
-  EXPECT_TRUE(window.FindForm()->CheckPrevious->isChecked());  // the next search refines
+  EXPECT_TRUE(Child<QCheckBox>(window.FindForm(), "CheckPrevious")->isChecked());  // the next search refines
   (void)find("molenaar", false, false);
   EXPECT_EQ(Names(window.ResultRecords()), QStringList{"c.jpg"});
   // Would find a.jpg and c.jpg; cancelled, the list stays. (A search this
@@ -408,8 +413,8 @@ TEST_F(MainViewerTest, FindShowsTheMatchesRefinesThemAndCancelKeepsTheList) {
   }
   EXPECT_EQ(window.DirectoryCaption(), QStringLiteral("Search result"));
   window.ListFolder(Folder + u'/');
-  EXPECT_TRUE(window.TreeViewResult->isColumnHidden(4));
-  EXPECT_FALSE(window.FindForm()->CheckPrevious->isEnabled());
+  EXPECT_TRUE(Child<QTreeView>(window, "TreeViewResult")->isColumnHidden(4));
+  EXPECT_FALSE(Child<QCheckBox>(window.FindForm(), "CheckPrevious")->isEnabled());
   EXPECT_TRUE(WaitFor([&] { return Names(window.ResultRecords()) == QStringList{"b.jpg", "a.jpg"}; }, 5000))
       << Names(window.ResultRecords()).join(' ').toStdString();
 }
@@ -436,9 +441,9 @@ TEST_F(MainViewerTest, HiddenFoldersAndFilesOnlyWhenShownOrNamedInTreeListingAnd
   const auto findMolen = [](TMainFormViewer& window) {
     AnswerDialogs([&] { window.Action("ActionFind")->trigger(); }, [&](QDialog* dialog) {
       if (auto* form = qobject_cast<TFindImagesForm*>(dialog)) {
-        form->CheckPrevious->setChecked(false);
-        form->EditName->setText("molen");
-        form->CheckIncludeSub->setChecked(true);
+        Child<QCheckBox>(form, "CheckPrevious")->setChecked(false);
+        Child<QLineEdit>(form, "EditName")->setText("molen");
+        Child<QCheckBox>(form, "CheckIncludeSub")->setChecked(true);
         form->Action("ActionStart")->trigger();
       }
     });
@@ -486,8 +491,8 @@ TEST_F(MainViewerTest, TheStatusBarSaysWhatIsShownAndF5OrAClickListsTheFolderAga
   const auto find = [&](const QString& name) {
     AnswerDialogs([&] { window.Action("ActionFind")->trigger(); }, [&](QDialog* dialog) {
       if (auto* form = qobject_cast<TFindImagesForm*>(dialog)) {
-        form->CheckPrevious->setChecked(false);
-        form->EditName->setText(name);
+        Child<QCheckBox>(form, "CheckPrevious")->setChecked(false);
+        Child<QLineEdit>(form, "EditName")->setText(name);
         form->Action("ActionStart")->trigger();
       }
     });

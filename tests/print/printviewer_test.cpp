@@ -44,7 +44,7 @@ protected:
   }
   // Every view of the shown page rendered.
   static bool PageRendered(TPrintLayoutFormViewer& form, int first, int count) {
-    form.pagePreview->repaint();
+    Child<TImageViewer>(form, "pagePreview")->repaint();
     for (int i = first; i < first + count; ++i) {
       const TImageScaled* view = form.PageViews().View(i);
       if (!view || form.PageViews().IsBusy(i) || view->Bitmap.isNull()) return false;
@@ -63,30 +63,31 @@ TEST_F(PrintViewerTest, PagesRepaintOncePerBurstAndLayoutFilesLoadSaveAndReset) 
   AddPhotos(5, Box.Copy("DSCN0010.jpg", "source.jpg"));
   auto form = Open();
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Zelvane - Print images"));
-  EXPECT_EQ(form->EditImages->text(), QStringLiteral("5"));
+  EXPECT_EQ(Child<QLineEdit>(form, "EditImages")->text(), QStringLiteral("5"));
   EXPECT_EQ(form->PageCount(), 2);  // 5 at 2 × 2
-  form->NUpDownPage->SetValue(2);
+  Child<TNumericUpDown>(form, "NUpDownPage")->SetValue(2);
   EXPECT_NE(form->PageViews().View(4), nullptr);  // page 2: the fifth photo alone
   EXPECT_EQ(form->PageViews().View(0), nullptr);
   // A burst of changes gives one repaint, three ticks of 200 ms after the
   // last (counted on a manual clock rather than waited for).
-  ASSERT_TRUE(WaitFor([&] { return !form->TimerRepaint->IsWaiting() && form->PageViews().IsIdle(); }));
-  form->TimerRepaint->SetClock(TDelayedRepaint::TClock::Manual);
+  ASSERT_TRUE(WaitFor(
+      [&] { return !Child<TDelayedRepaint>(form, "TimerRepaint")->IsWaiting() && form->PageViews().IsIdle(); }));
+  Child<TDelayedRepaint>(form, "TimerRepaint")->SetClock(TDelayedRepaint::TClock::Manual);
   const int before = form->RepaintCount();
   for (int i = 0; i < 3; ++i) {
     form->ScheduleRepaint();
-    form->TimerRepaint->Tick();  // each change starts the countdown again
+    Child<TDelayedRepaint>(form, "TimerRepaint")->Tick();  // each change starts the countdown again
   }
-  form->TimerRepaint->Tick();
-  EXPECT_TRUE(form->TimerRepaint->IsWaiting());
+  Child<TDelayedRepaint>(form, "TimerRepaint")->Tick();
+  EXPECT_TRUE(Child<TDelayedRepaint>(form, "TimerRepaint")->IsWaiting());
   EXPECT_EQ(form->RepaintCount(), before);
-  form->TimerRepaint->Tick();
-  EXPECT_FALSE(form->TimerRepaint->IsWaiting());
+  Child<TDelayedRepaint>(form, "TimerRepaint")->Tick();
+  EXPECT_FALSE(Child<TDelayedRepaint>(form, "TimerRepaint")->IsWaiting());
   EXPECT_EQ(form->RepaintCount(), before + 1);
-  form->TimerRepaint->Tick();  // a spare tick repaints nothing more
+  Child<TDelayedRepaint>(form, "TimerRepaint")->Tick();  // a spare tick repaints nothing more
   EXPECT_EQ(form->RepaintCount(), before + 1);
   EXPECT_EQ(TDelayedRepaint::TickMs * TDelayedRepaint::Ticks, 600);
-  form->NUpDownCols->SetValue(5);
+  Child<TNumericUpDown>(form, "NUpDownCols")->SetValue(5);
   EXPECT_EQ(form->PageCount(), 1);  // 2 × 5
   EXPECT_EQ(form->ShownPage(), 1);
 
@@ -97,7 +98,7 @@ TEST_F(PrintViewerTest, PagesRepaintOncePerBurstAndLayoutFilesLoadSaveAndReset) 
   layout.TextMode = TPrintLayout::TextName;
   layout.Margin = 4;
   form->SetLayout(layout);
-  EXPECT_TRUE(form->RadioPortrait->isChecked());
+  EXPECT_TRUE(Child<QRadioButton>(form, "RadioPortrait")->isChecked());
   EXPECT_EQ(Printer::PrinterOrientation(), 0);
   EXPECT_EQ(form->PageCount(), 2);
   const QString path = Box.Path("mine.vzp");
@@ -139,7 +140,7 @@ TEST_F(PrintViewerTest, ATenByTenPageHoldsNoDecodedPhotoAndClosingWhileRendering
   TPrintLayout layout;
   layout.Rows = layout.Columns = 10;
   form->SetLayout(layout);
-  form->pagePreview->repaint();
+  Child<TImageViewer>(form, "pagePreview")->repaint();
   EXPECT_FALSE(form->PageViews().IsIdle());
   form->close();
   form.reset();

@@ -6,11 +6,14 @@
 #include <QByteArray>
 #include <QImage>
 #include <QJsonObject>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <gtest/gtest.h>
 #include <ostream>
+#include <type_traits>
 #include <vector>
 
 // Readable failure messages for Qt strings.
@@ -121,6 +124,23 @@ private:
 
 // Mean absolute difference per channel, over two pictures of the same size.
 [[nodiscard]] double MeanDifference(const QImage& a, const QImage& b);
+
+// A window's widget by its object name (a window keeps its widgets to
+// itself; tests find them as a user finds them, by what they are). The
+// window may be given as an object, a pointer or a smart pointer.
+template <typename TWidget, typename TWindow>
+TWidget* Child(const TWindow& window, const char* name) {
+  const QObject* parent = nullptr;
+  if constexpr (std::is_pointer_v<TWindow>)
+    parent = window;
+  else if constexpr (requires { window.get(); })
+    parent = window.get();
+  else
+    parent = &window;
+  auto* child = parent->template findChild<TWidget*>(QLatin1String(name));
+  EXPECT_NE(child, nullptr) << "no " << name;
+  return child;
+}
 
 // Changes a photo record's attributes as the windows do: a snapshot,
 // changed, then put back whole.

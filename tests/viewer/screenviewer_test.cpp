@@ -51,10 +51,10 @@ protected:
   // Waits until a paint drew the photo at index.
   bool WaitDrawn(int index) {
     Drawn.clear();
-    Viewer->ViewerFullSize->update();
+    Child<TImageViewer>(Viewer, "ViewerFullSize")->update();
     return WaitFor([&] { return Drawn.contains(index); });
   }
-  [[nodiscard]] QImage Screen() const { return Viewer->ViewerFullSize->grab().toImage(); }
+  [[nodiscard]] QImage Screen() const { return Child<TImageViewer>(Viewer, "ViewerFullSize")->grab().toImage(); }
   static int CountPixels(const QImage& image, const QRect& area, const std::function<bool(QColor)>& test) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -96,7 +96,7 @@ TEST_F(ScreenViewerTest, CommandsMenuAndSettingsStringsOnClose) {
   EXPECT_EQ(viewer->Actions().size(), 24);
   EXPECT_EQ(viewer->Action("ActionZoomOut")->property("category").toString(), QStringLiteral("Size"));
   QStringList menu;
-  for (QAction* a : viewer->PopupMenuViewer->actions()) menu.append(a->isSeparator() ? "-" : a->text());
+  for (QAction* a : Child<QMenu>(viewer, "PopupMenuViewer")->actions()) menu.append(a->isSeparator() ? "-" : a->text());
   EXPECT_EQ(menu.join(','), QStringLiteral("Show,-,First image,Previous image,Next image,Last image,-,Slide show,-,"
                                            "Rotate left,Rotate right,-,Full size,Zoom to fit,ROI,-,Zoom in,Zoom out,"
                                            "Reset zoom,-,Help,Close"));
@@ -145,7 +145,7 @@ TEST_F(ScreenViewerTest, TheNextPhotoIsPreparedAndNextDrawsItWithoutAJob) {
   const int rendered = loader.RenderCount();
   Drawn.clear();
   Trigger("ActionNext");
-  viewer->ViewerFullSize->repaint();  // one paint, no waiting
+  Child<TImageViewer>(viewer, "ViewerFullSize")->repaint();  // one paint, no waiting
   EXPECT_EQ(Drawn, QList<int>{1});
   EXPECT_EQ(loader.RenderCount(), rendered);
   // A change of size mode drops the prepared photo; the new mode's comes later.
@@ -165,15 +165,15 @@ TEST_F(ScreenViewerTest, FullSizeCentresPansAndZoomOnlyWhileFitted) {
   ASSERT_GT(window.width(), 640);
   // Zoom: a drag 3 pixels high does nothing, a real one zooms.
   Trigger("ActionZoomIn");
-  EXPECT_EQ(viewer->ViewerFullSize->MouseHandler(), &viewer->ZoomTool);
-  QTest::mousePress(viewer->ViewerFullSize, Qt::LeftButton, {}, QPoint(100, 100));
-  QTest::mouseMove(viewer->ViewerFullSize, QPoint(200, 103));
-  QTest::mouseRelease(viewer->ViewerFullSize, Qt::LeftButton, {}, QPoint(200, 103));
+  EXPECT_EQ(Child<TImageViewer>(viewer, "ViewerFullSize")->MouseHandler(), &viewer->ZoomTool);
+  QTest::mousePress(Child<TImageViewer>(viewer, "ViewerFullSize"), Qt::LeftButton, {}, QPoint(100, 100));
+  QTest::mouseMove(Child<TImageViewer>(viewer, "ViewerFullSize"), QPoint(200, 103));
+  QTest::mouseRelease(Child<TImageViewer>(viewer, "ViewerFullSize"), Qt::LeftButton, {}, QPoint(200, 103));
   EXPECT_FALSE(viewer->Scaled()->IsZoomed());
   EXPECT_FALSE(viewer->Action("ActionResetZoom")->isEnabled());
-  QTest::mousePress(viewer->ViewerFullSize, Qt::LeftButton, {}, QPoint(100, 100));
-  QTest::mouseMove(viewer->ViewerFullSize, QPoint(200, 180));
-  QTest::mouseRelease(viewer->ViewerFullSize, Qt::LeftButton, {}, QPoint(200, 180));
+  QTest::mousePress(Child<TImageViewer>(viewer, "ViewerFullSize"), Qt::LeftButton, {}, QPoint(100, 100));
+  QTest::mouseMove(Child<TImageViewer>(viewer, "ViewerFullSize"), QPoint(200, 180));
+  QTest::mouseRelease(Child<TImageViewer>(viewer, "ViewerFullSize"), Qt::LeftButton, {}, QPoint(200, 180));
   EXPECT_TRUE(viewer->Scaled()->IsZoomed());
   EXPECT_TRUE(viewer->Action("ActionResetZoom")->isEnabled());
   // Full size: zoom is gone and unavailable; the small photo is centred and stays.
@@ -181,7 +181,7 @@ TEST_F(ScreenViewerTest, FullSizeCentresPansAndZoomOnlyWhileFitted) {
   EXPECT_FALSE(viewer->Action("ActionZoomIn")->isChecked());
   EXPECT_FALSE(viewer->Action("ActionZoomIn")->isEnabled());
   EXPECT_FALSE(viewer->Scaled()->IsZoomed());
-  EXPECT_EQ(viewer->ViewerFullSize->MouseHandler(), &viewer->DragTool);
+  EXPECT_EQ(Child<TImageViewer>(viewer, "ViewerFullSize")->MouseHandler(), &viewer->DragTool);
   ASSERT_TRUE(WaitDrawn(0));
   const TGPRect centred{(window.width() - 640) / 2, (window.height() - 480) / 2, 640, 480};
   EXPECT_EQ(viewer->ViewArea(), centred);
@@ -201,9 +201,9 @@ TEST_F(ScreenViewerTest, FullSizeCentresPansAndZoomOnlyWhileFitted) {
   for (int i = 0; i < 120; ++i) QTest::keyClick(viewer, Qt::Key_Up);
   EXPECT_EQ(viewer->ViewArea().Y, 0);
   // Dragging pans too.
-  QTest::mousePress(viewer->ViewerFullSize, Qt::LeftButton, {}, QPoint(300, 300));
-  QTest::mouseMove(viewer->ViewerFullSize, QPoint(250, 280));
-  QTest::mouseRelease(viewer->ViewerFullSize, Qt::LeftButton, {}, QPoint(250, 280));
+  QTest::mousePress(Child<TImageViewer>(viewer, "ViewerFullSize"), Qt::LeftButton, {}, QPoint(300, 300));
+  QTest::mouseMove(Child<TImageViewer>(viewer, "ViewerFullSize"), QPoint(250, 280));
+  QTest::mouseRelease(Child<TImageViewer>(viewer, "ViewerFullSize"), Qt::LeftButton, {}, QPoint(250, 280));
   EXPECT_EQ(viewer->ViewArea().X, -50);
   EXPECT_EQ(viewer->ViewArea().Y, -20);
   // Rotation turns the full-size area with the photo.
@@ -213,7 +213,7 @@ TEST_F(ScreenViewerTest, FullSizeCentresPansAndZoomOnlyWhileFitted) {
   Trigger("ActionROI");
   EXPECT_FALSE(viewer->Action("ActionZoomIn")->isEnabled());
   EXPECT_FALSE(viewer->Action("ActionMoveLeft")->isEnabled());
-  EXPECT_EQ(viewer->ViewerFullSize->MouseHandler(), nullptr);
+  EXPECT_EQ(Child<TImageViewer>(viewer, "ViewerFullSize")->MouseHandler(), nullptr);
 }
 
 TEST_F(ScreenViewerTest, ADamagedPhotoShowsItsMessageInEveryModeAndTheShowGoesOn) {
@@ -244,8 +244,8 @@ TEST_F(ScreenViewerTest, ADamagedPhotoShowsItsMessageInEveryModeAndTheShowGoesOn
   viewer->ShowImageAt(0);
   ASSERT_TRUE(WaitDrawn(0));
   Trigger("ActionStartSlideShow");
-  EXPECT_EQ(viewer->TimerSlideShow->interval(), 1000);
-  viewer->TimerSlideShow->stop();
+  EXPECT_EQ(Child<QTimer>(viewer, "TimerSlideShow")->interval(), 1000);
+  Child<QTimer>(viewer, "TimerSlideShow")->stop();
   QList<int> visited;
   for (int tick = 0; tick < 3; ++tick) {
     viewer->NextSlide();
@@ -293,7 +293,7 @@ TEST_F(ScreenViewerTest, ClosingWhileLoadingHidesAtOnceAndFreesAfterTheJob) {
   viewer->SetPhotos(Photos, 0);
   viewer->showFullScreen();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
-  viewer->ViewerFullSize->repaint();  // the photo's job is queued
+  Child<TImageViewer>(viewer, "ViewerFullSize")->repaint();  // the photo's job is queued
   ASSERT_TRUE(viewer->Loading());
   viewer->Action("ActionRotateR")->trigger();  // ignored while loading
   viewer->Action("ActionFullSize")->trigger();
@@ -311,7 +311,7 @@ TEST_F(ScreenViewerTest, SpaceBackspaceArrowsAndTheWheelStepAndCtrlWheelOrPlusMi
   for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) AddDark(name, name);
   TFullScreenViewer* viewer = Open();
   ASSERT_TRUE(WaitDrawn(0));
-  QWidget* area = viewer->ViewerFullSize;
+  QWidget* area = Child<TImageViewer>(viewer, "ViewerFullSize");
   area->setFocus();
   QTest::keyClick(viewer, Qt::Key_Space);
   EXPECT_EQ(viewer->CurrentIndex(), 1);
