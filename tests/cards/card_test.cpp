@@ -127,9 +127,10 @@ TEST(CardPages, FoldCardsPutTheTurnedBacksOnTop) {
   EXPECT_FALSE(CardPage::BothSidesOnOnePage(general));
 }
 
-TEST(CardFile, EveryFieldRoundTripsAndBadValuesTakeDefaults) {
-  TSandbox box;
-  TCardDesign design;
+namespace {
+
+// Sets every field of the design away from its default.
+void FillDesign(TCardDesign& design, const TSandbox& box) {
   design.General = {TCardType::Fold, 3, 4, 2, TFoldDirection::OneAboveTheOther, false, false, false, false, false,
                     TPageOrientation::Portrait};
   design.Front.ImageMargins = {5, 6, 7, 8};
@@ -145,6 +146,14 @@ TEST(CardFile, EveryFieldRoundTripsAndBadValuesTakeDefaults) {
   design.Back.LineStyle = TLineStyle::FilledEllipse;
   design.Back.Fill.Color = 0xFF123456u;
   design.Back.Ornaments[2] = {SolidPng(box, "orn.png", 20, 20, Qt::red), TCorner::BottomRight, 25, 7};
+}
+
+}  // namespace
+
+TEST(CardFile, EveryFieldRoundTrips) {
+  TSandbox box;
+  TCardDesign design;
+  FillDesign(design, box);
   const QByteArray bytes = CardFile::Serialize(design);
   EXPECT_TRUE(bytes.startsWith("CARD\r\nTYPE=0\r\nROWS=3\r\nCOLS=4\r\n"));
   EXPECT_TRUE(bytes.contains("\r\nF_TEXT_0=A;B;\r\n"));
@@ -160,13 +169,19 @@ TEST(CardFile, EveryFieldRoundTripsAndBadValuesTakeDefaults) {
   ASSERT_TRUE(CardFile::Load(path, loaded, message, &notes)) << message.toStdString();
   EXPECT_EQ(CardFile::Serialize(loaded), bytes);
   EXPECT_EQ(loaded.Front.Texts[0].Lines, (QStringList{"A", "B"}));
+}
 
-  // "," decimals, lower-case keys, LF lines, bad values: defaults and clamps, each noted.
+TEST(CardFile, BadValuesTakeDefaultsAndClampsEachNoted) {
+  // "," decimals, lower-case keys, LF lines, bad values.
+  TSandbox box;
+  SolidPng(box, "pattern.png", 8, 8, Qt::blue);
   const QString odd = box.Write("odd.vzc", "card\nrows=25\ncols=x\nnr_cards=3\ndirection=2\nb_linestyle=9\n"
                                            "f_textbounds_0=10,5;20,25;30;40;\nb_ornamentsize_0=99\n"
                                            "f_bgimage=C:\\\\Patterns\\\\pattern.png\n");
-  notes.clear();
-  ASSERT_TRUE(CardFile::Load(odd, loaded, message, &notes, box.Path(""), box.Path("")));
+  TCardDesign loaded;
+  QString message;
+  QStringList notes;
+  ASSERT_TRUE(CardFile::Load(odd, loaded, message, &notes, box.Path(""), box.Path(""))) << message.toStdString();
   EXPECT_EQ(loaded.General.Rows, 10);
   EXPECT_EQ(loaded.General.Columns, 2);
   EXPECT_EQ(loaded.General.Direction, TFoldDirection::SideBySide);  // four parts only for one card
@@ -176,18 +191,30 @@ TEST(CardFile, EveryFieldRoundTripsAndBadValuesTakeDefaults) {
   EXPECT_EQ(loaded.Back.Ornaments[0].Margin, 2);  // an older file: the margin it always had
   EXPECT_EQ(loaded.Front.Background.FileName, box.Path("pattern.png"));  // found by its name here
   EXPECT_TRUE(notes.contains(QStringLiteral("ROWS: 25 is outside 1..10; using 10")));
+}
 
-  // Without the marker line (after a BOM here) the first line is a key.
+TEST(CardFile, WithoutTheMarkerLineTheFirstLineIsAKey) {
+  TSandbox box;
+  TCardDesign design;
+  FillDesign(design, box);
+  const QByteArray bytes = CardFile::Serialize(design);
+  // After a BOM here.
   const QByteArray unmarked = "\xEF\xBB\xBF" + bytes.mid(bytes.indexOf("\r\n") + 2);
   ASSERT_TRUE(unmarked.startsWith("\xEF\xBB\xBFTYPE=0\r\nROWS=3\r\n"));
   TCardDesign nomarker;
+  QString message;
   ASSERT_TRUE(CardFile::Load(box.Write("nomarker.vzc", unmarked), nomarker, message)) << message.toStdString();
   EXPECT_EQ(CardFile::Serialize(nomarker), bytes);
   ASSERT_TRUE(CardFile::Load(box.Write("rowsfirst.vzc", "rows=4\r\n"), nomarker, message));
   EXPECT_EQ(nomarker.General.Rows, 4);
+}
 
-  // Files that are not card files change nothing.
+TEST(CardFile, FilesThatAreNotCardFilesChangeNothingAndAFailedSaveKeepsTheOldFile) {
+  TSandbox box;
+  TCardDesign loaded;
+  FillDesign(loaded, box);
   const QByteArray before = CardFile::Serialize(loaded);
+  QString message;
   QDir().mkpath(box.Path("folder.vzc"));
   for (const QString& bad : {box.Write("wrong.txt", "CARD\r\nROWS=3\r\n"), box.Write("empty.vzc", ""),
                              box.Write("binary.vzc", QByteArray("CARD\r\nROWS=3\0", 13)),
@@ -197,13 +224,15 @@ TEST(CardFile, EveryFieldRoundTripsAndBadValuesTakeDefaults) {
     EXPECT_EQ(message, CardFile::NotACardFile(bad));
   }
   EXPECT_EQ(CardFile::Serialize(loaded), before);
-  // A failed save keeps the old file.
+  const QString path = box.Path("design.vzc");
+  ASSERT_TRUE(CardFile::Save(path, loaded, message)) << message.toStdString();
   {
     TFileSizeLimit full(100);
     ASSERT_TRUE(full.Active());
+    loaded.General.Rows = 5;
     EXPECT_FALSE(CardFile::Save(path, loaded, message));
   }
-  EXPECT_EQ(ReadFile(path), bytes);
+  EXPECT_EQ(ReadFile(path), before);
 }
 
 TEST(CardImages, OnlyRegularImageFilesAreReadAndNothingBlocks) {

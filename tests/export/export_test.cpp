@@ -148,7 +148,7 @@ TEST_F(ExportTest, FullSizeCopiesAreIdenticalAndNamesNeverCollide) {
   EXPECT_FALSE(twins.Problem().isEmpty());
 }
 
-TEST_F(ExportTest, SourcesAreNeverHarmedAndFailuresLeaveNoPartialFile) {
+TEST_F(ExportTest, SourcesAreNeverHarmedByAnExportIntoTheirOwnFolder) {
   // The destination is the photos' own folder.
   TPhotoRecord a = Photo("a.jpg", EncodeJpeg(Pattern(40, 30)));
   TPhotoRecord b = Photo("b_80x60.jpg", EncodeJpeg(Pattern(40, 30)));
@@ -167,9 +167,9 @@ TEST_F(ExportTest, SourcesAreNeverHarmedAndFailuresLeaveNoPartialFile) {
   ASSERT_EQ(clash.Errors.size(), 1);
   EXPECT_TRUE(clash.Errors[0].contains("would replace")) << clash.Errors[0].toStdString();
   EXPECT_EQ(ReadFile(a->FileName) + ReadFile(b->FileName) + ReadFile(c->FileName), before);
+}
 
-  // A damaged photo is its item's error; a full disk leaves no file at all.
-  Dest = Box.Path("dest");
+TEST_F(ExportTest, ADamagedPhotoIsItsItemsErrorAndAFullDiskLeavesNoFile) {
   TPhotoRecord broken = Photo("broken.jpg", "not a photo");
   TPhotoRecord big = Photo("big.jpg", EncodeJpeg(Pattern(300, 200), 100));
   TExportPlan two;
@@ -187,8 +187,12 @@ TEST_F(ExportTest, SourcesAreNeverHarmedAndFailuresLeaveNoPartialFile) {
       << failures.Errors.join(u'\n').toStdString();
   EXPECT_EQ(failures.Labels.size(), 2);  // every job steps the progress
   EXPECT_EQ(Files(), QStringList());     // no partial or temporary file
-  // Cancel in the error box ends the run; what was written is whole.
+}
+
+TEST_F(ExportTest, CancelInTheErrorBoxEndsTheRunAndWhatWasWrittenIsWhole) {
+  const TExportOptions sized = Resized(300, 300);
   TExportPlan many;
+  TPhotoRecord broken = Photo("broken.jpg", "not a photo");
   many.AddFolder(-1, "Photos");
   many.Folders[0].Photos.append(broken);
   for (int i = 0; i < 30; ++i) many.Folders[0].Photos.append(Photo(QStringLiteral("m%1.jpg").arg(i), EncodeJpeg(Pattern(300, 200))));
@@ -202,9 +206,12 @@ TEST_F(ExportTest, SourcesAreNeverHarmedAndFailuresLeaveNoPartialFile) {
     EXPECT_FALSE(QImage(Dest + "/" + file).isNull()) << file.toStdString();
   }
   EXPECT_LT(Files().size(), 30);
-  // A folder that cannot be made ends the run before anything is copied.
-  QDir(Dest).removeRecursively();
-  QDir().mkpath(Dest);
+}
+
+TEST_F(ExportTest, AFolderThatCannotBeMadeEndsTheRunBeforeAnythingIsCopied) {
+  TExportPlan two;
+  two.AddFolder(-1, "Photos");
+  two.Folders[0].Photos = {Photo("a.jpg", EncodeJpeg(Pattern(40, 30)))};
   Box.Write("dest/Photos", "a file where the folder goes");
   TReport blocked;
   EXPECT_FALSE(Export(two, {}, blocked));

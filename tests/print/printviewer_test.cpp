@@ -59,7 +59,7 @@ protected:
 
 }  // namespace
 
-TEST_F(PrintViewerTest, PagesRepaintOncePerBurstAndLayoutFilesLoadSaveAndReset) {
+TEST_F(PrintViewerTest, PagesShowTheirPhotosAndRepaintOncePerBurst) {
   AddPhotos(5, Box.Copy("DSCN0010.jpg", "source.jpg"));
   auto form = Open();
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Zelvane - Print images"));
@@ -90,7 +90,11 @@ TEST_F(PrintViewerTest, PagesRepaintOncePerBurstAndLayoutFilesLoadSaveAndReset) 
   Child<TNumericUpDown>(form, "NUpDownCols")->SetValue(5);
   EXPECT_EQ(form->PageCount(), 1);  // 2 × 5
   EXPECT_EQ(form->ShownPage(), 1);
+}
 
+TEST_F(PrintViewerTest, LayoutFilesLoadSaveAndResetAndTheCellsFollowTheOrientation) {
+  AddPhotos(5, Box.Copy("DSCN0010.jpg", "source.jpg"));
+  auto form = Open();
   TPrintLayout layout;
   layout.Rows = 3;
   layout.Columns = 1;
