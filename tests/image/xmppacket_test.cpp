@@ -190,8 +190,10 @@ TEST(XmpPacket, AnEmptyAttributeRemovesItsPropertyAndNothingElse) {
   EXPECT_EQ(tags.value("XMP-iptcExt:LocationShownCity").toString(), QStringLiteral("Kinderdijk"));
   EXPECT_FALSE(tags.contains("XMP-photoshop:DateCreated"));
   EXPECT_FALSE(packet.contains("Zon"));
+}
 
-  // A packet of ours alone, emptied, has nothing left: no packet at all.
+TEST(XmpPacket, APacketOfOursAloneEmptiedLeavesNoPacketAtAll) {
+  QByteArray packet;
   TXmpPacket ours;
   ASSERT_EQ(ours.Load({}), TXmpPacket::Empty);
   ASSERT_TRUE(ours.SetAttributes(Values()));
