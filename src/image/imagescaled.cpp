@@ -23,15 +23,15 @@ void TImageScaled::InitGeometry() {
   Frame = SourceRect = ZoomRect = ImageToDraw->ImageRect;
   // An empty region of interest (no width or height, or wholly outside the
   // picture, as a file may hold) means the whole picture, for every window.
-  const TGPRect& roi = ImageToDraw->ROI;
+  const TGPRect& roi = ImageToDraw->FAttributes.ROI;
   const bool empty = roi.Width <= 0 || roi.Height <= 0 || qint64(roi.X) >= qint64(Frame.X) + Frame.Width ||
                      qint64(roi.Y) >= qint64(Frame.Y) + Frame.Height || qint64(roi.X) + roi.Width <= Frame.X ||
                      qint64(roi.Y) + roi.Height <= Frame.Y;
   ROIRect = empty ? Frame : roi;
-  RotateBy((ImageToDraw->Rotation - Rotation + 360) % 360);
-  Rotation = ImageToDraw->Rotation;
-  RedEyes = ImageToDraw->RedEyes;
-  if (!RedEyes) RedEyes = ImageToDraw->RedEyes = std::make_shared<TRedEyesList>();
+  RotateBy((ImageToDraw->FAttributes.Rotation - Rotation + 360) % 360);
+  Rotation = ImageToDraw->FAttributes.Rotation;
+  RedEyes = ImageToDraw->FAttributes.RedEyes;
+  if (!RedEyes) RedEyes = ImageToDraw->FAttributes.RedEyes = std::make_shared<TRedEyesList>();
 }
 
 void TImageScaled::Init() {
@@ -68,7 +68,7 @@ void TImageScaled::SetTargetRect(const TGPRect& r) {
 void TImageScaled::SetAutoRotate(bool value) {
   if (value == AutoRotate) return;
   AutoRotate = value;
-  if (!value) SetRotation(ImageToDraw->Rotation);
+  if (!value) SetRotation(ImageToDraw->FAttributes.Rotation);
 }
 
 void TImageScaled::SetUseROI(bool value) {

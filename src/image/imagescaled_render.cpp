@@ -62,7 +62,7 @@ QImage TImageScaled::Render() {
     // The reduced decode failed: the full load reports why (or succeeds).
     ImageToDraw->EnsureLoaded();
     if (!ImageToDraw->ErrorMessage.isEmpty()) return {};
-    if (ImageToDraw->RedEyes) RedEyes = ImageToDraw->RedEyes;
+    if (ImageToDraw->FAttributes.RedEyes) RedEyes = ImageToDraw->FAttributes.RedEyes;
     PaintRedEyes();
   }
   std::lock_guard locker(ImageToDraw->Lock);

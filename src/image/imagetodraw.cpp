@@ -9,32 +9,18 @@
 #include <unistd.h>
 
 TImageToDraw::TImageToDraw(const QString& fileName) : FileName(fileName) {
-  Name = ShortName();
+  FAttributes.Name = ShortName();
   CanSave = HasSaveableName();
-  DateTime = DateTimeUtil::FileDate(fileName);
+  FAttributes.DateTime = DateTimeUtil::FileDate(fileName);
 }
 
 TImageToDraw::~TImageToDraw() = default;
 
-TPhotoAttributes TImageToDraw::Attributes() const {
-  std::lock_guard locker(Lock);
-  return {Name,     Description, DateTime,  Location, Actors,         Rotation,
-          ROI,      RedEyes,     HasMarker, Source,   DerivedFileDate};
-}
+TPhotoAttributes TImageToDraw::Attributes() const { return Read(FAttributes); }
 
-void TImageToDraw::SetAttributes(const TPhotoAttributes& a) {
+void TImageToDraw::SetAttributes(const TPhotoAttributes& attributes) {
   std::lock_guard locker(Lock);
-  Name = a.Name;
-  Description = a.Description;
-  DateTime = a.DateTime;
-  Location = a.Location;
-  Actors = a.Actors;
-  Rotation = a.Rotation;
-  ROI = a.ROI;
-  RedEyes = a.RedEyes;
-  HasMarker = a.HasMarker;
-  Source = a.Source;
-  DerivedFileDate = a.DerivedFileDate;
+  FAttributes = attributes;
 }
 
 void TImageToDraw::NoteKnownFailure(const QString& message, const QString& reason) {
@@ -46,34 +32,19 @@ void TImageToDraw::NoteKnownFailure(const QString& message, const QString& reaso
 
 bool TImageToDraw::ShowsAsStored() const {
   std::lock_guard locker(Lock);
-  return ErrorMessage.isEmpty() && ExifOrientation == 1 && (!RedEyes || RedEyes->empty()) &&
-         (ROI.IsEmpty() || ROI == ImageRect);
+  return ErrorMessage.isEmpty() && ExifOrientation == 1 && (!FAttributes.RedEyes || FAttributes.RedEyes->empty()) &&
+         (FAttributes.ROI.IsEmpty() || FAttributes.ROI == ImageRect);
 }
 
-int TImageToDraw::PinCount() const {
-  std::lock_guard locker(Lock);
-  return UsageCount;
-}
+int TImageToDraw::PinCount() const { return Read(UsageCount); }
 
-bool TImageToDraw::AttributesRead() const {
-  std::lock_guard locker(Lock);
-  return AttributesLoaded;
-}
+bool TImageToDraw::AttributesRead() const { return Read(AttributesLoaded); }
 
-int TImageToDraw::StoredOrientation() const {
-  std::lock_guard locker(Lock);
-  return ExifOrientation;
-}
+int TImageToDraw::StoredOrientation() const { return Read(ExifOrientation); }
 
-bool TImageToDraw::Saveable() const {
-  std::lock_guard locker(Lock);
-  return CanSave;
-}
+bool TImageToDraw::Saveable() const { return Read(CanSave); }
 
-TGPRect TImageToDraw::PictureRect() const {
-  std::lock_guard locker(Lock);
-  return ImageRect;
-}
+TGPRect TImageToDraw::PictureRect() const { return Read(ImageRect); }
 
 TImageToDraw::TLoadFailure TImageToDraw::LoadFailure() const {
   std::lock_guard locker(Lock);
@@ -165,6 +136,6 @@ void TImageToDraw::RestoreRedEye(TRedEyes& correction) {
 
 void TImageToDraw::ApplyRedEyes() {
   std::lock_guard locker(Lock);
-  if (!Image || !RedEyes) return;
-  for (size_t i = 0; i < PaintedCount(*RedEyes); ++i) (*RedEyes)[i]->Apply(*Image);
+  if (!Image || !FAttributes.RedEyes) return;
+  for (size_t i = 0; i < PaintedCount(*FAttributes.RedEyes); ++i) (*FAttributes.RedEyes)[i]->Apply(*Image);
 }

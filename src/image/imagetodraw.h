@@ -161,27 +161,20 @@ private:
   QString ErrorReason;   // its cause in plain words ("not a regular file", the system's text), or empty
   TGPRect ImageRect;
   bool IsBitmap = false;
-  QString Name;
-  QString Description;  // may hold CR LF line breaks
-  TDateTime DateTime = 0;
-  QString Location;
-  QString Actors;  // "Anna;Bob;"
-  int Rotation = 0;  // 0, 90, 180 or 270, clockwise
-  TRedEyesListPtr RedEyes;  // null until the first load
-  TGPRect ROI;  // stored (unrotated) pixel coordinates
+  TPhotoAttributes FAttributes;  // the red-eye list is null until the first load
   int UsageCount = 0;
   // A standard mutex, which ThreadSanitizer sees through; re-entrant.
   mutable std::recursive_mutex Lock;
   bool AttributesLoaded = false;
-  // The file carried the "Vorn Software" marker when it was last read.
-  bool HasMarker = false;
   // The camera's EXIF orientation (1 upright, also when absent).
   int ExifOrientation = 1;
-  TAttributeSource Source = TAttributeSource::Derived;
-  // The file's date when DateTime was derived from it (not written to the
-  // standard places, where it would pass for the date taken); else 0.
-  TDateTime DerivedFileDate = 0;
 
+  // A field read under Lock.
+  template <typename T>
+  [[nodiscard]] T Read(const T& field) const {
+    std::lock_guard locker(Lock);
+    return field;
+  }
   void AcquireImage();
   void ReleaseImage();
   void FreeImage();  // with Lock held

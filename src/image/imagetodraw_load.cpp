@@ -106,7 +106,7 @@ int TImageToDraw::RotationOfOrientation(int orientation) {
 
 void TImageToDraw::ReadAttributes(const TExifStore& exif, const QByteArray& head, const TJpegHeader& header) {
   using namespace AttributeItems;
-  HasMarker = !ReadText(exif, IdMarker).isEmpty();
+  FAttributes.HasMarker = !ReadText(exif, IdMarker).isEmpty();
   TPropertyItem orientation;
   ExifOrientation = 1;
   if (exif.GetPropertyItem(0x0112, orientation) && orientation.Value.size() >= 2) {
@@ -114,32 +114,33 @@ void TImageToDraw::ReadAttributes(const TExifStore& exif, const QByteArray& head
     const auto b = reinterpret_cast<const uchar*>(orientation.Value.constData());
     ExifOrientation = b[0] != 0 ? b[0] : b[1];
   }
-  DerivedFileDate = 0;
-  if (HasMarker) {
-    Name = ReadText(exif, IdName);
-    Description = ReadText(exif, IdDescription);
-    DateTime = DateTimeUtil::FromAttributeText(ReadText(exif, IdDateTime));
-    Location = ReadText(exif, IdLocation);
-    Actors = ReadText(exif, IdActors);
-    Rotation = ReadRotation(exif, IdRotation);
-    RedEyes = ReadRedEyes(exif, IdRedEyes);
-    ROI = ReadRect(exif, IdROI);
-    Source = TAttributeSource::Zelvane;
+  FAttributes.DerivedFileDate = 0;
+  if (FAttributes.HasMarker) {
+    FAttributes.Name = ReadText(exif, IdName);
+    FAttributes.Description = ReadText(exif, IdDescription);
+    FAttributes.DateTime = DateTimeUtil::FromAttributeText(ReadText(exif, IdDateTime));
+    FAttributes.Location = ReadText(exif, IdLocation);
+    FAttributes.Actors = ReadText(exif, IdActors);
+    FAttributes.Rotation = ReadRotation(exif, IdRotation);
+    FAttributes.RedEyes = ReadRedEyes(exif, IdRedEyes);
+    FAttributes.ROI = ReadRect(exif, IdROI);
+    FAttributes.Source = TAttributeSource::Zelvane;
   } else {
     // What other programs wrote, read only now that it counts.
     const TStandardAttributes standard =
         header.IsJpeg ? StandardAttributes::Reconcile(StandardSources(exif, head, header)) : TStandardAttributes();
-    Name = standard.Name.value_or(ShortName());
-    Description = standard.Description.value_or(QString());
-    Location = standard.Location.value_or(QString());
-    Actors = standard.Actors.value_or(QString());
-    DateTime = DateTimeUtil::FromAttributeText(ReadText(exif, 36867));
-    if (DateTime == 0) DateTime = standard.DateTime;
-    if (DateTime == 0) DerivedFileDate = DateTime = DateTimeUtil::FileDate(FileName);
-    Rotation = RotationOfOrientation(ExifOrientation);
-    ROI = ImageRect;
-    RedEyes = std::make_shared<TRedEyesList>();
-    Source = standard.Any() ? TAttributeSource::Standard : TAttributeSource::Derived;
+    FAttributes.Name = standard.Name.value_or(ShortName());
+    FAttributes.Description = standard.Description.value_or(QString());
+    FAttributes.Location = standard.Location.value_or(QString());
+    FAttributes.Actors = standard.Actors.value_or(QString());
+    FAttributes.DateTime = DateTimeUtil::FromAttributeText(ReadText(exif, 36867));
+    if (FAttributes.DateTime == 0) FAttributes.DateTime = standard.DateTime;
+    if (FAttributes.DateTime == 0)
+      FAttributes.DerivedFileDate = FAttributes.DateTime = DateTimeUtil::FileDate(FileName);
+    FAttributes.Rotation = RotationOfOrientation(ExifOrientation);
+    FAttributes.ROI = ImageRect;
+    FAttributes.RedEyes = std::make_shared<TRedEyesList>();
+    FAttributes.Source = standard.Any() ? TAttributeSource::Standard : TAttributeSource::Derived;
   }
   AttributesLoaded = true;
 }

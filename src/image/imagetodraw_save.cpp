@@ -206,15 +206,15 @@ std::vector<TPropertyItem> TImageToDraw::StoredItems() const {
   using namespace AttributeItems;
   std::vector<TPropertyItem> items{
       TextItem(IdMarker, QString::fromLatin1(MarkerText)),
-      TextItem(IdName, Name),
-      TextItem(IdDescription, Description),
-      TextItem(IdDateTime, DateTimeUtil::ToAttributeText(DateTime)),
-      TextItem(IdLocation, Location),
-      TextItem(IdActors, Actors),
-      RotationItem(IdRotation, Rotation),
+      TextItem(IdName, FAttributes.Name),
+      TextItem(IdDescription, FAttributes.Description),
+      TextItem(IdDateTime, DateTimeUtil::ToAttributeText(FAttributes.DateTime)),
+      TextItem(IdLocation, FAttributes.Location),
+      TextItem(IdActors, FAttributes.Actors),
+      RotationItem(IdRotation, FAttributes.Rotation),
   };
-  if (RedEyes) items.push_back(RedEyesItem(IdRedEyes, *RedEyes));
-  items.push_back(RectItem(IdROI, ROI));
+  if (FAttributes.RedEyes) items.push_back(RedEyesItem(IdRedEyes, *FAttributes.RedEyes));
+  items.push_back(RectItem(IdROI, FAttributes.ROI));
   return items;
 }
 
@@ -241,8 +241,8 @@ void TImageToDraw::Save(TMetadataScope scope) {
     TMetadataSegments segments;
     if (scope == TMetadataScope::PrivateAndStandard) {
       TStandardValues values = StandardValues();
-      if (HasMarker && values.Date != 0 && StoredDateIsFileDate(old, data, header) &&
-          SameSecond(DateTime, DateTimeUtil::FromAttributeText(AttributeItems::ReadText(old, IdDateTime))))
+      if (FAttributes.HasMarker && values.Date != 0 && StoredDateIsFileDate(old, data, header) &&
+          SameSecond(FAttributes.DateTime, DateTimeUtil::FromAttributeText(AttributeItems::ReadText(old, IdDateTime))))
         values.Date = 0;
       TPropertyItem description;
       if (old.GetIfd0Item(IdImageDescription, description))
@@ -265,8 +265,8 @@ void TImageToDraw::Save(TMetadataScope scope) {
       case TFileReplacer::RenameFailed:
         throw EZelvaneError(EZelvaneError::WithReason(TrImage(RenameFailedText), reason), reason);
     }
-    HasMarker = true;
-    Source = TAttributeSource::Zelvane;
+    FAttributes.HasMarker = true;
+    FAttributes.Source = TAttributeSource::Zelvane;
     // Holders of the picture get it back, freshly decoded, with the
     // corrections they show painted in again.
     if (UsageCount > 0) {
