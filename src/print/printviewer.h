@@ -35,7 +35,7 @@ public:
   explicit TPrintLayoutFormViewer(QWidget* parent = nullptr);
   ~TPrintLayoutFormViewer() override;
 
-  // The list whose photos (RecordRole of column 0) are printed, in its order.
+  // The photos to print, in the order given (the main window's print list).
   void SetImages(const QList<TPhotoRecord>& records);
   // How the last print ended ("Printed 3 pages"); empty before any.
   [[nodiscard]] QString Outcome() const { return FOutcome; }

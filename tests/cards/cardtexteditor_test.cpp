@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(CardTextEditor, MovesClampUndoHasTenStepsAndSurvivesAReplacedBack) {
+TEST(CardTextEditor, MovesClampAndUndoWalksBack) {
   TCardDesign design;
   TCardTextEditor editor(design);
   editor.Block = 2;
@@ -26,9 +26,16 @@ TEST(CardTextEditor, MovesClampUndoHasTenStepsAndSurvivesAReplacedBack) {
   ASSERT_TRUE(editor.Undo());
   EXPECT_EQ(text.XPosition, THorizontalPlace::RightEdge);  // back to before the first move
   EXPECT_FALSE(editor.Undo());
-  // Ten entries at most; a drag frees both placements and moves by percent.
-  for (int i = 0; i < 8; ++i) editor.Move(0, 1);
+}
+
+TEST(CardTextEditor, UndoKeepsTenStepsAndADragFreesBothPlacements) {
+  TCardDesign design;
+  TCardTextEditor editor(design);
+  editor.Block = 2;
+  TCardText& text = editor.Text();
+  for (int i = 0; i < 12; ++i) editor.Move(0, 1);
   EXPECT_EQ(editor.UndoCount(), 10);
+  // A drag moves by percent of the card.
   text.Bounds = {10, 10, 20, 20};
   text.XPosition = THorizontalPlace::LeftEdge;
   text.YPosition = TVerticalPlace::Bottom;
@@ -39,8 +46,14 @@ TEST(CardTextEditor, MovesClampUndoHasTenStepsAndSurvivesAReplacedBack) {
   EXPECT_EQ(text.YPosition, TVerticalPlace::Free);
   editor.Drag(50, 50, 0, 250);  // no width: nothing moves
   EXPECT_EQ(text.Bounds.X, 20.f);
+}
+
+TEST(CardTextEditor, UndoSurvivesAReplacedBack) {
   // Entries name the side and block: after the back is replaced, undo writes
   // into the new back's block, never into a freed one.
+  TCardDesign design;
+  TCardTextEditor editor(design);
+  editor.Block = 2;
   editor.Side = TCardTextEditor::Back;
   editor.Place(THorizontalPlace::Centred);
   auto replacement = design.Back.Clone();

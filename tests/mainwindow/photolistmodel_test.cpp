@@ -60,12 +60,11 @@ TEST(PhotoListModel, TenThousandRowsShowSortAndUpdateAsThumbnailsArrive) {
     records.append(cache.GetImageRecord(path));
   }
   TPhotoListModel model(&cache);
-  // The testers belong to their models.
-  new QAbstractItemModelTester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+  const QAbstractItemModelTester modelTester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
   TResultSortModel sorted;
   sorted.setSourceModel(&model);
   sorted.SetListSort(TResultSortModel::SortDate);
-  new QAbstractItemModelTester(&sorted, QAbstractItemModelTester::FailureReportingMode::Fatal);
+  const QAbstractItemModelTester sortTester(&sorted, QAbstractItemModelTester::FailureReportingMode::Fatal);
 
   model.ReplaceRows(records);
   ASSERT_EQ(model.rowCount(), 10000);
@@ -115,7 +114,8 @@ TEST(PhotoListModel, RowsComeAndGoAndTellTheCacheWhatIsShown) {
     records.append(cache.GetImageRecord(
         box.Write(QStringLiteral("%1.jpg").arg(QLatin1String(name)), Marked(name, "2001:01:01 00:00:00", "Assen"))));
   auto model = std::make_unique<TPhotoListModel>(&cache);
-  new QAbstractItemModelTester(model.get(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+  auto tester = std::make_unique<QAbstractItemModelTester>(model.get(),
+                                                           QAbstractItemModelTester::FailureReportingMode::Fatal);
   EXPECT_EQ(model->Insert(99, {records[0], records[1]}), 2);  // at the end
   EXPECT_EQ(model->Insert(-5, {records[2]}), 1);              // at the start
   EXPECT_EQ(model->Insert(1, {records[3], records[0]}), 2);
@@ -160,6 +160,7 @@ TEST(PhotoListModel, RowsComeAndGoAndTellTheCacheWhatIsShown) {
   const QList<int> roles = changed.first().at(2).value<QList<int>>();
   EXPECT_TRUE(roles.contains(Qt::DisplayRole) && roles.contains(Qt::DecorationRole));
 
+  tester.reset();
   model.reset();  // its rows are hidden with it
   EXPECT_EQ(cache.FindEntry(records[3]->FileName)->Shown, 0);
   EXPECT_EQ(cache.FindEntry(records[0]->FileName)->Shown, 1);  // the other list's row
