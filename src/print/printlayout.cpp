@@ -77,11 +77,19 @@ void TPrintLayout::SetFont(const TTextFont& font) {
 TKeyValueFile TPrintLayout::ToFile() const {
   TKeyValueFile file;
   file.Header = QStringLiteral("PRINT");
-  const QString values[] = {QString::number(Rows),         QString::number(Columns),   QString::number(Landscape ? 1 : 0),
-                            QString::number(Center ? 1 : 0), QString::number(BestPosition ? 1 : 0),
-                            QString::number(UseROI ? 1 : 0), QString::number(GridLines ? 1 : 0),
-                            QString::number(TextMode),     QString::number(Date ? 1 : 0), FontFamily,
-                            QString::number(FontSize),     FontStyleToStr(FontStyle),  QString::number(TextColor),
+  const QString values[] = {QString::number(Rows),
+                            QString::number(Columns),
+                            QString::number(Landscape ? 1 : 0),
+                            QString::number(Center ? 1 : 0),
+                            QString::number(BestPosition ? 1 : 0),
+                            QString::number(UseROI ? 1 : 0),
+                            QString::number(GridLines ? 1 : 0),
+                            QString::number(int(TextMode)),
+                            QString::number(Date ? 1 : 0),
+                            FontFamily,
+                            QString::number(FontSize),
+                            FontStyleToStr(FontStyle),
+                            QString::number(TextColor),
                             QString::number(Margin)};
   for (size_t i = 0; i < std::size(Keys); ++i)
     if (!values[i].isEmpty()) file.Append(QLatin1String(Keys[i]), values[i]);
@@ -102,7 +110,9 @@ bool TPrintLayout::FromFile(const TKeyValueFile& file, TPrintLayout& layout, QSt
   reader.Flag("BESTPOSITION", read.BestPosition);
   reader.Flag("ROI", read.UseROI);
   reader.Flag("GRIDLINES", read.GridLines);
-  reader.Integer("NAME", read.TextMode, TextNone, TextName, false);
+  int textMode = int(read.TextMode);
+  reader.Integer("NAME", textMode, int(TTextMode::None), int(TTextMode::Name), false);
+  read.TextMode = TTextMode(textMode);
   reader.Flag("DATE", read.Date);
   read.FontFamily = file.Value(QStringLiteral("FONTFAMILY"));
   reader.Integer("FONTSIZE", read.FontSize, MinFontSize, MaxFontSize, true);

@@ -14,7 +14,8 @@ struct TPrintLayout {
   static constexpr int MinGrid = 1, MaxGrid = 10;      // rows, columns
   static constexpr int MinMargin = 0, MaxMargin = 10;  // cell margin, percent
   static constexpr int MinFontSize = 1, MaxFontSize = 999;
-  enum TTextMode { TextNone = 0, TextFileName = 1, TextName = 2 };
+  // What a photo's caption says besides the date; the file stores the number.
+  enum class TTextMode { None = 0, FileName = 1, Name = 2 };
 
   int Rows = 2;
   int Columns = 2;
@@ -23,7 +24,7 @@ struct TPrintLayout {
   bool BestPosition = true;
   bool UseROI = true;
   bool GridLines = true;
-  int TextMode = TextNone;
+  TTextMode TextMode = TTextMode::None;
   bool Date = false;
   QString FontFamily = QStringLiteral("Arial");
   int FontSize = 8;  // points

@@ -32,10 +32,10 @@ int DrawCaption(QPainter& painter, TCardText& caption, const TPrintLayout& layou
                 const TGPRect& printerCell, const TPrinterPage& printer, const TImageToDraw& record) {
   QString name, date;
   const TPhotoAttributes attributes = record.Attributes();
-  if (layout.TextMode == TPrintLayout::TextFileName) name = record.ShortName();
-  if (layout.TextMode == TPrintLayout::TextName) name = attributes.Name;
+  if (layout.TextMode == TPrintLayout::TTextMode::FileName) name = record.ShortName();
+  if (layout.TextMode == TPrintLayout::TTextMode::Name) name = attributes.Name;
   if (layout.Date) date = DateTimeUtil::ToShortDateText(attributes.DateTime);
-  const bool both = layout.Date && layout.TextMode != TPrintLayout::TextNone;
+  const bool both = layout.Date && layout.TextMode != TPrintLayout::TTextMode::None;
   caption.ReferenceRect = printerCell;
   caption.TargetRect = targetCell;
   bool drawn = false;
@@ -48,7 +48,7 @@ int DrawCaption(QPainter& painter, TCardText& caption, const TPrintLayout& layou
   };
   // Name and date side by side: the name at the left, the date at the right.
   if (layout.Date) draw(date, both ? THorizontalPlace::RightEdge : THorizontalPlace::Centred);
-  if (layout.TextMode != TPrintLayout::TextNone && !name.isEmpty())
+  if (layout.TextMode != TPrintLayout::TTextMode::None && !name.isEmpty())
     draw(name, both ? THorizontalPlace::LeftEdge : THorizontalPlace::Centred);
   if (!drawn) return 0;
   const TGPRect r = caption.AreaOnTarget();

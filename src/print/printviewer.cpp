@@ -254,9 +254,9 @@ TPrintLayout TPrintLayoutFormViewer::Layout() const {
   layout.BestPosition = CheckBestPos->isChecked();
   layout.UseROI = CheckROI->isChecked();
   layout.GridLines = CheckGridLines->isChecked();
-  layout.TextMode = rbName->isChecked() ? TPrintLayout::TextName
-                    : rbFileName->isChecked() ? TPrintLayout::TextFileName
-                                              : TPrintLayout::TextNone;
+  layout.TextMode = rbName->isChecked()       ? TPrintLayout::TTextMode::Name
+                    : rbFileName->isChecked() ? TPrintLayout::TTextMode::FileName
+                                              : TPrintLayout::TTextMode::None;
   layout.Date = cbDate->isChecked();
   layout.SetFont(FFont);
   layout.Margin = NUpDownMargin->Value();
@@ -272,9 +272,9 @@ void TPrintLayoutFormViewer::SetLayout(const TPrintLayout& layout) {
   CheckBestPos->setChecked(layout.BestPosition);
   CheckROI->setChecked(layout.UseROI);
   CheckGridLines->setChecked(layout.GridLines);
-  (layout.TextMode == TPrintLayout::TextName       ? rbName
-   : layout.TextMode == TPrintLayout::TextFileName ? rbFileName
-                                                   : rbNone)
+  (layout.TextMode == TPrintLayout::TTextMode::Name       ? rbName
+   : layout.TextMode == TPrintLayout::TTextMode::FileName ? rbFileName
+                                                          : rbNone)
       ->setChecked(true);
   cbDate->setChecked(layout.Date);
   FFont = layout.Font();

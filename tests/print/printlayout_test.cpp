@@ -18,7 +18,7 @@ TPrintLayout ThreeByFour() {
   layout.Columns = 4;
   layout.Landscape = false;
   layout.Center = true;
-  layout.TextMode = TPrintLayout::TextName;
+  layout.TextMode = TPrintLayout::TTextMode::Name;
   layout.Date = true;
   layout.FontSize = 12;
   layout.FontStyle = fsBold | fsItalic;
@@ -83,7 +83,7 @@ TEST(PrintLayoutFile, BadValuesTakeDefaultsOrAreClampedAndBadFilesChangeNothing)
   EXPECT_EQ(read.Columns, 2);
   EXPECT_TRUE(read.Landscape);
   EXPECT_TRUE(read.Center);  // non-zero is on
-  EXPECT_EQ(read.TextMode, TPrintLayout::TextNone);
+  EXPECT_EQ(read.TextMode, TPrintLayout::TTextMode::None);
   EXPECT_EQ(read.FontSize, 1);
   EXPECT_EQ(read.TextColor, 0);
   EXPECT_EQ(read.Margin, 0);

@@ -99,7 +99,7 @@ TEST_F(PrintViewerTest, LayoutFilesLoadSaveAndResetAndTheCellsFollowTheOrientati
   layout.Rows = 3;
   layout.Columns = 1;
   layout.Landscape = false;
-  layout.TextMode = TPrintLayout::TextName;
+  layout.TextMode = TPrintLayout::TTextMode::Name;
   layout.Margin = 4;
   form->SetLayout(layout);
   EXPECT_TRUE(Child<QRadioButton>(form, "RadioPortrait")->isChecked());
@@ -155,7 +155,7 @@ TEST_F(PrintViewerTest, TheLastLayoutComesBackAndIsKeptInTheSettings) {
   TPrintLayout layout;
   layout.Rows = 3;
   layout.Columns = 1;
-  layout.TextMode = TPrintLayout::TextName;
+  layout.TextMode = TPrintLayout::TTextMode::Name;
   layout.Margin = 6;
   layout.FontFamily = QStringLiteral("Liberation Serif");
   {
