@@ -66,7 +66,8 @@ QImage TImageScaled::Render() {
     PaintRedEyes();
   }
   std::lock_guard locker(ImageToDraw->Lock);
-  TGPImage* picture = ImageToDraw->GetImage();
+  // Loaded above and pinned by this view; a load that failed left no picture.
+  const TGPImage* picture = ImageToDraw->Image.get();
   if (!picture || picture->IsNull()) {
     qCWarning(lcDraw) << "GDI drawing error:" << int(WrongState);
     QImage blank(w, h, QImage::Format_RGB32);
@@ -116,7 +117,8 @@ void TImageScaled::DrawDirect(QPainter& painter) {
   if (!ImageToDraw->ErrorMessage.isEmpty() || DrawRect.Width <= 0 || DrawRect.Height <= 0) return;
   const TGPRect stored = RotateRect(SourceRect, (360 - Rotation) % 360, Frame.Width, Frame.Height);
   std::lock_guard locker(ImageToDraw->Lock);
-  TGPImage* picture = ImageToDraw->GetImage();
+  // Loaded above and pinned by this view; a load that failed left no picture.
+  const TGPImage* picture = ImageToDraw->Image.get();
   if (!picture || picture->IsNull()) return;
   QImage part = picture->Image().copy(stored.ToQRect());
   if (Rotation != 0) part = part.transformed(QTransform().rotate(Rotation));

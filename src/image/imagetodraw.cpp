@@ -91,7 +91,6 @@ void TImageToDraw::ReleaseImage() {
 }
 
 void TImageToDraw::FreeImage() {
-  std::lock_guard locker(Lock);
   FLoaded.store(false, std::memory_order_release);
   Image.reset();
 }
@@ -104,7 +103,7 @@ void TImageToDraw::SetImage(std::unique_ptr<TGPImage> image) {
 void TImageToDraw::EnsureLoaded() {
   if (IsLoaded()) return;
   std::lock_guard locker(Lock);
-  if (!IsLoaded()) LoadImage();
+  if (!IsLoaded()) DoLoadImage();
 }
 
 TGPImage* TImageToDraw::GetImage() {
@@ -136,6 +135,10 @@ void TImageToDraw::RestoreRedEye(TRedEyes& correction) {
 
 void TImageToDraw::ApplyRedEyes() {
   std::lock_guard locker(Lock);
+  DoApplyRedEyes();
+}
+
+void TImageToDraw::DoApplyRedEyes() {
   if (!Image || !FAttributes.RedEyes) return;
   for (size_t i = 0; i < PaintedCount(*FAttributes.RedEyes); ++i) (*FAttributes.RedEyes)[i]->Apply(*Image);
 }

@@ -41,9 +41,8 @@ enum class TMetadataScope { PrivateOnly, PrivateAndStandard };
 // The record owns its state: everybody else reads the attributes as one
 // snapshot (Attributes) and replaces them whole (SetAttributes); the load
 // failure, the pin count and the rest have their own readers. Each takes the
-// record's private Lock, which also guards the pixels. It is re-entrant: a
-// view (TImageScaled, a friend) holds it while it draws and calls back into
-// the record.
+// record's private Lock, which also guards the pixels; a view (TImageScaled,
+// a friend) holds it while it reads the pixels it draws.
 class TImageToDraw : public std::enable_shared_from_this<TImageToDraw> {
 public:
   // The ids of the stored items.
@@ -163,8 +162,9 @@ private:
   bool IsBitmap = false;
   TPhotoAttributes FAttributes;  // the red-eye list is null until the first load
   int UsageCount = 0;
-  // A standard mutex, which ThreadSanitizer sees through; re-entrant.
-  mutable std::recursive_mutex Lock;
+  // A standard mutex, which ThreadSanitizer sees through. Not re-entrant:
+  // what runs with it held calls only the unlocked helpers (Do..., Free...).
+  mutable std::mutex Lock;
   bool AttributesLoaded = false;
   // The camera's EXIF orientation (1 upright, also when absent).
   int ExifOrientation = 1;
@@ -177,7 +177,9 @@ private:
   }
   void AcquireImage();
   void ReleaseImage();
-  void FreeImage();  // with Lock held
+  void FreeImage();       // with Lock held
+  void DoLoadImage();     // with Lock held
+  void DoApplyRedEyes();  // with Lock held
   void DoChange();   // after a successful Save: OnChange
   // head: the file's bytes up to its first scan at least (the XMP and IPTC
   // blocks are read from there when the marker is absent).

@@ -147,6 +147,10 @@ void TImageToDraw::ReadAttributes(const TExifStore& exif, const QByteArray& head
 
 void TImageToDraw::LoadImage() {
   std::lock_guard locker(Lock);
+  DoLoadImage();
+}
+
+void TImageToDraw::DoLoadImage() {
   ++FLoadCount;
   RunLoad([this] {
     CheckReadOnly();

@@ -240,7 +240,7 @@ void TImageToDraw::Save(TMetadataScope scope) {
     std::vector<TPropertyItem> items = StoredItems();
     TMetadataSegments segments;
     if (scope == TMetadataScope::PrivateAndStandard) {
-      TStandardValues values = StandardValues();
+      TStandardValues values = StandardValues(FAttributes);  // the lock is held
       if (FAttributes.HasMarker && values.Date != 0 && StoredDateIsFileDate(old, data, header) &&
           SameSecond(FAttributes.DateTime, DateTimeUtil::FromAttributeText(AttributeItems::ReadText(old, IdDateTime))))
         values.Date = 0;
@@ -273,7 +273,7 @@ void TImageToDraw::Save(TMetadataScope scope) {
       auto image = std::make_unique<TGPImage>(TGPImage::FromFile(FileName));
       if (image->Status() == Ok) {
         SetImage(std::move(image));
-        ApplyRedEyes();
+        DoApplyRedEyes();
       }
     }
   }
