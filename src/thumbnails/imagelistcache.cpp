@@ -380,7 +380,17 @@ void TImageListCache::ImageChanged(TImageToDraw* record) {
 
 void TImageListCache::DoImageChanged(TImageToDraw* record) {
   TEntry* entry = Find(record);
-  if (!entry || !entry->Ready) return;
+  if (!entry) return;
+  if (!entry->Ready) {
+    // Its first thumbnail is still being made, perhaps from what the file
+    // held before this save: it is made again, first.
+    if (entry->Pending) {
+      entry->Pending->Cancelled = true;
+      entry->Pending.reset();
+      StartThumbnail(*entry, true);
+    }
+    return;
+  }
   QImage thumb;
   {
     TImageScaled view(record);
