@@ -270,7 +270,7 @@ TEST(ImageListCache, PrioritizedRecordsAreRenderedFirst) {
     ++ready;
     if (readyBefore < 0 && cache.IsReady(shown[59].get()) && cache.IsReady(shown[58].get())) readyBefore = ready;
   });
-  ASSERT_TRUE(WaitFor([&] { return ready == 60; }));
+  ASSERT_TRUE(WaitFor([&] { return ready == 60; }, 120000));  // one worker: slow under ThreadSanitizer
   // Only what the worker finished while the list was being filled comes
   // first (a few photos; more in the slower sanitizer build); without the
   // request the two would be the last of the 60.
