@@ -41,9 +41,7 @@ void TPhotoListModel::Fill(TRow& row) const {
   row.Location = ready ? read->Location : QString();
 }
 
-void TPhotoListModel::ReplaceRows(const QList<TPhotoRecord>& records) {
-  // The new rows are shown before the old ones are hidden, so that a photo
-  // in both keeps its thumbnail work.
+std::vector<TPhotoListModel::TRow> TPhotoListModel::ShownRows(const QList<TPhotoRecord>& records) {
   std::vector<TRow> rows;
   rows.reserve(size_t(records.size()));
   for (const TPhotoRecord& record : records) {
@@ -51,6 +49,13 @@ void TPhotoListModel::ReplaceRows(const QList<TPhotoRecord>& records) {
     if (FCache) FCache->Show(record);  // the cache knows the record from here on
     rows.push_back(MakeRow(record));
   }
+  return rows;
+}
+
+void TPhotoListModel::ReplaceRows(const QList<TPhotoRecord>& records) {
+  // The new rows are shown before the old ones are hidden, so that a photo
+  // in both keeps its thumbnail work.
+  std::vector<TRow> rows = ShownRows(records);
   beginResetModel();
   HideAll();
   FChangedRows.clear();  // the reset tells the views of everything
@@ -62,12 +67,7 @@ void TPhotoListModel::ReplaceRows(const QList<TPhotoRecord>& records) {
 
 int TPhotoListModel::Insert(int row, const QList<TPhotoRecord>& records) {
   row = std::clamp(row, 0, rowCount());
-  std::vector<TRow> rows;
-  for (const TPhotoRecord& record : records) {
-    if (!record) continue;
-    if (FCache) FCache->Show(record);
-    rows.push_back(MakeRow(record));
-  }
+  std::vector<TRow> rows = ShownRows(records);
   if (rows.empty()) return 0;
   Flush();  // changes pending are told with the row numbers they were marked with
   beginInsertRows({}, row, row + int(rows.size()) - 1);
@@ -167,11 +167,6 @@ void TPhotoListModel::Flush() {
     i = j;
   }
   for (int row : rows) FChanged[size_t(row)] = 0;
-}
-
-QStringList TPhotoListModel::DetailTexts(const TImageToDraw& record, TDateTime dateTime, const QString& location) {
-  const QFileInfo info(record.FileName);
-  return {DateTimeUtil::ToLongDateText(dateTime), location, info.fileName(), info.path()};
 }
 
 QString TPhotoListModel::ToolTipText(const TImageToDraw& record) {

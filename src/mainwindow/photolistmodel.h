@@ -58,8 +58,6 @@ public:
   // The record of an index of this model or of a proxy over it.
   [[nodiscard]] static TPhotoRecord RecordOf(const QModelIndex& index);
 
-  // The detail texts of a row: date, location, file name, folder.
-  [[nodiscard]] static QStringList DetailTexts(const TImageToDraw& record, TDateTime dateTime, const QString& location);
   // The tool tip of a photo, one line each: name, date, location (when there
   // is one) and file name; for a photo that could not be read, its error
   // and the reason. Made when asked, from the record as it is then.
@@ -84,6 +82,8 @@ private:
   };
 
   [[nodiscard]] TRow MakeRow(const TPhotoRecord& record) const;
+  // Rows for the records (null ones left out), each shown to the cache.
+  [[nodiscard]] std::vector<TRow> ShownRows(const QList<TPhotoRecord>& records);
   // The row's texts from what the cache last read.
   void Fill(TRow& row) const;
   [[nodiscard]] QList<int> RowsOf(const TImageToDraw* record) const;
