@@ -68,7 +68,7 @@ void TImageScaled::SetTargetRect(const TGPRect& r) {
 void TImageScaled::SetAutoRotate(bool value) {
   if (value == AutoRotate) return;
   AutoRotate = value;
-  if (!value) SetRotation(ImageToDraw->FAttributes.Rotation);
+  if (!value) SetRotation(ImageToDraw->Attributes().Rotation);
 }
 
 void TImageScaled::SetUseROI(bool value) {

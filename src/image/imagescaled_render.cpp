@@ -34,9 +34,9 @@ QImage ScaleAndTurn(const QImage& picture, const QRect& region, int width, int h
 
 QImage TImageScaled::RenderReduced(const TGPRect& stored, int width, int height) {
   TGPStatus status = Ok;
-  TReducedPicture reduced =
-      TReducedPicture::Load(ImageToDraw->FileName, ImageToDraw->ImageRect.Width, ImageToDraw->ImageRect.Height,
-                            stored, width, height, status, Preview ? &*Preview : nullptr);
+  const TGPRect full = ImageToDraw->PictureRect();
+  TReducedPicture reduced = TReducedPicture::Load(ImageToDraw->FileName, full.Width, full.Height, stored, width,
+                                                  height, status, Preview ? &*Preview : nullptr);
   Preview.reset();
   if (status != Ok) return {};
   if (RedEyes)
@@ -56,13 +56,13 @@ QImage TImageScaled::Render() {
   const bool quarter = Rotation % 180 != 0;
   const int storedWidth = quarter ? h : w;
   const int storedHeight = quarter ? w : h;
-  if (ReducedDecode && !ImageToDraw->IsLoaded() && ImageToDraw->ImageRect.Width > 0) {
+  if (ReducedDecode && !ImageToDraw->IsLoaded() && ImageToDraw->PictureRect().Width > 0) {
     QImage result = RenderReduced(stored, storedWidth, storedHeight);
     if (!result.isNull()) return result;
     // The reduced decode failed: the full load reports why (or succeeds).
     ImageToDraw->EnsureLoaded();
-    if (!ImageToDraw->ErrorMessage.isEmpty()) return {};
-    if (ImageToDraw->FAttributes.RedEyes) RedEyes = ImageToDraw->FAttributes.RedEyes;
+    if (!ImageToDraw->LoadFailure().Message.isEmpty()) return {};
+    if (const auto loaded = ImageToDraw->Attributes().RedEyes) RedEyes = loaded;
     PaintRedEyes();
   }
   std::lock_guard locker(ImageToDraw->Lock);
@@ -80,7 +80,7 @@ QImage TImageScaled::Render() {
 const QImage* TImageScaled::GetScaledBitmap() {
   EnsureInit();
   if (!Bitmap.isNull()) return &Bitmap;
-  if (!ImageToDraw->ErrorMessage.isEmpty() || DrawRect.Width < 1 || DrawRect.Height < 1) return nullptr;
+  if (!ImageToDraw->LoadFailure().Message.isEmpty() || DrawRect.Width < 1 || DrawRect.Height < 1) return nullptr;
   Bitmap = Render();
   if (Bitmap.isNull()) return nullptr;
   return &Bitmap;
@@ -90,7 +90,8 @@ void TImageScaled::Draw(QPainter& painter) {
   EnsureInit();
   if (AutoRotate) FitOrientation();
   const QImage* bitmap = GetScaledBitmap();
-  const QString& error = ImageToDraw->ErrorMessage;
+  const TImageToDraw::TLoadFailure failure = ImageToDraw->LoadFailure();
+  const QString& error = failure.Message;
   if (!error.isEmpty()) {
     if (DrawRect.Width <= 0 || DrawRect.Height <= 0) DrawRect = TargetRect;
     const QRect box = DrawRect.ToQRect();
@@ -101,7 +102,7 @@ void TImageScaled::Draw(QPainter& painter) {
     painter.setFont(font);
     painter.setPen(QColor::fromRgba(0xFFFFFFFFu));
     // The message and its cause, as the list's tool tip gives them.
-    const QString& reason = ImageToDraw->ErrorReason;
+    const QString& reason = failure.Reason;
     painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                      reason.isEmpty() ? error : error + u'\n' + reason);
     painter.restore();
@@ -114,7 +115,7 @@ void TImageScaled::DrawDirect(QPainter& painter) {
   EnsureInit();
   ImageToDraw->EnsureLoaded();
   if (AutoRotate) FitOrientation();
-  if (!ImageToDraw->ErrorMessage.isEmpty() || DrawRect.Width <= 0 || DrawRect.Height <= 0) return;
+  if (!ImageToDraw->LoadFailure().Message.isEmpty() || DrawRect.Width <= 0 || DrawRect.Height <= 0) return;
   const TGPRect stored = RotateRect(SourceRect, (360 - Rotation) % 360, Frame.Width, Frame.Height);
   std::lock_guard locker(ImageToDraw->Lock);
   // Loaded above and pinned by this view; a load that failed left no picture.
@@ -133,12 +134,15 @@ bool TImageScaled::IsReady() const {
 }
 
 bool TImageScaled::IsSettled() const {
-  return Initialized && (!Bitmap.isNull() || !ImageToDraw->ErrorMessage.isEmpty() || DrawRect.IsEmpty());
+  return Initialized && (!Bitmap.isNull() || !ImageToDraw->LoadFailure().Message.isEmpty() || DrawRect.IsEmpty());
 }
 
 bool TImageScaled::QueueJob(TJobQueue& queue, bool first) {
-  const bool ready = IsReady() || !ImageToDraw->ErrorMessage.isEmpty();
-  if (!ready && !Queued) {
+  // While a worker has the view, nothing it writes is read here; once it has
+  // let go (Queued false), all it wrote is visible.
+  if (Queued) return false;
+  const bool ready = IsReady() || !ImageToDraw->LoadFailure().Message.isEmpty();
+  if (!ready) {
     Queued = true;
     TJob job = [this](TJobThread& worker) { RunJob(&worker); };
     if (first)
@@ -153,7 +157,7 @@ void TImageScaled::RunJob(TJobThread* worker) {
   if (!Cancelled) {
     EnsureInit();
     Recalc(false);
-    if (!Cancelled && ImageToDraw->ErrorMessage.isEmpty()) GetScaledBitmap();
+    if (!Cancelled && ImageToDraw->LoadFailure().Message.isEmpty()) GetScaledBitmap();
   }
   Queued = false;
   if (OnJobDone) OnJobDone(this, worker);
