@@ -8,9 +8,10 @@ packages=(
   build-essential clang cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgl-dev libvulkan-dev
-  libexiv2-dev libjpeg62-turbo-dev
+  libexiv2-dev libjpeg62-turbo-dev libheif-dev qt6-image-formats-plugins
   libgtest-dev googletest
   libimage-exiftool-perl poppler-utils fonts-liberation2 tidy
+  libheif-examples webp heif-thumbnailer
   xvfb xauth
 )
 # ./run.sh compiles with clang; the fuzzing build also needs its runtime.

@@ -48,6 +48,12 @@ TGPImage TGPImage::FromData(const QByteArray& data, int scaleDenominator) {
     result.FStatus = UnknownImageFormat;
     return result;
   }
+  const QSize size = reader.size();
+  if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels) {
+    result.FStatus = OutOfMemory;
+    return result;
+  }
+  reader.setAllocationLimit(int(MaxPixels * 4 / (1024 * 1024) + 1));
   QImage image;
   if (!reader.read(&image)) {
     result.FStatus = reader.error() == QImageReader::UnsupportedFormatError ? UnknownImageFormat : GenericError;

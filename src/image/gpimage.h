@@ -14,6 +14,14 @@
 // leaves the picture empty and Status() says why.
 class TGPImage {
 public:
+  // Pictures of other formats than JPEG larger than this many pixels are
+  // refused (OutOfMemory) before they are decoded.
+#ifdef ZELVANE_MAX_PIXELS
+  static constexpr qint64 MaxPixels = ZELVANE_MAX_PIXELS;
+#else
+  static constexpr qint64 MaxPixels = 200LL * 1000 * 1000;
+#endif
+
   TGPImage() = default;
   explicit TGPImage(QImage image) : FImage(std::move(image)), FStatus(FImage.isNull() ? InvalidParameter : Ok) {}
 

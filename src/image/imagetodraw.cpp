@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <unistd.h>
 
-TImageToDraw::TImageToDraw(const QString& fileName) : FileName(fileName) {
+TImageToDraw::TImageToDraw(const QString& fileName) : FileName(fileName), FReader(ImageFormats::ReaderOf(fileName)) {
   FAttributes.Name = ShortName();
   CanSave = HasSaveableName();
   FAttributes.DateTime = DateTimeUtil::FileDate(fileName);
@@ -52,7 +52,8 @@ TImageToDraw::TLoadFailure TImageToDraw::LoadFailure() const {
 }
 
 bool TImageToDraw::HasSaveableName() const {
-  return QFileInfo(FileName).suffix().toLower() == QLatin1String("jpg");
+  // A JPEG takes the attributes in the file, every other photo in a sidecar.
+  return FReader != ImageFormats::TReader::None;
 }
 
 bool TImageToDraw::IsWritable() const {
@@ -67,6 +68,7 @@ QString TImageToDraw::CannotSaveReason() const {
   if (CanSave) return QString();
   if (!ErrorMessage.isEmpty()) return TLoadFailure{ErrorMessage, ErrorReason}.Line();
   if (!HasSaveableName()) return QCoreApplication::translate("TImageToDraw", "Only .jpg files can hold the attributes");
+  if (!KeepsAttributesInFile()) return SidecarRefusal;
   if (!IsWritable()) return QCoreApplication::translate("TImageToDraw", "Read-only file");
   return QCoreApplication::translate("TImageToDraw", "Only JPEG photos can hold the attributes");
 }

@@ -3,6 +3,8 @@
 
 #include "datetime.h"
 #include "gprect.h"
+#include "gpstatus.h"
+#include "imageformats.h"
 #include "photoattributes.h"
 #include "photorecord.h"
 #include "propertyitem.h"
@@ -19,6 +21,8 @@
 
 class TGPImage;
 class TExifStore;
+class TXmpSidecar;
+struct TStandardAttributes;
 struct TJpegHeader;
 struct TStandardValues;
 
@@ -104,6 +108,12 @@ public:
   [[nodiscard]] TGPRect PictureRect() const;
 
   [[nodiscard]] QString ShortName() const;
+  // A JPEG (by its extension) holds its attributes itself; every other
+  // photo keeps them in its XMP sidecar (TXmpSidecar). A file of no listed
+  // type has no sidecar rule (and cannot take attributes at all).
+  [[nodiscard]] bool KeepsAttributesInFile() const {
+    return FReader == ImageFormats::TReader::Jpeg || FReader == ImageFormats::TReader::None;
+  }
   // Why the photo cannot take its attributes, in one line ("Read-only file",
   // "Only .jpg files can hold the attributes", a failed load's error and
   // reason); empty while CanSave.
@@ -155,7 +165,9 @@ private:
   friend class TImagePin;
   friend class TImageScaled;  // the view draws the pixels under Lock
   std::unique_ptr<TGPImage> Image;  // empty while not loaded
+  const ImageFormats::TReader FReader;
   bool CanSave = false;
+  QString SidecarRefusal;  // why the sidecar cannot be written, when it cannot
   QString ErrorMessage;  // "Error N" after a failed load
   QString ErrorReason;   // its cause in plain words ("not a regular file", the system's text), or empty
   TGPRect ImageRect;
@@ -184,7 +196,24 @@ private:
   // head: the file's bytes up to its first scan at least (the XMP and IPTC
   // blocks are read from there when the marker is absent).
   void ReadAttributes(const TExifStore& exif, const QByteArray& head, const TJpegHeader& header);
+  void ReadOrientation(const TExifStore& exif);
+  // The attributes of a photo without Zelvane's items: what other programs
+  // wrote, else the file name, the given date (else the file's) and the
+  // rotation of the EXIF orientation.
+  void DeriveAttributes(const TStandardAttributes& standard, TDateTime date);
+  [[nodiscard]] static TDateTime CameraDate(const TExifStore& exif);
   void CheckReadOnly();
+  // Ends a load with "Error N" and the reason (else the status's own words).
+  [[noreturn]] static void RaiseStatus(TGPStatus status, const QString& reason = QString());
+  // A photo that keeps its attributes in an XMP sidecar (every format but
+  // JPEG): loads its size (and with decode its pixels) through TPictureFile,
+  // then its attributes, the sidecar first. With Lock held, inside RunLoad.
+  void LoadWithSidecar(bool decode);
+  void ReadSidecarAttributes(const TExifStore& exif, const QByteArray& fileXmp, const TXmpSidecar& sidecar,
+                             bool transformed);
+  // Save for such a photo: the sidecar is written whole, the photo never
+  // opened for writing. With Lock held.
+  void SaveSidecar(TMetadataScope scope);
   [[nodiscard]] bool HasSaveableName() const;  // ".jpg" in any letter case
   [[nodiscard]] bool IsWritable() const;
   void SetImage(std::unique_ptr<TGPImage> image);

@@ -8,7 +8,11 @@
 #include "gpimage.h"
 #include "jpegsegments.h"
 #include "photofile.h"
+#include "picturefile.h"
+#include "sidecaritems.h"
 #include "standardattributes.h"
+#include "xmppacket.h"
+#include "xmpsidecar.h"
 #include "zelvaneerror.h"
 
 #include <QCoreApplication>
@@ -32,10 +36,6 @@ QString StatusReason(TGPStatus status) {
   }
 }
 
-[[noreturn]] void RaiseStatus(TGPStatus status, const QString& reason = QString()) {
-  throw EZelvaneError(QCoreApplication::translate("TImageToDraw", "Error %1").arg(int(status)),
-                      reason.isEmpty() ? StatusReason(status) : reason);
-}
 
 // The EXIF block of JPEG data; an unreadable block counts as none, as the
 // picture itself is still good.
@@ -66,6 +66,11 @@ TStandardSources StandardSources(const TExifStore& exif, const QByteArray& head,
 
 }  // namespace
 
+void TImageToDraw::RaiseStatus(TGPStatus status, const QString& reason) {
+  throw EZelvaneError(QCoreApplication::translate("TImageToDraw", "Error %1").arg(int(status)),
+                      reason.isEmpty() ? StatusReason(status) : reason);
+}
+
 template <typename Step>
 void TImageToDraw::RunLoad(Step step) {
   // A load never raises: its failure becomes the record's error text, which
@@ -85,7 +90,11 @@ void TImageToDraw::RunLoad(Step step) {
 }
 
 void TImageToDraw::CheckReadOnly() {
-  if (CanSave && !IsWritable()) CanSave = false;
+  if (!CanSave) return;
+  if (KeepsAttributesInFile())
+    CanSave = IsWritable();
+  else
+    CanSave = TXmpSidecar::CanWrite(FileName, &SidecarRefusal);
 }
 
 int TImageToDraw::RotationOfOrientation(int orientation) {
@@ -104,9 +113,7 @@ int TImageToDraw::RotationOfOrientation(int orientation) {
   }
 }
 
-void TImageToDraw::ReadAttributes(const TExifStore& exif, const QByteArray& head, const TJpegHeader& header) {
-  using namespace AttributeItems;
-  FAttributes.HasMarker = !ReadText(exif, IdMarker).isEmpty();
+void TImageToDraw::ReadOrientation(const TExifStore& exif) {
   TPropertyItem orientation;
   ExifOrientation = 1;
   if (exif.GetPropertyItem(0x0112, orientation) && orientation.Value.size() >= 2) {
@@ -114,8 +121,14 @@ void TImageToDraw::ReadAttributes(const TExifStore& exif, const QByteArray& head
     const auto b = reinterpret_cast<const uchar*>(orientation.Value.constData());
     ExifOrientation = b[0] != 0 ? b[0] : b[1];
   }
-  FAttributes.DerivedFileDate = 0;
-  if (FAttributes.HasMarker) {
+}
+
+void TImageToDraw::ReadAttributes(const TExifStore& exif, const QByteArray& head, const TJpegHeader& header) {
+  using namespace AttributeItems;
+  ReadOrientation(exif);
+  if (!ReadText(exif, IdMarker).isEmpty()) {
+    FAttributes.HasMarker = true;
+    FAttributes.DerivedFileDate = 0;
     FAttributes.Name = ReadText(exif, IdName);
     FAttributes.Description = ReadText(exif, IdDescription);
     FAttributes.DateTime = DateTimeUtil::FromAttributeText(ReadText(exif, IdDateTime));
@@ -125,24 +138,35 @@ void TImageToDraw::ReadAttributes(const TExifStore& exif, const QByteArray& head
     FAttributes.RedEyes = ReadRedEyes(exif, IdRedEyes);
     FAttributes.ROI = ReadRect(exif, IdROI);
     FAttributes.Source = TAttributeSource::Zelvane;
+    AttributesLoaded = true;
   } else {
     // What other programs wrote, read only now that it counts.
     const TStandardAttributes standard =
         header.IsJpeg ? StandardAttributes::Reconcile(StandardSources(exif, head, header)) : TStandardAttributes();
-    FAttributes.Name = standard.Name.value_or(ShortName());
-    FAttributes.Description = standard.Description.value_or(QString());
-    FAttributes.Location = standard.Location.value_or(QString());
-    FAttributes.Actors = standard.Actors.value_or(QString());
-    FAttributes.DateTime = DateTimeUtil::FromAttributeText(ReadText(exif, 36867));
-    if (FAttributes.DateTime == 0) FAttributes.DateTime = standard.DateTime;
-    if (FAttributes.DateTime == 0)
-      FAttributes.DerivedFileDate = FAttributes.DateTime = DateTimeUtil::FileDate(FileName);
-    FAttributes.Rotation = RotationOfOrientation(ExifOrientation);
-    FAttributes.ROI = ImageRect;
-    FAttributes.RedEyes = std::make_shared<TRedEyesList>();
-    FAttributes.Source = standard.Any() ? TAttributeSource::Standard : TAttributeSource::Derived;
+    const TDateTime taken = CameraDate(exif);
+    DeriveAttributes(standard, taken != 0 ? taken : standard.DateTime);
   }
+}
+
+void TImageToDraw::DeriveAttributes(const TStandardAttributes& standard, TDateTime date) {
+  FAttributes.HasMarker = false;
+  FAttributes.DerivedFileDate = 0;
+  FAttributes.Name = standard.Name.value_or(ShortName());
+  FAttributes.Description = standard.Description.value_or(QString());
+  FAttributes.Location = standard.Location.value_or(QString());
+  FAttributes.Actors = standard.Actors.value_or(QString());
+  FAttributes.DateTime = date;
+  if (FAttributes.DateTime == 0)
+    FAttributes.DerivedFileDate = FAttributes.DateTime = DateTimeUtil::FileDate(FileName);
+  FAttributes.Rotation = RotationOfOrientation(ExifOrientation);
+  FAttributes.ROI = ImageRect;
+  FAttributes.RedEyes = std::make_shared<TRedEyesList>();
+  FAttributes.Source = standard.Any() ? TAttributeSource::Standard : TAttributeSource::Derived;
   AttributesLoaded = true;
+}
+
+TDateTime TImageToDraw::CameraDate(const TExifStore& exif) {
+  return DateTimeUtil::FromAttributeText(AttributeItems::ReadText(exif, 36867));
 }
 
 void TImageToDraw::LoadImage() {
@@ -153,6 +177,10 @@ void TImageToDraw::LoadImage() {
 void TImageToDraw::DoLoadImage() {
   ++FLoadCount;
   RunLoad([this] {
+    if (!KeepsAttributesInFile()) {
+      LoadWithSidecar(true);
+      return;
+    }
     CheckReadOnly();
     TGPStatus status = Ok;
     QString reason;
@@ -178,6 +206,10 @@ bool TImageToDraw::LoadAttributes(QByteArray* preview) {
   if (AttributesLoaded) return false;
   bool jpeg = false;
   RunLoad([this, preview, &jpeg] {
+    if (!KeepsAttributesInFile()) {
+      LoadWithSidecar(false);
+      return;
+    }
     CheckReadOnly();
     TPhotoFile file(FileName);
     const QByteArray head = TJpegSegments::ReadHead(file);
@@ -206,4 +238,75 @@ bool TImageToDraw::LoadAttributes(QByteArray* preview) {
     ReadAttributes(exif, head, header);
   });
   return jpeg && ErrorMessage.isEmpty();
+}
+
+void TImageToDraw::LoadWithSidecar(bool decode) {
+  CheckReadOnly();
+  const TPictureFile file(FileName, FReader);
+  if (file.Status() != Ok) RaiseStatus(file.Status(), file.Reason());
+  if (decode) {
+    TGPStatus status = Ok;
+    QString reason;
+    QImage picture = file.Decode(status, reason);
+    if (status != Ok || picture.isNull()) RaiseStatus(status == Ok ? GenericError : status, reason);
+    auto image = std::make_unique<TGPImage>(std::move(picture));
+    ImageRect = image->Bounds();
+    SetImage(std::move(image));
+  } else {
+    ImageRect = {0, 0, file.Size().width(), file.Size().height()};
+  }
+  IsBitmap = true;
+  TExifStore exif;
+  exif.Load(file.Tiff());  // an unreadable block counts as none
+  const TXmpSidecar sidecar(FileName);
+  if (sidecar.Status() != Ok && CanSave) {
+    // A sidecar that cannot be read cannot be rewritten without losing what
+    // other programs keep in it.
+    CanSave = false;
+    SidecarRefusal = QCoreApplication::translate("TImageToDraw", "the XMP sidecar cannot be read: %1")
+                         .arg(sidecar.Reason());
+  }
+  ReadSidecarAttributes(exif, file.Xmp(), sidecar, file.Transformed());
+}
+
+void TImageToDraw::ReadSidecarAttributes(const TExifStore& exif, const QByteArray& fileXmp, const TXmpSidecar& sidecar,
+                                         bool transformed) {
+  // A picture delivered upright (HEIF) has had its orientation applied.
+  if (transformed)
+    ExifOrientation = 1;
+  else
+    ReadOrientation(exif);
+  TXmpPacket side(TXmpPacket::TPlace::Sidecar);
+  if (sidecar.Status() == Ok && side.Load(sidecar.Packet()) == TXmpPacket::Damaged && CanSave) {
+    CanSave = false;
+    SidecarRefusal = QCoreApplication::translate("TImageToDraw", "the XMP sidecar is damaged");
+  }
+  if (SidecarItems::HasMarker(side.OwnItems())) {
+    FAttributes = SidecarItems::Read(side.OwnItems());
+    AttributesLoaded = true;
+    return;
+  }
+  // Field by field: the sidecar's standard properties, else the file's own
+  // (its EXIF date taken before its XMP date).
+  TStandardSources fromSidecar;
+  fromSidecar.Xmp = side.Attributes();
+  const TStandardAttributes a = StandardAttributes::Reconcile(fromSidecar);
+  TStandardSources fromFile;
+  const QString description = AttributeItems::ReadText(exif, 0x010E);
+  if (!description.isEmpty()) fromFile.ImageDescription = description;
+  fromFile.Make = AttributeItems::ReadText(exif, 0x010F);
+  fromFile.Model = AttributeItems::ReadText(exif, 0x0110);
+  if (TXmpPacket::MayHoldAttributes(fileXmp)) {
+    TXmpPacket xmp;
+    if (xmp.Load(fileXmp) == TXmpPacket::Loaded) fromFile.Xmp = xmp.Attributes();
+  }
+  const TStandardAttributes b = StandardAttributes::Reconcile(fromFile);
+  TStandardAttributes merged;
+  merged.Name = a.Name ? a.Name : b.Name;
+  merged.Description = a.Description ? a.Description : b.Description;
+  merged.Location = a.Location ? a.Location : b.Location;
+  merged.Actors = a.Actors ? a.Actors : b.Actors;
+  merged.DateTime = a.DateTime != 0 ? a.DateTime : b.DateTime;
+  const TDateTime taken = CameraDate(exif);
+  DeriveAttributes(merged, a.DateTime != 0 ? a.DateTime : taken != 0 ? taken : b.DateTime);
 }

@@ -18,8 +18,10 @@
 #include "iptcblock.h"
 #include "jpegsegments.h"
 #include "photofile.h"
+#include "sidecaritems.h"
 #include "standardvalues.h"
 #include "xmppacket.h"
+#include "xmpsidecar.h"
 #include "zelvaneerror.h"
 
 Q_LOGGING_CATEGORY(lcSave, "zelvane.save", QtWarningMsg)
@@ -45,6 +47,10 @@ const char* const XmpTooLargeText =
     QT_TRANSLATE_NOOP("TImageToDraw", "the attributes do not fit in the photo's XMP block (64 KiB)");
 const char* const IptcTooLargeText =
     QT_TRANSLATE_NOOP("TImageToDraw", "the attributes do not fit in the photo's IPTC block (64 KiB)");
+const char* const SidecarDamagedText = QT_TRANSLATE_NOOP("TImageToDraw", "the XMP sidecar is damaged");
+const char* const SidecarTooLargeText =
+    QT_TRANSLATE_NOOP("TImageToDraw", "the attributes do not fit in the XMP sidecar (16 MiB)");
+const char* const SidecarUnreadableText = QT_TRANSLATE_NOOP("TImageToDraw", "the XMP sidecar cannot be read: %1");
 const char* const AfcpText =
     QT_TRANSLATE_NOOP("TImageToDraw", "the IPTC trailer at the end of the photo (AFCP) could not be kept valid");
 
@@ -96,34 +102,48 @@ bool SameText(const std::optional<QString>& read, const QString& written) {
 }
 
 // The new XMP packet (a new one when the photo has none), checked: the
-// attributes read back as given, and every other property as before. Empty
-// when no property is left: the photo then has no XMP segment.
-QByteArray NewXmpPacket(const QString& fileName, const QByteArray& oldPacket, const TStandardValues& values) {
-  TXmpPacket xmp;
-  if (xmp.Load(oldPacket) == TXmpPacket::Damaged) SaveFailed(fileName, TrImage(XmpDamagedText));
-  if (!xmp.SetAttributes(values)) SaveFailed(fileName, TrImage(UnsafeText));
+// attributes (and Zelvane's own items, given) read back as given, and every
+// other property as before. Empty when no property is left: the photo then
+// has no XMP segment.
+QByteArray NewXmpPacket(const QString& fileName, const QByteArray& oldPacket,
+                        const std::optional<TStandardValues>& standard,
+                        const std::optional<QMap<QString, QString>>& own = std::nullopt,
+                        TXmpPacket::TPlace place = TXmpPacket::TPlace::Segment) {
+  const bool sidecar = place == TXmpPacket::TPlace::Sidecar;
+  const QString damaged = TrImage(sidecar ? SidecarDamagedText : XmpDamagedText);
+  TXmpPacket xmp(place);
+  if (xmp.Load(oldPacket) == TXmpPacket::Damaged) SaveFailed(fileName, damaged);
+  if ((standard && !xmp.SetAttributes(*standard)) || (own && !xmp.SetOwnItems(*own)))
+    SaveFailed(fileName, TrImage(UnsafeText));
   QByteArray packet;
   switch (xmp.Save(packet)) {
     case TXmpPacket::Saved:
       break;
     case TXmpPacket::TooLarge:
-      SaveFailed(fileName, TrImage(XmpTooLargeText));
+      SaveFailed(fileName, TrImage(sidecar ? SidecarTooLargeText : XmpTooLargeText));
     case TXmpPacket::Unreadable:
-      SaveFailed(fileName, TrImage(XmpDamagedText));
+      SaveFailed(fileName, damaged);
     case TXmpPacket::Failed:
       SaveFailed(fileName, TrImage(UnsafeText));
   }
-  TXmpPacket check;
+  TXmpPacket check(place);
   if (check.Load(packet) == TXmpPacket::Damaged) {
     qCWarning(lcSave) << fileName << "the new XMP packet does not read back:" << packet;
     SaveFailed(fileName, TrImage(UnsafeText));
   }
   const TXmpAttributes read = check.Attributes();
-  const QString date = DateTimeUtil::ToIsoText(values.Date);
-  const bool same = SameText(read.Title, values.Title) && SameText(read.Description, values.Description) &&
-                    SameText(read.Location, values.Location) && SameText(read.LocationShown, values.Location) &&
-                    SameText(read.DateCreated, date) &&
-                    (values.Persons.isEmpty() ? !read.Persons.has_value() : read.Persons == values.Persons);
+  bool same = true;
+  if (standard) {
+    const TStandardValues& values = *standard;
+    const QString date = DateTimeUtil::ToIsoText(values.Date);
+    same = SameText(read.Title, values.Title) && SameText(read.Description, values.Description) &&
+           SameText(read.Location, values.Location) && SameText(read.LocationShown, values.Location) &&
+           SameText(read.DateCreated, date) &&
+           (values.Persons.isEmpty() ? !read.Persons.has_value() : read.Persons == values.Persons);
+  }
+  if (own)
+    for (auto it = own->begin(); it != own->end(); ++it)
+      if (check.OwnItems().value(it.key()) != it.value()) same = false;
   if (!same) {
     qCWarning(lcSave) << fileName << "the attributes did not read back from the XMP packet";
     SaveFailed(fileName, TrImage(UnsafeText));
@@ -218,7 +238,41 @@ std::vector<TPropertyItem> TImageToDraw::StoredItems() const {
   return items;
 }
 
+void TImageToDraw::SaveSidecar(TMetadataScope scope) {
+  // The photo's own save lock orders the saves of Zelvane processes, as
+  // for a JPEG; the photo is only read.
+  TPhotoFile photo(FileName);
+  if (!photo.IsOpen() || !photo.LockForSave(SaveLockTimeoutMs)) SaveFailed(FileName, photo.Reason());
+  QString reason;
+  if (!TXmpSidecar::CanWrite(FileName, &reason)) SaveFailed(FileName, reason);
+  const TXmpSidecar sidecar(FileName);
+  if (sidecar.Status() != Ok) SaveFailed(FileName, TrImage(SidecarUnreadableText).arg(sidecar.Reason()));
+  std::optional<TStandardValues> standard;
+  if (scope == TMetadataScope::PrivateAndStandard) standard = StandardValues(FAttributes);  // the lock is held
+  const QByteArray packet = NewXmpPacket(FileName, sidecar.Packet(), standard, SidecarItems::From(FAttributes),
+                                         TXmpPacket::TPlace::Sidecar);
+  switch (TFileReplacer::Replace(sidecar.Path(), packet, sidecar.Exists() ? &sidecar.Info() : nullptr, &reason)) {
+    case TFileReplacer::Replaced:
+      break;
+    case TFileReplacer::WriteFailed:
+    case TFileReplacer::Changed:
+      SaveFailed(FileName, reason);
+    case TFileReplacer::RenameFailed:
+      throw EZelvaneError(EZelvaneError::WithReason(TrImage(RenameFailedText), reason), reason);
+  }
+  FAttributes.HasMarker = true;
+  FAttributes.Source = TAttributeSource::Zelvane;
+}
+
 void TImageToDraw::Save(TMetadataScope scope) {
+  if (!KeepsAttributesInFile()) {
+    {
+      std::lock_guard locker(Lock);
+      SaveSidecar(scope);
+    }
+    DoChange();
+    return;
+  }
   {
     std::lock_guard locker(Lock);
     // The pixels in memory may hold painted red-eye corrections; they are

@@ -25,6 +25,7 @@ const struct {
     {"http://iptc.org/std/Iptc4xmpExt/2008-02-29/", "Iptc4xmpExt"},
     {"http://ns.adobe.com/photoshop/1.0/", "photoshop"},
     {"http://ns.adobe.com/xmp/note/", "xmpNote"},
+    {MetadataLibrary::ZelvaneNamespace, MetadataLibrary::ZelvanePrefix},
 };
 
 }  // namespace
@@ -48,6 +49,8 @@ void Initialize() {
     std::lock_guard locker(Lock());
     Exiv2::LogMsg::setHandler(LogHandler);
     Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
+    // HEIF, AVIF and CR3 files are read only once this is on.
+    Exiv2::enableBMFF(true);
     try {
       Exiv2::XmpParser::initialize();
       ResetXmpNamespaces();

@@ -14,6 +14,10 @@ namespace MetadataLibrary {
 // library calls it again (only the first call does anything).
 void Initialize();
 
+// The namespace of Zelvane's own items in an XMP sidecar, and its prefix.
+inline constexpr const char* ZelvaneNamespace = "http://ns.vornsoftware.nl/zelvane/1.0/";
+inline constexpr const char* ZelvanePrefix = "zelvane";
+
 // The one lock around the library.
 [[nodiscard]] std::mutex& Lock();
 

@@ -3,7 +3,9 @@
 
 #include "exifstore.h"
 #include "gpimage.h"
+#include "imageformats.h"
 #include "jpegsegments.h"
+#include "picturefile.h"
 #include "redeyes.h"
 
 #include <algorithm>
@@ -35,6 +37,8 @@ TReducedPicture TReducedPicture::Load(const QString& path, int fullWidth, int fu
     status = InvalidParameter;
     return result;
   }
+  if (!ImageFormats::KeepsAttributesInFile(path) && ImageFormats::IsSupportedFile(path))
+    return LoadOther(path, fullWidth, fullHeight, region, needWidth, needHeight, status);
   // First choice: the embedded preview, read from the file's head alone.
   QByteArray preview;
   if (knownPreview) {
@@ -72,6 +76,33 @@ TReducedPicture TReducedPicture::Load(const QString& path, int fullWidth, int fu
   result.Image = image.Image();
   result.ScaleX = double(image.Width()) / fullWidth;
   result.ScaleY = double(image.Height()) / fullHeight;
+  return result;
+}
+
+TReducedPicture TReducedPicture::LoadOther(const QString& path, int fullWidth, int fullHeight, const TGPRect& region,
+                                           int needWidth, int needHeight, TGPStatus& status) {
+  TReducedPicture result;
+  const TPictureFile file(path, ImageFormats::ReaderOf(path));
+  status = file.Status();
+  if (status != Ok) return result;
+  if (file.Size() != QSize(fullWidth, fullHeight)) {  // not the picture the record read
+    status = WrongState;
+    return result;
+  }
+  // The whole picture at the scale that gives the region its needed size.
+  const QSize need(int(std::ceil(double(fullWidth) * needWidth / std::max(1, region.Width))),
+                   int(std::ceil(double(fullHeight) * needHeight / std::max(1, region.Height))));
+  QString reason;
+  bool embedded = false;
+  const QImage image = file.Reduced(need.boundedTo(file.Size()), status, reason, &embedded);
+  if (status != Ok || image.isNull()) {
+    if (status == Ok) status = GenericError;
+    return result;
+  }
+  result.Image = image;
+  result.ScaleX = double(image.width()) / fullWidth;
+  result.ScaleY = double(image.height()) / fullHeight;
+  result.FromPreview = embedded;
   return result;
 }
 

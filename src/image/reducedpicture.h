@@ -20,7 +20,7 @@ struct TReducedPicture {
   double ScaleY = 1.0;
   bool FromPreview = false;
 
-  // Loads a reduced picture of a JPEG file whose full picture is fullWidth ×
+  // Loads a reduced picture of a photo file whose full picture is fullWidth ×
   // fullHeight, such that region (full pixels, stored orientation) spans at
   // least needWidth × needHeight reduced pixels. status is not Ok when the
   // file cannot be decoded that way (the caller then decodes it whole).
@@ -36,6 +36,12 @@ struct TReducedPicture {
   // Whether an embedded preview of previewWidth × previewHeight may stand in.
   [[nodiscard]] static bool PreviewIsGoodEnough(int previewWidth, int previewHeight, int fullWidth, int fullHeight,
                                                 const TGPRect& region, int needWidth, int needHeight);
+
+  // The same for a photo that is not a JPEG (TPictureFile): its smallest
+  // sufficient embedded thumbnail or preview, else a reduced or whole decode.
+  [[nodiscard]] static TReducedPicture LoadOther(const QString& path, int fullWidth, int fullHeight,
+                                                 const TGPRect& region, int needWidth, int needHeight,
+                                                 TGPStatus& status);
 
   // Paints a correction, given in full pixels, onto the reduced picture.
   void ApplyRedEye(const TRedEyes& correction);

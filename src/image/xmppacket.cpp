@@ -26,6 +26,7 @@ namespace {
 const char* const CoreUri = "http://iptc.org/std/Iptc4xmpCore/1.0/xmlns/";
 const char* const ExtUri = "http://iptc.org/std/Iptc4xmpExt/2008-02-29/";
 const char* const PhotoshopUri = "http://ns.adobe.com/photoshop/1.0/";
+const char* const ZelvaneUri = MetadataLibrary::ZelvaneNamespace;
 
 // The library's keys of the attribute properties. Its keys name a
 // namespace by the prefix it registered for it, so they are made from the
@@ -33,7 +34,7 @@ const char* const PhotoshopUri = "http://ns.adobe.com/photoshop/1.0/";
 struct TKeys {
   std::string Title = "Xmp.dc.title";
   std::string Description = "Xmp.dc.description";
-  std::string Location, Shown, ShownFirst, Persons, DateCreated, ExtPrefix;
+  std::string Location, Shown, ShownFirst, Persons, DateCreated, ExtPrefix, Own;
 
   static const TKeys& Get() {
     static const TKeys keys = [] {
@@ -47,6 +48,7 @@ struct TKeys {
       k.ExtPrefix = ext;
       k.Persons = "Xmp." + ext + ".PersonInImage";
       k.DateCreated = "Xmp." + photoshop + ".DateCreated";
+      k.Own = "Xmp." + Exiv2::XmpProperties::prefix(ZelvaneUri) + ".";
       return k;
     }();
     return keys;
@@ -60,8 +62,10 @@ struct TKeys {
            key.size() >= 12 && key.compare(key.size() - 12, 12, ":Sublocation") == 0;
   }
 
+  [[nodiscard]] bool IsOwn(const std::string& key) const { return key.rfind(Own, 0) == 0; }
+
   [[nodiscard]] bool IsAttribute(const std::string& key) const {
-    return key == Title || key == Description || key == Location || key == Shown || key == ShownFirst ||
+    return IsOwn(key) || key == Title || key == Description || key == Location || key == Shown || key == ShownFirst ||
            IsShownSublocation(key) || key == Persons || key == DateCreated;
   }
 
@@ -223,7 +227,8 @@ bool IsAttributeName(const QString& name) {
       QString::fromLatin1(ExtUri) + QStringLiteral("|PersonInImage"),
       QString::fromLatin1(PhotoshopUri) + QStringLiteral("|DateCreated"),
   };
-  return names.contains(name);
+  static const QString own = QString::fromLatin1(ZelvaneUri) + u'|';
+  return names.contains(name) || name.startsWith(own);
 }
 
 // The library turns every namespace that does not end in "/" or "#" into
@@ -337,7 +342,8 @@ std::optional<QString> FieldOf(const TNode& item, const QString& name) {
 // several). This needs no lock and no parse by the library, so listing a
 // folder reads photos on every worker at once; only the attribute
 // properties are kept, the others skipped. wellFormed: the packet is XML.
-TXmpAttributes ReadAttributesOf(const QByteArray& packet, bool& wellFormed) {
+TXmpAttributes ReadAttributesOf(const QByteArray& packet, bool& wellFormed, QMap<QString, QString>& own) {
+  static const QString zelvane = QString::fromLatin1(ZelvaneUri);
   static const QString dc = QStringLiteral("http://purl.org/dc/elements/1.1/");
   static const QString core = QString::fromLatin1(CoreUri), ext = QString::fromLatin1(ExtUri);
   static const QString photoshop = QString::fromLatin1(PhotoshopUri);
@@ -367,10 +373,19 @@ TXmpAttributes ReadAttributesOf(const QByteArray& packet, bool& wellFormed) {
     if (token != QXmlStreamReader::StartElement || reader.namespaceUri() != RdfUri || reader.name() != u"Description")
       continue;
     // Simple properties written as attributes of the description.
-    for (const QXmlStreamAttribute& attribute : reader.attributes())
+    for (const QXmlStreamAttribute& attribute : reader.attributes()) {
+      if (attribute.namespaceUri() == zelvane && !own.contains(attribute.name().toString()))
+        own.insert(attribute.name().toString(), attribute.value().toString());
       simple(which(attribute.namespaceUri(), attribute.name()), attribute.value().toString());
+    }
     // The properties inside it; nested descriptions (structures) go with them.
     while (reader.readNextStartElement()) {
+      if (reader.namespaceUri() == zelvane) {
+        const QString name = reader.name().toString();
+        const TNode property = ReadNode(reader);
+        if (!own.contains(name)) own.insert(name, ValueOf(property));
+        continue;
+      }
       const TWhich w = which(reader.namespaceUri(), reader.name());
       if (w == None) {
         reader.skipCurrentElement();
@@ -392,8 +407,22 @@ TXmpAttributes ReadAttributesOf(const QByteArray& packet, bool& wellFormed) {
     }
   }
   wellFormed = !reader.hasError();
-  if (!wellFormed) return {};
+  if (!wellFormed) {
+    own.clear();
+    return {};
+  }
   return a;
+}
+
+void WriteOwnItems(Exiv2::XmpData& data, const QMap<QString, QString>& items) {
+  const TKeys& k = TKeys::Get();
+  for (auto it = data.begin(); it != data.end();) {
+    if (k.IsOwn(it->key()))
+      it = data.erase(it);
+    else
+      ++it;
+  }
+  for (auto it = items.begin(); it != items.end(); ++it) SetText(data, k.Own + ToStd(it.key()), it.value());
 }
 
 void WriteAttributes(Exiv2::XmpData& data, const TStandardValues& values) {
@@ -438,17 +467,24 @@ bool AttributesInPlace(const QByteArray& packet, const TStandardValues& values) 
 
 }  // namespace
 
-TXmpPacket::TXmpPacket() = default;
+TXmpPacket::TXmpPacket(TPlace place) : FPlace(place) {}
 TXmpPacket::~TXmpPacket() = default;
+
+qsizetype TXmpPacket::MaxLength() const {
+  return FPlace == TPlace::Sidecar ? MaxSidecarLength : TJpegSegments::MaxXmpLength;
+}
 
 TXmpPacket::TStatus TXmpPacket::Load(const QByteArray& packet) {
   FPacket.clear();
   FAttributes = {};
+  FOwn.clear();
   FValues.reset();
+  FNewOwn.reset();
   if (packet.isEmpty()) return FStatus = Empty;
-  if (packet.size() > TJpegSegments::MaxXmpLength * 2) return FStatus = Damaged;
+  if (packet.size() > (FPlace == TPlace::Sidecar ? MaxSidecarLength : TJpegSegments::MaxXmpLength * 2))
+    return FStatus = Damaged;
   bool wellFormed = false;
-  FAttributes = ReadAttributesOf(packet, wellFormed);
+  FAttributes = ReadAttributesOf(packet, wellFormed, FOwn);
   if (!wellFormed) return FStatus = Damaged;
   FPacket = packet;
   return FStatus = Loaded;
@@ -474,6 +510,12 @@ bool TXmpPacket::SetAttributes(const TStandardValues& values) {
   return true;
 }
 
+bool TXmpPacket::SetOwnItems(const QMap<QString, QString>& items) {
+  if (FStatus == Damaged) return false;
+  FNewOwn = items;
+  return true;
+}
+
 TXmpPacket::TSaveResult TXmpPacket::Save(QByteArray& result) const {
   result.clear();
   if (FStatus == Damaged) return Failed;
@@ -483,6 +525,7 @@ TXmpPacket::TSaveResult TXmpPacket::Save(QByteArray& result) const {
     Exiv2::XmpData data;
     if (!Decode(FPacket, data)) return Unreadable;
     if (FValues) WriteAttributes(data, *FValues);
+    if (FNewOwn) WriteOwnItems(data, *FNewOwn);
     if (data.empty()) return Saved;  // nothing left: no packet
     // Indented with the usual padding for editing in place when it fits,
     // else as small as the serializer makes it.
@@ -492,7 +535,7 @@ TXmpPacket::TSaveResult TXmpPacket::Save(QByteArray& result) const {
       if (Exiv2::XmpParser::encode(packet, data, flags) != 0 || packet.empty()) return Failed;
       const QByteArray restored = Restore(QByteArray(packet.data(), qsizetype(packet.size())), FPacket);
       if (FValues && !AttributesInPlace(restored, *FValues)) return Failed;
-      if (restored.size() <= TJpegSegments::MaxXmpLength) {
+      if (restored.size() <= MaxLength()) {
         result = restored;
         return Saved;
       }

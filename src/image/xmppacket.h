@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -35,8 +36,13 @@ struct TXmpAttributes {
 class TXmpPacket {
 public:
   enum TStatus { Empty, Loaded, Damaged };
+  // Where the packet lives, which bounds its size: a JPEG's APP1 segment
+  // (64 KiB), or a sidecar file of its own (a raw developer's edit history
+  // may make it large).
+  enum class TPlace { Segment, Sidecar };
+  static constexpr qsizetype MaxSidecarLength = 16 * 1024 * 1024;
 
-  TXmpPacket();
+  explicit TXmpPacket(TPlace place = TPlace::Segment);
   ~TXmpPacket();
   TXmpPacket(const TXmpPacket&) = delete;
   TXmpPacket& operator=(const TXmpPacket&) = delete;
@@ -47,6 +53,9 @@ public:
   [[nodiscard]] TStatus Status() const { return FStatus; }
 
   [[nodiscard]] const TXmpAttributes& Attributes() const { return FAttributes; }
+  // Zelvane's own items (simple properties of its namespace, by local name:
+  // "Marker", "Name", "Rotation", ...), as the packet holds them.
+  [[nodiscard]] const QMap<QString, QString>& OwnItems() const { return FOwn; }
   // Whether a packet's text names any attribute property at all; one that
   // does not (a phone's or a camera's packet) need not be parsed to be read.
   [[nodiscard]] static bool MayHoldAttributes(const QByteArray& packet);
@@ -56,17 +65,23 @@ public:
   // kept), Iptc4xmpExt:PersonInImage and photoshop:DateCreated. An empty
   // value removes the property. false on a damaged packet.
   bool SetAttributes(const TStandardValues& values);
+  // Replaces Zelvane's own items: every one given is written (an empty text
+  // removes it), every other one of its namespace removed. false on a
+  // damaged packet.
+  bool SetOwnItems(const QMap<QString, QString>& items);
 
   enum TSaveResult { Saved, TooLarge, Unreadable, Failed };
   // The serialized packet, with its xpacket wrapper: empty when the packet
-  // holds no property. TooLarge when it would not fit one APP1 segment;
+  // holds no property. TooLarge when it would not fit one APP1 segment (or
+  // MaxSidecarLength);
   // Unreadable when the library cannot parse the packet (XML, but not
   // XMP); Failed when it cannot be made, or an attribute would not land in
   // its own namespace.
   [[nodiscard]] TSaveResult Save(QByteArray& packet) const;
 
   // Whether two packets hold the same properties, value for value, apart
-  // from the attribute properties; what differs first goes to difference.
+  // from the attribute properties and Zelvane's own items; what differs
+  // first goes to difference.
   [[nodiscard]] static bool SameOtherProperties(const TXmpPacket& before, const TXmpPacket& after,
                                                 QString* difference = nullptr);
 
@@ -78,8 +93,13 @@ public:
   [[nodiscard]] static TDateTime ParseDate(const QString& text);
 
 private:
+  [[nodiscard]] qsizetype MaxLength() const;
+
+  TPlace FPlace;
   QByteArray FPacket;  // as loaded
   TXmpAttributes FAttributes;
+  QMap<QString, QString> FOwn;
   std::optional<TStandardValues> FValues;  // what SetAttributes gave
+  std::optional<QMap<QString, QString>> FNewOwn;  // what SetOwnItems gave
   TStatus FStatus = Empty;
 };

@@ -501,7 +501,7 @@ TEST_F(EditTest, AFailedSaveKeepsTheChangesAndThePhotoOnScreen) {
 
 TEST_F(EditTest, EachKindOfUnsaveablePhotoSaysWhyAndCannotBeTypedOver) {
   MakePhotos(1);
-  AddPhoto(QStringLiteral("scan.jpeg"), EncodeJpeg(Pattern(40, 30)));
+  AddPhoto(QStringLiteral("scan.xyz"), EncodeJpeg(Pattern(40, 30)));  // no listed type
   const QString readOnly = AddPhoto(QStringLiteral("ro.jpg"), EncodeJpeg(Pattern(40, 30)))->FileName;
   QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
   AddPhoto(QStringLiteral("broken.jpg"), QByteArray("not a picture"));

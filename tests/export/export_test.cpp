@@ -228,15 +228,15 @@ TEST_F(ExportTest, ResizedCopiesCarryRotationRoiAndTheNineItemsOnly) {
                                      AttributeItems::TextItem(61004, "Delft"),
                                      AttributeItems::RotationItem(61006, 90),
                                      AttributeItems::RectItem(61008, {0, 0, 200, 300})});
-  TPhotoRecord photo = Photo("turned.png", jpeg);  // a JPEG under another name: ".jpg" for the copy
+  TPhotoRecord photo = Photo("turned.jfif", jpeg);  // a JPEG keeps its own extension
   TExportPlan plan;
   plan.AddFolder(-1, "Photos");
   plan.Folders[0].Photos = {photo};
   TExportOptions options = Resized(200, 200);
   TReport whole;
   ASSERT_TRUE(Export(plan, options, whole));
-  ASSERT_EQ(whole.Paths, QStringList{"Photos/turned_200x200.jpg"});
-  const QString out = Dest + "/Photos/turned_200x200.jpg";
+  ASSERT_EQ(whole.Paths, QStringList{"Photos/turned_200x200.jfif"});
+  const QString out = Dest + "/Photos/turned_200x200.jfif";
   QImage copy(out);
   ASSERT_EQ(copy.size(), QSize(150, 200));  // turned: 300 × 400 fitted into 200 × 200
   // Turned clockwise, the left column of the photo is now the top row: red top right, blue top left.

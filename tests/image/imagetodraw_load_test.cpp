@@ -40,8 +40,15 @@ TEST(ImageToDrawCreate, OpensNothingAndTakesNameAndFileDate) {
   EXPECT_EQ(record.Attributes().RedEyes, nullptr);
   EXPECT_EQ(record.LoadCount(), 0);
 
-  EXPECT_FALSE(TImageToDraw(box.Write("scan.jpeg", "x")).Saveable());
-  EXPECT_FALSE(TImageToDraw(box.Write("scan.png", "x")).Saveable());
+  // Every listed type can take attributes (a JPEG in itself, the others in a
+  // sidecar) until a load says otherwise; a file of no listed type cannot.
+  EXPECT_TRUE(TImageToDraw(box.Write("scan.jpeg", "x")).Saveable());
+  EXPECT_TRUE(TImageToDraw(box.Write("scan.png", "x")).Saveable());
+  TImageToDraw unlisted(box.Write("scan.xyz", EncodeJpeg(Pattern(8, 8))));
+  EXPECT_FALSE(unlisted.Saveable());
+  unlisted.EnsureLoaded();
+  EXPECT_TRUE(unlisted.LoadFailure().Message.isEmpty());
+  EXPECT_EQ(unlisted.CannotSaveReason(), QStringLiteral("Only .jpg files can hold the attributes"));
   // A file that has gone away is no exception; the load reports it.
   TImageToDraw missing(box.Path("gone.jpg"));
   EXPECT_EQ(missing.Attributes().DateTime, 0.0);

@@ -43,6 +43,7 @@ TEST(AttrTool, ShowPrintsOneJsonObjectPerFileInTheDocumentedOrder) {
   EXPECT_EQ(c.value("name").toString(), QStringLiteral("Canon_40D.jpg"));
   EXPECT_EQ(c.value("dateTime").toString(), QStringLiteral("2008-05-30T15:56:01"));
   EXPECT_FALSE(c.value("hasMarker").toBool());
+  EXPECT_EQ(c.value("storage").toString(), QStringLiteral("file"));
   EXPECT_EQ(c.value("roi").toArray(), (QJsonArray{0, 0, 100, 68}));
   EXPECT_EQ(c.value("width").toInt(), 100);
   EXPECT_EQ(c.value("height").toInt(), 68);
@@ -169,10 +170,13 @@ TEST(AttrTool, RefusesFilesThatCannotBeSavedAndLeavesThemAlone) {
   EXPECT_TRUE(run.Err.contains("cannot be saved")) << run.Err.toStdString();
   EXPECT_EQ(ReadFile(readOnly), before);
 
-  const QString jpeg = box.Copy("Canon_40D.jpg", "photo.jpeg");
-  run = RunTool({"set", jpeg, "--name", "X"});
+  // A file of no listed type has no place for attributes.
+  const QString unlisted = box.Copy("Canon_40D.jpg", "photo.xyz");
+  run = RunTool({"set", unlisted, "--name", "X"});
   EXPECT_EQ(run.Exit, 1);
-  EXPECT_FALSE(QFileInfo::exists(jpeg + "_"));
+  EXPECT_EQ(run.Err, "zelvane-attr: " + unlisted + ": cannot be saved (Only .jpg files can hold the attributes)\n");
+  EXPECT_EQ(ReadFile(unlisted), before);
+  EXPECT_EQ(QDir(box.Path("")).entryList(QDir::Files).size(), 2);
 
   run = RunTool({"set", box.Write("broken.jpg", "text"), "--name", "X"});
   EXPECT_EQ(run.Exit, 1);

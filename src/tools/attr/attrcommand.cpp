@@ -127,7 +127,9 @@ QString TAttrCommand::Usage() {
       "  zelvane-attr show FILE...\n"
       "      Prints the stored attributes of each photo as one JSON object per line:\n"
       "      file, canSave, error, reason, hasMarker, source, name, description,\n"
-      "      dateTime, location, actors, rotation, roi, redEyes, width, height.\n"
+      "      dateTime, location, actors, rotation, roi, redEyes, width, height,\n"
+      "      storage. storage is \"file\" for a JPEG, which holds its attributes\n"
+      "      itself, or \"sidecar\" for every other photo (NAME.EXT.xmp beside it).\n"
       "      source is \"zelvane\" (Zelvane's own items), \"standard\" (read from\n"
       "      XMP, IPTC or EXIF ImageDescription, as other programs wrote them) or\n"
       "      \"derived\" (file name and date). Only the file's metadata and header\n"
@@ -135,10 +137,10 @@ QString TAttrCommand::Usage() {
       "  zelvane-attr set FILE [--name T] [--description T] [--location T]\n"
       "                        [--date \"YYYY-MM-DD hh:mm:ss\"] [--actors \"Anna;Bob;\"]\n"
       "                        [--rotation 0|90|180|270] [--roi X,Y,W,H] [--private-only]\n"
-      "      Changes the given attributes and saves them into the photo, in\n"
-      "      Zelvane's own items and where other programs read them (XMP, IPTC,\n"
-      "      EXIF ImageDescription); with --private-only in Zelvane's own items\n"
-      "      only. The picture itself is not touched.\n"
+      "      Changes the given attributes and saves them into the photo (or its\n"
+      "      XMP sidecar), in Zelvane's own items and where other programs read\n"
+      "      them (XMP, IPTC, EXIF ImageDescription); with --private-only in\n"
+      "      Zelvane's own items only. The picture itself is not touched.\n"
       "  zelvane-attr --help\n"
       "\n"
       "Exit status: 0 when every file succeeded, 1 when any failed, 2 for wrong usage.\n");
@@ -156,7 +158,7 @@ QString TAttrCommand::RecordJson(const QString& file, const TImageToDraw& record
   const TGPRect picture = record.PictureRect();
   return QStringLiteral("{\"file\":%1,\"canSave\":%2,\"error\":%3,\"reason\":%4,\"hasMarker\":%5,\"source\":%6,"
                         "\"name\":%7,\"description\":%8,\"dateTime\":%9,\"location\":%10,\"actors\":%11,"
-                        "\"rotation\":%12,\"roi\":%13,\"redEyes\":%14,\"width\":%15,\"height\":%16}")
+                        "\"rotation\":%12,\"roi\":%13,\"redEyes\":%14,\"width\":%15,\"height\":%16,\"storage\":%17}")
       .arg(JsonString(file), JsonBool(record.Saveable()), JsonString(failure.Message), JsonString(failure.Reason),
            JsonBool(a.HasMarker), JsonString(SourceText(a.Source)), JsonString(a.Name), JsonString(a.Description),
            JsonString(DateTimeUtil::ToIsoText(a.DateTime)))
@@ -165,7 +167,8 @@ QString TAttrCommand::RecordJson(const QString& file, const TImageToDraw& record
       .arg(a.Rotation)
       .arg(JsonArray(QJsonArray{roi.X, roi.Y, roi.Width, roi.Height}), JsonArray(redEyes))
       .arg(picture.Width)
-      .arg(picture.Height);
+      .arg(picture.Height)
+      .arg(JsonString(record.KeepsAttributesInFile() ? QStringLiteral("file") : QStringLiteral("sidecar")));
 }
 
 int TAttrCommand::Show(const QStringList& files, QTextStream& out) {
@@ -195,8 +198,7 @@ int TAttrCommand::Set(const QStringList& args, QTextStream& err) {
     return ExitFailed;
   }
   if (!record.Saveable()) {
-    err << "zelvane-attr: " << file
-        << ": cannot be saved (only writable JPEG files named .jpg can hold the attributes)\n";
+    err << "zelvane-attr: " << file << ": cannot be saved (" << record.CannotSaveReason() << ")\n";
     return ExitFailed;
   }
   ApplyChanges(changes, record);
