@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "attrcommand.h"
+#include "formatsamples.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -218,4 +219,21 @@ TEST(AttrTool, NothingButItsOwnLinesOnStandardErrorOutsideADesktopSession) {
   EXPECT_NE(missing.Exit, 0);
   EXPECT_FALSE(missing.Err.isEmpty());
   ExpectOnlyOwnLines(missing.Err, "zelvane-attr");
+}
+
+TEST(AttrTool, APhotoOfAnotherFormatTakesItsAttributesInItsSidecar) {
+  TSandbox box;
+  const QByteArray heic = EncodeHeif(box, EncodeJpeg(Pattern(64, 48)), "heic");
+  const QString photo = box.Write("phone.heic", heic);
+  const TProgramRun set = RunTool({"set", photo, "--name", "Strand", "--rotation", "90"});
+  EXPECT_EQ(set.Exit, 0) << set.Err.toStdString();
+  EXPECT_EQ(ReadFile(photo), heic);
+  EXPECT_EQ(ExiftoolJson(photo + ".xmp").value("XMP-dc:Title").toString(), QStringLiteral("Strand"));
+  const TProgramRun show = RunTool({"show", photo});
+  EXPECT_EQ(show.Exit, 0);
+  const QJsonObject o = QJsonDocument::fromJson(show.Out.toUtf8()).object();
+  EXPECT_EQ(o.value("storage").toString(), QStringLiteral("sidecar"));
+  EXPECT_EQ(o.value("name").toString(), QStringLiteral("Strand"));
+  EXPECT_EQ(o.value("rotation").toInt(), 90);
+  EXPECT_EQ(o.value("width").toInt(), 64);
 }
