@@ -259,6 +259,7 @@ bool TExportRun::PlanOutputs(QString& error) {
         const QString clash = guard(record->FileName, copy->DestFileName, full);
         job->Written = folder.Path + u'/' + out;
         FOutputs.append(copy->DestFileName);
+        if (const QString sidecar = copy->SidecarDestination(); !sidecar.isEmpty()) FOutputs.append(sidecar);
         job->Work = [copy, clash](QString& error) {
           if (!clash.isEmpty()) {
             error = clash;

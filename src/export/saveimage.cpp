@@ -10,9 +10,11 @@
 #include "jpegsegments.h"
 #include "standardvalues.h"
 #include "xmppacket.h"
+#include "xmpsidecar.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -109,5 +111,27 @@ bool TFileToCopy::Execute(QString& error) const {
     error = QStringLiteral("%1: %2").arg(SourceFileName, source.errorString());
     return false;
   }
-  return ExportFile::Write(DestFileName, content, error);
+  if (!ExportFile::Write(DestFileName, content, error)) return false;
+  const QString sidecar = SidecarSource();
+  if (sidecar.isEmpty()) return true;
+  QFile xmp(sidecar);
+  if (!xmp.open(QIODevice::ReadOnly)) {
+    error = QStringLiteral("%1: %2").arg(sidecar, xmp.errorString());
+    return false;
+  }
+  return ExportFile::Write(SidecarDestination(), xmp.readAll(), error);
+}
+
+QString TFileToCopy::SidecarSource() const {
+  if (!FullSize || !Record || Record->KeepsAttributesInFile()) return {};
+  const QString sidecar = TXmpSidecar::PathOf(SourceFileName);
+  return QFileInfo(sidecar).isFile() ? sidecar : QString();
+}
+
+QString TFileToCopy::SidecarDestination() const {
+  const QString sidecar = SidecarSource();
+  if (sidecar.isEmpty()) return {};
+  if (sidecar == SourceFileName + QStringLiteral(".xmp")) return DestFileName + QStringLiteral(".xmp");
+  const qsizetype dot = DestFileName.lastIndexOf(u'.');
+  return (dot > DestFileName.lastIndexOf(u'/') ? DestFileName.left(dot) : DestFileName) + QStringLiteral(".xmp");
 }

@@ -47,6 +47,13 @@ public:
   TPhotoRecord Record;  // none for program files
 
   // Copies or re-encodes; false with the error. A full-size copy onto its
-  // own source writes nothing.
+  // own source writes nothing. A full-size copy of a photo that keeps its
+  // attributes in an XMP sidecar takes the sidecar along.
   bool Execute(QString& error) const;
+  // Where a full-size copy puts the photo's sidecar (beside the copy, named
+  // by the same convention as the original); empty when it takes none.
+  [[nodiscard]] QString SidecarDestination() const;
+
+private:
+  [[nodiscard]] QString SidecarSource() const;
 };

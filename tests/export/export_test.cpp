@@ -2,6 +2,7 @@
 #include "attributeitems.h"
 #include "exportplan.h"
 #include "exportrun.h"
+#include "formatsamples.h"
 #include "imagetodraw.h"
 #include "redeyes.h"
 #include "testsupport.h"
@@ -418,4 +419,44 @@ TEST_F(ExportTest, TheAlbumLinksEveryPageEscapesEveryTextAndEncodesEveryName) {
   TExportRun run(plan, options, bare);
   EXPECT_FALSE(run.Prepare(Error));
   EXPECT_EQ(Error, QStringLiteral("No templates found for HTML pages."));
+}
+
+// A HEIC photo: resized, a JPEG with the attributes in its EXIF items (and
+// for other programs in XMP); full size, the photo and its sidecar; in an
+// album, its JPEG page picture.
+TEST_F(ExportTest, AHeicBecomesAJpegWithItsAttributesOrTravelsWithItsSidecar) {
+  const QByteArray heic = EncodeHeif(Box, EncodeJpeg(Quadrants(400, 300)), "heic");
+  TPhotoRecord photo = Photo("phone.heic", heic);
+  photo->LoadAttributes();
+  ChangeAttributes(*photo, [](TPhotoAttributes& a) {
+    a.Name = "Strand";
+    a.Location = "Scheveningen";
+  });
+  photo->Save();
+  TExportPlan plan;
+  plan.AddFolder(-1, "Photos");
+  plan.Folders[0].Photos = {photo};
+
+  TReport resized;
+  ASSERT_TRUE(Export(plan, Resized(200, 200), resized));
+  EXPECT_TRUE(resized.Errors.isEmpty()) << resized.Errors.join('\n').toStdString();
+  const QString copy = Dest + "/Photos/phone_200x200.jpg";
+  EXPECT_EQ(QImage(copy).size(), QSize(200, 150));
+  EXPECT_GT(QImage(copy).pixelColor(20, 20).red(), 200);
+  const QJsonObject tags = ExiftoolJson(copy, {"-u"});
+  EXPECT_EQ(tags.value("XMP-dc:Title").toString(), QStringLiteral("Strand"));
+  TImageToDraw read(copy);
+  read.LoadAttributes();
+  EXPECT_EQ(read.Attributes().Source, TAttributeSource::Zelvane);  // the nine items
+  EXPECT_EQ(read.Attributes().Location, QStringLiteral("Scheveningen"));
+
+  TReport full;
+  TExportOptions whole;
+  whole.FullSize = true;
+  ASSERT_TRUE(Export(plan, whole, full));
+  EXPECT_EQ(ReadFile(Dest + "/Photos/phone.heic"), heic);
+  EXPECT_EQ(ReadFile(Dest + "/Photos/phone.heic.xmp"), ReadFile(photo->FileName + ".xmp"));
+  TImageToDraw copied(Dest + "/Photos/phone.heic");
+  copied.LoadAttributes();
+  EXPECT_EQ(copied.Attributes().Name, QStringLiteral("Strand"));
 }
