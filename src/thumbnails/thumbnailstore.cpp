@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "thumbnailstore.h"
 
+#include "imageformats.h"
 #include "stagedfile.h"
+#include "xmpsidecar.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -45,6 +47,15 @@ TFileStamp Stamp(const QString& path) {
 
 QString StampText(const TFileStamp& s) {
   return QStringLiteral("%1.%2").arg(s.Seconds).arg(s.Nanoseconds, 9, 10, QChar(u'0'));
+}
+
+// A photo that keeps its attributes in an XMP sidecar is drawn from both
+// files: the sidecar's size and time (or "none") are part of what a stored
+// thumbnail was made from. Empty for a photo that keeps them itself.
+QString SidecarStampText(const QString& path) {
+  if (ImageFormats::KeepsAttributesInFile(path) || !ImageFormats::IsSupportedFile(path)) return {};
+  const TFileStamp stamp = Stamp(TXmpSidecar::PathOf(path));
+  return stamp.Ok ? QString::number(stamp.Size) + u'@' + StampText(stamp) : QStringLiteral("none");
 }
 
 // Reads a PNG thumbnail and its text chunks; null when it is not one.
@@ -102,6 +113,8 @@ bool TThumbnailStore::Write(const QString& folder, const QString& name, const QI
   tagged.setText(QStringLiteral("Thumb::Size"), QString::number(stamp.Size));
   tagged.setText(QStringLiteral("Software"), QStringLiteral("Zelvane"));
   tagged.setText(QStringLiteral("Zelvane::MTimeNs"), StampText(stamp));
+  if (const QString sidecar = SidecarStampText(path); !sidecar.isEmpty())
+    tagged.setText(QStringLiteral("Zelvane::Sidecar"), sidecar);
   for (int i = 0; i + 1 < extra.size(); i += 2) tagged.setText(extra[i], extra[i + 1]);
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
@@ -127,7 +140,8 @@ QImage TThumbnailStore::Find(const QString& path) const {
   if (image.isNull() || image.text(QStringLiteral("Thumb::URI")) != UriOf(path) ||
       image.text(QStringLiteral("Thumb::Size")) != QString::number(stamp.Size) ||
       image.text(QStringLiteral("Zelvane::MTimeNs")) != StampText(stamp) ||
-      image.text(QStringLiteral("Zelvane::Render")) != QString::number(RenderVersion))
+      image.text(QStringLiteral("Zelvane::Render")) != QString::number(RenderVersion) ||
+      image.text(QStringLiteral("Zelvane::Sidecar")) != SidecarStampText(path))
     return {};
   // Used: the trimming keeps it longer.
   ::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), nullptr, 0);

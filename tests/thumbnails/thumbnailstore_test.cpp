@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "attributeitems.h"
+#include "formatsamples.h"
 #include "imagelistcache.h"
 #include "imagetodraw.h"
 #include "testsupport.h"
@@ -39,7 +40,7 @@ QImage Solid(QColor colour, QSize size) {
 
 // A PNG with the standard's chunks, as another program writes it.
 void WriteThumbnail(const QString& file, const QImage& picture, const QString& path, bool ownTime,
-                    int render = TThumbnailStore::RenderVersion) {
+                    int render = TThumbnailStore::RenderVersion, const QString& sidecar = QString()) {
   QDir().mkpath(QFileInfo(file).path());
   QImage tagged = picture;
   struct stat st {};
@@ -51,6 +52,7 @@ void WriteThumbnail(const QString& file, const QImage& picture, const QString& p
     tagged.setText("Zelvane::MTimeNs",
                    QStringLiteral("%1.%2").arg(st.st_mtim.tv_sec).arg(st.st_mtim.tv_nsec, 9, 10, QChar(u'0')));
   if (ownTime && render > 1) tagged.setText("Zelvane::Render", QString::number(render));
+  if (!sidecar.isEmpty()) tagged.setText("Zelvane::Sidecar", sidecar);
   ASSERT_TRUE(tagged.save(file, "PNG"));
 }
 
@@ -161,4 +163,28 @@ TEST(ThumbnailStore, SharedThumbnailsForPlainPhotosFailuresAndTrimming) {
   store.Trim(total - 1);
   EXPECT_FALSE(QFileInfo::exists(files.first()));
   EXPECT_TRUE(QFileInfo::exists(files.last()));
+}
+
+// A photo whose attributes live in a sidecar: a stored thumbnail counts only
+// while the sidecar is as it was (another program may have turned the photo).
+TEST(ThumbnailStore, ASidecarThatChangedRetiresTheStoredThumbnail) {
+  TSandbox box;
+  const QString home = box.Path("cache");
+  const QString path = box.Write("phone.heic", EncodeHeif(box, EncodeJpeg(Solid(Qt::blue, {400, 300})), "heic"));
+  EXPECT_TRUE(IsColour(ListThumbnail(path, home), Qt::blue));
+  const QString own = home + "/zelvane/thumbnails/" + TThumbnailStore::NameOf(path);
+  EXPECT_EQ(QImage(own).text("Zelvane::Sidecar"), QStringLiteral("none"));
+  WriteThumbnail(own, Solid(Qt::red, {64, 64}), path, true, TThumbnailStore::RenderVersion, "none");
+  EXPECT_TRUE(IsColour(ListThumbnail(path, home), Qt::red));  // used while there is no sidecar
+
+  TImageToDraw other(path);  // another program's save
+  other.LoadAttributes();
+  ChangeAttributes(other, [](TPhotoAttributes& a) { a.Rotation = 90; });
+  other.Save();
+  const QImage made = ListThumbnail(path, home);
+  EXPECT_TRUE(IsColour(made, Qt::blue));
+  EXPECT_NE(QImage(own).text("Zelvane::Sidecar"), QStringLiteral("none"));
+  // Turned: 48 × 64 in the 64 × 64 thumbnail, so its left edge is no photo.
+  EXPECT_TRUE(IsColour(made.copy(28, 0, 8, 4), Qt::blue));
+  EXPECT_FALSE(IsColour(made.copy(0, 28, 4, 8), Qt::blue));
 }
