@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "attributeitems.h"
+#include "formatsamples.h"
 #include "imagelistcache.h"
 #include "imagelistview.h"
 #include "directorytree.h"
@@ -332,4 +333,41 @@ TEST(ListPhotos, TheWholeListFromTheSelectedOneOrOnlyASelectionOfSeveral) {
   EXPECT_EQ(several.Index, 0);
 
   EXPECT_TRUE(TListPhotos::From(nullptr, nullptr).Records.isEmpty());
+}
+
+// A phone's and a camera's folder: every format listed with its thumbnail
+// and attributes, a raw + JPEG pair as two photos, the sidecars not at all.
+TEST(MainLists, APhoneAndCameraFolderListsEveryFormat) {
+  TSandbox box;
+  const QString folder = QDir(box.Path("")).absolutePath();
+  const QImage picture = Pattern(120, 80);
+  box.Write("IMG_0001.HEIC", EncodeHeif(box, EncodeJpeg(picture), "heic", 96));
+  box.Write("IMG_0002.webp", EncodeWebp(box, picture));
+  box.Write("DSC_0003.NEF", MakeRaw(picture, {EncodeJpeg(Pattern(300, 200))}, 6, "2001:02:03 04:05:06"));
+  box.Write("DSC_0003.JPG", EncodeJpeg(picture));
+  box.Write("DSC_0003.NEF.xmp", "<x:xmpmeta xmlns:x='adobe:ns:meta/'/>");
+  TMainFormViewer window({folder}, box.Path("Zelvane.ini"));
+  ASSERT_EQ(window.ResultModel()->rowCount(), 4);
+  ASSERT_TRUE(WaitFor([&] {
+    for (int row = 0; row < 4; ++row)
+      if (!window.Cache()->IsReady(window.ResultModel()->RecordAt(row).get())) return false;
+    return true;
+  }));
+  QStringList names = Names(window.ResultRecords());
+  names.sort();
+  EXPECT_EQ(names, (QStringList{"DSC_0003.JPG", "DSC_0003.NEF", "IMG_0001.HEIC", "IMG_0002.webp"}));
+  for (int row = 0; row < 4; ++row) {
+    const TPhotoRecord record = window.ResultModel()->RecordAt(row);
+    SCOPED_TRACE(record->ShortName().toStdString());
+    EXPECT_TRUE(record->LoadFailure().Message.isEmpty()) << record->LoadFailure().Line().toStdString();
+    const QImage thumb = window.Cache()->Thumbnail(record.get());
+    ASSERT_FALSE(thumb.isNull());
+    // The raw file stands upright (its orientation 6): taller than wide.
+    const bool upright = record->ShortName().endsWith("NEF");
+    EXPECT_EQ(upright ? 90 : 0, record->Attributes().Rotation);
+    const QColor edge = thumb.pixelColor(1, thumb.height() / 2);
+    const QColor top = thumb.pixelColor(thumb.width() / 2, 1);
+    EXPECT_EQ(edge == thumb.pixelColor(0, 0), upright) << "the left edge is background only when turned";
+    EXPECT_EQ(top == thumb.pixelColor(0, 0), !upright);
+  }
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "formatsamples.h"
 #include "imagetodraw.h"
 #include "testsupport.h"
 
@@ -140,4 +141,24 @@ TEST(FindTool, WalksEntriesInByteOrderAndHiddenOnesOnlyWhenAsked) {
                          "a/x.jpg", "beta.JPG"}));
   // A hidden folder named as FOLDER is walked.
   EXPECT_EQ(relative(Find({box.Path(".hidden"), "--description", ""}).Out), QStringList{".hidden/h.jpg"});
+}
+
+TEST(FindTool, FindsPhotosOfEveryFormatByTheirSidecarsAndTheirOwnDates) {
+  TSandbox box;
+  const QImage picture = Pattern(64, 48);
+  box.Write("a.heic", EncodeHeif(box, EncodeJpeg(picture), "heic"));
+  box.Write("b.webp", EncodeWebp(box, picture));
+  box.Write("c.dng", MakeRaw(picture, {EncodeJpeg(Pattern(300, 200))}, 1, "1999:12:31 23:59:00"));
+  box.Write("d.avif", EncodeHeif(box, EncodeJpeg(picture), "avif"));
+  box.Write("e.TIF", EncodeTiff(picture));
+  Photo(box.Path("a.heic"), "Molen", "Delft");
+  Exiftool({"-q", "-XMP-dc:Title=Molen aan de Vliet", box.Path("c.xmp")});  // a raw developer's sidecar
+  const QString root = QDir(box.Path("")).absolutePath();
+  EXPECT_EQ(Find({root, "--name", "molen"}).Out, (QStringList{root + "/a.heic", root + "/c.dng"}));
+  EXPECT_EQ(Find({root, "--location", "delft"}).Out, QStringList{root + "/a.heic"});
+  EXPECT_EQ(Find({root, "--from", "1999-12-31", "--to", "1999-12-31"}).Out, QStringList{root + "/c.dng"});
+  // Every photo is a candidate (the sidecars are not): each file's own name.
+  for (const char* file : {"b.webp", "d.avif", "e.TIF"})
+    EXPECT_EQ(Find({root, "--name", file}).Out, QStringList{root + "/" + file}) << file;
+  EXPECT_EQ(Find({root, "--name", "xmp"}).Exit, 1);
 }
