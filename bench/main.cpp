@@ -18,6 +18,7 @@
 #include "jpegsegments.h"
 #include "findbench.h"
 #include "listbench.h"
+#include "heifmaker.h"
 #include "photomaker.h"
 #include "cardbench.h"
 #include "exportbench.h"
@@ -75,7 +76,7 @@ int Usage(QTextStream& err) {
          "      the end, timing each Next to the paint of the new photo. --no-prefetch does\n"
          "      not prepare the next photo ahead (the reference). Last line:\n"
          "      view: N images, first shown in T ms, next shown median M ms, max X ms, peak RSS R MiB\n"
-         "  zelvane-bench make FOLDER COUNT [--size WxH] [--quality Q] [--preview]\n"
+         "  zelvane-bench make FOLDER COUNT [--size WxH] [--quality Q] [--preview] [--format jpeg|heic|avif]\n"
          "      Writes COUNT fractal test photos (default 4000x3000, quality 90) with camera\n"
          "      EXIF; --preview embeds a 160 x 120 preview as cameras do.\n";
   return 2;
@@ -230,10 +231,15 @@ int Make(const QStringList& args, QTextStream& out, QTextStream& err) {
   if (!ok || count < 1) return Usage(err);
   int width = 4000, height = 3000, quality = 90;
   bool preview = false;
+  QString format = QStringLiteral("jpeg");
   for (int i = 2; i < args.size(); i += 2) {
     if (args[i] == QLatin1String("--preview")) {
       preview = true;
       --i;
+    } else if (args[i] == QLatin1String("--format") && i + 1 < args.size()) {
+      format = args[i + 1];
+      if (format != QLatin1String("jpeg") && format != QLatin1String("heic") && format != QLatin1String("avif"))
+        return Usage(err);
     } else if (i + 1 >= args.size()) {
       return Usage(err);
     } else if (args[i] == QLatin1String("--size")) {
@@ -258,14 +264,26 @@ int Make(const QStringList& args, QTextStream& out, QTextStream& err) {
     exif.SetPropertyItem({0x010F, TPropertyItem::TypeAscii, QByteArray("Zelvane Bench\0", 14)});
     exif.SetPropertyItem({0x0110, TPropertyItem::TypeAscii, QByteArray("Fractal 1\0", 10)});
     exif.SetPropertyItem({36867, TPropertyItem::TypeAscii, QByteArray("2024:05:06 07:08:09\0", 20)});
-    if (preview) {
+    const bool heif = format != QLatin1String("jpeg");
+    if (preview && !heif) {
       TGPStatus previewStatus = Ok;
       const QImage small = picture.scaled(160, 120, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
       exif.SetThumbnail(TJpegCodec::Encode(small, 85, previewStatus));
     }
     const QByteArray tiff = exif.Save(status);
     if (status == Ok) jpeg = TJpegSegments::ReplaceExif(jpeg, TJpegSegments::Parse(jpeg), tiff);
-    const QString path = QDir(args[0]).filePath(QStringLiteral("IMG_%1.jpg").arg(i + 1, 4, 10, QChar(u'0')));
+    if (heif && status == Ok) {
+      // As a phone stores it: the camera's EXIF, and with --preview a
+      // 320-pixel thumbnail item.
+      QString error;
+      jpeg = EncodeHeifPhoto(picture, format == QLatin1String("avif"), quality * 2 / 3, preview ? 320 : 0, tiff, error);
+      if (jpeg.isEmpty()) {
+        err << "zelvane-bench: " << error << '\n';
+        return 1;
+      }
+    }
+    const QString path = QDir(args[0]).filePath(
+        QStringLiteral("IMG_%1.%2").arg(i + 1, 4, 10, QChar(u'0')).arg(heif ? format : QStringLiteral("jpg")));
     QFile file(path);
     if (status != Ok || !file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size()) {
       err << "zelvane-bench: cannot write " << path << '\n';

@@ -40,6 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!ExerciseExifBlock(bytes)) __builtin_trap();
   // As the XMP and IPTC blocks of a photo.
   if (ExerciseMetadataBlocks(bytes, path).isEmpty()) __builtin_trap();
+  // As a HEIC, a raw file and a WebP.
+  if (ExerciseOtherFormats(bytes, path.chopped(4)).isEmpty()) __builtin_trap();
   // And as a card settings file, read and drawn.
   ExerciseCardFile(bytes);
   QFile::remove(path);

@@ -59,6 +59,22 @@ QString ExercisePhoto(const QString& path) {
   return json;
 }
 
+QString ExerciseOtherFormats(const QByteArray& bytes, const QString& stem) {
+  QString json;
+  for (const char* extension : {".heic", ".dng", ".webp"}) {
+    const QString path = stem + QLatin1String(extension);
+    {
+      QFile file(path);
+      if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) continue;
+      file.write(bytes);
+    }
+    json += ExercisePhoto(path);
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral(".xmp"));
+  }
+  return json;
+}
+
 bool ExerciseExifBlock(const QByteArray& tiff) {
   TImageToDraw record(QStringLiteral("/nowhere/fuzz.jpg"));
   TPhotoAttributes attributes = record.Attributes();

@@ -11,6 +11,13 @@
 // followed by a read-back. Returns the JSON lines it made.
 QString ExercisePhoto(const QString& path);
 
+// The same bytes as a photo of each other reader: written as stem.heic
+// (libheif), stem.dng (a raw file's previews through the metadata library)
+// and stem.webp (Qt's readers), each opened and saved as ExercisePhoto does
+// (the save writes a sidecar, removed afterwards with the file). Returns
+// the JSON lines.
+QString ExerciseOtherFormats(const QByteArray& bytes, const QString& stem);
+
 // Writes a record's nine items into bytes taken as an EXIF block (TIFF
 // structure) and checks the result as a save does. Returns false when the
 // writer broke one of its own promises: a result that does not fit one

@@ -24,6 +24,9 @@ if compgen -G "tests/data/fuzz/*" >/dev/null; then cp tests/data/fuzz/* fuzz/cor
 # the attribute writer, which also takes each input as a block of its own.
 for f in Canon_40D Nikon_D70 sanyo_sx113; do exiftool -b -EXIF "tests/data/$f.jpg" > "fuzz/corpus/$f.tiff"; done
 exiftool -b -EXIF fuzz/corpus/marked.jpg > fuzz/corpus/marked.tiff
+# A HEIC with a thumbnail and an AVIF, for libheif's reader.
+heif-enc -q 30 -t 32 -o fuzz/corpus/BlueSquare.heic tests/data/BlueSquare.jpg >/dev/null
+heif-enc -q 30 -o fuzz/corpus/BlueSquare.avif tests/data/BlueSquare.jpg >/dev/null
 # XMP packets and Photoshop resource blocks with IPTC, from other programs and
 # from a save of ours, for the XMP and IPTC readers and writers.
 cp tests/data/BlueSquare.jpg fuzz/corpus/

@@ -23,8 +23,12 @@ TEST(FuzzRegression, EveryCaughtInputOpensCleanly) {
       EXPECT_TRUE(QJsonDocument::fromJson(line.toUtf8()).isObject()) << line.toStdString();
     EXPECT_TRUE(ExerciseExifBlock(ReadFile(path))) << name.toStdString();
     EXPECT_FALSE(ExerciseMetadataBlocks(ReadFile(path), box.Path("blocks.jpg")).isEmpty()) << name.toStdString();
+    const QStringList other = ExerciseOtherFormats(ReadFile(path), box.Path("other")).split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_GE(other.size(), 6) << name.toStdString();
     ExerciseCardFile(ReadFile(path));
   }
+  // Nothing is left of the other formats' files and sidecars.
+  EXPECT_EQ(QDir(box.Path("")).entryList({"other*"}, QDir::Files), QStringList());
 }
 
 // A card file with every kind of bad value is read, corrected and drawn.
