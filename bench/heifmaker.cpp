@@ -2,6 +2,7 @@
 #include "heifmaker.h"
 
 #include <libheif/heif.h>
+
 #include <cstring>
 #include <memory>
 
@@ -22,8 +23,8 @@ QByteArray EncodeHeifPhoto(const QImage& picture, bool avif, int quality, int th
   };
   std::unique_ptr<heif_context, void (*)(heif_context*)> context(heif_context_alloc(), heif_context_free);
   heif_encoder* rawEncoder = nullptr;
-  heif_error e = heif_context_get_encoder_for_format(
-      context.get(), avif ? heif_compression_AV1 : heif_compression_HEVC, &rawEncoder);
+  heif_error e = heif_context_get_encoder_for_format(context.get(), avif ? heif_compression_AV1 : heif_compression_HEVC,
+                                                     &rawEncoder);
   if (e.code != heif_error_Ok) return fail(e);
   std::unique_ptr<heif_encoder, void (*)(heif_encoder*)> encoder(rawEncoder, heif_encoder_release);
   heif_encoder_set_lossy_quality(encoder.get(), quality);

@@ -9,6 +9,20 @@ import xml.etree.ElementTree as ET
 
 DUTCH = {
     "About Zelvane": "Over Zelvane",
+    "the XMP sidecar cannot be read: %1": "het XMP-bijbestand kan niet worden gelezen: %1",
+    "the XMP sidecar is damaged": "het XMP-bijbestand is beschadigd",
+    "the attributes do not fit in the XMP sidecar (16 MiB)": "de kenmerken passen niet in het XMP-bijbestand (16 MiB)",
+    "the XMP sidecar is larger than 16 MiB": "het XMP-bijbestand is groter dan 16 MiB",
+    "the folder is read-only": "de map is alleen-lezen",
+    "the XMP sidecar is read-only": "het XMP-bijbestand is alleen-lezen",
+    "not a HEIF or AVIF picture": "geen HEIF- of AVIF-afbeelding",
+    "the HEIF picture is damaged": "de HEIF-afbeelding is beschadigd",
+    "the HEIF picture is damaged (%1)": "de HEIF-afbeelding is beschadigd (%1)",
+    "the HEIF picture has no size": "de HEIF-afbeelding heeft geen afmetingen",
+    "the picture is too large (%1 megapixels; at most %2 are read)":
+        "de afbeelding is te groot (%1 megapixel; er worden er hoogstens %2 gelezen)",
+    "not enough memory to decode the picture": "niet genoeg geheugen om de afbeelding te decoderen",
+    "no preview in this raw file": "geen voorbeeld in dit raw-bestand",
     "Add selected images": "Geselecteerde foto's toevoegen",
     "January": "januari", "February": "februari", "March": "maart", "April": "april",
     "May": "mei", "June": "juni", "July": "juli", "August": "augustus",

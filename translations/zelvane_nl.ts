@@ -245,356 +245,356 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Zelvane - Kaarten maken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="82" />
-        <location filename="../src/cards/cardsviewer.cpp" line="274" />
+        <location filename="../src/cards/cardsviewer.cpp" line="83" />
+        <location filename="../src/cards/cardsviewer.cpp" line="299" />
         <source>Left</source>
         <translation>Links</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="82" />
+        <location filename="../src/cards/cardsviewer.cpp" line="83" />
         <source>Place left</source>
         <translation>Links plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="84" />
+        <location filename="../src/cards/cardsviewer.cpp" line="85" />
         <source>Center</source>
         <translation>Midden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="84" />
+        <location filename="../src/cards/cardsviewer.cpp" line="85" />
         <source>Center horizontal</source>
         <translation>Horizontaal centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="85" />
-        <location filename="../src/cards/cardsviewer.cpp" line="274" />
+        <location filename="../src/cards/cardsviewer.cpp" line="86" />
+        <location filename="../src/cards/cardsviewer.cpp" line="299" />
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="85" />
+        <location filename="../src/cards/cardsviewer.cpp" line="86" />
         <source>Place right</source>
         <translation>Rechts plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="86" />
-        <location filename="../src/cards/cardsviewer.cpp" line="274" />
+        <location filename="../src/cards/cardsviewer.cpp" line="87" />
+        <location filename="../src/cards/cardsviewer.cpp" line="299" />
         <source>Top</source>
         <translation>Boven</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="86" />
+        <location filename="../src/cards/cardsviewer.cpp" line="87" />
         <source>Place top</source>
         <translation>Bovenaan plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="88" />
+        <location filename="../src/cards/cardsviewer.cpp" line="89" />
         <source>Middle</source>
         <translation>Midden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="88" />
+        <location filename="../src/cards/cardsviewer.cpp" line="89" />
         <source>Center vertical</source>
         <translation>Verticaal centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="89" />
-        <location filename="../src/cards/cardsviewer.cpp" line="274" />
+        <location filename="../src/cards/cardsviewer.cpp" line="90" />
+        <location filename="../src/cards/cardsviewer.cpp" line="299" />
         <source>Bottom</source>
         <translation>Onder</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="89" />
+        <location filename="../src/cards/cardsviewer.cpp" line="90" />
         <source>Place bottom</source>
         <translation>Onderaan plaatsen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="90" />
+        <location filename="../src/cards/cardsviewer.cpp" line="91" />
         <source>Move left</source>
         <translation>Naar links</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="91" />
+        <location filename="../src/cards/cardsviewer.cpp" line="92" />
         <source>Move up</source>
         <translation>Omhoog</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="93" />
+        <location filename="../src/cards/cardsviewer.cpp" line="94" />
         <source>Move right</source>
         <translation>Naar rechts</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="94" />
+        <location filename="../src/cards/cardsviewer.cpp" line="95" />
         <source>Move down</source>
         <translation>Omlaag</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="95" />
+        <location filename="../src/cards/cardsviewer.cpp" line="96" />
         <source>Undo</source>
         <translation>Ongedaan maken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="96" />
+        <location filename="../src/cards/cardsviewer.cpp" line="97" />
         <source>Load</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="96" />
+        <location filename="../src/cards/cardsviewer.cpp" line="97" />
         <source>Load card settings</source>
         <translation>Kaartinstellingen laden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="97" />
+        <location filename="../src/cards/cardsviewer.cpp" line="98" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="97" />
+        <location filename="../src/cards/cardsviewer.cpp" line="98" />
         <source>Save card settings</source>
         <translation>Kaartinstellingen opslaan</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="99" />
+        <location filename="../src/cards/cardsviewer.cpp" line="100" />
         <source>Default</source>
         <translation>Standaard</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="99" />
+        <location filename="../src/cards/cardsviewer.cpp" line="100" />
         <source>Default card settings</source>
         <translation>Standaardkaartinstellingen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="100" />
-        <location filename="../src/cards/cardsviewer.cpp" line="260" />
+        <location filename="../src/cards/cardsviewer.cpp" line="101" />
+        <location filename="../src/cards/cardsviewer.cpp" line="278" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="100" />
+        <location filename="../src/cards/cardsviewer.cpp" line="101" />
         <source>Open print dialog</source>
         <translation>Afdrukvenster openen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="101" />
+        <location filename="../src/cards/cardsviewer.cpp" line="102" />
         <source>Printer settings</source>
         <translation>Printerinstellingen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="102" />
+        <location filename="../src/cards/cardsviewer.cpp" line="103" />
         <source>Open printer settings dialog</source>
         <translation>Printerinstellingen openen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="103" />
+        <location filename="../src/cards/cardsviewer.cpp" line="104" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="104" />
+        <location filename="../src/cards/cardsviewer.cpp" line="105" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="105" />
+        <location filename="../src/cards/cardsviewer.cpp" line="106" />
         <source>Background</source>
         <translation>Achtergrond</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="106" />
+        <location filename="../src/cards/cardsviewer.cpp" line="107" />
         <source>Set background color or pattern</source>
         <translation>Achtergrondkleur of -patroon kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="107" />
+        <location filename="../src/cards/cardsviewer.cpp" line="108" />
         <source>Border</source>
         <translation>Rand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="107" />
+        <location filename="../src/cards/cardsviewer.cpp" line="108" />
         <source>Set border</source>
         <translation>Rand instellen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="108" />
+        <location filename="../src/cards/cardsviewer.cpp" line="109" />
         <source>Font</source>
         <translation>Lettertype</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="108" />
+        <location filename="../src/cards/cardsviewer.cpp" line="109" />
         <source>Set font</source>
         <translation>Lettertype kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="109" />
+        <location filename="../src/cards/cardsviewer.cpp" line="110" />
         <source>Align left</source>
         <translation>Links uitlijnen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="111" />
+        <location filename="../src/cards/cardsviewer.cpp" line="112" />
         <source>Align center</source>
         <translation>Centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="113" />
+        <location filename="../src/cards/cardsviewer.cpp" line="114" />
         <source>Align right</source>
         <translation>Rechts uitlijnen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="159" />
+        <location filename="../src/cards/cardsviewer.cpp" line="160" />
         <source>Zelvane - Load card settings</source>
         <translation>Zelvane - Kaartinstellingen laden</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="160" />
-        <location filename="../src/cards/cardsviewer.cpp" line="166" />
+        <location filename="../src/cards/cardsviewer.cpp" line="161" />
+        <location filename="../src/cards/cardsviewer.cpp" line="167" />
         <source>Card settings files (*.vzc)</source>
         <translation>Kaartinstellingen (*.vzc)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="165" />
+        <location filename="../src/cards/cardsviewer.cpp" line="166" />
         <source>Zelvane - Save card settings</source>
         <translation>Zelvane - Kaartinstellingen opslaan</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="192" />
+        <location filename="../src/cards/cardsviewer.cpp" line="193" />
         <source>Card type</source>
         <translation>Soort kaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="193" />
+        <location filename="../src/cards/cardsviewer.cpp" line="194" />
         <source>Foldcard</source>
         <translation>Vouwkaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="194" />
+        <location filename="../src/cards/cardsviewer.cpp" line="196" />
         <source>Postcard</source>
         <translation>Ansichtkaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="204" />
+        <location filename="../src/cards/cardsviewer.cpp" line="210" />
         <source>Rows</source>
         <translation>Rijen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="206" />
+        <location filename="../src/cards/cardsviewer.cpp" line="212" />
         <source>Columns</source>
         <translation>Kolommen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="210" />
+        <location filename="../src/cards/cardsviewer.cpp" line="216" />
         <source>Fold direction</source>
         <translation>Vouwrichting</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="215" />
+        <location filename="../src/cards/cardsviewer.cpp" line="226" />
         <source>Side by side</source>
         <translation>Naast elkaar</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="215" />
+        <location filename="../src/cards/cardsviewer.cpp" line="226" />
         <source>One above the other</source>
         <translation>Boven elkaar</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="215" />
+        <location filename="../src/cards/cardsviewer.cpp" line="226" />
         <source>Four parts</source>
         <translation>In vieren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="224" />
+        <location filename="../src/cards/cardsviewer.cpp" line="235" />
         <source>Front and back on one side</source>
         <translation>Voor- en achterkant op één zijde</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="229" />
+        <location filename="../src/cards/cardsviewer.cpp" line="241" />
         <source>Nr of cards on page</source>
         <translation>Aantal kaarten per pagina</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="243" />
+        <location filename="../src/cards/cardsviewer.cpp" line="255" />
         <source>Page settings</source>
         <translation>Pagina-instellingen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="244" />
+        <location filename="../src/cards/cardsviewer.cpp" line="256" />
         <source>Center cards</source>
         <translation>Kaarten centreren</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="245" />
+        <location filename="../src/cards/cardsviewer.cpp" line="258" />
         <source>Draw grid lines</source>
         <translation>Rasterlijnen tekenen</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="246" />
+        <location filename="../src/cards/cardsviewer.cpp" line="260" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="247" />
+        <location filename="../src/cards/cardsviewer.cpp" line="262" />
         <source>Use best position</source>
         <translation>Beste stand gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="253" />
+        <location filename="../src/cards/cardsviewer.cpp" line="269" />
         <source>Orientation</source>
         <translation>Stand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="254" />
+        <location filename="../src/cards/cardsviewer.cpp" line="270" />
         <source>Portrait</source>
         <translation>Staand</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="255" />
+        <location filename="../src/cards/cardsviewer.cpp" line="272" />
         <source>Landscape</source>
         <translation>Liggend</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="261" />
-        <location filename="../src/cards/cardsviewer.cpp" line="269" />
+        <location filename="../src/cards/cardsviewer.cpp" line="280" />
+        <location filename="../src/cards/cardsviewer.cpp" line="292" />
         <source>Front</source>
         <translation>Voorkant</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="262" />
-        <location filename="../src/cards/cardsviewer.cpp" line="270" />
+        <location filename="../src/cards/cardsviewer.cpp" line="282" />
+        <location filename="../src/cards/cardsviewer.cpp" line="293" />
         <source>Back</source>
         <translation>Achterkant</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="263" />
+        <location filename="../src/cards/cardsviewer.cpp" line="284" />
         <source>Both</source>
         <translation>Beide</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="272" />
-        <location filename="../src/cards/cardsviewer.cpp" line="538" />
+        <location filename="../src/cards/cardsviewer.cpp" line="296" />
+        <location filename="../src/cards/cardsviewer.cpp" line="568" />
         <source>Image margin (%)</source>
         <translation>Fotomarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="294" />
+        <location filename="../src/cards/cardsviewer.cpp" line="322" />
         <source>Background margin (%)</source>
         <translation>Achtergrondmarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="339" />
+        <location filename="../src/cards/cardsviewer.cpp" line="368" />
         <source>Card</source>
         <translation>Kaart</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="340" />
+        <location filename="../src/cards/cardsviewer.cpp" line="369" />
         <source>Page</source>
         <translation>Pagina</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="538" />
+        <location filename="../src/cards/cardsviewer.cpp" line="568" />
         <source>Border margin (%)</source>
         <translation>Randmarge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="663" />
+        <location filename="../src/cards/cardsviewer.cpp" line="693" />
         <source>Replace this card design by the default settings?</source>
         <translation>Dit kaartontwerp vervangen door de standaardinstellingen?</translation>
     </message>
@@ -603,7 +603,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Enkele instellingen van %1 zijn gecorrigeerd:</translation>
     </message>
     <message>
-        <location filename="../src/cards/cardsviewer.cpp" line="774" />
+        <location filename="../src/cards/cardsviewer.cpp" line="804" />
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
@@ -754,92 +754,92 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Gebied</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="160" />
+        <location filename="../src/edit/editviewer.cpp" line="161" />
         <source>Color</source>
         <translation>Kleur</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="180" />
+        <location filename="../src/edit/editviewer.cpp" line="185" />
         <source>File</source>
         <translation>Bestand</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="184" />
+        <location filename="../src/edit/editviewer.cpp" line="190" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="188" />
+        <location filename="../src/edit/editviewer.cpp" line="195" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="193" />
+        <location filename="../src/edit/editviewer.cpp" line="201" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="199" />
+        <location filename="../src/edit/editviewer.cpp" line="208" />
         <source>Time</source>
         <translation>Tijd</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="205" />
+        <location filename="../src/edit/editviewer.cpp" line="215" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="208" />
+        <location filename="../src/edit/editviewer.cpp" line="219" />
         <source>Actors</source>
         <translation>Personen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="218" />
+        <location filename="../src/edit/editviewer.cpp" line="231" />
         <source>Add</source>
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="218" />
+        <location filename="../src/edit/editviewer.cpp" line="231" />
         <source>Remove</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="218" />
+        <location filename="../src/edit/editviewer.cpp" line="231" />
         <source>Uncheck</source>
         <translation>Uitvinken</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="226" />
+        <location filename="../src/edit/editviewer.cpp" line="239" />
         <source>Always save image</source>
         <translation>Foto altijd opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="228" />
+        <location filename="../src/edit/editviewer.cpp" line="242" />
         <source>Also write the attributes for other programs</source>
         <translation>Kenmerken ook voor andere programma's opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="229" />
+        <location filename="../src/edit/editviewer.cpp" line="244" />
         <source>Saves the name, description, location, people and date also in the XMP, IPTC and EXIF fields that other photo programs read</source>
         <translation>Slaat de naam, de beschrijving, de plaats, de personen en de datum ook op in de XMP-, IPTC- en EXIF-velden die andere fotoprogramma's lezen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="239" />
+        <location filename="../src/edit/editviewer.cpp" line="254" />
         <source>Save all</source>
         <translation>Alles opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="240" />
+        <location filename="../src/edit/editviewer.cpp" line="256" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="241" />
+        <location filename="../src/edit/editviewer.cpp" line="258" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer.cpp" line="242" />
+        <location filename="../src/edit/editviewer.cpp" line="259" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
@@ -869,12 +869,12 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Opgeslagen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="270" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="273" />
         <source>Saved %1 of %2 photos</source>
         <translation>%1 van %2 foto's opgeslagen</translation>
     </message>
     <message>
-        <location filename="../src/edit/editviewer_attributes.cpp" line="271" />
+        <location filename="../src/edit/editviewer_attributes.cpp" line="274" />
         <source>Saved %1 of %2 photos, %3 not saved</source>
         <translation>%1 van %2 foto's opgeslagen, %3 niet opgeslagen</translation>
     </message>
@@ -887,32 +887,32 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Zelvane - Foto's exporteren</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="160" />
+        <location filename="../src/export/exportform.cpp" line="176" />
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="160" />
+        <location filename="../src/export/exportform.cpp" line="176" />
         <source>Start export</source>
         <translation>Exporteren starten</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="161" />
+        <location filename="../src/export/exportform.cpp" line="177" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="161" />
+        <location filename="../src/export/exportform.cpp" line="177" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="162" />
+        <location filename="../src/export/exportform.cpp" line="178" />
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="163" />
+        <location filename="../src/export/exportform.cpp" line="179" />
         <source>Refresh</source>
         <translation>Vernieuwen</translation>
     </message>
@@ -937,107 +937,107 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Foto's kopiëren</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="44" />
+        <location filename="../src/export/exportform.cpp" line="45" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="45" />
+        <location filename="../src/export/exportform.cpp" line="47" />
         <source>CD preparation</source>
         <translation>Cd voorbereiden</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="54" />
+        <location filename="../src/export/exportform.cpp" line="57" />
         <source>Include</source>
         <translation>Meenemen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="55" />
+        <location filename="../src/export/exportform.cpp" line="59" />
         <source>Autorun and viewer</source>
         <translation>Autorun en viewer</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="56" />
+        <location filename="../src/export/exportform.cpp" line="61" />
         <source>Only viewer</source>
         <translation>Alleen viewer</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="57" />
+        <location filename="../src/export/exportform.cpp" line="63" />
         <source>Nothing</source>
         <translation>Niets</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="63" />
+        <location filename="../src/export/exportform.cpp" line="70" />
         <source>Image size</source>
         <translation>Fotogrootte</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="64" />
+        <location filename="../src/export/exportform.cpp" line="71" />
         <source>Full image size</source>
         <translation>Volledige grootte</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="77" />
+        <location filename="../src/export/exportform.cpp" line="89" />
         <source>Width</source>
         <translation>Breedte</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="79" />
+        <location filename="../src/export/exportform.cpp" line="91" />
         <source>Height</source>
         <translation>Hoogte</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="81" />
+        <location filename="../src/export/exportform.cpp" line="93" />
         <source>pixels</source>
         <translation>pixels</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="87" />
+        <location filename="../src/export/exportform.cpp" line="99" />
         <source>Use ROI</source>
         <translation>Interessegebied</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="88" />
+        <location filename="../src/export/exportform.cpp" line="101" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="94" />
+        <location filename="../src/export/exportform.cpp" line="107" />
         <source>Launch browser</source>
         <translation>Browser openen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="95" />
+        <location filename="../src/export/exportform.cpp" line="109" />
         <source>Launch browser after creating HTML pages</source>
         <translation>De browser openen na het maken van de HTML-pagina's</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="98" />
+        <location filename="../src/export/exportform.cpp" line="112" />
         <source>Show atttributes</source>
         <translation>Kenmerken tonen</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="100" />
+        <location filename="../src/export/exportform.cpp" line="116" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="100" />
+        <location filename="../src/export/exportform.cpp" line="116" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="100" />
+        <location filename="../src/export/exportform.cpp" line="116" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="100" />
+        <location filename="../src/export/exportform.cpp" line="116" />
         <source>Date and time</source>
         <translation>Datum en tijd</translation>
     </message>
     <message>
-        <location filename="../src/export/exportform.cpp" line="220" />
+        <location filename="../src/export/exportform.cpp" line="236" />
         <location filename="../src/tools/export/exportcommand.cpp" line="192" />
         <source>Incorrect image width and/or height.</source>
         <translation>Onjuiste breedte en/of hoogte van de foto.</translation>
@@ -1116,13 +1116,13 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/search/findviewer.cpp" line="74" />
-        <location filename="../src/search/findviewer.cpp" line="137" />
+        <location filename="../src/search/findviewer.cpp" line="153" />
         <source>Uncheck all</source>
         <translation>Alles uitvinken</translation>
     </message>
     <message>
         <location filename="../src/search/findviewer.cpp" line="75" />
-        <location filename="../src/search/findviewer.cpp" line="160" />
+        <location filename="../src/search/findviewer.cpp" line="178" />
         <source>Start</source>
         <translation>Starten</translation>
     </message>
@@ -1138,7 +1138,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/search/findviewer.cpp" line="79" />
-        <location filename="../src/search/findviewer.cpp" line="160" />
+        <location filename="../src/search/findviewer.cpp" line="178" />
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
@@ -1163,81 +1163,81 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="109" />
+        <location filename="../src/search/findviewer.cpp" line="110" />
         <source>Start</source>
         <comment>the first day of the range</comment>
         <translation>Begin</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="110" />
+        <location filename="../src/search/findviewer.cpp" line="111" />
         <source>End</source>
         <comment>the last day of the range</comment>
         <translation>Einde</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="117" />
+        <location filename="../src/search/findviewer.cpp" line="128" />
         <source>Actors</source>
         <translation>Personen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="121" />
+        <location filename="../src/search/findviewer.cpp" line="133" />
         <source>All</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="122" />
+        <location filename="../src/search/findviewer.cpp" line="135" />
         <source>Any</source>
         <translation>Een van</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="137" />
+        <location filename="../src/search/findviewer.cpp" line="153" />
         <source>Add</source>
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="137" />
+        <location filename="../src/search/findviewer.cpp" line="153" />
         <source>Remove</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="147" />
+        <location filename="../src/search/findviewer.cpp" line="163" />
         <source>Use previous result</source>
         <translation>Vorig resultaat gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="148" />
+        <location filename="../src/search/findviewer.cpp" line="165" />
         <source>Include subdirectories</source>
         <translation>Inclusief submappen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="160" />
+        <location filename="../src/search/findviewer.cpp" line="178" />
         <source>Reset</source>
         <translation>Wissen</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="160" />
+        <location filename="../src/search/findviewer.cpp" line="178" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="229" />
+        <location filename="../src/search/findviewer.cpp" line="247" />
         <source>No actor to be added.</source>
         <translation>Er is geen persoon om toe te voegen.</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="259" />
+        <location filename="../src/search/findviewer.cpp" line="277" />
         <source>The name attribute is checked, but no value given.
 Do you want to resume the search without the name?</source>
         <translation>Het kenmerk naam is aangevinkt, maar zonder waarde.
 Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="265" />
+        <location filename="../src/search/findviewer.cpp" line="283" />
         <source>No attributes checked to search.</source>
         <translation>Geen kenmerken aangevinkt om op te zoeken.</translation>
     </message>
     <message>
-        <location filename="../src/search/findviewer.cpp" line="269" />
+        <location filename="../src/search/findviewer.cpp" line="287" />
         <source>The enddate is smaller than the startdate.</source>
         <translation>De einddatum ligt voor de begindatum.</translation>
     </message>
@@ -1305,168 +1305,168 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Zelvane - Foto's bekijken</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="84" />
-        <location filename="../src/viewer/screenviewer.cpp" line="181" />
+        <location filename="../src/viewer/screenviewer.cpp" line="86" />
+        <location filename="../src/viewer/screenviewer.cpp" line="184" />
         <source>Show</source>
         <translation>Tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="85" />
+        <location filename="../src/viewer/screenviewer.cpp" line="87" />
         <source>Size</source>
         <translation>Grootte</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="86" />
+        <location filename="../src/viewer/screenviewer.cpp" line="88" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="86" />
+        <location filename="../src/viewer/screenviewer.cpp" line="88" />
         <source>Show name</source>
         <translation>Naam tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="88" />
+        <location filename="../src/viewer/screenviewer.cpp" line="90" />
         <source>Description</source>
         <translation>Beschrijving</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="88" />
+        <location filename="../src/viewer/screenviewer.cpp" line="90" />
         <source>Show description</source>
         <translation>Beschrijving tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="89" />
+        <location filename="../src/viewer/screenviewer.cpp" line="91" />
         <source>Location</source>
         <translation>Plaats</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="89" />
+        <location filename="../src/viewer/screenviewer.cpp" line="91" />
         <source>Show location</source>
         <translation>Plaats tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="91" />
+        <location filename="../src/viewer/screenviewer.cpp" line="93" />
         <source>Date and time</source>
         <translation>Datum en tijd</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="91" />
+        <location filename="../src/viewer/screenviewer.cpp" line="93" />
         <source>Show date and time</source>
         <translation>Datum en tijd tonen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="92" />
+        <location filename="../src/viewer/screenviewer.cpp" line="94" />
         <source>First image</source>
         <translation>Eerste foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="93" />
+        <location filename="../src/viewer/screenviewer.cpp" line="95" />
         <source>Previous image</source>
         <translation>Vorige foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="94" />
+        <location filename="../src/viewer/screenviewer.cpp" line="96" />
         <source>Next image</source>
         <translation>Volgende foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="98" />
+        <location filename="../src/viewer/screenviewer.cpp" line="100" />
         <source>Last image</source>
         <translation>Laatste foto</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="100" />
+        <location filename="../src/viewer/screenviewer.cpp" line="102" />
         <source>Start</source>
         <translation>Starten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="100" />
+        <location filename="../src/viewer/screenviewer.cpp" line="102" />
         <source>Start slide show</source>
         <translation>Diavoorstelling starten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="101" />
+        <location filename="../src/viewer/screenviewer.cpp" line="103" />
         <source>Settings</source>
         <translation>Instellingen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="102" />
+        <location filename="../src/viewer/screenviewer.cpp" line="104" />
         <source>Set slide show settings</source>
         <translation>Diavoorstelling instellen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="103" />
+        <location filename="../src/viewer/screenviewer.cpp" line="105" />
         <source>Rotate left</source>
         <translation>Linksom draaien</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="104" />
+        <location filename="../src/viewer/screenviewer.cpp" line="106" />
         <source>Rotate right</source>
         <translation>Rechtsom draaien</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="105" />
+        <location filename="../src/viewer/screenviewer.cpp" line="107" />
         <source>Zoom to fit</source>
         <translation>Passend maken</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="106" />
+        <location filename="../src/viewer/screenviewer.cpp" line="108" />
         <source>Full size</source>
         <translation>Ware grootte</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="107" />
+        <location filename="../src/viewer/screenviewer.cpp" line="109" />
         <source>ROI</source>
         <translation>Interessegebied</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="108" />
+        <location filename="../src/viewer/screenviewer.cpp" line="110" />
         <source>Zoom in</source>
         <translation>Inzoomen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="109" />
+        <location filename="../src/viewer/screenviewer.cpp" line="111" />
         <source>Zoom out</source>
         <translation>Uitzoomen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="110" />
+        <location filename="../src/viewer/screenviewer.cpp" line="112" />
         <source>Reset zoom</source>
         <translation>Zoom herstellen</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="111" />
+        <location filename="../src/viewer/screenviewer.cpp" line="113" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="112" />
+        <location filename="../src/viewer/screenviewer.cpp" line="114" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="113" />
+        <location filename="../src/viewer/screenviewer.cpp" line="115" />
         <source>Move left</source>
         <translation>Naar links</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="114" />
+        <location filename="../src/viewer/screenviewer.cpp" line="116" />
         <source>Move up</source>
         <translation>Omhoog</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="115" />
+        <location filename="../src/viewer/screenviewer.cpp" line="117" />
         <source>Move right</source>
         <translation>Naar rechts</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="116" />
+        <location filename="../src/viewer/screenviewer.cpp" line="118" />
         <source>Move down</source>
         <translation>Omlaag</translation>
     </message>
     <message>
-        <location filename="../src/viewer/screenviewer.cpp" line="186" />
+        <location filename="../src/viewer/screenviewer.cpp" line="189" />
         <source>Slide show</source>
         <translation>Diavoorstelling</translation>
     </message>
@@ -1520,6 +1520,39 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
 </context>
 <context>
+    <name>THeifPicture</name>
+    <message>
+        <location filename="../src/image/heifpicture.cpp" line="97" />
+        <source>the HEIF picture is damaged</source>
+        <translation>de HEIF-afbeelding is beschadigd</translation>
+    </message>
+    <message>
+        <location filename="../src/image/heifpicture.cpp" line="98" />
+        <source>the HEIF picture is damaged (%1)</source>
+        <translation>de HEIF-afbeelding is beschadigd (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/image/heifpicture.cpp" line="132" />
+        <source>not a HEIF or AVIF picture</source>
+        <translation>geen HEIF- of AVIF-afbeelding</translation>
+    </message>
+    <message>
+        <location filename="../src/image/heifpicture.cpp" line="143" />
+        <source>the HEIF picture has no size</source>
+        <translation>de HEIF-afbeelding heeft geen afmetingen</translation>
+    </message>
+    <message>
+        <location filename="../src/image/heifpicture.cpp" line="146" />
+        <source>the picture is too large (%1 megapixels; at most %2 are read)</source>
+        <translation>de afbeelding is te groot (%1 megapixel; er worden er hoogstens %2 gelezen)</translation>
+    </message>
+    <message>
+        <location filename="../src/image/heifpicture.cpp" line="236" />
+        <source>not enough memory to decode the picture</source>
+        <translation>te weinig geheugen om de afbeelding te lezen</translation>
+    </message>
+</context>
+<context>
     <name>TImageCombo</name>
     <message>
         <location filename="../src/cards/imagecombo.cpp" line="86" />
@@ -1530,92 +1563,109 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TImageToDraw</name>
     <message>
-        <location filename="../src/image/imagetodraw_load.cpp" line="27" />
+        <location filename="../src/image/imagetodraw_load.cpp" line="31" />
         <source>not a picture in a format Zelvane can read</source>
         <translation>geen afbeelding in een indeling die Zelvane kan lezen</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_load.cpp" line="29" />
+        <location filename="../src/image/imagetodraw_load.cpp" line="33" />
         <source>not enough memory to decode the picture</source>
         <translation>te weinig geheugen om de afbeelding te lezen</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_load.cpp" line="31" />
+        <location filename="../src/image/imagetodraw_load.cpp" line="35" />
         <source>the picture is damaged</source>
         <translation>de afbeelding is beschadigd</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_load.cpp" line="36" />
+        <location filename="../src/image/imagetodraw_load.cpp" line="70" />
         <source>Error %1</source>
         <translation>Fout %1</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_save.cpp" line="29" />
+        <location filename="../src/image/imagetodraw_load.cpp" line="266" />
+        <location filename="../src/image/imagetodraw_save.cpp" line="53" />
+        <source>the XMP sidecar cannot be read: %1</source>
+        <translation>het XMP-bijbestand kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/image/imagetodraw_load.cpp" line="282" />
+        <location filename="../src/image/imagetodraw_save.cpp" line="50" />
+        <source>the XMP sidecar is damaged</source>
+        <translation>het XMP-bijbestand is beschadigd</translation>
+    </message>
+    <message>
+        <location filename="../src/image/imagetodraw_save.cpp" line="31" />
         <source>Could not save image: %1</source>
         <translation>De foto kon niet worden opgeslagen: %1</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_save.cpp" line="30" />
+        <location filename="../src/image/imagetodraw_save.cpp" line="32" />
         <source>the photo's EXIF block is damaged</source>
         <translation>het EXIF-blok van de foto is beschadigd</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_save.cpp" line="32" />
+        <location filename="../src/image/imagetodraw_save.cpp" line="34" />
         <source>the attributes do not fit in the photo's EXIF block (64 KiB)</source>
         <translation>de kenmerken passen niet in het EXIF-blok van de foto (64 KiB)</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_save.cpp" line="33" />
+        <location filename="../src/image/imagetodraw_save.cpp" line="35" />
         <source>the photo's other metadata would not stay unchanged</source>
         <translation>de overige metagegevens van de foto zouden niet ongewijzigd blijven</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_save.cpp" line="34" />
+        <location filename="../src/image/imagetodraw_save.cpp" line="36" />
         <source>the file is not a complete JPEG photo</source>
         <translation>het bestand is geen volledige JPEG-foto</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_save.cpp" line="35" />
+        <location filename="../src/image/imagetodraw_save.cpp" line="37" />
         <source>Could not rename saved file to original name</source>
         <translation>Het opgeslagen bestand kon niet de oorspronkelijke naam krijgen</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_save.cpp" line="36" />
+        <location filename="../src/image/imagetodraw_save.cpp" line="38" />
         <source>the photo's XMP block is damaged (with "Also write the attributes for other programs" switched off, Zelvane's own items can still be saved)</source>
         <translation>het XMP-blok van de foto is beschadigd (met "Kenmerken ook voor andere programma's opslaan" uitgeschakeld kunnen de eigen gegevens van Zelvane nog worden opgeslagen)</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_save.cpp" line="40" />
+        <location filename="../src/image/imagetodraw_save.cpp" line="42" />
         <source>the photo's IPTC block is damaged (with "Also write the attributes for other programs" switched off, Zelvane's own items can still be saved)</source>
         <translation>het IPTC-blok van de foto is beschadigd (met "Kenmerken ook voor andere programma's opslaan" uitgeschakeld kunnen de eigen gegevens van Zelvane nog worden opgeslagen)</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_save.cpp" line="45" />
+        <location filename="../src/image/imagetodraw_save.cpp" line="47" />
         <source>the attributes do not fit in the photo's XMP block (64 KiB)</source>
         <translation>de kenmerken passen niet in het XMP-blok van de foto (64 KiB)</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_save.cpp" line="47" />
+        <location filename="../src/image/imagetodraw_save.cpp" line="49" />
         <source>the attributes do not fit in the photo's IPTC block (64 KiB)</source>
         <translation>de kenmerken passen niet in het IPTC-blok van de foto (64 KiB)</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_save.cpp" line="49" />
+        <location filename="../src/image/imagetodraw_save.cpp" line="52" />
+        <source>the attributes do not fit in the XMP sidecar (16 MiB)</source>
+        <translation>de kenmerken passen niet in het XMP-bijbestand (16 MiB)</translation>
+    </message>
+    <message>
+        <location filename="../src/image/imagetodraw_save.cpp" line="55" />
         <source>the IPTC trailer at the end of the photo (AFCP) could not be kept valid</source>
         <translation>het IPTC-aanhangsel aan het eind van de foto (AFCP) kon niet geldig blijven</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw.cpp" line="98" />
+        <location filename="../src/image/imagetodraw.cpp" line="70" />
         <source>Only .jpg files can hold the attributes</source>
         <translation>Alleen .jpg-bestanden kunnen de kenmerken bewaren</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw.cpp" line="99" />
+        <location filename="../src/image/imagetodraw.cpp" line="72" />
         <source>Read-only file</source>
         <translation>Alleen-lezen bestand</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw.cpp" line="100" />
+        <location filename="../src/image/imagetodraw.cpp" line="73" />
         <source>Only JPEG photos can hold the attributes</source>
         <translation>Alleen JPEG-foto's kunnen de kenmerken bewaren</translation>
     </message>
@@ -1702,7 +1752,7 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/mainviewer.cpp" line="117" />
-        <location filename="../src/mainwindow/mainviewer.cpp" line="580" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="586" />
         <source>HTML pages</source>
         <translation>HTML-pagina's</translation>
     </message>
@@ -1872,22 +1922,22 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Map</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="362" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="368" />
         <source>Open folder</source>
         <translation>Map openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="363" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="369" />
         <source>Open the folder of the last export</source>
         <translation>De map van de laatste export openen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="460" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="466" />
         <source>1 photo</source>
         <translation>1 foto</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="460" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="466" />
         <source>%1 photos</source>
         <translation>%1 foto's</translation>
     </message>
@@ -1932,27 +1982,27 @@ Wilt u zoeken zonder de naam?</translation>
         <translation> (afgebroken)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="502" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="508" />
         <source>No images to edit.</source>
         <translation>Er zijn geen foto's om te bewerken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="518" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="524" />
         <source>No images selected to print.</source>
         <translation>Geen foto's gekozen om af te drukken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="530" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="536" />
         <source>No image selected to create cards.</source>
         <translation>Geen foto gekozen om kaarten van te maken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="543" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="549" />
         <source>No images to view.</source>
         <translation>Geen foto's om te bekijken.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer.cpp" line="579" />
+        <location filename="../src/mainwindow/mainviewer.cpp" line="585" />
         <source>Open HTML pages</source>
         <translation>HTML-pagina's openen</translation>
     </message>
@@ -2030,6 +2080,20 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
 </context>
 <context>
+    <name>TPictureFile</name>
+    <message>
+        <location filename="../src/image/picturefile.cpp" line="19" />
+        <source>the picture is too large (%1 megapixels; at most %2 are read)</source>
+        <translation>de afbeelding is te groot (%1 megapixel; er worden er hoogstens %2 gelezen)</translation>
+    </message>
+    <message>
+        <location filename="../src/image/picturefile.cpp" line="80" />
+        <location filename="../src/image/picturefile.cpp" line="173" />
+        <source>no preview in this raw file</source>
+        <translation>geen voorbeeld in dit raw-bestand</translation>
+    </message>
+</context>
+<context>
     <name>TPrintJob</name>
     <message>
         <location filename="../src/print/printjob.cpp" line="33" />
@@ -2055,17 +2119,17 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TPrintLayout</name>
     <message>
-        <location filename="../src/print/printlayout.cpp" line="118" />
+        <location filename="../src/print/printlayout.cpp" line="128" />
         <source>The file %1 is not a print layout file.</source>
         <translation>Het bestand %1 is geen afdrukindelingsbestand.</translation>
     </message>
     <message>
-        <location filename="../src/print/printlayout.cpp" line="131" />
+        <location filename="../src/print/printlayout.cpp" line="141" />
         <source>Cannot read %1: %2</source>
         <translation>Kan %1 niet lezen: %2</translation>
     </message>
     <message>
-        <location filename="../src/print/printlayout.cpp" line="148" />
+        <location filename="../src/print/printlayout.cpp" line="158" />
         <source>Cannot save %1: %2</source>
         <translation>Kan %1 niet opslaan: %2</translation>
     </message>
@@ -2078,237 +2142,237 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Zelvane - Foto's afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="74" />
+        <location filename="../src/print/printviewer.cpp" line="75" />
         <source>Load</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="75" />
+        <location filename="../src/print/printviewer.cpp" line="76" />
         <source>Load layout settings</source>
         <translation>Indeling laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="76" />
+        <location filename="../src/print/printviewer.cpp" line="77" />
         <source>Save</source>
         <translation>Opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="77" />
+        <location filename="../src/print/printviewer.cpp" line="78" />
         <source>Save layout settings</source>
         <translation>Indeling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="78" />
+        <location filename="../src/print/printviewer.cpp" line="79" />
         <source>Default</source>
         <translation>Standaard</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="79" />
+        <location filename="../src/print/printviewer.cpp" line="80" />
         <source>Set default layout settings</source>
         <translation>Standaardindeling instellen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="80" />
+        <location filename="../src/print/printviewer.cpp" line="81" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="80" />
+        <location filename="../src/print/printviewer.cpp" line="81" />
         <source>Show help</source>
         <translation>Help tonen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="81" />
+        <location filename="../src/print/printviewer.cpp" line="82" />
         <source>Printer settings</source>
         <translation>Printerinstellingen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="82" />
+        <location filename="../src/print/printviewer.cpp" line="83" />
         <source>Open printer settings dialog</source>
         <translation>Printerinstellingen openen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="84" />
+        <location filename="../src/print/printviewer.cpp" line="85" />
         <source>Print</source>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="84" />
+        <location filename="../src/print/printviewer.cpp" line="85" />
         <source>Start printing</source>
         <translation>Afdrukken starten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="85" />
+        <location filename="../src/print/printviewer.cpp" line="86" />
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="85" />
+        <location filename="../src/print/printviewer.cpp" line="86" />
         <source>Close form</source>
         <translation>Venster sluiten</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="87" />
+        <location filename="../src/print/printviewer.cpp" line="88" />
         <source>Font</source>
         <translation>Lettertype</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="87" />
+        <location filename="../src/print/printviewer.cpp" line="88" />
         <source>Set text font</source>
         <translation>Lettertype van de tekst kiezen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="120" />
+        <location filename="../src/print/printviewer.cpp" line="126" />
         <source>Number of images</source>
         <translation>Aantal foto's</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="121" />
+        <location filename="../src/print/printviewer.cpp" line="127" />
         <source>Rows</source>
         <translation>Rijen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="122" />
+        <location filename="../src/print/printviewer.cpp" line="128" />
         <source>Columns</source>
         <translation>Kolommen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="123" />
+        <location filename="../src/print/printviewer.cpp" line="129" />
         <source>Number of pages</source>
         <translation>Aantal pagina's</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="125" />
+        <location filename="../src/print/printviewer.cpp" line="131" />
         <source>Orientation</source>
         <translation>Stand</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="126" />
+        <location filename="../src/print/printviewer.cpp" line="132" />
         <source>Portrait</source>
         <translation>Staand</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="127" />
+        <location filename="../src/print/printviewer.cpp" line="134" />
         <source>Landscape</source>
         <translation>Liggend</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="133" />
+        <location filename="../src/print/printviewer.cpp" line="141" />
         <source>Center images</source>
         <translation>Foto's centreren</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="134" />
+        <location filename="../src/print/printviewer.cpp" line="143" />
         <source>Use best position</source>
         <translation>Beste stand gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="136" />
+        <location filename="../src/print/printviewer.cpp" line="146" />
         <source>Use region of interest</source>
         <translation>Interessegebied gebruiken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="138" />
+        <location filename="../src/print/printviewer.cpp" line="149" />
         <source>Draw grid lines</source>
         <translation>Rasterlijnen tekenen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="141" />
+        <location filename="../src/print/printviewer.cpp" line="153" />
         <source>Text</source>
         <translation>Tekst</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="142" />
+        <location filename="../src/print/printviewer.cpp" line="154" />
         <source>No name</source>
         <translation>Geen naam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="144" />
+        <location filename="../src/print/printviewer.cpp" line="157" />
         <source>Filename</source>
         <translation>Bestandsnaam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="145" />
+        <location filename="../src/print/printviewer.cpp" line="159" />
         <source>Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="146" />
+        <location filename="../src/print/printviewer.cpp" line="161" />
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="157" />
+        <location filename="../src/print/printviewer.cpp" line="175" />
         <source>Margin (%)</source>
         <translation>Marge (%)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="158" />
+        <location filename="../src/print/printviewer.cpp" line="176" />
         <source>Show page</source>
         <translation>Pagina tonen</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="160" />
+        <location filename="../src/print/printviewer.cpp" line="178" />
         <source>Print layout settings</source>
         <translation>Afdrukindeling</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="366" />
+        <location filename="../src/print/printviewer.cpp" line="384" />
         <source>Zelvane - Load print layout settings</source>
         <translation>Zelvane - Afdrukindeling laden</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="367" />
+        <location filename="../src/print/printviewer.cpp" line="385" />
         <source>Print layout files  (*.vzp)</source>
         <translation>Afdrukindelingen  (*.vzp)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="373" />
+        <location filename="../src/print/printviewer.cpp" line="391" />
         <source>Zelvane - Save print layout settings</source>
         <translation>Zelvane - Afdrukindeling opslaan</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="374" />
+        <location filename="../src/print/printviewer.cpp" line="392" />
         <source>Print layout files (*.vzp)</source>
         <translation>Afdrukindelingen (*.vzp)</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="445" />
+        <location filename="../src/print/printviewer.cpp" line="463" />
         <source>%1 of %2</source>
         <translation>%1 van %2</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="458" />
+        <location filename="../src/print/printviewer.cpp" line="476" />
         <source>Printing failed: %1</source>
         <translation>Afdrukken mislukt: %1</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="462" />
+        <location filename="../src/print/printviewer.cpp" line="480" />
         <source>Printed 1 page</source>
         <translation>1 pagina afgedrukt</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="462" />
+        <location filename="../src/print/printviewer.cpp" line="480" />
         <source>Printed %1 pages</source>
         <translation>%1 pagina's afgedrukt</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="463" />
+        <location filename="../src/print/printviewer.cpp" line="481" />
         <source>Printed 1 page to %1</source>
         <translation>1 pagina afgedrukt naar %1</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="464" />
+        <location filename="../src/print/printviewer.cpp" line="482" />
         <source>Printed %1 pages to %2</source>
         <translation>%1 pagina's afgedrukt naar %2</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="466" />
+        <location filename="../src/print/printviewer.cpp" line="484" />
         <source>Printing cancelled</source>
         <translation>Afdrukken afgebroken</translation>
     </message>
     <message>
-        <location filename="../src/print/printviewer.cpp" line="468" />
+        <location filename="../src/print/printviewer.cpp" line="486" />
         <source>Printing failed</source>
         <translation>Afdrukken mislukt</translation>
     </message>
@@ -2377,18 +2441,18 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TSaveImage</name>
     <message>
-        <location filename="../src/export/saveimage.cpp" line="38" />
+        <location filename="../src/export/saveimage.cpp" line="40" />
         <source>the photo could not be drawn</source>
         <translation>de foto kon niet worden getekend</translation>
     </message>
     <message>
-        <location filename="../src/export/saveimage.cpp" line="49" />
+        <location filename="../src/export/saveimage.cpp" line="51" />
         <source>the picture could not be encoded</source>
         <translation>de foto kon niet worden gecodeerd</translation>
     </message>
     <message>
-        <location filename="../src/export/saveimage.cpp" line="72" />
-        <location filename="../src/export/saveimage.cpp" line="78" />
+        <location filename="../src/export/saveimage.cpp" line="74" />
+        <location filename="../src/export/saveimage.cpp" line="80" />
         <source>the attributes could not be stored</source>
         <translation>de kenmerken konden niet worden opgeslagen</translation>
     </message>
@@ -2402,22 +2466,22 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/cards/backgroundform.cpp" line="16" />
-        <location filename="../src/cards/backgroundform.cpp" line="50" />
+        <location filename="../src/cards/backgroundform.cpp" line="55" />
         <source>Color</source>
         <translation>Kleur</translation>
     </message>
     <message>
-        <location filename="../src/cards/backgroundform.cpp" line="17" />
+        <location filename="../src/cards/backgroundform.cpp" line="18" />
         <source>Pattern</source>
         <translation>Patroon</translation>
     </message>
     <message>
-        <location filename="../src/cards/backgroundform.cpp" line="23" />
+        <location filename="../src/cards/backgroundform.cpp" line="26" />
         <source>Select</source>
         <translation>Kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/backgroundform.cpp" line="26" />
+        <location filename="../src/cards/backgroundform.cpp" line="29" />
         <source>Set background color</source>
         <translation>Achtergrondkleur kiezen</translation>
     </message>
@@ -2430,113 +2494,113 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Zelvane - Rand instellen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="97" />
-        <location filename="../src/cards/borderform.cpp" line="199" />
+        <location filename="../src/cards/borderform.cpp" line="105" />
+        <location filename="../src/cards/borderform.cpp" line="216" />
         <source>Set line color</source>
         <translation>Lijnkleur</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="200" />
+        <location filename="../src/cards/borderform.cpp" line="217" />
         <source>Set color for line</source>
         <translation>Lijnkleur kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="202" />
+        <location filename="../src/cards/borderform.cpp" line="219" />
         <source>Upper left</source>
         <translation>Linksboven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="202" />
+        <location filename="../src/cards/borderform.cpp" line="219" />
         <source>Upper left ornament</source>
         <translation>Ornament linksboven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="203" />
+        <location filename="../src/cards/borderform.cpp" line="220" />
         <source>Upper right</source>
         <translation>Rechtsboven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="203" />
+        <location filename="../src/cards/borderform.cpp" line="220" />
         <source>Upper right ornament</source>
         <translation>Ornament rechtsboven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="204" />
+        <location filename="../src/cards/borderform.cpp" line="221" />
         <source>Bottom left</source>
         <translation>Linksonder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="204" />
+        <location filename="../src/cards/borderform.cpp" line="221" />
         <source>Bottom left ornament</source>
         <translation>Ornament linksonder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="205" />
+        <location filename="../src/cards/borderform.cpp" line="222" />
         <source>Bottom right</source>
         <translation>Rechtsonder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="205" />
+        <location filename="../src/cards/borderform.cpp" line="222" />
         <source>Bottom right ornament</source>
         <translation>Ornament rechtsonder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="207" />
+        <location filename="../src/cards/borderform.cpp" line="224" />
         <source>Fill</source>
         <translation>Vulling</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="207" />
+        <location filename="../src/cards/borderform.cpp" line="224" />
         <source>Select fill</source>
         <translation>Vulling kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="208" />
+        <location filename="../src/cards/borderform.cpp" line="225" />
         <source>Rectangle</source>
         <translation>Rechthoek</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="208" />
+        <location filename="../src/cards/borderform.cpp" line="225" />
         <source>Line style rectangle</source>
         <translation>Lijnstijl rechthoek</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="209" />
+        <location filename="../src/cards/borderform.cpp" line="226" />
         <source>Filled rectangle</source>
         <translation>Gevulde rechthoek</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="210" />
+        <location filename="../src/cards/borderform.cpp" line="227" />
         <source>Line style filled rectangle</source>
         <translation>Lijnstijl gevulde rechthoek</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="211" />
+        <location filename="../src/cards/borderform.cpp" line="228" />
         <source>Ellipse</source>
         <translation>Ellips</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="211" />
+        <location filename="../src/cards/borderform.cpp" line="228" />
         <source>Line style ellipse</source>
         <translation>Lijnstijl ellips</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="212" />
+        <location filename="../src/cards/borderform.cpp" line="229" />
         <source>Filled ellipse</source>
         <translation>Gevulde ellips</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="213" />
+        <location filename="../src/cards/borderform.cpp" line="230" />
         <source>Line style filled ellipse</source>
         <translation>Lijnstijl gevulde ellips</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="215" />
+        <location filename="../src/cards/borderform.cpp" line="232" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="215" />
+        <location filename="../src/cards/borderform.cpp" line="232" />
         <source>Show help for this form</source>
         <translation>Help bij dit venster tonen</translation>
     </message>
@@ -2551,107 +2615,107 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Geen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="38" />
+        <location filename="../src/cards/borderform.cpp" line="39" />
         <source>Single</source>
         <translation>Enkel</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="39" />
+        <location filename="../src/cards/borderform.cpp" line="41" />
         <source>Double</source>
         <translation>Dubbel</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="47" />
+        <location filename="../src/cards/borderform.cpp" line="50" />
         <source>Width (%)</source>
         <translation>Breedte (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="52" />
+        <location filename="../src/cards/borderform.cpp" line="59" />
         <source>Outer line</source>
         <translation>Buitenlijn</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="54" />
+        <location filename="../src/cards/borderform.cpp" line="61" />
         <source>Inner line</source>
         <translation>Binnenlijn</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="56" />
+        <location filename="../src/cards/borderform.cpp" line="63" />
         <source>Space</source>
         <translation>Tussenruimte</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="58" />
+        <location filename="../src/cards/borderform.cpp" line="65" />
         <source>Margins (%)</source>
         <translation>Marges (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="60" />
+        <location filename="../src/cards/borderform.cpp" line="67" />
         <source>Left</source>
         <translation>Links</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="60" />
+        <location filename="../src/cards/borderform.cpp" line="67" />
         <source>Top</source>
         <translation>Boven</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="60" />
+        <location filename="../src/cards/borderform.cpp" line="67" />
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="60" />
+        <location filename="../src/cards/borderform.cpp" line="67" />
         <source>Bottom</source>
         <translation>Onder</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="76" />
+        <location filename="../src/cards/borderform.cpp" line="83" />
         <source>Style</source>
         <translation>Stijl</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="99" />
+        <location filename="../src/cards/borderform.cpp" line="108" />
         <source>Select line</source>
         <translation>Lijn kiezen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="100" />
+        <location filename="../src/cards/borderform.cpp" line="110" />
         <source>Outer</source>
         <translation>Buiten</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="101" />
+        <location filename="../src/cards/borderform.cpp" line="112" />
         <source>Inner</source>
         <translation>Binnen</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="102" />
+        <location filename="../src/cards/borderform.cpp" line="114" />
         <source>Both</source>
         <translation>Beide</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="110" />
+        <location filename="../src/cards/borderform.cpp" line="123" />
         <source>Ornaments</source>
         <translation>Ornamenten</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="136" />
+        <location filename="../src/cards/borderform.cpp" line="152" />
         <source>Image</source>
         <translation>Afbeelding</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="138" />
+        <location filename="../src/cards/borderform.cpp" line="154" />
         <source>Size</source>
         <translation>Grootte</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="141" />
+        <location filename="../src/cards/borderform.cpp" line="157" />
         <source>Margin (%)</source>
         <translation>Marge (%)</translation>
     </message>
     <message>
-        <location filename="../src/cards/borderform.cpp" line="188" />
+        <location filename="../src/cards/borderform.cpp" line="205" />
         <source>Color</source>
         <translation>Kleur</translation>
     </message>
@@ -2672,6 +2736,24 @@ Wilt u zoeken zonder de naam?</translation>
         <location filename="../src/viewer/slideshowform.cpp" line="27" />
         <source>Repeat show</source>
         <translation>Voorstelling herhalen</translation>
+    </message>
+</context>
+<context>
+    <name>TXmpSidecar</name>
+    <message>
+        <location filename="../src/image/xmpsidecar.cpp" line="52" />
+        <source>the XMP sidecar is larger than 16 MiB</source>
+        <translation>het XMP-bijbestand is groter dan 16 MiB</translation>
+    </message>
+    <message>
+        <location filename="../src/image/xmpsidecar.cpp" line="67" />
+        <source>the folder is read-only</source>
+        <translation>de map is alleen-lezen</translation>
+    </message>
+    <message>
+        <location filename="../src/image/xmpsidecar.cpp" line="73" />
+        <source>the XMP sidecar is read-only</source>
+        <translation>het XMP-bijbestand is alleen-lezen</translation>
     </message>
 </context>
 </TS>

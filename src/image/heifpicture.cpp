@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "heifpicture.h"
 
-#include "photofile.h"
+#include <libheif/heif.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QtEndian>
-#include <libheif/heif.h>
 #include <mutex>
-#include <unistd.h>
+
+#include "photofile.h"
 
 namespace {
 
@@ -94,8 +95,8 @@ QImage DecodeHandle(const heif_image_handle* handle, heif_error& error) {
 
 QString DamagedReason(const heif_error& error) {
   const QString detail = error.message ? QString::fromUtf8(error.message) : QString();
-  return detail.isEmpty() ? Tr("the HEIF picture is damaged")
-                          : Tr("the HEIF picture is damaged (%1)").arg(detail);
+  return detail.isEmpty() ? Tr(QT_TRANSLATE_NOOP("THeifPicture", "the HEIF picture is damaged"))
+                          : Tr(QT_TRANSLATE_NOOP("THeifPicture", "the HEIF picture is damaged (%1)")).arg(detail);
 }
 
 }  // namespace
@@ -111,7 +112,8 @@ struct THeifPicture::TData {
   THandle Primary;
 };
 
-THeifPicture::THeifPicture(const QString& path, qint64 maxPixels) : D(std::make_unique<TData>(path)), FMaxPixels(maxPixels) {
+THeifPicture::THeifPicture(const QString& path, qint64 maxPixels)
+    : D(std::make_unique<TData>(path)), FMaxPixels(maxPixels) {
   InitializeLibrary();
   if (!D->File.IsOpen()) {
     FStatus = D->File.Status();
@@ -129,7 +131,8 @@ THeifPicture::THeifPicture(const QString& path, qint64 maxPixels) : D(std::make_
   if (error.code == heif_error_Ok) error = heif_context_get_primary_image_handle(D->Context, &D->Primary.Handle);
   if (error.code != heif_error_Ok) {
     FStatus = error.code == heif_error_Unsupported_filetype ? UnknownImageFormat : GenericError;
-    FReason = FStatus == UnknownImageFormat ? Tr("not a HEIF or AVIF picture") : DamagedReason(error);
+    FReason = FStatus == UnknownImageFormat ? Tr(QT_TRANSLATE_NOOP("THeifPicture", "not a HEIF or AVIF picture"))
+                                            : DamagedReason(error);
     return;
   }
   // The stored size and the delivered one: either too large is refused
@@ -140,10 +143,10 @@ THeifPicture::THeifPicture(const QString& path, qint64 maxPixels) : D(std::make_
   const qint64 delivered = qint64(FSize.width()) * FSize.height();
   if (FSize.width() <= 0 || FSize.height() <= 0) {
     FStatus = GenericError;
-    FReason = Tr("the HEIF picture has no size");
+    FReason = Tr(QT_TRANSLATE_NOOP("THeifPicture", "the HEIF picture has no size"));
   } else if (ispe > FMaxPixels || delivered > FMaxPixels) {
     FStatus = OutOfMemory;
-    FReason = Tr("the picture is too large (%1 megapixels; at most %2 are read)")
+    FReason = Tr(QT_TRANSLATE_NOOP("THeifPicture", "the picture is too large (%1 megapixels; at most %2 are read)"))
                   .arg(std::max(ispe, delivered) / 1000000)
                   .arg(FMaxPixels / 1000000);
   }
@@ -218,8 +221,8 @@ QImage THeifPicture::DecodeThumbnail(int index) const {
   THandle thumb;
   if (heif_image_handle_get_thumbnail(D->Primary.Handle, ids[size_t(index)], &thumb.Handle).code != heif_error_Ok)
     return {};
-  const qint64 pixels = qint64(heif_image_handle_get_ispe_width(thumb.Handle)) *
-                        qint64(heif_image_handle_get_ispe_height(thumb.Handle));
+  const qint64 pixels =
+      qint64(heif_image_handle_get_ispe_width(thumb.Handle)) * qint64(heif_image_handle_get_ispe_height(thumb.Handle));
   if (pixels <= 0 || pixels > FMaxPixels) return {};
   heif_error error{};
   return DecodeHandle(thumb.Handle, error);
@@ -233,7 +236,7 @@ QImage THeifPicture::Decode(TGPStatus& status, QString& reason) const {
   QImage image = DecodeHandle(D->Primary.Handle, error);
   if (error.code == heif_error_Memory_allocation_error || (error.code == heif_error_Ok && image.isNull())) {
     status = OutOfMemory;
-    reason = Tr("not enough memory to decode the picture");
+    reason = Tr(QT_TRANSLATE_NOOP("THeifPicture", "not enough memory to decode the picture"));
   } else if (error.code != heif_error_Ok) {
     status = error.code == heif_error_Unsupported_feature ? UnknownImageFormat : GenericError;
     reason = DamagedReason(error);

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "gpstatus.h"
-
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
 #include <memory>
+
+#include "gpstatus.h"
 
 // A HEIF file (HEIC, AVIF) opened through libheif: its primary picture's
 // size, its metadata blocks, its embedded thumbnails and the decoded picture.

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "metadatafile.h"
 
-#include "metadatalibrary.h"
-#include "photofile.h"
-
 #include <QFile>
 #include <QLoggingCategory>
 #include <mutex>
+
+#include "metadatalibrary.h"
+#include "photofile.h"
 
 // The metadata library's headers still use std::auto_ptr.
 #pragma GCC diagnostic push
@@ -20,8 +20,8 @@ namespace {
 // What the attributes are read from; everything else of a raw file's EXIF
 // (its strips, maker notes, sensor data) stays out of the block.
 const char* const Keys[] = {
-    "Exif.Image.Orientation", "Exif.Image.Make",          "Exif.Image.Model",
-    "Exif.Image.ImageDescription", "Exif.Photo.DateTimeOriginal",
+    "Exif.Image.Orientation",      "Exif.Image.Make", "Exif.Image.Model", "Exif.Image.ImageDescription",
+    "Exif.Photo.DateTimeOriginal",
 };
 
 // A larger preview than this is not one (a damaged length).

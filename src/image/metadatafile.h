@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "gpstatus.h"
-
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <memory>
+
+#include "gpstatus.h"
 
 // A photo file's own metadata read through the metadata library, for the
 // files whose pixels another reader decodes (camera raw files, TIFF, WebP,

@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picturefile.h"
 
-#include "heifpicture.h"
-#include "metadatafile.h"
-#include "photofile.h"
-
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <cmath>
 
+#include "heifpicture.h"
+#include "metadatafile.h"
+#include "photofile.h"
+
 namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("TPictureFile", text); }
 
 QString TooLarge(qint64 pixels) {
-  return Tr("the picture is too large (%1 megapixels; at most %2 are read)")
+  return Tr(QT_TRANSLATE_NOOP("TPictureFile", "the picture is too large (%1 megapixels; at most %2 are read)"))
       .arg(pixels / 1000000)
       .arg(TGPImage::MaxPixels / 1000000);
 }
@@ -77,7 +77,7 @@ TPictureFile::TPictureFile(const QString& path, ImageFormats::TReader reader) : 
       FSize = size;
     }
     if (FLargestPreview < 0) {
-      Fail(GenericError, Tr("no preview in this raw file"));
+      Fail(GenericError, Tr(QT_TRANSLATE_NOOP("TPictureFile", "no preview in this raw file")));
       return;
     }
   } else {
@@ -170,7 +170,8 @@ QImage TPictureFile::DecodePreview(int index, TGPStatus& status, QString& reason
   const TGPImage image = TGPImage::FromData(data);
   status = image.Status();
   if (status != Ok) {
-    reason = status == OutOfMemory ? TooLarge(qint64(FSize.width()) * FSize.height()) : Tr("no preview in this raw file");
+    reason = status == OutOfMemory ? TooLarge(qint64(FSize.width()) * FSize.height())
+                                   : Tr(QT_TRANSLATE_NOOP("TPictureFile", "no preview in this raw file"));
     if (status != OutOfMemory) status = GenericError;
     return {};
   }

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "gpimage.h"
-#include "gpstatus.h"
-#include "imageformats.h"
-
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
 #include <memory>
+
+#include "gpimage.h"
+#include "gpstatus.h"
+#include "imageformats.h"
 
 class THeifPicture;
 class TMetadataFile;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sidecaritems.h"
 
-#include "imagetodraw.h"
-
 #include <QStringList>
+
+#include "imagetodraw.h"
 
 namespace SidecarItems {
 
@@ -68,7 +68,8 @@ TPhotoAttributes Read(const QMap<QString, QString>& items) {
     a.ROI = TGPRect{(*roi)[0], (*roi)[1], (*roi)[2], (*roi)[3]};
   a.RedEyes = std::make_shared<TRedEyesList>();
   for (const QString& eye : items.value(QStringLiteral("RedEyes")).split(u';', Qt::SkipEmptyParts))
-    if (const auto v = ReadNumbers(eye, 4)) a.RedEyes->push_back(std::make_unique<TRedEyes>((*v)[0], (*v)[1], (*v)[2], (*v)[3]));
+    if (const auto v = ReadNumbers(eye, 4))
+      a.RedEyes->push_back(std::make_unique<TRedEyes>((*v)[0], (*v)[1], (*v)[2], (*v)[3]));
   return a;
 }
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "photoattributes.h"
-
 #include <QMap>
 #include <QString>
+
+#include "photoattributes.h"
 
 // Zelvane's own items as an XMP sidecar holds them: simple text properties
 // of its namespace, one per item of a JPEG's private EXIF items (61000 to

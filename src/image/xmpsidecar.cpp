@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "xmpsidecar.h"
 
-#include "photofile.h"
-#include "xmppacket.h"
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <unistd.h>
+
+#include "photofile.h"
+#include "xmppacket.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "gpstatus.h"
+#include <sys/stat.h>
 
 #include <QByteArray>
 #include <QString>
-#include <sys/stat.h>
+
+#include "gpstatus.h"
 
 // The XMP sidecar of a photo that is not a JPEG: NAME.EXT.xmp beside it (the
 // convention of darktable and digiKam), or NAME.xmp when only that one exists
@@ -42,5 +43,5 @@ private:
   TGPStatus FStatus = Ok;
   QString FReason;
   QByteArray FPacket;
-  struct stat FInfo{};
+  struct stat FInfo {};
 };

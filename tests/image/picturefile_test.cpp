@@ -2,6 +2,8 @@
 // Photos of every other format: HEIC, AVIF, WebP, TIFF and camera raw files,
 // made by the tools phones and programs use (and a raw file laid out as
 // cameras lay it out), read whole, reduced and as photo records.
+#include "picturefile.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -10,7 +12,6 @@
 #include "attributeitems.h"
 #include "formatsamples.h"
 #include "imagetodraw.h"
-#include "picturefile.h"
 #include "reducedpicture.h"
 #include "testsupport.h"
 
@@ -24,8 +25,8 @@ namespace {
 QByteArray CameraJpeg(const QImage& picture, int orientation) {
   QByteArray value(2, '\0');
   qToLittleEndian<quint16>(quint16(orientation), value.data());
-  return WithItems(EncodeJpeg(picture, 92), {{0x0112, TPropertyItem::TypeShort, value},
-                                             AttributeItems::TextItem(36867, "2021:05:06 07:08:09")});
+  return WithItems(EncodeJpeg(picture, 92),
+                   {{0x0112, TPropertyItem::TypeShort, value}, AttributeItems::TextItem(36867, "2021:05:06 07:08:09")});
 }
 
 // The CRC of PNG chunks.
@@ -58,8 +59,8 @@ TEST(OtherFormats, OneTableNamesTheReaderOfEveryExtensionInAnyCase) {
   EXPECT_EQ(ImageFormats::ReaderOf("/p.heic/notes"), TReader::None);
   EXPECT_TRUE(ImageFormats::KeepsAttributesInFile("/p/a.jpe"));
   EXPECT_FALSE(ImageFormats::KeepsAttributesInFile("/p/a.png"));
-  for (const char* e : {".heic", ".heif", ".avif", ".webp", ".tiff", ".nef", ".arw", ".orf", ".rw2", ".raf", ".pef",
-                        ".srw", ".cr2"})
+  for (const char* e :
+       {".heic", ".heif", ".avif", ".webp", ".tiff", ".nef", ".arw", ".orf", ".rw2", ".raf", ".pef", ".srw", ".cr2"})
     EXPECT_TRUE(ImageFormats::SupportedExtensions().contains(QLatin1String(e))) << e;
 }
 
@@ -71,10 +72,10 @@ TEST(OtherFormats, HeicAvifWebpTiffAndRawShowTheirPictureThumbnailAndDate) {
   struct TCase {
     QString Name;
     QByteArray Bytes;
-    QSize Size;          // shown
-    bool Embedded;       // a 64 × 48 thumbnail comes from the file's own
-    int Rotation;        // from the EXIF orientation where the rule applies
-    bool Dated;          // the file's own EXIF gives the date taken
+    QSize Size;     // shown
+    bool Embedded;  // a 64 × 48 thumbnail comes from the file's own
+    int Rotation;   // from the EXIF orientation where the rule applies
+    bool Dated;     // the file's own EXIF gives the date taken
   };
   const QImage preview = Pattern(480, 320);
   const std::vector<TCase> cases = {
@@ -85,9 +86,11 @@ TEST(OtherFormats, HeicAvifWebpTiffAndRawShowTheirPictureThumbnailAndDate) {
       {"web.webp", EncodeWebp(box, picture), {320, 240}, false, 0, false},
       {"scan.tif", EncodeTiff(picture), {320, 240}, false, 0, false},
       {"camera.DNG",
-       MakeRaw(Pattern(96, 64), {EncodeJpeg(preview), EncodeJpeg(preview.scaled(240, 160))}, 6,
-               "2021:05:06 07:08:09"),
-       {480, 320}, true, 90, true},
+       MakeRaw(Pattern(96, 64), {EncodeJpeg(preview), EncodeJpeg(preview.scaled(240, 160))}, 6, "2021:05:06 07:08:09"),
+       {480, 320},
+       true,
+       90,
+       true},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name.toStdString());
@@ -109,15 +112,15 @@ TEST(OtherFormats, HeicAvifWebpTiffAndRawShowTheirPictureThumbnailAndDate) {
 
     // The thumbnail: the file's own where it has one large enough.
     TGPStatus status = Ok;
-    const TReducedPicture reduced = TReducedPicture::Load(path, c.Size.width(), c.Size.height(),
-                                                          record.PictureRect(), 64, 48, status);
+    const TReducedPicture reduced =
+        TReducedPicture::Load(path, c.Size.width(), c.Size.height(), record.PictureRect(), 64, 48, status);
     ASSERT_EQ(status, Ok);
     EXPECT_EQ(reduced.FromPreview, c.Embedded);
     EXPECT_GE(reduced.Image.width(), 64);
     EXPECT_LE(reduced.Image.width(), c.Embedded ? 240 : c.Size.width());
     const QImage original = c.Name.endsWith("DNG") ? preview : picture;
-    EXPECT_LT(MeanDifference(reduced.Image, original.scaled(reduced.Image.size(), Qt::IgnoreAspectRatio,
-                                                            Qt::SmoothTransformation)),
+    EXPECT_LT(MeanDifference(reduced.Image,
+                             original.scaled(reduced.Image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)),
               12.0);
 
     // The whole picture, loaded as the viewer loads it.

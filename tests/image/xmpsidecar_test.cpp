@@ -2,6 +2,8 @@
 // Attributes of photos that are not JPEGs, in their XMP sidecars: written
 // whole beside the photo, read back by exiftool, other programs'
 // properties kept, the photo itself never written.
+#include "xmpsidecar.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -11,7 +13,6 @@
 #include "formatsamples.h"
 #include "imagetodraw.h"
 #include "testsupport.h"
-#include "xmpsidecar.h"
 #include "zelvaneerror.h"
 
 using namespace TestSupport;
@@ -89,8 +90,8 @@ TEST(Sidecar, ASaveWritesNameExtXmpThatExiftoolReadsAndNeverTouchesThePhoto) {
 
 TEST(Sidecar, AnotherProgramsSidecarKeepsItsPropertiesAndNameXmpServesWhenItIsTheOnlyOne) {
   TSandbox box;
-  const QString raw = box.Write("DSC_0001.nef", MakeRaw(Pattern(96, 64), {EncodeJpeg(Pattern(480, 320))}, 1,
-                                                        "2020:01:02 03:04:05"));
+  const QString raw =
+      box.Write("DSC_0001.nef", MakeRaw(Pattern(96, 64), {EncodeJpeg(Pattern(480, 320))}, 1, "2020:01:02 03:04:05"));
   // A raw developer's sidecar under the short name, with its crop history.
   const QString developer = box.Path("DSC_0001.xmp");
   Exiftool({"-q", "-XMP-crs:CropTop=0.1", "-XMP-crs:HasCrop=True", "-XMP-dc:Title=Oude molen",

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formatsamples.h"
 
+#include <gtest/gtest.h>
+
 #include <QBuffer>
 #include <QtEndian>
-#include <gtest/gtest.h>
 #include <map>
 
 namespace TestSupport {

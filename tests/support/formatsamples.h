@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "testsupport.h"
-
 #include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QString>
+
+#include "testsupport.h"
 
 // Photos of the formats other than JPEG, made the way phones, cameras and
 // other programs make them: HEIC and AVIF by heif-enc, WebP by cwebp, TIFF by
