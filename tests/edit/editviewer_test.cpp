@@ -9,6 +9,7 @@
 #include "imageviewer.h"
 #include "progressform.h"
 #include "saveattributes.h"
+#include "formatsamples.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -612,4 +613,33 @@ TEST_F(EditTest, TheKeyboardEditsNamesMovesOnWithEnterAndReachesTheCommands) {
   Child<QTimeEdit>(form, "DTPTime")->selectAll();
   QTest::keyClicks(Child<QTimeEdit>(form, "DTPTime"), QStringLiteral("23:05:09"));
   EXPECT_EQ(Child<QTimeEdit>(form, "DTPTime")->time(), QTime(23, 5, 9));
+}
+
+// A phone's HEIC and a camera's raw file are edited like JPEG photos: the
+// attributes and the turn go into their sidecars, the files stay as they were.
+TEST_F(EditTest, HeicAndRawPhotosAreEditedIntoTheirSidecars) {
+  const QByteArray heic = EncodeHeif(Box, EncodeJpeg(Pattern(160, 120)), "heic");
+  const QByteArray raw = MakeRaw(Pattern(96, 64), {EncodeJpeg(Pattern(300, 200))}, 1, "2005:06:07 08:09:10");
+  AddPhoto(QStringLiteral("phone.heic"), heic);
+  AddPhoto(QStringLiteral("camera.cr2"), raw);
+  auto form = Open();
+  EXPECT_FALSE(Child<QLabel>(form, "LabelCannotSave")->isVisible());
+  Child<QLineEdit>(form, "EditName")->setText(QStringLiteral("Telefoon"));
+  form->Action("ActionRotateR")->trigger();
+  ASSERT_TRUE(form->SaveCurrent());
+  form->Action("ActionNext")->trigger();
+  ASSERT_EQ(form->CurrentIndex(), 1);
+  EXPECT_FALSE(Child<QLabel>(form, "LabelCannotSave")->isVisible());
+  EXPECT_EQ(Child<QDateEdit>(form, "DTPDate")->date(), QDate(2005, 6, 7));  // the raw file's own date
+  Child<QLineEdit>(form, "EditName")->setText(QStringLiteral("Camera"));
+  ASSERT_TRUE(form->SaveCurrent());
+  EXPECT_EQ(Child<QStatusBar>(form, "StatusBar")->currentMessage(), QStringLiteral("Saved"));
+  EXPECT_EQ(StoredName(Records[0]->FileName), QStringLiteral("Telefoon"));
+  EXPECT_EQ(StoredName(Records[1]->FileName), QStringLiteral("Camera"));
+  EXPECT_EQ(ReadFile(Records[0]->FileName), heic);
+  EXPECT_EQ(ReadFile(Records[1]->FileName), raw);
+  EXPECT_TRUE(QFile::exists(Records[1]->FileName + ".xmp"));
+  TImageToDraw turned(Records[0]->FileName);
+  turned.LoadAttributes();
+  EXPECT_EQ(turned.Attributes().Rotation, 90);
 }
