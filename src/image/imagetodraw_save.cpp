@@ -203,6 +203,21 @@ bool StoredDateIsFileDate(const TExifStore& exif, const QByteArray& data, const 
   return true;
 }
 
+// Puts the new content in the file's place (see TFileReplacer); a failure
+// raises the save's error for the photo.
+void ReplaceFile(const QString& photo, const QString& path, const QByteArray& content, const struct stat* expected) {
+  QString reason;
+  switch (TFileReplacer::Replace(path, content, expected, &reason)) {
+    case TFileReplacer::Replaced:
+      return;
+    case TFileReplacer::WriteFailed:
+    case TFileReplacer::Changed:
+      SaveFailed(photo, reason);
+    case TFileReplacer::RenameFailed:
+      throw EZelvaneError(EZelvaneError::WithReason(TrImage(RenameFailedText), reason), reason);
+  }
+}
+
 bool SameSecond(TDateTime a, TDateTime b) { return std::abs(a - b) < 0.5 / 86400.0; }
 
 }  // namespace
@@ -251,15 +266,7 @@ void TImageToDraw::SaveSidecar(TMetadataScope scope) {
   if (scope == TMetadataScope::PrivateAndStandard) standard = StandardValues(FAttributes);  // the lock is held
   const QByteArray packet = NewXmpPacket(FileName, sidecar.Packet(), standard, SidecarItems::From(FAttributes),
                                          TXmpPacket::TPlace::Sidecar);
-  switch (TFileReplacer::Replace(sidecar.Path(), packet, sidecar.Exists() ? &sidecar.Info() : nullptr, &reason)) {
-    case TFileReplacer::Replaced:
-      break;
-    case TFileReplacer::WriteFailed:
-    case TFileReplacer::Changed:
-      SaveFailed(FileName, reason);
-    case TFileReplacer::RenameFailed:
-      throw EZelvaneError(EZelvaneError::WithReason(TrImage(RenameFailedText), reason), reason);
-  }
+  ReplaceFile(FileName, sidecar.Path(), packet, sidecar.Exists() ? &sidecar.Info() : nullptr);
   FAttributes.HasMarker = true;
   FAttributes.Source = TAttributeSource::Zelvane;
 }
@@ -309,16 +316,7 @@ void TImageToDraw::Save(TMetadataScope scope) {
     if (newFile.isEmpty()) SaveFailed(FileName, TrImage(TooLargeText));
     if (AfcpTrailer::Follow(data, newFile) == AfcpTrailer::Unmovable) SaveFailed(FileName, TrImage(AfcpText));
 
-    QString reason;
-    switch (TFileReplacer::Replace(FileName, newFile, &photo.Info(), &reason)) {
-      case TFileReplacer::Replaced:
-        break;
-      case TFileReplacer::WriteFailed:
-      case TFileReplacer::Changed:
-        SaveFailed(FileName, reason);
-      case TFileReplacer::RenameFailed:
-        throw EZelvaneError(EZelvaneError::WithReason(TrImage(RenameFailedText), reason), reason);
-    }
+    ReplaceFile(FileName, FileName, newFile, &photo.Info());
     FAttributes.HasMarker = true;
     FAttributes.Source = TAttributeSource::Zelvane;
     // Holders of the picture get it back, freshly decoded, with the
