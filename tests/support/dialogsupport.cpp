@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
+#include <memory>
 
 namespace TestSupport {
 
@@ -19,6 +20,10 @@ void AnswerDialogs(const std::function<void()>& action, const std::function<void
   QList<QPointer<QWidget>> answered;
   QTimer watcher;
   watcher.setInterval(5);
+  // An answer still queued when the action has returned (its dialog closed
+  // meanwhile) is dropped: it would call a handler that is gone, or answer
+  // a dialog that a later action shows again.
+  const auto alive = std::make_shared<bool>(true);
   QObject::connect(&watcher, &QTimer::timeout, [&] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (!dialog || answered.contains(dialog)) return;
@@ -26,13 +31,14 @@ void AnswerDialogs(const std::function<void()>& action, const std::function<void
     // Answered from its own event, not from this timer's: an answer may open
     // the next dialog, which this timer must still see.
     QMetaObject::invokeMethod(
-        qApp, [&answer, guard = QPointer<QDialog>(dialog)] {
-          if (guard) answer(guard);
+        qApp, [&answer, alive, guard = QPointer<QDialog>(dialog)] {
+          if (*alive && guard) answer(guard);
         },
         Qt::QueuedConnection);
   });
   watcher.start();
   action();
+  *alive = false;
 }
 
 QString MessageShownBy(const std::function<void()>& action, QMessageBox::StandardButton button) {
