@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Zelvane: the program entry.
 
+#include "callerenvironment.h"
 #include "mainviewer.h"
 #include "metadatalibrary.h"
 #include "translations.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
@@ -61,6 +63,11 @@ int main(int argc, char** argv) {
     }
   }
   TApplication app(argc, argv);
+  // The platform plug-in is loaded and Qt's plug-in folders are known: a
+  // CD's launcher may give the caller's environment back now, for every
+  // program started from here.
+  (void)QCoreApplication::libraryPaths();
+  CallerEnvironment::Restore();
   MetadataLibrary::Initialize();  // the XMP parser and namespaces, before any worker reads a photo
   QApplication::setApplicationName(QStringLiteral("Zelvane"));
   QApplication::setOrganizationName(QStringLiteral("VornSoftware"));
@@ -71,5 +78,13 @@ int main(int argc, char** argv) {
 
   TMainFormViewer window(QApplication::arguments().mid(1));
   window.show();
+  // For tests of a CD's viewer on another system: once the first folder is
+  // listed, say how many photos it holds and end.
+  if (qEnvironmentVariableIsSet("ZELVANE_QUIT_AFTER_LISTING"))
+    QTimer::singleShot(0, &window, [&window] {
+      std::printf("zelvane: listed %d photos\n", window.ResultModel()->rowCount());
+      std::fflush(stdout);
+      window.close();
+    });
   return QApplication::exec();
 }

@@ -60,6 +60,9 @@ struct TExportRun::TJobEntry {
   QString Written;  // a photo's output below the destination; empty for other jobs
   bool Photo = false;
   int PhotoIndex = -1;  // in tree order
+  // The viewer's groups run one after the other: each queues the next.
+  TJobEntry* Next = nullptr;
+  bool Chained = false;  // queued by the one before it
 };
 
 QSize TExportRun::Preset(int position) {
@@ -130,56 +133,44 @@ bool TExportRun::PlanOutputs(QString& error) {
   };
 
   if (FOptions.Kind == TExportOptions::CD && FOptions.Include != TExportOptions::Nothing) {
-    if (!MakePath(FOptions.Destination, QStringLiteral("Viewer"), error)) return false;
     if (FOptions.Include == TExportOptions::AutorunAndViewer) {
       // Written by a job like every other file, so that nothing is written
       // before the run starts (the window may still ask about replacing).
-      const QByteArray autorun = QStringLiteral("[autorun]\r\nicon=Viewer\\zelvane,0\r\nopen=Viewer\\zelvane \"\\%1\"\r\n")
-                                     .arg(QString(FPlan.Folders.front().Path).replace(u'/', u'\\'))
-                                     .toUtf8();
+      // "autorun" starts the viewer on a Linux desktop (the freedesktop.org
+      // autostart of a mounted medium); "autorun.inf" is the other system's,
+      // kept for compatibility (that system cannot run the Linux viewer).
+      const QString root = FPlan.Folders.front().Path;
+      const QByteArray inf = QStringLiteral("[autorun]\r\nicon=Viewer\\zelvane,0\r\nopen=Viewer\\zelvane \"\\%1\"\r\n")
+                                 .arg(QString(root).replace(u'/', u'\\'))
+                                 .toUtf8();
+      const QByteArray script = TViewerCopy::AutorunScript(root);
       auto job = std::make_unique<TJobEntry>();
-      job->Label = QStringLiteral("autorun.inf");
-      job->Work = [autorun, file = destination + QStringLiteral("autorun.inf")](QString& error) {
-        return ExportFile::Write(file, autorun, error);
+      job->Label = QStringLiteral("autorun");
+      job->Work = [inf, script, folder = destination](QString& error) {
+        if (!ExportFile::Write(folder + QStringLiteral("autorun"), script, error) ||
+            !ExportFile::Write(folder + QStringLiteral("autorun.inf"), inf, error))
+          return false;
+        ::chmod(QFile::encodeName(folder + QStringLiteral("autorun")).constData(), 0755);
+        return true;
       };
+      FOutputs.append(destination + QStringLiteral("autorun"));
       FOutputs.append(destination + QStringLiteral("autorun.inf"));
       FJobs.push_back(std::move(job));
     }
-    const QString viewer = destination + QStringLiteral("Viewer/");
-    FOutputs.append(viewer + QStringLiteral("zelvane"));
-    for (QDirIterator it(FOptions.HelpFolder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
-      FOutputs.append(viewer + QStringLiteral("help/") + QDir(FOptions.HelpFolder).relativeFilePath(it.next()));
-    auto program = std::make_unique<TJobEntry>();
-    program->Label = TrRun(QT_TRANSLATE_NOOP("TExportRun", "Viewer"));
-    program->Work = [source = FOptions.ProgramFile, viewer](QString& error) {
-      TFileToCopy copy;
-      copy.SourceFileName = source;
-      copy.DestFileName = viewer + QStringLiteral("zelvane");
-      if (!copy.Execute(error)) return false;
-      QFile::setPermissions(copy.DestFileName, QFile::permissions(copy.DestFileName) | QFileDevice::ExeOwner |
-                                                   QFileDevice::ExeGroup | QFileDevice::ExeOther);
-      return true;
-    };
-    FJobs.push_back(std::move(program));
-    auto help = std::make_unique<TJobEntry>();
-    help->Label = TrRun(QT_TRANSLATE_NOOP("TExportRun", "Help"));
-    help->Work = [source = FOptions.HelpFolder, viewer](QString& error) {
-      if (!QFileInfo(source).isDir()) {
-        error = TrRun(QT_TRANSLATE_NOOP("TExportRun", "%1: the help pages are missing")).arg(source);
-        return false;
+    FViewer = std::make_shared<TViewerCopy>(FOptions.Destination, FOptions.Viewer);
+    FOutputs.append(FViewer->FinalFolder());  // an earlier viewer is replaced whole
+    TJobEntry* previous = nullptr;
+    for (int group = 0; group < TViewerCopy::GroupCount; ++group) {
+      auto job = std::make_unique<TJobEntry>();
+      job->Label = TViewerCopy::Label(group);
+      job->Work = [viewer = FViewer, group](QString& error) { return viewer->Run(group, error); };
+      if (previous) {
+        previous->Next = job.get();
+        job->Chained = true;
       }
-      for (QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-        const QString file = it.next();
-        const QString relative = QDir(source).relativeFilePath(file);
-        if (!MakePath(viewer, QStringLiteral("help/") + QFileInfo(relative).path(), error)) return false;
-        TFileToCopy copy;
-        copy.SourceFileName = file;
-        copy.DestFileName = viewer + QStringLiteral("help/") + relative;
-        if (!copy.Execute(error)) return false;
-      }
-      return true;
-    };
-    FJobs.push_back(std::move(help));
+      previous = job.get();
+      FJobs.push_back(std::move(job));
+    }
   }
 
   if (FAlbum) {
@@ -288,7 +279,8 @@ bool TExportRun::PlanOutputs(QString& error) {
 
 void TExportRun::Start() {
   for (const auto& job : FJobs)
-    if (std::find(FFolderJobs.begin(), FFolderJobs.end(), job.get()) == FFolderJobs.end()) Queue(job.get());
+    if (!job->Chained && std::find(FFolderJobs.begin(), FFolderJobs.end(), job.get()) == FFolderJobs.end())
+      Queue(job.get());
   if (FPhotoJobs == 0)
     for (TJobEntry* job : FFolderJobs) Queue(job);
   if (FJobs.empty()) {
@@ -329,6 +321,12 @@ void TExportRun::JobEnded(TJobEntry* job, const QString& error) {
         if (!FOutcomes[size_t(FNextOutcome)].isEmpty()) FReport.Written(FOutcomes[size_t(FNextOutcome)]);
     }
     FReport.Step(job->Label);
+  }
+  if (job->Next) {
+    if (!FCancelled)
+      Queue(job->Next);
+    else if (FViewer)
+      FViewer->Abandon();  // cut short: no half viewer stays
   }
   // The album's folder pages come once every photo has its place.
   if (job->Photo && ++FPhotosDone == FPhotoJobs && !FCancelled)

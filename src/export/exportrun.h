@@ -2,6 +2,7 @@
 #pragma once
 
 #include "exportplan.h"
+#include "viewercopy.h"
 
 #include <QSize>
 #include <QString>
@@ -41,8 +42,7 @@ struct TExportOptions {
   bool FullSize = true;  // copies and CDs: the files as they are
   bool ShowName = true, ShowDescription = true, ShowLocation = true, ShowDateTime = true;
   QString TemplateFolder;  // the album's templates
-  QString ProgramFile;     // the viewer a CD carries
-  QString HelpFolder;      // and its help pages ("en/", "nl/")
+  TViewerCopy::TSources Viewer;  // what a CD's viewer is made of (TViewerCopy::RunningSources())
   int Threads = 1;
   bool FullDecode = false;  // the benchmark's reference: every photo decoded whole
 
@@ -95,6 +95,7 @@ private:
   QStringList FOutputs;  // every file the run writes, full paths
   std::vector<TJobEntry*> FFolderJobs;  // the album's, queued after every photo
   std::unique_ptr<THTMLAlbum> FAlbum;
+  std::shared_ptr<TViewerCopy> FViewer;  // a CD's viewer, shared with its jobs
   std::vector<std::unique_ptr<THTMLFolder>> FHtmlFolders;
   int FPhotoJobs = 0;
   int FPhotosDone = 0;

@@ -171,8 +171,7 @@ void TMainFormViewer::ActionExportStartExecute() {
   FSettings.ExportDirectory = FExportForm->DirectoryTreeExport->Directory();
   TExportOptions options = FExportForm->Options();
   options.TemplateFolder = ProgramFiles::ConfiguredFolder(ProcessSettings().Templates, QStringLiteral("Templates"));
-  options.ProgramFile = QApplication::applicationDirPath() + QStringLiteral("/zelvane");
-  options.HelpFolder = ProgramFiles::HelpFolder();
+  options.Viewer = TViewerCopy::RunningSources();
   options.Threads = TJobQueue::ProcessorCount();
   const TExportPlan plan = ExportPlan();
   const ExportProgress::TOutcome outcome = ExportProgress::Run(this, plan, options);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testsupport.h"
 
+#include "childprocess.h"
 #include "exifstore.h"
 #include "jpegcodec.h"
 #include "jpegsegments.h"
@@ -28,85 +29,11 @@ namespace TestSupport {
 
 namespace {
 
-struct TSpawned {
-  int Exit = -1;  // -1: did not start, crashed or timed out
-  QByteArray Out, Err;
-};
+using TSpawned = ChildProcess::TResult;
 
-// Runs a program to its end with posix_spawn rather than fork: a fork of a
-// process with threads leaves ThreadSanitizer's bookkeeping of the parent
-// wrong from then on (every later hand-over between threads would be
-// reported), and the suite runs under ThreadSanitizer too.
 TSpawned Spawn(const QString& program, const QStringList& args, const QByteArray& input, char** environment,
                int timeoutMs) {
-  TSpawned result;
-  int in[2], out[2], err[2];
-  if (::pipe2(in, O_CLOEXEC) != 0) return result;
-  if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) return result;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, in[0], 0);
-  posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-  posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-  std::vector<QByteArray> words{QFile::encodeName(program)};
-  for (const QString& arg : args) words.push_back(arg.toLocal8Bit());
-  std::vector<char*> argv;
-  for (QByteArray& word : words) argv.push_back(word.data());
-  argv.push_back(nullptr);
-  pid_t pid = -1;
-  const int spawned = ::posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environment);
-  posix_spawn_file_actions_destroy(&actions);
-  for (int fd : {in[0], out[1], err[1]}) ::close(fd);
-  if (spawned != 0) {
-    for (int fd : {in[1], out[0], err[0]}) ::close(fd);
-    return result;
-  }
-  // Feed the input and read both outputs as they come, so that neither side
-  // waits for the other.
-  ::signal(SIGPIPE, SIG_IGN);
-  qsizetype written = 0;
-  if (input.isEmpty()) {
-    ::close(in[1]);
-    in[1] = -1;
-  }
-  QElapsedTimer clock;
-  clock.start();
-  while (out[0] >= 0 || err[0] >= 0) {
-    pollfd fds[3];
-    nfds_t count = 0;
-    for (int fd : {out[0], err[0]})
-      if (fd >= 0) fds[count++] = {fd, POLLIN, 0};
-    if (in[1] >= 0) fds[count++] = {in[1], POLLOUT, 0};
-    const int left = timeoutMs - int(clock.elapsed());
-    if (left <= 0 || ::poll(fds, count, left) < 0) break;
-    for (nfds_t i = 0; i < count; ++i) {
-      if (!fds[i].revents) continue;
-      const int fd = fds[i].fd;
-      if (fd == in[1]) {
-        const ssize_t n = ::write(fd, input.constData() + written, size_t(input.size() - written));
-        if (n > 0) written += n;
-        if (n < 0 || written == input.size()) {
-          ::close(in[1]);
-          in[1] = -1;
-        }
-        continue;
-      }
-      char buffer[65536];
-      const ssize_t n = ::read(fd, buffer, sizeof buffer);
-      if (n > 0) {
-        (fd == out[0] ? result.Out : result.Err).append(buffer, n);
-      } else {
-        ::close(fd);
-        (fd == out[0] ? out[0] : err[0]) = -1;
-      }
-    }
-  }
-  for (int fd : {in[1], out[0], err[0]})
-    if (fd >= 0) ::close(fd);
-  if (out[0] >= 0 || err[0] >= 0 || clock.elapsed() >= timeoutMs) ::kill(pid, SIGKILL);
-  int status = 0;
-  if (::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) result.Exit = WEXITSTATUS(status);
-  return result;
+  return ChildProcess::Run(program, args, input, environment, timeoutMs);
 }
 
 }  // namespace

@@ -179,8 +179,7 @@ int TExportCommand::Run(const QStringList& args, QTextStream& out, QTextStream& 
   }
   TCommand c;
   c.Options.TemplateFolder = ProgramFiles::TemplateFolder();
-  c.Options.ProgramFile = QCoreApplication::applicationDirPath() + QStringLiteral("/zelvane");
-  c.Options.HelpFolder = ProgramFiles::HelpFolder();
+  c.Options.Viewer = TViewerCopy::RunningSources();
   c.Options.Threads = TJobQueue::ProcessorCount();
   const QString problem = Parse(args, c);
   if (!problem.isEmpty()) {
