@@ -6,6 +6,7 @@
 #include "jobqueue.h"
 #include "thumbbench.h"
 
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
@@ -48,6 +49,12 @@ QString RunExportBench(const QString& folder, const QStringList& args, TExportBe
       options.Threads = args[++i].toInt();
     } else if (args[i] == QLatin1String("--full-decode")) {
       options.FullDecode = true;
+    } else if (args[i] == QLatin1String("--cd")) {
+      // A CD with the viewer and its autorun, the photos copied as they are.
+      options.Kind = TExportOptions::CD;
+      options.Include = TExportOptions::AutorunAndViewer;
+      options.FullSize = true;
+      options.Viewer = TViewerCopy::RunningSources();
     } else {
       return QStringLiteral("unknown option %1").arg(args[i]);
     }
@@ -75,6 +82,14 @@ QString RunExportBench(const QString& folder, const QStringList& args, TExportBe
   }
   result.Seconds = clock.nsecsElapsed() / 1e9;
   result.Errors = report.Errors;
+  if (options.Kind == TExportOptions::CD) {
+    for (QDirIterator it(scratch.path() + QStringLiteral("/Viewer"), QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();) {
+      it.next();
+      result.ViewerBytes += it.fileInfo().size();
+      ++result.ViewerFiles;
+    }
+  }
   struct rusage usage {};
   getrusage(RUSAGE_SELF, &usage);
   result.PeakRssMiB = usage.ru_maxrss / 1024.0;

@@ -9,8 +9,10 @@ struct TExportBenchResult {
   int Errors = 0;
   double Seconds = 0;
   double PeakRssMiB = 0;
+  qint64 ViewerBytes = 0;  // with --cd: the viewer folder's size and files
+  int ViewerFiles = 0;
 };
 
-// options: --size WxH, --roi, --album, --threads N, --full-decode. An error
+// options: --size WxH, --roi, --album, --cd, --threads N, --full-decode. An error
 // text for wrong options.
 [[nodiscard]] QString RunExportBench(const QString& folder, const QStringList& options, TExportBenchResult& result);

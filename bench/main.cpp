@@ -6,7 +6,7 @@
 //   zelvane-bench find FOLDER [criteria of zelvane-find] [--full-decode] [--limit N]
 //   zelvane-bench cards
 //   zelvane-bench ornaments FOLDER
-//   zelvane-bench export FOLDER [--size WxH] [--roi] [--album] [--threads N] [--full-decode]
+//   zelvane-bench export FOLDER [--size WxH] [--roi] [--album | --cd] [--threads N] [--full-decode]
 //   zelvane-bench print FOLDER [--layout L.vzp] [--full]
 //   zelvane-bench view FOLDER [--no-prefetch] [--step MS]
 //   zelvane-bench make FOLDER COUNT [--size WxH] [--quality Q]
@@ -60,10 +60,13 @@ int Usage(QTextStream& err) {
          "  zelvane-bench ornaments FOLDER\n"
          "      Opens the border dialog offscreen with FOLDER as the ornament folder. Last line:\n"
          "      ornaments: N files, dialog shown in T ms, icons done in T s, peak RSS M MiB\n"
-         "  zelvane-bench export FOLDER [--size WxH] [--roi] [--album] [--threads N] [--full-decode]\n"
+         "  zelvane-bench export FOLDER [--size WxH] [--roi] [--album | --cd] [--threads N] [--full-decode]\n"
          "      Exports FOLDER's photos resized (default 800x600) through the export run into a\n"
          "      temporary folder, as copies or (--album) as the HTML album. --full-decode decodes\n"
-         "      every photo whole (the reference). Last line:\n"
+         "      every photo whole (the reference). --cd makes a CD: the photos as they are with\n"
+         "      the viewer and its autorun, and first prints\n"
+         "      viewer: F files, M MiB\n"
+         "      Last line:\n"
          "      export: N images, T s, R images/s, peak RSS M MiB\n"
          "  zelvane-bench print FOLDER [--layout L.vzp] [--full]\n"
          "      Prints FOLDER's photos through zelvane-print's code to a temporary PDF (A4,\n"
@@ -157,6 +160,8 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err) {
     return Usage(err);
   }
   if (r.Errors > 0) err << "zelvane-bench: " << r.Errors << " photos could not be exported\n";
+  if (r.ViewerFiles > 0)
+    out << QStringLiteral("viewer: %1 files, %2 MiB\n").arg(r.ViewerFiles).arg(r.ViewerBytes / 1048576.0, 0, 'f', 1);
   out << QStringLiteral("export: %1 images, %2 s, %3 images/s, peak RSS %4 MiB\n")
              .arg(r.Images)
              .arg(r.Seconds, 0, 'f', 2)
