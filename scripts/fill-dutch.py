@@ -9,6 +9,16 @@ import xml.etree.ElementTree as ET
 
 DUTCH = {
     "About Zelvane": "Over Zelvane",
+    "%1: the libraries it needs cannot be listed (ldd: %2)":
+        "%1: de bibliotheken die het nodig heeft kunnen niet worden opgesomd (ldd: %2)",
+    "%1 needs %2, which is not installed": "%1 heeft %2 nodig, dat niet is geïnstalleerd",
+    "Could not save file: %1 (%2)": "Het bestand kon niet worden opgeslagen: %1 (%2)",
+    "Viewer libraries": "Viewerbibliotheken",
+    "Viewer plug-ins": "Viewerplug-ins",
+    "Viewer NLD": "Viewer NLD",
+    "Licences": "Licenties",
+    "Launcher": "Startscript",
+    "Could not replace folder: %1": "De map kon niet worden vervangen: %1",
     "the XMP sidecar cannot be read: %1": "het XMP-bijbestand kan niet worden gelezen: %1",
     "the XMP sidecar is damaged": "het XMP-bijbestand is beschadigd",
     "the attributes do not fit in the XMP sidecar (16 MiB)": "de kenmerken passen niet in het XMP-bijbestand (16 MiB)",

@@ -1038,7 +1038,7 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
     </message>
     <message>
         <location filename="../src/export/exportform.cpp" line="236" />
-        <location filename="../src/tools/export/exportcommand.cpp" line="192" />
+        <location filename="../src/tools/export/exportcommand.cpp" line="193" />
         <source>Incorrect image width and/or height.</source>
         <translation>Onjuiste breedte en/of hoogte van de foto.</translation>
     </message>
@@ -1051,27 +1051,24 @@ Zelvane is vrije software onder de GNU General Public License, versie 3 of later
         <translation>Kan map niet maken: %1</translation>
     </message>
     <message>
-        <location filename="../src/export/exportrun.cpp" line="99" />
+        <location filename="../src/export/exportrun.cpp" line="102" />
         <source>No images selected to export.</source>
         <translation>Geen foto's gekozen om te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/export/exportrun.cpp" line="128" />
+        <location filename="../src/export/exportrun.cpp" line="131" />
         <source>%1 would replace %2, a photo of this export</source>
         <translation>%1 zou %2 vervangen, een foto van deze export</translation>
     </message>
     <message>
-        <location filename="../src/export/exportrun.cpp" line="153" />
         <source>Viewer</source>
         <translation>Viewer</translation>
     </message>
     <message>
-        <location filename="../src/export/exportrun.cpp" line="165" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/export/exportrun.cpp" line="168" />
         <source>%1: the help pages are missing</source>
         <translation>%1: de helppagina's ontbreken</translation>
     </message>
@@ -1522,32 +1519,32 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>THeifPicture</name>
     <message>
-        <location filename="../src/image/heifpicture.cpp" line="97" />
+        <location filename="../src/image/heifpicture.cpp" line="98" />
         <source>the HEIF picture is damaged</source>
         <translation>de HEIF-afbeelding is beschadigd</translation>
     </message>
     <message>
-        <location filename="../src/image/heifpicture.cpp" line="98" />
+        <location filename="../src/image/heifpicture.cpp" line="99" />
         <source>the HEIF picture is damaged (%1)</source>
         <translation>de HEIF-afbeelding is beschadigd (%1)</translation>
     </message>
     <message>
-        <location filename="../src/image/heifpicture.cpp" line="132" />
+        <location filename="../src/image/heifpicture.cpp" line="134" />
         <source>not a HEIF or AVIF picture</source>
         <translation>geen HEIF- of AVIF-afbeelding</translation>
     </message>
     <message>
-        <location filename="../src/image/heifpicture.cpp" line="143" />
+        <location filename="../src/image/heifpicture.cpp" line="146" />
         <source>the HEIF picture has no size</source>
         <translation>de HEIF-afbeelding heeft geen afmetingen</translation>
     </message>
     <message>
-        <location filename="../src/image/heifpicture.cpp" line="146" />
+        <location filename="../src/image/heifpicture.cpp" line="149" />
         <source>the picture is too large (%1 megapixels; at most %2 are read)</source>
         <translation>de afbeelding is te groot (%1 megapixel; er worden er hoogstens %2 gelezen)</translation>
     </message>
     <message>
-        <location filename="../src/image/heifpicture.cpp" line="236" />
+        <location filename="../src/image/heifpicture.cpp" line="239" />
         <source>not enough memory to decode the picture</source>
         <translation>te weinig geheugen om de afbeelding te lezen</translation>
     </message>
@@ -1962,22 +1959,22 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Geen foto's gekozen om te exporteren.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="186" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="185" />
         <source>Exported 1 photo to %1</source>
         <translation>1 foto geëxporteerd naar %1</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="187" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="186" />
         <source>Exported %1 photos to %2</source>
         <translation>%1 foto's geëxporteerd naar %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="188" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="187" />
         <source> (%1 errors)</source>
         <translation> (%1 fouten)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainviewer_export.cpp" line="189" />
+        <location filename="../src/mainwindow/mainviewer_export.cpp" line="188" />
         <source> (cancelled)</source>
         <translation> (afgebroken)</translation>
     </message>
@@ -2088,7 +2085,7 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/image/picturefile.cpp" line="80" />
-        <location filename="../src/image/picturefile.cpp" line="173" />
+        <location filename="../src/image/picturefile.cpp" line="174" />
         <source>no preview in this raw file</source>
         <translation>geen voorbeeld in dit raw-bestand</translation>
     </message>
@@ -2739,19 +2736,91 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
 </context>
 <context>
+    <name>TViewerBundle</name>
+    <message>
+        <location filename="../src/export/viewerbundle.cpp" line="97" />
+        <source>%1: the libraries it needs cannot be listed (ldd: %2)</source>
+        <translation>%1: de bibliotheken die het nodig heeft kunnen niet worden opgesomd (ldd: %2)</translation>
+    </message>
+    <message>
+        <location filename="../src/export/viewerbundle.cpp" line="150" />
+        <source>%1 needs %2, which is not installed</source>
+        <translation>%1 heeft %2 nodig, dat niet is geïnstalleerd</translation>
+    </message>
+</context>
+<context>
+    <name>TViewerCopy</name>
+    <message>
+        <location filename="../src/export/viewercopy.cpp" line="25" />
+        <source>Could not save file: %1 (%2)</source>
+        <translation>Het bestand kon niet worden opgeslagen: %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/export/viewercopy.cpp" line="30" />
+        <location filename="../src/export/viewercopy.cpp" line="181" />
+        <source>Could not create folder: %1</source>
+        <translation>Kan map niet maken: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/export/viewercopy.cpp" line="85" />
+        <source>Viewer</source>
+        <translation>Viewer</translation>
+    </message>
+    <message>
+        <location filename="../src/export/viewercopy.cpp" line="87" />
+        <source>Viewer libraries</source>
+        <translation>Viewerbibliotheken</translation>
+    </message>
+    <message>
+        <location filename="../src/export/viewercopy.cpp" line="89" />
+        <source>Viewer plug-ins</source>
+        <translation>Viewerplug-ins</translation>
+    </message>
+    <message>
+        <location filename="../src/export/viewercopy.cpp" line="91" />
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location filename="../src/export/viewercopy.cpp" line="93" />
+        <source>Viewer NLD</source>
+        <translation>Viewer NLD</translation>
+    </message>
+    <message>
+        <location filename="../src/export/viewercopy.cpp" line="95" />
+        <source>Licences</source>
+        <translation>Licenties</translation>
+    </message>
+    <message>
+        <location filename="../src/export/viewercopy.cpp" line="97" />
+        <source>Launcher</source>
+        <translation>Startscript</translation>
+    </message>
+    <message>
+        <location filename="../src/export/viewercopy.cpp" line="155" />
+        <source>%1: the help pages are missing</source>
+        <translation>%1: de helppagina's ontbreken</translation>
+    </message>
+    <message>
+        <location filename="../src/export/viewercopy.cpp" line="178" />
+        <source>Could not replace folder: %1</source>
+        <translation>De map kon niet worden vervangen: %1</translation>
+    </message>
+</context>
+<context>
     <name>TXmpSidecar</name>
     <message>
-        <location filename="../src/image/xmpsidecar.cpp" line="52" />
+        <location filename="../src/image/xmpsidecar.cpp" line="53" />
         <source>the XMP sidecar is larger than 16 MiB</source>
         <translation>het XMP-bijbestand is groter dan 16 MiB</translation>
     </message>
     <message>
-        <location filename="../src/image/xmpsidecar.cpp" line="67" />
+        <location filename="../src/image/xmpsidecar.cpp" line="68" />
         <source>the folder is read-only</source>
         <translation>de map is alleen-lezen</translation>
     </message>
     <message>
-        <location filename="../src/image/xmpsidecar.cpp" line="73" />
+        <location filename="../src/image/xmpsidecar.cpp" line="74" />
         <source>the XMP sidecar is read-only</source>
         <translation>het XMP-bijbestand is alleen-lezen</translation>
     </message>
