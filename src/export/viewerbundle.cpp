@@ -100,7 +100,9 @@ bool TViewerBundle::Needed(const QString& binary, QList<TNeeded>& needed, QStrin
   }
   // "\tlibfoo.so.1 => /usr/lib/x86_64-linux-gnu/libfoo.so.1 (0x...)",
   // "\tlibbar.so.2 => not found", "\t/lib64/ld-linux-x86-64.so.2 (0x...)".
-  static const QRegularExpression line(QStringLiteral("^\\s*(\\S+)(?:\\s+=>\\s+(\\S+))?"));
+  // A path may hold spaces: it runs to the load address.
+  static const QRegularExpression line(
+      QStringLiteral("^\\s*(\\S+)(?:\\s+=>\\s+(.*?))?(?:\\s+\\(0x[0-9a-fA-F]+\\))?\\s*$"));
   for (const QString& text : QString::fromLocal8Bit(run.Out).split(u'\n', Qt::SkipEmptyParts)) {
     if (text.contains(QLatin1String("statically linked"))) continue;  // a library that needs nothing
     const QRegularExpressionMatch m = line.match(text);

@@ -4,12 +4,20 @@
 // its launcher and autorun script, also on a bare system.
 #include "viewercopy.h"
 
+#include <arpa/inet.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <csignal>
+#include <iostream>
 
 #include "childprocess.h"
 #include "testsupport.h"
@@ -46,12 +54,65 @@ ChildProcess::TResult RunWith(const QString& program, const QStringList& args, Q
   return run;
 }
 
+// An X server for one test: Xvfb on a free display, listening on TCP.
+class TXvfb {
+public:
+  TXvfb() {
+    for (int display = 91; display < 120 && FPid < 0; ++display) {
+      if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(display))) continue;
+      const QByteArray name = ":" + QByteArray::number(display);
+      const char* argv[] = {"Xvfb", name.constData(), "-listen", "tcp", "-screen", "0", "800x600x24", nullptr};
+      posix_spawn_file_actions_t actions;
+      posix_spawn_file_actions_init(&actions);
+      posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+      posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+      pid_t pid = -1;
+      const int spawned = ::posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
+      posix_spawn_file_actions_destroy(&actions);
+      if (spawned != 0) return;
+      // Ready once it takes a connection.
+      for (int i = 0; i < 100; ++i) {
+        const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(quint16(6000 + display));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        const bool up = ::connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        ::close(s);
+        if (up) {
+          FPid = pid;
+          FDisplay = display;
+          break;
+        }
+        int status = 0;
+        if (::waitpid(pid, &status, WNOHANG) == pid) break;  // it gave up (display taken)
+        ::usleep(50000);
+      }
+      if (FPid < 0) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+      }
+    }
+  }
+  ~TXvfb() {
+    if (FPid < 0) return;
+    ::kill(FPid, SIGTERM);
+    ::waitpid(FPid, nullptr, 0);
+  }
+  [[nodiscard]] bool Started() const { return FPid > 0; }
+  [[nodiscard]] int Display() const { return FDisplay; }
+
+private:
+  pid_t FPid = -1;
+  int FDisplay = -1;
+};
+
 // One viewer for the tests of this file: made once (it takes some seconds).
 class ViewerCopyTest : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
     Box = new TSandbox;
-    Medium = Box->Path("medium");
+    Medium = Box->Path("my medium");  // paths with spaces, as under /media
     QDir().mkpath(Medium + "/My 'Photos'");
     QFile::copy(DataPath("Canon_40D.jpg"), Medium + "/My 'Photos'/IMG_0001.jpg");
     Errors = CopyViewer(Medium, TViewerCopy::RunningSources());
@@ -136,6 +197,11 @@ TEST_F(ViewerCopyTest, TheAutorunScriptStartsTheViewerOnTheMediumsPhotosFromAnyF
   EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
   EXPECT_EQ(run.Out, QByteArray("zelvane: listed 1 photos\n"));
   EXPECT_FALSE(run.Err.contains("cannot open shared object")) << run.Err.toStdString();
+  // The launcher on a folder named relative to the current one.
+  const ChildProcess::TResult relative =
+      RunWith("sh", {"Viewer/zelvane.sh", "My 'Photos'"},
+              {"HOME=" + Box->Path("home"), "QT_QPA_PLATFORM=offscreen", "ZELVANE_QUIT_AFTER_LISTING=1"}, Medium);
+  EXPECT_EQ(relative.Out, QByteArray("zelvane: listed 1 photos\n")) << relative.Err.toStdString();
   // The version answers before any plug-in is loaded.
   const ChildProcess::TResult version = RunWith("sh", {Medium + "/Viewer/zelvane.sh", "--version"}, {});
   EXPECT_EQ(version.Exit, 0);
@@ -169,6 +235,19 @@ TEST_F(ViewerCopyTest, TheViewerStartsOnABareSystemWithOnlyTheLeftOutLibraries) 
   EXPECT_EQ(listed.Exit, 0) << listed.Err.toStdString();
   EXPECT_EQ(listed.Out, QByteArray("zelvane: listed 1 photos\n"));
   EXPECT_FALSE(listed.Err.contains("cannot open shared object")) << listed.Err.toStdString();
+  // The same on an X server, through the xcb plug-in (an Xvfb reached over
+  // TCP, as the root has no socket folder of the host).
+  TXvfb xvfb;
+  if (!xvfb.Started()) {
+    std::cout << "[ skipped  ] the xcb start: Xvfb cannot run here\n";
+  } else {
+    const ChildProcess::TResult onX =
+        RunWith("/usr/sbin/chroot", {root, "/bin/sh", "/medium/autorun"},
+                {"HOME=/tmp", "DISPLAY=127.0.0.1:" + QString::number(xvfb.Display()), "ZELVANE_QUIT_AFTER_LISTING=1"});
+    EXPECT_EQ(onX.Exit, 0) << onX.Err.toStdString();
+    EXPECT_EQ(onX.Out, QByteArray("zelvane: listed 1 photos\n")) << onX.Err.toStdString();
+    EXPECT_FALSE(onX.Err.contains("cannot open shared object")) << onX.Err.toStdString();
+  }
   QDir(root + "/medium").removeRecursively();
 }
 
