@@ -130,6 +130,12 @@ bool TViewerCopy::Copy(const TViewerBundle::TFile& file, bool strip, QString& er
   return WriteFile(target, content, error, executable ? 0755 : 0644);
 }
 
+bool TViewerCopy::CopyAll(const QList<TViewerBundle::TFile>& files, bool strip, QString& error) const {
+  for (const TViewerBundle::TFile& file : files)
+    if (!Copy(file, strip, error)) return false;
+  return true;
+}
+
 bool TViewerCopy::Run(int group, QString& error) {
   if (FFailed) return true;  // the viewer was given up already: nothing more to do
   bool ok = true;
@@ -143,12 +149,10 @@ bool TViewerCopy::Run(int group, QString& error) {
       break;
     }
     case Libraries:
-      for (const TViewerBundle::TFile& file : FBundle.Libraries)
-        if (!(ok = Copy(file, true, error))) break;
+      ok = CopyAll(FBundle.Libraries, true, error);
       break;
     case Plugins:
-      for (const TViewerBundle::TFile& file : FBundle.Plugins)
-        if (!(ok = Copy(file, true, error))) break;
+      ok = CopyAll(FBundle.Plugins, true, error);
       break;
     case Help: {
       if (!QFileInfo(FSources.HelpFolder).isDir()) {
@@ -163,8 +167,7 @@ bool TViewerCopy::Run(int group, QString& error) {
       break;
     }
     case Translations:
-      for (const TViewerBundle::TFile& file : FBundle.Translations)
-        if (!(ok = Copy(file, false, error))) break;
+      ok = CopyAll(FBundle.Translations, false, error);
       break;
     case Licences:
       ok = CopyLicences(error);

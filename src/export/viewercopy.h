@@ -52,6 +52,7 @@ public:
 
 private:
   bool Copy(const TViewerBundle::TFile& file, bool strip, QString& error) const;
+  bool CopyAll(const QList<TViewerBundle::TFile>& files, bool strip, QString& error) const;
   bool CopyLicences(QString& error) const;
 
   TSources FSources;
