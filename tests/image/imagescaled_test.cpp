@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace TestSupport;
 
@@ -227,9 +228,20 @@ TEST(ImageScaled, BackgroundJobRendersOnAWorkerAndCancelSkipsTheWork) {
     };
   }
   cancelled.Cancel();
+  // Both workers busy until the jobs are queued: the second call must find
+  // the first job still waiting, not already done.
+  std::atomic<bool> release{false};
+  std::atomic<int> busy{0};
+  for (int i = 0; i < 2; ++i)
+    queue.Add([&](TJobThread&) {
+      ++busy;
+      while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    });
+  ASSERT_TRUE(WaitFor([&] { return busy == 2; }));
   EXPECT_FALSE(view.QueueJob(queue));
   EXPECT_FALSE(view.QueueJob(queue));  // queued once only
   EXPECT_FALSE(cancelled.QueueJob(queue));
+  release = true;
   ASSERT_TRUE(WaitFor([&] { return done == 2; }));
   EXPECT_NE(doneOn, nullptr);
   EXPECT_TRUE(view.IsReady());
