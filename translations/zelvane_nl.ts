@@ -2743,7 +2743,7 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>%1: de bibliotheken die het nodig heeft kunnen niet worden opgesomd (ldd: %2)</translation>
     </message>
     <message>
-        <location filename="../src/export/viewerbundle.cpp" line="150" />
+        <location filename="../src/export/viewerbundle.cpp" line="152" />
         <source>%1 needs %2, which is not installed</source>
         <translation>%1 heeft %2 nodig, dat niet is geïnstalleerd</translation>
     </message>
@@ -2757,7 +2757,7 @@ Wilt u zoeken zonder de naam?</translation>
     </message>
     <message>
         <location filename="../src/export/viewercopy.cpp" line="30" />
-        <location filename="../src/export/viewercopy.cpp" line="181" />
+        <location filename="../src/export/viewercopy.cpp" line="184" />
         <source>Could not create folder: %1</source>
         <translation>Kan map niet maken: %1</translation>
     </message>
@@ -2797,12 +2797,12 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>Startscript</translation>
     </message>
     <message>
-        <location filename="../src/export/viewercopy.cpp" line="155" />
+        <location filename="../src/export/viewercopy.cpp" line="159" />
         <source>%1: the help pages are missing</source>
         <translation>%1: de helppagina's ontbreken</translation>
     </message>
     <message>
-        <location filename="../src/export/viewercopy.cpp" line="178" />
+        <location filename="../src/export/viewercopy.cpp" line="181" />
         <source>Could not replace folder: %1</source>
         <translation>De map kon niet worden vervangen: %1</translation>
     </message>

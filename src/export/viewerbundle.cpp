@@ -13,7 +13,7 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("TViewerBundle", text); }
+QString TrBundle(const char* text) { return QCoreApplication::translate("TViewerBundle", text); }
 
 // The xcb-util libraries (not the X server's protocol libraries): Qt's XCB
 // plug-in needs them and a bare desktop need not have them, so they travel.
@@ -94,7 +94,7 @@ bool TViewerBundle::Needed(const QString& binary, QList<TNeeded>& needed, QStrin
   pointers.push_back(nullptr);
   const ChildProcess::TResult run = ChildProcess::Run(QStringLiteral("ldd"), {binary}, {}, pointers.data(), 60000);
   if (run.Exit != 0) {
-    error = Tr(QT_TRANSLATE_NOOP("TViewerBundle", "%1: the libraries it needs cannot be listed (ldd: %2)"))
+    error = TrBundle(QT_TRANSLATE_NOOP("TViewerBundle", "%1: the libraries it needs cannot be listed (ldd: %2)"))
                 .arg(binary, QString::fromLocal8Bit(run.Err).trimmed());
     return false;
   }
@@ -149,7 +149,8 @@ bool TViewerBundle::Plan(const QString& executable, const QString& pluginFolder,
       if (binary == executable && library.Name.startsWith(QLatin1String("ld-linux"))) Loader = library.Path;
       if (IsLeftOut(library.Name)) continue;
       if (library.Path.isEmpty()) {
-        error = Tr(QT_TRANSLATE_NOOP("TViewerBundle", "%1 needs %2, which is not installed")).arg(binary, library.Name);
+        error = TrBundle(QT_TRANSLATE_NOOP("TViewerBundle", "%1 needs %2, which is not installed"))
+                    .arg(binary, library.Name);
         return false;
       }
       if (copied.contains(library.Name)) continue;

@@ -19,15 +19,15 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("TViewerCopy", text); }
+QString TrCopy(const char* text) { return QCoreApplication::translate("TViewerCopy", text); }
 
 QString CouldNotSave(const QString& path, const QString& reason) {
-  return Tr(QT_TRANSLATE_NOOP("TViewerCopy", "Could not save file: %1 (%2)")).arg(path, reason);
+  return TrCopy(QT_TRANSLATE_NOOP("TViewerCopy", "Could not save file: %1 (%2)")).arg(path, reason);
 }
 
 bool MakeFolder(const QString& path, QString& error) {
   if (QDir().mkpath(path)) return true;
-  error = Tr(QT_TRANSLATE_NOOP("TViewerCopy", "Could not create folder: %1")).arg(path);
+  error = TrCopy(QT_TRANSLATE_NOOP("TViewerCopy", "Could not create folder: %1")).arg(path);
   return false;
 }
 
@@ -82,19 +82,19 @@ TViewerCopy::~TViewerCopy() = default;
 QString TViewerCopy::Label(int group) {
   switch (group) {
     case Program:
-      return Tr(QT_TRANSLATE_NOOP("TViewerCopy", "Viewer"));
+      return TrCopy(QT_TRANSLATE_NOOP("TViewerCopy", "Viewer"));
     case Libraries:
-      return Tr(QT_TRANSLATE_NOOP("TViewerCopy", "Viewer libraries"));
+      return TrCopy(QT_TRANSLATE_NOOP("TViewerCopy", "Viewer libraries"));
     case Plugins:
-      return Tr(QT_TRANSLATE_NOOP("TViewerCopy", "Viewer plug-ins"));
+      return TrCopy(QT_TRANSLATE_NOOP("TViewerCopy", "Viewer plug-ins"));
     case Help:
-      return Tr(QT_TRANSLATE_NOOP("TViewerCopy", "Help"));
+      return TrCopy(QT_TRANSLATE_NOOP("TViewerCopy", "Help"));
     case Translations:
-      return Tr(QT_TRANSLATE_NOOP("TViewerCopy", "Viewer NLD"));
+      return TrCopy(QT_TRANSLATE_NOOP("TViewerCopy", "Viewer NLD"));
     case Licences:
-      return Tr(QT_TRANSLATE_NOOP("TViewerCopy", "Licences"));
+      return TrCopy(QT_TRANSLATE_NOOP("TViewerCopy", "Licences"));
     default:
-      return Tr(QT_TRANSLATE_NOOP("TViewerCopy", "Launcher"));
+      return TrCopy(QT_TRANSLATE_NOOP("TViewerCopy", "Launcher"));
   }
 }
 
@@ -156,7 +156,7 @@ bool TViewerCopy::Run(int group, QString& error) {
       break;
     case Help: {
       if (!QFileInfo(FSources.HelpFolder).isDir()) {
-        error = Tr(QT_TRANSLATE_NOOP("TViewerCopy", "%1: the help pages are missing")).arg(FSources.HelpFolder);
+        error = TrCopy(QT_TRANSLATE_NOOP("TViewerCopy", "%1: the help pages are missing")).arg(FSources.HelpFolder);
         ok = false;
         break;
       }
@@ -178,10 +178,10 @@ bool TViewerCopy::Run(int group, QString& error) {
       if (!ok) break;
       // Whole now: it takes the place of an earlier viewer.
       if (QFileInfo::exists(FFinal) && !QDir(FFinal).removeRecursively()) {
-        error = Tr(QT_TRANSLATE_NOOP("TViewerCopy", "Could not replace folder: %1")).arg(FFinal);
+        error = TrCopy(QT_TRANSLATE_NOOP("TViewerCopy", "Could not replace folder: %1")).arg(FFinal);
         ok = false;
       } else if (::rename(QFile::encodeName(FStaging).constData(), QFile::encodeName(FFinal).constData()) != 0) {
-        error = Tr(QT_TRANSLATE_NOOP("TViewerCopy", "Could not create folder: %1")).arg(FFinal);
+        error = TrCopy(QT_TRANSLATE_NOOP("TViewerCopy", "Could not create folder: %1")).arg(FFinal);
         ok = false;
       }
       break;

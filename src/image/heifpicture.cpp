@@ -12,7 +12,7 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("THeifPicture", text); }
+QString TrHeif(const char* text) { return QCoreApplication::translate("THeifPicture", text); }
 
 // libheif reads through the photo's own descriptor, at the positions it asks.
 struct TSource {
@@ -95,8 +95,8 @@ QImage DecodeHandle(const heif_image_handle* handle, heif_error& error) {
 
 QString DamagedReason(const heif_error& error) {
   const QString detail = error.message ? QString::fromUtf8(error.message) : QString();
-  return detail.isEmpty() ? Tr(QT_TRANSLATE_NOOP("THeifPicture", "the HEIF picture is damaged"))
-                          : Tr(QT_TRANSLATE_NOOP("THeifPicture", "the HEIF picture is damaged (%1)")).arg(detail);
+  return detail.isEmpty() ? TrHeif(QT_TRANSLATE_NOOP("THeifPicture", "the HEIF picture is damaged"))
+                          : TrHeif(QT_TRANSLATE_NOOP("THeifPicture", "the HEIF picture is damaged (%1)")).arg(detail);
 }
 
 }  // namespace
@@ -131,7 +131,7 @@ THeifPicture::THeifPicture(const QString& path, qint64 maxPixels)
   if (error.code == heif_error_Ok) error = heif_context_get_primary_image_handle(D->Context, &D->Primary.Handle);
   if (error.code != heif_error_Ok) {
     FStatus = error.code == heif_error_Unsupported_filetype ? UnknownImageFormat : GenericError;
-    FReason = FStatus == UnknownImageFormat ? Tr(QT_TRANSLATE_NOOP("THeifPicture", "not a HEIF or AVIF picture"))
+    FReason = FStatus == UnknownImageFormat ? TrHeif(QT_TRANSLATE_NOOP("THeifPicture", "not a HEIF or AVIF picture"))
                                             : DamagedReason(error);
     return;
   }
@@ -143,10 +143,10 @@ THeifPicture::THeifPicture(const QString& path, qint64 maxPixels)
   const qint64 delivered = qint64(FSize.width()) * FSize.height();
   if (FSize.width() <= 0 || FSize.height() <= 0) {
     FStatus = GenericError;
-    FReason = Tr(QT_TRANSLATE_NOOP("THeifPicture", "the HEIF picture has no size"));
+    FReason = TrHeif(QT_TRANSLATE_NOOP("THeifPicture", "the HEIF picture has no size"));
   } else if (ispe > FMaxPixels || delivered > FMaxPixels) {
     FStatus = OutOfMemory;
-    FReason = Tr(QT_TRANSLATE_NOOP("THeifPicture", "the picture is too large (%1 megapixels; at most %2 are read)"))
+    FReason = TrHeif(QT_TRANSLATE_NOOP("THeifPicture", "the picture is too large (%1 megapixels; at most %2 are read)"))
                   .arg(std::max(ispe, delivered) / 1000000)
                   .arg(FMaxPixels / 1000000);
   }
@@ -236,7 +236,7 @@ QImage THeifPicture::Decode(TGPStatus& status, QString& reason) const {
   QImage image = DecodeHandle(D->Primary.Handle, error);
   if (error.code == heif_error_Memory_allocation_error || (error.code == heif_error_Ok && image.isNull())) {
     status = OutOfMemory;
-    reason = Tr(QT_TRANSLATE_NOOP("THeifPicture", "not enough memory to decode the picture"));
+    reason = TrHeif(QT_TRANSLATE_NOOP("THeifPicture", "not enough memory to decode the picture"));
   } else if (error.code != heif_error_Ok) {
     status = error.code == heif_error_Unsupported_feature ? UnknownImageFormat : GenericError;
     reason = DamagedReason(error);

@@ -13,10 +13,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("TPictureFile", text); }
+QString TrPicture(const char* text) { return QCoreApplication::translate("TPictureFile", text); }
 
 QString TooLarge(qint64 pixels) {
-  return Tr(QT_TRANSLATE_NOOP("TPictureFile", "the picture is too large (%1 megapixels; at most %2 are read)"))
+  return TrPicture(QT_TRANSLATE_NOOP("TPictureFile", "the picture is too large (%1 megapixels; at most %2 are read)"))
       .arg(pixels / 1000000)
       .arg(TGPImage::MaxPixels / 1000000);
 }
@@ -77,7 +77,7 @@ TPictureFile::TPictureFile(const QString& path, ImageFormats::TReader reader) : 
       FSize = size;
     }
     if (FLargestPreview < 0) {
-      Fail(GenericError, Tr(QT_TRANSLATE_NOOP("TPictureFile", "no preview in this raw file")));
+      Fail(GenericError, TrPicture(QT_TRANSLATE_NOOP("TPictureFile", "no preview in this raw file")));
       return;
     }
   } else {
@@ -171,7 +171,7 @@ QImage TPictureFile::DecodePreview(int index, TGPStatus& status, QString& reason
   status = image.Status();
   if (status != Ok) {
     reason = status == OutOfMemory ? TooLarge(qint64(FSize.width()) * FSize.height())
-                                   : Tr(QT_TRANSLATE_NOOP("TPictureFile", "no preview in this raw file"));
+                                   : TrPicture(QT_TRANSLATE_NOOP("TPictureFile", "no preview in this raw file"));
     if (status != OutOfMemory) status = GenericError;
     return {};
   }
