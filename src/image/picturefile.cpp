@@ -56,14 +56,12 @@ TPictureFile::TPictureFile(const QString& path, ImageFormats::TReader reader) : 
     if (FHeif->Status() != Ok) Fail(FHeif->Status(), FHeif->Reason());
     return;
   }
-  {
-    // Missing files, folders, pipes and devices are refused here, with the
-    // system's reason, before any library opens the name.
-    const TPhotoFile file(path);
-    if (!file.IsOpen()) {
-      Fail(file.Status(), file.Reason());
-      return;
-    }
+  // Missing files, folders, pipes and devices are refused here, with the
+  // system's reason, before any library opens the name.
+  TPhotoFile file(path);
+  if (!file.IsOpen()) {
+    Fail(file.Status(), file.Reason());
+    return;
   }
   FMetadata = std::make_unique<TMetadataFile>(path);
   if (reader == TReader::Raw) {
@@ -81,10 +79,10 @@ TPictureFile::TPictureFile(const QString& path, ImageFormats::TReader reader) : 
       return;
     }
   } else {
-    TPhotoFile file(path);
+    // Qt reads the file already opened.
     QFile device;
-    if (!file.IsOpen() || !device.open(file.Handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
-      Fail(file.IsOpen() ? Win32Error : file.Status(), file.Reason());
+    if (!device.open(file.Handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+      Fail(Win32Error, device.errorString());
       return;
     }
     QImageReader qt(&device);

@@ -8,13 +8,16 @@
 namespace ProgramFiles {
 
 QString ProgramPath() {
-  const QString running = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-  const QString name = running.mid(running.lastIndexOf(u'/') + 1);
-  const QStringList arguments = QCoreApplication::arguments();
-  if ((running.isEmpty() || name.startsWith(QLatin1String("ld-linux")) || name.startsWith(QLatin1String("ld-"))) &&
-      !arguments.isEmpty())
-    return QFileInfo(arguments.first()).canonicalFilePath();
-  return running.isEmpty() ? QCoreApplication::applicationFilePath() : running;
+  // Found once: the running program does not change.
+  static const QString path = [] {
+    const QString running = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    const QString name = running.mid(running.lastIndexOf(u'/') + 1);
+    const QStringList arguments = QCoreApplication::arguments();
+    if ((running.isEmpty() || name.startsWith(QLatin1String("ld-"))) && !arguments.isEmpty())
+      return QFileInfo(arguments.first()).canonicalFilePath();
+    return running.isEmpty() ? QCoreApplication::applicationFilePath() : running;
+  }();
+  return path;
 }
 
 QString ProgramFolder() {
@@ -22,19 +25,22 @@ QString ProgramFolder() {
   return program.left(program.lastIndexOf(u'/'));
 }
 
-QString DataFolder(const QString& name) {
+namespace {
+
+// Beside the program when it is there as a folder (or a file), else in the
+// installed data folder.
+QString Located(const QString& name, bool folder) {
   const QString program = ProgramFolder();
-  const QString beside = program + u'/' + name;
-  if (QFileInfo(beside).isDir()) return beside;
+  const QFileInfo beside(program + u'/' + name);
+  if (folder ? beside.isDir() : beside.isFile()) return beside.filePath();
   return QDir::cleanPath(program + QStringLiteral("/../share/zelvane/") + name);
 }
 
-QString DataFile(const QString& name) {
-  const QString program = ProgramFolder();
-  const QString beside = program + u'/' + name;
-  if (QFileInfo(beside).isFile()) return beside;
-  return QDir::cleanPath(program + QStringLiteral("/../share/zelvane/") + name);
-}
+}  // namespace
+
+QString DataFolder(const QString& name) { return Located(name, true); }
+
+QString DataFile(const QString& name) { return Located(name, false); }
 
 QString ConfiguredFolder(const QString& setting, const QString& name) {
   return !setting.isEmpty() && QFileInfo(setting).isDir() ? setting : DataFolder(name);
