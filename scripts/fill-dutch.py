@@ -12,7 +12,6 @@ DUTCH = {
     "%1: the libraries it needs cannot be listed (ldd: %2)":
         "%1: de bibliotheken die het nodig heeft kunnen niet worden opgesomd (ldd: %2)",
     "%1 needs %2, which is not installed": "%1 heeft %2 nodig, dat niet is geïnstalleerd",
-    "Could not save file: %1 (%2)": "Het bestand kon niet worden opgeslagen: %1 (%2)",
     "Viewer libraries": "Viewerbibliotheken",
     "Viewer plug-ins": "Viewerplug-ins",
     "Viewer NLD": "Viewer NLD",

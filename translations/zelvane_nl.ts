@@ -60,7 +60,7 @@
 <context>
     <name>ExportFile</name>
     <message>
-        <location filename="../src/export/exportfile.cpp" line="15" />
+        <location filename="../src/export/exportfile.cpp" line="13" />
         <source>Could not save file: %1</source>
         <translation>Kan bestand niet opslaan: %1</translation>
     </message>
@@ -1575,18 +1575,18 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>de afbeelding is beschadigd</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_load.cpp" line="70" />
+        <location filename="../src/image/imagetodraw_load.cpp" line="74" />
         <source>Error %1</source>
         <translation>Fout %1</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_load.cpp" line="266" />
+        <location filename="../src/image/imagetodraw_load.cpp" line="270" />
         <location filename="../src/image/imagetodraw_save.cpp" line="53" />
         <source>the XMP sidecar cannot be read: %1</source>
         <translation>het XMP-bijbestand kan niet worden gelezen: %1</translation>
     </message>
     <message>
-        <location filename="../src/image/imagetodraw_load.cpp" line="282" />
+        <location filename="../src/image/imagetodraw_load.cpp" line="286" />
         <location filename="../src/image/imagetodraw_save.cpp" line="50" />
         <source>the XMP sidecar is damaged</source>
         <translation>het XMP-bijbestand is beschadigd</translation>
@@ -2084,8 +2084,8 @@ Wilt u zoeken zonder de naam?</translation>
         <translation>de afbeelding is te groot (%1 megapixel; er worden er hoogstens %2 gelezen)</translation>
     </message>
     <message>
-        <location filename="../src/image/picturefile.cpp" line="80" />
-        <location filename="../src/image/picturefile.cpp" line="174" />
+        <location filename="../src/image/picturefile.cpp" line="78" />
+        <location filename="../src/image/picturefile.cpp" line="172" />
         <source>no preview in this raw file</source>
         <translation>geen voorbeeld in dit raw-bestand</translation>
     </message>
@@ -2751,58 +2751,57 @@ Wilt u zoeken zonder de naam?</translation>
 <context>
     <name>TViewerCopy</name>
     <message>
-        <location filename="../src/export/viewercopy.cpp" line="25" />
         <source>Could not save file: %1 (%2)</source>
-        <translation>Het bestand kon niet worden opgeslagen: %1 (%2)</translation>
+        <translation type="vanished">Het bestand kon niet worden opgeslagen: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/export/viewercopy.cpp" line="30" />
-        <location filename="../src/export/viewercopy.cpp" line="184" />
+        <location filename="../src/export/viewercopy.cpp" line="26" />
+        <location filename="../src/export/viewercopy.cpp" line="166" />
         <source>Could not create folder: %1</source>
         <translation>Kan map niet maken: %1</translation>
     </message>
     <message>
-        <location filename="../src/export/viewercopy.cpp" line="85" />
+        <location filename="../src/export/viewercopy.cpp" line="67" />
         <source>Viewer</source>
         <translation>Viewer</translation>
     </message>
     <message>
-        <location filename="../src/export/viewercopy.cpp" line="87" />
+        <location filename="../src/export/viewercopy.cpp" line="69" />
         <source>Viewer libraries</source>
         <translation>Viewerbibliotheken</translation>
     </message>
     <message>
-        <location filename="../src/export/viewercopy.cpp" line="89" />
+        <location filename="../src/export/viewercopy.cpp" line="71" />
         <source>Viewer plug-ins</source>
         <translation>Viewerplug-ins</translation>
     </message>
     <message>
-        <location filename="../src/export/viewercopy.cpp" line="91" />
+        <location filename="../src/export/viewercopy.cpp" line="73" />
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/export/viewercopy.cpp" line="93" />
+        <location filename="../src/export/viewercopy.cpp" line="75" />
         <source>Viewer NLD</source>
         <translation>Viewer NLD</translation>
     </message>
     <message>
-        <location filename="../src/export/viewercopy.cpp" line="95" />
+        <location filename="../src/export/viewercopy.cpp" line="77" />
         <source>Licences</source>
         <translation>Licenties</translation>
     </message>
     <message>
-        <location filename="../src/export/viewercopy.cpp" line="97" />
+        <location filename="../src/export/viewercopy.cpp" line="79" />
         <source>Launcher</source>
         <translation>Startscript</translation>
     </message>
     <message>
-        <location filename="../src/export/viewercopy.cpp" line="159" />
+        <location filename="../src/export/viewercopy.cpp" line="141" />
         <source>%1: the help pages are missing</source>
         <translation>%1: de helppagina's ontbreken</translation>
     </message>
     <message>
-        <location filename="../src/export/viewercopy.cpp" line="181" />
+        <location filename="../src/export/viewercopy.cpp" line="163" />
         <source>Could not replace folder: %1</source>
         <translation>De map kon niet worden vervangen: %1</translation>
     </message>

@@ -9,11 +9,25 @@
 
 namespace ExportFile {
 
+QString SaveError(const QString& path, const QString& reason) {
+  return QCoreApplication::translate("ExportFile", "Could not save file: %1").arg(path) +
+         QStringLiteral(" (%1)").arg(reason);
+}
+
 bool Write(const QString& path, const QByteArray& content, QString& error) {
   TStagedFile staged(path);
   if (staged.Write(content) && staged.Commit(TStagedFile::NewFileMode())) return true;
-  error = QCoreApplication::translate("ExportFile", "Could not save file: %1").arg(path) +
-          QStringLiteral(" (%1)").arg(staged.Reason());
+  error = SaveError(path, staged.Reason());
+  return false;
+}
+
+bool Read(const QString& path, QByteArray& content, QString& error) {
+  QFile file(path);
+  if (file.open(QIODevice::ReadOnly)) {
+    content = file.readAll();
+    if (file.error() == QFileDevice::NoError) return true;
+  }
+  error = QStringLiteral("%1: %2").arg(path, file.errorString());
   return false;
 }
 

@@ -13,6 +13,11 @@ namespace ExportFile {
 // false, with the message to show ("Could not save file: %1 (reason)"), when
 // the file could not be written.
 [[nodiscard]] bool Write(const QString& path, const QByteArray& content, QString& error);
+// The message of a file that could not be written, with the reason.
+[[nodiscard]] QString SaveError(const QString& path, const QString& reason);
+
+// A source file's whole content; false with "path: the system's reason".
+[[nodiscard]] bool Read(const QString& path, QByteArray& content, QString& error);
 
 // The same file (device and inode) under both names; false when either is missing.
 [[nodiscard]] bool SameFile(const QString& a, const QString& b);

@@ -101,25 +101,13 @@ bool TFileToCopy::Execute(QString& error) const {
     return SaveScaled(*Record, true, 0, 0, DestFileName, error);
   }
   if (ExportFile::SameFile(SourceFileName, DestFileName)) return true;  // already there
-  QFile source(SourceFileName);
-  if (!source.open(QIODevice::ReadOnly)) {
-    error = QStringLiteral("%1: %2").arg(SourceFileName, source.errorString());
+  QByteArray content;
+  if (!ExportFile::Read(SourceFileName, content, error) || !ExportFile::Write(DestFileName, content, error))
     return false;
-  }
-  const QByteArray content = source.readAll();
-  if (source.error() != QFileDevice::NoError) {
-    error = QStringLiteral("%1: %2").arg(SourceFileName, source.errorString());
-    return false;
-  }
-  if (!ExportFile::Write(DestFileName, content, error)) return false;
   const QString sidecar = SidecarSource();
   if (sidecar.isEmpty()) return true;
-  QFile xmp(sidecar);
-  if (!xmp.open(QIODevice::ReadOnly)) {
-    error = QStringLiteral("%1: %2").arg(sidecar, xmp.errorString());
-    return false;
-  }
-  return ExportFile::Write(SidecarDestination(), xmp.readAll(), error);
+  QByteArray xmp;
+  return ExportFile::Read(sidecar, xmp, error) && ExportFile::Write(SidecarDestination(), xmp, error);
 }
 
 QString TFileToCopy::SidecarSource() const {

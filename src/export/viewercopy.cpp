@@ -21,28 +21,10 @@ namespace {
 
 QString TrCopy(const char* text) { return QCoreApplication::translate("TViewerCopy", text); }
 
-QString CouldNotSave(const QString& path, const QString& reason) {
-  return TrCopy(QT_TRANSLATE_NOOP("TViewerCopy", "Could not save file: %1 (%2)")).arg(path, reason);
-}
-
 bool MakeFolder(const QString& path, QString& error) {
   if (QDir().mkpath(path)) return true;
   error = TrCopy(QT_TRANSLATE_NOOP("TViewerCopy", "Could not create folder: %1")).arg(path);
   return false;
-}
-
-bool ReadWhole(const QString& path, QByteArray& content, QString& error) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    error = QStringLiteral("%1: %2").arg(path, file.errorString());
-    return false;
-  }
-  content = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    error = QStringLiteral("%1: %2").arg(path, file.errorString());
-    return false;
-  }
-  return true;
 }
 
 bool WriteFile(const QString& path, const QByteArray& content, QString& error, mode_t mode = 0644) {
@@ -121,12 +103,12 @@ bool TViewerCopy::Copy(const TViewerBundle::TFile& file, bool strip, QString& er
     QFile::remove(target);
     const QString reason = QString::fromLocal8Bit(run.Err).trimmed();
     if (!reason.contains(QLatin1String("file format not recognized"))) {
-      error = CouldNotSave(target, reason.isEmpty() ? QStringLiteral("strip") : reason);
+      error = ExportFile::SaveError(target, reason.isEmpty() ? QStringLiteral("strip") : reason);
       return false;
     }
   }
   QByteArray content;
-  if (!ReadWhole(file.Source, content, error)) return false;
+  if (!ExportFile::Read(file.Source, content, error)) return false;
   return WriteFile(target, content, error, executable ? 0755 : 0644);
 }
 
@@ -194,7 +176,8 @@ bool TViewerCopy::Run(int group, QString& error) {
 bool TViewerCopy::CopyLicences(QString& error) const {
   const QString folder = FStaging + QStringLiteral("/licences/");
   QByteArray copying;
-  if (!ReadWhole(FSources.Copying, copying, error) || !WriteFile(folder + QStringLiteral("COPYING"), copying, error))
+  if (!ExportFile::Read(FSources.Copying, copying, error) ||
+      !WriteFile(folder + QStringLiteral("COPYING"), copying, error))
     return false;
   // The Debian packages the copied files come from, by the package manager's
   // own record (as found and as the link leads, with and without /usr).
@@ -232,7 +215,7 @@ bool TViewerCopy::CopyLicences(QString& error) const {
     const QString copyright = QStringLiteral("/usr/share/doc/%1/copyright").arg(it.key());
     QByteArray text;
     QString ignored;
-    if (QFileInfo(copyright).isFile() && ReadWhole(copyright, text, ignored) &&
+    if (QFileInfo(copyright).isFile() && ExportFile::Read(copyright, text, ignored) &&
         !WriteFile(folder + it.key() + QStringLiteral(".copyright"), text, error))
       return false;
     list += QStringLiteral("  %1 %2\n").arg(it.key(), it.value());

@@ -36,26 +36,30 @@ QString StatusReason(TGPStatus status) {
   }
 }
 
-
 // The EXIF block of JPEG data; an unreadable block counts as none, as the
 // picture itself is still good.
 void LoadExif(const QByteArray& data, const TJpegHeader& header, TExifStore& exif) {
   if (header.HasExif()) exif.Load(header.Tiff(data));
 }
 
-// The places other programs write, from the head of a JPEG file.
-TStandardSources StandardSources(const TExifStore& exif, const QByteArray& head, const TJpegHeader& header) {
+// The places other programs write in a photo's EXIF block and XMP packet.
+TStandardSources StandardSources(const TExifStore& exif, const QByteArray& packet) {
   TStandardSources sources;
   // An empty one is as blank as none.
   const QString description = AttributeItems::ReadText(exif, 0x010E);
   if (!description.isEmpty()) sources.ImageDescription = description;
   sources.Make = AttributeItems::ReadText(exif, 0x010F);
   sources.Model = AttributeItems::ReadText(exif, 0x0110);
-  const QByteArray packet = header.Xmp(head);
   if (TXmpPacket::MayHoldAttributes(packet)) {
     TXmpPacket xmp;
     if (xmp.Load(packet) == TXmpPacket::Loaded) sources.Xmp = xmp.Attributes();
   }
+  return sources;
+}
+
+// The same from the head of a JPEG file, with its IPTC block.
+TStandardSources StandardSources(const TExifStore& exif, const QByteArray& head, const TJpegHeader& header) {
+  TStandardSources sources = StandardSources(exif, header.Xmp(head));
   if (header.HasIrb()) {
     TIptcBlock iptc;
     iptc.Load(header.Irb(head));
@@ -291,16 +295,7 @@ void TImageToDraw::ReadSidecarAttributes(const TExifStore& exif, const QByteArra
   TStandardSources fromSidecar;
   fromSidecar.Xmp = side.Attributes();
   const TStandardAttributes a = StandardAttributes::Reconcile(fromSidecar);
-  TStandardSources fromFile;
-  const QString description = AttributeItems::ReadText(exif, 0x010E);
-  if (!description.isEmpty()) fromFile.ImageDescription = description;
-  fromFile.Make = AttributeItems::ReadText(exif, 0x010F);
-  fromFile.Model = AttributeItems::ReadText(exif, 0x0110);
-  if (TXmpPacket::MayHoldAttributes(fileXmp)) {
-    TXmpPacket xmp;
-    if (xmp.Load(fileXmp) == TXmpPacket::Loaded) fromFile.Xmp = xmp.Attributes();
-  }
-  const TStandardAttributes b = StandardAttributes::Reconcile(fromFile);
+  const TStandardAttributes b = StandardAttributes::Reconcile(StandardSources(exif, fileXmp));
   TStandardAttributes merged;
   merged.Name = a.Name ? a.Name : b.Name;
   merged.Description = a.Description ? a.Description : b.Description;

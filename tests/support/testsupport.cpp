@@ -14,10 +14,6 @@
 #include <QPainter>
 #include <QThread>
 #include <csignal>
-#include <fcntl.h>
-#include <poll.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <sys/resource.h>
 #include <QRegularExpression>
@@ -26,17 +22,6 @@
 #include <thread>
 
 namespace TestSupport {
-
-namespace {
-
-using TSpawned = ChildProcess::TResult;
-
-TSpawned Spawn(const QString& program, const QStringList& args, const QByteArray& input, char** environment,
-               int timeoutMs) {
-  return ChildProcess::Run(program, args, input, environment, timeoutMs);
-}
-
-}  // namespace
 
 QString DataPath(const QString& name) {
   return QStringLiteral(ZELVANE_TEST_DATA) + u'/' + name;
@@ -129,7 +114,7 @@ QByteArray AllButMetadata(const QByteArray& jpeg) {
 }
 
 QByteArray Exiftool(const QStringList& args) {
-  const TSpawned run = Spawn(QStringLiteral("exiftool"), args, {}, environ, 60000);
+  const ChildProcess::TResult run = ChildProcess::Run(QStringLiteral("exiftool"), args, {}, environ, 60000);
   EXPECT_TRUE(run.Exit >= 0) << "exiftool did not run (scripts/install-deps.sh installs it)";
   return run.Out;
 }
@@ -262,7 +247,7 @@ TFileSizeLimit::~TFileSizeLimit() {
 }
 
 TProgramRun RunProgram(const QString& program, const QStringList& args, const QByteArray& input) {
-  const TSpawned run = Spawn(program, args, input, environ, 120000);
+  const ChildProcess::TResult run = ChildProcess::Run(program, args, input, environ, 120000);
   return {run.Exit, QString::fromUtf8(run.Out), QString::fromUtf8(run.Err)};
 }
 
@@ -281,7 +266,7 @@ TProgramRun RunOutsideSession(const QString& program, const QStringList& args, c
   std::vector<char*> pointers;
   for (QByteArray& variable : variables) pointers.push_back(variable.data());
   pointers.push_back(nullptr);
-  const TSpawned run = Spawn(program, args, {}, pointers.data(), 120000);
+  const ChildProcess::TResult run = ChildProcess::Run(program, args, {}, pointers.data(), 120000);
   return {run.Exit, QString::fromUtf8(run.Out), QString::fromUtf8(run.Err)};
 }
 
